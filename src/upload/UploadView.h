@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class ActivityLog;
+
+// The controls the upload reaches: the four that an upload disables and gives back.
+enum class StartControl { LoadStart, FirmwareFile, EthernetAddress, EthernetPort };
+
+// The Tools options; their check marks are their only store.
+enum class Tool { Loop, Slow, Debug };
+
+// The engine's one way to the window. The window implements it with widgets; tests and the
+// command-line front-end implement it with plain values (BasicUploadView).
+class UploadView
+{
+public:
+    virtual ~UploadView() = default;
+
+    virtual ActivityLog &activityLog() = 0;
+
+    virtual void setProgressMaximum(int maximum) = 0;
+    virtual int progressMaximum() const = 0;
+    virtual void setProgressValue(int value) = 0;
+    virtual int progressValue() const = 0;
+
+    virtual void setStatusText(const QString &text) = 0;
+
+    virtual void setControlEnabled(StartControl control, bool enabled) = 0;
+    virtual bool isControlEnabled(StartControl control) const = 0;
+
+    virtual QString ethernetAddress() const = 0;
+    virtual void setEthernetAddress(const QString &text) = 0;
+    virtual QString ethernetPort() const = 0;
+    virtual void setEthernetPort(const QString &text) = 0;
+
+    virtual void setFirmwareFileCaption(const QString &caption) = 0;
+
+    virtual bool isChecked(Tool tool) const = 0;
+    virtual void setChecked(Tool tool, bool checked) = 0;
+};
