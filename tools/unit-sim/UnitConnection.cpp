@@ -73,6 +73,7 @@ void UnitConnection::stop()
 {
     if (isFinished())
         return;
+    m_socket->disconnect(this);
     m_socket->disconnectFromHost();
     finish(ConnectionSummary::End::Stopped);
 }
@@ -89,7 +90,7 @@ ResponseCode UnitConnection::requestVerdict(const QByteArray &request,
 
 void UnitConnection::readPending()
 {
-    if (isFinished())
+    if (isFinished() || !m_socket->isReadable())
         return;
     const QByteArray bytes = m_socket->readAll();
     m_received.append(bytes);
@@ -261,10 +262,13 @@ void UnitConnection::runSteps()
             Q_EMIT responseWritten(step.bytes);
             break;
         case Step::Action::Close:
+            // Closing emits disconnected() at once; that is not the uploader leaving.
+            m_socket->disconnect(this);
             m_socket->disconnectFromHost();
             finish(ConnectionSummary::End::UnitClosed);
             return;
         case Step::Action::Reset:
+            m_socket->disconnect(this);
             resetConnection();
             finish(ConnectionSummary::End::UnitReset);
             return;
