@@ -1,0 +1,35 @@
+#include "FirmwareSelector.h"
+
+#include "OpenFileDialog.h"
+#include "upload/UploadState.h"
+#include "upload/UploadView.h"
+
+#include <QFileInfo>
+
+FirmwareSelector::FirmwareSelector(UploadState &state, UploadView &view, OpenFileDialog &dialog)
+    : m_state(state), m_view(view), m_dialog(dialog)
+{}
+
+void FirmwareSelector::SelectFirmwareFile()
+{
+    OpenFileDialogSettings settings;
+    settings.title = QString::fromLatin1(kDialogTitle);
+    settings.cancelError = false;
+    settings.flags = OpenFileDialogSettings::kReadOnly | OpenFileDialogSettings::kFileMustExist;
+    settings.initialFolder = QString::fromLatin1(OpenFileDialogSettings::kCurrentFolder);
+    settings.filter = QString::fromLatin1(kFilter);
+
+    const QString chosen = m_dialog.show(settings, m_dialogFileName);
+    if (!chosen.isEmpty())
+        m_dialogFileName = chosen;
+
+    if (m_dialogFileName.isEmpty()) {
+        m_view.setControlEnabled(StartControl::LoadStart, false);
+        return;
+    }
+
+    m_view.setFirmwareFileCaption(QString::fromLatin1(kLoadingCaption));
+    m_view.setControlEnabled(StartControl::LoadStart, true);
+    m_state.FirmwarePath = m_dialogFileName;
+    m_view.setFirmwareFileCaption(QFileInfo(m_dialogFileName).fileName());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class OpenFileDialog;
+class UploadView;
+struct UploadState;
+
+// The operator's choice of firmware file. Like the window's one long-lived dialog, it keeps the
+// last confirmed file name and proposes it the next time, so cancelling after an earlier choice
+// confirms that choice again.
+class FirmwareSelector
+{
+public:
+    static constexpr const char *kDialogTitle = "Open Firmware File";
+    static constexpr const char *kFilter = "Firmware Files (*.hex)|*.hex";
+    static constexpr const char *kLoadingCaption = "Loading firmware file, please wait...";
+
+    FirmwareSelector(UploadState &state, UploadView &view, OpenFileDialog &dialog);
+
+    void SelectFirmwareFile();
+
+    // The dialog's file name: empty until a file is first confirmed.
+    QString dialogFileName() const { return m_dialogFileName; }
+
+private:
+    UploadState &m_state;
+    UploadView &m_view;
+    OpenFileDialog &m_dialog;
+    QString m_dialogFileName;
+};

@@ -1,0 +1,192 @@
+#include "IntelHexCheck.h"
+
+#include "FirmwareFile.h"
+
+#include <QByteArray>
+
+#include <array>
+
+namespace {
+
+constexpr int kEndOfFileType = 0x01;
+
+struct TypeRule
+{
+    const char *name;
+    // -1: any length.
+    int dataLength;
+};
+
+constexpr std::array<TypeRule, 6> kTypes{{
+    {"data", -1},
+    {"end of file", 0},
+    {"extended segment address", 2},
+    {"start segment address", 4},
+    {"extended linear address", 2},
+    {"start linear address", 4},
+}};
+
+QString hexByte(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+QString describeCharacter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x21 && byte < 0x7F)
+        return QStringLiteral("character '%1'").arg(QLatin1Char(c));
+    if (byte == 0x20)
+        return QStringLiteral("a space");
+    return QStringLiteral("byte 0x%1").arg(hexByte(byte));
+}
+
+// The upload passes over lines whose 4th and 5th characters are these, exactly as written.
+bool isPassedOver(const QByteArray &line)
+{
+    if (line.size() < 5 || line.at(3) != 'F')
+        return false;
+    const char low = line.at(4);
+    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
+}
+
+struct Record
+{
+    int type = -1;
+};
+
+// The problem with one non-empty line, or an empty text when it is a sound record.
+QString recordProblem(const QByteArray &line, Record &record)
+{
+    if (line.size() > IntelHexCheck::kMaxRecordLength)
+        return QStringLiteral("longer than any record can be (at most %1 characters)")
+            .arg(IntelHexCheck::kMaxRecordLength);
+    if (line.at(0) != ':')
+        return QStringLiteral("does not start with ':' but with %1")
+            .arg(describeCharacter(line.at(0)));
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        if (hexValue(line.at(i)) < 0)
+            return QStringLiteral("%1 at column %2 is not a hexadecimal digit")
+                .arg(describeCharacter(line.at(i)))
+                .arg(i + 1);
+    }
+    const qsizetype digits = line.size() - 1;
+    if (digits < 10)
+        return QStringLiteral("too short for a record (%1 characters, at least 11 needed)")
+            .arg(line.size());
+    if (digits % 2 != 0)
+        return QStringLiteral("has an odd number of hexadecimal digits (%1)").arg(digits);
+
+    QByteArray bytes;
+    bytes.reserve(digits / 2);
+    for (qsizetype i = 1; i < line.size(); i += 2)
+        bytes.append(char(hexValue(line.at(i)) * 16 + hexValue(line.at(i + 1))));
+    const auto byteAt = [&](qsizetype i) { return int(static_cast<unsigned char>(bytes.at(i))); };
+
+    const int count = byteAt(0);
+    const qsizetype held = bytes.size() - 5;
+    if (held != count)
+        return QStringLiteral("byte count says %1 data bytes, but the line holds %2")
+            .arg(count)
+            .arg(held);
+
+    int sum = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i)
+        sum += byteAt(i);
+    const int expected = (0x100 - (sum & 0xFF)) & 0xFF;
+    const int found = byteAt(bytes.size() - 1);
+    if (found != expected)
+        return QStringLiteral("checksum is %1, should be %2")
+            .arg(hexByte(found), hexByte(expected));
+
+    const int type = byteAt(3);
+    if (type >= int(kTypes.size()))
+        return QStringLiteral("record type %1 is unknown (known types are 00 to 05)")
+            .arg(hexByte(type));
+    const TypeRule &rule = kTypes[std::size_t(type)];
+    if (rule.dataLength >= 0 && count != rule.dataLength)
+        return QStringLiteral("type %1 (%2) must carry %3 data bytes, this one carries %4")
+            .arg(hexByte(type), QLatin1String(rule.name))
+            .arg(rule.dataLength)
+            .arg(count);
+
+    record.type = type;
+    return {};
+}
+
+} // namespace
+
+std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
+{
+    FirmwareFile file;
+    QString openError;
+    if (!file.open(path, &openError))
+        return Problem{0, openError};
+    if (file.size() == 0 && file.atEnd())
+        return Problem{0, QStringLiteral("the file is empty")};
+
+    qint64 lineNumber = 0;
+    qint64 lastRecordLine = 0;
+    int lastRecordType = -1;
+    qint64 endOfFileLine = 0;
+    bool lastRecordPassedOver = false;
+    while (!file.atEnd()) {
+        // One byte over the limit is enough to tell that a line is too long.
+        const QByteArray line = file.readLine(kMaxRecordLength + 1);
+        ++lineNumber;
+        if (line.isEmpty())
+            continue;
+
+        Record record;
+        const QString problem = recordProblem(line, record);
+        if (!problem.isEmpty())
+            return Problem{lineNumber, QStringLiteral("line %1: %2").arg(lineNumber).arg(problem)};
+        if (endOfFileLine != 0) {
+            return Problem{lineNumber,
+                           QStringLiteral("line %1: a record follows the end-of-file record of "
+                                          "line %2")
+                               .arg(lineNumber)
+                               .arg(endOfFileLine)};
+        }
+        lastRecordLine = lineNumber;
+        lastRecordType = record.type;
+        lastRecordPassedOver = isPassedOver(line);
+        if (record.type == kEndOfFileType)
+            endOfFileLine = lineNumber;
+    }
+
+    if (lastRecordLine == 0)
+        return Problem{0, QStringLiteral("the file holds no records, only empty lines")};
+    if (lastRecordType != kEndOfFileType) {
+        return Problem{lastRecordLine,
+                       QStringLiteral("the file does not end with an end-of-file record (type "
+                                      "01): its last record, on line %1, is type %2")
+                           .arg(lastRecordLine)
+                           .arg(hexByte(lastRecordType))};
+    }
+    if (lastRecordPassedOver) {
+        return Problem{lastRecordLine,
+                       QStringLiteral("line %1: the end-of-file record loads at FC00 to FFFF, "
+                                      "where records are never sent")
+                           .arg(lastRecordLine)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> IntelHexCheck::firstProblem(const QString &path)
+{
+    if (const auto problem = check(path))
+        return problem->text;
+    return std::nullopt;
+}

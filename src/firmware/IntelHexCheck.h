@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The check run on a firmware file before an upload starts, so that a damaged file is reported
+// in words an operator understands instead of being refused by the unit half-way through.
+//
+// Every line must be empty or an Intel HEX record: ':' then pairs of hexadecimal digits, a byte
+// count that matches the line, a known record type (00 to 05) with the data length its type
+// needs, and a correct checksum. Records that the upload passes over (load address FC00 to FFFF)
+// are checked too: a file with a damaged line is damaged wherever the line loads.
+//
+// The file as a whole must hold at least one record and end with exactly one end-of-file record
+// (type 01), after which only empty lines may follow. The upload ends when it has sent the last
+// line, so a file without that ending would be reported as installed when it is not, and a last
+// record at FC00 to FFFF would never be sent at all.
+class IntelHexCheck
+{
+public:
+    struct Problem
+    {
+        // 1-based line number counted as the upload reads lines; 0 for the file as a whole.
+        qint64 line = 0;
+        QString text;
+    };
+
+    // The longest possible record: ':' + count + address + type + 255 data bytes + checksum.
+    static constexpr qsizetype kMaxRecordLength = 1 + 2 * (1 + 2 + 1 + 255 + 1);
+
+    static std::optional<Problem> check(const QString &path);
+    // The first problem as one line of text, e.g. "line 17: checksum is 3A, should be 3B".
+    static std::optional<QString> firstProblem(const QString &path);
+};

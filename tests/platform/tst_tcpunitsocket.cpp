@@ -1,0 +1,137 @@
+#include "PendingListener.h"
+#include "ScriptedUnit.h"
+#include "platform/TcpUnitSocket.h"
+#include "platform/WaitableTimer.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QtTest>
+
+class tst_TcpUnitSocket : public QObject
+{
+    Q_OBJECT
+
+    static bool connectTo(TcpUnitSocket &socket, quint16 port)
+    {
+        socket.setRemotePort(port);
+        socket.setRemoteHost("127.0.0.1");
+        socket.connectToUnit();
+        return ScriptedUnit::waitFor([&] { return socket.state() == UnitSocket::Connected; });
+    }
+
+private Q_SLOTS:
+    void statesThroughAConnection()
+    {
+        ScriptedUnit unit;
+        TcpUnitSocket socket;
+        QCOMPARE(socket.state(), int(UnitSocket::Closed));
+        socket.close(); // harmless when closed
+        QVERIFY(connectTo(socket, unit.port()));
+        QCOMPARE(socket.remoteHost(), QString("127.0.0.1"));
+        QSignalSpy closed(&socket, &UnitSocket::peerClosed);
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        unit.closeConnection();
+        QVERIFY(closed.wait(2000));
+        QCOMPARE(socket.state(), int(UnitSocket::PeerClosing));
+        socket.close();
+        QCOMPARE(socket.state(), int(UnitSocket::Closed));
+    }
+
+    void refusedConnectionIsReportedAsWinsock10061()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        TcpUnitSocket socket;
+        QSignalSpy errors(&socket, &UnitSocket::error);
+        socket.setRemotePort(port);
+        socket.setRemoteHost("127.0.0.1");
+        socket.connectToUnit();
+        QVERIFY(errors.wait(2000));
+        QCOMPARE(errors.at(0).at(0).toInt(), int(UnitSocket::ConnectionRefused));
+        QVERIFY(!errors.at(0).at(1).toString().isEmpty());
+        QCOMPARE(socket.state(), int(UnitSocket::Error));
+        socket.close();
+        QCOMPARE(socket.state(), int(UnitSocket::Closed));
+    }
+
+    void connectStaysPendingWhenNobodyAccepts()
+    {
+        PendingListener listener;
+        QVERIFY(listener.isReady());
+        TcpUnitSocket socket;
+        socket.setRemotePort(listener.port());
+        socket.setRemoteHost("127.0.0.1");
+        socket.connectToUnit();
+        Wait(500);
+        QCOMPARE(socket.state(), int(UnitSocket::Connecting));
+        socket.close();
+    }
+
+    // The arrival handler pauses inside itself; what arrives meanwhile must still be delivered.
+    void arrivalDuringAPauseIsDelivered()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, unit.port()));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        QList<QByteArray> arrivals;
+        int depth = 0;
+        int deepest = 0;
+        connect(&socket, &UnitSocket::dataArrival, this, [&](int) {
+            ++depth;
+            deepest = qMax(deepest, depth);
+            arrivals << socket.receiveAll();
+            if (arrivals.size() == 1) {
+                unit.send("second");
+                Wait(300);
+            }
+            --depth;
+        });
+        unit.send("first");
+        QVERIFY(ScriptedUnit::waitFor([&] { return arrivals.size() == 2; }, 3000));
+        QCOMPARE(arrivals, (QList<QByteArray>{"first", "second"}));
+        QCOMPARE(deepest, 2);
+    }
+
+    void sendPutsBytesOnTheWireUnchanged()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        socket.send("before connecting"); // dropped, no crash
+        QVERIFY(connectTo(socket, unit.port()));
+        socket.send(QByteArray());
+        socket.send(":0300300002337A1E");
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.received().size() == 17; }));
+        QCOMPARE(unit.received(), QByteArray(":0300300002337A1E"));
+    }
+
+    void unusableHostsAreRefused_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("loopback") << "127.0.0.1" << true;
+        QTest::newRow("host name") << "unit-17.lab" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("octet too large") << "256.1.1.1" << false;
+        QTest::newRow("three parts") << "10.0.1" << false;
+        QTest::newRow("leading space") << " 127.0.0.1" << false;
+        QTest::newRow("inner space") << "unit 17" << false;
+    }
+
+    void unusableHostsAreRefused()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, accepted);
+        TcpUnitSocket socket;
+        socket.setRemoteHost("127.0.0.1");
+        QCOMPARE(socket.setRemoteHost(host), accepted);
+        QCOMPARE(socket.remoteHost(), accepted ? host : QString("127.0.0.1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TcpUnitSocket)
+#include "tst_tcpunitsocket.moc"
