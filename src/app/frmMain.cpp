@@ -1,8 +1,14 @@
 #include "frmMain.h"
 
 #include "ActivityLogListModel.h"
+
+#include <QFileDialog>
+
+#include "QtOpenFileDialog.h" // after <QFileDialog>: its inline accessor needs the full type
+#include "connection/ConnectionSettings.h"
 #include "connection/ConnectionStatusMonitor.h"
-#include "platform/UnitSocket.h"
+#include "platform/SettingsStore.h"
+#include "platform/TcpUnitSocket.h"
 #include "upload/ActivityLog.h"
 
 #include <QAction>
@@ -10,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -67,6 +74,22 @@ template <typename W> W *place(QWidget *parent, const char *name, const QRect &r
 
 } // namespace
 
+// The resources live in a static library, where nothing registers them unasked.
+static void initResources()
+{
+    Q_INIT_RESOURCE(firmware_uploader);
+}
+
+QIcon frmMain::appIcon()
+{
+    initResources();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 QString frmMain::buildTitle()
 {
     return QStringLiteral(FWU_APP_TITLE);
@@ -82,9 +105,24 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Firmware Uploader"));
+    setWindowIcon(appIcon());
 
+    if (!services.socket) {
+        m_ownedSocket = std::make_unique<TcpUnitSocket>();
+        services.socket = m_ownedSocket.get();
+    }
+    if (!services.settings) {
+        m_ownedSettings = std::make_unique<SettingsStore>();
+        services.settings = m_ownedSettings.get();
+    }
+    if (!services.fileDialog) {
+        m_ownedFileDialog = std::make_unique<QtOpenFileDialog>(this);
+        services.fileDialog = m_ownedFileDialog.get();
+    }
     m_socket = services.socket;
-    Q_ASSERT(m_socket);
+    m_settings = services.settings;
+    m_fileDialog = services.fileDialog;
+    m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
 
     applyWindowFont();
@@ -224,6 +262,7 @@ void frmMain::Form_Load()
                    QLatin1Char('.') + QString::number(m_version.minorNumber) + QLatin1Char('.') +
                    QString::number(m_version.revision));
     setFirmwareFileCaption(QStringLiteral("Select file..."));
+    m_connectionSettings->LoadConnectionSettings(*this);
     setControlEnabled(StartControl::LoadStart, false);
     setChecked(Tool::Slow, false);
     m_mnuTools->menuAction()->setVisible(m_title.right(5) == QLatin1String("Debug"));
@@ -425,7 +464,10 @@ void frmMain::mnuLoop_Click()
     setStatusText(QStringLiteral("Loops: ") + QString::number(0));
 }
 
-void frmMain::mnuForget_Click() {}
+void frmMain::mnuForget_Click()
+{
+    m_connectionSettings->Forget(*this);
+}
 
 void frmMain::FirmwareFile_Click() {}
 

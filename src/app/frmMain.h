@@ -12,9 +12,12 @@
 
 class ActivityLog;
 class ActivityLogListModel;
+class ConnectionSettings;
 class ConnectionStatusMonitor;
+class OpenFileDialog;
 class QAction;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -22,6 +25,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class SettingsStore;
 class UnitSocket;
 
 struct AppVersion
@@ -35,6 +39,8 @@ struct AppVersion
 struct WindowServices
 {
     UnitSocket *socket = nullptr;
+    SettingsStore *settings = nullptr;
+    OpenFileDialog *fileDialog = nullptr;
 };
 
 // The uploader's one window: the controls the operator sees, the menus, and the bindings to the
@@ -53,6 +59,8 @@ public:
 
     static QString buildTitle();
     static Version buildVersion();
+    // The window's icon in the sizes it carries: 16, 24, 32 and 48 pixels.
+    static QIcon appIcon();
 
     explicit frmMain(const QString &title = buildTitle(), Version version = buildVersion(),
                      Services services = {}, QWidget *parent = nullptr);
@@ -113,6 +121,11 @@ private:
 
     std::unique_ptr<UnitSocket> m_ownedSocket;
     UnitSocket *m_socket = nullptr;
+    std::unique_ptr<SettingsStore> m_ownedSettings;
+    SettingsStore *m_settings = nullptr;
+    std::unique_ptr<OpenFileDialog> m_ownedFileDialog;
+    OpenFileDialog *m_fileDialog = nullptr;
+    std::unique_ptr<ConnectionSettings> m_connectionSettings;
     std::unique_ptr<ActivityLog> m_log;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
 

@@ -1,7 +1,11 @@
 #include "ActivityLogListModel.h"
 #include "FakeUnitSocket.h"
+#include "connection/ConnectionSettings.h"
 #include "connection/ConnectionStatusMonitor.h"
+#include "connection/ProductProfile.h"
+#include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
+#include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
 
 #include <QAction>
@@ -23,6 +27,18 @@ namespace {
 
 const QString kKestrel = QStringLiteral("Kestrel Max Firmware Uploader");
 
+// Answers like an operator who cancels; counts how often it was shown.
+class NoFileDialog : public OpenFileDialog
+{
+public:
+    QString show(const OpenFileDialogSettings &, const QString &) override
+    {
+        ++shown;
+        return {};
+    }
+    int shown = 0;
+};
+
 } // namespace
 
 class tst_frmMain : public QObject
@@ -30,12 +46,17 @@ class tst_frmMain : public QObject
     Q_OBJECT
 
     FakeUnitSocket m_socket;
+    std::unique_ptr<QTemporaryDir> m_settingsFolder;
+    std::unique_ptr<SettingsStore> m_settings;
+    NoFileDialog m_dialog;
 
     std::unique_ptr<frmMain> makeWindow(const QString &title = kKestrel,
                                         AppVersion version = {1, 0, 40})
     {
         WindowServices services;
         services.socket = &m_socket;
+        services.settings = m_settings.get();
+        services.fileDialog = &m_dialog;
         return std::make_unique<frmMain>(title, version, services);
     }
 
@@ -53,6 +74,14 @@ class tst_frmMain : public QObject
     }
 
 private Q_SLOTS:
+    void init()
+    {
+        m_settingsFolder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_settingsFolder->isValid());
+        m_settings = std::make_unique<SettingsStore>(m_settingsFolder->path());
+        m_dialog.shown = 0;
+    }
+
     void captionShowsTitleAndVersion_data()
     {
         QTest::addColumn<QString>("title");
@@ -104,12 +133,65 @@ private Q_SLOTS:
         QCOMPARE(progress->maximum(), 100);
         QCOMPARE(progress->value(), 0);
         QCOMPARE(window->activityLog().count(), 0);
+        const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+        for (int size : {16, 24, 32, 48})
+            QVERIFY2(iconSizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
 
         // The status timer runs from start-up; its first tick comes about a second later.
         QVERIFY(window->statusText().isEmpty());
         QVERIFY(window->statusMonitor().EthernetStatusTimer().isActive());
         QCOMPARE(window->statusMonitor().EthernetStatusTimer().interval(), 1000);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusText(), QStringLiteral("Not connected"), 5000);
+    }
+
+    void startUpFillsTheConnectionBoxes_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("savedAddress");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("port");
+        const ProductProfile *kestrel = ProductProfile::named("Kestrel Max");
+        const ProductProfile *corvus = ProductProfile::named("Corvus");
+        QTest::newRow("profile defaults")
+            << kKestrel << QString() << QString::fromLatin1(kestrel->defaultAddress)
+            << QString::fromLatin1(kestrel->defaultPort);
+        QTest::newRow("debug title, same profile") << "Corvus Firmware Uploader Debug" << QString()
+                                                   << QString::fromLatin1(corvus->defaultAddress)
+                                                   << QString::fromLatin1(corvus->defaultPort);
+        QTest::newRow("saved values win") << kKestrel << "127.0.0.1"
+                                          << "127.0.0.1"
+                                          << "5000";
+        QTest::newRow("profile without defaults")
+            << "TAPdeck Uploader" << QString() << QString() << QString();
+        QTest::newRow("no profile") << "Firmware Uploader" << QString() << QString() << QString();
+    }
+
+    void startUpFillsTheConnectionBoxes()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, savedAddress);
+        QFETCH(QString, address);
+        QFETCH(QString, port);
+        if (!savedAddress.isEmpty())
+            ConnectionSettings(title, *m_settings).save(savedAddress, port);
+        auto window = makeWindow(title);
+        QCOMPARE(window->ethernetAddress(), address);
+        QCOMPARE(window->ethernetPort(), port);
+        QCOMPARE(control<QLineEdit>(*window, "EthernetAddress")->text(), address);
+    }
+
+    void forgetBringsBackTheDefaults()
+    {
+        const QString title = QStringLiteral("Kestrel Max Firmware Uploader Debug");
+        ConnectionSettings(title, *m_settings)
+            .save(QStringLiteral("127.0.0.1"), QStringLiteral("40123"));
+        auto window = makeWindow(title);
+        QCOMPARE(window->ethernetPort(), QStringLiteral("40123"));
+        menuItem(*window, "mnuForget")->trigger();
+        QCOMPARE(window->ethernetPort(), QStringLiteral("5000"));
+        QCOMPARE(m_settings->read(title, QStringLiteral("Settings"), QStringLiteral("EthernetPort"),
+                                  QStringLiteral("none")),
+                 QStringLiteral("none"));
     }
 
     void toolsMenuOnlyForDebugTitles_data()
