@@ -27,6 +27,8 @@ void ScriptedUnit::onNewConnection()
         m_pending.clear();
         m_packets.clear();
         connect(socket, &QTcpSocket::readyRead, this, &ScriptedUnit::onReadyRead);
+        if (!greeting.isEmpty())
+            send(greeting);
     }
 }
 

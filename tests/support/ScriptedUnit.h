@@ -32,6 +32,8 @@ public:
     // Called for every whole packet; by default every request and record gets an Ack.
     std::function<void(const QByteArray &packet)> onPacket;
     void answerAck();
+    // Sent to every new connection as soon as it is accepted.
+    QByteArray greeting;
     void send(const QByteArray &bytes);
     void closeConnection();
 

@@ -24,3 +24,14 @@ QString hex(const QByteArray &bytes);
 QByteArray bytes(const char *hexText);
 
 } // namespace TestSupport
+
+namespace TestSupport {
+
+// One Intel HEX record line, checksum included: ":LLAAAATT<data>CC".
+QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data);
+// n data records of 16 bytes from address 0, then the end-of-file record; CR LF line ends.
+QByteArray hexFile(int dataRecords);
+// Writes the bytes to the path; false when it could not.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace TestSupport

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "UploadOutcome.h"
+#include "UploadState.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+class ActivityLog;
+class ConnectionSettings;
+class FirmwareFile;
+class SettingsStore;
+class UnitSocket;
+class UploadView;
+enum class ResponseCode : quint8;
+
+// One upload from the start button to the unit's reboot: connect, hand over, stream the records
+// against the unit's answers, and finish. Everything runs on the GUI thread; the pauses pump
+// events, so the handlers run inside each other and all state lives in UploadState.
+class UploadEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::milliseconds kDefaultResponseTimeout{60000};
+
+    UploadEngine(const QString &title, UploadView &view, UnitSocket &socket,
+                 SettingsStore &settings, QObject *parent = nullptr);
+    ~UploadEngine() override;
+
+    QString title() const { return m_title; }
+    UploadState &state() { return m_state; }
+    const UploadState &state() const { return m_state; }
+    // Whether an attempt is under way (connecting, transferring or finishing).
+    bool isBusy() const { return m_phase != Phase::Idle; }
+
+    // The start button's handler, and the restart of loop mode.
+    void LoadStart_Click();
+    // The socket's handlers; connected to the socket by the constructor.
+    void Ethernet_DataArrival(int bytesTotal);
+    void Ethernet_Error(int number, const QString &description);
+
+    // Ends any attempt at once: pauses end, socket and file close, no restart. For shutdown.
+    void shutdown();
+    bool isShutDown() const { return m_shutDown; }
+
+    // The progress bar counts in 128-byte units of the firmware file.
+    static int progressMaximumFor(qint64 fileSize);
+
+    // How long a transfer may wait for the unit's next answer before the attempt is given up.
+    void setResponseTimeout(std::chrono::milliseconds timeout);
+
+Q_SIGNALS:
+    // Emitted once per attempt when it has ended (on success after the reboot wait, before a
+    // loop restart).
+    void attemptEnded(UploadOutcome outcome);
+
+private:
+    enum class Phase { Idle, Connecting, Streaming, Ending };
+
+    bool ConnectToUnit();
+    bool watchConnection();
+    void startTransfer();
+    bool prepareFirmware();
+    void failAttempt(UploadOutcome outcome);
+    void FinishUpload();
+    void finishSuccessfully();
+    void finishWithFailure();
+
+    void dropStrayBytes();
+    void examineResponses();
+    void onAck();
+    void sendNextRecord();
+    void finishEndOfFile();
+    void onRefusal(ResponseCode code);
+    void onUnknown();
+    void onPeerClosed();
+    void onUnitSilent();
+    void endLostAttempt(const QString &reason, UploadOutcome outcome);
+
+    ActivityLog &log() const;
+    bool debug() const;
+    void logDebug(const QString &line) const;
+    void setStartControlsEnabled(bool enabled);
+    void showLoopCount();
+    void restartResponseTimer();
+    // After a pause: whether the attempt that paused is still the one running.
+    bool stillRunning(quint64 attempt) const;
+
+    QString m_title;
+    UploadView &m_view;
+    UnitSocket &m_socket;
+    std::unique_ptr<ConnectionSettings> m_connection;
+    std::unique_ptr<FirmwareFile> m_file;
+    UploadState m_state;
+    Phase m_phase = Phase::Idle;
+    UploadOutcome m_failure = UploadOutcome::ConnectFailed;
+    quint64 m_attempt = 0;
+    QTimer m_responseTimer;
+    std::chrono::milliseconds m_responseTimeout = kDefaultResponseTimeout;
+    bool m_shutDown = false;
+};
