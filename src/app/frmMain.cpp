@@ -7,9 +7,11 @@
 #include "QtOpenFileDialog.h" // after <QFileDialog>: its inline accessor needs the full type
 #include "connection/ConnectionSettings.h"
 #include "connection/ConnectionStatusMonitor.h"
+#include "firmware/FirmwareSelector.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpUnitSocket.h"
 #include "upload/ActivityLog.h"
+#include "upload/UploadEngine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,6 +125,8 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_settings = services.settings;
     m_fileDialog = services.fileDialog;
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
+    m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
+    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_fileDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
 
     applyWindowFont();
@@ -446,11 +450,18 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // The window may close in the middle of an upload, even inside one of its pauses: end them
+    // all and let go of the socket and the file, so the program ends instead of running on
+    // without a window.
+    m_engine->shutdown();
     m_viewTimer.stop();
     QMainWindow::closeEvent(event);
 }
 
-void frmMain::mnuFileOpen_Click() {}
+void frmMain::mnuFileOpen_Click()
+{
+    m_selector->SelectFirmwareFile();
+}
 
 void frmMain::mnuFileExit_Click()
 {
@@ -461,7 +472,9 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuLoop_Click()
 {
-    setStatusText(QStringLiteral("Loops: ") + QString::number(0));
+    UploadState &state = m_engine->state();
+    state.LoopCount = 0;
+    setStatusText(QStringLiteral("Loops: ") + QString::number(state.LoopCount));
 }
 
 void frmMain::mnuForget_Click()
@@ -469,8 +482,17 @@ void frmMain::mnuForget_Click()
     m_connectionSettings->Forget(*this);
 }
 
-void frmMain::FirmwareFile_Click() {}
+void frmMain::FirmwareFile_Click()
+{
+    m_selector->SelectFirmwareFile();
+}
 
-void frmMain::frmFirmwareFile_Click() {}
+void frmMain::frmFirmwareFile_Click()
+{
+    m_selector->SelectFirmwareFile();
+}
 
-void frmMain::LoadStart_Click() {}
+void frmMain::LoadStart_Click()
+{
+    m_engine->LoadStart_Click();
+}

@@ -14,6 +14,7 @@ class ActivityLog;
 class ActivityLogListModel;
 class ConnectionSettings;
 class ConnectionStatusMonitor;
+class FirmwareSelector;
 class OpenFileDialog;
 class QAction;
 class QGroupBox;
@@ -27,6 +28,7 @@ class QPushButton;
 class QStatusBar;
 class SettingsStore;
 class UnitSocket;
+class UploadEngine;
 
 struct AppVersion
 {
@@ -91,6 +93,7 @@ public:
     void refreshView();
 
     ConnectionStatusMonitor &statusMonitor() { return *m_statusMonitor; }
+    UploadEngine &engine() { return *m_engine; }
     UnitSocket &socket() { return *m_socket; }
 
 protected:
@@ -127,6 +130,8 @@ private:
     OpenFileDialog *m_fileDialog = nullptr;
     std::unique_ptr<ConnectionSettings> m_connectionSettings;
     std::unique_ptr<ActivityLog> m_log;
+    std::unique_ptr<UploadEngine> m_engine;
+    std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
 
     QStatusBar *m_sbStatusBar = nullptr;

@@ -6,7 +6,9 @@
 #include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
 #include "platform/SettingsStore.h"
+#include "platform/WaitableTimer.h"
 #include "upload/ActivityLog.h"
+#include "upload/UploadEngine.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -76,6 +78,8 @@ class tst_frmMain : public QObject
 private Q_SLOTS:
     void init()
     {
+        // Closing a window ends every pause of the process; each test starts with them working.
+        WaitableTimer::resume();
         m_settingsFolder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_settingsFolder->isValid());
         m_settings = std::make_unique<SettingsStore>(m_settingsFolder->path());
@@ -372,15 +376,19 @@ private Q_SLOTS:
     {
         auto window = makeWindow(QStringLiteral("Meridian 8 Debug"));
         QAction *loop = menuItem(*window, "mnuLoop");
+        window->engine().state().LoopCount = 5;
         window->setStatusText(QStringLiteral("Connected to 127.0.0.1"));
         loop->trigger();
         QVERIFY(window->isChecked(Tool::Loop));
         QCOMPARE(window->statusText(), QStringLiteral("Loops: 0"));
+        QCOMPARE(window->engine().state().LoopCount, 0);
 
+        window->engine().state().LoopCount = 7;
         window->setStatusText(QStringLiteral("Loops: 7"));
         loop->trigger();
         QVERIFY(!window->isChecked(Tool::Loop));
         QCOMPARE(window->statusText(), QStringLiteral("Loops: 0"));
+        QCOMPARE(window->engine().state().LoopCount, 0);
     }
 
     void togglesFlipTheirMarksOnly()
@@ -396,6 +404,40 @@ private Q_SLOTS:
         QCOMPARE(window->statusText(), QStringLiteral("Not connected"));
         window->setChecked(Tool::Debug, true);
         QVERIFY(menuItem(*window, "mnuDebug")->isChecked());
+    }
+
+    void threeWaysToTheFileDialog()
+    {
+        auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto click = [](QWidget *widget, QPoint at) {
+            QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        };
+        auto *label = control<QLabel>(*window, "FirmwareFile");
+        auto *frame = control<QGroupBox>(*window, "frmFirmwareFile");
+
+        click(label, label->rect().center());
+        QCOMPARE(m_dialog.shown, 1);
+        // On the frame's border, away from the label.
+        click(frame, QPoint(frame->width() - 3, frame->height() - 3));
+        QCOMPARE(m_dialog.shown, 2);
+        menuItem(*window, "mnuFileOpen")->trigger();
+        QCOMPARE(m_dialog.shown, 3);
+        // Cancelled with nothing chosen before: still nothing to start.
+        QVERIFY(!window->isControlEnabled(StartControl::LoadStart));
+
+        // While an upload runs the label is disabled, but its frame still answers.
+        window->setControlEnabled(StartControl::FirmwareFile, false);
+        click(label, label->rect().center());
+        QCOMPARE(m_dialog.shown, 4);
+
+        // Other buttons and presses that leave the control are no clicks.
+        window->setControlEnabled(StartControl::FirmwareFile, true);
+        QTest::mouseClick(label, Qt::RightButton, {}, label->rect().center());
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(m_dialog.shown, 4);
     }
 
     void fileExitClosesTheWindow()
