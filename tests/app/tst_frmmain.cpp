@@ -363,15 +363,6 @@ private Q_SLOTS:
         }
     }
 
-    void windowFont()
-    {
-        auto window = makeWindow();
-        const QFont font = window->font();
-        QCOMPARE(font.pointSizeF(), 8.25);
-        QVERIFY(!font.bold());
-        QCOMPARE(control<QLineEdit>(*window, "EthernetAddress")->font().family(), font.family());
-    }
-
     void loopToggleResetsTheCount()
     {
         auto window = makeWindow(QStringLiteral("Meridian 8 Debug"));
@@ -578,25 +569,6 @@ private Q_SLOTS:
         QTRY_COMPARE(bar->value(), 65536);
         window->setProgressValue(0);
         QTRY_COMPARE(bar->value(), 0);
-    }
-
-    void viewReadsReturnCurrentValues()
-    {
-        auto window = makeWindow();
-        window->setEthernetAddress(QStringLiteral("127.0.0.1"));
-        window->setEthernetPort(QStringLiteral("2101"));
-        QCOMPARE(window->ethernetAddress(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(window->ethernetPort(), QStringLiteral("2101"));
-        QCOMPARE(control<QLineEdit>(*window, "EthernetPort")->text(), QStringLiteral("2101"));
-        window->setFirmwareFileCaption(QStringLiteral("/tmp/demo.hex"));
-        QCOMPARE(control<QLabel>(*window, "FirmwareFile")->text(), QStringLiteral("/tmp/demo.hex"));
-        for (StartControl c : {StartControl::LoadStart, StartControl::FirmwareFile,
-                               StartControl::EthernetAddress, StartControl::EthernetPort}) {
-            window->setControlEnabled(c, false);
-            QVERIFY(!window->isControlEnabled(c));
-            window->setControlEnabled(c, true);
-            QVERIFY(window->isControlEnabled(c));
-        }
     }
 
     void statusTextSurvivesMenuHover()
