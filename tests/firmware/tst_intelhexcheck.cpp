@@ -53,9 +53,9 @@ private Q_SLOTS:
         QTest::newRow("lower-case digits") << lines({kData.toLower(), kEnd});
         // As a linker writes it: an upper address, data, records at FC00 to FFFF that are never
         // sent, and the start address before the end.
-        QTest::newRow("extended linear address layout") << lines(
-            {rec("020000040800"), kData, rec("10001000000102030405060708090A0B0C0D0E0F"),
-             rec("04FC000001020304"), rec("020000021000"), rec("0400000500000131"), kEnd});
+        QTest::newRow("extended linear address layout")
+            << lines({rec("020000040800"), kData, rec("10001000000102030405060708090A0B0C0D0E0F"),
+                      rec("04FC000001020304"), rec("020000021000"), rec("0400000500000131"), kEnd});
     }
 
     void soundFiles()

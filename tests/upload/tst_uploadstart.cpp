@@ -56,7 +56,8 @@ private Q_SLOTS:
         QVERIFY(lines.value(2).startsWith("Checking connection at "));
         QVERIFY(lines.value(2).endsWith(" mS..."));
         QVERIFY2(millisecondsIn(lines.value(2)) >= 100, qPrintable(lines.value(2)));
-        QVERIFY(lines.value(3).startsWith("It took ") && lines.value(3).endsWith(" mS to connect."));
+        QVERIFY(lines.value(3).startsWith("It took ") &&
+                lines.value(3).endsWith(" mS to connect."));
         QCOMPARE(lines.value(4), QString("Sending firmware..."));
         QCOMPARE(lines.size(), 5);
         QVERIFY(!rig.engine.state().TransferIdle);
@@ -156,7 +157,8 @@ private Q_SLOTS:
         const QList<QByteArray> packets = rig.unit.packets();
         QCOMPARE(TestSupport::hex(packets[0]), QString("F0 7D 2D 02 00 F7"));
         QCOMPARE(packets[1], TestSupport::bytes("F07D2D010014") + "Updating firmware..." + "\xF7");
-        QCOMPARE(packets[2], TestSupport::bytes("F07D2D014019") + "Do not press any buttons!" + "\xF7");
+        QCOMPARE(packets[2],
+                 TestSupport::bytes("F07D2D014019") + "Do not press any buttons!" + "\xF7");
         QCOMPARE(TestSupport::hex(packets[3]), QString("FE 55 AA 01 02 2D D3"));
         QVERIFY(rig.waitForOutcomes(1, 5000));
         QVERIFY(rig.unit.records().isEmpty());
@@ -191,12 +193,11 @@ private Q_SLOTS:
         });
         bool onlyStartButtonAtGreen = false;
         QObject::connect(&rig.log(), &ActivityLog::backColourChanged, [&](quint32 colour) {
-            onlyStartButtonAtGreen =
-                colour == ActivityLog::kGreen &&
-                rig.view.isControlEnabled(StartControl::LoadStart) &&
-                !rig.view.isControlEnabled(StartControl::FirmwareFile) &&
-                !rig.view.isControlEnabled(StartControl::EthernetAddress) &&
-                !rig.view.isControlEnabled(StartControl::EthernetPort);
+            onlyStartButtonAtGreen = colour == ActivityLog::kGreen &&
+                                     rig.view.isControlEnabled(StartControl::LoadStart) &&
+                                     !rig.view.isControlEnabled(StartControl::FirmwareFile) &&
+                                     !rig.view.isControlEnabled(StartControl::EthernetAddress) &&
+                                     !rig.view.isControlEnabled(StartControl::EthernetPort);
         });
         clock.start();
         QVERIFY(rig.runUpload(15000));
@@ -205,10 +206,9 @@ private Q_SLOTS:
         const QStringList lines = rig.lines();
         const int end = int(lines.indexOf("Upload complete."));
         QVERIFY(end > 0);
-        QCOMPARE(lines.mid(end + 2),
-                 (QStringList{"Writing firmware, DO NOT REMOVE POWER!",
-                              "Waiting for unit to reboot....", " ", " ",
-                              "Done!  Unit is ready to use.", " "}));
+        QCOMPARE(lines.mid(end + 2), (QStringList{"Writing firmware, DO NOT REMOVE POWER!",
+                                                  "Waiting for unit to reboot....", " ", " ",
+                                                  "Done!  Unit is ready to use.", " "}));
         QVERIFY(QRegularExpression("^Upload complete, [0-9]+ seconds\\.$")
                     .match(lines.at(end + 1))
                     .hasMatch());
@@ -216,7 +216,8 @@ private Q_SLOTS:
         const auto near = [](qint64 actual, qint64 expected) {
             return actual >= expected - 20 && actual <= expected + 400;
         };
-        QVERIFY2(near(at.value("Writing firm") - t0, 1000), qPrintable(QString::number(at.value("Writing firm") - t0)));
+        QVERIFY2(near(at.value("Writing firm") - t0, 1000),
+                 qPrintable(QString::number(at.value("Writing firm") - t0)));
         QVERIFY(near(at.value("Waiting for ") - t0, 3333));
         QVERIFY(near(at.value("Done!  Unit ") - t0, 6666));
         QVERIFY(onlyStartButtonAtGreen);
@@ -232,7 +233,8 @@ private Q_SLOTS:
         QList<quint32> coloursAtConnect;
         QObject::connect(&rig.log(), &ActivityLog::lineAppended, [&](const QString &line) {
             if (line.startsWith("Connecting to "))
-                coloursAtConnect << rig.log().backColour().value_or(0) << quint32(rig.log().count());
+                coloursAtConnect << rig.log().backColour().value_or(0)
+                                 << quint32(rig.log().count());
         });
         QObject::connect(&rig.engine, &UploadEngine::attemptEnded, [&] {
             if (rig.outcomes.size() == 2)
@@ -241,10 +243,11 @@ private Q_SLOTS:
         rig.engine.LoadStart_Click();
         QVERIFY(rig.waitForOutcomes(2, 20000));
         Wait(5000);
-        QCOMPARE(rig.outcomes, (QList<UploadOutcome>{UploadOutcome::Finished,
-                                                     UploadOutcome::Finished}));
+        QCOMPARE(rig.outcomes,
+                 (QList<UploadOutcome>{UploadOutcome::Finished, UploadOutcome::Finished}));
         QCOMPARE(rig.unit.connections(), 2);
-        QCOMPARE(coloursAtConnect, (QList<quint32>{ActivityLog::kWhite, 1, ActivityLog::kWhite, 1}));
+        QCOMPARE(coloursAtConnect,
+                 (QList<quint32>{ActivityLog::kWhite, 1, ActivityLog::kWhite, 1}));
         QCOMPARE(rig.engine.state().LoopCount, 2);
         QCOMPARE(rig.unit.records().size(), 8);
     }
@@ -269,7 +272,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("complaint");
-        const QString portComplaint = "Port \"%1\" is not valid: enter a whole number from 1 to 65535.";
+        const QString portComplaint =
+            "Port \"%1\" is not valid: enter a whole number from 1 to 65535.";
         for (const char *port : {"", "abc", "0", "65536", "70000", "-1", " 23", "5000x", "+23"})
             QTest::addRow("port '%s'", port) << kAddress << port << portComplaint.arg(port);
         const QString addressComplaint =
@@ -310,6 +314,14 @@ private Q_SLOTS:
             << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum";
         QTest::newRow("empty") << "empty.hex" << QByteArray()
                                << "The firmware file \"empty.hex\" is not valid Intel HEX";
+        QTest::newRow("no end record")
+            << "open.hex" << TestSupport::hexFile(3).replace(":00000001FF\r\n", "")
+            << "The firmware file \"open.hex\" is not valid Intel HEX";
+        QByteArray endsSkipped = TestSupport::hexFile(3);
+        endsSkipped += TestSupport::hexRecord(0xFC00, 0, "abcd") + "\r\n";
+        QTest::newRow("ends inside skipped records")
+            << "skipped.hex" << endsSkipped
+            << "The firmware file \"skipped.hex\" is not valid Intel HEX";
     }
 
     void unusableFirmwareFileNeverReachesTheUnit()
