@@ -314,6 +314,14 @@ private Q_SLOTS:
             << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum";
         QTest::newRow("empty") << "empty.hex" << QByteArray()
                                << "The firmware file \"empty.hex\" is not valid Intel HEX";
+        QTest::newRow("no end record")
+            << "open.hex" << TestSupport::hexFile(3).replace(":00000001FF\r\n", "")
+            << "The firmware file \"open.hex\" is not valid Intel HEX";
+        QByteArray endsSkipped = TestSupport::hexFile(3);
+        endsSkipped += TestSupport::hexRecord(0xFC00, 0, "abcd") + "\r\n";
+        QTest::newRow("ends inside skipped records")
+            << "skipped.hex" << endsSkipped
+            << "The firmware file \"skipped.hex\" is not valid Intel HEX";
     }
 
     void unusableFirmwareFileNeverReachesTheUnit()

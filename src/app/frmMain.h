@@ -1,0 +1,168 @@
+#pragma once
+
+#include "upload/UploadView.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class ActivityLog;
+class ActivityLogListModel;
+class ConnectionSettings;
+class ConnectionStatusMonitor;
+class FirmwareSelector;
+class OpenFileDialog;
+class QAction;
+class QGroupBox;
+class QIcon;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class SettingsStore;
+class UnitSocket;
+class UploadEngine;
+
+struct AppVersion
+{
+    int majorNumber = 0;
+    int minorNumber = 0;
+    int revision = 0;
+};
+
+// Parts of the window a test can supply; those left null are made and owned by the window.
+struct WindowServices
+{
+    UnitSocket *socket = nullptr;
+    SettingsStore *settings = nullptr;
+    OpenFileDialog *fileDialog = nullptr;
+};
+
+// The uploader's one window: the controls the operator sees, the menus, and the bindings to the
+// core. It holds no upload logic. What the upload writes (log, progress) is kept exact in
+// models and shown from a timer, so a fast transfer never lays out widgets once per record.
+class frmMain : public QMainWindow, public UploadView
+{
+    Q_OBJECT
+
+public:
+    // How often the log list and the progress bar catch up with their models.
+    static constexpr std::chrono::milliseconds kViewRefreshInterval{33};
+
+    using Version = AppVersion;
+    using Services = WindowServices;
+
+    static QString buildTitle();
+    static Version buildVersion();
+    // The window's icon in the sizes it carries: 16, 24, 32 and 48 pixels.
+    static QIcon appIcon();
+
+    explicit frmMain(const QString &title = buildTitle(), Version version = buildVersion(),
+                     Services services = {}, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    QString title() const { return m_title; }
+
+    // UploadView
+    ActivityLog &activityLog() override;
+    void setProgressMaximum(int maximum) override;
+    int progressMaximum() const override { return m_progressMaximum; }
+    void setProgressValue(int value) override;
+    int progressValue() const override { return m_progressValue; }
+    void setStatusText(const QString &text) override;
+    void setControlEnabled(StartControl control, bool enabled) override;
+    bool isControlEnabled(StartControl control) const override;
+    QString ethernetAddress() const override;
+    void setEthernetAddress(const QString &text) override;
+    QString ethernetPort() const override;
+    void setEthernetPort(const QString &text) override;
+    void setFirmwareFileCaption(const QString &caption) override;
+    bool isChecked(Tool tool) const override;
+    void setChecked(Tool tool, bool checked) override;
+
+    QString statusText() const;
+    // Brings the log list, its colour and selection, and the progress bar up to date; the
+    // refresh timer calls it, and tests call it to look at the widgets at once.
+    void refreshView();
+
+    ConnectionStatusMonitor &statusMonitor() { return *m_statusMonitor; }
+    UploadEngine &engine() { return *m_engine; }
+    UnitSocket &socket() { return *m_socket; }
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void applyWindowFont();
+    void Form_Load();
+
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuLoop_Click();
+    void mnuForget_Click();
+    void FirmwareFile_Click();
+    void frmFirmwareFile_Click();
+    void LoadStart_Click();
+    void ListBox_SelectionChanged();
+
+    QAction *toolAction(Tool tool) const;
+    QWidget *startControl(StartControl control) const;
+
+    QString m_title;
+    Version m_version;
+
+    std::unique_ptr<UnitSocket> m_ownedSocket;
+    UnitSocket *m_socket = nullptr;
+    std::unique_ptr<SettingsStore> m_ownedSettings;
+    SettingsStore *m_settings = nullptr;
+    std::unique_ptr<OpenFileDialog> m_ownedFileDialog;
+    OpenFileDialog *m_fileDialog = nullptr;
+    std::unique_ptr<ConnectionSettings> m_connectionSettings;
+    std::unique_ptr<ActivityLog> m_log;
+    std::unique_ptr<UploadEngine> m_engine;
+    std::unique_ptr<FirmwareSelector> m_selector;
+    std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
+
+    QStatusBar *m_sbStatusBar = nullptr;
+    QListView *m_ListBox = nullptr;
+    ActivityLogListModel *m_logModel = nullptr;
+    QProgressBar *m_ProgressBar = nullptr;
+    QGroupBox *m_frmFirmwareFile = nullptr;
+    QGroupBox *m_frmConnectionSettings = nullptr;
+    QLineEdit *m_EthernetAddress = nullptr;
+    QLineEdit *m_EthernetPort = nullptr;
+    QLabel *m_lblAddress = nullptr;
+    QLabel *m_lblPort = nullptr;
+    QPushButton *m_LoadStart = nullptr;
+    QLabel *m_FirmwareFile = nullptr;
+
+    QMenu *m_mnuFile = nullptr;
+    QAction *m_mnuFileOpen = nullptr;
+    QAction *m_mnuFileExit = nullptr;
+    QMenu *m_mnuTools = nullptr;
+    QAction *m_mnuLoop = nullptr;
+    QAction *m_mnuSlow = nullptr;
+    QAction *m_mnuDebug = nullptr;
+    QAction *m_mnuForget = nullptr;
+
+    // Exact values; the progress bar shows them at the next refresh.
+    int m_progressMaximum = 100;
+    int m_progressValue = 0;
+
+    QTimer m_viewTimer;
+    // What the list shows of the log's selection and colour, to touch the widget only on change.
+    std::optional<quint64> m_shownSelection;
+    std::optional<std::optional<quint32>> m_shownColour;
+    bool m_refreshing = false;
+};

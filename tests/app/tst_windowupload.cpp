@@ -1,0 +1,221 @@
+#include "HexFileGenerator.h"
+#include "TestSupport.h"
+#include "UnitSimulator.h"
+#include "connection/ConnectionSettings.h"
+#include "firmware/OpenFileDialog.h"
+#include "frmMain.h"
+#include "platform/SettingsStore.h"
+#include "platform/UnitSocket.h"
+#include "platform/WaitableTimer.h"
+#include "upload/ActivityLog.h"
+#include "upload/UploadEngine.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Kestrel Max Firmware Uploader Debug");
+
+// Answers the file-open dialog as the operator would, with the file the test has in mind.
+class ChoosingFileDialog : public OpenFileDialog
+{
+public:
+    QString show(const OpenFileDialogSettings &settings, const QString &) override
+    {
+        lastTitle = settings.title;
+        ++shown;
+        return answer;
+    }
+    QString answer;
+    QString lastTitle;
+    int shown = 0;
+};
+
+} // namespace
+
+// The window driven as an operator drives it, against a simulated unit on 127.0.0.1.
+class tst_WindowUpload : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<UnitSimulator> m_unit;
+    ChoosingFileDialog m_dialog;
+
+    QString writeFirmware(int records)
+    {
+        HexFileGenerator generator;
+        generator.setDataRecords(records);
+        const QString path = m_dir.filePath(QStringLiteral("firmware-%1.hex").arg(records));
+        if (!generator.write(path))
+            return {};
+        m_dialog.answer = path;
+        return path;
+    }
+
+    std::unique_ptr<frmMain> openWindow()
+    {
+        // Where the operator's last finished upload left the unit's address.
+        ConnectionSettings(kTitle, *m_settings)
+            .save(QStringLiteral("127.0.0.1"), QString::number(m_unit->serverPort()));
+        WindowServices services;
+        services.settings = m_settings.get();
+        services.fileDialog = &m_dialog;
+        auto window = std::make_unique<frmMain>(kTitle, AppVersion{1, 0, 40}, services);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return {};
+        return window;
+    }
+
+    template <typename W> static W *control(frmMain &window, const char *name)
+    {
+        return window.findChild<W *>(QLatin1String(name));
+    }
+
+    static void click(QWidget *widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        WaitableTimer::resume();
+        QVERIFY(m_dir.isValid());
+        m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("config")));
+        m_unit = std::make_unique<UnitSimulator>();
+        QVERIFY(m_unit->listen());
+        m_dialog.shown = 0;
+    }
+
+    void cleanup()
+    {
+        m_unit.reset();
+        WaitableTimer::resume();
+    }
+
+    void wholeUploadThroughTheWindow()
+    {
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(300);
+        QVERIFY(!path.isEmpty());
+        auto window = openWindow();
+        QVERIFY(window);
+        QCOMPARE(window->ethernetAddress(), QStringLiteral("127.0.0.1"));
+
+        auto *start = control<QPushButton>(*window, "LoadStart");
+        QVERIFY(!start->isEnabled());
+        click(control<QLabel>(*window, "FirmwareFile"));
+        QCOMPARE(m_dialog.shown, 1);
+        QCOMPARE(m_dialog.lastTitle, QStringLiteral("Open Firmware File"));
+        QVERIFY(start->isEnabled());
+        QCOMPARE(control<QLabel>(*window, "FirmwareFile")->text(), QFileInfo(path).fileName());
+
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        click(start);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Finished);
+
+        HexFileGenerator generator;
+        generator.setDataRecords(300);
+        QCOMPARE(m_unit->records(), generator.expectedSentLines());
+
+        ActivityLog &log = window->activityLog();
+        QVERIFY(log.lines().contains(QStringLiteral("Done!  Unit is ready to use.")));
+        QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kGreen));
+        QCOMPARE(window->engine().state().LoopCount, 1);
+
+        // What the operator sees catches up with the models.
+        auto *list = control<QListView>(*window, "ListBox");
+        auto *bar = control<QProgressBar>(*window, "ProgressBar");
+        QTRY_COMPARE(list->model()->rowCount(), log.count());
+        QTRY_COMPARE(list->palette().color(QPalette::Base), QColor(Qt::green));
+        QTRY_COMPARE(bar->value(), window->progressValue());
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+        QVERIFY(window->isControlEnabled(StartControl::EthernetAddress));
+
+        // The status line follows the socket again after the upload.
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusText(), QStringLiteral("Not connected"), 5000);
+
+        // A second file through the frame, then through File > Open.
+        m_dialog.answer.clear();
+        click(control<QWidget>(*window, "frmFirmwareFile"));
+        QCOMPARE(m_dialog.shown, 2);
+        window->findChild<QAction *>(QStringLiteral("mnuFileOpen"))->trigger();
+        QCOMPARE(m_dialog.shown, 3);
+        QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+    }
+
+    void closingMidTransferEndsCleanly()
+    {
+        TestSupport::TimeScale fast(0.02);
+        QVERIFY(!writeFirmware(2000).isEmpty());
+        auto window = openWindow();
+        QVERIFY(window);
+        click(control<QLabel>(*window, "FirmwareFile"));
+
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        QSignalSpy records(m_unit.get(), &UnitSimulator::recordReceived);
+        frmMain *raw = window.get();
+        connect(m_unit.get(), &UnitSimulator::recordReceived, raw, [raw, &records] {
+            if (records.size() == 100)
+                QTimer::singleShot(0, raw, &QWidget::close);
+        });
+        click(control<QPushButton>(*window, "LoadStart"));
+
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Cancelled);
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->engine().isShutDown());
+        QCOMPARE(window->socket().state(), int(UnitSocket::Closed));
+        QTRY_COMPARE(WaitableTimer::depth(), 0);
+
+        // Nothing more goes out and nothing restarts.
+        const qsizetype sent = records.size();
+        QVERIFY(sent < 2000);
+        QTest::qWait(300);
+        QCOMPARE(records.size(), sent);
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!window->activityLog().lines().contains(
+            QStringLiteral("Done!  Unit is ready to use.")));
+    }
+
+    void closingInTheRebootWaitEndsThePause()
+    {
+        // Real time: the close must cut a pause of seconds short.
+        QVERIFY(!writeFirmware(20).isEmpty());
+        auto window = openWindow();
+        QVERIFY(window);
+        window->setChecked(Tool::Loop, true);
+        click(control<QLabel>(*window, "FirmwareFile"));
+
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        frmMain *raw = window.get();
+        ActivityLog &log = window->activityLog();
+        connect(&log, &ActivityLog::lineAppended, raw, [raw](const QString &line) {
+            if (line == QLatin1String("Writing firmware, DO NOT REMOVE POWER!"))
+                QTimer::singleShot(0, raw, &QWidget::close);
+        });
+        click(control<QPushButton>(*window, "LoadStart"));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
+        // The rest of the timeline would take more than 5 s.
+        QTRY_COMPARE_WITH_TIMEOUT(WaitableTimer::depth(), 0, 3000);
+        QTest::qWait(200);
+        QVERIFY(!log.lines().contains(QStringLiteral("Done!  Unit is ready to use.")));
+        QCOMPARE(m_unit->connectionCount(), 1);
+        QVERIFY(ended.size() <= 1);
+    }
+};
+
+QTEST_MAIN(tst_WindowUpload)
+#include "tst_windowupload.moc"
