@@ -29,6 +29,7 @@ int runBaseline(const BenchOptions &options)
         return 2;
     }
     const QByteArrayList records = RawClient::recordsToSend(file.readAll());
+    const ProcessProbe::CpuMeter cpu;
     const RawClient::Result result = RawClient::run(
         options.port, UnitProtocol::programmingRequest(QString::fromLatin1(UploadRun::kTitle)),
         records);
@@ -39,6 +40,7 @@ int runBaseline(const BenchOptions &options)
     report.add(QStringLiteral("records"), qint64(records.size()));
     report.add(QStringLiteral("seconds"), result.seconds, 4);
     report.add(QStringLiteral("rate"), result.seconds > 0 ? records.size() / result.seconds : 0, 0);
+    report.add(QStringLiteral("transfer_cpu"), cpu.percent(), 1);
     report.print();
     return result.ok ? 0 : 1;
 }

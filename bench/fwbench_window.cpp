@@ -1,0 +1,116 @@
+// fwbench-window: the real window uploading, driven as the operator drives it (file chosen
+// through the Open menu, Debug ticked, "Load and Start" pressed), one measured run per process.
+// The platform plugin decides whether the window is visible (xcb under Xvfb) or offscreen.
+
+#include "BenchOptions.h"
+#include "BenchReport.h"
+#include "RawClient.h"
+#include "SoakRun.h"
+#include "UploadRun.h"
+
+#include "firmware/OpenFileDialog.h"
+#include "frmMain.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "upload/ActivityLog.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+// Answers the file-open dialog with the benchmark's firmware file.
+class ChosenFile : public OpenFileDialog
+{
+public:
+    explicit ChosenFile(QString path) : m_path(std::move(path)) {}
+    QString show(const OpenFileDialogSettings &, const QString &) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// The Tools menu, and with it Debug, is offered by titles that end in "Debug".
+QString windowTitle()
+{
+    return QString::fromLatin1(UploadRun::kTitle) + QStringLiteral(" Debug");
+}
+
+struct WindowBench
+{
+    explicit WindowBench(const BenchOptions &options)
+        : settings(scratch.path()), dialog(options.file),
+          window(windowTitle(), frmMain::buildVersion(), services())
+    {
+        window.setEthernetAddress(QStringLiteral("127.0.0.1"));
+        window.setEthernetPort(QString::number(options.port));
+        window.setChecked(Tool::Debug, options.debug);
+        window.show();
+        window.findChild<QAction *>(QStringLiteral("mnuFileOpen"))->trigger();
+    }
+
+    frmMain::Services services()
+    {
+        frmMain::Services chosen;
+        chosen.settings = &settings;
+        chosen.fileDialog = &dialog;
+        return chosen;
+    }
+
+    void pressLoadStart() { window.findChild<QPushButton *>(QStringLiteral("LoadStart"))->click(); }
+
+    QTemporaryDir scratch;
+    SettingsStore settings;
+    ChosenFile dialog;
+    frmMain window;
+};
+
+int runWindow(const BenchOptions &options)
+{
+    const qint64 records = RawClient::countRecordsToSend(options.file);
+    WindowBench bench(options);
+    UploadRun run(
+        bench.window.activityLog(), [&] { bench.pressLoadStart(); }, options.run);
+    const QListView *list = bench.window.findChild<QListView *>(QStringLiteral("ListBox"));
+    int rowsShownAtStart = -1;
+    run.onTransferStart = [&] { rowsShownAtStart = list->model()->rowCount(); };
+    const UploadRun::Result result = run.exec();
+    BenchReport report;
+    report.addRun(result, records);
+    report.add(QStringLiteral("rows_shown_at_start"), qint64(rowsShownAtStart));
+    report.add(QStringLiteral("platform"), QGuiApplication::platformName());
+    report.print();
+    return result.ok ? 0 : 1;
+}
+
+int runSoak(const BenchOptions &options)
+{
+    Clock::setTimeScale(options.timeScale);
+    WindowBench bench(options);
+    SoakRun soak(
+        bench.window, [&] { bench.pressLoadStart(); }, options.uploads);
+    const int finished = soak.exec();
+    QTextStream(stdout) << "finished " << finished << " of " << options.uploads << Qt::endl;
+    return finished == options.uploads ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fwbench-window"));
+    BenchOptions options;
+    if (!options.parse(QCoreApplication::arguments(),
+                       {QStringLiteral("window"), QStringLiteral("soak")}))
+        return 2;
+    if (options.mode == QLatin1String("window"))
+        return runWindow(options);
+    return runSoak(options);
+}
