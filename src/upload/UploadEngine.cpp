@@ -7,6 +7,7 @@
 #include "connection/SocketErrorReport.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
+#include "firmware/IntelHexText.h"
 #include "platform/Clock.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
@@ -35,17 +36,11 @@ void pause(std::chrono::milliseconds length)
     Wait(int(length.count()));
 }
 
-// Records that load at 0xFC00 to 0xFFFF are never sent: their 4th and 5th characters are the
-// high byte of the load address. Blank lines put nothing on the wire and would never be
-// answered, so they are passed over too.
+// Records that load at 0xFC00 to 0xFFFF are never sent. Blank lines put nothing on the wire and
+// would never be answered, so they are passed over too.
 bool isPassedOver(const QByteArray &line)
 {
-    if (line.isEmpty())
-        return true;
-    if (line.size() < 5 || line.at(3) != 'F')
-        return false;
-    const char low = line.at(4);
-    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
+    return line.isEmpty() || IntelHexText::loadsInSkippedRange(line);
 }
 
 // A port is a whole number from 1 to 65535, digits only.
