@@ -1,25 +1,9 @@
 #include "ProgressLine.h"
 
 #include "firmware/FirmwareFile.h"
+#include "firmware/IntelHexText.h"
 
 #include <cmath>
-
-namespace {
-
-// The lines the upload passes over: blank ones and those that load at 0xFC00 to 0xFFFF (4th and
-// 5th characters "FC" to "FF", exactly as written). Only the display depends on it here: the
-// engine decides what is sent.
-bool isPassedOver(const QByteArray &line)
-{
-    if (line.isEmpty())
-        return true;
-    if (line.size() < 5 || line.at(3) != 'F')
-        return false;
-    const char low = line.at(4);
-    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
-}
-
-} // namespace
 
 bool ProgressLine::countFile(const QString &path)
 {
@@ -30,7 +14,7 @@ bool ProgressLine::countFile(const QString &path)
     qint64 bytes = 0;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine();
-        if (isPassedOver(line))
+        if (IntelHexText::isPassedOver(line))
             continue;
         ++records;
         bytes += line.size();

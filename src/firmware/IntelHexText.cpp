@@ -18,3 +18,8 @@ bool IntelHexText::loadsInSkippedRange(QByteArrayView line)
     const char low = line.at(4);
     return low == 'C' || low == 'D' || low == 'E' || low == 'F';
 }
+
+bool IntelHexText::isPassedOver(QByteArrayView line)
+{
+    return line.isEmpty() || loadsInSkippedRange(line);
+}

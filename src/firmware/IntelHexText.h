@@ -14,4 +14,8 @@ public:
     // the load address, are "FC", "FD", "FE" or "FF". Such records are never sent. The test is
     // on the text alone and case-sensitive; a line shorter than 5 characters never matches.
     static bool loadsInSkippedRange(QByteArrayView line);
+
+    // Whether the upload passes the line over: a record in the skipped range, or a blank line
+    // (an empty send puts nothing on the wire and would never be answered).
+    static bool isPassedOver(QByteArrayView line);
 };

@@ -36,13 +36,6 @@ void pause(std::chrono::milliseconds length)
     Wait(int(length.count()));
 }
 
-// Records that load at 0xFC00 to 0xFFFF are never sent. Blank lines put nothing on the wire and
-// would never be answered, so they are passed over too.
-bool isPassedOver(const QByteArray &line)
-{
-    return line.isEmpty() || IntelHexText::loadsInSkippedRange(line);
-}
-
 // A port is a whole number from 1 to 65535, digits only.
 int parsePort(const QString &text)
 {
@@ -411,7 +404,7 @@ void UploadEngine::sendNextRecord()
     bool found = false;
     while (!found && !m_file->atEnd()) {
         line = m_file->readLine();
-        found = !isPassedOver(line);
+        found = !IntelHexText::isPassedOver(line);
     }
     m_view.setProgressValue(int(m_file->position() / kProgressUnit));
     if (found) {
