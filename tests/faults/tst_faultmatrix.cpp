@@ -4,6 +4,7 @@
 #include "UnitSimulator.h"
 #include "platform/Clock.h"
 #include "platform/WaitableTimer.h"
+#include "protocol/UnitProtocol.h"
 
 #include <QtTest>
 
@@ -261,6 +262,32 @@ private Q_SLOTS:
         case Ending::Open:
             QFAIL("handled above");
         }
+    }
+
+    // Each arrival takes at most one answer of each kind: a unit that pours out answers must not
+    // make the receive buffer grow without end, nor pass for one that acknowledged every record.
+    void unitThatFloodsAnswersIsStopped()
+    {
+        TestSupport::TimeScale scale(kFast);
+        EngineRig rig;
+        rig.writeFirmware(TestSupport::hexFile(200));
+        rig.unit.onPacket = nullptr;
+        rig.engine.setResponseTimeout(kResponseTimeout);
+        rig.engine.LoadStart_Click();
+        QVERIFY(ScriptedUnit::waitFor([&] { return rig.unit.received().size() == 7; }));
+        QByteArray flood;
+        for (int i = 0; i < 32 * 1024; ++i)
+            flood += UnitProtocol::response(ResponseCode::Ack);
+        rig.unit.send(flood);
+
+        QVERIFY(rig.waitForOutcomes(1, 10000));
+        QCOMPARE(rig.outcomes.value(0), UploadOutcome::ConnectionLost);
+        QVERIFY2(anyStartsWith(rig.lines(), "The unit sent "), qPrintable(rig.lines().join('\n')));
+        QVERIFY(rig.engine.state().RxBuffer.size() < 64 * 1024);
+        QVERIFY(!rig.lines().contains("Done!  Unit is ready to use."));
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
+        QVERIFY(rig.allStartControlsEnabled());
+        QVERIFY(!rig.engine.isBusy());
     }
 
     // Faults that pile up on one packet shape a single answer the engine must still take apart.
