@@ -30,6 +30,9 @@ constexpr std::chrono::milliseconds kWritingFirmware = 2333ms;
 constexpr std::chrono::milliseconds kRebooting = 3333ms;
 constexpr std::chrono::milliseconds kBeforeLoopRestart = 2000ms;
 constexpr int kProgressUnit = 128;
+// Each arrival takes at most one answer of each kind, so a unit that sends answers nobody asked
+// for makes the receive buffer grow with every arrival. No sound conversation comes near this.
+constexpr qsizetype kReceiveLimit = 16 * 1024;
 
 void pause(std::chrono::milliseconds length)
 {
@@ -334,6 +337,8 @@ void UploadEngine::Ethernet_DataArrival(int)
     }
     dropStrayBytes();
     examineResponses();
+    if (m_state.RxBuffer.size() > kReceiveLimit)
+        onFlooded();
     log().ScrollLog();
 }
 
@@ -493,6 +498,20 @@ void UploadEngine::Ethernet_Error(int number, const QString &description)
     if (m_phase == Phase::Streaming)
         endLostAttempt(QStringLiteral("The connection to the unit was lost."),
                        UploadOutcome::ConnectionLost);
+}
+
+void UploadEngine::onFlooded()
+{
+    const qsizetype size = m_state.RxBuffer.size();
+    m_state.RxBuffer.clear();
+    if (m_phase == Phase::Streaming)
+        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
+                                      "for; the upload was stopped.")
+                           .arg(size),
+                       UploadOutcome::ConnectionLost);
+    else
+        logDebug(
+            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(size));
 }
 
 void UploadEngine::onPeerClosed()
