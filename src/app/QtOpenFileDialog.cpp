@@ -58,3 +58,8 @@ QString QtOpenFileDialog::show(const OpenFileDialogSettings &settings,
     const QStringList files = m_dialog->selectedFiles();
     return files.isEmpty() ? QString() : files.constFirst();
 }
+
+QFileDialog &QtOpenFileDialog::dialog() const
+{
+    return *m_dialog;
+}

@@ -22,7 +22,7 @@ public:
 
     // Everything show() does before the dialog appears; tests look at the result in dialog().
     void apply(const OpenFileDialogSettings &settings, const QString &initialFileName);
-    QFileDialog &dialog() const { return *m_dialog; }
+    QFileDialog &dialog() const;
 
     // "Firmware Files (*.hex)|*.hex" as Qt writes it: one "Description (patterns)" per entry.
     // The patterns in parentheses are the ones that filter, so they are always the real ones.

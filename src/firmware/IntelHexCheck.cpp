@@ -1,5 +1,7 @@
 #include "IntelHexCheck.h"
 
+#include "IntelHexText.h"
+
 #include "FirmwareFile.h"
 
 #include <QByteArray>
@@ -31,17 +33,6 @@ QString hexByte(int value)
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 QString describeCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
@@ -50,15 +41,6 @@ QString describeCharacter(char c)
     if (byte == 0x20)
         return QStringLiteral("a space");
     return QStringLiteral("byte 0x%1").arg(hexByte(byte));
-}
-
-// The upload passes over lines whose 4th and 5th characters are these, exactly as written.
-bool isPassedOver(const QByteArray &line)
-{
-    if (line.size() < 5 || line.at(3) != 'F')
-        return false;
-    const char low = line.at(4);
-    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
 }
 
 struct Record
@@ -76,7 +58,7 @@ QString recordProblem(const QByteArray &line, Record &record)
         return QStringLiteral("does not start with ':' but with %1")
             .arg(describeCharacter(line.at(0)));
     for (qsizetype i = 1; i < line.size(); ++i) {
-        if (hexValue(line.at(i)) < 0)
+        if (IntelHexText::digitValue(line.at(i)) < 0)
             return QStringLiteral("%1 at column %2 is not a hexadecimal digit")
                 .arg(describeCharacter(line.at(i)))
                 .arg(i + 1);
@@ -91,7 +73,8 @@ QString recordProblem(const QByteArray &line, Record &record)
     QByteArray bytes;
     bytes.reserve(digits / 2);
     for (qsizetype i = 1; i < line.size(); i += 2)
-        bytes.append(char(hexValue(line.at(i)) * 16 + hexValue(line.at(i + 1))));
+        bytes.append(char(IntelHexText::digitValue(line.at(i)) * 16 +
+                          IntelHexText::digitValue(line.at(i + 1))));
     const auto byteAt = [&](qsizetype i) { return int(static_cast<unsigned char>(bytes.at(i))); };
 
     const int count = byteAt(0);
@@ -161,7 +144,7 @@ std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
         }
         lastRecordLine = lineNumber;
         lastRecordType = record.type;
-        lastRecordPassedOver = isPassedOver(line);
+        lastRecordPassedOver = IntelHexText::loadsInSkippedRange(line);
         if (record.type == kEndOfFileType)
             endOfFileLine = lineNumber;
     }

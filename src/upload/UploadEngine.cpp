@@ -7,6 +7,7 @@
 #include "connection/SocketErrorReport.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
+#include "firmware/IntelHexText.h"
 #include "platform/Clock.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
@@ -29,23 +30,13 @@ constexpr std::chrono::milliseconds kWritingFirmware = 2333ms;
 constexpr std::chrono::milliseconds kRebooting = 3333ms;
 constexpr std::chrono::milliseconds kBeforeLoopRestart = 2000ms;
 constexpr int kProgressUnit = 128;
+// Each arrival takes at most one answer of each kind, so a unit that sends answers nobody asked
+// for makes the receive buffer grow with every arrival. No sound conversation comes near this.
+constexpr qsizetype kReceiveLimit = 16 * 1024;
 
 void pause(std::chrono::milliseconds length)
 {
     Wait(int(length.count()));
-}
-
-// Records that load at 0xFC00 to 0xFFFF are never sent: their 4th and 5th characters are the
-// high byte of the load address. Blank lines put nothing on the wire and would never be
-// answered, so they are passed over too.
-bool isPassedOver(const QByteArray &line)
-{
-    if (line.isEmpty())
-        return true;
-    if (line.size() < 5 || line.at(3) != 'F')
-        return false;
-    const char low = line.at(4);
-    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
 }
 
 // A port is a whole number from 1 to 65535, digits only.
@@ -346,6 +337,8 @@ void UploadEngine::Ethernet_DataArrival(int)
     }
     dropStrayBytes();
     examineResponses();
+    if (m_state.RxBuffer.size() > kReceiveLimit)
+        onFlooded();
     log().ScrollLog();
 }
 
@@ -416,7 +409,7 @@ void UploadEngine::sendNextRecord()
     bool found = false;
     while (!found && !m_file->atEnd()) {
         line = m_file->readLine();
-        found = !isPassedOver(line);
+        found = !IntelHexText::isPassedOver(line);
     }
     m_view.setProgressValue(int(m_file->position() / kProgressUnit));
     if (found) {
@@ -505,6 +498,20 @@ void UploadEngine::Ethernet_Error(int number, const QString &description)
     if (m_phase == Phase::Streaming)
         endLostAttempt(QStringLiteral("The connection to the unit was lost."),
                        UploadOutcome::ConnectionLost);
+}
+
+void UploadEngine::onFlooded()
+{
+    const qsizetype size = m_state.RxBuffer.size();
+    m_state.RxBuffer.clear();
+    if (m_phase == Phase::Streaming)
+        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
+                                      "for; the upload was stopped.")
+                           .arg(size),
+                       UploadOutcome::ConnectionLost);
+    else
+        logDebug(
+            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(size));
 }
 
 void UploadEngine::onPeerClosed()

@@ -79,6 +79,7 @@ private:
     void finishEndOfFile();
     void onRefusal(ResponseCode code);
     void onUnknown();
+    void onFlooded();
     void onPeerClosed();
     void onUnitSilent();
     void endLostAttempt(const QString &reason, UploadOutcome outcome);

@@ -1,5 +1,7 @@
 #include "HexFileGenerator.h"
 
+#include "firmware/IntelHexText.h"
+
 #include "protocol/UnitProtocol.h"
 
 #include <QFile>
@@ -69,10 +71,7 @@ QByteArray HexFileGenerator::record(quint8 type, quint16 address, const QByteArr
 
 bool HexFileGenerator::isSkipped(const QByteArray &line)
 {
-    if (line.size() < 5)
-        return false;
-    const QByteArray high = line.mid(3, 2);
-    return high == "FC" || high == "FD" || high == "FE" || high == "FF";
+    return IntelHexText::loadsInSkippedRange(line);
 }
 
 QByteArrayList HexFileGenerator::sentLines(const QByteArrayList &lines)

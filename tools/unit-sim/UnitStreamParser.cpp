@@ -1,5 +1,7 @@
 #include "UnitStreamParser.h"
 
+#include "firmware/IntelHexText.h"
+
 #include <algorithm>
 
 namespace {
@@ -15,21 +17,10 @@ constexpr int kHighestRecordType = 0x05;
 // Start, manufacturer, model, command, position, length, 127 text bytes (all below 0x80), end.
 constexpr int kLongestDisplayPacket = 7 + 0x7F;
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 int hexByte(QByteArrayView text, int at)
 {
-    const int high = hexValue(text[at]);
-    const int low = hexValue(text[at + 1]);
+    const int high = IntelHexText::digitValue(text[at]);
+    const int low = IntelHexText::digitValue(text[at + 1]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
@@ -108,7 +99,7 @@ UnitStreamParser::Frame UnitStreamParser::frameRecord(QByteArrayView bytes, int 
     }
     const qsizetype available = std::min<qsizetype>(bytes.size(), needed);
     for (qsizetype i = 1; i < available; ++i) {
-        if (hexValue(bytes[i]) < 0)
+        if (IntelHexText::digitValue(bytes[i]) < 0)
             return Frame::Invalid;
     }
     if (bytes.size() < needed)

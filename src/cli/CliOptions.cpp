@@ -1,0 +1,188 @@
+#include "CliOptions.h"
+
+#include "CliExitCode.h"
+#include "connection/ProductProfile.h"
+#include "upload/UploadEngine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <climits>
+
+namespace {
+
+CliOptions failure(const QString &error)
+{
+    CliOptions options;
+    options.action = CliOptions::Action::Fail;
+    options.error = error;
+    return options;
+}
+
+// A whole number from minimum up, digits only: "+3", " 3" and "3.0" are typing mistakes in a
+// script and are refused rather than guessed at.
+std::optional<qint64> wholeNumber(const QString &text, qint64 minimum, qint64 maximum)
+{
+    if (text.isEmpty() || text.size() > 12)
+        return std::nullopt;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    const qint64 value = text.toLongLong();
+    if (value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+QString profileNames()
+{
+    QStringList names;
+    for (const ProductProfile &profile : ProductProfile::all())
+        names.append(QLatin1Char('"') + profile.displayName() + QLatin1Char('"'));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+CliOptions CliOptions::parse(const QStringList &arguments, const QString &defaultTitle)
+{
+    const QCommandLineOption titleOption(QStringLiteral("title"), QString(),
+                                         QStringLiteral("TEXT"));
+    const QCommandLineOption addressOption(QStringLiteral("address"), QString(),
+                                           QStringLiteral("A"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("P"));
+    const QCommandLineOption debugOption(QStringLiteral("debug"));
+    const QCommandLineOption slowOption(QStringLiteral("slow"));
+    const QCommandLineOption loopOption(QStringLiteral("loop"), QString(), QStringLiteral("N"));
+    const QCommandLineOption saveOption(QStringLiteral("save-settings"));
+    const QCommandLineOption timeoutOption(QStringLiteral("response-timeout"), QString(),
+                                           QStringLiteral("MS"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+
+    QCommandLineParser parser;
+    parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
+                       saveOption, timeoutOption, helpOption, versionOption});
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+
+    if (parser.isSet(helpOption)) {
+        CliOptions options;
+        options.action = Action::ShowHelp;
+        return options;
+    }
+    if (parser.isSet(versionOption)) {
+        CliOptions options;
+        options.action = Action::ShowVersion;
+        return options;
+    }
+
+    // A value given twice is most likely a script that builds its command line wrongly.
+    for (const QCommandLineOption *option :
+         {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption}) {
+        if (parser.values(*option).size() > 1)
+            return failure(
+                QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
+    }
+
+    CliOptions options;
+    options.action = Action::Upload;
+
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return failure(QStringLiteral("No firmware file given."));
+    if (files.size() > 1)
+        return failure(QStringLiteral("One firmware file at a time; run one process per unit. "
+                                      "Unexpected: \"%1\".")
+                           .arg(files.at(1)));
+    options.firmwarePath = files.constFirst();
+    if (options.firmwarePath.isEmpty())
+        return failure(QStringLiteral("The firmware file name is empty."));
+
+    options.title = parser.isSet(titleOption) ? parser.value(titleOption) : defaultTitle;
+    if (!ProductProfile::forTitle(options.title))
+        return failure(QStringLiteral("No product profile matches the title \"%1\"; a title "
+                                      "begins with one of %2.")
+                           .arg(options.title, profileNames()));
+
+    if (parser.isSet(addressOption)) {
+        options.address = parser.value(addressOption);
+        if (options.address->isEmpty())
+            return failure(QStringLiteral("--address needs the unit's address."));
+    }
+    if (parser.isSet(portOption)) {
+        options.port = parser.value(portOption);
+        if (!wholeNumber(*options.port, 1, 65535))
+            return failure(QStringLiteral("--port needs a whole number from 1 to 65535, not "
+                                          "\"%1\".")
+                               .arg(*options.port));
+    }
+
+    options.debug = parser.isSet(debugOption);
+    options.slow = parser.isSet(slowOption);
+    options.saveSettings = parser.isSet(saveOption);
+
+    if (parser.isSet(loopOption)) {
+        const std::optional<qint64> count = wholeNumber(parser.value(loopOption), 0, INT_MAX);
+        if (!count)
+            return failure(QStringLiteral("--loop needs a whole number of uploads (0 for no "
+                                          "end), not \"%1\".")
+                               .arg(parser.value(loopOption)));
+        options.loopCount = int(*count);
+    }
+
+    if (parser.isSet(timeoutOption)) {
+        const std::optional<qint64> ms = wholeNumber(parser.value(timeoutOption), 1, INT_MAX);
+        if (!ms)
+            return failure(QStringLiteral("--response-timeout needs a whole number of "
+                                          "milliseconds from 1 up, not \"%1\".")
+                               .arg(parser.value(timeoutOption)));
+        options.responseTimeout = std::chrono::milliseconds(*ms);
+    }
+    return options;
+}
+
+QString CliOptions::usage(const QString &defaultTitle)
+{
+    return QStringLiteral(
+               "Usage: %1 [options] FILE.hex\n"
+               "\n"
+               "Installs Intel HEX firmware into a control unit over TCP, with the same\n"
+               "conversation, log and reboot wait as the window. The log goes to standard\n"
+               "output; on a terminal, standard error shows the progress. For several units,\n"
+               "run one process per unit.\n"
+               "\n"
+               "Options:\n"
+               "  --title TEXT           application title; selects the product profile\n"
+               "                         (default \"%2\")\n"
+               "  --address A            the unit's address (default: the address the window\n"
+               "                         shows for the title: the saved one, else the\n"
+               "                         profile's)\n"
+               "  --port P               the unit's TCP port, 1 to 65535 (default: as for\n"
+               "                         --address)\n"
+               "  --debug                log the conversation in detail\n"
+               "  --slow                 pause 30 ms before each record\n"
+               "  --loop N               upload N times in loop mode; 0 for no end\n"
+               "  --save-settings        save the address and port after a finished upload,\n"
+               "                         as the window does (by default the saved values are\n"
+               "                         left as they are)\n"
+               "  --response-timeout MS  give up when the unit has not answered for MS\n"
+               "                         milliseconds during the transfer (default %3)\n"
+               "  -h, --help             show this text\n"
+               "  --version              show the version\n"
+               "\n"
+               "Exit codes:\n"
+               "  %4    finished: the unit has the firmware and has rebooted\n"
+               "  %5    refused by the unit\n"
+               "  %6    could not connect\n"
+               "  %7    connection lost, or the unit stopped answering\n"
+               "  %8    bad arguments, bad address or port, or a firmware file that cannot be\n"
+               "       read or is not valid Intel HEX\n"
+               "  %9  interrupted (SIGINT or SIGTERM)\n")
+        .arg(QString::fromLatin1(kProgramName), defaultTitle,
+             QString::number(UploadEngine::kDefaultResponseTimeout.count()),
+             QString::number(ExitFinished), QString::number(ExitRefused),
+             QString::number(ExitConnectFailed), QString::number(ExitConnectionLost),
+             QString::number(ExitBadInput), QString::number(ExitInterrupted));
+}

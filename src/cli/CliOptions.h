@@ -1,0 +1,39 @@
+#pragma once
+
+#include "upload/UploadEngine.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <optional>
+
+// What the command line asks for, checked before anything touches the network.
+struct CliOptions
+{
+    enum class Action { Upload, ShowHelp, ShowVersion, Fail };
+
+    static constexpr const char *kProgramName = "firmware-uploader-cli";
+
+    // arguments as QCoreApplication::arguments() gives them, program name first. defaultTitle is
+    // the build's application title.
+    static CliOptions parse(const QStringList &arguments, const QString &defaultTitle);
+    // The --help text, exit codes included.
+    static QString usage(const QString &defaultTitle);
+
+    Action action = Action::Fail;
+    // Why the arguments were refused (Action::Fail).
+    QString error;
+
+    QString title;
+    // Unset: the value the window would show for the title.
+    std::optional<QString> address;
+    std::optional<QString> port;
+    bool debug = false;
+    bool slow = false;
+    // Unset: one upload without loop mode. 0: loop mode without end.
+    std::optional<int> loopCount;
+    bool saveSettings = false;
+    std::chrono::milliseconds responseTimeout = UploadEngine::kDefaultResponseTimeout;
+    QString firmwarePath;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/TcpUnitSocket.h"
+
+// The unit's socket, reporting each record line it puts on the wire, so that the progress shows
+// what was sent rather than what was read from the file.
+class CountingUnitSocket : public TcpUnitSocket
+{
+    Q_OBJECT
+
+public:
+    using TcpUnitSocket::TcpUnitSocket;
+
+    void send(const QByteArray &bytes) override;
+
+Q_SIGNALS:
+    void recordSent(qsizetype bytes);
+};

@@ -1,0 +1,68 @@
+#include "InterruptNotifier.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSignals[] = {SIGINT, SIGTERM};
+
+volatile sig_atomic_t g_writeEnd = -1;
+
+void setHandler(int signalNumber, void (*handler)(int), int flags)
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    action.sa_flags = flags;
+    sigemptyset(&action.sa_mask);
+    sigaction(signalNumber, &action, nullptr);
+}
+
+} // namespace
+
+InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
+{
+    if (pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    g_writeEnd = m_pipe[1];
+    m_notifier = new QSocketNotifier(qintptr(m_pipe[0]), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &InterruptNotifier::readPipe);
+    for (int signalNumber : kSignals)
+        setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART | SA_RESETHAND);
+}
+
+InterruptNotifier::~InterruptNotifier()
+{
+    for (int signalNumber : kSignals)
+        setHandler(signalNumber, SIG_DFL, 0);
+    g_writeEnd = -1;
+    for (int fd : m_pipe) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+void InterruptNotifier::handle(int signalNumber)
+{
+    const int savedErrno = errno;
+    const unsigned char byte = static_cast<unsigned char>(signalNumber);
+    if (g_writeEnd >= 0) {
+        // A full pipe already holds an interrupt that is yet to be read.
+        [[maybe_unused]] const ssize_t written = ::write(g_writeEnd, &byte, 1);
+    }
+    errno = savedErrno;
+}
+
+void InterruptNotifier::readPipe()
+{
+    unsigned char byte = 0;
+    int last = 0;
+    while (::read(m_pipe[0], &byte, 1) == 1)
+        last = byte;
+    if (last != 0)
+        Q_EMIT interrupted(last);
+}

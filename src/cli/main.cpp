@@ -1,0 +1,92 @@
+// firmware-uploader-cli: the uploader for scripts, test rigs and production lines.
+
+#include "CliExitCode.h"
+#include "CliOptions.h"
+#include "CliUploader.h"
+#include "InterruptNotifier.h"
+#include "platform/Clock.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString programName()
+{
+    return QString::fromLatin1(CliOptions::kProgramName);
+}
+
+// FWU_TIME_SCALE, a testing aid: every pause and the clock run at this fraction of real time,
+// so that the reboot wait of a finished upload takes a moment. Unset means real time.
+bool applyTimeScale()
+{
+    const QByteArray text = qgetenv("FWU_TIME_SCALE");
+    if (text.isEmpty())
+        return true;
+    bool ok = false;
+    const double scale = text.toDouble(&ok);
+    if (!ok || !(scale > 0.0) || scale > 1.0) {
+        print(stderr, programName() +
+                          QStringLiteral(": FWU_TIME_SCALE must be a number above 0 and at most "
+                                         "1, not \"%1\".\n")
+                              .arg(QString::fromLocal8Bit(text)));
+        return false;
+    }
+    Clock::setTimeScale(scale);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(programName());
+    QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
+
+    const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
+    const CliOptions options = CliOptions::parse(QCoreApplication::arguments(), defaultTitle);
+    switch (options.action) {
+    case CliOptions::Action::ShowHelp:
+        print(stdout, CliOptions::usage(defaultTitle));
+        return ExitFinished;
+    case CliOptions::Action::ShowVersion:
+        print(stdout, programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                          QLatin1Char('\n'));
+        return ExitFinished;
+    case CliOptions::Action::Fail:
+        print(stderr, programName() + QStringLiteral(": ") + options.error +
+                          QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
+                                         "Run \"%1 --help\" for the options and exit codes.\n")
+                              .arg(programName()));
+        return ExitBadInput;
+    case CliOptions::Action::Upload:
+        break;
+    }
+    if (!applyTimeScale())
+        return ExitBadInput;
+
+    // A reader that goes away must not end an upload half-way: output then fails quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+    InterruptNotifier interrupts;
+    CliUploader uploader(options, stdout, stderr, isatty(STDERR_FILENO) == 1);
+    QObject::connect(&interrupts, &InterruptNotifier::interrupted, &uploader,
+                     &CliUploader::interrupt);
+    // Quits every event loop, the engine's nested pauses included, so the exit is immediate.
+    QObject::connect(&uploader, &CliUploader::finished, &app,
+                     [](int exitCode) { QCoreApplication::exit(exitCode); });
+    QTimer::singleShot(0, &uploader, &CliUploader::start);
+    app.exec();
+    return uploader.exitCode();
+}
