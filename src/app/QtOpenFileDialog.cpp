@@ -4,7 +4,11 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 
-QtOpenFileDialog::QtOpenFileDialog(QWidget *parent) : m_dialog(new QFileDialog(parent)) {}
+QtOpenFileDialog::QtOpenFileDialog(QWidget *parent) : m_dialog(new QFileDialog(parent))
+{
+    // A desktop's native dialog may need the GLib event loop, which the program does not run.
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+}
 
 QtOpenFileDialog::~QtOpenFileDialog()
 {

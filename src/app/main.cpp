@@ -1,10 +1,12 @@
 #include "frmMain.h"
+#include "platform/EventDispatcher.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    EventDispatcher::preferQtDispatcher();
     QApplication app(argc, argv);
     QApplication::setApplicationName(frmMain::buildTitle());
     const frmMain::Version version = frmMain::buildVersion();

@@ -5,6 +5,7 @@
 #include "CliUploader.h"
 #include "InterruptNotifier.h"
 #include "platform/Clock.h"
+#include "platform/EventDispatcher.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -51,6 +52,7 @@ bool applyTimeScale()
 
 int main(int argc, char *argv[])
 {
+    EventDispatcher::preferQtDispatcher();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(programName());
     QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));

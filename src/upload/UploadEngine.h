@@ -4,6 +4,7 @@
 #include "UploadState.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -89,7 +90,7 @@ private:
     void logDebug(const QString &line) const;
     void setStartControlsEnabled(bool enabled);
     void showLoopCount();
-    void restartResponseTimer();
+    void noteUnitActivity();
     // After a pause: whether the attempt that paused is still the one running.
     bool stillRunning(quint64 attempt) const;
 
@@ -103,6 +104,7 @@ private:
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
     quint64 m_attempt = 0;
     QTimer m_responseTimer;
+    QElapsedTimer m_sinceActivity;
     std::chrono::milliseconds m_responseTimeout = kDefaultResponseTimeout;
     bool m_shutDown = false;
 };
