@@ -6,6 +6,7 @@
 #include "RawClient.h"
 #include "SoakRun.h"
 #include "UploadRun.h"
+#include "platform/EventDispatcher.h"
 
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
@@ -94,6 +95,7 @@ int runSoak(const BenchOptions &options)
 
 int main(int argc, char *argv[])
 {
+    EventDispatcher::preferQtDispatcher();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("fwbench"));
     BenchOptions options;

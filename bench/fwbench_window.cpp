@@ -7,6 +7,7 @@
 #include "RawClient.h"
 #include "SoakRun.h"
 #include "UploadRun.h"
+#include "platform/EventDispatcher.h"
 
 #include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
@@ -104,6 +105,7 @@ int runSoak(const BenchOptions &options)
 
 int main(int argc, char *argv[])
 {
+    EventDispatcher::preferQtDispatcher();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fwbench-window"));
     BenchOptions options;
