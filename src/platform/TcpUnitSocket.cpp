@@ -4,6 +4,9 @@
 
 TcpUnitSocket::TcpUnitSocket(QObject *parent) : UnitSocket(parent)
 {
+    m_arrivalTimer.setSingleShot(true);
+    m_arrivalTimer.setInterval(0);
+    connect(&m_arrivalTimer, &QTimer::timeout, this, &TcpUnitSocket::deliverArrival);
     connect(&m_socket, &QTcpSocket::readyRead, this, &TcpUnitSocket::onReadyRead);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &TcpUnitSocket::onErrorOccurred);
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
@@ -24,6 +27,7 @@ void TcpUnitSocket::connectToUnit()
 {
     if (m_socket.state() != QAbstractSocket::UnconnectedState)
         m_socket.abort();
+    m_arrivalTimer.stop();
     ++m_connection;
     m_peerClosed = false;
     m_failed = false;
@@ -32,6 +36,7 @@ void TcpUnitSocket::connectToUnit()
 
 void TcpUnitSocket::close()
 {
+    m_arrivalTimer.stop();
     ++m_connection;
     m_peerClosed = false;
     m_failed = false;
@@ -78,18 +83,23 @@ QByteArray TcpUnitSocket::receiveAll()
 
 void TcpUnitSocket::onReadyRead()
 {
-    if (m_arrivalQueued)
-        return;
-    m_arrivalQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_arrivalQueued = false;
-            const qint64 pending = m_socket.bytesAvailable();
-            if (pending > 0)
-                Q_EMIT dataArrival(int(qMin<qint64>(pending, INT_MAX)));
-        },
-        Qt::QueuedConnection);
+    if (!m_arrivalTimer.isActive())
+        m_arrivalTimer.start();
+}
+
+void TcpUnitSocket::deliverArrival()
+{
+    const qint64 pending = m_socket.bytesAvailable();
+    if (pending > 0)
+        Q_EMIT dataArrival(int(qMin<qint64>(pending, INT_MAX)));
+}
+
+void TcpUnitSocket::deliverWaitingArrival()
+{
+    if (m_arrivalTimer.isActive()) {
+        m_arrivalTimer.stop();
+        deliverArrival();
+    }
 }
 
 void TcpUnitSocket::onErrorOccurred(QAbstractSocket::SocketError error)
@@ -101,6 +111,9 @@ void TcpUnitSocket::onErrorOccurred(QAbstractSocket::SocketError error)
         QMetaObject::invokeMethod(
             this,
             [this, connection] {
+                if (connection != m_connection)
+                    return;
+                deliverWaitingArrival();
                 if (connection == m_connection)
                     Q_EMIT peerClosed();
             },
@@ -113,6 +126,9 @@ void TcpUnitSocket::onErrorOccurred(QAbstractSocket::SocketError error)
     QMetaObject::invokeMethod(
         this,
         [this, connection, number, description] {
+            if (connection != m_connection)
+                return;
+            deliverWaitingArrival();
             if (connection == m_connection)
                 Q_EMIT this->error(number, description);
         },
