@@ -1,18 +1,66 @@
 #include "TcpUnitSocket.h"
 
+#include <QHostInfo>
 #include <QMetaObject>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+// Room for one read; a unit that sends more is read again on the next pass of the event loop.
+constexpr qsizetype kReadChunk = 16 * 1024;
+
+bool wouldBlock(int systemError)
+{
+    return systemError == EAGAIN || systemError == EWOULDBLOCK || systemError == EINTR;
+}
+
+// A reset or a broken pipe is the unit going away, as much as an orderly close is.
+bool meansPeerGone(int systemError)
+{
+    return systemError == ECONNRESET || systemError == EPIPE;
+}
+
+socklen_t socketAddress(const QHostAddress &address, quint16 port, sockaddr_storage &storage)
+{
+    std::memset(&storage, 0, sizeof storage);
+    if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+        auto *ipv6 = reinterpret_cast<sockaddr_in6 *>(&storage);
+        ipv6->sin6_family = AF_INET6;
+        ipv6->sin6_port = htons(port);
+        const Q_IPV6ADDR bytes = address.toIPv6Address();
+        std::memcpy(&ipv6->sin6_addr, bytes.c, sizeof bytes.c);
+        return sizeof(sockaddr_in6);
+    }
+    auto *ipv4 = reinterpret_cast<sockaddr_in *>(&storage);
+    ipv4->sin_family = AF_INET;
+    ipv4->sin_port = htons(port);
+    ipv4->sin_addr.s_addr = htonl(address.toIPv4Address());
+    return sizeof(sockaddr_in);
+}
+
+} // namespace
 
 TcpUnitSocket::TcpUnitSocket(QObject *parent) : UnitSocket(parent)
 {
     m_arrivalTimer.setSingleShot(true);
     m_arrivalTimer.setInterval(0);
     connect(&m_arrivalTimer, &QTimer::timeout, this, &TcpUnitSocket::deliverArrival);
-    connect(&m_socket, &QTcpSocket::readyRead, this, &TcpUnitSocket::onReadyRead);
-    connect(&m_socket, &QTcpSocket::errorOccurred, this, &TcpUnitSocket::onErrorOccurred);
-    connect(&m_socket, &QTcpSocket::connected, this, [this] {
-        // Each record waits for its answer: no send may sit in the kernel waiting for more.
-        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    });
+    connect(&m_readNotifier, &QSocketNotifier::activated, this, &TcpUnitSocket::onReadable);
+    connect(&m_writeNotifier, &QSocketNotifier::activated, this, &TcpUnitSocket::onWritable);
+}
+
+TcpUnitSocket::~TcpUnitSocket()
+{
+    close();
 }
 
 bool TcpUnitSocket::setRemoteHost(const QString &host)
@@ -25,104 +73,226 @@ bool TcpUnitSocket::setRemoteHost(const QString &host)
 
 void TcpUnitSocket::connectToUnit()
 {
-    if (m_socket.state() != QAbstractSocket::UnconnectedState)
-        m_socket.abort();
-    m_arrivalTimer.stop();
-    ++m_connection;
-    m_peerClosed = false;
-    m_failed = false;
-    m_socket.connectToHost(m_host, quint16(m_port));
+    close();
+    QHostAddress literal;
+    if (literal.setAddress(m_host)) {
+        m_addresses = {literal};
+        connectToNextAddress();
+        return;
+    }
+    m_state = ResolvingHost;
+    const quint64 connection = m_connection;
+    m_lookupId = QHostInfo::lookupHost(m_host, this, [this, connection](const QHostInfo &info) {
+        onHostLookedUp(connection, info.error() == QHostInfo::NoError ? info.addresses()
+                                                                      : QList<QHostAddress>());
+    });
 }
 
 void TcpUnitSocket::close()
 {
+    if (m_lookupId >= 0)
+        QHostInfo::abortHostLookup(m_lookupId);
+    m_lookupId = -1;
     m_arrivalTimer.stop();
     ++m_connection;
-    m_peerClosed = false;
-    m_failed = false;
-    m_socket.abort();
-}
-
-int TcpUnitSocket::state() const
-{
-    if (m_failed)
-        return Error;
-    if (m_peerClosed)
-        return PeerClosing;
-    switch (m_socket.state()) {
-    case QAbstractSocket::UnconnectedState:
-        return Closed;
-    case QAbstractSocket::HostLookupState:
-        return ResolvingHost;
-    case QAbstractSocket::ConnectingState:
-        return Connecting;
-    case QAbstractSocket::ConnectedState:
-        return Connected;
-    case QAbstractSocket::BoundState:
-        return Open;
-    case QAbstractSocket::ListeningState:
-        return Listening;
-    case QAbstractSocket::ClosingState:
-        return PeerClosing;
-    }
-    return Error;
+    closeDescriptor();
+    m_state = Closed;
+    m_addresses.clear();
+    m_received.clear();
+    m_outgoing.clear();
+    m_lastConnectError = 0;
 }
 
 void TcpUnitSocket::send(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || m_socket.state() != QAbstractSocket::ConnectedState)
+    if (bytes.isEmpty() || m_state != Connected)
         return;
-    m_socket.write(bytes);
-    m_socket.flush();
+    m_outgoing.append(bytes);
+    writeOutgoing();
 }
 
 QByteArray TcpUnitSocket::receiveAll()
 {
-    return m_socket.readAll();
+    return std::exchange(m_received, QByteArray());
 }
 
-void TcpUnitSocket::onReadyRead()
+int TcpUnitSocket::errorNumber(int systemError)
 {
-    if (!m_arrivalTimer.isActive())
-        m_arrivalTimer.start();
-}
-
-void TcpUnitSocket::deliverArrival()
-{
-    const qint64 pending = m_socket.bytesAvailable();
-    if (pending > 0)
-        Q_EMIT dataArrival(int(qMin<qint64>(pending, INT_MAX)));
-}
-
-void TcpUnitSocket::deliverWaitingArrival()
-{
-    if (m_arrivalTimer.isActive()) {
-        m_arrivalTimer.stop();
-        deliverArrival();
+    switch (systemError) {
+    case ECONNREFUSED:
+        return ConnectionRefused;
+    case ETIMEDOUT:
+        return TimedOut;
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+        return HostUnreachable;
+    case ECONNRESET:
+        return ConnectionReset;
+    default:
+        return OtherError;
     }
 }
 
-void TcpUnitSocket::onErrorOccurred(QAbstractSocket::SocketError error)
+// --- Connecting --------------------------------------------------------------------------------
+
+void TcpUnitSocket::onHostLookedUp(quint64 connection, const QList<QHostAddress> &addresses)
 {
-    const quint64 connection = m_connection;
-    if (error == QAbstractSocket::RemoteHostClosedError) {
-        // An orderly close by the unit is no error: the socket waits in "closing" until closed.
-        m_peerClosed = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this, connection] {
-                if (connection != m_connection)
-                    return;
-                deliverWaitingArrival();
-                if (connection == m_connection)
-                    Q_EMIT peerClosed();
-            },
-            Qt::QueuedConnection);
+    if (connection != m_connection)
+        return;
+    m_lookupId = -1;
+    if (addresses.isEmpty()) {
+        fail(HostNotFound, QStringLiteral("Host not found"));
         return;
     }
-    m_failed = true;
-    const int number = errorNumber(error);
-    const QString description = m_socket.errorString();
+    m_addresses = addresses;
+    connectToNextAddress();
+}
+
+// Tries the addresses in turn, as a host with several may answer on only one of them.
+void TcpUnitSocket::connectToNextAddress()
+{
+    while (!m_addresses.isEmpty()) {
+        if (startConnecting(m_addresses.takeFirst()))
+            return;
+    }
+    fail(m_lastConnectError != 0 ? m_lastConnectError : ECONNREFUSED);
+}
+
+bool TcpUnitSocket::startConnecting(const QHostAddress &address)
+{
+    const int family = address.protocol() == QAbstractSocket::IPv6Protocol ? AF_INET6 : AF_INET;
+    const int descriptor = ::socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (descriptor < 0) {
+        m_lastConnectError = errno;
+        return false;
+    }
+    // Each record waits for its answer: no send may sit in the kernel waiting for more.
+    const int lowDelay = 1;
+    ::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay);
+    m_descriptor = descriptor;
+    m_readNotifier.setSocket(descriptor);
+    m_writeNotifier.setSocket(descriptor);
+    m_state = Connecting;
+
+    sockaddr_storage storage;
+    const socklen_t length = socketAddress(address, quint16(m_port), storage);
+    if (::connect(descriptor, reinterpret_cast<const sockaddr *>(&storage), length) == 0) {
+        finishConnecting();
+        return true;
+    }
+    if (errno == EINPROGRESS || errno == EINTR) {
+        // Writable once the connection is made or has failed.
+        m_writeNotifier.setEnabled(true);
+        return true;
+    }
+    m_lastConnectError = errno;
+    closeDescriptor();
+    return false;
+}
+
+void TcpUnitSocket::onWritable()
+{
+    if (m_state != Connecting) {
+        writeOutgoing();
+        return;
+    }
+    int result = 0;
+    socklen_t length = sizeof result;
+    if (::getsockopt(m_descriptor, SOL_SOCKET, SO_ERROR, &result, &length) < 0)
+        result = errno;
+    if (result == 0) {
+        finishConnecting();
+        return;
+    }
+    m_lastConnectError = result;
+    closeDescriptor();
+    connectToNextAddress();
+}
+
+void TcpUnitSocket::finishConnecting()
+{
+    m_addresses.clear();
+    m_state = Connected;
+    m_writeNotifier.setEnabled(false);
+    m_readNotifier.setEnabled(true);
+}
+
+// --- Connected ---------------------------------------------------------------------------------
+
+void TcpUnitSocket::onReadable()
+{
+    char chunk[kReadChunk];
+    const ssize_t count = ::recv(m_descriptor, chunk, sizeof chunk, 0);
+    if (count > 0) {
+        m_received.append(chunk, qsizetype(count));
+        if (!m_arrivalTimer.isActive())
+            m_arrivalTimer.start();
+    } else if (count == 0 || meansPeerGone(errno)) {
+        onPeerClosed();
+    } else if (!wouldBlock(errno)) {
+        fail(errno);
+    }
+}
+
+// A send goes out whole in one call; only when the kernel has no room is the rest kept and sent
+// when the socket becomes writable again.
+void TcpUnitSocket::writeOutgoing()
+{
+    while (!m_outgoing.isEmpty()) {
+        const ssize_t count =
+            ::send(m_descriptor, m_outgoing.constData(), size_t(m_outgoing.size()), MSG_NOSIGNAL);
+        if (count > 0) {
+            m_outgoing.remove(0, qsizetype(count));
+            continue;
+        }
+        if (count < 0 && wouldBlock(errno)) {
+            m_writeNotifier.setEnabled(true);
+            return;
+        }
+        if (count < 0 && !meansPeerGone(errno))
+            fail(errno);
+        else
+            onPeerClosed();
+        return;
+    }
+    m_writeNotifier.setEnabled(false);
+}
+
+// An orderly close or a reset by the unit: the state is PeerClosing until close().
+void TcpUnitSocket::onPeerClosed()
+{
+    if (m_state != Connected)
+        return;
+    m_state = PeerClosing;
+    m_readNotifier.setEnabled(false);
+    m_writeNotifier.setEnabled(false);
+    m_outgoing.clear();
+    const quint64 connection = m_connection;
+    QMetaObject::invokeMethod(
+        this,
+        [this, connection] {
+            if (connection != m_connection)
+                return;
+            deliverWaitingArrival();
+            if (connection == m_connection)
+                Q_EMIT peerClosed();
+        },
+        Qt::QueuedConnection);
+}
+
+void TcpUnitSocket::fail(int systemError)
+{
+    fail(errorNumber(systemError), QString::fromLocal8Bit(std::strerror(systemError)));
+}
+
+// The state is Error until close(); the report is queued behind any arrival still waiting.
+void TcpUnitSocket::fail(int number, const QString &description)
+{
+    closeDescriptor();
+    m_state = Error;
+    m_addresses.clear();
+    m_outgoing.clear();
+    const quint64 connection = m_connection;
     QMetaObject::invokeMethod(
         this,
         [this, connection, number, description] {
@@ -135,20 +305,25 @@ void TcpUnitSocket::onErrorOccurred(QAbstractSocket::SocketError error)
         Qt::QueuedConnection);
 }
 
-int TcpUnitSocket::errorNumber(QAbstractSocket::SocketError error)
+void TcpUnitSocket::closeDescriptor()
 {
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return ConnectionRefused;
-    case QAbstractSocket::HostNotFoundError:
-        return HostNotFound;
-    case QAbstractSocket::SocketTimeoutError:
-        return TimedOut;
-    case QAbstractSocket::NetworkError:
-        return HostUnreachable;
-    case QAbstractSocket::RemoteHostClosedError:
-        return ConnectionReset;
-    default:
-        return OtherError;
+    m_readNotifier.setEnabled(false);
+    m_writeNotifier.setEnabled(false);
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+    m_descriptor = -1;
+}
+
+void TcpUnitSocket::deliverArrival()
+{
+    if (!m_received.isEmpty())
+        Q_EMIT dataArrival(int(qMin<qsizetype>(m_received.size(), INT_MAX)));
+}
+
+void TcpUnitSocket::deliverWaitingArrival()
+{
+    if (m_arrivalTimer.isActive()) {
+        m_arrivalTimer.stop();
+        deliverArrival();
     }
 }

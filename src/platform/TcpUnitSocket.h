@@ -2,25 +2,31 @@
 
 #include "UnitSocket.h"
 
-#include <QAbstractSocket>
-#include <QTcpSocket>
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QSocketNotifier>
 #include <QTimer>
 
-// The unit's socket over QTcpSocket.
+// The unit's socket: a non-blocking TCP descriptor watched by the event loop.
 //
-// QIODevice::readyRead is not emitted again while a slot connected to it runs, and the upload's
-// arrival handler pauses inside itself. So the arrival is left to a zero-time timer and the
-// readyRead slot returns at once: arrivals during a pause are still delivered. (A timer rather than
-// a posted call: it costs no wake-up of the event loop, which counts at thousands of answers a
-// second.) Errors are queued too, so that a send never runs the error handler in the middle of its
-// caller; an arrival still waiting is delivered before them, so the unit's last answer comes
-// before the news that it closed the connection.
+// The descriptor is read and written directly, one system call per answer and one per record,
+// with the low-delay option set: at thousands of round trips a second every call counts, and a
+// buffered socket class spends another one per answer asking how much has arrived. Host names
+// are looked up with QHostInfo, off the event loop's thread.
+//
+// The upload's arrival handler pauses inside itself, and arrivals during the pause must still be
+// delivered. So the read notifier only collects the bytes and leaves the arrival to a zero-time
+// timer; errors and the unit's close are queued too, so that a send never runs a handler in the
+// middle of its caller, and an arrival still waiting is delivered before them: the unit's last
+// answer comes before the news that it closed the connection.
 class TcpUnitSocket : public UnitSocket
 {
     Q_OBJECT
 
 public:
     explicit TcpUnitSocket(QObject *parent = nullptr);
+    ~TcpUnitSocket() override;
 
     void setRemotePort(int port) override { m_port = port; }
     int remotePort() const override { return m_port; }
@@ -29,25 +35,40 @@ public:
 
     void connectToUnit() override;
     void close() override;
-    int state() const override;
+    int state() const override { return m_state; }
 
     void send(const QByteArray &bytes) override;
     QByteArray receiveAll() override;
 
-    // Windows Sockets number for a Qt socket error.
-    static int errorNumber(QAbstractSocket::SocketError error);
+    // Windows Sockets number for a system error number (errno).
+    static int errorNumber(int systemError);
 
 private:
-    void onReadyRead();
-    void onErrorOccurred(QAbstractSocket::SocketError error);
+    void onHostLookedUp(quint64 connection, const QList<QHostAddress> &addresses);
+    void connectToNextAddress();
+    bool startConnecting(const QHostAddress &address);
+    void onWritable();
+    void finishConnecting();
+    void onReadable();
+    void writeOutgoing();
+    void onPeerClosed();
+    void fail(int systemError);
+    void fail(int number, const QString &description);
+    void closeDescriptor();
     void deliverArrival();
     void deliverWaitingArrival();
 
-    QTcpSocket m_socket;
     QString m_host;
     int m_port = 0;
-    bool m_peerClosed = false;
-    bool m_failed = false;
+    int m_state = Closed;
+    int m_descriptor = -1;
+    int m_lookupId = -1;
+    int m_lastConnectError = 0;
+    QList<QHostAddress> m_addresses;
+    QSocketNotifier m_readNotifier{QSocketNotifier::Read};
+    QSocketNotifier m_writeNotifier{QSocketNotifier::Write};
+    QByteArray m_received;
+    QByteArray m_outgoing;
     QTimer m_arrivalTimer;
     // Changes at every connect and close, so that events queued for an earlier connection are
     // dropped instead of being reported against the next one.

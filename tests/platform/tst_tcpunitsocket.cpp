@@ -109,6 +109,82 @@ private Q_SLOTS:
         QCOMPARE(unit.received(), QByteArray(":0300300002337A1E"));
     }
 
+    // A send the kernel cannot take at once is kept and finished later, in order, with what is
+    // sent behind it.
+    void largeSendGoesOutWholeAndInOrder()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, unit.port()));
+        // About 4 MB of record lines in one send: more than the kernel takes while the unit,
+        // served by this same thread, cannot read.
+        const QByteArray bulk =
+            QByteArray(":10000000000102030405060708090A0B0C0D0E0F78").repeated(100000);
+        socket.send(bulk);
+        socket.send(":00000001FF");
+        const QByteArray expected = bulk + ":00000001FF";
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.received().size() >= expected.size(); },
+                                      20000));
+        QVERIFY(unit.received() == expected);
+        QCOMPARE(socket.state(), int(UnitSocket::Connected));
+    }
+
+    // The unit's last words come before the news that it closed the connection.
+    void lastAnswerArrivesBeforeThePeerClose()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, unit.port()));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        QStringList events;
+        connect(&socket, &UnitSocket::dataArrival, this,
+                [&](int) { events << QString::fromLatin1(socket.receiveAll()); });
+        connect(&socket, &UnitSocket::peerClosed, this, [&] { events << "closed"; });
+        unit.send("last");
+        unit.closeConnection();
+        QVERIFY(ScriptedUnit::waitFor([&] { return events.contains("closed"); }));
+        QCOMPARE(events, (QStringList{"last", "closed"}));
+        QCOMPARE(socket.state(), int(UnitSocket::PeerClosing));
+        socket.send("after the close"); // dropped, no crash
+    }
+
+    // A name is looked up first; "localhost" never leaves this machine.
+    void hostNameIsLookedUpBeforeConnecting()
+    {
+        ScriptedUnit unit;
+        TcpUnitSocket socket;
+        socket.setRemotePort(unit.port());
+        QVERIFY(socket.setRemoteHost("localhost"));
+        socket.connectToUnit();
+        QCOMPARE(socket.state(), int(UnitSocket::ResolvingHost));
+        QVERIFY(ScriptedUnit::waitFor([&] { return socket.state() == UnitSocket::Connected; }));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        socket.close();
+        QCOMPARE(socket.state(), int(UnitSocket::Closed));
+    }
+
+    // A connect started again closes the first one; nothing of the first is reported later.
+    void reconnectDropsTheEarlierConnection()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, unit.port()));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        unit.send("stale");
+        Wait(100);
+        QSignalSpy arrivals(&socket, &UnitSocket::dataArrival);
+        QSignalSpy closes(&socket, &UnitSocket::peerClosed);
+        QVERIFY(connectTo(socket, unit.port()));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.connections() == 2; }));
+        Wait(200);
+        QCOMPARE(arrivals.size(), 0);
+        QCOMPARE(closes.size(), 0);
+        QVERIFY(socket.receiveAll().isEmpty());
+    }
+
     void unusableHostsAreRefused_data()
     {
         QTest::addColumn<QString>("host");
