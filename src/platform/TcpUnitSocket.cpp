@@ -267,17 +267,7 @@ void TcpUnitSocket::onPeerClosed()
     m_readNotifier.setEnabled(false);
     m_writeNotifier.setEnabled(false);
     m_outgoing.clear();
-    const quint64 connection = m_connection;
-    QMetaObject::invokeMethod(
-        this,
-        [this, connection] {
-            if (connection != m_connection)
-                return;
-            deliverWaitingArrival();
-            if (connection == m_connection)
-                Q_EMIT peerClosed();
-        },
-        Qt::QueuedConnection);
+    reportAfterArrival([this] { Q_EMIT peerClosed(); });
 }
 
 void TcpUnitSocket::fail(int systemError)
@@ -292,15 +282,21 @@ void TcpUnitSocket::fail(int number, const QString &description)
     m_state = Error;
     m_addresses.clear();
     m_outgoing.clear();
+    reportAfterArrival([this, number, description] { Q_EMIT this->error(number, description); });
+}
+
+// Queued, behind any arrival still waiting, and dropped when the connection has changed since.
+void TcpUnitSocket::reportAfterArrival(std::function<void()> report)
+{
     const quint64 connection = m_connection;
     QMetaObject::invokeMethod(
         this,
-        [this, connection, number, description] {
+        [this, connection, report = std::move(report)] {
             if (connection != m_connection)
                 return;
             deliverWaitingArrival();
             if (connection == m_connection)
-                Q_EMIT this->error(number, description);
+                report();
         },
         Qt::QueuedConnection);
 }

@@ -8,6 +8,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <functional>
+
 // The unit's socket: a non-blocking TCP descriptor watched by the event loop.
 //
 // The descriptor is read and written directly, one system call per answer and one per record,
@@ -54,6 +56,7 @@ private:
     void onPeerClosed();
     void fail(int systemError);
     void fail(int number, const QString &description);
+    void reportAfterArrival(std::function<void()> report);
     void closeDescriptor();
     void deliverArrival();
     void deliverWaitingArrival();
