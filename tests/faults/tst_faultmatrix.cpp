@@ -300,7 +300,8 @@ private Q_SLOTS:
     // unread: no verdict of it reaches the log.
     void answersBeforeTheHandOverAreDiscardedUnread()
     {
-        TestSupport::TimeScale scale(0.3);
+        // Slow enough that the greeting is in well before the hand-over.
+        TestSupport::TimeScale scale(0.5);
         EngineRig rig;
         rig.unit.greeting = UnitProtocol::response(ResponseCode::NakChecksum);
         QVERIFY(rig.runUpload());
