@@ -8,23 +8,16 @@
 
 #include <chrono>
 #include <memory>
-#include <optional>
 
 class ActivityLog;
-class ActivityLogListModel;
+class ClientArea;
 class ConnectionSettings;
 class ConnectionStatusMonitor;
 class FirmwareSelector;
+class MainMenus;
 class OpenFileDialog;
 class QAction;
-class QGroupBox;
 class QIcon;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QProgressBar;
-class QPushButton;
 class QStatusBar;
 class SettingsStore;
 class UnitSocket;
@@ -104,6 +97,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void setTabOrder();
     void applyWindowFont();
     void Form_Load();
 
@@ -114,7 +108,6 @@ private:
     void FirmwareFile_Click();
     void frmFirmwareFile_Click();
     void LoadStart_Click();
-    void ListBox_SelectionChanged();
 
     QAction *toolAction(Tool tool) const;
     QWidget *startControl(StartControl control) const;
@@ -135,34 +128,12 @@ private:
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
 
     QStatusBar *m_sbStatusBar = nullptr;
-    QListView *m_ListBox = nullptr;
-    ActivityLogListModel *m_logModel = nullptr;
-    QProgressBar *m_ProgressBar = nullptr;
-    QGroupBox *m_frmFirmwareFile = nullptr;
-    QGroupBox *m_frmConnectionSettings = nullptr;
-    QLineEdit *m_EthernetAddress = nullptr;
-    QLineEdit *m_EthernetPort = nullptr;
-    QLabel *m_lblAddress = nullptr;
-    QLabel *m_lblPort = nullptr;
-    QPushButton *m_LoadStart = nullptr;
-    QLabel *m_FirmwareFile = nullptr;
-
-    QMenu *m_mnuFile = nullptr;
-    QAction *m_mnuFileOpen = nullptr;
-    QAction *m_mnuFileExit = nullptr;
-    QMenu *m_mnuTools = nullptr;
-    QAction *m_mnuLoop = nullptr;
-    QAction *m_mnuSlow = nullptr;
-    QAction *m_mnuDebug = nullptr;
-    QAction *m_mnuForget = nullptr;
+    ClientArea *m_client = nullptr;
+    MainMenus *m_menus = nullptr;
 
     // Exact values; the progress bar shows them at the next refresh.
     int m_progressMaximum = 100;
     int m_progressValue = 0;
 
     QTimer m_viewTimer;
-    // What the list shows of the log's selection and colour, to touch the widget only on change.
-    std::optional<quint64> m_shownSelection;
-    std::optional<std::optional<quint32>> m_shownColour;
-    bool m_refreshing = false;
 };
