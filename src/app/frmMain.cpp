@@ -3,6 +3,8 @@
 #include "ActivityLogView.h"
 #include "ClientArea.h"
 #include "MainMenus.h"
+#include "RememberingFileDialog.h"
+#include "WindowMemory.h"
 
 #include <QFileDialog>
 
@@ -91,14 +93,17 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_socket = services.socket;
     m_settings = services.settings;
     m_fileDialog = services.fileDialog;
+    m_memory = std::make_unique<WindowMemory>(m_title, *m_settings);
+    m_rememberingDialog = std::make_unique<RememberingFileDialog>(*m_fileDialog, *m_memory);
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
-    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_fileDialog);
+    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
 
     applyWindowFont();
     createControls();
     createMenus();
+    restoreRememberedGeometry();
 
     connect(&m_viewTimer, &QTimer::timeout, this, &frmMain::refreshView);
     m_viewTimer.start(kViewRefreshInterval);
@@ -138,11 +143,14 @@ void frmMain::createControls()
     setStatusBar(m_sbStatusBar);
 
     setTabOrder();
+}
 
-    // Nothing is moved or resized at run time: the window is as large as its contents.
-    m_client->setFixedSize(ClientArea::kDrawnSizeAboveStatusBar);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+void frmMain::restoreRememberedGeometry()
+{
+    // The window opens at the drawn size unless the operator gave it more room last time; Qt
+    // brings a remembered place back onto a screen that still shows it.
+    resize(minimumSizeHint());
+    restoreGeometry(m_memory->geometry());
 }
 
 void frmMain::setTabOrder()
@@ -327,6 +335,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     // without a window.
     m_engine->shutdown();
     m_viewTimer.stop();
+    m_memory->setGeometry(saveGeometry());
     QMainWindow::closeEvent(event);
 }
 

@@ -17,6 +17,8 @@ class FirmwareSelector;
 class MainMenus;
 class OpenFileDialog;
 class QAction;
+class RememberingFileDialog;
+class WindowMemory;
 class QIcon;
 class QStatusBar;
 class SettingsStore;
@@ -98,6 +100,7 @@ private:
     void createControls();
     void createMenus();
     void setTabOrder();
+    void restoreRememberedGeometry();
     void applyWindowFont();
     void Form_Load();
 
@@ -121,6 +124,8 @@ private:
     SettingsStore *m_settings = nullptr;
     std::unique_ptr<OpenFileDialog> m_ownedFileDialog;
     OpenFileDialog *m_fileDialog = nullptr;
+    std::unique_ptr<WindowMemory> m_memory;
+    std::unique_ptr<RememberingFileDialog> m_rememberingDialog;
     std::unique_ptr<ConnectionSettings> m_connectionSettings;
     std::unique_ptr<ActivityLog> m_log;
     std::unique_ptr<UploadEngine> m_engine;

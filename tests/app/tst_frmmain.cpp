@@ -29,16 +29,19 @@ namespace {
 
 const QString kKestrel = QStringLiteral("Kestrel Max Firmware Uploader");
 
-// Answers like an operator who cancels; counts how often it was shown.
+// Answers like an operator who cancels, unless told a file; counts how often it was shown.
 class NoFileDialog : public OpenFileDialog
 {
 public:
-    QString show(const OpenFileDialogSettings &, const QString &) override
+    QString show(const OpenFileDialogSettings &settings, const QString &) override
     {
         ++shown;
-        return {};
+        lastFolder = settings.initialFolder;
+        return answer;
     }
     int shown = 0;
+    QString answer;
+    QString lastFolder;
 };
 
 } // namespace
@@ -84,6 +87,7 @@ private Q_SLOTS:
         QVERIFY(m_settingsFolder->isValid());
         m_settings = std::make_unique<SettingsStore>(m_settingsFolder->path());
         m_dialog.shown = 0;
+        m_dialog.answer.clear();
     }
 
     void captionShowsTitleAndVersion_data()
@@ -336,16 +340,79 @@ private Q_SLOTS:
         }
     }
 
-    void windowHasAFixedClientArea()
+    void windowOpensAtTheDrawnSizeAndGrows()
     {
         auto window = makeWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const int menuHeight = window->centralWidget()->y();
         QVERIFY(menuHeight > 0);
-        QCOMPARE(window->size(), QSize(385, 287 + menuHeight));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        const QSize drawn(385, 287 + menuHeight);
+        QCOMPARE(window->size(), drawn);
+        QCOMPARE(window->minimumSize(), drawn);
+        QVERIFY(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+        auto rectOf = [&](const char *name) {
+            auto *widget = control<QWidget>(*window, name);
+            return QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+        };
+        const char *const names[] = {"ListBox",         "ProgressBar",           "frmFirmwareFile",
+                                     "FirmwareFile",    "frmConnectionSettings", "LoadStart",
+                                     "EthernetAddress", "EthernetPort",          "lblAddress",
+                                     "lblPort"};
+        QHash<QString, QRect> before;
+        for (const char *name : names)
+            before.insert(QLatin1String(name), rectOf(name));
+
+        window->resize(900, 700);
+        QTRY_COMPARE(window->size(), QSize(900, 700));
+        const int dw = 900 - drawn.width();
+        const int dh = 700 - drawn.height();
+        auto grown = [&](const char *name, int width, int height) {
+            QRect rect = before.value(QLatin1String(name));
+            rect.setSize(rect.size() + QSize(width, height));
+            return rect;
+        };
+        QCOMPARE(rectOf("ListBox"), grown("ListBox", dw, dh));
+        for (const char *name :
+             {"ProgressBar", "frmFirmwareFile", "FirmwareFile", "frmConnectionSettings"})
+            QCOMPARE(rectOf(name), grown(name, dw, 0));
+        QCOMPARE(rectOf("LoadStart"), before.value(QStringLiteral("LoadStart")).translated(dw, 0));
+        for (const char *name : {"EthernetAddress", "EthernetPort", "lblAddress", "lblPort"})
+            QCOMPARE(rectOf(name), before.value(QLatin1String(name)));
+        auto *status = control<QStatusBar>(*window, "sbStatusBar");
+        QCOMPARE(status->geometry(), QRect(0, 700 - 18, 900, 18));
+
+        // Smaller than drawn is refused.
+        window->resize(200, 100);
+        QCOMPARE(window->size(), drawn);
+    }
+
+    void geometryAndFirmwareFolderRememberedPerTitle()
+    {
+        QTemporaryDir firmwareFolder;
+        const QString chosen = firmwareFolder.filePath(QStringLiteral("a.hex"));
+        m_dialog.answer = chosen;
+        {
+            auto window = makeWindow();
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            window->resize(520, 400);
+            QTRY_COMPARE(window->size(), QSize(520, 400));
+            menuItem(*window, "mnuFileOpen")->trigger();
+            QCOMPARE(m_dialog.lastFolder, QStringLiteral("%__CD__%"));
+            window->close();
+        }
+        auto again = makeWindow();
+        QCOMPARE(again->size(), QSize(520, 400));
+        menuItem(*again, "mnuFileOpen")->trigger();
+        QCOMPARE(m_dialog.lastFolder, QDir::cleanPath(firmwareFolder.path()));
+
+        // Another title keeps its own.
+        auto other = makeWindow(QStringLiteral("Corvus Firmware Uploader"));
+        QCOMPARE(other->size().width(), 385);
+        menuItem(*other, "mnuFileOpen")->trigger();
+        QCOMPARE(m_dialog.lastFolder, QStringLiteral("%__CD__%"));
     }
 
     void tabKeyWalksTheInputs()
