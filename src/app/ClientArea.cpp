@@ -73,8 +73,36 @@ ClientArea::ClientArea(ActivityLog &log, QWidget *parent) : QWidget(parent)
     FirmwareFile->setWordWrap(true);
     FirmwareFile->setCursor(Qt::PointingHandCursor);
 
+    // A file dropped anywhere is a firmware choice, also over the text boxes.
+    EthernetAddress->setAcceptDrops(false);
+    EthernetPort->setAcceptDrops(false);
+
+    describeForAssistiveTools();
     resize(kDrawnSizeAboveStatusBar);
     placeControls();
+}
+
+void ClientArea::describeForAssistiveTools()
+{
+    auto describe = [](QWidget *widget, const char *name, const char *description) {
+        widget->setAccessibleName(QLatin1String(name));
+        widget->setAccessibleDescription(QLatin1String(description));
+    };
+    describe(ListBox, "Activity log",
+             "What the upload did, newest line last; green after a finished upload, red after "
+             "a failure");
+    describe(ProgressBar, "Upload progress", "Share of the firmware file sent, and time left");
+    describe(frmFirmwareFile, "Firmware File", "Click to choose the firmware file");
+    describe(FirmwareFile, "Firmware file",
+             "The chosen firmware file; click to choose another, or drop one on the window");
+    describe(frmConnectionSettings, "Connection Settings", "Where the unit is on the network");
+    describe(EthernetAddress, "Address", "Network address of the unit");
+    describe(EthernetPort, "Port", "TCP port of the unit");
+    describe(lblAddress, "Address", "Label of the address box");
+    describe(lblPort, "Port", "Label of the port box");
+    describe(LoadStart, "Load and Start", "Send the chosen firmware file to the unit");
+    lblAddress->setBuddy(EthernetAddress);
+    lblPort->setBuddy(EthernetPort);
 }
 
 void ClientArea::resizeEvent(QResizeEvent *event)

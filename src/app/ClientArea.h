@@ -47,4 +47,5 @@ protected:
 
 private:
     void placeControls();
+    void describeForAssistiveTools();
 };

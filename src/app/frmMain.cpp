@@ -1,8 +1,13 @@
 #include "frmMain.h"
 
 #include "ActivityLogView.h"
+#include "AttemptRecorder.h"
 #include "ClientArea.h"
+#include "FirmwareChoice.h"
+#include "HelpDialogs.h"
+#include "LogRecord.h"
 #include "MainMenus.h"
+#include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
 #include "WindowMemory.h"
 
@@ -20,14 +25,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QIcon>
 #include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -99,11 +105,20 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
     m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
+    m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
+    m_recorder = new AttemptRecorder(*m_engine, *this, this);
+    m_chooseSaveFile = services.chooseSaveFile;
 
     applyWindowFont();
     createControls();
     createMenus();
     restoreRememberedGeometry();
+    setAcceptDrops(true);
+
+    m_announcer = new OutcomeAnnouncer(*this, *m_sbStatusBar, m_title);
+    connect(m_recorder, &AttemptRecorder::started, this, &frmMain::onAttemptStarted);
+    connect(m_recorder, &AttemptRecorder::ended, m_announcer, &OutcomeAnnouncer::attemptEnded);
+    m_clock.start();
 
     connect(&m_viewTimer, &QTimer::timeout, this, &frmMain::refreshView);
     m_viewTimer.start(kViewRefreshInterval);
@@ -131,7 +146,9 @@ void frmMain::createControls()
     setCentralWidget(m_client);
     m_client->ProgressBar->setRange(0, m_progressMaximum);
     m_client->ProgressBar->setValue(m_progressValue);
-    m_client->ProgressBar->setTextVisible(false);
+    m_client->ProgressBar->setTextVisible(true);
+    m_client->ProgressBar->setFormat(QString());
+    m_client->ListBox->setSaveLogAction(nullptr);
     m_client->frmFirmwareFile->installEventFilter(this);
     m_client->FirmwareFile->installEventFilter(this);
     connect(m_client->LoadStart, &QPushButton::clicked, this, &frmMain::LoadStart_Click);
@@ -177,14 +194,18 @@ void frmMain::createMenus()
     connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_menus->mnuLoop, &QAction::triggered, this, &frmMain::mnuLoop_Click);
     connect(m_menus->mnuForget, &QAction::triggered, this, &frmMain::mnuForget_Click);
+    connect(m_menus->mnuFileSaveLog, &QAction::triggered, this, &frmMain::mnuFileSaveLog_Click);
+    connect(m_menus->mnuHelpAbout, &QAction::triggered, this,
+            [this] { HelpDialogs::showAbout(this, m_title, versionText()); });
+    connect(m_menus->mnuHelpShortcuts, &QAction::triggered, this,
+            [this] { HelpDialogs::showShortcuts(this); });
+    m_client->ListBox->setSaveLogAction(m_menus->mnuFileSaveLog);
 }
 
 void frmMain::Form_Load()
 {
     m_statusMonitor->start();
-    setWindowTitle(m_title + QStringLiteral(" v") + QString::number(m_version.majorNumber) +
-                   QLatin1Char('.') + QString::number(m_version.minorNumber) + QLatin1Char('.') +
-                   QString::number(m_version.revision));
+    setWindowTitle(m_title + QStringLiteral(" v") + versionText());
     setFirmwareFileCaption(QStringLiteral("Select file..."));
     m_connectionSettings->LoadConnectionSettings(*this);
     setControlEnabled(StartControl::LoadStart, false);
@@ -265,6 +286,77 @@ void frmMain::setEthernetPort(const QString &text)
 void frmMain::setFirmwareFileCaption(const QString &caption)
 {
     m_client->FirmwareFile->setText(caption);
+    // The selector sets the file's name last, once the path is in place.
+    if (caption != QLatin1String(FirmwareSelector::kLoadingCaption))
+        m_client->FirmwareFile->setToolTip(
+            FirmwareChoice::tooltipFor(m_engine->state().FirmwarePath));
+}
+
+QString frmMain::versionText() const
+{
+    return QString::number(m_version.majorNumber) + QLatin1Char('.') +
+           QString::number(m_version.minorNumber) + QLatin1Char('.') +
+           QString::number(m_version.revision);
+}
+
+bool frmMain::chooseFirmwareFile(const QString &path)
+{
+    return m_choice->choose(path);
+}
+
+QString frmMain::outcomeShown() const
+{
+    return m_announcer->shownOutcome();
+}
+
+void frmMain::onAttemptStarted()
+{
+    m_announcer->attemptStarted();
+    m_progressCaption.restart();
+}
+
+bool frmMain::saveLogTo(const QString &path)
+{
+    const LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    QString error;
+    if (record.write(path, &error))
+        return true;
+    // Reported where every other failure is, without touching the outcome colour.
+    m_log->append(QStringLiteral("Could not save the log to \"%1\": %2").arg(path, error));
+    m_log->ScrollLog();
+    return false;
+}
+
+void frmMain::mnuFileSaveLog_Click()
+{
+    const QString folder = m_memory->firmwareFolder();
+    const QString name =
+        QStringLiteral("firmware-upload-%1.log")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    const QString path =
+        m_chooseSaveFile
+            ? m_chooseSaveFile(suggested)
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Save Log As"), suggested,
+                                           QStringLiteral("Log files (*.log *.txt)"), nullptr,
+                                           QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty())
+        saveLogTo(path);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!FirmwareChoice::draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = FirmwareChoice::draggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    chooseFirmwareFile(path);
 }
 
 QAction *frmMain::toolAction(Tool tool) const
@@ -300,6 +392,10 @@ void frmMain::refreshView()
     const int shownValue = std::clamp(m_progressValue, 0, std::max(0, m_progressMaximum));
     if (bar->value() != shownValue)
         bar->setValue(shownValue);
+    const QString caption = m_progressCaption.text(shownValue, m_progressMaximum,
+                                                   m_recorder->isRunning(), m_clock.elapsed());
+    if (bar->format() != caption)
+        bar->setFormat(caption);
 }
 
 bool frmMain::event(QEvent *event)

@@ -1,15 +1,21 @@
 #pragma once
 
+#include "ProgressCaption.h"
 #include "upload/UploadView.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class ActivityLog;
+class AttemptRecorder;
+class FirmwareChoice;
+class OutcomeAnnouncer;
 class ClientArea;
 class ConnectionSettings;
 class ConnectionStatusMonitor;
@@ -38,6 +44,8 @@ struct WindowServices
     UnitSocket *socket = nullptr;
     SettingsStore *settings = nullptr;
     OpenFileDialog *fileDialog = nullptr;
+    // Asks where to save the log, proposing a path; empty when the operator cancels.
+    std::function<QString(const QString &suggested)> chooseSaveFile;
 };
 
 // The uploader's one window: the controls the operator sees, the menus, and the bindings to the
@@ -83,6 +91,15 @@ public:
     void setChecked(Tool tool, bool checked) override;
 
     QString statusText() const;
+    QString versionText() const;
+
+    // A firmware file chosen in one move (dropped, or named at start); a file that is no Intel
+    // HEX firmware is refused with the reason in the log. Whether it was chosen.
+    bool chooseFirmwareFile(const QString &path);
+    // Writes the log with its header; a failure is reported in the log.
+    bool saveLogTo(const QString &path);
+    // "Finished" or "Failed" after an attempt until the next starts; empty otherwise.
+    QString outcomeShown() const;
     // Brings the log list, its colour and selection, and the progress bar up to date; the
     // refresh timer calls it, and tests call it to look at the widgets at once.
     void refreshView();
@@ -95,6 +112,8 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -111,6 +130,8 @@ private:
     void FirmwareFile_Click();
     void frmFirmwareFile_Click();
     void LoadStart_Click();
+    void mnuFileSaveLog_Click();
+    void onAttemptStarted();
 
     QAction *toolAction(Tool tool) const;
     QWidget *startControl(StartControl control) const;
@@ -131,6 +152,10 @@ private:
     std::unique_ptr<UploadEngine> m_engine;
     std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
+    std::unique_ptr<FirmwareChoice> m_choice;
+    AttemptRecorder *m_recorder = nullptr;
+    OutcomeAnnouncer *m_announcer = nullptr;
+    std::function<QString(const QString &)> m_chooseSaveFile;
 
     QStatusBar *m_sbStatusBar = nullptr;
     ClientArea *m_client = nullptr;
@@ -141,4 +166,6 @@ private:
     int m_progressValue = 0;
 
     QTimer m_viewTimer;
+    ProgressCaption m_progressCaption;
+    QElapsedTimer m_clock;
 };
