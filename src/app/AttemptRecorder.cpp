@@ -73,6 +73,8 @@ QString AttemptRecorder::outcomeText(std::optional<UploadOutcome> outcome, bool 
         return QStringLiteral("Failed: the unit stopped answering");
     case UploadOutcome::BadInput:
         return QStringLiteral("Failed: unusable address, port or firmware file");
+    case UploadOutcome::Stopped:
+        return QStringLiteral("Stopped by the operator");
     case UploadOutcome::Cancelled:
         return QStringLiteral("Failed: the program was closed");
     }

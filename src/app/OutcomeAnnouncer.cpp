@@ -29,7 +29,9 @@ void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome)
     if (outcome == UploadOutcome::Cancelled)
         return;
     const bool finished = outcome == UploadOutcome::Finished;
-    const QString word = finished ? QStringLiteral("Finished") : QStringLiteral("Failed");
+    const QString word = finished                            ? QStringLiteral("Finished")
+                         : outcome == UploadOutcome::Stopped ? QStringLiteral("Stopped")
+                                                             : QStringLiteral("Failed");
     m_label->setText(word);
     m_label->show();
 

@@ -22,7 +22,7 @@ public:
     void attemptStarted();
     void attemptEnded(UploadOutcome outcome);
 
-    // "Finished", "Failed" or empty while an attempt runs or before the first.
+    // "Finished", "Failed", "Stopped", or empty while an attempt runs or before the first.
     QString shownOutcome() const;
 
 private:

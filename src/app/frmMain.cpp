@@ -7,6 +7,7 @@
 #include "HelpDialogs.h"
 #include "LogRecord.h"
 #include "MainMenus.h"
+#include "OperatorQuestions.h"
 #include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
 #include "WindowMemory.h"
@@ -31,9 +32,9 @@
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -108,6 +109,7 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
     m_chooseSaveFile = services.chooseSaveFile;
+    m_confirmStop = services.confirmStop;
 
     applyWindowFont();
     createControls();
@@ -200,6 +202,9 @@ void frmMain::createMenus()
     connect(m_menus->mnuHelpShortcuts, &QAction::triggered, this,
             [this] { HelpDialogs::showShortcuts(this); });
     m_client->ListBox->setSaveLogAction(m_menus->mnuFileSaveLog);
+    connect(m_menus->mnuFileStop, &QAction::triggered, this, &frmMain::mnuFileStop_Click);
+    connect(m_engine.get(), &UploadEngine::stopAttemptChanged, m_menus->mnuFileStop,
+            &QAction::setEnabled);
 }
 
 void frmMain::Form_Load()
@@ -334,14 +339,27 @@ void frmMain::mnuFileSaveLog_Click()
         QStringLiteral("firmware-upload-%1.log")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     const QString suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    const QString path =
-        m_chooseSaveFile
-            ? m_chooseSaveFile(suggested)
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Save Log As"), suggested,
-                                           QStringLiteral("Log files (*.log *.txt)"), nullptr,
-                                           QFileDialog::DontUseNativeDialog);
+    const QString path = m_chooseSaveFile ? m_chooseSaveFile(suggested)
+                                          : OperatorQuestions::whereToSaveLog(this, suggested);
     if (!path.isEmpty())
         saveLogTo(path);
+}
+
+void frmMain::mnuFileStop_Click()
+{
+    if (!m_engine->canStop())
+        return;
+    // Once records are going out, stopping leaves the unit waiting for the rest.
+    if (!m_engine->state().TransferIdle) {
+        const QString &question = OperatorQuestions::kStopQuestion;
+        const bool confirmed = m_confirmStop ? m_confirmStop(question)
+                                             : OperatorQuestions::stopTransfer(this, question);
+        if (!confirmed)
+            return;
+    }
+    // The attempt went on while the operator read the question; if it has reached the reboot
+    // wait meanwhile, stopAttempt() leaves it alone.
+    m_engine->stopAttempt();
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)

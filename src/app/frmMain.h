@@ -46,6 +46,8 @@ struct WindowServices
     OpenFileDialog *fileDialog = nullptr;
     // Asks where to save the log, proposing a path; empty when the operator cancels.
     std::function<QString(const QString &suggested)> chooseSaveFile;
+    // Asks whether to stop a running transfer; true to stop.
+    std::function<bool(const QString &question)> confirmStop;
 };
 
 // The uploader's one window: the controls the operator sees, the menus, and the bindings to the
@@ -131,6 +133,7 @@ private:
     void frmFirmwareFile_Click();
     void LoadStart_Click();
     void mnuFileSaveLog_Click();
+    void mnuFileStop_Click();
     void onAttemptStarted();
 
     QAction *toolAction(Tool tool) const;
@@ -156,6 +159,7 @@ private:
     AttemptRecorder *m_recorder = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
     std::function<QString(const QString &)> m_chooseSaveFile;
+    std::function<bool(const QString &)> m_confirmStop;
 
     QStatusBar *m_sbStatusBar = nullptr;
     ClientArea *m_client = nullptr;

@@ -51,6 +51,8 @@ class tst_WindowUpload : public QObject
     std::unique_ptr<UnitSimulator> m_unit;
     ChoosingFileDialog m_dialog;
     QString m_savePath;
+    QStringList m_stopQuestions;
+    bool m_stopAnswer = false;
 
     // File > Save Log As... as the operator uses it; the saved text.
     QString savedLog(frmMain &window)
@@ -102,6 +104,10 @@ class tst_WindowUpload : public QObject
         services.settings = m_settings.get();
         services.fileDialog = &m_dialog;
         services.chooseSaveFile = [this](const QString &) { return m_savePath; };
+        services.confirmStop = [this](const QString &question) {
+            m_stopQuestions << question;
+            return m_stopAnswer;
+        };
         auto window = std::make_unique<frmMain>(kTitle, AppVersion{1, 0, 40}, services);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -128,6 +134,7 @@ private Q_SLOTS:
         m_unit = std::make_unique<UnitSimulator>();
         QVERIFY(m_unit->listen());
         m_dialog.shown = 0;
+        m_stopQuestions.clear();
     }
 
     void cleanup()
@@ -230,6 +237,91 @@ private Q_SLOTS:
         QCOMPARE(window->outcomeShown(), QString());
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 30000);
         QCOMPARE(window->outcomeShown(), QStringLiteral("Finished"));
+    }
+
+    void stopWhileConnectingAndTransferringNotWhileRebooting()
+    {
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(400);
+        auto window = openWindow();
+        QVERIFY(window);
+        window->setChecked(Tool::Loop, true);
+        click(control<QLabel>(*window, "FirmwareFile"));
+        QAction *stop = window->findChild<QAction *>(QStringLiteral("mnuFileStop"));
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        ActivityLog &log = window->activityLog();
+        auto stoppedAsAFailure = [&](int attempts) {
+            QCOMPARE(ended.size(), attempts);
+            QCOMPARE(ended.last().first().value<UploadOutcome>(), UploadOutcome::Stopped);
+            QVERIFY(log.lines().contains(QStringLiteral("Stopped by the operator.")));
+            QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kRed));
+            QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+            QVERIFY(!stop->isEnabled());
+            QCOMPARE(window->outcomeShown(), QStringLiteral("Stopped"));
+        };
+
+        // Connecting: a connect that never completes is stopped without a question.
+        const quint16 port = m_unit->serverPort();
+        m_unit->close();
+        m_unit->setAcceptMode(UnitSimulator::AcceptMode::NeverAccept);
+        QVERIFY(m_unit->listen(port));
+        QVERIFY(!stop->isEnabled());
+        bool offeredWhileConnecting = false;
+        QMetaObject::Connection pressEscConnection;
+        auto pressEsc = connect(&log, &ActivityLog::lineAppended, window.get(), [&] {
+            QObject::disconnect(pressEscConnection);
+            QTimer::singleShot(0, window.get(), [&] {
+                offeredWhileConnecting = stop->isEnabled();
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            });
+        });
+        pressEscConnection = pressEsc;
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE(ended.size(), 1);
+        QVERIFY(offeredWhileConnecting);
+        QVERIFY(m_stopQuestions.isEmpty());
+        QVERIFY(!log.lines().contains(QStringLiteral("Sending firmware...")));
+        stoppedAsAFailure(1);
+
+        // Transferring: declined, the transfer goes on; confirmed, it stops and the loop
+        // series ends.
+        m_unit->close();
+        m_unit->setAcceptMode(UnitSimulator::AcceptMode::Accept);
+        QVERIFY(m_unit->listen(port));
+        m_unit->setResponseDelay(std::chrono::milliseconds(2));
+        QSignalSpy records(m_unit.get(), &UnitSimulator::recordReceived);
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_VERIFY_WITH_TIMEOUT(records.size() >= 20, 10000);
+        m_stopAnswer = false;
+        stop->trigger();
+        QCOMPARE(m_stopQuestions.size(), 1);
+        QVERIFY(m_stopQuestions.first().contains(QStringLiteral("programming mode")));
+        const qsizetype declinedAt = records.size();
+        QTRY_VERIFY(records.size() > declinedAt + 10);
+        QCOMPARE(ended.size(), 1);
+        m_stopAnswer = true;
+        stop->trigger();
+        stoppedAsAFailure(2);
+        const qsizetype sent = records.size();
+        QTest::qWait(200);
+        QCOMPARE(records.size(), sent);
+        QCOMPARE(m_unit->connectionCount(), 1);
+
+        // The reboot wait: the unit is writing, so Stop is not offered and does nothing.
+        m_unit->setResponseDelay(std::chrono::milliseconds(0));
+        window->setChecked(Tool::Loop, false);
+        bool offeredWhileWriting = true;
+        connect(&log, &ActivityLog::lineAppended, window.get(), [&](const QString &line) {
+            if (line == QLatin1String("Writing firmware, DO NOT REMOVE POWER!")) {
+                offeredWhileWriting = stop->isEnabled();
+                stop->trigger();
+            }
+        });
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 30000);
+        QVERIFY(!offeredWhileWriting);
+        QCOMPARE(ended.last().first().value<UploadOutcome>(), UploadOutcome::Finished);
+        QCOMPARE(m_stopQuestions.size(), 2);
     }
 
     void closingMidTransferEndsCleanly()
