@@ -12,7 +12,9 @@ OutcomeAnnouncer::OutcomeAnnouncer(QWidget &window, QStatusBar &statusBar, const
     m_label->setAccessibleName(QStringLiteral("Outcome"));
     m_label->setAccessibleDescription(
         QStringLiteral("How the last upload ended: Finished or Failed"));
-    // The socket state the status monitor writes keeps the left of the bar.
+    // The socket state the status monitor writes keeps the left of the bar; the word keeps
+    // clear of the window's edge.
+    m_label->setContentsMargins(0, 0, 4, 0);
     statusBar.addPermanentWidget(m_label);
     m_label->hide();
 }
