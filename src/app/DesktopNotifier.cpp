@@ -1,8 +1,8 @@
 #include "DesktopNotifier.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QVariantMap>
 
 namespace {
@@ -24,9 +24,9 @@ bool DesktopNotifier::isAvailable() const
     // own; a desktop session always sets it.
     if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
         return false;
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface() &&
-           bus.interface()->isServiceRegistered(kService).value();
+    // Whether the service runs is left to the bus: asking first would block the window, and a
+    // call to a missing service just comes back as an error nobody waits for.
+    return QDBusConnection::sessionBus().isConnected();
 }
 
 void DesktopNotifier::notify(const QString &summary, const QString &body, bool failure) const

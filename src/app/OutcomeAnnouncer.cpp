@@ -25,7 +25,7 @@ void OutcomeAnnouncer::attemptStarted()
     m_label->hide();
 }
 
-void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome)
+void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome, bool seriesGoesOn)
 {
     // Closing the window is no outcome to announce.
     if (outcome == UploadOutcome::Cancelled)
@@ -37,7 +37,8 @@ void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome)
     m_label->setText(word);
     m_label->show();
 
-    if (m_window.isActiveWindow())
+    // A loop series that goes on is no end to call the operator back for.
+    if (m_window.isActiveWindow() || seriesGoesOn)
         return;
     QApplication::alert(&m_window);
     m_notifier.notify(m_title + QStringLiteral(": ") + word,

@@ -20,7 +20,8 @@ public:
     OutcomeAnnouncer(QWidget &window, QStatusBar &statusBar, const QString &title);
 
     void attemptStarted();
-    void attemptEnded(UploadOutcome outcome);
+    // seriesGoesOn: loop mode starts the next attempt at once.
+    void attemptEnded(UploadOutcome outcome, bool seriesGoesOn = false);
 
     // "Finished", "Failed", "Stopped", or empty while an attempt runs or before the first.
     QString shownOutcome() const;

@@ -119,7 +119,10 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
 
     m_announcer = new OutcomeAnnouncer(*this, *m_sbStatusBar, m_title);
     connect(m_recorder, &AttemptRecorder::started, this, &frmMain::onAttemptStarted);
-    connect(m_recorder, &AttemptRecorder::ended, m_announcer, &OutcomeAnnouncer::attemptEnded);
+    connect(m_recorder, &AttemptRecorder::ended, this, [this](UploadOutcome outcome) {
+        m_announcer->attemptEnded(outcome,
+                                  outcome == UploadOutcome::Finished && isChecked(Tool::Loop));
+    });
     m_clock.start();
 
     connect(&m_viewTimer, &QTimer::timeout, this, &frmMain::refreshView);
