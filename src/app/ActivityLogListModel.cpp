@@ -17,7 +17,9 @@ int ActivityLogListModel::rowCount(const QModelIndex &parent) const
 
 QVariant ActivityLogListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    // A line wider than the list shows whole in its tooltip.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+        index.row() >= rowCount())
         return {};
     return m_lines[std::size_t(index.row())];
 }

@@ -55,7 +55,10 @@ bool FirmwareChoice::choose(const QString &path)
 void FirmwareChoice::refuse(const QString &path, const QString &reason)
 {
     ActivityLog &log = m_view.activityLog();
-    log.append(QStringLiteral("Cannot use \"%1\" as the firmware file: %2").arg(path, reason));
+    // Two short lines rather than one long one: the log is narrow at its drawn size.
+    log.append(
+        QStringLiteral("Cannot use \"%1\" as the firmware file:").arg(QFileInfo(path).fileName()));
+    log.append(QStringLiteral("  ") + reason);
     // Red tells of a failed upload; a refusal in the middle of one must not look like its end.
     if (!m_engine.isBusy())
         log.setBackColour(ActivityLog::kRed);
