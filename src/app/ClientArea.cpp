@@ -68,6 +68,8 @@ ClientArea::ClientArea(ActivityLog &log, QWidget *parent) : QWidget(parent)
     LoadStart->setText(QStringLiteral("Load and Start"));
 
     FirmwareFile = make<QLabel>(frmFirmwareFile, "FirmwareFile");
+    // A file's name is shown as it is, even one that looks like markup.
+    FirmwareFile->setTextFormat(Qt::PlainText);
     FirmwareFile->setText(QStringLiteral("Select Firmware File..."));
     FirmwareFile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FirmwareFile->setWordWrap(true);

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTextDocument>
 #include <QUrl>
 
 FirmwareChoice::FirmwareChoice(FirmwareSelector &selector, UploadEngine &engine, UploadView &view,
@@ -69,5 +70,7 @@ QString FirmwareChoice::tooltipFor(const QString &path)
 {
     if (path.isEmpty())
         return QStringLiteral("Click to choose the firmware file, or drop one on the window");
-    return (QStringList{path} + AttemptRecorder::describeFirmware(path)).join(QLatin1Char('\n'));
+    // As text, line by line: a file name that looks like markup is shown as it is.
+    const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path);
+    return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
 }

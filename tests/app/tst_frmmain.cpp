@@ -702,7 +702,7 @@ private Q_SLOTS:
         QCOMPARE(label->text(), QStringLiteral("good.hex"));
         QCOMPARE(window->engine().state().FirmwarePath, good);
         QVERIFY(window->isControlEnabled(StartControl::LoadStart));
-        QVERIFY(label->toolTip().startsWith(good + QLatin1Char('\n')));
+        QVERIFY(label->toolTip().contains(good + QStringLiteral("<br>")));
         for (const char *part : {"Size: 26 bytes", "Records to send: 2", "Data bytes: 1",
                                  "0x00000000-0x00000000", "SHA-256: "})
             QVERIFY2(label->toolTip().contains(QLatin1String(part)), part);
@@ -735,6 +735,10 @@ private Q_SLOTS:
         menuItem(*window, "mnuFileOpen")->trigger();
         QCOMPARE(window->engine().state().FirmwarePath, good);
         QCOMPARE(m_dialog.lastFolder, QDir::cleanPath(folder.path()));
+
+        // A name that looks like markup is shown as it is.
+        QVERIFY(window->chooseFirmwareFile(write("<b>bold.hex", ":00000001FF\n")));
+        QVERIFY(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold.hex")));
     }
 
     void logCopiedAndReadableInADarkTheme()
