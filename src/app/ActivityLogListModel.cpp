@@ -2,6 +2,8 @@
 
 #include "upload/ActivityLog.h"
 
+#include <QTextDocument>
+
 #include <algorithm>
 
 ActivityLogListModel::ActivityLogListModel(const ActivityLog &log, QObject *parent)
@@ -17,9 +19,16 @@ int ActivityLogListModel::rowCount(const QModelIndex &parent) const
 
 QVariant ActivityLogListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    return m_lines[std::size_t(index.row())];
+    const QString &line = m_lines[std::size_t(index.row())];
+    if (role == Qt::DisplayRole)
+        return line;
+    // A line wider than the list shows whole in its tooltip, as text: a file name or an error
+    // description that looks like markup stays what it is.
+    if (role == Qt::ToolTipRole)
+        return Qt::convertFromPlainText(line, Qt::WhiteSpaceNormal);
+    return {};
 }
 
 void ActivityLogListModel::refresh()

@@ -1,4 +1,10 @@
+#include "firmware/FirmwareSummary.h"
 #include "firmware/IntelHexText.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <QtTest>
 
@@ -39,6 +45,35 @@ private Q_SLOTS:
         QCOMPARE(IntelHexText::digitValue('F'), 15);
         for (char c : {'g', 'G', ':', ' ', '\0', '/', '@'})
             QCOMPARE(IntelHexText::digitValue(c), -1);
+    }
+    // What every front-end shows: addresses follow the extended address records, adjacent data
+    // merges, passed-over records and blank lines send nothing, every line end counts a line.
+    void summary()
+    {
+        const QByteArray content = ":020000040001F9\r\n"
+                                   ":04000000DEADBEEFC4\r\n"
+                                   "\r\n"
+                                   ":0400040001020304EE\r"
+                                   ":04FC00001122334456\n"
+                                   ":020000040000FA\n"
+                                   ":02001000AABB89\n"
+                                   ":00000001FF\n";
+        const FirmwareSummary summary = FirmwareSummary::fromContent(content);
+        QCOMPARE(summary.sizeBytes, content.size());
+        QCOMPARE(summary.records, 6);
+        QCOMPARE(summary.dataBytes, 10);
+        QCOMPARE(summary.passedOverLines, QList<int>{5});
+        QCOMPARE(summary.rangesText(),
+                 QStringLiteral("0x00000010-0x00000011, 0x00010000-0x00010007"));
+        QCOMPARE(summary.sha256,
+                 QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+
+        const QJsonObject json = summary.toJson();
+        QCOMPARE(json.value("records").toInt(), 6);
+        QCOMPARE(json.value("ranges").toArray().at(1).toObject().value("last").toString(),
+                 QStringLiteral("0x00010007"));
+        QCOMPARE(json.value("passed_over_lines").toArray(), QJsonArray{5});
+        QVERIFY(summary.describe().join('\n').contains(QString::fromLatin1(summary.sha256)));
     }
 };
 
