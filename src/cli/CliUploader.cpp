@@ -67,6 +67,7 @@ int CliUploader::exitCodeFor(UploadOutcome outcome)
     case UploadOutcome::BadInput:
         return ExitBadInput;
     case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
         return ExitInterrupted;
     }
     return ExitBadInput;
@@ -273,6 +274,7 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
             message = QStringLiteral("the upload could not start; the log says why.");
             break;
         case UploadOutcome::Cancelled:
+        case UploadOutcome::Stopped:
             message = QStringLiteral("interrupted; the connection to the unit is closed.");
             break;
         case UploadOutcome::Finished:
