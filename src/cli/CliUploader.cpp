@@ -171,6 +171,9 @@ void CliUploader::interrupt(int signalNumber)
     if (m_finished)
         return;
     m_stopCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
+    // The engine decides what stopping means while it connects or transfers; in the reboot wait,
+    // where it cannot stop, shutting it down still ends the program at once.
+    m_engine->stopAttempt();
     m_engine->shutdown();
     finish(m_stopCode, signalNumber == SIGHUP
                            ? QStringLiteral("hung up; the connection to the unit is closed.")
@@ -280,9 +283,8 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
         case UploadOutcome::Finished:
             break;
         }
-        finish(outcome == UploadOutcome::Cancelled && m_stopCode != 0 ? m_stopCode
-                                                                      : exitCodeFor(outcome),
-               message);
+        // A signal's own exit code wins over the way the engine reports the stop.
+        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), message);
         return;
     }
 

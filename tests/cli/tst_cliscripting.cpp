@@ -216,6 +216,13 @@ private Q_SLOTS:
         QCOMPARE(start.value("firmware").toObject().value("records").toInt(), total);
         QCOMPARE(start.value("firmware").toObject().value("sha256").toString().size(), 64);
         QVERIFY(names.contains("log") && names.contains("phase"));
+        if (signalNumber != 0) {
+            const auto stopped = std::find_if(
+                result.events.begin(), result.events.end(), [](const QJsonObject &event) {
+                    return event.value("text") == "Stopped by the operator.";
+                });
+            QVERIFY(stopped != result.events.end());
+        }
         if (exitCode == 0) {
             const QJsonObject progress = result.events.at(names.lastIndexOf("progress"));
             QCOMPARE(progress.value("sent").toInt(), total);
