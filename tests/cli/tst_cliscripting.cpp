@@ -274,6 +274,28 @@ private Q_SLOTS:
         QVERIFY(!sim.process.readAllStandardError().contains("connection 1 open"));
     }
 
+    // The upload still counts as finished; the caller learns that the next run will not find
+    // the address and port.
+    void settingsSaveThatDidNotTake_data()
+    {
+        QTest::addColumn<bool>("configIsFile");
+        QTest::newRow("saved") << false;
+        QTest::newRow("settings folder is a file") << true;
+    }
+
+    void settingsSaveThatDidNotTake()
+    {
+        QFETCH(bool, configIsFile);
+        if (configIsFile)
+            QVERIFY(TestSupport::writeFile(m_dir->filePath("config"), "not a folder"));
+        UnitSimProcess sim = unitSim({"--connections", "1"});
+        const Run result = run(upload(sim.port, {"--json", "--save-settings"}) << m_hexPath);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.events.value(result.events.size() - 1).value("settings_saved").toBool(),
+                 !configIsFile);
+        QCOMPARE(result.errors.contains("could not be saved"), configIsFile);
+    }
+
     // Only a connection that never came about is tried again.
     void retries_data()
     {
