@@ -172,10 +172,13 @@ QStringList FirmwareSummary::describe() const
         QStringList numbers;
         for (int line : passedOverLines.first(std::min(passedOverLines.size(), kMaxListedItems)))
             numbers.append(QString::number(line));
-        QString text = QStringLiteral("Passed over (load address FC00 to FFFF): %1 record(s), "
-                                      "line %2")
-                           .arg(passedOverLines.size())
-                           .arg(numbers.join(QStringLiteral(", ")));
+        QString text =
+            QStringLiteral("Passed over (load address FC00 to FFFF): %1 %2, %3 %4")
+                .arg(passedOverLines.size())
+                .arg(passedOverLines.size() == 1 ? QStringLiteral("record")
+                                                 : QStringLiteral("records"))
+                .arg(passedOverLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                .arg(numbers.join(QStringLiteral(", ")));
         if (passedOverLines.size() > kMaxListedItems)
             text += QStringLiteral(" and %1 more").arg(passedOverLines.size() - kMaxListedItems);
         lines.append(text);
