@@ -7,8 +7,18 @@
 class IntelHexText
 {
 public:
-    // 0-15 for a hexadecimal digit of either case, -1 for anything else.
-    static int digitValue(char c);
+    // 0-15 for a hexadecimal digit of either case, -1 for anything else. In the header: the file
+    // check calls it for every character of the file.
+    static constexpr int digitValue(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        return -1;
+    }
 
     // Whether the record loads at 0xFC00 to 0xFFFF: its 4th and 5th characters, the high byte of
     // the load address, are "FC", "FD", "FE" or "FF". Such records are never sent. The test is

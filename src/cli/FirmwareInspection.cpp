@@ -1,0 +1,48 @@
+#include "FirmwareInspection.h"
+
+#include "firmware/FirmwareFile.h"
+#include "firmware/IntelHexCheck.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+
+FirmwareInspection FirmwareInspection::inspect(const QString &path,
+                                               const QByteArray &expectedSha256)
+{
+    FirmwareInspection result;
+    result.m_absolutePath = QFileInfo(path).absoluteFilePath();
+
+    // One read of the file: its size limit and the reasons it gives (missing, a folder, not a
+    // regular file) are the window's, and the bytes it read are the ones checked and summed.
+    QString error;
+    FirmwareFile file;
+    if (!file.open(path, &error)) {
+        result.m_problem =
+            QStringLiteral("cannot open the firmware file \"%1\": %2").arg(path, error);
+        return result;
+    }
+    result.m_content = file.content();
+    result.m_summary = FirmwareSummary::fromContent(result.m_content);
+
+    if (const auto problem = IntelHexCheck::checkContent(file.content())) {
+        result.m_problem = QStringLiteral("the firmware file \"%1\" is not valid Intel HEX: %2")
+                               .arg(path, problem->text);
+        return result;
+    }
+    if (!expectedSha256.isEmpty() && result.m_summary->sha256 != expectedSha256) {
+        result.m_problem = QStringLiteral("the firmware file \"%1\" is not the expected image: "
+                                          "its SHA-256 is %2, expected %3.")
+                               .arg(path, QString::fromLatin1(result.m_summary->sha256),
+                                    QString::fromLatin1(expectedSha256));
+    }
+    return result;
+}
+
+QJsonValue FirmwareInspection::toJson() const
+{
+    if (!m_summary)
+        return QJsonValue::Null;
+    QJsonObject object = m_summary->toJson();
+    object.insert(QStringLiteral("path"), m_absolutePath);
+    return object;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "firmware/FirmwareSummary.h"
+
+#include <QJsonValue>
+#include <QString>
+
+#include <optional>
+
+// Everything the command line checks about a firmware file before any connection: that it can
+// be read, that it is sound Intel HEX, that it is the image the caller pinned, and its summary.
+class FirmwareInspection
+{
+public:
+    // expectedSha256: lowercase hex, or empty when no image is pinned.
+    static FirmwareInspection inspect(const QString &path, const QByteArray &expectedSha256 = {});
+
+    bool isValid() const { return m_problem.isEmpty(); }
+    // Why the file is refused, as a sentence for stderr; empty when it is not.
+    QString problem() const { return m_problem; }
+    // Present when the file could be read, also when it is refused for its content.
+    const std::optional<FirmwareSummary> &summary() const { return m_summary; }
+    QString absolutePath() const { return m_absolutePath; }
+    // The bytes that were read, checked and summed.
+    const QByteArray &content() const { return m_content; }
+    // {"path":..., ...the summary's fields} or null when the file could not be read.
+    QJsonValue toJson() const;
+
+private:
+    QString m_absolutePath;
+    QString m_problem;
+    std::optional<FirmwareSummary> m_summary;
+    QByteArray m_content;
+};
