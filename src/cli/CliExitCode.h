@@ -7,5 +7,28 @@ enum CliExitCode : int {
     ExitConnectFailed = 2,
     ExitConnectionLost = 3,
     ExitBadInput = 4,
+    // 128 + the signal's number, as a shell reports a program that a signal ended.
+    ExitHangup = 129,
     ExitInterrupted = 130,
 };
+
+// The fixed word the JSON Lines use for each exit code.
+constexpr const char *outcomeWord(int exitCode)
+{
+    switch (exitCode) {
+    case ExitFinished:
+        return "finished";
+    case ExitRefused:
+        return "refused";
+    case ExitConnectFailed:
+        return "connect_failed";
+    case ExitConnectionLost:
+        return "connection_lost";
+    case ExitHangup:
+        return "hangup";
+    case ExitInterrupted:
+        return "interrupted";
+    default:
+        return "bad_input";
+    }
+}

@@ -7,6 +7,8 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <QRegularExpression>
+
 #include <climits>
 
 namespace {
@@ -35,6 +37,39 @@ std::optional<qint64> wholeNumber(const QString &text, qint64 minimum, qint64 ma
     return value;
 }
 
+// Seconds with at most three decimals, e.g. "2" or "0.5".
+std::optional<std::chrono::milliseconds> seconds(const QString &text, qint64 maximumSeconds)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:\\.(\\d{1,3}))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const qint64 whole = match.captured(1).toLongLong();
+    const qint64 fraction = match.captured(2).leftJustified(3, QLatin1Char('0')).toLongLong();
+    if (whole > maximumSeconds)
+        return std::nullopt;
+    return std::chrono::milliseconds(whole * 1000 + fraction);
+}
+
+bool isSha256(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{64}$"));
+    return pattern.match(text).hasMatch();
+}
+
+// Whether --json comes before the end of the options ("--"), read from the raw arguments so
+// that it holds even when the parser refuses the rest.
+bool asksForJson(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--"))
+            return false;
+        if (arguments.at(i) == QLatin1String("--json"))
+            return true;
+    }
+    return false;
+}
+
 QString profileNames()
 {
     QStringList names;
@@ -47,6 +82,13 @@ QString profileNames()
 
 CliOptions CliOptions::parse(const QStringList &arguments, const QString &defaultTitle)
 {
+    CliOptions options = parseArguments(arguments, defaultTitle);
+    options.json = asksForJson(arguments);
+    return options;
+}
+
+CliOptions CliOptions::parseArguments(const QStringList &arguments, const QString &defaultTitle)
+{
     const QCommandLineOption titleOption(QStringLiteral("title"), QString(),
                                          QStringLiteral("TEXT"));
     const QCommandLineOption addressOption(QStringLiteral("address"), QString(),
@@ -58,12 +100,21 @@ CliOptions CliOptions::parse(const QStringList &arguments, const QString &defaul
     const QCommandLineOption saveOption(QStringLiteral("save-settings"));
     const QCommandLineOption timeoutOption(QStringLiteral("response-timeout"), QString(),
                                            QStringLiteral("MS"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption checkOption(QStringLiteral("check"));
+    const QCommandLineOption shaOption(QStringLiteral("expect-sha256"), QString(),
+                                       QStringLiteral("HEX"));
+    const QCommandLineOption retriesOption(QStringLiteral("retries"), QString(),
+                                           QStringLiteral("N"));
+    const QCommandLineOption retryDelayOption(QStringLiteral("retry-delay"), QString(),
+                                              QStringLiteral("SECONDS"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringLiteral("version"));
 
     QCommandLineParser parser;
     parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
-                       saveOption, timeoutOption, helpOption, versionOption});
+                       saveOption, timeoutOption, jsonOption, checkOption, shaOption, retriesOption,
+                       retryDelayOption, helpOption, versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -80,7 +131,8 @@ CliOptions CliOptions::parse(const QStringList &arguments, const QString &defaul
 
     // A value given twice is most likely a script that builds its command line wrongly.
     for (const QCommandLineOption *option :
-         {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption}) {
+         {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
+          &retriesOption, &retryDelayOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -140,6 +192,35 @@ CliOptions CliOptions::parse(const QStringList &arguments, const QString &defaul
                                .arg(parser.value(timeoutOption)));
         options.responseTimeout = std::chrono::milliseconds(*ms);
     }
+
+    options.checkOnly = parser.isSet(checkOption);
+    if (parser.isSet(shaOption)) {
+        const QString hash = parser.value(shaOption);
+        if (!isSha256(hash))
+            return failure(QStringLiteral("--expect-sha256 needs the 64 hexadecimal digits of a "
+                                          "SHA-256, not \"%1\".")
+                               .arg(hash));
+        options.expectedSha256 = hash.toLatin1().toLower();
+    }
+    if (parser.isSet(retriesOption)) {
+        const std::optional<qint64> count =
+            wholeNumber(parser.value(retriesOption), 0, kMaxRetries);
+        if (!count)
+            return failure(QStringLiteral("--retries needs a whole number from 0 to %1, not "
+                                          "\"%2\".")
+                               .arg(kMaxRetries)
+                               .arg(parser.value(retriesOption)));
+        options.retries = int(*count);
+    }
+    if (parser.isSet(retryDelayOption)) {
+        const auto delay = seconds(parser.value(retryDelayOption), kMaxRetryDelaySeconds);
+        if (!delay)
+            return failure(QStringLiteral("--retry-delay needs a number of seconds from 0 to %1 "
+                                          "(e.g. 2 or 0.5), not \"%2\".")
+                               .arg(kMaxRetryDelaySeconds)
+                               .arg(parser.value(retryDelayOption)));
+        options.retryDelay = *delay;
+    }
     return options;
 }
 
@@ -147,6 +228,7 @@ QString CliOptions::usage(const QString &defaultTitle)
 {
     return QStringLiteral(
                "Usage: %1 [options] FILE.hex\n"
+               "       %1 --check [--json] [--expect-sha256 HEX] FILE.hex\n"
                "\n"
                "Installs Intel HEX firmware into a control unit over TCP, with the same\n"
                "conversation, log and reboot wait as the window. The log goes to standard\n"
@@ -169,16 +251,29 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         left as they are)\n"
                "  --response-timeout MS  give up when the unit has not answered for MS\n"
                "                         milliseconds during the transfer (default %3)\n"
+               "  --json                 write JSON Lines on standard output instead of the\n"
+               "                         log: start, log, phase, progress and one result,\n"
+               "                         always last\n"
+               "  --check                check the file and print its summary (records, data\n"
+               "                         bytes, address ranges, SHA-256, records passed over)\n"
+               "                         without connecting\n"
+               "  --expect-sha256 HEX    refuse a file whose SHA-256 is not HEX\n"
+               "  --retries N            try to connect up to N more times when the unit\n"
+               "                         cannot be reached (default 0); never once the\n"
+               "                         programming request has gone out\n"
+               "  --retry-delay SECONDS  pause before each further try (default 2)\n"
                "  -h, --help             show this text\n"
                "  --version              show the version\n"
                "\n"
                "Exit codes:\n"
-               "  %4    finished: the unit has the firmware and has rebooted\n"
+               "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"
+               "       file is sound)\n"
                "  %5    refused by the unit\n"
                "  %6    could not connect\n"
                "  %7    connection lost, or the unit stopped answering\n"
-               "  %8    bad arguments, bad address or port, or a firmware file that cannot be\n"
-               "       read or is not valid Intel HEX\n"
+               "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
+               "       read, is not valid Intel HEX or is not the expected image\n"
+               "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,
              QString::number(UploadEngine::kDefaultResponseTimeout.count()),

@@ -14,6 +14,8 @@ struct CliOptions
     enum class Action { Upload, ShowHelp, ShowVersion, Fail };
 
     static constexpr const char *kProgramName = "firmware-uploader-cli";
+    static constexpr int kMaxRetries = 1000;
+    static constexpr int kMaxRetryDelaySeconds = 3600;
 
     // arguments as QCoreApplication::arguments() gives them, program name first. defaultTitle is
     // the build's application title.
@@ -36,4 +38,18 @@ struct CliOptions
     bool saveSettings = false;
     std::chrono::milliseconds responseTimeout = UploadEngine::kDefaultResponseTimeout;
     QString firmwarePath;
+
+    // JSON Lines on stdout instead of the log text. Also set when the other arguments are
+    // refused, so that even then the caller gets its result line.
+    bool json = false;
+    // Check the file and print its summary; no connection.
+    bool checkOnly = false;
+    // Lowercase hex SHA-256 the file must have; empty when no image is pinned.
+    QByteArray expectedSha256;
+    // Further tries after a failed connection, and the pause before each.
+    int retries = 0;
+    std::chrono::milliseconds retryDelay{2000};
+
+private:
+    static CliOptions parseArguments(const QStringList &arguments, const QString &defaultTitle);
 };

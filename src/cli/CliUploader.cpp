@@ -1,13 +1,17 @@
 #include "CliUploader.h"
 
 #include "CliExitCode.h"
+#include "CliReport.h"
 #include "connection/ConnectionSettings.h"
-#include "firmware/FirmwareFile.h"
-#include "firmware/IntelHexCheck.h"
+#include "connection/ProductProfile.h"
 #include "upload/ActivityLog.h"
 #include "upload/UploadEngine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -23,10 +27,10 @@ constexpr const char *kEraseLine = "\x1b[K";
 
 } // namespace
 
-CliUploader::CliUploader(const CliOptions &options, std::FILE *out, std::FILE *err,
+CliUploader::CliUploader(const CliOptions &options, CliReport &report, std::FILE *err,
                          bool showProgress, QObject *parent)
-    : QObject(parent), m_options(options), m_out(out), m_err(err), m_showProgress(showProgress),
-      m_scratchSettings(m_scratch.path())
+    : QObject(parent), m_options(options), m_report(report), m_err(err),
+      m_showProgress(showProgress), m_scratchSettings(m_scratch.path())
 {
     SettingsStore &store = m_options.saveSettings ? m_userSettings : m_scratchSettings;
     m_engine = std::make_unique<UploadEngine>(m_options.title, m_view, m_socket, store);
@@ -36,15 +40,14 @@ CliUploader::CliUploader(const CliOptions &options, std::FILE *out, std::FILE *e
     connect(&log, &ActivityLog::lineAppended, this, &CliUploader::printLine);
     connect(&log, &ActivityLog::cleared, this, &CliUploader::onAttemptStarted);
     connect(m_engine.get(), &UploadEngine::attemptEnded, this, &CliUploader::onAttemptEnded);
-    if (m_showProgress) {
-        connect(&m_socket, &CountingUnitSocket::recordSent, this, &CliUploader::onRecordSent);
-        connect(&m_view, &BasicUploadView::progressChanged, this, [this](int value, int maximum) {
-            if (value >= maximum && m_progress.recordsSent() > 0)
-                endProgress();
-        });
-        m_progressTimer.setInterval(kProgressInterval);
-        connect(&m_progressTimer, &QTimer::timeout, this, &CliUploader::onProgressTick);
-    }
+    connect(&m_socket, &CountingUnitSocket::recordSent, this, &CliUploader::onRecordSent);
+    connect(&m_socket, &CountingUnitSocket::programmingRequestSent, this,
+            [this] { setPhase("sending"); });
+    connect(&m_view, &BasicUploadView::progressChanged, this, &CliUploader::onProgressValue);
+    m_progressTimer.setInterval(kProgressInterval);
+    connect(&m_progressTimer, &QTimer::timeout, this, &CliUploader::onProgressTick);
+    m_retryTimer.setSingleShot(true);
+    connect(&m_retryTimer, &QTimer::timeout, m_engine.get(), &UploadEngine::LoadStart_Click);
 }
 
 CliUploader::~CliUploader() = default;
@@ -64,6 +67,7 @@ int CliUploader::exitCodeFor(UploadOutcome outcome)
     case UploadOutcome::BadInput:
         return ExitBadInput;
     case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
         return ExitInterrupted;
     }
     return ExitBadInput;
@@ -73,13 +77,23 @@ void CliUploader::start()
 {
     if (m_finished)
         return;
+    m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256);
+    if (m_options.checkOnly) {
+        runCheck();
+        return;
+    }
     if (!m_options.saveSettings && !m_scratch.isValid()) {
         // Without the scratch folder the engine's save would land in the user's settings.
         finish(ExitBadInput,
                QStringLiteral("cannot create a scratch folder: %1").arg(m_scratch.errorString()));
         return;
     }
-    if (!checkFirmware() || !fillConnection())
+    // A bad file is reported before anything reaches the network.
+    if (!m_firmware.isValid()) {
+        finish(ExitBadInput, m_firmware.problem());
+        return;
+    }
+    if (!fillConnection())
         return;
 
     m_view.setChecked(Tool::Debug, m_options.debug);
@@ -87,29 +101,31 @@ void CliUploader::start()
     m_view.setChecked(Tool::Loop, m_options.loopCount.value_or(1) != 1);
     m_view.setFirmwareFileCaption(QFileInfo(m_options.firmwarePath).fileName());
     m_engine->state().FirmwarePath = m_options.firmwarePath;
-    if (m_showProgress)
-        m_progressTimer.start();
+    reportStart();
+    m_progressTimer.start();
     m_engine->LoadStart_Click();
 }
 
-// A bad file is reported before anything reaches the network, in the words the window uses.
-bool CliUploader::checkFirmware()
+void CliUploader::runCheck()
 {
-    const QString &path = m_options.firmwarePath;
-    QString error;
-    FirmwareFile file;
-    if (!file.open(path, &error)) {
-        finish(ExitBadInput,
-               QStringLiteral("cannot open the firmware file \"%1\": %2").arg(path, error));
-        return false;
+    if (m_report.isJson()) {
+        m_report.event(
+            QStringLiteral("check"),
+            {{QStringLiteral("valid"), m_firmware.isValid()},
+             {QStringLiteral("problem"), m_firmware.isValid() ? QJsonValue(QJsonValue::Null)
+                                                              : QJsonValue(m_firmware.problem())},
+             {QStringLiteral("firmware"), m_firmware.toJson()}});
+    } else if (m_firmware.isValid()) {
+        m_report.logLine(QStringLiteral("%1: valid Intel HEX, %2 bytes")
+                             .arg(m_options.firmwarePath)
+                             .arg(m_firmware.summary()->sizeBytes));
+        for (const QString &line : m_firmware.summary()->describe())
+            m_report.logLine(line);
     }
-    file.close();
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(path)) {
-        finish(ExitBadInput, QStringLiteral("the firmware file \"%1\" is not valid Intel HEX: %2")
-                                 .arg(path, *problem));
-        return false;
-    }
-    return true;
+    if (m_firmware.isValid())
+        finish(ExitFinished);
+    else
+        finish(ExitBadInput, m_firmware.problem());
 }
 
 // The address and port the window would show for the title, unless the command line gives them.
@@ -134,16 +150,39 @@ bool CliUploader::fillConnection()
     return true;
 }
 
-void CliUploader::interrupt()
+void CliUploader::reportStart()
+{
+    const ProductProfile *profile = ProductProfile::forTitle(m_options.title);
+    bool portIsNumber = false;
+    const int port = m_view.ethernetPort().toInt(&portIsNumber);
+    m_report.event(QStringLiteral("start"),
+                   {{QStringLiteral("version"), QCoreApplication::applicationVersion()},
+                    {QStringLiteral("title"), m_options.title},
+                    {QStringLiteral("profile"), profile ? profile->displayName() : QString()},
+                    {QStringLiteral("address"), m_view.ethernetAddress()},
+                    // A saved port that is no number is reported by the engine; here it stays text.
+                    {QStringLiteral("port"),
+                     portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
+                    {QStringLiteral("firmware"), m_firmware.toJson()}});
+}
+
+void CliUploader::interrupt(int signalNumber)
 {
     if (m_finished)
         return;
+    m_stopCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
     m_engine->shutdown();
-    finish(ExitInterrupted, QStringLiteral("interrupted; the connection to the unit is closed."));
+    finish(m_stopCode, signalNumber == SIGHUP
+                           ? QStringLiteral("hung up; the connection to the unit is closed.")
+                           : QStringLiteral("interrupted; the connection to the unit is closed."));
 }
 
 void CliUploader::onAttemptStarted()
 {
+    setPhase("connecting");
+    m_attemptRecords = 0;
+    m_sinceFirstRecord.invalidate();
+    m_sinceProgressEvent.invalidate();
     if (!m_showProgress)
         return;
     // In loop mode the file may have been replaced between uploads.
@@ -156,15 +195,65 @@ void CliUploader::onAttemptStarted()
 
 void CliUploader::onRecordSent(qsizetype bytes)
 {
+    ++m_attemptRecords;
+    ++m_recordsSent;
+    if (!m_sinceFirstRecord.isValid())
+        m_sinceFirstRecord.start();
+    reportProgress(false);
+    if (!m_showProgress)
+        return;
     m_progress.recordSent(bytes);
     m_progressChanged = true;
     if (m_progress.recordsSent() >= m_progress.totalRecords())
         endProgress();
 }
 
+void CliUploader::onProgressValue(int value, int maximum)
+{
+    if (value < maximum || m_attemptRecords == 0)
+        return;
+    endProgress();
+    setPhase("rebooting");
+}
+
+void CliUploader::setPhase(const char *phase)
+{
+    if (m_phase == phase)
+        return;
+    m_phase = phase;
+    m_report.event(QStringLiteral("phase"),
+                   {{QStringLiteral("phase"), QString::fromLatin1(phase)}});
+}
+
+// At most one event per interval, and always the one that reaches the total.
+void CliUploader::reportProgress(bool force)
+{
+    if (!m_report.isJson())
+        return;
+    const qint64 total = m_firmware.summary() ? m_firmware.summary()->records : 0;
+    const bool complete = total > 0 && m_attemptRecords == total;
+    if (!force && !complete && m_sinceProgressEvent.isValid() &&
+        m_sinceProgressEvent.elapsed() < kProgressInterval.count())
+        return;
+    m_sinceProgressEvent.start();
+    const double seconds =
+        m_sinceFirstRecord.isValid() ? double(m_sinceFirstRecord.nsecsElapsed()) / 1e9 : 0.0;
+    const double percent = total > 0 ? std::round(m_attemptRecords * 1000.0 / total) / 10.0 : 0.0;
+    // The clock starts with the first record, so the rate counts the records after it.
+    const double rate =
+        seconds > 0 ? std::round(double(m_attemptRecords - 1) * 10.0 / seconds) / 10.0 : 0.0;
+    m_report.event(QStringLiteral("progress"), {{QStringLiteral("sent"), m_attemptRecords},
+                                                {QStringLiteral("total"), total},
+                                                {QStringLiteral("percent"), percent},
+                                                {QStringLiteral("rate"), rate}});
+}
+
 void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
+    setPhase("ended");
+    if (outcome == UploadOutcome::ConnectFailed && retryConnection())
+        return;
     if (outcome != UploadOutcome::Finished) {
         QString message;
         switch (outcome) {
@@ -185,22 +274,68 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
             message = QStringLiteral("the upload could not start; the log says why.");
             break;
         case UploadOutcome::Cancelled:
+        case UploadOutcome::Stopped:
             message = QStringLiteral("interrupted; the connection to the unit is closed.");
             break;
         case UploadOutcome::Finished:
             break;
         }
-        finish(exitCodeFor(outcome), message);
+        finish(outcome == UploadOutcome::Cancelled && m_stopCode != 0 ? m_stopCode
+                                                                      : exitCodeFor(outcome),
+               message);
         return;
     }
 
+    m_try = 1;
     ++m_uploadsFinished;
     const int wanted = m_options.loopCount.value_or(1);
     if (wanted != 0 && m_uploadsFinished >= wanted) {
         // The engine reads the check mark right after this signal, before its restart pause.
         m_view.setChecked(Tool::Loop, false);
-        finish(ExitFinished);
+        // The engine saves the address and port once this signal has returned.
+        QTimer::singleShot(0, this, [this] {
+            checkSavedSettings();
+            finish(ExitFinished);
+        });
     }
+}
+
+void CliUploader::checkSavedSettings()
+{
+    if (!m_options.saveSettings)
+        return;
+    m_settingsSaved = settingsTook();
+    if (!m_settingsSaved)
+        m_report.message(QStringLiteral("the address and port could not be saved in \"%1\"; "
+                                        "the next run will not find them.")
+                             .arg(m_userSettings.fileName(m_options.title)));
+}
+
+// Only a connection that never came about is tried again: nothing has reached the unit yet.
+bool CliUploader::retryConnection()
+{
+    if (m_try > m_options.retries || m_engine->isShutDown())
+        return false;
+    ++m_try;
+    const double seconds = double(m_options.retryDelay.count()) / 1000.0;
+    printLine(QStringLiteral("Could not connect; try %1 of %2 in %3 seconds.")
+                  .arg(m_try)
+                  .arg(m_options.retries + 1)
+                  .arg(seconds));
+    m_retryTimer.start(m_options.retryDelay);
+    return true;
+}
+
+// Whether what the engine saved can be read back: a settings folder that is a file, an .ini
+// path that is a folder or a read-only folder lose the values without a word.
+bool CliUploader::settingsTook() const
+{
+    const QString section = QStringLiteral("Settings");
+    const QString missing = QStringLiteral("\n");
+    return m_userSettings.read(m_options.title, section, QStringLiteral("EthernetAddress"),
+                               missing) == m_view.ethernetAddress() &&
+           m_userSettings.read(m_options.title, section, QStringLiteral("EthernetPort"), missing) ==
+               m_view.ethernetPort();
 }
 
 void CliUploader::finish(int exitCode, const QString &message)
@@ -209,12 +344,14 @@ void CliUploader::finish(int exitCode, const QString &message)
         return;
     m_finished = true;
     m_exitCode = exitCode;
+    m_retryTimer.stop();
     m_view.setChecked(Tool::Loop, false);
     m_progressTimer.stop();
     if (m_progressOnScreen)
         eraseProgress();
     if (!message.isEmpty())
-        printError(message);
+        m_report.message(message);
+    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message});
     Q_EMIT finished(exitCode);
 }
 
@@ -222,18 +359,12 @@ void CliUploader::printLine(const QString &line)
 {
     if (m_progressOnScreen)
         eraseProgress();
-    write(m_out, line + QLatin1Char('\n'));
-}
-
-void CliUploader::printError(const QString &message)
-{
-    write(m_err, QString::fromLatin1(CliOptions::kProgramName) + QStringLiteral(": ") + message +
-                     QLatin1Char('\n'));
+    m_report.logLine(line);
 }
 
 void CliUploader::onProgressTick()
 {
-    if (m_progressChanged && !m_progressEnded && m_progress.recordsSent() > 0)
+    if (m_showProgress && m_progressChanged && !m_progressEnded && m_progress.recordsSent() > 0)
         drawProgress();
 }
 

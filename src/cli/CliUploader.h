@@ -2,11 +2,13 @@
 
 #include "CliOptions.h"
 #include "CountingUnitSocket.h"
+#include "FirmwareInspection.h"
 #include "ProgressLine.h"
 #include "platform/SettingsStore.h"
 #include "upload/BasicUploadView.h"
 #include "upload/UploadOutcome.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,30 +17,34 @@
 #include <cstdio>
 #include <memory>
 
+class CliReport;
 class UploadEngine;
 
 // The command line's front-end to the upload engine: the window's place taken by a plain view,
-// the log printed line by line, the progress drawn on a terminal, and the way the last attempt
-// ended turned into an exit code.
+// the log printed line by line (or as JSON Lines), the progress drawn on a terminal, and the way
+// the last attempt ended turned into an exit code.
 class CliUploader : public QObject
 {
     Q_OBJECT
 
 public:
-    // Redraws of the progress line: often enough to look alive, rarely enough to cost nothing.
+    // Redraws of the progress line, and JSON progress events: often enough to look alive,
+    // rarely enough to cost nothing.
     static constexpr std::chrono::milliseconds kProgressInterval{100};
 
-    // out takes the log; err takes the messages and, with showProgress, the progress line.
-    CliUploader(const CliOptions &options, std::FILE *out, std::FILE *err, bool showProgress,
+    // report takes the log and the messages; err takes the progress line when showProgress.
+    CliUploader(const CliOptions &options, CliReport &report, std::FILE *err, bool showProgress,
                 QObject *parent = nullptr);
     ~CliUploader() override;
 
     static int exitCodeFor(UploadOutcome outcome);
 
-    // Checks the firmware file and the unit's address, then starts the first upload.
+    // Checks the firmware file and the unit's address, then starts the first upload (or, with
+    // --check, reports the file and ends).
     void start();
-    // Ends at once: the connection and the file close, no further upload starts.
-    void interrupt();
+    // Ends at once: the connection and the file close, no further upload starts. SIGHUP has an
+    // exit code of its own.
+    void interrupt(int signalNumber);
 
     bool hasFinished() const { return m_finished; }
     int exitCode() const { return m_exitCode; }
@@ -47,15 +53,21 @@ Q_SIGNALS:
     void finished(int exitCode);
 
 private:
-    bool checkFirmware();
+    void runCheck();
     bool fillConnection();
+    void reportStart();
     void onAttemptEnded(UploadOutcome outcome);
+    bool retryConnection();
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);
+    void onProgressValue(int value, int maximum);
+    void setPhase(const char *phase);
+    void reportProgress(bool force);
+    bool settingsTook() const;
+    void checkSavedSettings();
     void finish(int exitCode, const QString &message = {});
 
     void printLine(const QString &line);
-    void printError(const QString &message);
 
     void onProgressTick();
     void drawProgress();
@@ -64,9 +76,10 @@ private:
     void endProgress();
 
     CliOptions m_options;
-    std::FILE *m_out = nullptr;
+    CliReport &m_report;
     std::FILE *m_err = nullptr;
     bool m_showProgress = false;
+    FirmwareInspection m_firmware;
 
     BasicUploadView m_view;
     CountingUnitSocket m_socket;
@@ -83,7 +96,17 @@ private:
     bool m_progressChanged = false;
     bool m_progressEnded = false;
 
+    const char *m_phase = nullptr;
+    qint64 m_attemptRecords = 0;
+    qint64 m_recordsSent = 0;
+    QElapsedTimer m_sinceFirstRecord;
+    QElapsedTimer m_sinceProgressEvent;
+    int m_try = 1;
+    QTimer m_retryTimer;
+
     int m_uploadsFinished = 0;
+    bool m_settingsSaved = false;
+    int m_stopCode = 0;
     bool m_finished = false;
     int m_exitCode = 0;
 };

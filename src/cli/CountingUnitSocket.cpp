@@ -1,11 +1,17 @@
 #include "CountingUnitSocket.h"
 
+#include "protocol/UnitProtocol.h"
+
 void CountingUnitSocket::send(const QByteArray &bytes)
 {
     // A send that finds no connection puts nothing on the wire and is not counted.
     const bool connected = state() == Connected;
     TcpUnitSocket::send(bytes);
-    // Records start with ':'; the programming request and the display texts do not.
-    if (connected && bytes.startsWith(':'))
+    if (!connected)
+        return;
+    // Records start with ':'; the display texts with F0 to F7, the programming request with FE.
+    if (bytes.startsWith(':'))
         Q_EMIT recordSent(bytes.size());
+    else if (bytes.startsWith(UnitProtocol::kRequestLead))
+        Q_EMIT programmingRequestSent();
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kSignals[] = {SIGINT, SIGTERM};
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 volatile sig_atomic_t g_writeEnd = -1;
 

@@ -4,8 +4,8 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal. The handler only writes a byte into a pipe; the
-// event loop reads it, so nothing but async-signal-safe calls run inside the handler. After the
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal. The handler only writes a byte into a pipe;
+// the event loop reads it, so nothing but async-signal-safe calls run inside the handler. After the
 // first signal the default action is back in place: a second Ctrl-C ends a program that no
 // longer responds.
 class InterruptNotifier : public QObject

@@ -2,8 +2,10 @@
 
 #include "CliExitCode.h"
 #include "CliOptions.h"
+#include "CliReport.h"
 #include "CliUploader.h"
 #include "InterruptNotifier.h"
+#include "StandardDescriptors.h"
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
 
@@ -30,28 +32,36 @@ QString programName()
 
 // FWU_TIME_SCALE, a testing aid: every pause and the clock run at this fraction of real time,
 // so that the reboot wait of a finished upload takes a moment. Unset means real time.
-bool applyTimeScale()
+std::optional<QString> applyTimeScale()
 {
     const QByteArray text = qgetenv("FWU_TIME_SCALE");
     if (text.isEmpty())
-        return true;
+        return std::nullopt;
     bool ok = false;
     const double scale = text.toDouble(&ok);
     if (!ok || !(scale > 0.0) || scale > 1.0) {
-        print(stderr, programName() +
-                          QStringLiteral(": FWU_TIME_SCALE must be a number above 0 and at most "
-                                         "1, not \"%1\".\n")
-                              .arg(QString::fromLocal8Bit(text)));
-        return false;
+        return QStringLiteral("FWU_TIME_SCALE must be a number above 0 and at most 1, not "
+                              "\"%1\".")
+            .arg(QString::fromLocal8Bit(text));
     }
     Clock::setTimeScale(scale);
-    return true;
+    return std::nullopt;
+}
+
+int refuse(CliReport &report, const QString &message)
+{
+    report.message(message);
+    report.result({ExitBadInput, 0, false, QJsonValue::Null, message});
+    return ExitBadInput;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Before anything opens a descriptor of its own: a closed 0, 1 or 2 would otherwise be
+    // handed to an internal pipe, and log lines written into it.
+    StandardDescriptors::ensureOpen();
     EventDispatcher::preferQtDispatcher();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(programName());
@@ -59,6 +69,7 @@ int main(int argc, char *argv[])
 
     const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
     const CliOptions options = CliOptions::parse(QCoreApplication::arguments(), defaultTitle);
+    CliReport report(stdout, stderr, options.json);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
         print(stdout, CliOptions::usage(defaultTitle));
@@ -68,21 +79,22 @@ int main(int argc, char *argv[])
                           QLatin1Char('\n'));
         return ExitFinished;
     case CliOptions::Action::Fail:
-        print(stderr, programName() + QStringLiteral(": ") + options.error +
-                          QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
-                                         "Run \"%1 --help\" for the options and exit codes.\n")
-                              .arg(programName()));
+        report.message(options.error +
+                       QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
+                                      "Run \"%1 --help\" for the options and exit codes.")
+                           .arg(programName()));
+        report.result({ExitBadInput, 0, false, QJsonValue::Null, options.error});
         return ExitBadInput;
     case CliOptions::Action::Upload:
         break;
     }
-    if (!applyTimeScale())
-        return ExitBadInput;
+    if (const std::optional<QString> problem = applyTimeScale())
+        return refuse(report, *problem);
 
     // A reader that goes away must not end an upload half-way: output then fails quietly.
     std::signal(SIGPIPE, SIG_IGN);
     InterruptNotifier interrupts;
-    CliUploader uploader(options, stdout, stderr, isatty(STDERR_FILENO) == 1);
+    CliUploader uploader(options, report, stderr, isatty(STDERR_FILENO) == 1);
     QObject::connect(&interrupts, &InterruptNotifier::interrupted, &uploader,
                      &CliUploader::interrupt);
     // Quits every event loop, the engine's nested pauses included, so the exit is immediate.

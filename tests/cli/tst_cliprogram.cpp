@@ -1,4 +1,5 @@
 #include "HexFileGenerator.h"
+#include "UnitSimProcess.h"
 #include "platform/SettingsStore.h"
 
 #include <QElapsedTimer>
@@ -18,35 +19,12 @@ constexpr int kWaitMs = 15000;
 const QString kTitle = QStringLiteral("Kestrel Max Firmware Uploader");
 const QString kHost = QStringLiteral("127.0.0.1");
 
-// The simulated unit as a program; the port comes from its first line.
-struct UnitSimProcess
+// The simulated unit built with the tests.
+struct UnitSim : UnitSimProcess
 {
-    explicit UnitSimProcess(const QStringList &arguments)
-    {
-        process.start(QStringLiteral(UNIT_SIM_PATH), QStringList{"--port", "0"} + arguments);
-        if (!process.waitForStarted(kWaitMs) || !process.waitForReadyRead(kWaitMs))
-            return;
-        const QString line = QString::fromLatin1(process.readLine()).trimmed();
-        static const QRegularExpression pattern(
-            QStringLiteral("^(?:listening on|no server at) 127\\.0\\.0\\.1:(\\d+)$"));
-        const QRegularExpressionMatch match = pattern.match(line);
-        if (match.hasMatch())
-            port = match.captured(1);
-    }
-    ~UnitSimProcess()
-    {
-        process.kill();
-        process.waitForFinished(kWaitMs);
-    }
-    // Each connection's summary line, once the program has ended.
-    QStringList summaries()
-    {
-        process.waitForFinished(kWaitMs);
-        return QString::fromLatin1(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    }
-
-    QProcess process;
-    QString port;
+    explicit UnitSim(const QStringList &arguments)
+        : UnitSimProcess(QStringLiteral(UNIT_SIM_PATH), arguments)
+    {}
 };
 
 struct Result
@@ -137,7 +115,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, saveSettings);
         const QString received = m_dir->filePath("received.hex");
-        UnitSimProcess sim({"--connections", "1", "--write-hex", received});
+        UnitSim sim({"--connections", "1", "--write-hex", received});
         QVERIFY(!sim.port.isEmpty());
 
         const Result result =
@@ -167,7 +145,7 @@ private Q_SLOTS:
 
     void savedSettingsAreTheDefaults()
     {
-        UnitSimProcess sim({"--connections", "1"});
+        UnitSim sim({"--connections", "1"});
         SettingsStore store = settings();
         store.write(kTitle, "Settings", "EthernetAddress", kHost);
         store.write(kTitle, "Settings", "EthernetPort", sim.port);
@@ -215,7 +193,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, logLine);
 
-        UnitSimProcess sim(simArguments);
+        UnitSim sim(simArguments);
         QVERIFY(!sim.port.isEmpty());
         const Result result = run(upload(sim.port, cliArguments, address), environment());
         QCOMPARE(result.exitCode, exitCode);
@@ -262,7 +240,7 @@ private Q_SLOTS:
         // The saved port is what the window would use; an unusable one ends the attempt.
         settings().write(kTitle, "Settings", "EthernetPort", "12x");
 
-        UnitSimProcess sim({"--verbose"});
+        UnitSim sim({"--verbose"});
         const QStringList title =
             arguments.contains("--title") ? QStringList{} : QStringList{"--title", kTitle};
         const Result result = run(title + arguments + QStringList{m_hexPath}, environment());
@@ -335,7 +313,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(int, finished);
 
-        UnitSimProcess sim(simArguments);
+        UnitSim sim(simArguments);
         const Result result = run(upload(sim.port, {"--loop", count}), environment());
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.lines.count("Done!  Unit is ready to use."), finished);
@@ -368,7 +346,7 @@ private Q_SLOTS:
 
         m_generator.setDataRecords(400);
         QVERIFY(m_generator.write(m_hexPath));
-        UnitSimProcess sim({});
+        UnitSim sim({});
         QProcess cli;
         cli.setProcessEnvironment(environment(QString()));
         cli.start(QStringLiteral(CLI_PATH), upload(sim.port, extra));
@@ -398,7 +376,7 @@ private Q_SLOTS:
         QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
         ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
 
-        UnitSimProcess sim({"--connections", "1"});
+        UnitSim sim({"--connections", "1"});
         QProcess cli;
         // A slow transfer at a tenth of real time lasts about a second: several redraws.
         cli.setProcessEnvironment(environment("0.1"));

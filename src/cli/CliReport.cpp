@@ -1,0 +1,71 @@
+#include "CliReport.h"
+
+#include "CliExitCode.h"
+#include "CliOptions.h"
+
+#include <cmath>
+
+namespace {
+
+// Milliseconds are all a reader of these figures can use.
+double roundedSeconds(double seconds)
+{
+    return std::round(seconds * 1000.0) / 1000.0;
+}
+
+} // namespace
+
+CliReport::CliReport(std::FILE *out, std::FILE *err, bool json)
+    : m_out(out), m_err(err), m_json(json)
+{
+    m_clock.start();
+}
+
+double CliReport::secondsSinceStart() const
+{
+    return double(m_clock.nsecsElapsed()) / 1e9;
+}
+
+void CliReport::write(std::FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void CliReport::logLine(const QString &line)
+{
+    if (!m_json) {
+        write(m_out, (line + QLatin1Char('\n')).toUtf8());
+        return;
+    }
+    event(QStringLiteral("log"), {{QStringLiteral("t"), roundedSeconds(secondsSinceStart())},
+                                  {QStringLiteral("text"), line}});
+}
+
+void CliReport::message(const QString &text)
+{
+    write(m_err, (QString::fromLatin1(CliOptions::kProgramName) + QStringLiteral(": ") + text +
+                  QLatin1Char('\n'))
+                     .toUtf8());
+}
+
+void CliReport::event(const QString &name, const JsonLines::Fields &fields)
+{
+    if (m_json && !m_resultWritten)
+        write(m_out, JsonLines::encode(name, fields));
+}
+
+void CliReport::result(const Result &result)
+{
+    if (!m_json || m_resultWritten)
+        return;
+    event(QStringLiteral("result"),
+          {{QStringLiteral("exit_code"), result.exitCode},
+           {QStringLiteral("outcome"), QString::fromLatin1(outcomeWord(result.exitCode))},
+           {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
+           {QStringLiteral("records_sent"), result.recordsSent},
+           {QStringLiteral("settings_saved"), result.settingsSaved},
+           {QStringLiteral("firmware"), result.firmware},
+           {QStringLiteral("message"), result.message}});
+    m_resultWritten = true;
+}

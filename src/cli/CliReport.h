@@ -1,0 +1,49 @@
+#pragma once
+
+#include "JsonLines.h"
+
+#include <QElapsedTimer>
+#include <QJsonValue>
+#include <QString>
+
+#include <cstdio>
+
+// Where a run's output goes. As text: the log on stdout, messages on stderr. As JSON Lines: one
+// object per line on stdout, messages still on stderr, and always exactly one result, last.
+class CliReport
+{
+public:
+    // The clock of the "t" and "duration_s" figures starts here.
+    CliReport(std::FILE *out, std::FILE *err, bool json);
+
+    bool isJson() const { return m_json; }
+    double secondsSinceStart() const;
+
+    void logLine(const QString &line);
+    // "firmware-uploader-cli: " + text on stderr, in both forms.
+    void message(const QString &text);
+    // JSON only: the other events; each takes its fields after "event".
+    void event(const QString &name, const JsonLines::Fields &fields);
+
+    struct Result
+    {
+        int exitCode = 0;
+        qint64 recordsSent = 0;
+        bool settingsSaved = false;
+        QJsonValue firmware = QJsonValue::Null;
+        // Why the run failed, as on stderr; empty on success.
+        QString message;
+    };
+    // JSON only, and only the first time: later calls are dropped.
+    void result(const Result &result);
+    bool hasResult() const { return m_resultWritten; }
+
+private:
+    void write(std::FILE *stream, const QByteArray &bytes);
+
+    std::FILE *m_out = nullptr;
+    std::FILE *m_err = nullptr;
+    bool m_json = false;
+    bool m_resultWritten = false;
+    QElapsedTimer m_clock;
+};

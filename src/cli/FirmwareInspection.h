@@ -1,0 +1,35 @@
+#pragma once
+
+#include "firmware/FirmwareSummary.h"
+
+#include <QJsonValue>
+#include <QString>
+
+#include <optional>
+
+// Everything the command line checks about a firmware file before any connection: that it can
+// be read, that it is sound Intel HEX, that it is the image the caller pinned, and its summary.
+class FirmwareInspection
+{
+public:
+    // No firmware image comes near this; a file above it is refused at once instead of being
+    // read into memory.
+    static constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
+
+    // expectedSha256: lowercase hex, or empty when no image is pinned.
+    static FirmwareInspection inspect(const QString &path, const QByteArray &expectedSha256 = {});
+
+    bool isValid() const { return m_problem.isEmpty(); }
+    // Why the file is refused, as a sentence for stderr; empty when it is not.
+    QString problem() const { return m_problem; }
+    // Present when the file could be read, also when it is refused for its content.
+    const std::optional<FirmwareSummary> &summary() const { return m_summary; }
+    QString absolutePath() const { return m_absolutePath; }
+    // {"path":..., ...the summary's fields} or null when the file could not be read.
+    QJsonValue toJson() const;
+
+private:
+    QString m_absolutePath;
+    QString m_problem;
+    std::optional<FirmwareSummary> m_summary;
+};

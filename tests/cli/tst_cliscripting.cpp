@@ -1,0 +1,332 @@
+// What scripts and test rigs rely on: JSON Lines, the file check, the pinned image, retries,
+// signals and the standard descriptors.
+
+#include "HexFileGenerator.h"
+#include "TestSupport.h"
+#include "UnitSimProcess.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+const QString kHost = QStringLiteral("127.0.0.1");
+const QString kTitle = QStringLiteral("Kestrel Max Firmware Uploader");
+
+struct Run
+{
+    int exitCode = -1;
+    QList<QJsonObject> events;
+    QStringList lines;
+    QString errors;
+};
+
+// Every line of standard output must be one JSON object whose first field is "event".
+QList<QJsonObject> parseJsonLines(const QByteArray &output, QString *problem)
+{
+    QList<QJsonObject> events;
+    for (const QByteArray &line : output.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject() ||
+            !line.startsWith("{\"event\":\"")) {
+            *problem = "not a JSON Lines event: " + QString::fromUtf8(line);
+            return {};
+        }
+        events.append(document.object());
+    }
+    return events;
+}
+
+QStringList eventNames(const QList<QJsonObject> &events)
+{
+    QStringList names;
+    for (const QJsonObject &event : events)
+        names.append(event.value("event").toString());
+    return names;
+}
+
+} // namespace
+
+class tst_CliScripting : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    HexFileGenerator m_generator;
+    QString m_hexPath;
+
+    QProcessEnvironment environment(const QString &timeScale = "0.02") const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
+        if (timeScale.isEmpty())
+            env.remove("FWU_TIME_SCALE");
+        else
+            env.insert("FWU_TIME_SCALE", timeScale);
+        return env;
+    }
+
+    static QStringList upload(const QString &port, const QStringList &extra = {})
+    {
+        return QStringList{"--title", kTitle, "--address", kHost, "--port", port} + extra;
+    }
+
+    static Run collect(QProcess &cli)
+    {
+        Run run;
+        if (!cli.waitForFinished(kWaitMs) || cli.exitStatus() != QProcess::NormalExit) {
+            cli.kill();
+            cli.waitForFinished();
+            return run;
+        }
+        run.exitCode = cli.exitCode();
+        const QByteArray output = cli.readAllStandardOutput();
+        run.lines = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
+        run.errors = QString::fromUtf8(cli.readAllStandardError());
+        QString problem;
+        run.events = parseJsonLines(output, &problem);
+        if (!problem.isEmpty())
+            run.errors.prepend(problem + '\n');
+        return run;
+    }
+
+    Run run(const QStringList &arguments, const QString &timeScale = "0.02")
+    {
+        QProcess cli;
+        cli.setProcessEnvironment(environment(timeScale));
+        cli.start(QStringLiteral(CLI_PATH), arguments);
+        return collect(cli);
+    }
+
+    UnitSimProcess unitSim(const QStringList &arguments, const QString &port = "0")
+    {
+        return UnitSimProcess(QStringLiteral(UNIT_SIM_PATH), arguments, port);
+    }
+
+    // Starts the program and signals it once its output holds the text.
+    Run signalAfter(const QStringList &arguments, const QByteArray &text, int signalNumber)
+    {
+        QProcess cli;
+        cli.setProcessEnvironment(environment(QString()));
+        cli.start(QStringLiteral(CLI_PATH), arguments);
+        QByteArray seen;
+        while (!seen.contains(text) && cli.waitForReadyRead(kWaitMs))
+            seen += cli.peek(1 << 20);
+        if (!seen.contains(text))
+            return {};
+        QElapsedTimer sinceSignal;
+        sinceSignal.start();
+        ::kill(pid_t(cli.processId()), signalNumber);
+        Run result = collect(cli);
+        if (sinceSignal.elapsed() > 3000)
+            result.exitCode = -2;
+        return result;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_generator = HexFileGenerator();
+        m_generator.setDataRecords(40);
+        m_generator.setSkippedRecords(2);
+        m_hexPath = m_dir->filePath("firmware.hex");
+        QVERIFY(m_generator.write(m_hexPath));
+    }
+
+    void jsonLines_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QString>("firmware"); // replaces the good file when not empty
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("signalNumber"); // 0: none
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("finished") << QStringList{"--connections", "1"} << QString() << QStringList{}
+                                  << 0 << 0 << "finished";
+        QTest::newRow("refused") << QStringList{"--fault", "nak-checksum@3"} << QString()
+                                 << QStringList{} << 0 << 1 << "refused";
+        QTest::newRow("could not connect") << QStringList{"--fault", "no-server"} << QString()
+                                           << QStringList{} << 0 << 2 << "connect_failed";
+        QTest::newRow("bad file") << QStringList{} << ":0400000001020304F3\r\n:00000001FF\r\n"
+                                  << QStringList{} << 0 << 4 << "bad_input";
+        QTest::newRow("bad arguments") << QStringList{} << QString()
+                                       << QStringList{"--retries", "-1"} << 0 << 4 << "bad_input";
+        // Real time and a slow transfer: the signal comes during the transfer.
+        QTest::newRow("interrupted") << QStringList{} << QString() << QStringList{"--slow"}
+                                     << int(SIGINT) << 130 << "interrupted";
+        QTest::newRow("hung up") << QStringList{} << QString() << QStringList{"--slow"}
+                                 << int(SIGHUP) << 129 << "hangup";
+    }
+
+    void jsonLines()
+    {
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, firmware);
+        QFETCH(QStringList, extra);
+        QFETCH(int, signalNumber);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outcome);
+
+        if (!firmware.isEmpty())
+            QVERIFY(TestSupport::writeFile(m_hexPath, firmware.toLatin1()));
+        if (signalNumber != 0) {
+            m_generator.setDataRecords(400);
+            QVERIFY(m_generator.write(m_hexPath));
+        }
+        UnitSimProcess sim = unitSim(simArguments);
+        QVERIFY(!sim.port.isEmpty());
+        const QStringList arguments = upload(sim.port, QStringList{"--json"} + extra) << m_hexPath;
+        const Run result = signalNumber == 0
+                               ? run(arguments)
+                               : signalAfter(arguments, "\"phase\":\"sending\"", signalNumber);
+
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(!result.errors.startsWith("not a JSON"), qPrintable(result.errors));
+        const QStringList names = eventNames(result.events);
+        QCOMPARE(names.count("result"), 1);
+        QCOMPARE(names.last(), "result");
+        const QJsonObject last = result.events.last();
+        QCOMPARE(last.value("exit_code").toInt(-1), exitCode);
+        QCOMPARE(last.value("outcome").toString(), outcome);
+        QVERIFY(last.value("duration_s").isDouble());
+
+        const int total = int(m_generator.expectedSentLines().size());
+        if (exitCode == 4) {
+            QCOMPARE(names, QStringList{"result"});
+            QCOMPARE(last.value("records_sent").toInt(-1), 0);
+            return;
+        }
+        const QJsonObject start = result.events.first();
+        QCOMPARE(start.value("event").toString(), "start");
+        QCOMPARE(start.value("port").toInt(), sim.port.toInt());
+        QCOMPARE(start.value("firmware").toObject().value("records").toInt(), total);
+        QCOMPARE(start.value("firmware").toObject().value("sha256").toString().size(), 64);
+        QVERIFY(names.contains("log") && names.contains("phase"));
+        if (exitCode == 0) {
+            const QJsonObject progress = result.events.at(names.lastIndexOf("progress"));
+            QCOMPARE(progress.value("sent").toInt(), total);
+            QCOMPARE(progress.value("percent").toDouble(), 100.0);
+            QCOMPARE(last.value("records_sent").toInt(), total);
+            // Progress is limited to about ten a second, not one per record.
+            QVERIFY(names.count("progress") < total / 4);
+        }
+    }
+
+    // The summary without any connection, and the same with the pinned image refused.
+    void checkAndPin_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("--check") << QStringList{"--check"} << 0;
+        QTest::newRow("--check, pinned image")
+            << QStringList{"--check", "--expect-sha256", "="} << 0;
+        QTest::newRow("upload, other image pinned")
+            << QStringList{"--expect-sha256", QString(64, 'a')} << 4;
+    }
+
+    void checkAndPin()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFile file(m_hexPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString sha =
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex().toUpper();
+        options.replaceInStrings(QRegularExpression("^=$"), sha);
+
+        UnitSimProcess sim = unitSim({"--verbose"});
+        const Run result = run(upload(sim.port, options + QStringList{"--json"}) << m_hexPath);
+        QCOMPARE(result.exitCode, exitCode);
+        const QJsonObject last = result.events.value(result.events.size() - 1);
+        const QJsonObject firmware = last.value("firmware").toObject();
+        QCOMPARE(firmware.value("sha256").toString(), sha.toLower());
+        QCOMPARE(firmware.value("records").toInt(), int(m_generator.expectedSentLines().size()));
+        QCOMPARE(firmware.value("passed_over_lines").toArray().size(), 2);
+        if (exitCode == 4)
+            QVERIFY2(result.errors.contains(sha.toLower()) &&
+                         result.errors.contains(QString(64, 'a')),
+                     qPrintable(result.errors));
+        else
+            QCOMPARE(eventNames(result.events), QStringList({"check", "result"}));
+        sim.process.kill();
+        sim.process.waitForFinished(kWaitMs);
+        QVERIFY(!sim.process.readAllStandardError().contains("connection 1 open"));
+    }
+
+    // Only a connection that never came about is tried again.
+    void retries_data()
+    {
+        QTest::addColumn<bool>("lateUnit");
+        QTest::newRow("unit listens from the third try") << true;
+        QTest::newRow("refusal is never retried") << false;
+    }
+
+    void retries()
+    {
+        QFETCH(bool, lateUnit);
+        const QStringList retryOptions{"--retries", "3", "--retry-delay", "1"};
+        if (!lateUnit) {
+            UnitSimProcess sim = unitSim({"--profile", "Corvus"});
+            const Run result = run(upload(sim.port, retryOptions) << m_hexPath);
+            QCOMPARE(result.exitCode, 1);
+            QVERIFY(result.lines.filter("Could not connect; try").isEmpty());
+            sim.process.kill();
+            QCOMPARE(sim.summaries().size(), 1);
+            return;
+        }
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const QString port = QString::number(probe.serverPort());
+        probe.close();
+
+        QProcess cli;
+        cli.setProcessEnvironment(environment());
+        cli.start(QStringLiteral(CLI_PATH), upload(port, retryOptions) << m_hexPath);
+        QByteArray seen;
+        while (!seen.contains("try 3 of 4") && cli.waitForReadyRead(kWaitMs))
+            seen += cli.peek(1 << 20);
+        UnitSimProcess sim = unitSim({"--connections", "1"}, port);
+        QCOMPARE(sim.port, port);
+        const Run result = collect(cli);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.lines.filter("Could not connect; try").size(), 2);
+        QCOMPARE(sim.summaries().filter("outcome: complete").size(), 1);
+    }
+
+    // Started with 0, 1 and 2 closed, the program finds them on /dev/null, not on a pipe of its
+    // own, and still ends on a signal.
+    void closedStandardDescriptors()
+    {
+        UnitSimProcess sim = unitSim({"--fault", "never-accept"});
+        QProcess cli;
+        cli.setProcessEnvironment(environment(QString()));
+        cli.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" <&- >&- 2>&-", CLI_PATH} +
+                                 upload(sim.port) + QStringList{m_hexPath});
+        QVERIFY(cli.waitForStarted(kWaitMs));
+        QTest::qWait(500);
+        for (int fd = 0; fd <= 2; ++fd)
+            QCOMPARE(
+                QFile::symLinkTarget(QStringLiteral("/proc/%1/fd/%2").arg(cli.processId()).arg(fd)),
+                "/dev/null");
+        ::kill(pid_t(cli.processId()), SIGTERM);
+        QVERIFY(cli.waitForFinished(kWaitMs));
+        QCOMPARE(cli.exitCode(), 130);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CliScripting)
+#include "tst_cliscripting.moc"
