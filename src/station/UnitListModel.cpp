@@ -194,7 +194,8 @@ bool UnitListModel::removeRows(int row, int count, const QModelIndex &parent)
     endRemoveRows();
     m_firstDirty = m_lastDirty = -1;
     recheck();
-    Q_EMIT dataChanged(index(0, 0), index(qMax(0, rowCount() - 1), Count - 1));
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, Count - 1));
     Q_EMIT countsChanged();
     return true;
 }
