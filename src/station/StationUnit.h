@@ -39,7 +39,8 @@ struct StationUnit
     qint64 recordsSent = 0;
     QDateTime started;
     QDateTime ended;
-    QStringList log;
+    QStringList log;    // the uploader's log, as it wrote it
+    QStringList errors; // what the uploader said on standard error: its verdict, or why not
 
     bool isRunning() const
     {
@@ -51,7 +52,18 @@ struct StationUnit
         return state == UnitState::Refused || state == UnitState::ConnectFailed ||
                state == UnitState::Lost || state == UnitState::Stopped || state == UnitState::Error;
     }
-    QString lastLogLine() const { return log.isEmpty() ? QString() : log.last(); }
+    // The log's last line with words in it (the log ends with spacer lines); without a log,
+    // the last thing said on standard error, e.g. why the arguments were refused.
+    QString lastLogLine() const
+    {
+        for (auto it = log.crbegin(); it != log.crend(); ++it) {
+            if (!it->trimmed().isEmpty())
+                return *it;
+        }
+        return errors.isEmpty() ? QString() : errors.last();
+    }
+    // The outcome in one line: the uploader's own verdict when it gave one.
+    QString verdict() const { return errors.isEmpty() ? lastLogLine() : errors.last(); }
     void clearRun()
     {
         StationUnit fresh = listed(name, address, port, title);

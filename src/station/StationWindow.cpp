@@ -55,13 +55,13 @@ StationWindow::StationWindow(QWidget *parent) : QMainWindow(parent), m_runner(m_
                              QAbstractItemView::SelectedClicked);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 10);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(UnitListModel::Name, 130);
-    m_table->setColumnWidth(UnitListModel::Address, 110);
+    m_table->setColumnWidth(UnitListModel::Name, 120);
+    m_table->setColumnWidth(UnitListModel::Address, 100);
     m_table->setColumnWidth(UnitListModel::Port, 60);
-    m_table->setColumnWidth(UnitListModel::Title, 90);
-    m_table->setColumnWidth(UnitListModel::State, 130);
+    m_table->setColumnWidth(UnitListModel::Title, 70);
+    m_table->setColumnWidth(UnitListModel::State, 125);
     m_table->setColumnWidth(UnitListModel::Progress, 150);
-    m_table->setColumnWidth(UnitListModel::Records, 100);
+    m_table->setColumnWidth(UnitListModel::Records, 95);
     m_table->setColumnWidth(UnitListModel::Elapsed, 60);
     connect(m_table, &QTableView::doubleClicked, this, &StationWindow::showLog);
 

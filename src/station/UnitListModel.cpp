@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <chrono>
+#include <cmath>
 
 using namespace std::chrono_literals;
 
@@ -39,7 +40,7 @@ QString progressText(const StationUnit &unit)
     QString text = QStringLiteral("%1 %").arg(int(unit.percent));
     if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
         text += QStringLiteral(", %1 left")
-                    .arg(clockText(qint64((unit.total - unit.sent) / unit.rate + 0.5)));
+                    .arg(clockText(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
     return text;
 }
 
@@ -96,7 +97,7 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (!m_problems.at(index.row()).isEmpty())
             return m_problems.at(index.row());
-        return index.column() == Outcome ? unit.lastLogLine() : QVariant();
+        return index.column() == Outcome ? unit.verdict() : QVariant();
     case PercentRole:
         return unit.total > 0 ? int(unit.percent) : -1;
     case ProblemRole:
@@ -135,7 +136,9 @@ QVariant UnitListModel::displayText(int row, int column) const
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
             return m_problems.at(row);
-        return unit.lastLogLine();
+        return unit.exitCode >= 0
+                   ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
+                   : unit.verdict();
     default:
         return {};
     }

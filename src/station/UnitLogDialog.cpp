@@ -26,8 +26,11 @@ UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog
         header << QStringLiteral("State: %1, exit code %2")
                       .arg(UnitStateText::text(unit.state))
                       .arg(unit.exitCode);
-    m_text->setPlainText(header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                         unit.log.join(QLatin1Char('\n')));
+    m_text->setPlainText(
+        header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + unit.log.join(QLatin1Char('\n')) +
+        (unit.errors.isEmpty()
+             ? QString()
+             : QStringLiteral("\n\nStandard error:\n") + unit.errors.join(QLatin1Char('\n'))));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &UnitLogDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

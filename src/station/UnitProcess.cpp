@@ -3,6 +3,7 @@
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -82,9 +83,18 @@ void UnitProcess::readErrors()
 {
     m_pendingErrors += m_process.readAllStandardError();
     for (const QByteArray &line : takeLines(m_pendingErrors)) {
-        const QString text = QString::fromUtf8(line).trimmed();
-        if (!text.isEmpty())
-            log(text);
+        QString text = QString::fromUtf8(line).trimmed();
+        // "firmware-uploader-cli: the unit refused the firmware." reads as "The unit refused..."
+        const QString prefix = QFileInfo(m_process.program()).fileName() + QStringLiteral(": ");
+        if (text.startsWith(prefix))
+            text = text.mid(prefix.size());
+        if (text.isEmpty())
+            continue;
+        text[0] = text.at(0).toUpper();
+        if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
+            if (unit->errors.size() < UnitListModel::kLogLineLimit)
+                unit->errors.append(text);
+        }
     }
 }
 

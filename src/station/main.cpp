@@ -40,17 +40,12 @@ QPalette darkPalette()
 
 int main(int argc, char *argv[])
 {
-    EventDispatcher::preferQtDispatcher();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("firmware-uploader-station"));
-    QApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("firmware-uploader-station"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
-
-    const StationOptions options = StationOptions::parse(QApplication::arguments());
+    // Help, version and bad options are answered before the window system is touched, so they
+    // work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const StationOptions options = StationOptions::parse(arguments);
     switch (options.action) {
     case StationOptions::Action::ShowHelp:
         std::fputs(qPrintable(StationOptions::helpText()), stdout);
@@ -64,6 +59,16 @@ int main(int argc, char *argv[])
     case StationOptions::Action::Run:
         break;
     }
+
+    EventDispatcher::preferQtDispatcher();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("firmware-uploader-station"));
+    QApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("firmware-uploader-station"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     if (options.dark) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(darkPalette());
