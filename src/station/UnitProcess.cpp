@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 // No sound line comes near this; a longer one is cut rather than held without end.
@@ -38,6 +41,9 @@ UnitProcess::UnitProcess(UnitListModel &model, quint64 unitId, QObject *parent)
     connect(&m_process, &QProcess::readyReadStandardError, this, &UnitProcess::readErrors);
     connect(&m_process, &QProcess::finished, this, &UnitProcess::onFinished);
     connect(&m_process, &QProcess::errorOccurred, this, &UnitProcess::onErrorOccurred);
+    // If the station goes (closed, killed, crashed), each uploader gets SIGTERM and ends its
+    // upload cleanly instead of flashing on with nobody to see the outcome.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 UnitProcess::~UnitProcess()
