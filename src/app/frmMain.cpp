@@ -1,6 +1,16 @@
 #include "frmMain.h"
 
-#include "ActivityLogListModel.h"
+#include "ActivityLogView.h"
+#include "AttemptRecorder.h"
+#include "ClientArea.h"
+#include "FirmwareChoice.h"
+#include "HelpDialogs.h"
+#include "LogRecord.h"
+#include "MainMenus.h"
+#include "OperatorQuestions.h"
+#include "OutcomeAnnouncer.h"
+#include "RememberingFileDialog.h"
+#include "WindowMemory.h"
 
 #include <QFileDialog>
 
@@ -16,14 +26,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -32,47 +43,12 @@
 
 namespace {
 
-// The layout is drawn in twips; at 96 dots per inch a pixel is 15 of them.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect fromTwips(int left, int top, int width, int height)
-{
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
-
-constexpr QSize kClientArea(5775 / kTwipsPerPixel, 4305 / kTwipsPerPixel);
-constexpr QRect kStatusBarRect = fromTwips(0, 4035, 5775, 270);
-constexpr QRect kListBoxRect = fromTwips(240, 3120, 5295, 735);
-constexpr QRect kProgressBarRect = fromTwips(240, 2640, 5295, 255);
-constexpr QRect kFirmwareFrameRect = fromTwips(240, 120, 5295, 855);
-constexpr QRect kConnectionFrameRect = fromTwips(240, 1200, 5295, 1215);
-constexpr QRect kAddressBoxRect = fromTwips(1320, 360, 1455, 285);
-constexpr QRect kPortBoxRect = fromTwips(1320, 720, 1455, 285);
-constexpr QRect kAddressLabelRect = fromTwips(480, 360, 615, 255);
-constexpr QRect kPortLabelRect = fromTwips(480, 720, 615, 255);
-constexpr QRect kLoadStartRect = fromTwips(3360, 360, 1455, 615);
-constexpr QRect kFirmwareFileRect = fromTwips(120, 360, 5055, 375);
-
 // The layout was drawn for this face; where it is missing, faces with the same widths keep the
 // captions inside their controls, and the platform's sans-serif comes last.
 const QStringList kWindowFontFamilies = {QStringLiteral("Arial Unicode MS"),
                                          QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                                          QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")};
 constexpr qreal kWindowFontPoints = 8.25;
-
-QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-template <typename W> W *place(QWidget *parent, const char *name, const QRect &rect)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(rect);
-    return widget;
-}
 
 } // namespace
 
@@ -124,14 +100,27 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_socket = services.socket;
     m_settings = services.settings;
     m_fileDialog = services.fileDialog;
+    m_memory = std::make_unique<WindowMemory>(m_title, *m_settings);
+    m_rememberingDialog = std::make_unique<RememberingFileDialog>(*m_fileDialog, *m_memory);
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
-    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_fileDialog);
+    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
+    m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
+    m_recorder = new AttemptRecorder(*m_engine, *this, this);
+    m_chooseSaveFile = services.chooseSaveFile;
+    m_confirmStop = services.confirmStop;
 
     applyWindowFont();
     createControls();
     createMenus();
+    restoreRememberedGeometry();
+    setAcceptDrops(true);
+
+    m_announcer = new OutcomeAnnouncer(*this, *m_sbStatusBar, m_title);
+    connect(m_recorder, &AttemptRecorder::started, this, &frmMain::onAttemptStarted);
+    connect(m_recorder, &AttemptRecorder::ended, m_announcer, &OutcomeAnnouncer::attemptEnded);
+    m_clock.start();
 
     connect(&m_viewTimer, &QTimer::timeout, this, &frmMain::refreshView);
     m_viewTimer.start(kViewRefreshInterval);
@@ -155,121 +144,78 @@ void frmMain::applyWindowFont()
 
 void frmMain::createControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(kClientArea.width(), kStatusBarRect.top());
-    setCentralWidget(client);
+    m_client = new ClientArea(*m_log, this);
+    setCentralWidget(m_client);
+    m_client->ProgressBar->setRange(0, m_progressMaximum);
+    m_client->ProgressBar->setValue(m_progressValue);
+    m_client->ProgressBar->setTextVisible(true);
+    m_client->ProgressBar->setFormat(QString());
+    m_client->ListBox->setSaveLogAction(nullptr);
+    m_client->frmFirmwareFile->installEventFilter(this);
+    m_client->FirmwareFile->installEventFilter(this);
+    connect(m_client->LoadStart, &QPushButton::clicked, this, &frmMain::LoadStart_Click);
 
     m_sbStatusBar = new QStatusBar(this);
     m_sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     m_sbStatusBar->setSizeGripEnabled(false);
-    m_sbStatusBar->setFixedHeight(kStatusBarRect.height());
+    m_sbStatusBar->setFixedHeight(ClientArea::kStatusBarHeight);
     setStatusBar(m_sbStatusBar);
 
-    m_ListBox = place<QListView>(client, "ListBox", kListBoxRect);
-    m_logModel = new ActivityLogListModel(*m_log, this);
-    m_ListBox->setModel(m_logModel);
-    // Every line is one row of text: uniform sizes spare the view measuring 25000 rows.
-    m_ListBox->setUniformItemSizes(true);
-    m_ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_ListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_ListBox->setTextElideMode(Qt::ElideNone);
-    connect(m_ListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &frmMain::ListBox_SelectionChanged);
+    setTabOrder();
+}
 
-    m_ProgressBar = place<QProgressBar>(client, "ProgressBar", kProgressBarRect);
-    m_ProgressBar->setRange(0, m_progressMaximum);
-    m_ProgressBar->setValue(m_progressValue);
-    m_ProgressBar->setTextVisible(false);
+void frmMain::restoreRememberedGeometry()
+{
+    // The window opens at the drawn size unless the operator gave it more room last time; Qt
+    // brings a remembered place back onto a screen that still shows it.
+    resize(minimumSizeHint());
+    restoreGeometry(m_memory->geometry());
+}
 
-    m_frmFirmwareFile = place<QGroupBox>(client, "frmFirmwareFile", kFirmwareFrameRect);
-    m_frmFirmwareFile->setTitle(QStringLiteral("Firmware File"));
-    m_frmFirmwareFile->installEventFilter(this);
-
-    m_frmConnectionSettings =
-        place<QGroupBox>(client, "frmConnectionSettings", kConnectionFrameRect);
-    m_frmConnectionSettings->setTitle(QStringLiteral("Connection Settings"));
-
-    m_EthernetAddress =
-        place<QLineEdit>(m_frmConnectionSettings, "EthernetAddress", kAddressBoxRect);
-    m_EthernetPort = place<QLineEdit>(m_frmConnectionSettings, "EthernetPort", kPortBoxRect);
-    m_lblAddress = place<QLabel>(m_frmConnectionSettings, "lblAddress", kAddressLabelRect);
-    m_lblAddress->setText(QStringLiteral("Address"));
-    m_lblPort = place<QLabel>(m_frmConnectionSettings, "lblPort", kPortLabelRect);
-    m_lblPort->setText(QStringLiteral("Port"));
-
-    m_LoadStart = place<QPushButton>(m_frmConnectionSettings, "LoadStart", kLoadStartRect);
-    m_LoadStart->setText(QStringLiteral("Load and Start"));
-    connect(m_LoadStart, &QPushButton::clicked, this, &frmMain::LoadStart_Click);
-
-    m_FirmwareFile = place<QLabel>(m_frmFirmwareFile, "FirmwareFile", kFirmwareFileRect);
-    m_FirmwareFile->setText(QStringLiteral("Select Firmware File..."));
-    m_FirmwareFile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_FirmwareFile->setWordWrap(true);
-    m_FirmwareFile->setCursor(Qt::PointingHandCursor);
-    m_FirmwareFile->installEventFilter(this);
-
+void frmMain::setTabOrder()
+{
     const QList<QWidget *> tabOrder = {m_sbStatusBar,
-                                       m_ListBox,
-                                       m_ProgressBar,
-                                       m_frmFirmwareFile,
-                                       m_frmConnectionSettings,
-                                       m_EthernetAddress,
-                                       m_EthernetPort,
-                                       m_lblAddress,
-                                       m_lblPort,
-                                       m_LoadStart,
-                                       m_FirmwareFile};
+                                       m_client->ListBox,
+                                       m_client->ProgressBar,
+                                       m_client->frmFirmwareFile,
+                                       m_client->frmConnectionSettings,
+                                       m_client->EthernetAddress,
+                                       m_client->EthernetPort,
+                                       m_client->lblAddress,
+                                       m_client->lblPort,
+                                       m_client->LoadStart,
+                                       m_client->FirmwareFile};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    // Nothing is moved or resized at run time: the window is as large as its contents.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmMain::createMenus()
 {
-    auto addToggle = [](QMenu *menu, const char *name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setCheckable(true);
-        return action;
-    };
-
-    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuFileOpen = m_mnuFile->addAction(QStringLiteral("&Open"));
-    m_mnuFileOpen->setObjectName(QStringLiteral("mnuFileOpen"));
-    m_mnuFileExit = m_mnuFile->addAction(QStringLiteral("E&xit"));
-    m_mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-
-    m_mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    m_mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    m_mnuLoop = addToggle(m_mnuTools, "mnuLoop", QStringLiteral("&Loop"));
-    m_mnuSlow = addToggle(m_mnuTools, "mnuSlow", QStringLiteral("&Slow"));
-    m_mnuDebug = addToggle(m_mnuTools, "mnuDebug", QStringLiteral("&Debug"));
-    m_mnuForget = m_mnuTools->addAction(QStringLiteral("Forget"));
-    m_mnuForget->setObjectName(QStringLiteral("mnuForget"));
-
-    connect(m_mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(m_mnuLoop, &QAction::triggered, this, &frmMain::mnuLoop_Click);
-    connect(m_mnuForget, &QAction::triggered, this, &frmMain::mnuForget_Click);
+    m_menus = new MainMenus(*menuBar());
+    connect(m_menus->mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(m_menus->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(m_menus->mnuLoop, &QAction::triggered, this, &frmMain::mnuLoop_Click);
+    connect(m_menus->mnuForget, &QAction::triggered, this, &frmMain::mnuForget_Click);
+    connect(m_menus->mnuFileSaveLog, &QAction::triggered, this, &frmMain::mnuFileSaveLog_Click);
+    connect(m_menus->mnuHelpAbout, &QAction::triggered, this,
+            [this] { HelpDialogs::showAbout(this, m_title, versionText()); });
+    connect(m_menus->mnuHelpShortcuts, &QAction::triggered, this,
+            [this] { HelpDialogs::showShortcuts(this); });
+    m_client->ListBox->setSaveLogAction(m_menus->mnuFileSaveLog);
+    connect(m_menus->mnuFileStop, &QAction::triggered, this, &frmMain::mnuFileStop_Click);
+    connect(m_engine.get(), &UploadEngine::stopAttemptChanged, m_menus->mnuFileStop,
+            &QAction::setEnabled);
 }
 
 void frmMain::Form_Load()
 {
     m_statusMonitor->start();
-    setWindowTitle(m_title + QStringLiteral(" v") + QString::number(m_version.majorNumber) +
-                   QLatin1Char('.') + QString::number(m_version.minorNumber) + QLatin1Char('.') +
-                   QString::number(m_version.revision));
+    setWindowTitle(m_title + QStringLiteral(" v") + versionText());
     setFirmwareFileCaption(QStringLiteral("Select file..."));
     m_connectionSettings->LoadConnectionSettings(*this);
     setControlEnabled(StartControl::LoadStart, false);
     setChecked(Tool::Slow, false);
-    m_mnuTools->menuAction()->setVisible(m_title.right(5) == QLatin1String("Debug"));
+    m_menus->mnuTools->menuAction()->setVisible(m_title.right(5) == QLatin1String("Debug"));
 }
 
 ActivityLog &frmMain::activityLog()
@@ -301,13 +247,13 @@ QWidget *frmMain::startControl(StartControl control) const
 {
     switch (control) {
     case StartControl::LoadStart:
-        return m_LoadStart;
+        return m_client->LoadStart;
     case StartControl::FirmwareFile:
-        return m_FirmwareFile;
+        return m_client->FirmwareFile;
     case StartControl::EthernetAddress:
-        return m_EthernetAddress;
+        return m_client->EthernetAddress;
     case StartControl::EthernetPort:
-        return m_EthernetPort;
+        return m_client->EthernetPort;
     }
     Q_UNREACHABLE();
 }
@@ -324,38 +270,122 @@ bool frmMain::isControlEnabled(StartControl control) const
 
 QString frmMain::ethernetAddress() const
 {
-    return m_EthernetAddress->text();
+    return m_client->EthernetAddress->text();
 }
 
 void frmMain::setEthernetAddress(const QString &text)
 {
-    m_EthernetAddress->setText(text);
+    m_client->EthernetAddress->setText(text);
 }
 
 QString frmMain::ethernetPort() const
 {
-    return m_EthernetPort->text();
+    return m_client->EthernetPort->text();
 }
 
 void frmMain::setEthernetPort(const QString &text)
 {
-    m_EthernetPort->setText(text);
+    m_client->EthernetPort->setText(text);
 }
 
 void frmMain::setFirmwareFileCaption(const QString &caption)
 {
-    m_FirmwareFile->setText(caption);
+    m_client->FirmwareFile->setText(caption);
+    // The selector sets the file's name last, once the path is in place.
+    if (caption != QLatin1String(FirmwareSelector::kLoadingCaption))
+        m_client->FirmwareFile->setToolTip(
+            FirmwareChoice::tooltipFor(m_engine->state().FirmwarePath));
+}
+
+QString frmMain::versionText() const
+{
+    return QString::number(m_version.majorNumber) + QLatin1Char('.') +
+           QString::number(m_version.minorNumber) + QLatin1Char('.') +
+           QString::number(m_version.revision);
+}
+
+bool frmMain::chooseFirmwareFile(const QString &path)
+{
+    return m_choice->choose(path);
+}
+
+QString frmMain::outcomeShown() const
+{
+    return m_announcer->shownOutcome();
+}
+
+void frmMain::onAttemptStarted()
+{
+    m_announcer->attemptStarted();
+    m_progressCaption.restart();
+}
+
+bool frmMain::saveLogTo(const QString &path)
+{
+    const LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    QString error;
+    if (record.write(path, &error))
+        return true;
+    // Reported where every other failure is, without touching the outcome colour.
+    m_log->append(QStringLiteral("Could not save the log to \"%1\": %2").arg(path, error));
+    m_log->ScrollLog();
+    return false;
+}
+
+void frmMain::mnuFileSaveLog_Click()
+{
+    const QString folder = m_memory->firmwareFolder();
+    const QString name =
+        QStringLiteral("firmware-upload-%1.log")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    const QString path = m_chooseSaveFile ? m_chooseSaveFile(suggested)
+                                          : OperatorQuestions::whereToSaveLog(this, suggested);
+    if (!path.isEmpty())
+        saveLogTo(path);
+}
+
+void frmMain::mnuFileStop_Click()
+{
+    if (!m_engine->canStop())
+        return;
+    // Once records are going out, stopping leaves the unit waiting for the rest.
+    if (!m_engine->state().TransferIdle) {
+        const QString &question = OperatorQuestions::kStopQuestion;
+        const bool confirmed = m_confirmStop ? m_confirmStop(question)
+                                             : OperatorQuestions::stopTransfer(this, question);
+        if (!confirmed)
+            return;
+    }
+    // The attempt went on while the operator read the question; if it has reached the reboot
+    // wait meanwhile, stopAttempt() leaves it alone.
+    m_engine->stopAttempt();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!FirmwareChoice::draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = FirmwareChoice::draggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    chooseFirmwareFile(path);
 }
 
 QAction *frmMain::toolAction(Tool tool) const
 {
     switch (tool) {
     case Tool::Loop:
-        return m_mnuLoop;
+        return m_menus->mnuLoop;
     case Tool::Slow:
-        return m_mnuSlow;
+        return m_menus->mnuSlow;
     case Tool::Debug:
-        return m_mnuDebug;
+        return m_menus->mnuDebug;
     }
     Q_UNREACHABLE();
 }
@@ -372,54 +402,18 @@ void frmMain::setChecked(Tool tool, bool checked)
 
 void frmMain::refreshView()
 {
-    m_refreshing = true;
+    m_client->ListBox->refresh();
 
-    m_logModel->refresh();
-
-    const std::optional<quint32> colour = m_log->backColour();
-    if (m_shownColour != colour) {
-        QPalette palette = m_ListBox->palette();
-        palette.setColor(QPalette::Base,
-                         colour ? fromBgr(*colour)
-                                : QApplication::palette(m_ListBox).color(QPalette::Base));
-        m_ListBox->setPalette(palette);
-        m_shownColour = colour;
-    }
-
-    const int selected = m_log->selectedIndex();
-    const std::optional<quint64> selection =
-        selected >= 0 ? std::optional(m_log->firstSequence() + quint64(selected)) : std::nullopt;
-    // Only a change of selection moves the view: appending leaves the scroll position alone.
-    if (selection != m_shownSelection) {
-        const QModelIndex index = m_logModel->index(m_logModel->rowForLogIndex(selected));
-        if (index.isValid()) {
-            m_ListBox->selectionModel()->setCurrentIndex(index,
-                                                         QItemSelectionModel::ClearAndSelect);
-            m_ListBox->scrollTo(index);
-        } else {
-            m_ListBox->selectionModel()->clear();
-        }
-        m_shownSelection = selection;
-    }
-
-    if (m_ProgressBar->maximum() != m_progressMaximum)
-        m_ProgressBar->setRange(0, m_progressMaximum);
+    QProgressBar *bar = m_client->ProgressBar;
+    if (bar->maximum() != m_progressMaximum)
+        bar->setRange(0, m_progressMaximum);
     const int shownValue = std::clamp(m_progressValue, 0, std::max(0, m_progressMaximum));
-    if (m_ProgressBar->value() != shownValue)
-        m_ProgressBar->setValue(shownValue);
-
-    m_refreshing = false;
-}
-
-void frmMain::ListBox_SelectionChanged()
-{
-    if (m_refreshing)
-        return;
-    const QModelIndexList rows = m_ListBox->selectionModel()->selectedRows();
-    const int logIndex = rows.isEmpty() ? -1 : m_logModel->logIndexForRow(rows.first().row());
-    m_log->setSelectedIndex(logIndex);
-    m_shownSelection =
-        logIndex >= 0 ? std::optional(m_log->firstSequence() + quint64(logIndex)) : std::nullopt;
+    if (bar->value() != shownValue)
+        bar->setValue(shownValue);
+    const QString caption = m_progressCaption.text(shownValue, m_progressMaximum,
+                                                   m_recorder->isRunning(), m_clock.elapsed());
+    if (bar->format() != caption)
+        bar->setFormat(caption);
 }
 
 bool frmMain::event(QEvent *event)
@@ -438,7 +432,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton && widget &&
             widget->rect().contains(mouse->position().toPoint())) {
             // A disabled label passes its clicks to the frame it sits in.
-            if (watched == m_FirmwareFile && m_FirmwareFile->isEnabled())
+            if (watched == m_client->FirmwareFile && m_client->FirmwareFile->isEnabled())
                 FirmwareFile_Click();
             else
                 frmFirmwareFile_Click();
@@ -455,6 +449,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     // without a window.
     m_engine->shutdown();
     m_viewTimer.stop();
+    m_memory->setGeometry(saveGeometry());
     QMainWindow::closeEvent(event);
 }
 

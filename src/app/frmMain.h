@@ -1,30 +1,31 @@
 #pragma once
 
+#include "ProgressCaption.h"
 #include "upload/UploadView.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
-#include <optional>
 
 class ActivityLog;
-class ActivityLogListModel;
+class AttemptRecorder;
+class FirmwareChoice;
+class OutcomeAnnouncer;
+class ClientArea;
 class ConnectionSettings;
 class ConnectionStatusMonitor;
 class FirmwareSelector;
+class MainMenus;
 class OpenFileDialog;
 class QAction;
-class QGroupBox;
+class RememberingFileDialog;
+class WindowMemory;
 class QIcon;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QProgressBar;
-class QPushButton;
 class QStatusBar;
 class SettingsStore;
 class UnitSocket;
@@ -43,6 +44,10 @@ struct WindowServices
     UnitSocket *socket = nullptr;
     SettingsStore *settings = nullptr;
     OpenFileDialog *fileDialog = nullptr;
+    // Asks where to save the log, proposing a path; empty when the operator cancels.
+    std::function<QString(const QString &suggested)> chooseSaveFile;
+    // Asks whether to stop a running transfer; true to stop.
+    std::function<bool(const QString &question)> confirmStop;
 };
 
 // The uploader's one window: the controls the operator sees, the menus, and the bindings to the
@@ -88,6 +93,15 @@ public:
     void setChecked(Tool tool, bool checked) override;
 
     QString statusText() const;
+    QString versionText() const;
+
+    // A firmware file chosen in one move (dropped, or named at start); a file that is no Intel
+    // HEX firmware is refused with the reason in the log. Whether it was chosen.
+    bool chooseFirmwareFile(const QString &path);
+    // Writes the log with its header; a failure is reported in the log.
+    bool saveLogTo(const QString &path);
+    // "Finished" or "Failed" after an attempt until the next starts; empty otherwise.
+    QString outcomeShown() const;
     // Brings the log list, its colour and selection, and the progress bar up to date; the
     // refresh timer calls it, and tests call it to look at the widgets at once.
     void refreshView();
@@ -100,10 +114,14 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
+    void setTabOrder();
+    void restoreRememberedGeometry();
     void applyWindowFont();
     void Form_Load();
 
@@ -114,7 +132,9 @@ private:
     void FirmwareFile_Click();
     void frmFirmwareFile_Click();
     void LoadStart_Click();
-    void ListBox_SelectionChanged();
+    void mnuFileSaveLog_Click();
+    void mnuFileStop_Click();
+    void onAttemptStarted();
 
     QAction *toolAction(Tool tool) const;
     QWidget *startControl(StartControl control) const;
@@ -128,41 +148,28 @@ private:
     SettingsStore *m_settings = nullptr;
     std::unique_ptr<OpenFileDialog> m_ownedFileDialog;
     OpenFileDialog *m_fileDialog = nullptr;
+    std::unique_ptr<WindowMemory> m_memory;
+    std::unique_ptr<RememberingFileDialog> m_rememberingDialog;
     std::unique_ptr<ConnectionSettings> m_connectionSettings;
     std::unique_ptr<ActivityLog> m_log;
     std::unique_ptr<UploadEngine> m_engine;
     std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
+    std::unique_ptr<FirmwareChoice> m_choice;
+    AttemptRecorder *m_recorder = nullptr;
+    OutcomeAnnouncer *m_announcer = nullptr;
+    std::function<QString(const QString &)> m_chooseSaveFile;
+    std::function<bool(const QString &)> m_confirmStop;
 
     QStatusBar *m_sbStatusBar = nullptr;
-    QListView *m_ListBox = nullptr;
-    ActivityLogListModel *m_logModel = nullptr;
-    QProgressBar *m_ProgressBar = nullptr;
-    QGroupBox *m_frmFirmwareFile = nullptr;
-    QGroupBox *m_frmConnectionSettings = nullptr;
-    QLineEdit *m_EthernetAddress = nullptr;
-    QLineEdit *m_EthernetPort = nullptr;
-    QLabel *m_lblAddress = nullptr;
-    QLabel *m_lblPort = nullptr;
-    QPushButton *m_LoadStart = nullptr;
-    QLabel *m_FirmwareFile = nullptr;
-
-    QMenu *m_mnuFile = nullptr;
-    QAction *m_mnuFileOpen = nullptr;
-    QAction *m_mnuFileExit = nullptr;
-    QMenu *m_mnuTools = nullptr;
-    QAction *m_mnuLoop = nullptr;
-    QAction *m_mnuSlow = nullptr;
-    QAction *m_mnuDebug = nullptr;
-    QAction *m_mnuForget = nullptr;
+    ClientArea *m_client = nullptr;
+    MainMenus *m_menus = nullptr;
 
     // Exact values; the progress bar shows them at the next refresh.
     int m_progressMaximum = 100;
     int m_progressValue = 0;
 
     QTimer m_viewTimer;
-    // What the list shows of the log's selection and colour, to touch the widget only on change.
-    std::optional<quint64> m_shownSelection;
-    std::optional<std::optional<quint32>> m_shownColour;
-    bool m_refreshing = false;
+    ProgressCaption m_progressCaption;
+    QElapsedTimer m_clock;
 };

@@ -2,6 +2,7 @@
 #include "platform/EventDispatcher.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 int main(int argc, char *argv[])
@@ -17,7 +18,21 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("firmware-uploader"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("Firmware file to choose at start (.hex)."),
+                                 QStringLiteral("[FILE.hex]"));
+    parser.process(app);
+
     frmMain window;
     window.show();
+    // A file manager's "Open with" and the command line hand over one file: chosen as through
+    // the dialog, or refused in the log.
+    if (!parser.positionalArguments().isEmpty())
+        window.chooseFirmwareFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

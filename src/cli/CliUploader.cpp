@@ -8,6 +8,7 @@
 #include "upload/UploadEngine.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
@@ -99,11 +100,32 @@ void CliUploader::start()
     m_view.setChecked(Tool::Debug, m_options.debug);
     m_view.setChecked(Tool::Slow, m_options.slow);
     m_view.setChecked(Tool::Loop, m_options.loopCount.value_or(1) != 1);
+    if (!choosePathToSend())
+        return;
     m_view.setFirmwareFileCaption(QFileInfo(m_options.firmwarePath).fileName());
-    m_engine->state().FirmwarePath = m_options.firmwarePath;
+    m_engine->state().FirmwarePath = m_pathToSend;
     reportStart();
     m_progressTimer.start();
     m_engine->LoadStart_Click();
+}
+
+// A pinned image is sent from a private copy of the bytes that were checked against the pin:
+// replacing the file afterwards cannot put another image on the wire, in loop mode neither.
+bool CliUploader::choosePathToSend()
+{
+    m_pathToSend = m_options.firmwarePath;
+    if (m_options.expectedSha256.isEmpty())
+        return true;
+    QFile copy(m_scratch.filePath(QStringLiteral("pinned.hex")));
+    const QByteArray &content = m_firmware.content();
+    if (!m_scratch.isValid() || !copy.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        copy.write(content) != content.size() || !copy.flush()) {
+        finish(ExitBadInput, QStringLiteral("cannot keep a private copy of the pinned image: %1")
+                                 .arg(copy.errorString()));
+        return false;
+    }
+    m_pathToSend = copy.fileName();
+    return true;
 }
 
 void CliUploader::runCheck()
@@ -171,6 +193,9 @@ void CliUploader::interrupt(int signalNumber)
     if (m_finished)
         return;
     m_stopCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
+    // The engine decides what stopping means while it connects or transfers; in the reboot wait,
+    // where it cannot stop, shutting it down still ends the program at once.
+    m_engine->stopAttempt();
     m_engine->shutdown();
     finish(m_stopCode, signalNumber == SIGHUP
                            ? QStringLiteral("hung up; the connection to the unit is closed.")
@@ -186,7 +211,7 @@ void CliUploader::onAttemptStarted()
     if (!m_showProgress)
         return;
     // In loop mode the file may have been replaced between uploads.
-    if (!m_progress.countFile(m_options.firmwarePath))
+    if (!m_progress.countFile(m_pathToSend))
         m_progress.setTotals(0, 0);
     m_progress.restart();
     m_progressEnded = false;
@@ -280,9 +305,8 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
         case UploadOutcome::Finished:
             break;
         }
-        finish(outcome == UploadOutcome::Cancelled && m_stopCode != 0 ? m_stopCode
-                                                                      : exitCodeFor(outcome),
-               message);
+        // A signal's own exit code wins over the way the engine reports the stop.
+        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), message);
         return;
     }
 

@@ -54,6 +54,7 @@ Q_SIGNALS:
 
 private:
     void runCheck();
+    bool choosePathToSend();
     bool fillConnection();
     void reportStart();
     void onAttemptEnded(UploadOutcome outcome);
@@ -80,6 +81,8 @@ private:
     std::FILE *m_err = nullptr;
     bool m_showProgress = false;
     FirmwareInspection m_firmware;
+    // The file the engine reads: the given one, or the private copy of a pinned image.
+    QString m_pathToSend;
 
     BasicUploadView m_view;
     CountingUnitSocket m_socket;

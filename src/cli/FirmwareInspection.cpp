@@ -3,7 +3,6 @@
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 
@@ -13,36 +12,21 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
     FirmwareInspection result;
     result.m_absolutePath = QFileInfo(path).absoluteFilePath();
 
-    // FirmwareFile's reasons are the ones the window gives: missing, a folder, not a regular file.
+    // One read of the file: its size limit and the reasons it gives (missing, a folder, not a
+    // regular file) are the window's, and the bytes it read are the ones checked and summed.
     QString error;
-    FirmwareFile probe;
-    if (!probe.open(path, &error)) {
+    FirmwareFile file;
+    if (!file.open(path, &error)) {
         result.m_problem =
             QStringLiteral("cannot open the firmware file \"%1\": %2").arg(path, error);
         return result;
     }
-    if (probe.size() > kMaxFileBytes) {
-        result.m_problem = QStringLiteral("the firmware file \"%1\" is %2 bytes, more than any "
-                                          "firmware image can be (at most %3 MiB).")
-                               .arg(path)
-                               .arg(probe.size())
-                               .arg(kMaxFileBytes / (1024 * 1024));
-        return result;
-    }
-    probe.close();
+    result.m_content = file.content();
+    result.m_summary = FirmwareSummary::fromContent(result.m_content);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.m_problem = QStringLiteral("cannot open the firmware file \"%1\": %2.")
-                               .arg(path, file.errorString().toLower());
-        return result;
-    }
-    // A file that grows while it is read is cut at the limit and then refused by the check.
-    result.m_summary = FirmwareSummary::fromContent(file.read(kMaxFileBytes + 1));
-
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(path)) {
+    if (const auto problem = IntelHexCheck::checkContent(file.content())) {
         result.m_problem = QStringLiteral("the firmware file \"%1\" is not valid Intel HEX: %2")
-                               .arg(path, *problem);
+                               .arg(path, problem->text);
         return result;
     }
     if (!expectedSha256.isEmpty() && result.m_summary->sha256 != expectedSha256) {

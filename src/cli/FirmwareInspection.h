@@ -12,10 +12,6 @@
 class FirmwareInspection
 {
 public:
-    // No firmware image comes near this; a file above it is refused at once instead of being
-    // read into memory.
-    static constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
-
     // expectedSha256: lowercase hex, or empty when no image is pinned.
     static FirmwareInspection inspect(const QString &path, const QByteArray &expectedSha256 = {});
 
@@ -25,6 +21,8 @@ public:
     // Present when the file could be read, also when it is refused for its content.
     const std::optional<FirmwareSummary> &summary() const { return m_summary; }
     QString absolutePath() const { return m_absolutePath; }
+    // The bytes that were read, checked and summed.
+    const QByteArray &content() const { return m_content; }
     // {"path":..., ...the summary's fields} or null when the file could not be read.
     QJsonValue toJson() const;
 
@@ -32,4 +30,5 @@ private:
     QString m_absolutePath;
     QString m_problem;
     std::optional<FirmwareSummary> m_summary;
+    QByteArray m_content;
 };

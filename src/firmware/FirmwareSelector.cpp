@@ -27,7 +27,17 @@ void FirmwareSelector::SelectFirmwareFile()
         m_view.setControlEnabled(StartControl::LoadStart, false);
         return;
     }
+    takeDialogFileName();
+}
 
+void FirmwareSelector::chooseFile(const QString &path)
+{
+    m_dialogFileName = path;
+    takeDialogFileName();
+}
+
+void FirmwareSelector::takeDialogFileName()
+{
     m_view.setFirmwareFileCaption(QString::fromLatin1(kLoadingCaption));
     m_view.setControlEnabled(StartControl::LoadStart, true);
     m_state.FirmwarePath = m_dialogFileName;

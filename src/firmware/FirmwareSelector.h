@@ -19,11 +19,16 @@ public:
     FirmwareSelector(UploadState &state, UploadView &view, OpenFileDialog &dialog);
 
     void SelectFirmwareFile();
+    // A file chosen without the dialog (dropped on the window, or named at start): the same
+    // steps as a file confirmed in the dialog, which then proposes it the next time.
+    void chooseFile(const QString &path);
 
     // The dialog's file name: empty until a file is first confirmed.
     QString dialogFileName() const { return m_dialogFileName; }
 
 private:
+    void takeDialogFileName();
+
     UploadState &m_state;
     UploadView &m_view;
     OpenFileDialog &m_dialog;

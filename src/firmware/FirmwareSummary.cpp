@@ -17,48 +17,52 @@ constexpr int kExtendedLinearType = 0x04;
 // Ranges and line lists in human text stop here: a pathological file must not flood a terminal.
 constexpr qsizetype kMaxListedItems = 20;
 
+// The fields of a record line that say where its data lands.
 struct ParsedRecord
 {
     int type = -1;
     quint32 offset = 0;
-    QByteArray data;
+    int dataLength = 0;
+    // The first two data bytes as one number: the base of an extended address record.
+    quint32 firstWord = 0;
 };
 
+int byteAt(QByteArrayView line, qsizetype index)
+{
+    const int high = IntelHexText::digitValue(line.at(1 + 2 * index));
+    const int low = IntelHexText::digitValue(line.at(2 + 2 * index));
+    return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
+
 // The record a line holds, or nothing when it is not a well-formed one. The checksum is left to
-// the file check: a summary only needs to know where the data lands.
+// the file check: a summary only needs to know where the data lands. Reads the text in place,
+// as a file of a million records would otherwise cost a million allocations.
 std::optional<ParsedRecord> parseRecord(QByteArrayView line)
 {
     if (line.size() < 11 || line.at(0) != ':' || (line.size() - 1) % 2 != 0)
         return std::nullopt;
-    QByteArray bytes;
-    bytes.reserve((line.size() - 1) / 2);
-    for (qsizetype i = 1; i < line.size(); i += 2) {
-        const int high = IntelHexText::digitValue(line.at(i));
-        const int low = IntelHexText::digitValue(line.at(i + 1));
-        if (high < 0 || low < 0)
-            return std::nullopt;
-        bytes.append(char(high * 16 + low));
-    }
-    const auto byteAt = [&](qsizetype i) {
-        return quint32(static_cast<unsigned char>(bytes.at(i)));
-    };
-    const qsizetype count = qsizetype(byteAt(0));
-    if (bytes.size() != count + 5)
+    const qsizetype bytes = (line.size() - 1) / 2;
+    const int count = byteAt(line, 0);
+    if (count < 0 || bytes != count + 5)
         return std::nullopt;
     ParsedRecord record;
-    record.offset = (byteAt(1) << 8) | byteAt(2);
-    record.type = int(byteAt(3));
-    record.data = bytes.mid(4, count);
+    int header[3];
+    for (int i = 0; i < 3; ++i) {
+        header[i] = byteAt(line, i + 1);
+        if (header[i] < 0)
+            return std::nullopt;
+    }
+    record.offset = quint32(header[0] << 8 | header[1]);
+    record.type = header[2];
+    record.dataLength = count;
+    if (count >= 2) {
+        const int high = byteAt(line, 4);
+        const int low = byteAt(line, 5);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        record.firstWord = quint32(high << 8 | low);
+    }
     return record;
-}
-
-quint32 baseFrom(const QByteArray &data, int shift)
-{
-    if (data.size() != 2)
-        return 0;
-    const quint32 value = (quint32(static_cast<unsigned char>(data.at(0))) << 8) |
-                          quint32(static_cast<unsigned char>(data.at(1)));
-    return value << shift;
 }
 
 QList<FirmwareAddressRange> merged(QList<FirmwareAddressRange> ranges)
@@ -119,15 +123,15 @@ FirmwareSummary FirmwareSummary::fromContent(const QByteArray &content)
         const std::optional<ParsedRecord> record = parseRecord(line);
         if (!record)
             return;
-        if (record->type == kExtendedSegmentType)
-            base = baseFrom(record->data, 4);
-        else if (record->type == kExtendedLinearType)
-            base = baseFrom(record->data, 16);
-        else if (record->type == kDataType && !record->data.isEmpty()) {
-            summary.dataBytes += record->data.size();
+        if (record->type == kExtendedSegmentType && record->dataLength == 2)
+            base = record->firstWord << 4;
+        else if (record->type == kExtendedLinearType && record->dataLength == 2)
+            base = record->firstWord << 16;
+        else if (record->type == kDataType && record->dataLength > 0) {
+            summary.dataBytes += record->dataLength;
             const quint64 first = quint64(base) + record->offset;
             const quint64 last =
-                std::min<quint64>(first + quint64(record->data.size()) - 1, 0xFFFFFFFFu);
+                std::min<quint64>(first + quint64(record->dataLength) - 1, 0xFFFFFFFFu);
             if (first <= 0xFFFFFFFFu)
                 pieces.append({quint32(first), quint32(last)});
         }
@@ -168,10 +172,13 @@ QStringList FirmwareSummary::describe() const
         QStringList numbers;
         for (int line : passedOverLines.first(std::min(passedOverLines.size(), kMaxListedItems)))
             numbers.append(QString::number(line));
-        QString text = QStringLiteral("Passed over (load address FC00 to FFFF): %1 record(s), "
-                                      "line %2")
-                           .arg(passedOverLines.size())
-                           .arg(numbers.join(QStringLiteral(", ")));
+        QString text =
+            QStringLiteral("Passed over (load address FC00 to FFFF): %1 %2, %3 %4")
+                .arg(passedOverLines.size())
+                .arg(passedOverLines.size() == 1 ? QStringLiteral("record")
+                                                 : QStringLiteral("records"))
+                .arg(passedOverLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                .arg(numbers.join(QStringLiteral(", ")));
         if (passedOverLines.size() > kMaxListedItems)
             text += QStringLiteral(" and %1 more").arg(passedOverLines.size() - kMaxListedItems);
         lines.append(text);

@@ -1,5 +1,9 @@
 #include "ActivityLogListModel.h"
+#include "ActivityLogView.h"
+#include "ColourContrast.h"
 #include "FakeUnitSocket.h"
+#include "HelpDialogs.h"
+#include "ProgressCaption.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ConnectionStatusMonitor.h"
 #include "connection/ProductProfile.h"
@@ -11,12 +15,14 @@
 #include "upload/UploadEngine.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,16 +35,19 @@ namespace {
 
 const QString kKestrel = QStringLiteral("Kestrel Max Firmware Uploader");
 
-// Answers like an operator who cancels; counts how often it was shown.
+// Answers like an operator who cancels, unless told a file; counts how often it was shown.
 class NoFileDialog : public OpenFileDialog
 {
 public:
-    QString show(const OpenFileDialogSettings &, const QString &) override
+    QString show(const OpenFileDialogSettings &settings, const QString &) override
     {
         ++shown;
-        return {};
+        lastFolder = settings.initialFolder;
+        return answer;
     }
     int shown = 0;
+    QString answer;
+    QString lastFolder;
 };
 
 } // namespace
@@ -84,6 +93,7 @@ private Q_SLOTS:
         QVERIFY(m_settingsFolder->isValid());
         m_settings = std::make_unique<SettingsStore>(m_settingsFolder->path());
         m_dialog.shown = 0;
+        m_dialog.answer.clear();
     }
 
     void captionShowsTitleAndVersion_data()
@@ -219,7 +229,8 @@ private Q_SLOTS:
         auto *tools = control<QMenu>(*window, "mnuTools");
         QCOMPARE(tools->menuAction()->isVisible(), shown);
         QVERIFY(control<QMenu>(*window, "mnuFile")->menuAction()->isVisible());
-        QCOMPARE(window->menuBar()->actions().size(), 2);
+        // File, Tools and Help.
+        QCOMPARE(window->menuBar()->actions().size(), 3);
     }
 
     void menuTree()
@@ -250,7 +261,21 @@ private Q_SLOTS:
         QCOMPARE(control<QMenu>(*window, "mnuFile")->title(), QStringLiteral("&File"));
         QCOMPARE(control<QMenu>(*window, "mnuTools")->title(), QStringLiteral("&Tools"));
         QCOMPARE(control<QMenu>(*window, "mnuTools")->actions().size(), 4);
-        QCOMPARE(control<QMenu>(*window, "mnuFile")->actions().size(), 2);
+
+        // Added around the drawn items: Open stays first and Exit last in File.
+        const QList<QAction *> file = control<QMenu>(*window, "mnuFile")->actions();
+        QCOMPARE(file.first(), menuItem(*window, "mnuFileOpen"));
+        QCOMPARE(file.last(), menuItem(*window, "mnuFileExit"));
+        QCOMPARE(menuItem(*window, "mnuFileSaveLog")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(menuItem(*window, "mnuFileStop")->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(!menuItem(*window, "mnuFileStop")->isEnabled());
+        const QList<QAction *> help = control<QMenu>(*window, "mnuHelp")->actions();
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(window->menuBar()->actions().last()->menu(), control<QMenu>(*window, "mnuHelp"));
+        const QString about = HelpDialogs::aboutText(kKestrel, QStringLiteral("1.0.40"));
+        for (const QString &part : {kKestrel, QStringLiteral("1.0.40"),
+                                    QString::fromLatin1(qVersion()), QStringLiteral("Licence")})
+            QVERIFY2(about.contains(part), qPrintable(part));
     }
 
     void layoutMatchesTheDrawing_data()
@@ -336,16 +361,79 @@ private Q_SLOTS:
         }
     }
 
-    void windowHasAFixedClientArea()
+    void windowOpensAtTheDrawnSizeAndGrows()
     {
         auto window = makeWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const int menuHeight = window->centralWidget()->y();
         QVERIFY(menuHeight > 0);
-        QCOMPARE(window->size(), QSize(385, 287 + menuHeight));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        const QSize drawn(385, 287 + menuHeight);
+        QCOMPARE(window->size(), drawn);
+        QCOMPARE(window->minimumSize(), drawn);
+        QVERIFY(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+        auto rectOf = [&](const char *name) {
+            auto *widget = control<QWidget>(*window, name);
+            return QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+        };
+        const char *const names[] = {"ListBox",         "ProgressBar",           "frmFirmwareFile",
+                                     "FirmwareFile",    "frmConnectionSettings", "LoadStart",
+                                     "EthernetAddress", "EthernetPort",          "lblAddress",
+                                     "lblPort"};
+        QHash<QString, QRect> before;
+        for (const char *name : names)
+            before.insert(QLatin1String(name), rectOf(name));
+
+        window->resize(900, 700);
+        QTRY_COMPARE(window->size(), QSize(900, 700));
+        const int dw = 900 - drawn.width();
+        const int dh = 700 - drawn.height();
+        auto grown = [&](const char *name, int width, int height) {
+            QRect rect = before.value(QLatin1String(name));
+            rect.setSize(rect.size() + QSize(width, height));
+            return rect;
+        };
+        QCOMPARE(rectOf("ListBox"), grown("ListBox", dw, dh));
+        for (const char *name :
+             {"ProgressBar", "frmFirmwareFile", "FirmwareFile", "frmConnectionSettings"})
+            QCOMPARE(rectOf(name), grown(name, dw, 0));
+        QCOMPARE(rectOf("LoadStart"), before.value(QStringLiteral("LoadStart")).translated(dw, 0));
+        for (const char *name : {"EthernetAddress", "EthernetPort", "lblAddress", "lblPort"})
+            QCOMPARE(rectOf(name), before.value(QLatin1String(name)));
+        auto *status = control<QStatusBar>(*window, "sbStatusBar");
+        QCOMPARE(status->geometry(), QRect(0, 700 - 18, 900, 18));
+
+        // Smaller than drawn is refused.
+        window->resize(200, 100);
+        QCOMPARE(window->size(), drawn);
+    }
+
+    void geometryAndFirmwareFolderRememberedPerTitle()
+    {
+        QTemporaryDir firmwareFolder;
+        const QString chosen = firmwareFolder.filePath(QStringLiteral("a.hex"));
+        m_dialog.answer = chosen;
+        {
+            auto window = makeWindow();
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            window->resize(520, 400);
+            QTRY_COMPARE(window->size(), QSize(520, 400));
+            menuItem(*window, "mnuFileOpen")->trigger();
+            QCOMPARE(m_dialog.lastFolder, QStringLiteral("%__CD__%"));
+            window->close();
+        }
+        auto again = makeWindow();
+        QCOMPARE(again->size(), QSize(520, 400));
+        menuItem(*again, "mnuFileOpen")->trigger();
+        QCOMPARE(m_dialog.lastFolder, QDir::cleanPath(firmwareFolder.path()));
+
+        // Another title keeps its own.
+        auto other = makeWindow(QStringLiteral("Corvus Firmware Uploader"));
+        QCOMPARE(other->size().width(), 385);
+        menuItem(*other, "mnuFileOpen")->trigger();
+        QCOMPARE(m_dialog.lastFolder, QStringLiteral("%__CD__%"));
     }
 
     void tabKeyWalksTheInputs()
@@ -579,6 +667,145 @@ private Q_SLOTS:
         window->setStatusText(QStringLiteral("Loops: 0"));
         menuItem(*window, "mnuLoop")->hover();
         QCOMPARE(window->statusText(), QStringLiteral("Loops: 0"));
+    }
+
+    void firmwareInOneMoveChosenOrRefused()
+    {
+        QTemporaryDir folder;
+        auto write = [&](const char *name, const QByteArray &content) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+                qFatal("cannot write %s", name);
+            return file.fileName();
+        };
+        const QString good = write("good.hex", ":0100000000FF\n:00000001FF\n");
+        const QString notes = write("notes.hex", "not firmware\n");
+        auto window = makeWindow();
+        auto *label = control<QLabel>(*window, "FirmwareFile");
+        ActivityLog &log = window->activityLog();
+
+        // Dropped anywhere on the window: only one local file is a choice.
+        auto dropped = [&](const QList<QUrl> &urls) {
+            QMimeData data;
+            data.setUrls(urls);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window.get(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window.get(), &drop);
+            return true;
+        };
+        QVERIFY(!dropped({QUrl::fromLocalFile(good), QUrl::fromLocalFile(notes)}));
+        QVERIFY(!dropped({QUrl(QStringLiteral("http://127.0.0.1/a.hex"))}));
+        QVERIFY(dropped({QUrl::fromLocalFile(good)}));
+        QCOMPARE(label->text(), QStringLiteral("good.hex"));
+        QCOMPARE(window->engine().state().FirmwarePath, good);
+        QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+        QVERIFY(label->toolTip().startsWith(good + QLatin1Char('\n')));
+        for (const char *part : {"Size: 26 bytes", "Records to send: 2", "Data bytes: 1",
+                                 "0x00000000-0x00000000", "SHA-256: "})
+            QVERIFY2(label->toolTip().contains(QLatin1String(part)), part);
+        QCOMPARE(log.count(), 0);
+
+        // Refused at once, with the reason; the earlier choice stands.
+        struct Refusal
+        {
+            QString path;
+            QString reason;
+        };
+        for (const Refusal &refusal :
+             {Refusal{notes, QStringLiteral("not valid Intel HEX: line 1")},
+              Refusal{folder.path(), QStringLiteral("it is a folder, not a file")},
+              Refusal{folder.filePath(QStringLiteral("gone.hex")),
+                      QStringLiteral("there is no such file")}}) {
+            QVERIFY(!window->chooseFirmwareFile(refusal.path));
+            QVERIFY2(log.lastLine().startsWith(
+                         QStringLiteral("Cannot use \"%1\" as the firmware file: %2")
+                             .arg(refusal.path, refusal.reason)),
+                     qPrintable(log.lastLine()));
+            QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kRed));
+            QCOMPARE(window->engine().state().FirmwarePath, good);
+            QCOMPARE(label->text(), QStringLiteral("good.hex"));
+        }
+
+        // The dialog proposes the dropped file next time and opens in its folder.
+        m_dialog.answer.clear();
+        menuItem(*window, "mnuFileOpen")->trigger();
+        QCOMPARE(window->engine().state().FirmwarePath, good);
+        QCOMPARE(m_dialog.lastFolder, QDir::cleanPath(folder.path()));
+    }
+
+    void logCopiedAndReadableInADarkTheme()
+    {
+        const QPalette original = QApplication::palette();
+        QPalette dark = original;
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                    {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                    {QPalette::Text, QColor(0xEE, 0xEE, 0xEE)},
+                                    {QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE)},
+                                    {QPalette::Highlight, QColor(0x2A, 0x82, 0xDA)},
+                                    {QPalette::HighlightedText, QColor(Qt::white)}})
+            dark.setColor(role, colour);
+        dark.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0x40, 0x40, 0x40));
+        QApplication::setPalette(dark);
+        auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+
+        auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *list = control<QListView>(*window, "ListBox");
+        ActivityLog &log = window->activityLog();
+        for (const char *line : {"Connecting to 127.0.0.1", "Sending firmware...", " "})
+            log.append(QLatin1String(line));
+        log.ScrollLog();
+        for (quint32 colour : {ActivityLog::kWhite, ActivityLog::kGreen, ActivityLog::kRed}) {
+            log.setBackColour(colour);
+            window->refreshView();
+            for (auto group : {QPalette::Active, QPalette::Inactive}) {
+                const QPalette &p = list->palette();
+                QVERIFY(ColourContrast::ratio(p.color(group, QPalette::Text),
+                                              p.color(group, QPalette::Base)) >= 4.5);
+                QVERIFY(ColourContrast::ratio(p.color(group, QPalette::HighlightedText),
+                                              p.color(group, QPalette::Highlight)) >= 4.5);
+                // The selected line stands out from the outcome colour.
+                QVERIFY(p.color(group, QPalette::Highlight) != p.color(group, QPalette::Base));
+            }
+        }
+
+        // Ctrl+C copies the log's selected line; the context menu copies all.
+        QApplication::clipboard()->clear();
+        list->setFocus();
+        QTest::keySequence(list, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral(" "));
+        log.setSelectedIndex(1);
+        QTest::keySequence(list, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Sending firmware..."));
+        std::unique_ptr<QMenu> menu(qobject_cast<ActivityLogView *>(list)->createContextMenu(
+            menuItem(*window, "mnuFileSaveLog")));
+        QStringList captions;
+        for (QAction *action : menu->actions())
+            captions << action->text();
+        QCOMPARE(captions, QStringList({QStringLiteral("&Copy line"), QStringLiteral("Copy &all"),
+                                        QString(), QStringLiteral("Save Log &As\u2026")}));
+        menu->actions().at(1)->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("Connecting to 127.0.0.1\nSending firmware...\n \n"));
+    }
+
+    void progressCaptionShowsPercentAndTimeLeft()
+    {
+        ProgressCaption caption;
+        QCOMPARE(caption.text(0, 100, false, 0), QString());
+        caption.restart();
+        QCOMPARE(caption.text(0, 200, true, 0), QStringLiteral("0%"));
+        // Measured from the first progress, not from the connect.
+        QCOMPARE(caption.text(20, 200, true, 10000), QStringLiteral("10%"));
+        QCOMPARE(caption.text(40, 200, true, 12000), QStringLiteral("20% - 16 s left"));
+        QCOMPARE(caption.text(199, 200, true, 12000), QStringLiteral("99% - 1 s left"));
+        QCOMPARE(caption.text(200, 200, true, 13000), QStringLiteral("100%"));
+        QCOMPARE(ProgressCaption::formatDuration(65), QStringLiteral("1:05"));
+        QCOMPARE(caption.text(50, 200, false, 14000), QStringLiteral("25%"));
     }
 };
 

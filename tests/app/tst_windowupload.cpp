@@ -1,7 +1,9 @@
 #include "HexFileGenerator.h"
 #include "TestSupport.h"
+#include "UnitFault.h"
 #include "UnitSimulator.h"
 #include "connection/ConnectionSettings.h"
+#include "firmware/FirmwareSummary.h"
 #include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
 #include "platform/SettingsStore.h"
@@ -48,6 +50,39 @@ class tst_WindowUpload : public QObject
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<UnitSimulator> m_unit;
     ChoosingFileDialog m_dialog;
+    QString m_savePath;
+    QStringList m_stopQuestions;
+    bool m_stopAnswer = false;
+
+    // File > Save Log As... as the operator uses it; the saved text.
+    QString savedLog(frmMain &window)
+    {
+        m_savePath = m_dir.filePath(QStringLiteral("saved.log"));
+        QFile::remove(m_savePath);
+        window.findChild<QAction *>(QStringLiteral("mnuFileSaveLog"))->trigger();
+        QFile file(m_savePath);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll());
+    }
+
+    // What the saved log must hold: the header for this file, unit and outcome, then the log.
+    QString expectedLog(const QString &savedLine, const QString &path, const QString &outcome,
+                        const QStringList &lines)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const FirmwareSummary summary = FirmwareSummary::fromContent(file.readAll());
+        QStringList expected{savedLine, QStringLiteral("Program: ") + kTitle + " v1.0.40",
+                             QStringLiteral("Firmware: ") + path,
+                             QStringLiteral("  Size: %1 bytes").arg(summary.sizeBytes)};
+        for (const QString &line : summary.describe())
+            expected << QStringLiteral("  ") + line;
+        expected << QStringLiteral("Unit: 127.0.0.1 port %1").arg(m_unit->serverPort())
+                 << QStringLiteral("Outcome: ") + outcome << QString();
+        return (expected + lines).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
 
     QString writeFirmware(int records)
     {
@@ -68,6 +103,11 @@ class tst_WindowUpload : public QObject
         WindowServices services;
         services.settings = m_settings.get();
         services.fileDialog = &m_dialog;
+        services.chooseSaveFile = [this](const QString &) { return m_savePath; };
+        services.confirmStop = [this](const QString &question) {
+            m_stopQuestions << question;
+            return m_stopAnswer;
+        };
         auto window = std::make_unique<frmMain>(kTitle, AppVersion{1, 0, 40}, services);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -94,6 +134,7 @@ private Q_SLOTS:
         m_unit = std::make_unique<UnitSimulator>();
         QVERIFY(m_unit->listen());
         m_dialog.shown = 0;
+        m_stopQuestions.clear();
     }
 
     void cleanup()
@@ -142,6 +183,19 @@ private Q_SLOTS:
         QCOMPARE(bar->value(), bar->maximum());
         QVERIFY(window->isControlEnabled(StartControl::LoadStart));
         QVERIFY(window->isControlEnabled(StartControl::EthernetAddress));
+        QCOMPARE(window->outcomeShown(), QStringLiteral("Finished"));
+        QCOMPARE(bar->format(), QStringLiteral("100%"));
+
+        // The saved log: a header, then every line as shown.
+        const QString saved = savedLog(*window);
+        const QString savedLine = saved.section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral(
+                         "^Saved: \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$"))
+                     .match(savedLine)
+                     .hasMatch(),
+                 qPrintable(savedLine));
+        QCOMPARE(saved, expectedLog(savedLine, path, QStringLiteral("Finished"), log.lines()));
 
         // The status line follows the socket again after the upload.
         QTRY_COMPARE_WITH_TIMEOUT(window->statusText(), QStringLiteral("Not connected"), 5000);
@@ -153,6 +207,121 @@ private Q_SLOTS:
         window->findChild<QAction *>(QStringLiteral("mnuFileOpen"))->trigger();
         QCOMPARE(m_dialog.shown, 3);
         QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+    }
+
+    void refusedUploadSavedAndToldInWords()
+    {
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(50);
+        UnitFault refusal;
+        refusal.kind = UnitFault::Kind::NakChecksum;
+        refusal.packet = 10;
+        m_unit->addFault(refusal);
+        auto window = openWindow();
+        QVERIFY(window);
+        click(control<QLabel>(*window, "FirmwareFile"));
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Refused);
+        QCOMPARE(window->outcomeShown(), QStringLiteral("Failed"));
+
+        const QString saved = savedLog(*window);
+        QCOMPARE(saved, expectedLog(saved.section(QLatin1Char('\n'), 0, 0), path,
+                                    QStringLiteral("Failed: refused by the unit"),
+                                    window->activityLog().lines()));
+
+        // The word stays until the next attempt starts.
+        m_unit->clearFaults();
+        click(control<QPushButton>(*window, "LoadStart"));
+        QCOMPARE(window->outcomeShown(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 30000);
+        QCOMPARE(window->outcomeShown(), QStringLiteral("Finished"));
+    }
+
+    void stopWhileConnectingAndTransferringNotWhileRebooting()
+    {
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(400);
+        auto window = openWindow();
+        QVERIFY(window);
+        window->setChecked(Tool::Loop, true);
+        click(control<QLabel>(*window, "FirmwareFile"));
+        QAction *stop = window->findChild<QAction *>(QStringLiteral("mnuFileStop"));
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        ActivityLog &log = window->activityLog();
+        auto stoppedAsAFailure = [&](int attempts) {
+            QCOMPARE(ended.size(), attempts);
+            QCOMPARE(ended.last().first().value<UploadOutcome>(), UploadOutcome::Stopped);
+            QVERIFY(log.lines().contains(QStringLiteral("Stopped by the operator.")));
+            QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kRed));
+            QVERIFY(window->isControlEnabled(StartControl::LoadStart));
+            QVERIFY(!stop->isEnabled());
+            QCOMPARE(window->outcomeShown(), QStringLiteral("Stopped"));
+        };
+
+        // Connecting: a connect that never completes is stopped without a question.
+        const quint16 port = m_unit->serverPort();
+        m_unit->close();
+        m_unit->setAcceptMode(UnitSimulator::AcceptMode::NeverAccept);
+        QVERIFY(m_unit->listen(port));
+        QVERIFY(!stop->isEnabled());
+        bool offeredWhileConnecting = false;
+        QMetaObject::Connection pressEscConnection;
+        auto pressEsc = connect(&log, &ActivityLog::lineAppended, window.get(), [&] {
+            QObject::disconnect(pressEscConnection);
+            QTimer::singleShot(0, window.get(), [&] {
+                offeredWhileConnecting = stop->isEnabled();
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            });
+        });
+        pressEscConnection = pressEsc;
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE(ended.size(), 1);
+        QVERIFY(offeredWhileConnecting);
+        QVERIFY(m_stopQuestions.isEmpty());
+        QVERIFY(!log.lines().contains(QStringLiteral("Sending firmware...")));
+        stoppedAsAFailure(1);
+
+        // Transferring: declined, the transfer goes on; confirmed, it stops and the loop
+        // series ends.
+        m_unit->close();
+        m_unit->setAcceptMode(UnitSimulator::AcceptMode::Accept);
+        QVERIFY(m_unit->listen(port));
+        m_unit->setResponseDelay(std::chrono::milliseconds(2));
+        QSignalSpy records(m_unit.get(), &UnitSimulator::recordReceived);
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_VERIFY_WITH_TIMEOUT(records.size() >= 20, 10000);
+        m_stopAnswer = false;
+        stop->trigger();
+        QCOMPARE(m_stopQuestions.size(), 1);
+        QVERIFY(m_stopQuestions.first().contains(QStringLiteral("programming mode")));
+        const qsizetype declinedAt = records.size();
+        QTRY_VERIFY(records.size() > declinedAt + 10);
+        QCOMPARE(ended.size(), 1);
+        m_stopAnswer = true;
+        stop->trigger();
+        stoppedAsAFailure(2);
+        const qsizetype sent = records.size();
+        QTest::qWait(200);
+        QCOMPARE(records.size(), sent);
+        QCOMPARE(m_unit->connectionCount(), 1);
+
+        // The reboot wait: the unit is writing, so Stop is not offered and does nothing.
+        m_unit->setResponseDelay(std::chrono::milliseconds(0));
+        window->setChecked(Tool::Loop, false);
+        bool offeredWhileWriting = true;
+        connect(&log, &ActivityLog::lineAppended, window.get(), [&](const QString &line) {
+            if (line == QLatin1String("Writing firmware, DO NOT REMOVE POWER!")) {
+                offeredWhileWriting = stop->isEnabled();
+                stop->trigger();
+            }
+        });
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 30000);
+        QVERIFY(!offeredWhileWriting);
+        QCOMPARE(ended.last().first().value<UploadOutcome>(), UploadOutcome::Finished);
+        QCOMPARE(m_stopQuestions.size(), 2);
     }
 
     void closingMidTransferEndsCleanly()

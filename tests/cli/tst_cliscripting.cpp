@@ -216,6 +216,13 @@ private Q_SLOTS:
         QCOMPARE(start.value("firmware").toObject().value("records").toInt(), total);
         QCOMPARE(start.value("firmware").toObject().value("sha256").toString().size(), 64);
         QVERIFY(names.contains("log") && names.contains("phase"));
+        if (signalNumber != 0) {
+            const auto stopped = std::find_if(
+                result.events.begin(), result.events.end(), [](const QJsonObject &event) {
+                    return event.value("text") == "Stopped by the operator.";
+                });
+            QVERIFY(stopped != result.events.end());
+        }
         if (exitCode == 0) {
             const QJsonObject progress = result.events.at(names.lastIndexOf("progress"));
             QCOMPARE(progress.value("sent").toInt(), total);
@@ -236,6 +243,7 @@ private Q_SLOTS:
             << QStringList{"--check", "--expect-sha256", "="} << 0;
         QTest::newRow("upload, other image pinned")
             << QStringList{"--expect-sha256", QString(64, 'a')} << 4;
+        QTest::newRow("upload, pinned image") << QStringList{"--expect-sha256", "="} << 0;
     }
 
     void checkAndPin()
@@ -260,11 +268,34 @@ private Q_SLOTS:
             QVERIFY2(result.errors.contains(sha.toLower()) &&
                          result.errors.contains(QString(64, 'a')),
                      qPrintable(result.errors));
-        else
+        else if (options.contains("--check"))
             QCOMPARE(eventNames(result.events), QStringList({"check", "result"}));
         sim.process.kill();
         sim.process.waitForFinished(kWaitMs);
-        QVERIFY(!sim.process.readAllStandardError().contains("connection 1 open"));
+        const bool uploads = !options.contains("--check") && exitCode == 0;
+        QCOMPARE(sim.process.readAllStandardError().contains("connection 1 open"), uploads);
+    }
+
+    // The upload still counts as finished; the caller learns that the next run will not find
+    // the address and port.
+    void settingsSaveThatDidNotTake_data()
+    {
+        QTest::addColumn<bool>("configIsFile");
+        QTest::newRow("saved") << false;
+        QTest::newRow("settings folder is a file") << true;
+    }
+
+    void settingsSaveThatDidNotTake()
+    {
+        QFETCH(bool, configIsFile);
+        if (configIsFile)
+            QVERIFY(TestSupport::writeFile(m_dir->filePath("config"), "not a folder"));
+        UnitSimProcess sim = unitSim({"--connections", "1"});
+        const Run result = run(upload(sim.port, {"--json", "--save-settings"}) << m_hexPath);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.events.value(result.events.size() - 1).value("settings_saved").toBool(),
+                 !configIsFile);
+        QCOMPARE(result.errors.contains("could not be saved"), configIsFile);
     }
 
     // Only a connection that never came about is tried again.

@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("unit-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -70,6 +71,7 @@ int main(int argc, char *argv[])
                        "  no-server           nothing listens: connects are refused; prints "
                        "\"no server at 127.0.0.1:PORT\""));
     parser.addHelpOption();
+    parser.addVersionOption();
 
     const QCommandLineOption portOption(
         QStringLiteral("port"),

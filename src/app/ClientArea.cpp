@@ -1,0 +1,131 @@
+#include "ClientArea.h"
+
+#include "ActivityLogView.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// The layout is drawn in twips; at 96 dots per inch a pixel is 15 of them.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr QRect fromTwips(int left, int top, int width, int height)
+{
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+constexpr QRect kListBoxRect = fromTwips(240, 3120, 5295, 735);
+constexpr QRect kProgressBarRect = fromTwips(240, 2640, 5295, 255);
+constexpr QRect kFirmwareFrameRect = fromTwips(240, 120, 5295, 855);
+constexpr QRect kConnectionFrameRect = fromTwips(240, 1200, 5295, 1215);
+constexpr QRect kAddressBoxRect = fromTwips(1320, 360, 1455, 285);
+constexpr QRect kPortBoxRect = fromTwips(1320, 720, 1455, 285);
+constexpr QRect kAddressLabelRect = fromTwips(480, 360, 615, 255);
+constexpr QRect kPortLabelRect = fromTwips(480, 720, 615, 255);
+constexpr QRect kLoadStartRect = fromTwips(3360, 360, 1455, 615);
+constexpr QRect kFirmwareFileRect = fromTwips(120, 360, 5055, 375);
+
+template <typename W> W *make(QWidget *parent, const char *name)
+{
+    auto *widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QRect wider(QRect rect, int extra)
+{
+    rect.setWidth(rect.width() + extra);
+    return rect;
+}
+
+} // namespace
+
+ClientArea::ClientArea(ActivityLog &log, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("clientArea"));
+    setMinimumSize(kDrawnSizeAboveStatusBar);
+
+    ListBox = new ActivityLogView(log, this);
+    ListBox->setObjectName(QStringLiteral("ListBox"));
+    ProgressBar = make<QProgressBar>(this, "ProgressBar");
+    frmFirmwareFile = make<QGroupBox>(this, "frmFirmwareFile");
+    frmFirmwareFile->setTitle(QStringLiteral("Firmware File"));
+    frmConnectionSettings = make<QGroupBox>(this, "frmConnectionSettings");
+    frmConnectionSettings->setTitle(QStringLiteral("Connection Settings"));
+
+    EthernetAddress = make<QLineEdit>(frmConnectionSettings, "EthernetAddress");
+    EthernetPort = make<QLineEdit>(frmConnectionSettings, "EthernetPort");
+    lblAddress = make<QLabel>(frmConnectionSettings, "lblAddress");
+    lblAddress->setText(QStringLiteral("Address"));
+    lblPort = make<QLabel>(frmConnectionSettings, "lblPort");
+    lblPort->setText(QStringLiteral("Port"));
+    LoadStart = make<QPushButton>(frmConnectionSettings, "LoadStart");
+    LoadStart->setText(QStringLiteral("Load and Start"));
+
+    FirmwareFile = make<QLabel>(frmFirmwareFile, "FirmwareFile");
+    FirmwareFile->setText(QStringLiteral("Select Firmware File..."));
+    FirmwareFile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FirmwareFile->setWordWrap(true);
+    FirmwareFile->setCursor(Qt::PointingHandCursor);
+
+    // A file dropped anywhere is a firmware choice, also over the text boxes.
+    EthernetAddress->setAcceptDrops(false);
+    EthernetPort->setAcceptDrops(false);
+
+    describeForAssistiveTools();
+    resize(kDrawnSizeAboveStatusBar);
+    placeControls();
+}
+
+void ClientArea::describeForAssistiveTools()
+{
+    auto describe = [](QWidget *widget, const char *name, const char *description) {
+        widget->setAccessibleName(QLatin1String(name));
+        widget->setAccessibleDescription(QLatin1String(description));
+    };
+    describe(ListBox, "Activity log",
+             "What the upload did, newest line last; green after a finished upload, red after "
+             "a failure");
+    describe(ProgressBar, "Upload progress", "Share of the firmware file sent, and time left");
+    describe(frmFirmwareFile, "Firmware File", "Click to choose the firmware file");
+    describe(FirmwareFile, "Firmware file",
+             "The chosen firmware file; click to choose another, or drop one on the window");
+    describe(frmConnectionSettings, "Connection Settings", "Where the unit is on the network");
+    describe(EthernetAddress, "Address", "Network address of the unit");
+    describe(EthernetPort, "Port", "TCP port of the unit");
+    describe(lblAddress, "Address", "Label of the address box");
+    describe(lblPort, "Port", "Label of the port box");
+    describe(LoadStart, "Load and Start", "Send the chosen firmware file to the unit");
+    lblAddress->setBuddy(EthernetAddress);
+    lblPort->setBuddy(EthernetPort);
+}
+
+void ClientArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+void ClientArea::placeControls()
+{
+    const int extraWidth = std::max(0, width() - kDrawnSizeAboveStatusBar.width());
+    const int extraHeight = std::max(0, height() - kDrawnSizeAboveStatusBar.height());
+
+    frmFirmwareFile->setGeometry(wider(kFirmwareFrameRect, extraWidth));
+    FirmwareFile->setGeometry(wider(kFirmwareFileRect, extraWidth));
+    frmConnectionSettings->setGeometry(wider(kConnectionFrameRect, extraWidth));
+    EthernetAddress->setGeometry(kAddressBoxRect);
+    EthernetPort->setGeometry(kPortBoxRect);
+    lblAddress->setGeometry(kAddressLabelRect);
+    lblPort->setGeometry(kPortLabelRect);
+    LoadStart->setGeometry(kLoadStartRect.translated(extraWidth, 0));
+    ProgressBar->setGeometry(wider(kProgressBarRect, extraWidth));
+    QRect list = wider(kListBoxRect, extraWidth);
+    list.setHeight(list.height() + extraHeight);
+    ListBox->setGeometry(list);
+}

@@ -1,0 +1,70 @@
+#include "FirmwareChoice.h"
+
+#include "AttemptRecorder.h"
+#include "WindowMemory.h"
+#include "firmware/FirmwareSelector.h"
+#include "firmware/IntelHexCheck.h"
+#include "upload/ActivityLog.h"
+#include "upload/UploadEngine.h"
+#include "upload/UploadView.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+FirmwareChoice::FirmwareChoice(FirmwareSelector &selector, UploadEngine &engine, UploadView &view,
+                               WindowMemory &memory)
+    : m_selector(selector), m_engine(engine), m_view(view), m_memory(memory)
+{}
+
+QString FirmwareChoice::draggedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    // One firmware per upload: several files at once are not a choice.
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    return urls.first().toLocalFile();
+}
+
+QString FirmwareChoice::problemWith(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("there is no such file");
+    if (info.isDir())
+        return QStringLiteral("it is a folder, not a file");
+    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(path))
+        return QStringLiteral("not valid Intel HEX: ") + *problem;
+    return {};
+}
+
+bool FirmwareChoice::choose(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const QString problem = problemWith(absolute); !problem.isEmpty()) {
+        refuse(absolute, problem);
+        return false;
+    }
+    m_selector.chooseFile(absolute);
+    m_memory.setFirmwareFolder(QFileInfo(absolute).absolutePath());
+    return true;
+}
+
+void FirmwareChoice::refuse(const QString &path, const QString &reason)
+{
+    ActivityLog &log = m_view.activityLog();
+    log.append(QStringLiteral("Cannot use \"%1\" as the firmware file: %2").arg(path, reason));
+    // Red tells of a failed upload; a refusal in the middle of one must not look like its end.
+    if (!m_engine.isBusy())
+        log.setBackColour(ActivityLog::kRed);
+    log.ScrollLog();
+}
+
+QString FirmwareChoice::tooltipFor(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("Click to choose the firmware file, or drop one on the window");
+    return (QStringList{path} + AttemptRecorder::describeFirmware(path)).join(QLatin1Char('\n'));
+}

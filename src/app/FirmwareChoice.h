@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class FirmwareSelector;
+class QLabel;
+class QMimeData;
+class UploadEngine;
+class UploadView;
+class WindowMemory;
+
+// Firmware chosen in one move: dropped on the window or named on the command line. A file that
+// is no Intel HEX firmware is refused at once, with the reason in the log, before it can reach
+// the start button; a sound one is chosen exactly as through the dialog.
+class FirmwareChoice
+{
+public:
+    FirmwareChoice(FirmwareSelector &selector, UploadEngine &engine, UploadView &view,
+                   WindowMemory &memory);
+
+    // Whether the file was chosen.
+    bool choose(const QString &path);
+
+    // The one local file a drag carries, or an empty text.
+    static QString draggedFile(const QMimeData *data);
+    // Why the file cannot be used, or an empty text when it can.
+    static QString problemWith(const QString &path);
+
+    // The label's tooltip: the full path and what the image holds.
+    static QString tooltipFor(const QString &path);
+
+private:
+    void refuse(const QString &path, const QString &reason);
+
+    FirmwareSelector &m_selector;
+    UploadEngine &m_engine;
+    UploadView &m_view;
+    WindowMemory &m_memory;
+};

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# README's GNU parallel recipe, run as written against eight simulated units on 127.0.0.1 at
+# once: six that take the firmware, one that refuses it (another product) and one where nothing
+# listens. Every unit's outcome must be right and every working unit must hold every record.
+set -euo pipefail
+readme=$1 cli_dir=$2 unit_sim=$3 hexgen=$4
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+
+# Starts a simulated unit and prints its port once it has said it.
+start_unit() {
+    local name=$1
+    shift
+    "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do
+        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out")
+        [ -n "$port" ] && { echo "$port"; return; }
+        sleep 0.05
+    done
+    echo "unit $name did not start" >&2
+    exit 1
+}
+
+declare -A expected
+{
+    echo "# address port"
+    for i in 1 2 3 4 5 6; do
+        port=$(start_unit "unit$i" --connections 1 --write-hex "received-$i.hex")
+        expected[$port]=0
+        echo "127.0.0.1 $port"
+        echo "$port" >"port-$i"
+    done
+    port=$(start_unit refusing --profile Corvus)
+    expected[$port]=1
+    echo ""
+    echo "127.0.0.1   $port"
+    port=$(start_unit absent --fault no-server)
+    expected[$port]=2
+    echo "127.0.0.1 $port"
+} >units.txt
+"$hexgen" firmware.hex --records 300 >/dev/null
+
+# The recipe's code block, exactly as README shows it.
+sed -n '/^# flash-units:/,/^```$/p' "$readme" | sed '$d' >recipe.sh
+grep -q parallel recipe.sh || { echo "no recipe found in README" >&2; exit 1; }
+summary=$(PATH="$cli_dir:$PATH" FWU_TIME_SCALE=0.02 bash recipe.sh </dev/null 2>parallel.err) || true
+
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+[ "$(tail -n +2 flash.joblog | wc -l)" -eq 8 ] || fail "joblog holds $(tail -n +2 flash.joblog | wc -l) units"
+for port in "${!expected[@]}"; do
+    file="flash-127.0.0.1-$port.jsonl"
+    code=$(jq -r 'select(.event == "result") | .exit_code' "$file" 2>/dev/null || echo missing)
+    [ "$code" = "${expected[$port]}" ] || fail "unit on port $port: exit $code, expected ${expected[$port]}"
+    [ "$(tail -n 1 "$file" | jq -r .event)" = result ] || fail "$file does not end with its result"
+done
+[ "$(grep -c 'refused (exit 1)' <<<"$summary")" -eq 1 ] || fail "summary misses the refusing unit"
+[ "$(grep -c 'connect_failed (exit 2)' <<<"$summary")" -eq 1 ] || fail "summary misses the absent unit"
+[ "$(wc -l <<<"$summary")" -eq 2 ] || fail "summary lists more than the two failed units"
+
+# What the unit must receive: every record line but blank ones and those at FC00 to FFFF.
+tr -d '\r' <firmware.hex | grep -v '^$' | grep -v '^:..F[C-F]' >sent.hex
+for i in 1 2 3 4 5 6; do
+    cmp -s sent.hex <(tr -d '\r' <"received-$i.hex") || fail "unit $i did not receive every record"
+done
+
+echo "$summary"
+[ $failed -eq 0 ] && echo "eight units: six flashed, one refused, one absent"
+exit $failed

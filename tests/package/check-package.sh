@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: unpacked into a scratch root, every program runs from
+# there and tells its version, every program has a manual page that names exactly the options
+# its --help names, and the desktop entry, the AppStream data and the completion are sound.
+# Exit 77 (skipped) when scripts/package has not built the package for the current programs.
+set -euo pipefail
+package_dir=$1
+newest_program=$2
+
+deb=$(ls "$package_dir"/firmware-uploader_*.deb 2>/dev/null | head -n 1 || true)
+if [ -z "$deb" ]; then
+    echo "no package in $package_dir: scripts/package (or scripts/test) builds it"
+    exit 77
+fi
+if [ "$newest_program" -nt "$deb" ]; then
+    echo "the package is older than the programs: scripts/package (or scripts/test) rebuilds it"
+    exit 77
+fi
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+version=$(dpkg-deb -f "$deb" Version)
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+options_in() { grep -o -- '--[a-z][a-z0-9-]*' | sort -u; }
+
+for program in "$root"/usr/bin/*; do
+    name=$(basename "$program")
+    out=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --version 2>/dev/null) ||
+        fail "$name --version exits $?"
+    [[ $out == *"$version"* ]] || fail "$name --version says \"$out\", not $version"
+
+    page="$root/usr/share/man/man1/$name.1.gz"
+    if [ ! -f "$page" ]; then
+        fail "$name has no manual page"
+        continue
+    fi
+    help_options=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --help 2>/dev/null | options_in)
+    man_options=$(zcat "$page" | sed 's/\\-/-/g; s/\\f[BIRP]//g' | options_in)
+    if [ "$help_options" != "$man_options" ]; then
+        fail "$name: options of --help and of the manual page differ:"
+        diff <(echo "$help_options") <(echo "$man_options") || true
+    fi
+done
+
+desktop-file-validate "$root"/usr/share/applications/firmware-uploader.desktop ||
+    fail "desktop entry"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
+    fail "AppStream metadata"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6core6' || fail "Depends lacks the Qt libraries"
+
+# The completion offers the options and nothing for a value that the user types.
+source "$root"/usr/share/bash-completion/completions/firmware-uploader-cli
+COMP_WORDS=(firmware-uploader-cli --js)
+COMP_CWORD=1
+_firmware_uploader_cli
+[ "${COMPREPLY[*]}" = "--json" ] || fail "completion of --js gives \"${COMPREPLY[*]}\""
+
+[ $failed -eq 0 ] && echo "package $deb: sound"
+exit $failed
