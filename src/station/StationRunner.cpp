@@ -123,19 +123,23 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
     return true;
 }
 
+// Starting a process takes the event loop a few milliseconds; one start per turn of the loop
+// keeps the window answering while 32 units start.
 void StationRunner::launchNext()
 {
-    while (!m_queue.isEmpty() && (m_limit == 0 || m_processes.size() < m_limit)) {
-        const quint64 id = m_queue.takeFirst();
-        const int row = m_model.rowOf(id);
-        if (row < 0)
-            continue;
+    if (m_queue.isEmpty() || (m_limit > 0 && m_processes.size() >= m_limit))
+        return;
+    const quint64 id = m_queue.takeFirst();
+    const int row = m_model.rowOf(id);
+    if (row >= 0) {
         auto *process = new UnitProcess(m_model, id, this);
         m_processes.insert(id, process);
         connect(process, &UnitProcess::ended, this, &StationRunner::onProcessEnded,
                 Qt::QueuedConnection);
         process->start(m_cliPath, argumentsFor(row));
     }
+    if (!m_queue.isEmpty())
+        QTimer::singleShot(0, this, &StationRunner::launchNext);
 }
 
 QStringList StationRunner::argumentsFor(int row) const

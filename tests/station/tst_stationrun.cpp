@@ -188,6 +188,8 @@ private Q_SLOTS:
         runner.setLimit(3);
         QString error;
         QVERIFY(runner.start({0, 1, 2, 3}, m_hexPath, &error));
+        QTRY_COMPARE(runner.activeCount(), 3);
+        QTest::qWait(50);
         QCOMPARE(runner.activeCount(), 3);
         QCOMPARE(model.unit(3).state, UnitState::Waiting);
         QTRY_VERIFY_WITH_TIMEOUT(
