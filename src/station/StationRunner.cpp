@@ -145,10 +145,11 @@ void StationRunner::launchNext()
 QStringList StationRunner::argumentsFor(int row) const
 {
     const StationUnit &unit = m_model.unit(row);
-    QStringList arguments{QStringLiteral("--json"), QStringLiteral("--address"), unit.address,
-                          QStringLiteral("--port"), unit.port};
+    // "--option=value" in one argument: a value can never be read as an option of its own.
+    QStringList arguments{QStringLiteral("--json"), QStringLiteral("--address=") + unit.address,
+                          QStringLiteral("--port=") + unit.port};
     if (!unit.title.isEmpty())
-        arguments << QStringLiteral("--title") << unit.title;
+        arguments << QStringLiteral("--title=") + unit.title;
     arguments << m_snapshot.copyPath(); // absolute, so never read as an option
     return arguments;
 }

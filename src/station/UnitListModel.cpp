@@ -28,6 +28,12 @@ bool isValidPort(const QString &text)
     return port >= 1 && port <= 65535;
 }
 
+// What the uploader accepts, and never something that reads like an option.
+bool isValidAddress(const QString &text)
+{
+    return UnitSocket::isAcceptableHost(text) && !text.startsWith(QLatin1Char('-'));
+}
+
 QString clockText(qint64 seconds)
 {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -161,7 +167,7 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
     const StationUnit &unit = m_units.at(row);
     switch (column) {
     case Address:
-        return !UnitSocket::isAcceptableHost(unit.address) ||
+        return !isValidAddress(unit.address) ||
                m_problems.at(row).contains(QLatin1String("same address"));
     case Port:
         return !isValidPort(unit.port) ||
@@ -275,7 +281,7 @@ void UnitListModel::recheck()
     for (int row = 0; row < m_units.size(); ++row) {
         const StationUnit &unit = m_units.at(row);
         QStringList problems;
-        if (!UnitSocket::isAcceptableHost(unit.address))
+        if (!isValidAddress(unit.address))
             problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
         if (!isValidPort(unit.port))
             problems << QStringLiteral("port \"%1\" is not a whole number from 1 to 65535")

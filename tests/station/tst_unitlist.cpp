@@ -19,7 +19,8 @@ private Q_SLOTS:
                                                "\r\n"
                                                "70000,bad port,127.0.0.1\r\n"
                                                "5001,\"two\nlines\",127.0.0.1\r\n"
-                                               "5004,bad address,127.0.0.300\r\n");
+                                               "5004,bad address,127.0.0.300\r\n"
+                                               "5005,an option,--debug\r\n");
         QTemporaryDir dir;
         const QString path = dir.filePath("units.csv");
         QFile file(path);
@@ -30,7 +31,7 @@ private Q_SLOTS:
         QString error;
         const QList<StationUnit> units = UnitListFile::load(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(units.size(), 5);
+        QCOMPARE(units.size(), 6);
         QCOMPARE(units[0].name, QString("Rack 1, slot \"A\""));
         QCOMPARE(units[1].name, QString::fromUtf8("Prüfstand Süd ✓"));
         QCOMPARE(units[1].address, QString("127.0.0.1"));
@@ -43,6 +44,8 @@ private Q_SLOTS:
         QVERIFY(model.problem(2).contains("port \"70000\""));
         QVERIFY(model.problem(3).contains("same address and port as row 1"));
         QVERIFY(model.problem(4).contains("address \"127.0.0.300\""));
+        QVERIFY(model.problem(5).contains("address \"--debug\""));
+        QVERIFY(model.removeRows(5, 1));
         QVERIFY(model.hasProblems());
         QCOMPARE(model.data(model.index(2, UnitListModel::State), Qt::DisplayRole).toString(),
                  QString("cannot run"));
