@@ -56,6 +56,11 @@ bool FirmwarePanel::setPath(const QString &path)
     return m_valid;
 }
 
+void FirmwarePanel::showSummary(const FirmwareSummary &summary)
+{
+    m_summaryLabel->setText(summary.describe().join(QLatin1Char('\n')));
+}
+
 void FirmwarePanel::setChoosingEnabled(bool enabled)
 {
     m_chooseButton->setEnabled(enabled);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+class FirmwareSummary;
 class QLabel;
 
 // The one firmware for all units: chosen by dialog or by dropping a file on the panel, checked
@@ -18,6 +19,8 @@ public:
     QString path() const { return m_path; }
     bool isValid() const { return m_valid; }
     void setChoosingEnabled(bool enabled);
+    // Shows what a run sends: the summary of its copy, whatever the file holds by now.
+    void showSummary(const FirmwareSummary &summary);
 
 Q_SIGNALS:
     void pathChanged(const QString &path);

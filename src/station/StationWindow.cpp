@@ -254,8 +254,8 @@ void StationWindow::flashRows(const QList<int> &rows)
     if (!m_runner.start(rows, m_firmware->path(), &error))
         showError(error);
     // The summary shown is that of the bytes the units get, even if the file changed meanwhile.
-    else if (m_firmware->path() == m_runner.firmware().sourcePath())
-        m_firmware->setPath(m_firmware->path());
+    else
+        m_firmware->showSummary(m_runner.firmware().summary());
 }
 
 void StationWindow::rerunFailed()
