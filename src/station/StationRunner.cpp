@@ -69,13 +69,7 @@ bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, Q
         *error = QStringLiteral("A run is on.");
         return false;
     }
-    for (int row : rows) {
-        if (!m_model.problem(row).isEmpty()) {
-            *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
-            return false;
-        }
-    }
-    if (!m_snapshot.take(firmwarePath, error))
+    if (!checkRows(rows, error) || !m_snapshot.take(firmwarePath, error))
         return false;
     return launch(rows, error);
 }
@@ -90,7 +84,20 @@ bool StationRunner::rerunFailed(QString *error)
         *error = QStringLiteral("Nothing has run yet.");
         return false;
     }
-    return launch(failedRows(), error);
+    const QList<int> rows = failedRows();
+    return checkRows(rows, error) && launch(rows, error);
+}
+
+// A row edited since it failed is checked again, like any other.
+bool StationRunner::checkRows(const QList<int> &rows, QString *error) const
+{
+    for (int row : rows) {
+        if (!m_model.problem(row).isEmpty()) {
+            *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
+            return false;
+        }
+    }
+    return true;
 }
 
 QList<int> StationRunner::failedRows() const

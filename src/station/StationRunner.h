@@ -53,6 +53,7 @@ Q_SIGNALS:
     void runFinished();
 
 private:
+    bool checkRows(const QList<int> &rows, QString *error) const;
     bool launch(const QList<int> &rows, QString *error);
     void launchNext();
     void onProcessEnded(quint64 unitId);
