@@ -211,6 +211,36 @@ private Q_SLOTS:
         QCOMPARE(m_units[3]->summaries().size(), 0);
     }
 
+    // An uploader whose exit contradicts its result, one that crashes and one that cannot start:
+    // none of them is a success, and the run still ends.
+    void uploadersThatMisbehave()
+    {
+        const auto script = [&](const QString &name, const QByteArray &body) {
+            const QString path = m_dir.filePath(name);
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write("#!/bin/sh\n" + body);
+            file.close();
+            file.setPermissions(file.permissions() | QFile::ExeOwner);
+            return path;
+        };
+        const QString lies = script("lies.sh", "echo '{\"event\":\"result\",\"exit_code\":0,"
+                                               "\"outcome\":\"finished\"}'\nexit 3\n");
+        const QString crashes = script("crashes.sh", "kill -SEGV $$\n");
+        const QStringList programs{lies, crashes, m_dir.filePath("missing")};
+        for (const QString &program : programs) {
+            UnitListModel model;
+            model.addUnit(StationUnit::listed("unit", kHost, "1"));
+            StationRunner runner(model);
+            runner.setCliPath(program);
+            QString error;
+            QVERIFY(runner.start({0}, m_hexPath, &error));
+            QVERIFY(waitForRun(runner));
+            QCOMPARE(model.unit(0).state, UnitState::Error);
+            QVERIFY(!model.unit(0).lastLogLine().isEmpty());
+        }
+    }
+
     // The window as an operator uses it: a list, a firmware, Flash all; the report saved on its
     // own into the folder set for it; the list back at the next start.
     void windowRunSavesReportAndReopensList()
