@@ -1,0 +1,70 @@
+#include "CsvText.h"
+
+bool CsvText::parse(const QString &text, QList<QStringList> *rows)
+{
+    rows->clear();
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    bool fieldStarted = false;
+    qsizetype i = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
+    const auto endRow = [&] {
+        if (fieldStarted || !row.isEmpty() || !field.isEmpty()) {
+            row.append(field);
+            rows->append(row);
+        }
+        row.clear();
+        field.clear();
+        fieldStarted = false;
+    };
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c != QLatin1Char('"')) {
+                field.append(c);
+            } else if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                field.append(c);
+                ++i;
+            } else {
+                quoted = false;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+            fieldStarted = true;
+        } else if (c == QLatin1Char(',')) {
+            row.append(field);
+            field.clear();
+            fieldStarted = true;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            endRow();
+        } else {
+            field.append(c);
+        }
+    }
+    if (quoted)
+        return false;
+    endRow();
+    return true;
+}
+
+QString CsvText::field(const QString &value)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool needsQuotes = value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
+    for (QChar c : value)
+        needsQuotes = needsQuotes || special.contains(c);
+    if (!needsQuotes)
+        return value;
+    QString escaped = value;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString CsvText::line(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &value : fields)
+        quoted.append(field(value));
+    return quoted.join(QLatin1Char(','));
+}

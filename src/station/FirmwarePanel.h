@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QGroupBox>
+
+class FirmwareSummary;
+class QLabel;
+
+// The one firmware for all units: chosen by dialog or by dropping a file on the panel, checked
+// at once, its summary shown.
+class FirmwarePanel : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit FirmwarePanel(QWidget *parent = nullptr);
+
+    // Shows and checks the file; false (with the reason shown) when it is not sound.
+    bool setPath(const QString &path);
+    QString path() const { return m_path; }
+    bool isValid() const { return m_valid; }
+    void setChoosingEnabled(bool enabled);
+    // Shows what a run sends: the summary of its copy, whatever the file holds by now.
+    void showSummary(const FirmwareSummary &summary);
+
+Q_SIGNALS:
+    void pathChanged(const QString &path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void choose();
+
+    QLabel *m_pathLabel = nullptr;
+    QLabel *m_summaryLabel = nullptr;
+    QWidget *m_chooseButton = nullptr;
+    QString m_path;
+    bool m_valid = false;
+};

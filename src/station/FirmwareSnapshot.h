@@ -1,0 +1,39 @@
+#pragma once
+
+#include "firmware/FirmwareSummary.h"
+
+#include <QDateTime>
+#include <QString>
+#include <memory>
+
+class QTemporaryDir;
+
+// The firmware of a run, frozen: the chosen file's bytes copied to a private file that every
+// unit of the run is sent, so that a change on disk during the run cannot reach some units and
+// not others.
+class FirmwareSnapshot
+{
+public:
+    FirmwareSnapshot();
+    ~FirmwareSnapshot();
+
+    // Reads and checks the file and keeps its bytes in a private copy. False, with the reason in
+    // *error, for a file that cannot be read or is not sound Intel HEX; the old copy then stays.
+    bool take(const QString &path, QString *error);
+    bool isValid() const { return !m_copyPath.isEmpty(); }
+
+    QString sourcePath() const { return m_sourcePath; }
+    QString copyPath() const { return m_copyPath; }
+    const FirmwareSummary &summary() const { return m_summary; }
+    QDateTime takenAt() const { return m_takenAt; }
+
+    // Checks a file for the operator without taking it: its summary, or the reason it is bad.
+    static bool inspect(const QString &path, FirmwareSummary *summary, QString *error);
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_sourcePath;
+    QString m_copyPath;
+    FirmwareSummary m_summary;
+    QDateTime m_takenAt;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "StationUnit.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class FirmwareSnapshot;
+
+// What a run did, for the operator to hand over: when and where it ran, which firmware, and
+// each unit's outcome. The same content as CSV (one line per unit, the run's fields repeated so
+// that every line stands alone) and as JSON.
+class RunReport
+{
+public:
+    RunReport(const QList<StationUnit> &units, const FirmwareSnapshot &firmware,
+              const QDateTime &createdAt = QDateTime::currentDateTime());
+
+    QByteArray csv() const;
+    QByteArray json() const;
+    // Writes BASE.csv and BASE.json; false, with the reason, when either cannot be written.
+    bool save(const QString &basePath, QString *error) const;
+    // "station-report-20261207-142233" in the folder, for saving without asking.
+    static QString basePathIn(const QString &folder, const QDateTime &at);
+
+    static QString isoTime(const QDateTime &time);
+
+private:
+    QList<StationUnit> m_units;
+    QString m_createdAt;
+    QString m_host;
+    QString m_version;
+    QString m_firmwarePath;
+    qint64 m_firmwareSize = 0;
+    QString m_firmwareSha256;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The station's command line. Everything it sets can also be done in the window.
+struct StationOptions
+{
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    QString error;
+    QString unitsPath;
+    QString firmwarePath;
+    int limit = -1; // -1: as last time
+    bool flashAll = false;
+    bool dark = false;
+
+    static StationOptions parse(const QStringList &arguments);
+    static QString helpText();
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "FirmwareSnapshot.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class UnitListModel;
+class UnitProcess;
+
+// Runs the uploads of a set of rows: one command-line uploader process per unit, at most a
+// limited number at once, all sent one frozen copy of the firmware. Holds no protocol or upload
+// logic: each unit's process does the work and reports in JSON Lines.
+class StationRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StationRunner(UnitListModel &model, QObject *parent = nullptr);
+    ~StationRunner() override;
+
+    // The uploader program: FWU_STATION_CLI, else next to this program, else the build tree's,
+    // else the one on PATH.
+    static QString findCli();
+    void setCliPath(const QString &path) { m_cliPath = path; }
+    QString cliPath() const { return m_cliPath; }
+
+    // Units at once; 0 for all.
+    void setLimit(int limit);
+    int limit() const { return m_limit; }
+
+    // Flash these rows with a fresh snapshot of the firmware file. False, with the reason, when
+    // the rows have problems, the file is bad, or a run is on.
+    bool start(const QList<int> &rows, const QString &firmwarePath, QString *error);
+    // The failed rows of the last run, again, with that run's snapshot.
+    bool rerunFailed(QString *error);
+    QList<int> failedRows() const;
+    // Waiting units do not start; running ones are sent SIGTERM (and killed if they linger).
+    void stopAll();
+
+    bool isRunning() const { return !m_processes.isEmpty() || !m_queue.isEmpty(); }
+    int activeCount() const { return int(m_processes.size()); }
+    QList<qint64> processIds() const;
+    const FirmwareSnapshot &firmware() const { return m_snapshot; }
+    QDateTime runStartTime() const { return m_runStarted; }
+    QDateTime runEndTime() const { return m_runEnded; }
+
+Q_SIGNALS:
+    void runStarted();
+    void runFinished();
+
+private:
+    bool checkRows(const QList<int> &rows, QString *error) const;
+    bool launch(const QList<int> &rows, QString *error);
+    void launchNext();
+    void onProcessEnded(quint64 unitId);
+    QStringList argumentsFor(int row) const;
+
+    UnitListModel &m_model;
+    FirmwareSnapshot m_snapshot;
+    QString m_cliPath;
+    int m_limit = 0;
+    QList<quint64> m_queue;
+    QHash<quint64, UnitProcess *> m_processes;
+    QTimer m_killTimer;
+    QDateTime m_runStarted;
+    QDateTime m_runEnded;
+};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// Where a unit's run stands. Every failure keeps its own state so that "Re-run failed" and the
+// report can tell them apart.
+enum class UnitState {
+    Idle,
+    Waiting,
+    Connecting,
+    Sending,
+    Rebooting,
+    Finished,
+    Refused,
+    ConnectFailed,
+    Lost,
+    Stopped,
+    Error, // bad input, or a program that ended without a result
+};
+
+// One row of the station: the unit as the operator listed it, and its latest run.
+struct StationUnit
+{
+    quint64 id = 0; // stable while rows move; given by the model
+    QString name;
+    QString address;
+    QString port;  // as typed: checked, never coerced
+    QString title; // empty: the build's title
+
+    UnitState state = UnitState::Idle;
+    int sent = 0;
+    int total = 0;
+    double percent = 0;
+    double rate = 0; // records per second
+    int exitCode = -1;
+    QString outcome; // the program's word for its exit code
+    qint64 recordsSent = 0;
+    QDateTime started;
+    QDateTime ended;
+    QStringList log;    // the uploader's log, as it wrote it
+    QStringList errors; // what the uploader said on standard error: its verdict, or why not
+
+    bool isRunning() const
+    {
+        return state == UnitState::Waiting || state == UnitState::Connecting ||
+               state == UnitState::Sending || state == UnitState::Rebooting;
+    }
+    bool isFailed() const
+    {
+        return state == UnitState::Refused || state == UnitState::ConnectFailed ||
+               state == UnitState::Lost || state == UnitState::Stopped || state == UnitState::Error;
+    }
+    // The log's last line with words in it (the log ends with spacer lines); without a log,
+    // the last thing said on standard error, e.g. why the arguments were refused.
+    QString lastLogLine() const
+    {
+        for (auto it = log.crbegin(); it != log.crend(); ++it) {
+            if (!it->trimmed().isEmpty())
+                return *it;
+        }
+        return errors.isEmpty() ? QString() : errors.last();
+    }
+    // The outcome in one line: the uploader's own verdict when it gave one.
+    QString verdict() const { return errors.isEmpty() ? lastLogLine() : errors.last(); }
+    void clearRun()
+    {
+        StationUnit fresh = listed(name, address, port, title);
+        fresh.id = id;
+        *this = fresh;
+    }
+    static StationUnit listed(const QString &name, const QString &address, const QString &port,
+                              const QString &title = QString())
+    {
+        StationUnit unit;
+        unit.name = name;
+        unit.address = address;
+        unit.port = port;
+        unit.title = title;
+        return unit;
+    }
+};

@@ -1,0 +1,83 @@
+#include "UnitListFile.h"
+
+#include "CsvText.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// A units list is typed by hand; anything this large is something else.
+constexpr qint64 kFileSizeLimit = 4 * 1024 * 1024;
+
+} // namespace
+
+QList<StationUnit> UnitListFile::load(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    if (file.size() > kFileSizeLimit) {
+        *error = QStringLiteral("%1 is too large for a list of units.").arg(path);
+        return {};
+    }
+    return fromText(QString::fromUtf8(file.readAll()), error);
+}
+
+QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
+{
+    QList<QStringList> rows;
+    if (!CsvText::parse(text, &rows)) {
+        *error = QStringLiteral("A quoted field never ends.");
+        return {};
+    }
+    if (rows.isEmpty()) {
+        *error = QStringLiteral("The file is empty.");
+        return {};
+    }
+    QStringList header;
+    for (const QString &name : rows.first())
+        header.append(name.trimmed().toLower());
+    const qsizetype nameColumn = header.indexOf(QLatin1String("name"));
+    const qsizetype addressColumn = header.indexOf(QLatin1String("address"));
+    const qsizetype portColumn = header.indexOf(QLatin1String("port"));
+    const qsizetype titleColumn = header.indexOf(QLatin1String("title"));
+    if (nameColumn < 0 || addressColumn < 0 || portColumn < 0) {
+        *error = QStringLiteral("The first line must be the header name,address,port[,title].");
+        return {};
+    }
+    QList<StationUnit> units;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList &row = rows.at(i);
+        StationUnit unit;
+        unit.name = row.value(nameColumn);
+        // Spreadsheets pad cells; an address or port with spaces would only be flagged.
+        unit.address = row.value(addressColumn).trimmed();
+        unit.port = row.value(portColumn).trimmed();
+        unit.title = titleColumn >= 0 ? row.value(titleColumn) : QString();
+        units.append(unit);
+    }
+    return units;
+}
+
+QString UnitListFile::toText(const QList<StationUnit> &units)
+{
+    QString text = QStringLiteral("name,address,port,title\r\n");
+    for (const StationUnit &unit : units)
+        text += CsvText::line({unit.name, unit.address, unit.port, unit.title}) +
+                QStringLiteral("\r\n");
+    return text;
+}
+
+bool UnitListFile::save(const QString &path, const QList<StationUnit> &units, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(toText(units).toUtf8()) < 0 ||
+        !file.commit()) {
+        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}

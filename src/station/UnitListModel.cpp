@@ -1,0 +1,381 @@
+#include "UnitListModel.h"
+
+#include "UnitStateText.h"
+#include "platform/UnitSocket.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <chrono>
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Fast enough that progress looks live, slow enough that 32 busy units cost little.
+constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
+
+bool isValidPort(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 5)
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    const int port = text.toInt();
+    return port >= 1 && port <= 65535;
+}
+
+// What the uploader accepts, and never something that reads like an option.
+bool isValidAddress(const QString &text)
+{
+    return UnitSocket::isAcceptableHost(text) && !text.startsWith(QLatin1Char('-'));
+}
+
+QString clockText(qint64 seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString progressText(const StationUnit &unit)
+{
+    if (unit.total <= 0)
+        return QString();
+    QString text = QStringLiteral("%1 %").arg(int(unit.percent));
+    if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
+        text += QStringLiteral(", %1 left")
+                    .arg(clockText(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
+    return text;
+}
+
+} // namespace
+
+UnitListModel::UnitListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(kRefreshInterval);
+    connect(&m_refresh, &QTimer::timeout, this, &UnitListModel::flushChanges);
+}
+
+int UnitListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_units.size());
+}
+
+int UnitListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Count;
+}
+
+QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    static const char *const names[Count] = {"Name",     "Address", "Port",    "Title",  "State",
+                                             "Progress", "Records", "Elapsed", "Outcome"};
+    return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+Qt::ItemFlags UnitListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() <= Title && !m_locked)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant UnitListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_units.size())
+        return {};
+    const StationUnit &unit = m_units.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return displayText(index.row(), index.column());
+    case Qt::EditRole:
+        return index.column() <= Title ? displayText(index.row(), index.column()) : QVariant();
+    case Qt::BackgroundRole:
+        return background(index.row(), index.column());
+    case Qt::ToolTipRole:
+        if (!m_problems.at(index.row()).isEmpty())
+            return m_problems.at(index.row());
+        return index.column() == Outcome ? unit.verdict() : QVariant();
+    case PercentRole:
+        return unit.total > 0 ? int(unit.percent) : -1;
+    case ProblemRole:
+        return m_problems.at(index.row());
+    default:
+        return {};
+    }
+}
+
+QVariant UnitListModel::displayText(int row, int column) const
+{
+    const StationUnit &unit = m_units.at(row);
+    switch (column) {
+    case Name:
+        return unit.name;
+    case Address:
+        return unit.address;
+    case Port:
+        return unit.port;
+    case Title:
+        return unit.title;
+    case State:
+        if (unit.state == UnitState::Idle && !m_problems.at(row).isEmpty())
+            return QStringLiteral("cannot run");
+        return UnitStateText::text(unit.state);
+    case Progress:
+        return progressText(unit);
+    case Records:
+        return unit.total > 0 ? QStringLiteral("%1 / %2").arg(unit.sent).arg(unit.total)
+                              : QString();
+    case Elapsed:
+        if (!unit.started.isValid())
+            return QString();
+        return clockText(
+            unit.started.secsTo(unit.ended.isValid() ? unit.ended : QDateTime::currentDateTime()));
+    case Outcome:
+        if (unit.isRunning() || unit.state == UnitState::Idle)
+            return m_problems.at(row);
+        return unit.exitCode >= 0
+                   ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
+                   : unit.verdict();
+    default:
+        return {};
+    }
+}
+
+QVariant UnitListModel::background(int row, int column) const
+{
+    if (hasColumnProblem(row, column))
+        return UnitStateText::background(UnitState::Error, m_darkPalette);
+    if (column != State && column != Outcome)
+        return {};
+    const QColor colour = UnitStateText::background(m_units.at(row).state, m_darkPalette);
+    return colour.isValid() ? QVariant(colour) : QVariant();
+}
+
+bool UnitListModel::hasColumnProblem(int row, int column) const
+{
+    if (m_problems.at(row).isEmpty())
+        return false;
+    const StationUnit &unit = m_units.at(row);
+    switch (column) {
+    case Address:
+        return !isValidAddress(unit.address) ||
+               m_problems.at(row).contains(QLatin1String("same address"));
+    case Port:
+        return !isValidPort(unit.port) ||
+               m_problems.at(row).contains(QLatin1String("same address"));
+    case Name:
+        return m_problems.at(row).contains(QLatin1String("same name"));
+    case State:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool UnitListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || index.column() > Title || m_locked)
+        return false;
+    StationUnit &unit = m_units[index.row()];
+    QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title};
+    *fields[index.column()] = value.toString();
+    recheck();
+    Q_EMIT dataChanged(this->index(0, 0), this->index(rowCount() - 1, Count - 1));
+    return true;
+}
+
+bool UnitListModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || m_locked || row < 0 || count <= 0 || row + count > m_units.size())
+        return false;
+    beginRemoveRows({}, row, row + count - 1);
+    m_units.remove(row, count);
+    m_problems.remove(row, count);
+    endRemoveRows();
+    m_firstDirty = m_lastDirty = -1;
+    recheck();
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, Count - 1));
+    Q_EMIT countsChanged();
+    return true;
+}
+
+bool UnitListModel::moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
+                             const QModelIndex &destinationParent, int destinationChild)
+{
+    if (sourceParent.isValid() || destinationParent.isValid() || m_locked || count != 1 ||
+        sourceRow < 0 || sourceRow >= m_units.size() || destinationChild < 0 ||
+        destinationChild > m_units.size() || destinationChild == sourceRow ||
+        destinationChild == sourceRow + 1)
+        return false;
+    beginMoveRows({}, sourceRow, sourceRow, {}, destinationChild);
+    const int target = destinationChild > sourceRow ? destinationChild - 1 : destinationChild;
+    m_units.move(sourceRow, target);
+    m_problems.move(sourceRow, target);
+    endMoveRows();
+    m_firstDirty = m_lastDirty = -1;
+    return true;
+}
+
+void UnitListModel::setUnits(const QList<StationUnit> &units)
+{
+    beginResetModel();
+    m_units.clear();
+    for (StationUnit unit : units) {
+        unit.id = m_nextId++;
+        m_units.append(unit);
+    }
+    m_firstDirty = m_lastDirty = -1;
+    recheck();
+    endResetModel();
+    Q_EMIT countsChanged();
+}
+
+int UnitListModel::addUnit(const StationUnit &unit)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_units.append(unit);
+    m_units.last().id = m_nextId++;
+    m_problems.append(QString());
+    endInsertRows();
+    recheck();
+    Q_EMIT dataChanged(index(0, 0), index(row, Count - 1));
+    return row;
+}
+
+int UnitListModel::rowOf(quint64 id) const
+{
+    for (int row = 0; row < m_units.size(); ++row) {
+        if (m_units.at(row).id == id)
+            return row;
+    }
+    return -1;
+}
+
+bool UnitListModel::hasProblems() const
+{
+    for (const QString &problem : m_problems) {
+        if (!problem.isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// Two rows for one unit would flash it twice at once; two rows with one name make the report
+// ambiguous. Both are refused before anything runs.
+void UnitListModel::recheck()
+{
+    QHash<QString, int> firstByTarget;
+    QHash<QString, int> firstByName;
+    m_problems = QList<QString>(m_units.size());
+    for (int row = 0; row < m_units.size(); ++row) {
+        const StationUnit &unit = m_units.at(row);
+        QStringList problems;
+        if (!isValidAddress(unit.address))
+            problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
+        if (!isValidPort(unit.port))
+            problems << QStringLiteral("port \"%1\" is not a whole number from 1 to 65535")
+                            .arg(unit.port);
+        const QString target = unit.address.toLower() + QLatin1Char(':') + unit.port;
+        if (firstByTarget.contains(target))
+            problems << QStringLiteral("same address and port as row %1")
+                            .arg(firstByTarget.value(target) + 1);
+        else
+            firstByTarget.insert(target, row);
+        if (!unit.name.isEmpty() && firstByName.contains(unit.name))
+            problems << QStringLiteral("same name as row %1").arg(firstByName.value(unit.name) + 1);
+        else if (!unit.name.isEmpty())
+            firstByName.insert(unit.name, row);
+        m_problems[row] = problems.join(QStringLiteral("; "));
+    }
+}
+
+StationUnit *UnitListModel::unitForUpdate(quint64 id)
+{
+    const int row = rowOf(id);
+    if (row < 0)
+        return nullptr;
+    markChanged(row);
+    return &m_units[row];
+}
+
+void UnitListModel::appendLog(quint64 id, const QString &line)
+{
+    StationUnit *unit = unitForUpdate(id);
+    if (!unit)
+        return;
+    if (unit->log.size() >= kLogLineLimit)
+        unit->log.removeFirst();
+    unit->log.append(line);
+}
+
+void UnitListModel::clearRuns(const QList<int> &rows)
+{
+    for (int row : rows) {
+        m_units[row].clearRun();
+        markChanged(row);
+    }
+}
+
+void UnitListModel::touchRunning()
+{
+    for (int row = 0; row < m_units.size(); ++row) {
+        if (m_units.at(row).isRunning())
+            markChanged(row);
+    }
+}
+
+void UnitListModel::markChanged(int row)
+{
+    m_firstDirty = m_firstDirty < 0 ? row : qMin(m_firstDirty, row);
+    m_lastDirty = qMax(m_lastDirty, row);
+    if (!m_refresh.isActive())
+        m_refresh.start();
+}
+
+void UnitListModel::flushChanges()
+{
+    m_refresh.stop();
+    if (m_firstDirty < 0 || m_lastDirty >= m_units.size()) {
+        m_firstDirty = m_lastDirty = -1;
+        return;
+    }
+    const QModelIndex first = index(m_firstDirty, State);
+    const QModelIndex last = index(m_lastDirty, Count - 1);
+    m_firstDirty = m_lastDirty = -1;
+    Q_EMIT dataChanged(first, last);
+    Q_EMIT countsChanged();
+}
+
+UnitListModel::Counts UnitListModel::counts() const
+{
+    Counts counts;
+    for (const StationUnit &unit : m_units) {
+        if (unit.state == UnitState::Finished)
+            ++counts.finished;
+        else if (unit.isFailed())
+            ++counts.failed;
+        else if (unit.state == UnitState::Waiting)
+            ++counts.waiting;
+        else if (unit.isRunning())
+            ++counts.running;
+    }
+    return counts;
+}
+
+void UnitListModel::setDarkPalette(bool dark)
+{
+    m_darkPalette = dark;
+    if (!m_units.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, Count - 1));
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "StationUnit.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QTimer>
+
+// The station's units as a table: what the operator lists (name, address, port, title) and how
+// each unit's latest run stands. Runs write into the rows at any rate; views hear of it from a
+// timer, so a burst of progress costs one repaint per refresh, not one per event.
+class UnitListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Name, Address, Port, Title, State, Progress, Records, Elapsed, Outcome, Count };
+    enum Role { PercentRole = Qt::UserRole + 1, ProblemRole };
+    struct Counts
+    {
+        int finished = 0;
+        int failed = 0;
+        int running = 0;
+        int waiting = 0;
+    };
+    static constexpr int kLogLineLimit = 10000;
+
+    explicit UnitListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
+    bool moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
+                  const QModelIndex &destinationParent, int destinationChild) override;
+
+    void setUnits(const QList<StationUnit> &units);
+    int addUnit(const StationUnit &unit);
+    QList<StationUnit> units() const { return m_units; }
+    const StationUnit &unit(int row) const { return m_units.at(row); }
+    int rowOf(quint64 id) const;
+
+    // Why the row cannot run (bad address or port, a duplicate), or empty.
+    QString problem(int row) const { return m_problems.value(row); }
+    bool hasProblems() const;
+    // Rows may not be edited, added, removed or moved while a run is on.
+    void setLocked(bool locked) { m_locked = locked; }
+    bool isLocked() const { return m_locked; }
+
+    // A run's changes to one unit; views are told on the next refresh.
+    StationUnit *unitForUpdate(quint64 id);
+    void appendLog(quint64 id, const QString &line);
+    void clearRuns(const QList<int> &rows);
+    // Running rows' elapsed time moves on even without events.
+    void touchRunning();
+    // Tells the views now about every change so far (the refresh timer does it on its own).
+    void flushChanges();
+    Counts counts() const;
+
+    void setDarkPalette(bool dark);
+
+Q_SIGNALS:
+    void countsChanged();
+
+private:
+    void recheck();
+    void markChanged(int row);
+    QVariant displayText(int row, int column) const;
+    QVariant background(int row, int column) const;
+    bool hasColumnProblem(int row, int column) const;
+
+    QList<StationUnit> m_units;
+    QList<QString> m_problems;
+    quint64 m_nextId = 1;
+    bool m_locked = false;
+    bool m_darkPalette = false;
+    int m_firstDirty = -1;
+    int m_lastDirty = -1;
+    QTimer m_refresh;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "StationUnit.h"
+
+#include <QColor>
+#include <QString>
+
+// How a state reads and looks in the table and the report. Every colour comes with words.
+class UnitStateText
+{
+public:
+    static QString text(UnitState state);
+    // The report's fixed word for a state: "finished", "refused", ...
+    static QString word(UnitState state);
+    // A background that tells the state apart at a glance; invalid for states without one.
+    static QColor background(UnitState state, bool darkPalette);
+    // The state a program's result outcome word stands for.
+    static UnitState fromOutcome(const QString &outcome, bool stopRequested);
+};

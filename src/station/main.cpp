@@ -1,0 +1,88 @@
+#include "FirmwarePanel.h"
+#include "StationOptions.h"
+#include "StationWindow.h"
+#include "platform/EventDispatcher.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x2b, 0x2d, 0x30);
+    const QColor base(0x1e, 0x1f, 0x22);
+    const QColor text(0xe6, 0xe6, 0xe6);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x6f, 0xb6));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Help, version and bad options are answered before the window system is touched, so they
+    // work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const StationOptions options = StationOptions::parse(arguments);
+    switch (options.action) {
+    case StationOptions::Action::ShowHelp:
+        std::fputs(qPrintable(StationOptions::helpText()), stdout);
+        return 0;
+    case StationOptions::Action::ShowVersion:
+        std::printf("firmware-uploader-station %s\n", FWU_APP_VERSION);
+        return 0;
+    case StationOptions::Action::Fail:
+        std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(options.error));
+        return 2;
+    case StationOptions::Action::Run:
+        break;
+    }
+
+    EventDispatcher::preferQtDispatcher();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("firmware-uploader-station"));
+    QApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("firmware-uploader-station"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    if (options.dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+    }
+
+    StationWindow window;
+    if (!options.unitsPath.isEmpty() && !window.openList(options.unitsPath))
+        return 2;
+    if (!options.firmwarePath.isEmpty() && !window.firmwarePanel().setPath(options.firmwarePath) &&
+        options.flashAll)
+        return 2;
+    window.setLimit(options.limit);
+    window.show();
+    if (options.flashAll)
+        window.flashAll();
+    return app.exec();
+}
