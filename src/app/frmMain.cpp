@@ -126,7 +126,8 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_fileDialog = services.fileDialog;
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
-    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_fileDialog);
+    m_selector =
+        std::make_unique<FirmwareSelector>(m_engine->state().FirmwarePath, *this, *m_fileDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
 
     applyWindowFont();

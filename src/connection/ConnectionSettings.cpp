@@ -1,14 +1,14 @@
 #include "ConnectionSettings.h"
 
+#include "ConnectionView.h"
 #include "ProductProfile.h"
 #include "platform/SettingsStore.h"
-#include "upload/UploadView.h"
 
 ConnectionSettings::ConnectionSettings(const QString &title, SettingsStore &store)
     : m_title(title), m_store(store)
 {}
 
-void ConnectionSettings::LoadConnectionSettings(UploadView &view) const
+void ConnectionSettings::LoadConnectionSettings(ConnectionView &view) const
 {
     const QString section = QString::fromLatin1(kSection);
     // Every profile is tested on its own; were two to match, the later one's values would stand.
@@ -24,7 +24,7 @@ void ConnectionSettings::LoadConnectionSettings(UploadView &view) const
     }
 }
 
-void ConnectionSettings::Forget(UploadView &view) const
+void ConnectionSettings::Forget(ConnectionView &view) const
 {
     m_store.deleteSection(m_title, QString::fromLatin1(kSection));
     LoadConnectionSettings(view);

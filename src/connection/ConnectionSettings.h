@@ -3,7 +3,7 @@
 #include <QString>
 
 class SettingsStore;
-class UploadView;
+class ConnectionView;
 
 // Where the unit is: the address and port boxes, filled from the values saved under the
 // application title or, when none are saved, from the defaults of the title's product profile.
@@ -17,9 +17,9 @@ public:
     ConnectionSettings(const QString &title, SettingsStore &store);
 
     // Fills the boxes for a title with a profile; any other title leaves them as they are.
-    void LoadConnectionSettings(UploadView &view) const;
+    void LoadConnectionSettings(ConnectionView &view) const;
     // Deletes the saved values, then loads again: a profile title shows its defaults.
-    void Forget(UploadView &view) const;
+    void Forget(ConnectionView &view) const;
     // Keeps the boxes' texts exactly as they stand, for the next start.
     void save(const QString &address, const QString &port) const;
 
