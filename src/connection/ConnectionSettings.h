@@ -20,8 +20,10 @@ public:
     void LoadConnectionSettings(ConnectionView &view) const;
     // Deletes the saved values, then loads again: a profile title shows its defaults.
     void Forget(ConnectionView &view) const;
-    // Keeps the boxes' texts exactly as they stand, for the next start.
-    void save(const QString &address, const QString &port) const;
+    // Keeps the boxes' texts exactly as they stand, for the next start, both in one step so that
+    // two programs saving at once never leave one's address with the other's port. Returns the
+    // log line that says the values were not kept, or an empty text when they were.
+    QString save(const QString &address, const QString &port) const;
 
     QString title() const { return m_title; }
 
