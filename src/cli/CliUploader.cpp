@@ -64,6 +64,7 @@ int CliUploader::exitCodeFor(UploadOutcome outcome)
     case UploadOutcome::BadInput:
         return ExitBadInput;
     case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
         return ExitInterrupted;
     }
     return ExitBadInput;
@@ -185,6 +186,7 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
             message = QStringLiteral("the upload could not start; the log says why.");
             break;
         case UploadOutcome::Cancelled:
+        case UploadOutcome::Stopped:
             message = QStringLiteral("interrupted; the connection to the unit is closed.");
             break;
         case UploadOutcome::Finished:

@@ -2,12 +2,11 @@
 
 #include "ActivityLog.h"
 #include "ElapsedTime.h"
+#include "UploadPauses.h"
 #include "UploadView.h"
 #include "connection/ConnectionSettings.h"
-#include "connection/SocketErrorReport.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
-#include "firmware/IntelHexText.h"
 #include "platform/Clock.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
@@ -17,27 +16,9 @@
 
 #include <cmath>
 
+using namespace UploadPauses;
+
 namespace {
-
-using namespace std::chrono_literals;
-
-constexpr std::chrono::milliseconds kConnectionRound = 100ms;
-constexpr double kConnectionLimitSeconds = 3.3;
-constexpr std::chrono::milliseconds kSlowPause = 30ms;
-constexpr std::chrono::milliseconds kBeforeFinish = 100ms;
-constexpr std::chrono::milliseconds kAfterElapsedLine = 1000ms;
-constexpr std::chrono::milliseconds kWritingFirmware = 2333ms;
-constexpr std::chrono::milliseconds kRebooting = 3333ms;
-constexpr std::chrono::milliseconds kBeforeLoopRestart = 2000ms;
-constexpr int kProgressUnit = 128;
-// Each arrival takes at most one answer of each kind, so a unit that sends answers nobody asked
-// for makes the receive buffer grow with every arrival. No sound conversation comes near this.
-constexpr qsizetype kReceiveLimit = 16 * 1024;
-
-void pause(std::chrono::milliseconds length)
-{
-    Wait(int(length.count()));
-}
 
 // A port is a whole number from 1 to 65535, digits only.
 int parsePort(const QString &text)
@@ -50,23 +31,6 @@ int parsePort(const QString &text)
     }
     const int port = text.toInt();
     return port <= 65535 ? port : 0;
-}
-
-QString refusalText(ResponseCode code)
-{
-    switch (code) {
-    case ResponseCode::NakChecksum:
-        return QStringLiteral("NAK - Incorrect Checksum");
-    case ResponseCode::NakProductCode:
-        return QStringLiteral("NAK - Incorrect Product Code");
-    default:
-        return QStringLiteral("NAK - Incorrect Record Type");
-    }
-}
-
-QString hexBytes(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 } // namespace
@@ -103,7 +67,7 @@ void UploadEngine::LoadStart_Click()
     if (m_shutDown)
         return;
     const quint64 attempt = ++m_attempt;
-    m_phase = Phase::Connecting;
+    setPhase(Phase::Connecting);
     m_responseTimer.stop();
 
     log().setBackColour(ActivityLog::kWhite);
@@ -219,7 +183,7 @@ void UploadEngine::startTransfer()
     log().append(QStringLiteral("Sending firmware..."));
     m_socket.send(request);
     m_state.TransferIdle = false;
-    m_phase = Phase::Streaming;
+    setPhase(Phase::Streaming);
     noteUnitActivity();
 }
 
@@ -252,307 +216,31 @@ void UploadEngine::failAttempt(UploadOutcome outcome)
     FinishUpload();
 }
 
-// --- Completion ------------------------------------------------------------------------------
+// --- Stopping ----------------------------------------------------------------------------------
 
-void UploadEngine::FinishUpload()
+bool UploadEngine::canStop() const
 {
-    m_socket.close();
-    m_responseTimer.stop();
-    if (m_state.UploadDone)
-        finishSuccessfully();
-    else
-        finishWithFailure();
+    return !m_shutDown && (m_phase == Phase::Connecting || m_phase == Phase::Streaming);
 }
 
-void UploadEngine::finishSuccessfully()
+void UploadEngine::stopAttempt()
 {
-    const quint64 attempt = m_attempt;
-    const qint64 seconds = ElapsedTime::secondsFigure(m_state.StartTime, Clock::now());
-    log().append(QStringLiteral("Upload complete, ") + QString::number(seconds) +
-                 QStringLiteral(" seconds."));
-    log().ScrollLog();
-    pause(kAfterElapsedLine);
-    if (!stillRunning(attempt))
+    if (!canStop())
         return;
-    log().append(QStringLiteral("Writing firmware, DO NOT REMOVE POWER!"));
-    log().ScrollLog();
-    pause(kWritingFirmware);
-    if (!stillRunning(attempt))
-        return;
-    log().append(QStringLiteral("Waiting for unit to reboot...."));
-    log().ScrollLog();
-    pause(kRebooting);
-    if (!stillRunning(attempt))
-        return;
-    log().append(QStringLiteral(" "));
-    log().append(QStringLiteral(" "));
-    log().append(QStringLiteral("Done!  Unit is ready to use."));
-    log().append(QStringLiteral(" "));
-    m_view.setControlEnabled(StartControl::LoadStart, true);
-    log().ScrollLog();
-    log().setBackColour(ActivityLog::kGreen);
-    m_phase = Phase::Idle;
-    Q_EMIT attemptEnded(UploadOutcome::Finished);
-
-    if (m_view.isChecked(Tool::Loop)) {
-        pause(kBeforeLoopRestart);
-        if (stillRunning(attempt))
-            LoadStart_Click();
-    }
-}
-
-void UploadEngine::finishWithFailure()
-{
-    log().setBackColour(ActivityLog::kRed);
-    log().append(QStringLiteral("Disconnecting from ") + m_view.ethernetAddress());
-    setStartControlsEnabled(true);
-    log().ScrollLog();
-    m_phase = Phase::Idle;
-    Q_EMIT attemptEnded(m_failure);
-}
-
-// --- Responses and records -------------------------------------------------------------------
-
-void UploadEngine::Ethernet_DataArrival(int)
-{
-    if (m_shutDown)
-        return;
-    const QByteArray incoming = m_socket.receiveAll();
-    m_state.RxBuffer.append(incoming);
-    if (!incoming.isEmpty() && m_phase == Phase::Streaming)
-        noteUnitActivity();
-
-    if (debug()) {
-        QString dump = QStringLiteral("From Unit ");
-        if (!m_state.RxBuffer.isEmpty())
-            dump += QLatin1Char(' ') + hexBytes(m_state.RxBuffer);
-        log().append(dump);
-    }
-    if (m_state.RxBuffer.size() < UnitProtocol::kResponseLength) {
-        if (debug()) {
-            log().append(QStringLiteral("Incomplete response from device"));
-            log().ScrollLog();
-        }
-        return;
-    }
-    dropStrayBytes();
-    examineResponses();
-    if (m_state.RxBuffer.size() > kReceiveLimit)
-        onFlooded();
-    log().ScrollLog();
-}
-
-// Drops bytes in front of the next response. A response with a code nobody knows would block
-// the buffer for good, so its lead byte goes too and the search goes on behind it.
-void UploadEngine::dropStrayBytes()
-{
-    QByteArray &buffer = m_state.RxBuffer;
-    for (;;) {
-        while (buffer.size() > 1 && buffer.at(0) != UnitProtocol::kResponseLead) {
-            buffer.remove(0, 1);
-            logDebug(QStringLiteral("Spurrious byte"));
-        }
-        if (buffer.size() < 4 || buffer.at(0) != UnitProtocol::kResponseLead ||
-            UnitProtocol::recognise(buffer))
-            return;
-        logDebug(QStringLiteral("Unrecognised response from unit ") +
-                 hexBytes(buffer.left(UnitProtocol::kResponseLength)));
-        buffer.remove(0, 1);
-    }
-}
-
-void UploadEngine::examineResponses()
-{
-    const quint64 attempt = m_attempt;
-    for (ResponseCode code : UnitProtocol::kExaminationOrder) {
-        if (!UnitProtocol::startsWith(m_state.RxBuffer, code) ||
-            m_state.RxBuffer.size() < UnitProtocol::consumedLength(code))
-            continue;
-        const bool wasStreaming = m_phase == Phase::Streaming;
-        switch (code) {
-        case ResponseCode::Ack:
-            onAck();
-            break;
-        case ResponseCode::Unknown:
-            onUnknown();
-            break;
-        default:
-            onRefusal(code);
-            break;
-        }
-        // Once the attempt has ended, whatever stands behind belongs to no transfer.
-        if (m_shutDown || attempt != m_attempt || (wasStreaming && m_phase != Phase::Streaming))
-            return;
-    }
-}
-
-void UploadEngine::onAck()
-{
-    logDebug(QStringLiteral("ACK from unit"));
-    m_state.RxBuffer.remove(0, UnitProtocol::kResponseLength);
-    if (m_state.TransferIdle || m_phase != Phase::Streaming)
-        return;
-    sendNextRecord();
-}
-
-void UploadEngine::sendNextRecord()
-{
-    const quint64 attempt = m_attempt;
-    // The pause comes before the line is read, so an answer handled during it cannot send the
-    // records out of order.
-    if (m_view.isChecked(Tool::Slow)) {
-        pause(kSlowPause);
-        if (!stillRunning(attempt) || m_phase != Phase::Streaming)
-            return;
-    }
-    QByteArray line;
-    bool found = false;
-    while (!found && !m_file->atEnd()) {
-        line = m_file->readLine();
-        found = !IntelHexText::isPassedOver(line);
-    }
-    m_view.setProgressValue(int(m_file->position() / kProgressUnit));
-    if (found) {
-        m_socket.send(line);
-        noteUnitActivity();
-    }
-    if (m_file->atEnd())
-        finishEndOfFile();
-}
-
-void UploadEngine::finishEndOfFile()
-{
-    const quint64 attempt = m_attempt;
-    m_state.UploadDone = true;
-    ++m_state.LoopCount;
-    showLoopCount();
-    m_state.TransferIdle = true;
-    m_phase = Phase::Ending;
-    m_responseTimer.stop();
-    m_file->close();
-    log().append(QStringLiteral("Upload complete."));
-    m_view.setProgressValue(m_view.progressMaximum());
-    pause(kBeforeFinish);
-    if (!stillRunning(attempt))
-        return;
-    // A refusal of the last record during the pause has turned the attempt into a failure.
-    const bool finished = m_state.UploadDone;
-    FinishUpload();
-    if (m_shutDown || !finished)
-        return;
-    setStartControlsEnabled(true);
-    if (const QString failure = m_connection->save(m_view.ethernetAddress(), m_view.ethernetPort());
-        !failure.isEmpty())
-        log().append(failure);
-}
-
-void UploadEngine::onRefusal(ResponseCode code)
-{
-    log().append(refusalText(code));
-    log().append(QStringLiteral("Device responded with an error.  Please try again."));
-    // Taken off at once, so that an arrival during the pause below cannot handle it again.
-    m_state.RxBuffer.remove(0, UnitProtocol::kResponseLength);
-
-    if (m_phase == Phase::Ending && m_state.UploadDone) {
-        // The unit refused the last record while the end-of-file pause ran: that upload failed,
-        // and the end-of-file sequence now finishes it as a failure.
-        m_state.UploadDone = false;
-        --m_state.LoopCount;
-        showLoopCount();
-        m_view.setChecked(Tool::Loop, false);
-        m_failure = UploadOutcome::Refused;
-        return;
-    }
-    if (m_phase != Phase::Streaming)
-        return;
-
-    const quint64 attempt = m_attempt;
-    m_phase = Phase::Ending;
-    m_responseTimer.stop();
-    m_file->close();
-    m_view.setChecked(Tool::Loop, false);
-    pause(kBeforeFinish);
-    if (!stillRunning(attempt))
-        return;
-    m_state.UploadDone = false;
-    m_failure = UploadOutcome::Refused;
-    FinishUpload();
-    setStartControlsEnabled(true);
-}
-
-void UploadEngine::onUnknown()
-{
-    log().append(QStringLiteral("Unknown"));
-    setStartControlsEnabled(true);
-    m_state.RxBuffer.remove(0, UnitProtocol::kUnknownResponseLength);
-}
-
-// --- Lost connection and silence -------------------------------------------------------------
-
-void UploadEngine::Ethernet_Error(int number, const QString &description)
-{
-    if (m_shutDown)
-        return;
-    log().setBackColour(ActivityLog::kRed);
-    for (const QString &line : SocketErrorReport::lines(number, description, m_title))
-        log().append(line);
-    log().ScrollLog();
-    if (m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The connection to the unit was lost."),
-                       UploadOutcome::ConnectionLost);
-}
-
-void UploadEngine::onFlooded()
-{
-    const qsizetype size = m_state.RxBuffer.size();
-    m_state.RxBuffer.clear();
-    if (m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
-                                      "for; the upload was stopped.")
-                           .arg(size),
-                       UploadOutcome::ConnectionLost);
-    else
-        logDebug(
-            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(size));
-}
-
-void UploadEngine::onPeerClosed()
-{
-    if (!m_shutDown && m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The connection to the unit was lost: the unit closed it."),
-                       UploadOutcome::ConnectionLost);
-}
-
-void UploadEngine::onUnitSilent()
-{
-    if (m_shutDown || m_phase != Phase::Streaming)
-        return;
-    const qint64 limit = Clock::realMilliseconds(int(m_responseTimeout.count()));
-    const qint64 quiet = m_sinceActivity.elapsed();
-    if (quiet < limit) {
-        m_responseTimer.start(int(limit - quiet));
-        return;
-    }
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_responseTimeout);
-    endLostAttempt(QStringLiteral("The unit stopped answering: no response for %1 seconds.")
-                       .arg(seconds.count()),
-                   UploadOutcome::UnitSilent);
-}
-
-void UploadEngine::endLostAttempt(const QString &reason, UploadOutcome outcome)
-{
-    m_phase = Phase::Ending;
-    log().append(reason);
-    failAttempt(outcome);
+    // A new attempt number ends every pause of the stopped attempt without letting it go on.
+    ++m_attempt;
+    setPhase(Phase::Ending);
+    log().append(QStringLiteral("Stopped by the operator."));
+    failAttempt(UploadOutcome::Stopped);
 }
 
 void UploadEngine::shutdown()
 {
     if (m_shutDown)
         return;
-    m_shutDown = true;
     const bool wasBusy = isBusy();
-    m_phase = Phase::Idle;
+    setPhase(Phase::Idle);
+    m_shutDown = true;
     m_responseTimer.stop();
     m_file->close();
     m_socket.close();
@@ -562,6 +250,14 @@ void UploadEngine::shutdown()
 }
 
 // --- Small helpers ---------------------------------------------------------------------------
+
+void UploadEngine::setPhase(Phase phase)
+{
+    const bool couldStop = canStop();
+    m_phase = phase;
+    if (canStop() != couldStop)
+        Q_EMIT stopAttemptChanged(canStop());
+}
 
 ActivityLog &UploadEngine::log() const
 {

@@ -46,6 +46,13 @@ public:
     void Ethernet_DataArrival(int bytesTotal);
     void Ethernet_Error(int number, const QString &description);
 
+    // Ends a connecting or transferring attempt at the operator's request, as a failure: the log
+    // turns red, the controls come back, nothing is saved and a loop series ends. Does nothing
+    // when no attempt can be stopped (idle, or the unit is already writing the firmware).
+    void stopAttempt();
+    // Whether stopAttempt() would end the attempt now.
+    bool canStop() const;
+
     // Ends any attempt at once: pauses end, socket and file close, no restart. For shutdown.
     void shutdown();
     bool isShutDown() const { return m_shutDown; }
@@ -60,10 +67,13 @@ Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
     // loop restart).
     void attemptEnded(UploadOutcome outcome);
+    // Whether the running attempt can be stopped has changed (see canStop()).
+    void stopAttemptChanged(bool canStop);
 
 private:
     enum class Phase { Idle, Connecting, Streaming, Ending };
 
+    void setPhase(Phase phase);
     bool ConnectToUnit();
     bool watchConnection();
     void startTransfer();

@@ -9,4 +9,5 @@ enum class UploadOutcome {
     UnitSilent,     // no answer from the unit for too long during the transfer
     BadInput,       // port, address, firmware file or product profile unusable
     Cancelled,      // the program shut down during the attempt
+    Stopped,        // the operator stopped the attempt before the unit had the whole file
 };

@@ -409,6 +409,39 @@ private Q_SLOTS:
         QCOMPARE(rig.lines().filter("Upload complete.").size(), 1);
     }
 
+    // The operator's stop ends a transfer as a failure and ends the loop series; once the unit
+    // has the whole file it is refused, so that the reboot wait is always sat out.
+    void operatorStop()
+    {
+        SimRig rig;
+        QList<bool> canStop;
+        connect(&rig.engine, &UploadEngine::stopAttemptChanged, [&](bool can) { canStop << can; });
+        rig.view.setChecked(Tool::Loop, true);
+        rig.writeFirmware(TestSupport::hexFile(10));
+        rig.sim.addFault(*UnitFault::parse("silent@3#1"));
+        rig.engine.LoadStart_Click();
+        QVERIFY(ScriptedUnit::waitFor([&] { return rig.sim.records().size() == 3; }));
+        QVERIFY(rig.engine.canStop());
+        rig.engine.stopAttempt();
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Stopped});
+        QCOMPARE(canStop, (QList<bool>{true, false}));
+        verifyFailedAndIdle(rig, UploadOutcome::Stopped);
+        QCOMPARE(rig.lines().mid(rig.lines().size() - 2, 1),
+                 QStringList{"Stopped by the operator."});
+        Wait(300);
+        QCOMPARE(rig.sim.connectionCount(), 1);
+
+        rig.view.setChecked(Tool::Loop, false);
+        rig.engine.LoadStart_Click();
+        QVERIFY(ScriptedUnit::waitFor(
+            [&] { return rig.lines().contains("Writing firmware, DO NOT REMOVE POWER!"); }));
+        QVERIFY(!rig.engine.canStop());
+        rig.engine.stopAttempt();
+        QVERIFY(rig.waitForOutcomes(2));
+        QCOMPARE(rig.outcomes.value(1), UploadOutcome::Finished);
+        QVERIFY(!rig.lines().contains("Stopped by the operator."));
+    }
+
     void lostConnection_data()
     {
         QTest::addColumn<int>("kind");

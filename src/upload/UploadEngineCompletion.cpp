@@ -1,0 +1,100 @@
+#include "UploadEngine.h"
+
+#include "ActivityLog.h"
+#include "ElapsedTime.h"
+#include "UploadPauses.h"
+#include "UploadView.h"
+#include "connection/ConnectionSettings.h"
+#include "firmware/FirmwareFile.h"
+#include "platform/Clock.h"
+#include "platform/UnitSocket.h"
+
+// The end of every attempt: the end of the file, the reboot timeline and the loop restart on
+// success, the red log and the controls given back on failure.
+
+using namespace UploadPauses;
+
+void UploadEngine::finishEndOfFile()
+{
+    const quint64 attempt = m_attempt;
+    m_state.UploadDone = true;
+    ++m_state.LoopCount;
+    showLoopCount();
+    m_state.TransferIdle = true;
+    setPhase(Phase::Ending);
+    m_responseTimer.stop();
+    m_file->close();
+    log().append(QStringLiteral("Upload complete."));
+    m_view.setProgressValue(m_view.progressMaximum());
+    pause(kBeforeFinish);
+    if (!stillRunning(attempt))
+        return;
+    // A refusal of the last record during the pause has turned the attempt into a failure.
+    const bool finished = m_state.UploadDone;
+    FinishUpload();
+    if (m_shutDown || !finished)
+        return;
+    setStartControlsEnabled(true);
+    if (const QString failure = m_connection->save(m_view.ethernetAddress(), m_view.ethernetPort());
+        !failure.isEmpty())
+        log().append(failure);
+}
+
+// --- Completion ------------------------------------------------------------------------------
+
+void UploadEngine::FinishUpload()
+{
+    m_socket.close();
+    m_responseTimer.stop();
+    if (m_state.UploadDone)
+        finishSuccessfully();
+    else
+        finishWithFailure();
+}
+
+void UploadEngine::finishSuccessfully()
+{
+    const quint64 attempt = m_attempt;
+    const qint64 seconds = ElapsedTime::secondsFigure(m_state.StartTime, Clock::now());
+    log().append(QStringLiteral("Upload complete, ") + QString::number(seconds) +
+                 QStringLiteral(" seconds."));
+    log().ScrollLog();
+    pause(kAfterElapsedLine);
+    if (!stillRunning(attempt))
+        return;
+    log().append(QStringLiteral("Writing firmware, DO NOT REMOVE POWER!"));
+    log().ScrollLog();
+    pause(kWritingFirmware);
+    if (!stillRunning(attempt))
+        return;
+    log().append(QStringLiteral("Waiting for unit to reboot...."));
+    log().ScrollLog();
+    pause(kRebooting);
+    if (!stillRunning(attempt))
+        return;
+    log().append(QStringLiteral(" "));
+    log().append(QStringLiteral(" "));
+    log().append(QStringLiteral("Done!  Unit is ready to use."));
+    log().append(QStringLiteral(" "));
+    m_view.setControlEnabled(StartControl::LoadStart, true);
+    log().ScrollLog();
+    log().setBackColour(ActivityLog::kGreen);
+    setPhase(Phase::Idle);
+    Q_EMIT attemptEnded(UploadOutcome::Finished);
+
+    if (m_view.isChecked(Tool::Loop)) {
+        pause(kBeforeLoopRestart);
+        if (stillRunning(attempt))
+            LoadStart_Click();
+    }
+}
+
+void UploadEngine::finishWithFailure()
+{
+    log().setBackColour(ActivityLog::kRed);
+    log().append(QStringLiteral("Disconnecting from ") + m_view.ethernetAddress());
+    setStartControlsEnabled(true);
+    log().ScrollLog();
+    setPhase(Phase::Idle);
+    Q_EMIT attemptEnded(m_failure);
+}

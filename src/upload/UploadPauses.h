@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/WaitableTimer.h"
+
+#include <chrono>
+
+// The engine's fixed pauses and units, shared by its start, streaming and completion steps.
+namespace UploadPauses {
+
+using namespace std::chrono_literals;
+
+inline constexpr std::chrono::milliseconds kConnectionRound = 100ms;
+inline constexpr double kConnectionLimitSeconds = 3.3;
+inline constexpr std::chrono::milliseconds kSlowPause = 30ms;
+inline constexpr std::chrono::milliseconds kBeforeFinish = 100ms;
+inline constexpr std::chrono::milliseconds kAfterElapsedLine = 1000ms;
+inline constexpr std::chrono::milliseconds kWritingFirmware = 2333ms;
+inline constexpr std::chrono::milliseconds kRebooting = 3333ms;
+inline constexpr std::chrono::milliseconds kBeforeLoopRestart = 2000ms;
+// The progress bar counts in units of this many bytes of the firmware file.
+inline constexpr int kProgressUnit = 128;
+
+inline void pause(std::chrono::milliseconds length)
+{
+    Wait(int(length.count()));
+}
+
+} // namespace UploadPauses
