@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,118 +18,132 @@ const char *findLineEnd(const char *begin, const char *end)
     return end;
 }
 
+// Why a path names no file, in words that point at the fix.
+QString missingReason(const QString &path)
+{
+    // A name that was not valid UTF-8 reaches us with replacement characters and can no
+    // longer name the file on disk.
+    if (path.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("its name is not valid UTF-8, so it cannot be opened by that name; "
+                              "rename the file");
+    const QByteArray native = QFile::encodeName(path);
+    struct stat status;
+    if (::stat(native.constData(), &status) != 0) {
+        if (errno == ELOOP)
+            return QStringLiteral("its symbolic links form a loop");
+        if (errno == EACCES)
+            return QStringLiteral("a folder on its path cannot be searched (permission denied)");
+        if (::lstat(native.constData(), &status) == 0 && S_ISLNK(status.st_mode))
+            return QStringLiteral("it is a symbolic link to a file that does not exist");
+    }
+    return QStringLiteral("the file does not exist");
+}
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale(QLocale::English).toString(bytes);
+}
+
 } // namespace
 
 FirmwareFile::FirmwareFile(qsizetype bufferSize) : m_bufferSize(qMax<qsizetype>(1, bufferSize)) {}
 
-FirmwareFile::~FirmwareFile() = default;
-
 bool FirmwareFile::open(const QString &path, QString *errorMessage)
 {
     close();
-
-    const auto fail = [&](const QString &reason) {
+    QString reason;
+    if (!readWhole(path, &reason)) {
         if (errorMessage)
             *errorMessage = QStringLiteral("Cannot open \"%1\": %2.").arg(path, reason);
         return false;
-    };
-
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return fail(QStringLiteral("the file does not exist"));
-    if (info.isDir())
-        return fail(QStringLiteral("it is a folder, not a file"));
-    // Opening a pipe or a device could block or never end.
-    if (!info.isFile())
-        return fail(QStringLiteral("it is not a regular file"));
-
-    // Our own buffer does the buffering; QFile's would only copy every byte once more.
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return fail(file->errorString().toLower());
-
-    m_file = std::move(file);
+    }
     m_path = path;
-    m_size = m_file->size();
-    m_exhausted = false;
-    m_buffer.resize(m_bufferSize);
+    m_open = true;
     if (errorMessage)
         errorMessage->clear();
     return true;
 }
 
-bool FirmwareFile::isOpen() const
+bool FirmwareFile::readWhole(const QString &path, QString *reason)
 {
-    return m_file != nullptr;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        *reason = path.isEmpty() ? QStringLiteral("the file does not exist") : missingReason(path);
+        return false;
+    }
+    if (info.isDir()) {
+        *reason = QStringLiteral("it is a folder, not a file");
+        return false;
+    }
+    // Opening a pipe or a device could block or never end.
+    if (!info.isFile()) {
+        *reason = QStringLiteral("it is not a regular file");
+        return false;
+    }
+    const auto tooLarge = [&](qint64 size) {
+        *reason = QStringLiteral("the file is %1 bytes, more than any firmware image (at most "
+                                 "%2 bytes)")
+                      .arg(sizeText(size), sizeText(kMaxSize));
+        return false;
+    };
+    if (info.size() > kMaxSize)
+        return tooLarge(info.size());
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        *reason = file.errorString().toLower();
+        return false;
+    }
+    // Read to the end rather than to the size seen above: the file may be growing.
+    QByteArray content;
+    for (;;) {
+        const qsizetype used = content.size();
+        content.resize(used + m_bufferSize);
+        const qint64 count = file.read(content.data() + used, m_bufferSize);
+        content.resize(used + qMax<qint64>(0, count));
+        if (count < 0) {
+            *reason = file.errorString().toLower();
+            return false;
+        }
+        if (count == 0)
+            break;
+        if (content.size() > kMaxSize)
+            return tooLarge(content.size());
+    }
+    m_content = content;
+    return true;
+}
+
+void FirmwareFile::openContent(const QByteArray &content)
+{
+    close();
+    m_content = content;
+    m_open = true;
 }
 
 void FirmwareFile::close()
 {
-    m_file.reset();
     m_path.clear();
-    m_buffer.clear();
-    m_bufferPos = 0;
-    m_bufferEnd = 0;
+    m_content.clear();
     m_position = 0;
-    m_size = 0;
-    m_exhausted = true;
-}
-
-bool FirmwareFile::atEnd() const
-{
-    return m_bufferPos == m_bufferEnd && (m_exhausted || m_position >= m_size);
-}
-
-bool FirmwareFile::fill()
-{
-    m_bufferPos = 0;
-    m_bufferEnd = 0;
-    if (m_exhausted)
-        return false;
-    const qint64 count = m_file->read(m_buffer.data(), m_buffer.size());
-    if (count <= 0) {
-        // A read error ends the file as well: nothing more can be sent from it.
-        m_exhausted = true;
-        return false;
-    }
-    m_bufferEnd = qsizetype(count);
-    return true;
+    m_open = false;
 }
 
 QByteArray FirmwareFile::readLine(qsizetype maxLength)
 {
-    QByteArray line;
-    if (!m_file)
-        return line;
-
-    for (;;) {
-        if (m_bufferPos == m_bufferEnd && !fill())
-            return line;
-
-        const char *begin = m_buffer.constData() + m_bufferPos;
-        const char *end = m_buffer.constData() + m_bufferEnd;
-        const char *stop = findLineEnd(begin, end);
-        const qsizetype length = stop - begin;
-        const qsizetype kept =
-            maxLength < 0 ? length : qMin(length, qMax<qsizetype>(0, maxLength - line.size()));
-        line.append(begin, kept);
-        m_bufferPos += length;
-        m_position += length;
-        if (stop == end)
-            continue;
-
-        const char terminator = *stop;
-        ++m_bufferPos;
+    if (atEnd())
+        return {};
+    const char *begin = m_content.constData() + m_position;
+    const char *end = m_content.constData() + m_content.size();
+    const char *stop = findLineEnd(begin, end);
+    const qsizetype length = stop - begin;
+    const qsizetype kept = maxLength < 0 ? length : qMin(length, maxLength);
+    QByteArray line(begin, kept);
+    m_position += length;
+    if (stop != end) {
         ++m_position;
-        if (terminator == '\r') {
-            // The LF of a CR LF may be the first byte of the next buffer.
-            if (m_bufferPos == m_bufferEnd)
-                fill();
-            if (m_bufferPos < m_bufferEnd && m_buffer.at(m_bufferPos) == '\n') {
-                ++m_bufferPos;
-                ++m_position;
-            }
-        }
-        return line;
+        if (*stop == '\r' && m_position < m_content.size() && m_content.at(m_position) == '\n')
+            ++m_position;
     }
+    return line;
 }

@@ -3,29 +3,32 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
-
-class QFile;
-
-// The open firmware file, read one line at a time as the upload sends it. A line ends at CR LF,
-// at a lone CR or at a lone LF; the terminator is consumed but not returned. Bytes are taken as
-// they are (NUL bytes and invalid UTF-8 included): a record is sent byte for byte.
+// The firmware file, read whole into memory when it is opened and then handed out one line at a
+// time as the upload sends it. The bytes that are checked are the bytes that are sent: a file
+// that changes on disk during an upload changes nothing of what goes to the unit.
+//
+// A line ends at CR LF, at a lone CR or at a lone LF; the terminator is consumed but not
+// returned. Bytes are taken as they are (NUL bytes and invalid UTF-8 included): a record is
+// sent byte for byte.
 class FirmwareFile
 {
 public:
     // Large enough that a whole firmware image usually takes a handful of reads.
     static constexpr qsizetype kBufferSize = 64 * 1024;
+    // Far above any firmware image a unit can hold; a larger file is refused by its size at
+    // once instead of being read for seconds first.
+    static constexpr qint64 kMaxSize = 64 * 1024 * 1024;
 
-    // A small buffer lets tests put a line end across the boundary between two reads.
+    // The file is read in pieces of bufferSize bytes; a small one lets tests put a line end
+    // across the boundary between two reads.
     explicit FirmwareFile(qsizetype bufferSize = kBufferSize);
-    ~FirmwareFile();
-    FirmwareFile(const FirmwareFile &) = delete;
-    FirmwareFile &operator=(const FirmwareFile &) = delete;
 
-    // Opens the file for reading at its start, closing any file opened before (also when this
-    // open fails). On failure errorMessage, when given, says why in a sentence for the operator.
+    // Reads the whole file, closing any file opened before (also when this open fails). On
+    // failure errorMessage, when given, says why in a sentence for the operator.
     bool open(const QString &path, QString *errorMessage = nullptr);
-    bool isOpen() const;
+    // Reads lines from bytes already in memory.
+    void openContent(const QByteArray &content);
+    bool isOpen() const { return m_open; }
     void close();
 
     // The next line without its terminator; empty at the end of the file. With maxLength >= 0
@@ -34,23 +37,21 @@ public:
 
     // Bytes consumed so far, terminators included.
     qint64 position() const { return m_position; }
-    // The file's length when it was opened.
-    qint64 size() const { return m_size; }
-    // True when every byte of the file has been consumed.
-    bool atEnd() const;
+    // The length of the bytes read at open.
+    qint64 size() const { return m_content.size(); }
+    // True when every byte has been consumed.
+    bool atEnd() const { return m_position >= m_content.size(); }
+    // Every byte read at open.
+    const QByteArray &content() const { return m_content; }
 
     QString path() const { return m_path; }
 
 private:
-    bool fill();
+    bool readWhole(const QString &path, QString *reason);
 
-    std::unique_ptr<QFile> m_file;
     QString m_path;
     qsizetype m_bufferSize = kBufferSize;
-    QByteArray m_buffer;
-    qsizetype m_bufferPos = 0;
-    qsizetype m_bufferEnd = 0;
-    qint64 m_position = 0;
-    qint64 m_size = 0;
-    bool m_exhausted = true;
+    QByteArray m_content;
+    qsizetype m_position = 0;
+    bool m_open = false;
 };

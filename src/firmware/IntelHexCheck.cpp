@@ -11,6 +11,12 @@
 namespace {
 
 constexpr int kEndOfFileType = 0x01;
+constexpr char kDosEndOfFile = 0x1A;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 struct TypeRule
 {
@@ -108,6 +114,35 @@ QString recordProblem(const QByteArray &line, Record &record)
     return {};
 }
 
+// Marks that other tools leave around a sound record. They are named exactly, so that the operator
+// can remove them: the unit is sent the file's bytes as they are and would refuse them.
+QString foreignMarkProblem(const QByteArray &line, qint64 lineNumber)
+{
+    if (lineNumber == 1 && line.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("starts with a UTF-8 byte-order mark (bytes EF BB BF); save the "
+                              "file without it");
+    QByteArray core = line;
+    const bool dosEnd = core.endsWith(kDosEndOfFile);
+    if (dosEnd)
+        core.chop(1);
+    qsizetype blanksFrom = core.size();
+    while (blanksFrom > 0 && isBlank(core.at(blanksFrom - 1)))
+        --blanksFrom;
+    Record ignored;
+    const QByteArray record = core.left(blanksFrom);
+    if (!record.isEmpty() && !recordProblem(record, ignored).isEmpty())
+        return {};
+    if (dosEnd)
+        return QStringLiteral("holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it")
+            .arg(line.size());
+    if (blanksFrom == core.size())
+        return {};
+    if (blanksFrom == 0)
+        return QStringLiteral("holds only blanks (spaces or tabs); remove them");
+    return QStringLiteral("ends in blanks (spaces or tabs) from column %1; remove them")
+        .arg(blanksFrom + 1);
+}
+
 } // namespace
 
 std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
@@ -116,8 +151,15 @@ std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
     QString openError;
     if (!file.open(path, &openError))
         return Problem{0, openError};
-    if (file.size() == 0 && file.atEnd())
+    return checkContent(file.content());
+}
+
+std::optional<IntelHexCheck::Problem> IntelHexCheck::checkContent(const QByteArray &content)
+{
+    if (content.isEmpty())
         return Problem{0, QStringLiteral("the file is empty")};
+    FirmwareFile file;
+    file.openContent(content);
 
     qint64 lineNumber = 0;
     qint64 lastRecordLine = 0;
@@ -132,7 +174,11 @@ std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
             continue;
 
         Record record;
-        const QString problem = recordProblem(line, record);
+        QString problem = recordProblem(line, record);
+        if (!problem.isEmpty() && line.size() <= kMaxRecordLength) {
+            if (const QString mark = foreignMarkProblem(line, lineNumber); !mark.isEmpty())
+                problem = mark;
+        }
         if (!problem.isEmpty())
             return Problem{lineNumber, QStringLiteral("line %1: %2").arg(lineNumber).arg(problem)};
         if (endOfFileLine != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -29,7 +30,10 @@ public:
     // The longest possible record: ':' + count + address + type + 255 data bytes + checksum.
     static constexpr qsizetype kMaxRecordLength = 1 + 2 * (1 + 2 + 1 + 255 + 1);
 
+    // Reads the whole file and checks what was read.
     static std::optional<Problem> check(const QString &path);
+    // Checks a file's bytes: the snapshot an upload sends.
+    static std::optional<Problem> checkContent(const QByteArray &content);
     // The first problem as one line of text, e.g. "line 17: checksum is 3A, should be 3B".
     static std::optional<QString> firstProblem(const QString &path);
 };

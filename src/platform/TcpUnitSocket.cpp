@@ -23,12 +23,6 @@ bool wouldBlock(int systemError)
     return systemError == EAGAIN || systemError == EWOULDBLOCK || systemError == EINTR;
 }
 
-// A reset or a broken pipe is the unit going away, as much as an orderly close is.
-bool meansPeerGone(int systemError)
-{
-    return systemError == ECONNRESET || systemError == EPIPE;
-}
-
 socklen_t socketAddress(const QHostAddress &address, quint16 port, sockaddr_storage &storage)
 {
     std::memset(&storage, 0, sizeof storage);
@@ -98,9 +92,15 @@ void TcpUnitSocket::close()
     closeDescriptor();
     m_state = Closed;
     m_addresses.clear();
+    m_peer.clear();
     m_received.clear();
     m_outgoing.clear();
     m_lastConnectError = 0;
+}
+
+QString TcpUnitSocket::peerAddress() const
+{
+    return m_state == Connected || m_state == PeerClosing ? m_peer.toString() : QString();
 }
 
 void TcpUnitSocket::send(const QByteArray &bytes)
@@ -127,6 +127,7 @@ int TcpUnitSocket::errorNumber(int systemError)
     case ENETUNREACH:
         return HostUnreachable;
     case ECONNRESET:
+    case EPIPE:
         return ConnectionReset;
     default:
         return OtherError;
@@ -173,6 +174,7 @@ bool TcpUnitSocket::startConnecting(const QHostAddress &address)
     m_readNotifier.setSocket(descriptor);
     m_writeNotifier.setSocket(descriptor);
     m_state = Connecting;
+    m_peer = address;
 
     sockaddr_storage storage;
     const socklen_t length = socketAddress(address, quint16(m_port), storage);
@@ -227,9 +229,10 @@ void TcpUnitSocket::onReadable()
         m_received.append(chunk, qsizetype(count));
         if (!m_arrivalTimer.isActive())
             m_arrivalTimer.start();
-    } else if (count == 0 || meansPeerGone(errno)) {
+    } else if (count == 0) {
         onPeerClosed();
     } else if (!wouldBlock(errno)) {
+        // A reset is an error, not the orderly close that only a FIN is.
         fail(errno);
     }
 }
@@ -249,16 +252,14 @@ void TcpUnitSocket::writeOutgoing()
             m_writeNotifier.setEnabled(true);
             return;
         }
-        if (count < 0 && !meansPeerGone(errno))
-            fail(errno);
-        else
-            onPeerClosed();
+        // A broken pipe or a reset: the unit is gone without an orderly close.
+        fail(count < 0 ? errno : EPIPE);
         return;
     }
     m_writeNotifier.setEnabled(false);
 }
 
-// An orderly close or a reset by the unit: the state is PeerClosing until close().
+// The unit's orderly close (FIN): the state is PeerClosing until close().
 void TcpUnitSocket::onPeerClosed()
 {
     if (m_state != Connected)

@@ -38,6 +38,7 @@ public:
     void connectToUnit() override;
     void close() override;
     int state() const override { return m_state; }
+    QString peerAddress() const override;
 
     void send(const QByteArray &bytes) override;
     QByteArray receiveAll() override;
@@ -68,6 +69,7 @@ private:
     int m_lookupId = -1;
     int m_lastConnectError = 0;
     QList<QHostAddress> m_addresses;
+    QHostAddress m_peer;
     QSocketNotifier m_readNotifier{QSocketNotifier::Read};
     QSocketNotifier m_writeNotifier{QSocketNotifier::Write};
     QByteArray m_received;

@@ -55,8 +55,15 @@ public:
     virtual void send(const QByteArray &bytes) = 0;
     virtual QByteArray receiveAll() = 0;
 
-    // Whether the text can be handed to setRemoteHost.
+    // The numeric address of the connected unit; empty when not connected.
+    virtual QString peerAddress() const { return {}; }
+
+    // Whether the text can be handed to setRemoteHost: four dotted decimal numbers from 0 to
+    // 255 (without leading zeros, which other tools read as octal), or a host name.
     static bool isAcceptableHost(const QString &host);
+    // Why the text is no address, as the end of a sentence that shows how to write it; empty
+    // when it is acceptable.
+    static QString hostProblem(const QString &host);
 
 Q_SIGNALS:
     void dataArrival(int bytesTotal);

@@ -69,6 +69,7 @@ void UploadEngine::LoadStart_Click()
     const quint64 attempt = ++m_attempt;
     setPhase(Phase::Connecting);
     m_responseTimer.stop();
+    m_answerAwaited = false;
 
     log().setBackColour(ActivityLog::kWhite);
     log().clear();
@@ -92,6 +93,7 @@ void UploadEngine::LoadStart_Click()
         logDebug(QStringLiteral("It took ") +
                  ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS ")) +
                  QStringLiteral("to connect."));
+        logPeerAddress();
         startTransfer();
     } else {
         logDebug(QStringLiteral("After ") +
@@ -120,14 +122,25 @@ bool UploadEngine::ConnectToUnit()
     if (m_socket.state() != UnitSocket::Closed)
         m_socket.close();
     m_socket.setRemotePort(port);
-    if (!m_socket.setRemoteHost(address)) {
-        log().append(QStringLiteral("Address \"%1\" is not valid: enter the unit's IPv4 address "
-                                    "or host name.")
-                         .arg(address));
+    QString problem = UnitSocket::hostProblem(address);
+    if (problem.isEmpty() && !m_socket.setRemoteHost(address))
+        problem = QStringLiteral("enter the unit's IPv4 address or host name");
+    if (!problem.isEmpty()) {
+        log().append(QStringLiteral("Address \"%1\" is not valid: %2.").arg(address, problem));
         return false;
     }
     m_socket.connectToUnit();
     return true;
+}
+
+// The numeric address behind the text, so that the operator can see which unit is flashed: under
+// Debug always, and whenever the text was a host name.
+void UploadEngine::logPeerAddress()
+{
+    const QString peer = m_socket.peerAddress();
+    if (!peer.isEmpty() && (debug() || peer != m_view.ethernetAddress()))
+        log().append(
+            QStringLiteral("Connected to %1 port %2.").arg(peer).arg(m_socket.remotePort()));
 }
 
 // Watches the socket in 100 ms rounds for at most 3.3 s. False when the program shut down.
@@ -178,13 +191,14 @@ void UploadEngine::startTransfer()
     m_state.RxBuffer = m_socket.receiveAll();
     m_state.RxBuffer.clear();
 
+    m_staleBytes = 0;
     m_view.setProgressMaximum(progressMaximumFor(m_file->size()));
     m_state.StartTime = Clock::now();
     log().append(QStringLiteral("Sending firmware..."));
-    m_socket.send(request);
+    m_responseTimer.stop();
+    sendPacket(request);
     m_state.TransferIdle = false;
     setPhase(Phase::Streaming);
-    noteUnitActivity();
 }
 
 bool UploadEngine::prepareFirmware()
@@ -199,10 +213,12 @@ bool UploadEngine::prepareFirmware()
                               error.isEmpty() ? QStringLiteral("no file chosen") : error));
         return false;
     }
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(path)) {
+    // The bytes read here are checked and then sent: what the file becomes later is not.
+    if (const std::optional<IntelHexCheck::Problem> problem =
+            IntelHexCheck::checkContent(m_file->content())) {
         m_file->close();
         log().append(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
-                         .arg(name, *problem));
+                         .arg(name, problem->text));
         return false;
     }
     return true;
@@ -220,7 +236,7 @@ void UploadEngine::failAttempt(UploadOutcome outcome)
 
 bool UploadEngine::canStop() const
 {
-    return !m_shutDown && (m_phase == Phase::Connecting || m_phase == Phase::Streaming);
+    return !m_shutDown && (m_phase == Phase::Connecting || isTransferring());
 }
 
 void UploadEngine::stopAttempt()
@@ -287,16 +303,12 @@ void UploadEngine::showLoopCount()
     m_view.setStatusText(QStringLiteral("Loops: ") + QString::number(m_state.LoopCount));
 }
 
-// Restarting a timer for every record is costly at thousands of records a second: the time of
-// the last activity is noted instead, and the timer, when it fires, looks at it.
-void UploadEngine::noteUnitActivity()
-{
-    m_sinceActivity.start();
-    if (!m_responseTimer.isActive())
-        m_responseTimer.start(Clock::realMilliseconds(int(m_responseTimeout.count())));
-}
-
 bool UploadEngine::stillRunning(quint64 attempt) const
 {
     return !m_shutDown && attempt == m_attempt;
+}
+
+bool UploadEngine::isTransferring() const
+{
+    return m_phase == Phase::Streaming || m_phase == Phase::AwaitingLastAnswer;
 }

@@ -29,6 +29,9 @@ class UploadEngine : public QObject
 
 public:
     static constexpr std::chrono::milliseconds kDefaultResponseTimeout{60000};
+    // How long the unit's answer to the last record is awaited before the completion starts;
+    // a unit that stays silent that long has not confirmed the firmware.
+    static constexpr std::chrono::milliseconds kLastAnswerLimit{5000};
 
     UploadEngine(const QString &title, UploadView &view, UnitSocket &socket,
                  SettingsStore &settings, QObject *parent = nullptr);
@@ -71,10 +74,16 @@ Q_SIGNALS:
     void stopAttemptChanged(bool canStop);
 
 private:
-    enum class Phase { Idle, Connecting, Streaming, Ending };
+    enum class Phase { Idle, Connecting, Streaming, AwaitingLastAnswer, Ending };
+    // A receive buffer this full stops the transfer: no sound conversation comes near it.
+    static constexpr qsizetype kReceiveLimit = 16 * 1024;
+    // Answers nobody asked for are dropped; this many bytes of them for one record (128 Acks)
+    // is a unit pouring them out, and stops the transfer.
+    static constexpr qint64 kSurplusLimit = 1024;
 
     void setPhase(Phase phase);
     bool ConnectToUnit();
+    void logPeerAddress();
     bool watchConnection();
     void startTransfer();
     bool prepareFirmware();
@@ -87,10 +96,13 @@ private:
     void examineResponses();
     void onAck();
     void sendNextRecord();
+    void sendPacket(const QByteArray &packet);
+    void takeFront(qsizetype count);
+    void awaitLastAnswer();
     void finishEndOfFile();
     void onRefusal(ResponseCode code);
     void onUnknown();
-    void onFlooded();
+    void onFlooded(qint64 bytes);
     void onPeerClosed();
     void onUnitSilent();
     void endLostAttempt(const QString &reason, UploadOutcome outcome);
@@ -101,6 +113,8 @@ private:
     void setStartControlsEnabled(bool enabled);
     void showLoopCount();
     void noteUnitActivity();
+    std::chrono::milliseconds silenceLimit() const;
+    bool isTransferring() const;
     // After a pause: whether the attempt that paused is still the one running.
     bool stillRunning(quint64 attempt) const;
 
@@ -116,5 +130,11 @@ private:
     QTimer m_responseTimer;
     QElapsedTimer m_sinceActivity;
     std::chrono::milliseconds m_responseTimeout = kDefaultResponseTimeout;
+    // Bytes at the front of RxBuffer that were in before the last packet went out.
+    qsizetype m_staleBytes = 0;
+    // Bytes of Acks that answered nothing since the last packet went out.
+    qint64 m_surplusBytes = 0;
+    // Whether the last packet sent still waits for its answer.
+    bool m_answerAwaited = false;
     bool m_shutDown = false;
 };

@@ -14,6 +14,14 @@
 
 using namespace UploadPauses;
 
+// The last record is out. Its answer decides: an Ack finishes the upload, a refusal fails it,
+// and a unit that stays silent is given up on after a short wait (silenceLimit()).
+void UploadEngine::awaitLastAnswer()
+{
+    setPhase(Phase::AwaitingLastAnswer);
+    m_responseTimer.start(Clock::realMilliseconds(int(silenceLimit().count())));
+}
+
 void UploadEngine::finishEndOfFile()
 {
     const quint64 attempt = m_attempt;

@@ -3,23 +3,17 @@
 #include "ActivityLog.h"
 #include "UploadPauses.h"
 #include "UploadView.h"
-#include "connection/SocketErrorReport.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexText.h"
-#include "platform/Clock.h"
 #include "platform/UnitSocket.h"
 #include "protocol/UnitProtocol.h"
 
-// The transfer: the unit's answers taken apart and each Ack answered with the next record, and
-// the ways a transfer ends early (refusal, lost connection, silence).
+// The transfer: the unit's answers taken apart, each paired with the one packet it answers, and
+// each Ack that answers a record answered in turn with the next record.
 
 using namespace UploadPauses;
 
 namespace {
-
-// Each arrival takes at most one answer of each kind, so a unit that sends answers nobody asked
-// for makes the receive buffer grow with every arrival. No sound conversation comes near this.
-constexpr qsizetype kReceiveLimit = 16 * 1024;
 
 QString refusalText(ResponseCode code)
 {
@@ -46,10 +40,7 @@ void UploadEngine::Ethernet_DataArrival(int)
 {
     if (m_shutDown)
         return;
-    const QByteArray incoming = m_socket.receiveAll();
-    m_state.RxBuffer.append(incoming);
-    if (!incoming.isEmpty() && m_phase == Phase::Streaming)
-        noteUnitActivity();
+    m_state.RxBuffer.append(m_socket.receiveAll());
 
     if (debug()) {
         QString dump = QStringLiteral("From Unit ");
@@ -64,10 +55,9 @@ void UploadEngine::Ethernet_DataArrival(int)
         }
         return;
     }
-    dropStrayBytes();
     examineResponses();
     if (m_state.RxBuffer.size() > kReceiveLimit)
-        onFlooded();
+        onFlooded(m_state.RxBuffer.size());
     log().ScrollLog();
 }
 
@@ -75,10 +65,10 @@ void UploadEngine::Ethernet_DataArrival(int)
 // the buffer for good, so its lead byte goes too and the search goes on behind it.
 void UploadEngine::dropStrayBytes()
 {
-    QByteArray &buffer = m_state.RxBuffer;
+    const QByteArray &buffer = m_state.RxBuffer;
     for (;;) {
         while (buffer.size() > 1 && buffer.at(0) != UnitProtocol::kResponseLead) {
-            buffer.remove(0, 1);
+            takeFront(1);
             logDebug(QStringLiteral("Spurrious byte"));
         }
         if (buffer.size() < 4 || buffer.at(0) != UnitProtocol::kResponseLead ||
@@ -86,19 +76,30 @@ void UploadEngine::dropStrayBytes()
             return;
         logDebug(QStringLiteral("Unrecognised response from unit ") +
                  hexBytes(buffer.left(UnitProtocol::kResponseLength)));
-        buffer.remove(0, 1);
+        takeFront(1);
     }
 }
 
+// Every whole answer is taken, in the order the unit sent them, so that none can hide behind
+// another: a refusal is acted on wherever it stands.
 void UploadEngine::examineResponses()
 {
     const quint64 attempt = m_attempt;
-    for (ResponseCode code : UnitProtocol::kExaminationOrder) {
-        if (!UnitProtocol::startsWith(m_state.RxBuffer, code) ||
-            m_state.RxBuffer.size() < UnitProtocol::consumedLength(code))
+    const bool wasTransferring = isTransferring();
+    while (m_state.RxBuffer.size() >= UnitProtocol::kResponseLength) {
+        dropStrayBytes();
+        const std::optional<ResponseCode> code = UnitProtocol::recognise(m_state.RxBuffer);
+        if (!code || m_state.RxBuffer.size() < UnitProtocol::consumedLength(*code))
+            return;
+        // Whatever comes before the hand-over is discarded there: no verdict of the unit on a
+        // transfer that has not begun may reach the log.
+        if (m_phase == Phase::Connecting && *code != ResponseCode::Ack) {
+            logDebug(QStringLiteral("Answer before the transfer began, discarded: ") +
+                     hexBytes(m_state.RxBuffer.left(UnitProtocol::consumedLength(*code))));
+            takeFront(UnitProtocol::consumedLength(*code));
             continue;
-        const bool wasStreaming = m_phase == Phase::Streaming;
-        switch (code) {
+        }
+        switch (*code) {
         case ResponseCode::Ack:
             onAck();
             break;
@@ -106,11 +107,11 @@ void UploadEngine::examineResponses()
             onUnknown();
             break;
         default:
-            onRefusal(code);
+            onRefusal(*code);
             break;
         }
-        // Once the attempt has ended, whatever stands behind belongs to no transfer.
-        if (m_shutDown || attempt != m_attempt || (wasStreaming && m_phase != Phase::Streaming))
+        // Once the transfer has ended, whatever stands behind belongs to no transfer.
+        if (!stillRunning(attempt) || (wasTransferring && !isTransferring()))
             return;
     }
 }
@@ -118,10 +119,23 @@ void UploadEngine::examineResponses()
 void UploadEngine::onAck()
 {
     logDebug(QStringLiteral("ACK from unit"));
-    m_state.RxBuffer.remove(0, UnitProtocol::kResponseLength);
-    if (m_state.TransferIdle || m_phase != Phase::Streaming)
+    // Bytes that were in before the packet went out cannot be its answer.
+    const bool early = m_staleBytes > 0;
+    takeFront(UnitProtocol::kResponseLength);
+    if (m_state.TransferIdle || !isTransferring())
         return;
-    sendNextRecord();
+    if (early || !m_answerAwaited) {
+        logDebug(QStringLiteral("Surplus ACK dropped: it answers no record."));
+        m_surplusBytes += UnitProtocol::kResponseLength;
+        if (m_surplusBytes > kSurplusLimit)
+            onFlooded(m_surplusBytes);
+        return;
+    }
+    m_answerAwaited = false;
+    if (m_phase == Phase::AwaitingLastAnswer)
+        finishEndOfFile();
+    else
+        sendNextRecord();
 }
 
 void UploadEngine::sendNextRecord()
@@ -141,20 +155,47 @@ void UploadEngine::sendNextRecord()
         found = !IntelHexText::isPassedOver(line);
     }
     m_view.setProgressValue(int(m_file->position() / kProgressUnit));
-    if (found) {
-        m_socket.send(line);
-        noteUnitActivity();
-    }
-    if (m_file->atEnd())
+    if (found)
+        sendPacket(line);
+    if (!m_file->atEnd())
+        return;
+    // Lines passed over at the end leave the Ack just taken as the last record's answer.
+    if (found)
+        awaitLastAnswer();
+    else
         finishEndOfFile();
+}
+
+// One packet out, one answer awaited; what has already come in is not that answer.
+void UploadEngine::sendPacket(const QByteArray &packet)
+{
+    m_state.RxBuffer.append(m_socket.receiveAll());
+    m_staleBytes = m_state.RxBuffer.size();
+    m_surplusBytes = 0;
+    m_answerAwaited = true;
+    m_socket.send(packet);
+    noteUnitActivity();
+}
+
+void UploadEngine::takeFront(qsizetype count)
+{
+    m_state.RxBuffer.remove(0, count);
+    m_staleBytes = qMax<qsizetype>(0, m_staleBytes - count);
 }
 
 void UploadEngine::onRefusal(ResponseCode code)
 {
+    if (m_phase == Phase::Ending && !m_state.UploadDone) {
+        // The attempt is already ending as a failure; its lines are in the log.
+        logDebug(
+            QStringLiteral("%1 dropped: the attempt is already ending.").arg(refusalText(code)));
+        takeFront(UnitProtocol::kResponseLength);
+        return;
+    }
     log().append(refusalText(code));
     log().append(QStringLiteral("Device responded with an error.  Please try again."));
     // Taken off at once, so that an arrival during the pause below cannot handle it again.
-    m_state.RxBuffer.remove(0, UnitProtocol::kResponseLength);
+    takeFront(UnitProtocol::kResponseLength);
 
     if (m_phase == Phase::Ending && m_state.UploadDone) {
         // The unit refused the last record while the end-of-file pause ran: that upload failed,
@@ -166,7 +207,7 @@ void UploadEngine::onRefusal(ResponseCode code)
         m_failure = UploadOutcome::Refused;
         return;
     }
-    if (m_phase != Phase::Streaming)
+    if (!isTransferring())
         return;
 
     const quint64 attempt = m_attempt;
@@ -187,64 +228,5 @@ void UploadEngine::onUnknown()
 {
     log().append(QStringLiteral("Unknown"));
     setStartControlsEnabled(true);
-    m_state.RxBuffer.remove(0, UnitProtocol::kUnknownResponseLength);
-}
-
-// --- Lost connection and silence -------------------------------------------------------------
-
-void UploadEngine::Ethernet_Error(int number, const QString &description)
-{
-    if (m_shutDown)
-        return;
-    log().setBackColour(ActivityLog::kRed);
-    for (const QString &line : SocketErrorReport::lines(number, description, m_title))
-        log().append(line);
-    log().ScrollLog();
-    if (m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The connection to the unit was lost."),
-                       UploadOutcome::ConnectionLost);
-}
-
-void UploadEngine::onFlooded()
-{
-    const qsizetype size = m_state.RxBuffer.size();
-    m_state.RxBuffer.clear();
-    if (m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
-                                      "for; the upload was stopped.")
-                           .arg(size),
-                       UploadOutcome::ConnectionLost);
-    else
-        logDebug(
-            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(size));
-}
-
-void UploadEngine::onPeerClosed()
-{
-    if (!m_shutDown && m_phase == Phase::Streaming)
-        endLostAttempt(QStringLiteral("The connection to the unit was lost: the unit closed it."),
-                       UploadOutcome::ConnectionLost);
-}
-
-void UploadEngine::onUnitSilent()
-{
-    if (m_shutDown || m_phase != Phase::Streaming)
-        return;
-    const qint64 limit = Clock::realMilliseconds(int(m_responseTimeout.count()));
-    const qint64 quiet = m_sinceActivity.elapsed();
-    if (quiet < limit) {
-        m_responseTimer.start(int(limit - quiet));
-        return;
-    }
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_responseTimeout);
-    endLostAttempt(QStringLiteral("The unit stopped answering: no response for %1 seconds.")
-                       .arg(seconds.count()),
-                   UploadOutcome::UnitSilent);
-}
-
-void UploadEngine::endLostAttempt(const QString &reason, UploadOutcome outcome)
-{
-    setPhase(Phase::Ending);
-    log().append(reason);
-    failAttempt(outcome);
+    takeFront(UnitProtocol::kUnknownResponseLength);
 }

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 class tst_FirmwareFile : public QObject
@@ -124,6 +125,14 @@ private Q_SLOTS:
                                        << "permission";
         QTest::newRow("empty path") << ""
                                     << "does not exist";
+        QTest::newRow("symbolic-link loop") << "loop.hex"
+                                            << "its symbolic links form a loop";
+        QTest::newRow("dangling link") << "dangling.hex"
+                                       << "a symbolic link to a file that does not exist";
+        // As the command line decodes a name that is not UTF-8.
+        QTest::newRow("name not UTF-8") << QString::fromUtf8("bad\xFF.hex") << "not valid UTF-8";
+        QTest::newRow("too large, refused by its size") << "big.hex"
+                                                        << "more than any firmware image";
     }
 
     void openFailures()
@@ -133,6 +142,12 @@ private Q_SLOTS:
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder")));
         const QString locked = write("x", QStringLiteral("locked.hex"));
         QVERIFY(QFile::setPermissions(locked, {}));
+        const QByteArray dir = QFile::encodeName(m_dir.path());
+        ::symlink("loop.hex", dir + "/loop.hex");
+        ::symlink("nowhere.hex", dir + "/dangling.hex");
+        ::close(::open(dir + "/bad\xFF.hex", O_CREAT | O_WRONLY, 0644));
+        QFile big(m_dir.filePath(QStringLiteral("big.hex")));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(FirmwareFile::kMaxSize + 1));
         if (name == QLatin1String("locked.hex") && ::geteuid() == 0)
             QSKIP("running as root: a file without permissions is still readable");
 

@@ -81,8 +81,23 @@ private Q_SLOTS:
         QTest::newRow("not a digit")
             << lines({":10000G", kEnd}) << qint64(1)
             << "line 1: character 'G' at column 7 is not a hexadecimal digit";
-        QTest::newRow("space") << lines({kData + ' ', kEnd}) << qint64(1)
-                               << "line 1: a space at column 44 is not a hexadecimal digit";
+        // Marks other tools leave are named exactly: the unit would be sent them as they are.
+        QTest::newRow("space")
+            << lines({kData + ' ', kEnd}) << qint64(1)
+            << "line 1: ends in blanks (spaces or tabs) from column 44; remove them";
+        QTest::newRow("tab and space")
+            << lines({kData, kEnd + "\t "}) << qint64(2)
+            << "line 2: ends in blanks (spaces or tabs) from column 12; remove them";
+        QTest::newRow("byte-order mark")
+            << "\xEF\xBB\xBF" + lines({kData, kEnd}) << qint64(1)
+            << "line 1: starts with a UTF-8 byte-order mark (bytes EF BB BF); save the file "
+               "without it";
+        QTest::newRow("DOS end-of-file byte")
+            << lines({kData, kEnd}) + "\x1A" << qint64(3)
+            << "line 3: holds a DOS end-of-file byte (Ctrl-Z, 1A) at column 1; remove it";
+        QTest::newRow("space inside a record")
+            << lines({kData.left(9) + ' ' + kData.mid(9), kEnd}) << qint64(1)
+            << "line 1: a space at column 10 is not a hexadecimal digit";
         QTest::newRow("NUL byte") << lines({QByteArray(":00\0", 4), kEnd}) << qint64(1)
                                   << "line 1: byte 0x00 at column 4 is not a hexadecimal digit";
         QTest::newRow("too short")

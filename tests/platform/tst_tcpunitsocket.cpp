@@ -196,6 +196,15 @@ private Q_SLOTS:
         QTest::newRow("three parts") << "10.0.1" << false;
         QTest::newRow("leading space") << " 127.0.0.1" << false;
         QTest::newRow("inner space") << "unit 17" << false;
+        // Never read as octal or hexadecimal, never in a short form: such text names another
+        // unit than the one the operator sees.
+        QTest::newRow("leading zeros") << "192.168.001.050" << false;
+        QTest::newRow("octal loopback") << "0177.0.0.1" << false;
+        QTest::newRow("hexadecimal part") << "0x7f.0.0.1" << false;
+        QTest::newRow("two parts") << "127.1" << false;
+        QTest::newRow("one number") << "2130706433" << false;
+        QTest::newRow("IPv6 literal") << "::1" << false;
+        QTest::newRow("zero parts") << "10.0.0.0" << true;
     }
 
     void unusableHostsAreRefused()
@@ -206,6 +215,28 @@ private Q_SLOTS:
         socket.setRemoteHost("127.0.0.1");
         QCOMPARE(socket.setRemoteHost(host), accepted);
         QCOMPARE(socket.remoteHost(), accepted ? host : QString("127.0.0.1"));
+        if (host == "192.168.001.050")
+            QCOMPARE(UnitSocket::hostProblem(host),
+                     QString("write the numbers without leading zeros, as 192.168.1.50"));
+    }
+
+    // A reset is an error (10054), not the orderly close that only a FIN is.
+    void resetIsAnErrorNotAClose()
+    {
+        ScriptedUnit unit;
+        unit.onPacket = nullptr;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, unit.port()));
+        QVERIFY(ScriptedUnit::waitFor([&] { return unit.isConnected(); }));
+        QCOMPARE(socket.peerAddress(), QString("127.0.0.1"));
+        QSignalSpy errors(&socket, &UnitSocket::error);
+        QSignalSpy closes(&socket, &UnitSocket::peerClosed);
+        unit.resetConnection();
+        QVERIFY(ScriptedUnit::waitFor([&] { return !errors.isEmpty(); }));
+        QCOMPARE(errors.first().value(0).toInt(), int(UnitSocket::ConnectionReset));
+        QCOMPARE(errors.first().value(1).toString(), QString("Connection reset by peer"));
+        QCOMPARE(closes.size(), 0);
+        QCOMPARE(socket.state(), int(UnitSocket::Error));
     }
 };
 

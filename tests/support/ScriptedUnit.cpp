@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
+#include <sys/socket.h>
+
 ScriptedUnit::ScriptedUnit(QObject *parent) : QObject(parent)
 {
     onPacket = [this](const QByteArray &packet) {
@@ -85,6 +87,16 @@ void ScriptedUnit::closeConnection()
 {
     if (m_peer)
         m_peer->disconnectFromHost();
+}
+
+void ScriptedUnit::resetConnection()
+{
+    if (!m_peer)
+        return;
+    // A zero linger time makes the close send RST.
+    const linger option{1, 0};
+    ::setsockopt(int(m_peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &option, sizeof option);
+    m_peer->abort();
 }
 
 bool ScriptedUnit::waitFor(const std::function<bool()> &condition, int timeoutMs)

@@ -36,6 +36,8 @@ public:
     QByteArray greeting;
     void send(const QByteArray &bytes);
     void closeConnection();
+    // Ends the connection with RST instead of FIN.
+    void resetConnection();
 
     // Pumps events until the condition holds or the time is up.
     static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 5000);

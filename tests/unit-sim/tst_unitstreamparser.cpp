@@ -176,6 +176,10 @@ private Q_SLOTS:
                                      << "pair:01+00@2";
         QTest::newRow("bad code") << "bad-code:7e@1"
                                   << "bad-code:7E@1";
+        QTest::newRow("babble") << "babble:ff@3"
+                                << "babble:FF@3";
+        QTest::newRow("late") << "late:150@eof"
+                              << "late:150@eof";
         QTest::newRow("no packet") << "close"
                                    << "";
         QTest::newRow("unknown kind") << "explode@1"

@@ -229,11 +229,15 @@ private Q_SLOTS:
         rig.answer(ack(), 1);
         rig.unit.send(UnitProtocol::response(ResponseCode::NakProductCode));
         QTimer::singleShot(30, [&] { rig.unit.send(ack()); });
+        QTimer::singleShot(
+            60, [&] { rig.unit.send(UnitProtocol::response(ResponseCode::NakChecksum)); });
         QVERIFY(rig.waitForOutcomes(1, 3000));
         Wait(200);
         QCOMPARE(rig.unit.records().size(), 1);
         QCOMPARE(rig.lines().filter("Disconnecting from").size(), 1);
         QCOMPARE(rig.lines().filter("NAK - Incorrect Product Code").size(), 1);
+        QVERIFY(rig.lines().filter("NAK - Incorrect Checksum").isEmpty());
+        QCOMPARE(rig.lines().filter("Device responded with an error.").size(), 1);
     }
 
     void unknownGivesTheControlsBackAndKeepsStreaming()
@@ -455,7 +459,18 @@ private Q_SLOTS:
             << "The connection to the unit was lost";
         QTest::newRow("unit goes silent")
             << int(UnitFault::Kind::Silent) << int(UploadOutcome::UnitSilent)
-            << "The unit stopped answering";
+            << "The unit stopped answering: no response for 10 seconds.";
+    }
+
+    // The limit is shown as it was set, however short.
+    void silenceLimitIsShownAsSet()
+    {
+        SimRig rig;
+        rig.engine.setResponseTimeout(1ms);
+        rig.sim.addFault(*UnitFault::parse("silent@2"));
+        QVERIFY(rig.runUpload());
+        QVERIFY2(rig.lines().contains("The unit stopped answering: no response for 1 ms."),
+                 qPrintable(rig.lines().join('\n')));
     }
 
     void lostConnection()

@@ -53,6 +53,14 @@ UnitConnection::UnitConnection(QTcpSocket *socket, int number, const SimulatorSe
     m_stepTimer.setSingleShot(true);
     m_stepTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_stepTimer, &QTimer::timeout, this, &UnitConnection::runSteps);
+    connect(&m_babbleTimer, &QTimer::timeout, this, [this] {
+        if (isFinished()) {
+            m_babbleTimer.stop();
+            return;
+        }
+        m_socket->write(m_babble);
+        m_socket->flush();
+    });
     connect(m_socket, &QTcpSocket::readyRead, this, &UnitConnection::readPending);
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
         readPending();
@@ -161,6 +169,7 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
     int strays = 0;
     int copies = 1;
     int fragmentSize = 0;
+    std::chrono::milliseconds lateBy{0};
     for (const UnitFault *fault : std::as_const(faults)) {
         using Kind = UnitFault::Kind;
         switch (fault->kind) {
@@ -208,6 +217,15 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
             m_steps.push_back({Step::Action::Reset, {}, m_settings.responseDelay});
             runSteps();
             return;
+        case Kind::Babble:
+            m_silent = true;
+            m_summary.silentFromPacket = packetIndex;
+            m_babble = fault->codes.isEmpty() ? QByteArray(1, '\0') : response(fault->codes[0]);
+            m_babbleTimer.start(std::chrono::milliseconds(UnitFault::kBabbleIntervalMs));
+            return;
+        case Kind::Late:
+            lateBy += std::chrono::milliseconds(fault->count);
+            break;
         }
     }
 
@@ -218,13 +236,14 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
     QByteArray segment = strayBytes(strays) + response(code);
     for (quint8 second : std::as_const(extra))
         segment += response(second);
-    queueWrites(segment, copies, fragmentSize);
+    queueWrites(segment, copies, fragmentSize, lateBy);
 }
 
-void UnitConnection::queueWrites(const QByteArray &segment, int copies, int fragmentSize)
+void UnitConnection::queueWrites(const QByteArray &segment, int copies, int fragmentSize,
+                                 std::chrono::milliseconds lateBy)
 {
     const int size = fragmentSize > 0 ? fragmentSize : int(segment.size());
-    std::chrono::milliseconds delay = m_settings.responseDelay;
+    std::chrono::milliseconds delay = m_settings.responseDelay + lateBy;
     for (int copy = 0; copy < copies; ++copy) {
         for (qsizetype at = 0; at < segment.size(); at += size) {
             m_steps.push_back({Step::Action::Write, segment.mid(at, size), delay});
@@ -302,6 +321,7 @@ void UnitConnection::finish(ConnectionSummary::End end)
     m_summary.end = end;
     m_steps.clear();
     m_stepTimer.stop();
+    m_babbleTimer.stop();
     m_socket->disconnect(this);
     Q_EMIT finished(m_summary);
 }

@@ -58,7 +58,8 @@ private:
     void readPending();
     void handle(const UnitStreamParser::Packet &packet);
     void answer(int packetIndex, bool isEndRecord, ResponseCode verdict);
-    void queueWrites(const QByteArray &segment, int copies, int fragmentSize);
+    void queueWrites(const QByteArray &segment, int copies, int fragmentSize,
+                     std::chrono::milliseconds lateBy = std::chrono::milliseconds(0));
     QByteArray response(quint8 code) const;
     void runSteps();
     void resetConnection();
@@ -75,4 +76,7 @@ private:
     bool m_silent = false;
     std::deque<Step> m_steps;
     QTimer m_stepTimer;
+    // What a babbling unit keeps sending instead of answering.
+    QTimer m_babbleTimer;
+    QByteArray m_babble;
 };

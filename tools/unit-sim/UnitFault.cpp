@@ -15,7 +15,7 @@ struct KindName
     const char *help;
 };
 
-constexpr std::array<KindName, 12> kKinds{{
+constexpr std::array<KindName, 14> kKinds{{
     {UnitFault::Kind::NakChecksum, "nak-checksum", "answer NakChecksum (01)"},
     {UnitFault::Kind::NakProductCode, "nak-product-code", "answer NakProductCode (02)"},
     {UnitFault::Kind::NakRecordType, "nak-record-type", "answer NakRecordType (03)"},
@@ -31,6 +31,9 @@ constexpr std::array<KindName, 12> kKinds{{
     {UnitFault::Kind::Silent, "silent", "stop answering, keep the connection open"},
     {UnitFault::Kind::Close, "close", "close the connection instead of answering"},
     {UnitFault::Kind::Reset, "reset", "reset the connection (RST) instead of answering"},
+    {UnitFault::Kind::Babble, "babble[:HH]",
+     "stop answering, but send a stray byte (or a response HH) every 50 ms"},
+    {UnitFault::Kind::Late, "late[:MS]", "the answer MS milliseconds late"},
 }};
 
 QString baseName(const char *name)
@@ -58,7 +61,8 @@ bool parseArgument(UnitFault &fault, const QString &argument, QString *error)
 {
     switch (fault.kind) {
     case UnitFault::Kind::StrayBytes:
-    case UnitFault::Kind::Split: {
+    case UnitFault::Kind::Split:
+    case UnitFault::Kind::Late: {
         bool ok = false;
         fault.count = argument.toInt(&ok);
         if (!ok || fault.count < 1)
@@ -67,6 +71,7 @@ bool parseArgument(UnitFault &fault, const QString &argument, QString *error)
         return true;
     }
     case UnitFault::Kind::UnrecognisedCode:
+    case UnitFault::Kind::Babble:
     case UnitFault::Kind::Pair: {
         const QStringList parts = argument.split(QLatin1Char('+'));
         if (parts.size() > (fault.kind == UnitFault::Kind::Pair ? 2 : 1))

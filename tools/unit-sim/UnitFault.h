@@ -26,7 +26,12 @@ struct UnitFault
         Silent, // no answer to this packet or any later one; the connection stays open
         Close,  // close the connection instead of answering
         Reset,  // reset the connection (RST) instead of answering
+        Babble, // no answer from this packet on, but a stray byte (or a response with the code
+                // in `codes`) every kBabbleInterval, for as long as the connection lasts
+        Late,   // the answer `count` milliseconds late
     };
+
+    static constexpr int kBabbleIntervalMs = 50;
 
     // A packet index that stands for the record whose type is 01 (the end-of-file record), the
     // last line an uploader sends whatever the file's length.

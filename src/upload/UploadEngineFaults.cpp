@@ -1,0 +1,103 @@
+#include "UploadEngine.h"
+
+#include "ActivityLog.h"
+#include "connection/SocketErrorReport.h"
+#include "platform/Clock.h"
+
+// The ways a transfer ends without the unit's verdict: the connection fails or closes, the
+// unit pours out answers nobody asked for, or it stops answering.
+
+namespace {
+
+// "2 seconds", "1 second", "1,500 ms": a limit as the operator set it.
+QString durationText(std::chrono::milliseconds limit)
+{
+    const qint64 ms = limit.count();
+    if (ms % 1000 != 0)
+        return QStringLiteral("%1 ms").arg(ms);
+    return ms == 1000 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(ms / 1000);
+}
+
+} // namespace
+
+void UploadEngine::Ethernet_Error(int number, const QString &description)
+{
+    if (m_shutDown)
+        return;
+    log().setBackColour(ActivityLog::kRed);
+    for (const QString &line : SocketErrorReport::lines(number, description, m_title))
+        log().append(line);
+    log().ScrollLog();
+    if (isTransferring())
+        endLostAttempt(QStringLiteral("The connection to the unit was lost."),
+                       UploadOutcome::ConnectionLost);
+}
+
+void UploadEngine::onFlooded(qint64 bytes)
+{
+    m_state.RxBuffer.clear();
+    m_staleBytes = 0;
+    if (isTransferring())
+        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
+                                      "for; the upload was stopped.")
+                           .arg(bytes),
+                       UploadOutcome::ConnectionLost);
+    else
+        logDebug(
+            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(bytes));
+}
+
+void UploadEngine::onPeerClosed()
+{
+    if (!m_shutDown && isTransferring())
+        endLostAttempt(QStringLiteral("The connection to the unit was lost: the unit closed it."),
+                       UploadOutcome::ConnectionLost);
+}
+
+// Only an answer that moves the transfer on restarts the count (each record is sent on one):
+// stray bytes, Unknown or unrecognised answers do not keep a stalled transfer alive.
+void UploadEngine::onUnitSilent()
+{
+    if (m_shutDown || !isTransferring())
+        return;
+    const std::chrono::milliseconds allowed = silenceLimit();
+    const qint64 limit = Clock::realMilliseconds(int(allowed.count()));
+    const qint64 quiet = m_sinceActivity.elapsed();
+    if (quiet < limit) {
+        m_responseTimer.start(int(limit - quiet));
+        return;
+    }
+    if (m_phase == Phase::AwaitingLastAnswer) {
+        endLostAttempt(QStringLiteral("The unit did not answer the last record within %1: it "
+                                      "may not have the whole firmware.")
+                           .arg(durationText(allowed)),
+                       UploadOutcome::UnitSilent);
+        return;
+    }
+    endLostAttempt(QStringLiteral("The unit stopped answering: no response for %1.")
+                       .arg(durationText(allowed)),
+                   UploadOutcome::UnitSilent);
+}
+
+std::chrono::milliseconds UploadEngine::silenceLimit() const
+{
+    if (m_phase == Phase::AwaitingLastAnswer)
+        return std::min(m_responseTimeout, kLastAnswerLimit);
+    return m_responseTimeout;
+}
+
+// Restarting a timer for every record is costly at thousands of records a second: the time of
+// the last send is noted instead, and the timer, when it fires, looks at it.
+void UploadEngine::noteUnitActivity()
+{
+    m_sinceActivity.start();
+    if (!m_responseTimer.isActive())
+        m_responseTimer.start(Clock::realMilliseconds(int(silenceLimit().count())));
+}
+
+void UploadEngine::endLostAttempt(const QString &reason, UploadOutcome outcome)
+{
+    setPhase(Phase::Ending);
+    log().append(reason);
+    failAttempt(outcome);
+}
