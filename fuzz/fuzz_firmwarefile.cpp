@@ -1,25 +1,20 @@
 // Feeds arbitrary file contents to the firmware file check and the line reader, files nobody
-// controls. Whatever the bytes, the reader must return the file's lines exactly as a plain split
-// at CR LF, lone CR and lone LF gives them, whatever its buffer size; and a file the check passes
-// must hold nothing but sound records ending with an end-of-file record.
-//
-// The first input byte also picks the reader's buffer size (1 to 64 bytes, so that line ends fall
-// across reads) and, through the second, a line length limit.
+// controls. Both work on the bytes read at open, the snapshot an upload sends, so the input is
+// handed over in memory. Whatever the bytes, the reader must return the lines exactly as a plain
+// split at CR LF, lone CR and lone LF gives them, also with a line length limit (taken from the
+// first byte); and a file the check passes must hold nothing but sound records ending with an
+// end-of-file record.
 
 #include "FuzzCheck.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 #include "firmware/IntelHexText.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QByteArrayList>
 
 #include <cstdint>
 
 namespace {
-
-QTemporaryDir *folder = nullptr;
 
 QByteArrayList splitLines(const QByteArray &content)
 {
@@ -64,11 +59,10 @@ bool isSoundRecord(const QByteArray &line)
     return sum % 256 == 0;
 }
 
-void checkReader(const QString &path, const QByteArrayList &expected, qsizetype bufferSize,
-                 qsizetype maxLength)
+void checkReader(const QByteArray &content, const QByteArrayList &expected, qsizetype maxLength)
 {
-    FirmwareFile file(bufferSize);
-    FUZZ_CHECK(file.open(path));
+    FirmwareFile file;
+    file.openContent(content);
     for (const QByteArray &line : expected) {
         FUZZ_CHECK(!file.atEnd());
         const QByteArray read = file.readLine(maxLength);
@@ -79,9 +73,9 @@ void checkReader(const QString &path, const QByteArrayList &expected, qsizetype 
     FUZZ_CHECK(file.position() == file.size());
 }
 
-void checkVerdict(const QString &path, const QByteArrayList &lines)
+void checkVerdict(const QByteArray &content, const QByteArrayList &lines)
 {
-    const std::optional<IntelHexCheck::Problem> problem = IntelHexCheck::check(path);
+    const std::optional<IntelHexCheck::Problem> problem = IntelHexCheck::checkContent(content);
     if (problem) {
         FUZZ_CHECK(!problem->text.isEmpty() && problem->text.size() < 200);
         FUZZ_CHECK(problem->line >= 0 && problem->line <= lines.size() + 1);
@@ -99,26 +93,12 @@ void checkVerdict(const QString &path, const QByteArrayList &lines)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    static QCoreApplication application(*argc, *argv);
-    folder = new QTemporaryDir;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray content(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString path = folder->filePath(QStringLiteral("firmware.hex"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-        fuzzViolated("the input could not be written to a file");
-    file.close();
-
     const QByteArrayList lines = splitLines(content);
-    const qsizetype bufferSize = size > 0 ? 1 + data[0] % 64 : 1;
-    checkReader(path, lines, bufferSize, -1);
-    checkReader(path, lines, bufferSize, size > 1 ? data[1] % 48 : 0);
-    checkVerdict(path, lines);
+    checkReader(content, lines, -1);
+    checkReader(content, lines, size > 0 ? data[0] % 48 : 0);
+    checkVerdict(content, lines);
     return 0;
 }
