@@ -104,7 +104,8 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_rememberingDialog = std::make_unique<RememberingFileDialog>(*m_fileDialog, *m_memory);
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
-    m_selector = std::make_unique<FirmwareSelector>(m_engine->state(), *this, *m_rememberingDialog);
+    m_selector = std::make_unique<FirmwareSelector>(m_engine->state().FirmwarePath, *this,
+                                                    *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
     m_recorder = new AttemptRecorder(*m_engine, *this, this);

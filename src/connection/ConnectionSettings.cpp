@@ -1,14 +1,14 @@
 #include "ConnectionSettings.h"
 
+#include "ConnectionView.h"
 #include "ProductProfile.h"
 #include "platform/SettingsStore.h"
-#include "upload/UploadView.h"
 
 ConnectionSettings::ConnectionSettings(const QString &title, SettingsStore &store)
     : m_title(title), m_store(store)
 {}
 
-void ConnectionSettings::LoadConnectionSettings(UploadView &view) const
+void ConnectionSettings::LoadConnectionSettings(ConnectionView &view) const
 {
     const QString section = QString::fromLatin1(kSection);
     // Every profile is tested on its own; were two to match, the later one's values would stand.
@@ -17,22 +17,30 @@ void ConnectionSettings::LoadConnectionSettings(UploadView &view) const
     for (const ProductProfile &profile : ProductProfile::all()) {
         if (!profile.matches(m_title))
             continue;
-        view.setEthernetAddress(m_store.read(m_title, section, QString::fromLatin1(kAddressKey),
-                                             QString::fromLatin1(profile.defaultAddress)));
-        view.setEthernetPort(m_store.read(m_title, section, QString::fromLatin1(kPortKey),
-                                          QString::fromLatin1(profile.defaultPort)));
+        // Read together, so that a save by another program in between cannot mix the pair.
+        const QStringList texts = m_store.read(
+            m_title, section,
+            {{QString::fromLatin1(kAddressKey), QString::fromLatin1(profile.defaultAddress)},
+             {QString::fromLatin1(kPortKey), QString::fromLatin1(profile.defaultPort)}});
+        view.setEthernetAddress(texts.at(0));
+        view.setEthernetPort(texts.at(1));
     }
 }
 
-void ConnectionSettings::Forget(UploadView &view) const
+void ConnectionSettings::Forget(ConnectionView &view) const
 {
     m_store.deleteSection(m_title, QString::fromLatin1(kSection));
     LoadConnectionSettings(view);
 }
 
-void ConnectionSettings::save(const QString &address, const QString &port) const
+QString ConnectionSettings::save(const QString &address, const QString &port) const
 {
-    const QString section = QString::fromLatin1(kSection);
-    m_store.write(m_title, section, QString::fromLatin1(kAddressKey), address);
-    m_store.write(m_title, section, QString::fromLatin1(kPortKey), port);
+    const bool saved = m_store.write(
+        m_title, QString::fromLatin1(kSection),
+        {{QString::fromLatin1(kAddressKey), address}, {QString::fromLatin1(kPortKey), port}});
+    if (saved)
+        return {};
+    // Said out loud: the next start would otherwise show another unit's address without a word.
+    return QStringLiteral("Address and port not saved: cannot write %1")
+        .arg(m_store.fileName(m_title));
 }

@@ -1,9 +1,9 @@
 #include "ConnectionStatusMonitor.h"
 
+#include "ConnectionView.h"
 #include "platform/UnitSocket.h"
-#include "upload/UploadView.h"
 
-ConnectionStatusMonitor::ConnectionStatusMonitor(UnitSocket &socket, UploadView &view,
+ConnectionStatusMonitor::ConnectionStatusMonitor(UnitSocket &socket, ConnectionView &view,
                                                  QObject *parent)
     : QObject(parent), m_socket(socket), m_view(view)
 {

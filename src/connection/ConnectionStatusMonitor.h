@@ -7,7 +7,7 @@
 #include <chrono>
 
 class UnitSocket;
-class UploadView;
+class ConnectionView;
 
 // Shows the socket's state in words in the status line, for the whole life of the window. It only
 // looks: connecting, closing and error reports belong to the upload.
@@ -20,7 +20,7 @@ public:
     // Once a connection has been seen the operator gets a livelier display, for good.
     static constexpr std::chrono::milliseconds kConnectedInterval{333};
 
-    ConnectionStatusMonitor(UnitSocket &socket, UploadView &view, QObject *parent = nullptr);
+    ConnectionStatusMonitor(UnitSocket &socket, ConnectionView &view, QObject *parent = nullptr);
 
     void start();
     void EthernetStatusTimer_Timer();
@@ -32,6 +32,6 @@ public:
 
 private:
     UnitSocket &m_socket;
-    UploadView &m_view;
+    ConnectionView &m_view;
     QTimer m_timer;
 };

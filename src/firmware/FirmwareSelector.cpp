@@ -1,13 +1,13 @@
 #include "FirmwareSelector.h"
 
+#include "FirmwareView.h"
 #include "OpenFileDialog.h"
-#include "upload/UploadState.h"
-#include "upload/UploadView.h"
 
 #include <QFileInfo>
 
-FirmwareSelector::FirmwareSelector(UploadState &state, UploadView &view, OpenFileDialog &dialog)
-    : m_state(state), m_view(view), m_dialog(dialog)
+FirmwareSelector::FirmwareSelector(QString &firmwarePath, FirmwareView &view,
+                                   OpenFileDialog &dialog)
+    : m_firmwarePath(firmwarePath), m_view(view), m_dialog(dialog)
 {}
 
 void FirmwareSelector::SelectFirmwareFile()
@@ -24,7 +24,7 @@ void FirmwareSelector::SelectFirmwareFile()
         m_dialogFileName = chosen;
 
     if (m_dialogFileName.isEmpty()) {
-        m_view.setControlEnabled(StartControl::LoadStart, false);
+        m_view.setLoadStartEnabled(false);
         return;
     }
     takeDialogFileName();
@@ -39,7 +39,7 @@ void FirmwareSelector::chooseFile(const QString &path)
 void FirmwareSelector::takeDialogFileName()
 {
     m_view.setFirmwareFileCaption(QString::fromLatin1(kLoadingCaption));
-    m_view.setControlEnabled(StartControl::LoadStart, true);
-    m_state.FirmwarePath = m_dialogFileName;
+    m_view.setLoadStartEnabled(true);
+    m_firmwarePath = m_dialogFileName;
     m_view.setFirmwareFileCaption(QFileInfo(m_dialogFileName).fileName());
 }

@@ -3,8 +3,7 @@
 #include <QString>
 
 class OpenFileDialog;
-class UploadView;
-struct UploadState;
+class FirmwareView;
 
 // The operator's choice of firmware file. Like the window's one long-lived dialog, it keeps the
 // last confirmed file name and proposes it the next time, so cancelling after an earlier choice
@@ -16,7 +15,8 @@ public:
     static constexpr const char *kFilter = "Firmware Files (*.hex)|*.hex";
     static constexpr const char *kLoadingCaption = "Loading firmware file, please wait...";
 
-    FirmwareSelector(UploadState &state, UploadView &view, OpenFileDialog &dialog);
+    // firmwarePath receives the full path of each confirmed file.
+    FirmwareSelector(QString &firmwarePath, FirmwareView &view, OpenFileDialog &dialog);
 
     void SelectFirmwareFile();
     // A file chosen without the dialog (dropped on the window, or named at start): the same
@@ -29,8 +29,8 @@ public:
 private:
     void takeDialogFileName();
 
-    UploadState &m_state;
-    UploadView &m_view;
+    QString &m_firmwarePath;
+    FirmwareView &m_view;
     OpenFileDialog &m_dialog;
     QString m_dialogFileName;
 };

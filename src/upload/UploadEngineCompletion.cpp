@@ -43,7 +43,9 @@ void UploadEngine::finishEndOfFile()
     if (m_shutDown || !finished)
         return;
     setStartControlsEnabled(true);
-    m_connection->save(m_view.ethernetAddress(), m_view.ethernetPort());
+    if (const QString failure = m_connection->save(m_view.ethernetAddress(), m_view.ethernetPort());
+        !failure.isEmpty())
+        log().append(failure);
 }
 
 // --- Completion ------------------------------------------------------------------------------

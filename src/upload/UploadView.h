@@ -1,5 +1,8 @@
 #pragma once
 
+#include "connection/ConnectionView.h"
+#include "firmware/FirmwareView.h"
+
 #include <QString>
 
 class ActivityLog;
@@ -11,12 +14,11 @@ enum class StartControl { LoadStart, FirmwareFile, EthernetAddress, EthernetPort
 enum class Tool { Loop, Slow, Debug };
 
 // The engine's one way to the window. The window implements it with widgets; tests and the
-// command-line front-end implement it with plain values (BasicUploadView).
-class UploadView
+// command-line front-end implement it with plain values (BasicUploadView). The parts that the
+// connection and firmware sides drive are declared there, so that their code never reaches up.
+class UploadView : public ConnectionView, public FirmwareView
 {
 public:
-    virtual ~UploadView() = default;
-
     virtual ActivityLog &activityLog() = 0;
 
     virtual void setProgressMaximum(int maximum) = 0;
@@ -24,17 +26,13 @@ public:
     virtual void setProgressValue(int value) = 0;
     virtual int progressValue() const = 0;
 
-    virtual void setStatusText(const QString &text) = 0;
-
     virtual void setControlEnabled(StartControl control, bool enabled) = 0;
     virtual bool isControlEnabled(StartControl control) const = 0;
 
-    virtual QString ethernetAddress() const = 0;
-    virtual void setEthernetAddress(const QString &text) = 0;
-    virtual QString ethernetPort() const = 0;
-    virtual void setEthernetPort(const QString &text) = 0;
-
-    virtual void setFirmwareFileCaption(const QString &caption) = 0;
+    void setLoadStartEnabled(bool enabled) final
+    {
+        setControlEnabled(StartControl::LoadStart, enabled);
+    }
 
     virtual bool isChecked(Tool tool) const = 0;
     virtual void setChecked(Tool tool, bool checked) = 0;

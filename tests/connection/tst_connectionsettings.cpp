@@ -3,8 +3,12 @@
 #include "platform/SettingsStore.h"
 #include "upload/BasicUploadView.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -218,6 +222,85 @@ private Q_SLOTS:
         settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3"));
         settings.Forget(view);
         QCOMPARE(view.ethernetPort(), QStringLiteral("5000"));
+    }
+
+    // Whatever stands where the file should go, the save says that it did not take.
+    void failedSaveIsSaid_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("settings folder is a file") << "folder";
+        QTest::newRow("settings file is a folder") << "file";
+    }
+
+    void failedSaveIsSaid()
+    {
+        QFETCH(QString, obstacle);
+        const QString path = m_store.fileName(kDefaultTitle);
+        if (obstacle == "folder")
+            QVERIFY(QFile(QFileInfo(path).path()).open(QIODevice::WriteOnly));
+        else
+            QVERIFY(QDir().mkpath(path));
+        const ConnectionSettings settings(kDefaultTitle, m_store);
+        QCOMPARE(settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3")),
+                 "Address and port not saved: cannot write " + path);
+        QVERIFY(QDir().rmpath(path) || QFile::remove(QFileInfo(path).path()));
+        QCOMPARE(settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3")), QString());
+    }
+
+    // Any text may be a title; the file always lands in the settings folder, plain titles keep
+    // their file names, and different titles never share a file.
+    void titleNeverLeadsOutOfTheSettingsFolder()
+    {
+        const QString folder = m_root.path() + QStringLiteral("/FirmwareUploader");
+        QCOMPARE(m_store.fileName(kDefaultTitle), folder + '/' + kDefaultTitle + ".ini");
+        const QStringList titles = {QStringLiteral("Kestrel Max/../../../../escaped"),
+                                    QStringLiteral("Kestrel Max%2F"),
+                                    QStringLiteral("Kestrel Max\\..\\x:y*?\"<>|\t\n"),
+                                    QStringLiteral(".."),
+                                    QStringLiteral("Kestrel Max ") + QString(300, QChar(0x00e9)),
+                                    QStringLiteral("Kestrel Max ") + QString(300, QChar(0x00e9)) +
+                                        'x'};
+        QSet<QString> files;
+        for (const QString &title : titles) {
+            const QString file = m_store.fileName(title);
+            QCOMPARE(QFileInfo(file).absolutePath(), folder);
+            files.insert(file);
+            QCOMPARE(ConnectionSettings(title, m_store).save(title.left(40), "7"), QString());
+            BasicUploadView view;
+            ConnectionSettings(title, m_store).LoadConnectionSettings(view);
+            if (title.startsWith(QStringLiteral("Kestrel Max")))
+                QCOMPARE(view.ethernetAddress(), title.left(40));
+        }
+        QCOMPARE(files.size(), titles.size());
+        QDir root(m_root.path());
+        QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"FirmwareUploader"});
+    }
+
+    // Two programs saving for one title at once: whatever a reader sees is one save's pair.
+    void concurrentSavesNeverMixAddressAndPort()
+    {
+        std::atomic<bool> stop = false;
+        const auto writer = [&](const QString &who) {
+            SettingsStore store(m_root.path());
+            const ConnectionSettings settings(kDefaultTitle, store);
+            while (!stop)
+                settings.save("10.0.0." + who, who);
+        };
+        std::thread first(writer, QStringLiteral("1"));
+        std::thread second(writer, QStringLiteral("2"));
+        int mixed = 0;
+        for (int i = 0; i < 300; ++i) {
+            BasicUploadView view;
+            ConnectionSettings(kDefaultTitle, m_store).LoadConnectionSettings(view);
+            if (view.ethernetPort() != "5000" &&
+                view.ethernetAddress() != "10.0.0." + view.ethernetPort())
+                ++mixed;
+        }
+        stop = true;
+        first.join();
+        second.join();
+        QCOMPARE(mixed, 0);
     }
 
     void defaultRootIsTheUserConfigFolder()

@@ -206,6 +206,22 @@ private Q_SLOTS:
         QVERIFY(Snapshot::of(path) == before);
     }
 
+    // Settings that cannot be written do not undo a finished upload, but the log says so: the
+    // next start would otherwise quietly show the profile's default unit.
+    void unwritableSettingsAreSaidAfterAFinishedUpload()
+    {
+        TestSupport::TimeScale fast(kFast);
+        EngineRig rig;
+        QVERIFY(QFile(rig.dir.path() + "/settings").open(QIODevice::WriteOnly));
+
+        QVERIFY(rig.runUpload(10000));
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Finished});
+        QCOMPARE(rig.lines().last(), "Address and port not saved: cannot write " +
+                                         rig.settings.fileName(rig.engine.title()));
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kGreen);
+        QVERIFY(rig.allStartControlsEnabled());
+    }
+
     // A name that no server knows: the socket reports it, the watch runs out, and the attempt
     // ends like any failed connection.
     void hostNotFound()

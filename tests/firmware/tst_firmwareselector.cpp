@@ -68,7 +68,7 @@ private Q_SLOTS:
 
     void firstUseCancelled()
     {
-        FirmwareSelector selector(m_state, m_view, m_dialog);
+        FirmwareSelector selector(m_state.FirmwarePath, m_view, m_dialog);
         m_view.setControlEnabled(StartControl::LoadStart, true);
         m_dialog.replies = {QString()};
         selector.SelectFirmwareFile();
@@ -79,7 +79,7 @@ private Q_SLOTS:
 
     void choiceThenCancelKeepsTheChoice()
     {
-        FirmwareSelector selector(m_state, m_view, m_dialog);
+        FirmwareSelector selector(m_state.FirmwarePath, m_view, m_dialog);
         m_dialog.replies = {kPath, QString()};
         m_view.captions.clear();
         selector.SelectFirmwareFile();
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     void dialogSettingsBeforeEveryShowing()
     {
-        FirmwareSelector selector(m_state, m_view, m_dialog);
+        FirmwareSelector selector(m_state.FirmwarePath, m_view, m_dialog);
         m_dialog.replies = {kPath, QString()};
         selector.SelectFirmwareFile();
         selector.SelectFirmwareFile();

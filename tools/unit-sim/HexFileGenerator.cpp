@@ -13,7 +13,6 @@ constexpr quint8 kEndOfFileType = 0x01;
 constexpr quint8 kExtendedLinearAddressType = 0x04;
 constexpr quint8 kUndefinedType = 0x06;
 constexpr quint32 kSkippedRegion = 0xFC00;
-constexpr quint32 kSegmentSize = 0x10000;
 constexpr int kSkippedPages = 4; // 0xFC, 0xFD, 0xFE, 0xFF
 
 QByteArray segmentRecord(quint16 segment, bool lowerCase)
