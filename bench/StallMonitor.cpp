@@ -1,6 +1,33 @@
 #include "StallMonitor.h"
 
 #include <algorithm>
+#include <cstdio>
+
+#include <time.h>
+
+namespace {
+
+qint64 threadCpuNs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Time spent runnable but waiting for a core, as the scheduler counts it; 0 where unknown.
+qint64 threadQueuedNs()
+{
+    long long onCpu = 0;
+    long long queued = 0;
+    std::FILE *file = std::fopen("/proc/thread-self/schedstat", "r");
+    if (!file)
+        return 0;
+    const int read = std::fscanf(file, "%lld %lld", &onCpu, &queued);
+    std::fclose(file);
+    return read == 2 ? queued : 0;
+}
+
+} // namespace
 
 StallMonitor::StallMonitor(QObject *parent) : QObject(parent)
 {
@@ -13,7 +40,12 @@ StallMonitor::StallMonitor(QObject *parent) : QObject(parent)
 void StallMonitor::start()
 {
     m_worstNs = 0;
+    m_worstCpuNs = 0;
+    m_worstAtNs = 0;
     m_firings = 0;
+    m_worstQueuedNs = 0;
+    m_lastCpuNs = threadCpuNs();
+    m_lastQueuedNs = threadQueuedNs();
     m_clock.start();
     m_lastNs = 0;
     m_timer.start();
@@ -29,8 +61,17 @@ void StallMonitor::stop()
 void StallMonitor::onTick()
 {
     const qint64 now = m_clock.nsecsElapsed();
+    const qint64 cpu = threadCpuNs();
+    const qint64 queued = threadQueuedNs();
     const qint64 late = now - m_lastNs - std::chrono::nanoseconds(kTick).count();
-    m_worstNs = std::max(m_worstNs, late);
+    if (late > m_worstNs) {
+        m_worstNs = late;
+        m_worstCpuNs = cpu - m_lastCpuNs;
+        m_worstQueuedNs = queued - m_lastQueuedNs;
+        m_worstAtNs = now;
+    }
     m_lastNs = now;
+    m_lastCpuNs = cpu;
+    m_lastQueuedNs = queued;
     ++m_firings;
 }
