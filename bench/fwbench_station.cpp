@@ -4,6 +4,8 @@
 // offscreen. Prints one line: ok, units, finished, records, seconds, rate, stall_ms.
 //
 //   fwbench-station UNITS.csv FIRMWARE.hex   (FWU_STATION_CLI names the uploader)
+//   fwbench-station --idle STOPFILE          (the baseline: an idle Qt process's stall, watched
+//                                             beside the same load until STOPFILE exists)
 
 #include "FirmwarePanel.h"
 #include "StallMonitor.h"
@@ -12,11 +14,35 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
 constexpr int kRunLimitMs = 600000;
+constexpr int kStopFilePollMs = 100;
+
+// An event loop with nothing to do but be watched: how late its timer fires beside the load is
+// what the machine alone costs any process, the yardstick for the station's own stall.
+int watchIdle(const QString &stopFile, QTextStream &out)
+{
+    StallMonitor stalls;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (QFileInfo::exists(stopFile))
+            loop.quit();
+    });
+    QTimer::singleShot(kRunLimitMs, &loop, &QEventLoop::quit);
+    poll.start(kStopFilePollMs);
+    stalls.start();
+    loop.exec();
+    stalls.stop();
+    out << "ok=1 stall_ms=" << QString::number(stalls.worstLatenessMs(), 'f', 1)
+        << " stall_cpu_ms=" << QString::number(stalls.worstCpuMs(), 'f', 1)
+        << " stall_queued_ms=" << QString::number(stalls.worstQueuedMs(), 'f', 1) << '\n';
+    return 0;
+}
 
 } // namespace
 
@@ -26,6 +52,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--idle"))
+        return watchIdle(arguments.at(2), out);
     if (arguments.size() != 3) {
         out << "ok=0 failure=usage\n";
         return 2;
@@ -61,6 +89,9 @@ int main(int argc, char *argv[])
     out << "ok=" << (done == units ? 1 : 0) << " units=" << units << " finished=" << done
         << " records=" << records << " seconds=" << QString::number(seconds, 'f', 3)
         << " rate=" << QString::number(records / seconds, 'f', 0)
-        << " stall_ms=" << QString::number(stalls.worstLatenessMs(), 'f', 1) << '\n';
+        << " stall_ms=" << QString::number(stalls.worstLatenessMs(), 'f', 1)
+        << " stall_cpu_ms=" << QString::number(stalls.worstCpuMs(), 'f', 1)
+        << " stall_queued_ms=" << QString::number(stalls.worstQueuedMs(), 'f', 1)
+        << " stall_at_s=" << QString::number(stalls.worstAtMs() / 1000, 'f', 2) << '\n';
     return done == units ? 0 : 1;
 }
