@@ -1,4 +1,5 @@
 #include "HexFileGenerator.h"
+#include "TestSupport.h"
 #include "UnitSimProcess.h"
 #include "platform/SettingsStore.h"
 
@@ -47,13 +48,7 @@ class tst_CliProgram : public QObject
     // A private settings folder and a sped-up clock for each run.
     QProcessEnvironment environment(const QString &timeScale = "0.02") const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
-        if (timeScale.isEmpty())
-            env.remove("FWU_TIME_SCALE");
-        else
-            env.insert("FWU_TIME_SCALE", timeScale);
-        return env;
+        return TestSupport::programEnvironment(m_dir->filePath("config"), timeScale);
     }
 
     SettingsStore settings() const { return SettingsStore(m_dir->filePath("config")); }

@@ -69,13 +69,7 @@ class tst_CliScripting : public QObject
 
     QProcessEnvironment environment(const QString &timeScale = "0.02") const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
-        if (timeScale.isEmpty())
-            env.remove("FWU_TIME_SCALE");
-        else
-            env.insert("FWU_TIME_SCALE", timeScale);
-        return env;
+        return TestSupport::programEnvironment(m_dir->filePath("config"), timeScale);
     }
 
     static QStringList upload(const QString &port, const QStringList &extra = {})

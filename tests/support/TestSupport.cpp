@@ -62,3 +62,18 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace TestSupport
+
+namespace TestSupport {
+
+QProcessEnvironment programEnvironment(const QString &configHome, const QString &timeScale)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    if (timeScale.isEmpty())
+        env.remove(QStringLiteral("FWU_TIME_SCALE"));
+    else
+        env.insert(QStringLiteral("FWU_TIME_SCALE"), timeScale);
+    return env;
+}
+
+} // namespace TestSupport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 
 // Small aids shared by the test executables.
@@ -33,5 +34,13 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data);
 QByteArray hexFile(int dataRecords);
 // Writes the bytes to the path; false when it could not.
 bool writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+// The environment for a program under test: settings in configHome (never the user's own) and
+// the clock at timeScale (real time when empty).
+QProcessEnvironment programEnvironment(const QString &configHome, const QString &timeScale);
 
 } // namespace TestSupport
