@@ -2,11 +2,22 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSettings>
 
 #include <memory>
 
 namespace {
+
+// Within one process, QSettings objects for the same file share their unsaved changes, so a
+// save under way in another thread could be seen half made. Between processes, QSettings' lock
+// file and its whole-file replacement keep each save whole.
+QMutex &fileAccess()
+{
+    static QMutex mutex;
+    return mutex;
+}
 
 // Room for ".ini" and a ".lock" beside it within the usual 255-byte limit of a file name.
 constexpr qsizetype kMaxBaseNameBytes = 200;
@@ -120,6 +131,7 @@ QStringList SettingsStore::read(const QString &application, const QString &secti
             texts += m_memory.value(memoryKey(application, section, entry.key), entry.text);
         return texts;
     }
+    const QMutexLocker lock(&fileAccess());
     const auto settings = settingsFor(m_rootFolder, application);
     // A damaged file may still yield fragments; trusting none of them is the safer reading.
     const bool readable = settings->status() == QSettings::NoError;
@@ -144,6 +156,7 @@ bool SettingsStore::write(const QString &application, const QString &section,
             m_memory.insert(memoryKey(application, section, value.key), value.text);
         return true;
     }
+    const QMutexLocker lock(&fileAccess());
     auto settings = settingsFor(m_rootFolder, application);
     if (settings->status() == QSettings::FormatError) {
         // Whatever of the damaged file was parsed would be merged into the new one; start clean
@@ -167,6 +180,7 @@ void SettingsStore::deleteSection(const QString &application, const QString &sec
         m_memory.removeIf([&prefix](const auto &entry) { return entry.key().startsWith(prefix); });
         return;
     }
+    const QMutexLocker lock(&fileAccess());
     const auto settings = settingsFor(m_rootFolder, application);
     if (settings->status() != QSettings::NoError || !settings->childGroups().contains(section))
         return;
