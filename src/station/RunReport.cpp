@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QSysInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &content, QString *error)
@@ -44,9 +46,9 @@ QString RunReport::isoTime(const QDateTime &time)
 QByteArray RunReport::csv() const
 {
     QString text =
-        CsvText::line({"date", "host", "version", "firmware", "firmware_size", "firmware_sha256",
-                       "name", "address", "port", "title", "outcome", "exit_code", "records_sent",
-                       "started", "ended", "last_log_line"}) +
+        CsvText::line({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s, u"firmware_size"_s, u"firmware_sha256"_s,
+                       u"name"_s, u"address"_s, u"port"_s, u"title"_s, u"outcome"_s, u"exit_code"_s, u"records_sent"_s,
+                       u"started"_s, u"ended"_s, u"last_log_line"_s}) +
         QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
         text += CsvText::line({m_createdAt, m_host, m_version, m_firmwarePath,
@@ -64,26 +66,26 @@ QByteArray RunReport::json() const
     QJsonArray units;
     for (const StationUnit &unit : m_units) {
         units.append(QJsonObject{
-            {"name", unit.name},
-            {"address", unit.address},
-            {"port", unit.port},
-            {"title", unit.title},
-            {"outcome", UnitStateText::word(unit.state)},
-            {"exit_code", unit.exitCode},
-            {"records_sent", unit.recordsSent},
-            {"started", isoTime(unit.started)},
-            {"ended", isoTime(unit.ended)},
-            {"last_log_line", unit.lastLogLine()},
+            {u"name"_s, unit.name},
+            {u"address"_s, unit.address},
+            {u"port"_s, unit.port},
+            {u"title"_s, unit.title},
+            {u"outcome"_s, UnitStateText::word(unit.state)},
+            {u"exit_code"_s, unit.exitCode},
+            {u"records_sent"_s, unit.recordsSent},
+            {u"started"_s, isoTime(unit.started)},
+            {u"ended"_s, isoTime(unit.ended)},
+            {u"last_log_line"_s, unit.lastLogLine()},
         });
     }
     const QJsonObject report{
-        {"date", m_createdAt},
-        {"host", m_host},
-        {"version", m_version},
-        {"firmware", QJsonObject{{"path", m_firmwarePath},
-                                 {"size", m_firmwareSize},
-                                 {"sha256", m_firmwareSha256}}},
-        {"units", units},
+        {u"date"_s, m_createdAt},
+        {u"host"_s, m_host},
+        {u"version"_s, m_version},
+        {u"firmware"_s, QJsonObject{{u"path"_s, m_firmwarePath},
+                                 {u"size"_s, m_firmwareSize},
+                                 {u"sha256"_s, m_firmwareSha256}}},
+        {u"units"_s, units},
     };
     return QJsonDocument(report).toJson(QJsonDocument::Indented);
 }
