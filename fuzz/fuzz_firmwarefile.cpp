@@ -3,16 +3,21 @@
 // handed over in memory. Whatever the bytes, the reader must return the lines exactly as a plain
 // split at CR LF, lone CR and lone LF gives them, also with a line length limit (taken from the
 // first byte); and a file the check passes must hold nothing but sound records ending with an
-// end-of-file record.
+// end-of-file record, with data to send. The check reads a file in pieces: cut anywhere, its
+// verdict and summary must not change. The summary's data bytes and overlaps must be those of a
+// plain replay of the records in file order onto a map of addresses.
 
 #include "FuzzCheck.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
+#include "firmware/IntelHexScanner.h"
 #include "firmware/IntelHexText.h"
 
 #include <QByteArrayList>
 
 #include <cstdint>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -73,9 +78,86 @@ void checkReader(const QByteArray &content, const QByteArrayList &expected, qsiz
     FUZZ_CHECK(file.position() == file.size());
 }
 
-void checkVerdict(const QByteArray &content, const QByteArrayList &lines)
+struct Replay
 {
-    const std::optional<IntelHexCheck::Problem> problem = IntelHexCheck::checkContent(content);
+    int records = 0;
+    qint64 addresses = 0;
+    qint64 changedBytes = 0;
+};
+
+// Every sound record the upload sends, written byte by byte onto a map in file order.
+Replay replay(const QByteArrayList &lines)
+{
+    Replay result;
+    std::map<quint64, std::pair<quint8, int>> image;
+    quint64 base = 0;
+    int lineNumber = 0;
+    for (const QByteArray &line : lines) {
+        ++lineNumber;
+        if (IntelHexText::isPassedOver(line))
+            continue;
+        ++result.records;
+        if (!isSoundRecord(line))
+            continue;
+        const int type = byteAt(line, 3);
+        const quint64 word = quint64(byteAt(line, 4)) << 8 | quint64(byteAt(line, 5));
+        if (type == 2)
+            base = word << 4;
+        else if (type == 4)
+            base = word << 16;
+        if (type != 0)
+            continue;
+        const quint64 first = base + (quint64(byteAt(line, 1)) << 8 | quint64(byteAt(line, 2)));
+        for (int i = 0; i < byteAt(line, 0) && first + quint64(i) <= 0xFFFFFFFFu; ++i) {
+            const auto byte = quint8(byteAt(line, 4 + i));
+            const auto [at, fresh] = image.try_emplace(first + quint64(i), byte, lineNumber);
+            if (!fresh && at->second.first != byte)
+                ++result.changedBytes;
+            at->second = {byte, lineNumber};
+        }
+    }
+    result.addresses = qint64(image.size());
+    return result;
+}
+
+void checkSummary(const FirmwareSummary &summary, const QByteArrayList &lines)
+{
+    const Replay expected = replay(lines);
+    FUZZ_CHECK(summary.records == expected.records);
+    FUZZ_CHECK(summary.dataBytes == expected.addresses);
+    FUZZ_CHECK(summary.overlaps.size() ==
+               std::min(summary.overlapCount, qint64(FirmwareSummary::kMaxKeptOverlaps)));
+    if (summary.overlapCount > FirmwareSummary::kMaxKeptOverlaps)
+        return;
+    qint64 changed = 0;
+    for (const FirmwareOverlap &overlap : summary.overlaps) {
+        FUZZ_CHECK(overlap.range.first <= overlap.range.last);
+        FUZZ_CHECK(overlap.earlierLine < overlap.laterLine);
+        changed += qint64(overlap.range.last) - overlap.range.first + 1;
+    }
+    FUZZ_CHECK(changed == expected.changedBytes);
+}
+
+// The same bytes handed over in pieces of `piece` bytes, as a file is read.
+IntelHexCheck::Result inPieces(const QByteArray &content, qsizetype piece)
+{
+    IntelHexScanner scanner;
+    for (qsizetype at = 0; at < content.size(); at += piece)
+        scanner.feed(QByteArrayView(content).sliced(at, std::min(piece, content.size() - at)));
+    return scanner.finish();
+}
+
+void checkVerdict(const QByteArray &content, const QByteArrayList &lines, qsizetype piece)
+{
+    const IntelHexCheck::Result result = IntelHexCheck::inspectContent(content);
+    const IntelHexCheck::Result pieces = inPieces(content, piece);
+    FUZZ_CHECK(pieces.problem.has_value() == result.problem.has_value());
+    FUZZ_CHECK(!result.problem || (pieces.problem->text == result.problem->text &&
+                                   pieces.problem->line == result.problem->line));
+    FUZZ_CHECK(pieces.summary.toJson() == result.summary.toJson());
+    checkSummary(result.summary, lines);
+
+    const std::optional<IntelHexCheck::Problem> &problem = result.problem;
     if (problem) {
         FUZZ_CHECK(!problem->text.isEmpty() && problem->text.size() < 200);
         FUZZ_CHECK(problem->line >= 0 && problem->line <= lines.size() + 1);
@@ -89,6 +171,7 @@ void checkVerdict(const QByteArray &content, const QByteArrayList &lines)
         last = line;
     }
     FUZZ_CHECK(!last.isEmpty() && byteAt(last, 3) == 0x01);
+    FUZZ_CHECK(result.summary.dataBytes > 0);
 }
 
 } // namespace
@@ -99,6 +182,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayList lines = splitLines(content);
     checkReader(content, lines, -1);
     checkReader(content, lines, size > 0 ? data[0] % 48 : 0);
-    checkVerdict(content, lines);
+    checkVerdict(content, lines, size > 1 ? 1 + data[1] % 64 : 1);
     return 0;
 }

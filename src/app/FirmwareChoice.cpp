@@ -3,6 +3,7 @@
 #include "AttemptRecorder.h"
 #include "WindowMemory.h"
 #include "firmware/FirmwareSelector.h"
+#include "firmware/FirmwareSummary.h"
 #include "firmware/IntelHexCheck.h"
 #include "upload/ActivityLog.h"
 #include "upload/UploadEngine.h"
@@ -29,28 +30,49 @@ QString FirmwareChoice::draggedFile(const QMimeData *data)
     return urls.first().toLocalFile();
 }
 
-QString FirmwareChoice::problemWith(const QString &path)
+QString FirmwareChoice::problemWith(const QString &path, FirmwareSummary *summary)
 {
     const QFileInfo info(path);
     if (!info.exists())
         return QStringLiteral("there is no such file");
     if (info.isDir())
         return QStringLiteral("it is a folder, not a file");
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(path))
-        return QStringLiteral("not valid Intel HEX: ") + *problem;
+    QString openError;
+    std::optional<IntelHexCheck::Result> check = IntelHexCheck::inspect(path, &openError);
+    if (!check)
+        return QStringLiteral("not valid Intel HEX: ") + openError;
+    if (summary)
+        *summary = std::move(check->summary);
+    if (check->problem)
+        return QStringLiteral("not valid Intel HEX: ") + check->problem->text;
     return {};
 }
 
 bool FirmwareChoice::choose(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (const QString problem = problemWith(absolute); !problem.isEmpty()) {
+    FirmwareSummary summary;
+    if (const QString problem = problemWith(absolute, &summary); !problem.isEmpty()) {
         refuse(absolute, problem);
         return false;
     }
     m_selector.chooseFile(absolute);
     m_memory.setFirmwareFolder(QFileInfo(absolute).absolutePath());
+    reportOverlaps(summary);
     return true;
+}
+
+// Not a refusal: real images write a stamp over their own code on purpose. The operator learns
+// which bytes the unit will keep before the upload, not from the unit.
+void FirmwareChoice::reportOverlaps(const FirmwareSummary &summary)
+{
+    const QStringList lines = summary.describeOverlaps();
+    if (lines.isEmpty())
+        return;
+    ActivityLog &log = m_view.activityLog();
+    for (const QString &line : lines)
+        log.append(line);
+    log.ScrollLog();
 }
 
 void FirmwareChoice::refuse(const QString &path, const QString &reason)

@@ -3,6 +3,7 @@
 #include <QString>
 
 class FirmwareSelector;
+class FirmwareSummary;
 class QLabel;
 class QMimeData;
 class UploadEngine;
@@ -23,14 +24,16 @@ public:
 
     // The one local file a drag carries, or an empty text.
     static QString draggedFile(const QMimeData *data);
-    // Why the file cannot be used, or an empty text when it can.
-    static QString problemWith(const QString &path);
+    // Why the file cannot be used, or an empty text when it can; summary, when given, receives
+    // what the image holds when it could be read.
+    static QString problemWith(const QString &path, FirmwareSummary *summary = nullptr);
 
     // The label's tooltip: the full path and what the image holds.
     static QString tooltipFor(const QString &path);
 
 private:
     void refuse(const QString &path, const QString &reason);
+    void reportOverlaps(const FirmwareSummary &summary);
 
     FirmwareSelector &m_selector;
     UploadEngine &m_engine;

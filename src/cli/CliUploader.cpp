@@ -78,7 +78,10 @@ void CliUploader::start()
 {
     if (m_finished)
         return;
-    m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256);
+    m_firmware =
+        FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256,
+                                    m_options.checkOnly ? FirmwareInspection::Keep::Nothing
+                                                        : FirmwareInspection::Keep::Content);
     if (m_options.checkOnly) {
         runCheck();
         return;

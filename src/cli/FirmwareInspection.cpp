@@ -7,7 +7,7 @@
 #include <QJsonObject>
 
 FirmwareInspection FirmwareInspection::inspect(const QString &path,
-                                               const QByteArray &expectedSha256)
+                                               const QByteArray &expectedSha256, Keep keep)
 {
     FirmwareInspection result;
     result.m_absolutePath = QFileInfo(path).absoluteFilePath();
@@ -15,16 +15,24 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
     // One read of the file: its size limit and the reasons it gives (missing, a folder, not a
     // regular file) are the window's, and the bytes it read are the ones checked and summed.
     QString error;
-    FirmwareFile file;
-    if (!file.open(path, &error)) {
+    std::optional<IntelHexCheck::Result> check;
+    if (keep == Keep::Content) {
+        FirmwareFile file;
+        if (file.open(path, &error)) {
+            result.m_content = file.content();
+            check = IntelHexCheck::inspectContent(result.m_content);
+        }
+    } else {
+        check = IntelHexCheck::inspect(path, &error);
+    }
+    if (!check) {
         result.m_problem =
             QStringLiteral("cannot open the firmware file \"%1\": %2").arg(path, error);
         return result;
     }
-    result.m_content = file.content();
-    result.m_summary = FirmwareSummary::fromContent(result.m_content);
+    result.m_summary = std::move(check->summary);
 
-    if (const auto problem = IntelHexCheck::checkContent(file.content())) {
+    if (const auto &problem = check->problem) {
         result.m_problem = QStringLiteral("the firmware file \"%1\" is not valid Intel HEX: %2")
                                .arg(path, problem->text);
         return result;

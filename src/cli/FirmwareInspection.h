@@ -12,8 +12,13 @@
 class FirmwareInspection
 {
 public:
+    // Whether the bytes read are kept (content()): an upload sends them, a check alone reads
+    // the file in pieces and keeps none, so that its memory does not grow with the file.
+    enum class Keep { Content, Nothing };
+
     // expectedSha256: lowercase hex, or empty when no image is pinned.
-    static FirmwareInspection inspect(const QString &path, const QByteArray &expectedSha256 = {});
+    static FirmwareInspection inspect(const QString &path, const QByteArray &expectedSha256 = {},
+                                      Keep keep = Keep::Content);
 
     bool isValid() const { return m_problem.isEmpty(); }
     // Why the file is refused, as a sentence for stderr; empty when it is not.
@@ -21,7 +26,7 @@ public:
     // Present when the file could be read, also when it is refused for its content.
     const std::optional<FirmwareSummary> &summary() const { return m_summary; }
     QString absolutePath() const { return m_absolutePath; }
-    // The bytes that were read, checked and summed.
+    // The bytes that were read, checked and summed; empty with Keep::Nothing.
     const QByteArray &content() const { return m_content; }
     // {"path":..., ...the summary's fields} or null when the file could not be read.
     QJsonValue toJson() const;

@@ -64,7 +64,35 @@ bool FirmwareFile::open(const QString &path, QString *errorMessage)
     return true;
 }
 
+bool FirmwareFile::stream(const QString &path, const std::function<void(QByteArrayView)> &take,
+                          QString *errorMessage)
+{
+    close();
+    QString reason;
+    if (!readPieces(path, take, &reason)) {
+        if (errorMessage)
+            *errorMessage = QStringLiteral("Cannot open \"%1\": %2.").arg(path, reason);
+        return false;
+    }
+    if (errorMessage)
+        errorMessage->clear();
+    return true;
+}
+
 bool FirmwareFile::readWhole(const QString &path, QString *reason)
+{
+    QByteArray content;
+    // The size seen now, and one piece more to see the end: no growing copies of a large file.
+    content.reserve(qMin<qint64>(QFileInfo(path).size(), kMaxSize) + m_bufferSize);
+    if (!readPieces(
+            path, [&](QByteArrayView piece) { content.append(piece); }, reason))
+        return false;
+    m_content = content;
+    return true;
+}
+
+bool FirmwareFile::readPieces(const QString &path, const std::function<void(QByteArrayView)> &take,
+                              QString *reason)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
@@ -95,23 +123,21 @@ bool FirmwareFile::readWhole(const QString &path, QString *reason)
         return false;
     }
     // Read to the end rather than to the size seen above: the file may be growing.
-    QByteArray content;
+    QByteArray buffer(m_bufferSize, Qt::Uninitialized);
+    qint64 total = 0;
     for (;;) {
-        const qsizetype used = content.size();
-        content.resize(used + m_bufferSize);
-        const qint64 count = file.read(content.data() + used, m_bufferSize);
-        content.resize(used + qMax<qint64>(0, count));
+        const qint64 count = file.read(buffer.data(), m_bufferSize);
         if (count < 0) {
             *reason = file.errorString().toLower();
             return false;
         }
         if (count == 0)
-            break;
-        if (content.size() > kMaxSize)
-            return tooLarge(content.size());
+            return true;
+        total += count;
+        if (total > kMaxSize)
+            return tooLarge(total);
+        take(QByteArrayView(buffer.constData(), count));
     }
-    m_content = content;
-    return true;
 }
 
 void FirmwareFile::openContent(const QByteArray &content)

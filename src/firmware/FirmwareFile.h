@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // The firmware file, read whole into memory when it is opened and then handed out one line at a
 // time as the upload sends it. The bytes that are checked are the bytes that are sent: a file
@@ -26,6 +29,10 @@ public:
     // Reads the whole file, closing any file opened before (also when this open fails). On
     // failure errorMessage, when given, says why in a sentence for the operator.
     bool open(const QString &path, QString *errorMessage = nullptr);
+    // Reads the file as open() does, with the same checks and reasons, but hands each piece
+    // read to take and keeps nothing: for a look at a file that needs no copy of it.
+    bool stream(const QString &path, const std::function<void(QByteArrayView)> &take,
+                QString *errorMessage = nullptr);
     // Reads lines from bytes already in memory.
     void openContent(const QByteArray &content);
     bool isOpen() const { return m_open; }
@@ -48,6 +55,8 @@ public:
 
 private:
     bool readWhole(const QString &path, QString *reason);
+    bool readPieces(const QString &path, const std::function<void(QByteArrayView)> &take,
+                    QString *reason);
 
     QString m_path;
     qsizetype m_bufferSize = kBufferSize;

@@ -1,83 +1,16 @@
 #include "FirmwareSummary.h"
 
-#include "IntelHexText.h"
+#include "IntelHexCheck.h"
 
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
-constexpr int kDataType = 0x00;
-constexpr int kExtendedSegmentType = 0x02;
-constexpr int kExtendedLinearType = 0x04;
 // Ranges and line lists in human text stop here: a pathological file must not flood a terminal.
 constexpr qsizetype kMaxListedItems = 20;
-
-// The fields of a record line that say where its data lands.
-struct ParsedRecord
-{
-    int type = -1;
-    quint32 offset = 0;
-    int dataLength = 0;
-    // The first two data bytes as one number: the base of an extended address record.
-    quint32 firstWord = 0;
-};
-
-int byteAt(QByteArrayView line, qsizetype index)
-{
-    const int high = IntelHexText::digitValue(line.at(1 + 2 * index));
-    const int low = IntelHexText::digitValue(line.at(2 + 2 * index));
-    return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
-
-// The record a line holds, or nothing when it is not a well-formed one. The checksum is left to
-// the file check: a summary only needs to know where the data lands. Reads the text in place,
-// as a file of a million records would otherwise cost a million allocations.
-std::optional<ParsedRecord> parseRecord(QByteArrayView line)
-{
-    if (line.size() < 11 || line.at(0) != ':' || (line.size() - 1) % 2 != 0)
-        return std::nullopt;
-    const qsizetype bytes = (line.size() - 1) / 2;
-    const int count = byteAt(line, 0);
-    if (count < 0 || bytes != count + 5)
-        return std::nullopt;
-    ParsedRecord record;
-    int header[3];
-    for (int i = 0; i < 3; ++i) {
-        header[i] = byteAt(line, i + 1);
-        if (header[i] < 0)
-            return std::nullopt;
-    }
-    record.offset = quint32(header[0] << 8 | header[1]);
-    record.type = header[2];
-    record.dataLength = count;
-    if (count >= 2) {
-        const int high = byteAt(line, 4);
-        const int low = byteAt(line, 5);
-        if (high < 0 || low < 0)
-            return std::nullopt;
-        record.firstWord = quint32(high << 8 | low);
-    }
-    return record;
-}
-
-QList<FirmwareAddressRange> merged(QList<FirmwareAddressRange> ranges)
-{
-    std::sort(ranges.begin(), ranges.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    QList<FirmwareAddressRange> result;
-    for (const FirmwareAddressRange &range : ranges) {
-        if (!result.isEmpty() && quint64(range.first) <= quint64(result.last().last) + 1)
-            result.last().last = std::max(result.last().last, range.last);
-        else
-            result.append(range);
-    }
-    return result;
-}
 
 QString hexAddress(quint32 address)
 {
@@ -85,59 +18,16 @@ QString hexAddress(quint32 address)
            QStringLiteral("%1").arg(address, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-// Splits at CR LF, a lone CR or a lone LF, as the upload's line reader does.
-template <typename Visit> void forEachLine(const QByteArray &content, Visit visit)
+QString rangeText(const FirmwareAddressRange &range)
 {
-    const char *p = content.constData();
-    const char *end = p + content.size();
-    int lineNumber = 0;
-    while (p != end) {
-        const char *stop = std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
-        visit(++lineNumber, QByteArrayView(p, stop - p));
-        if (stop == end)
-            break;
-        p = stop + 1;
-        if (*stop == '\r' && p != end && *p == '\n')
-            ++p;
-    }
+    return hexAddress(range.first) + QLatin1Char('-') + hexAddress(range.last);
 }
 
 } // namespace
 
 FirmwareSummary FirmwareSummary::fromContent(const QByteArray &content)
 {
-    FirmwareSummary summary;
-    summary.sizeBytes = content.size();
-    summary.sha256 = QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
-
-    QList<FirmwareAddressRange> pieces;
-    quint32 base = 0;
-    forEachLine(content, [&](int lineNumber, QByteArrayView line) {
-        if (line.isEmpty())
-            return;
-        if (IntelHexText::loadsInSkippedRange(line)) {
-            summary.passedOverLines.append(lineNumber);
-            return;
-        }
-        ++summary.records;
-        const std::optional<ParsedRecord> record = parseRecord(line);
-        if (!record)
-            return;
-        if (record->type == kExtendedSegmentType && record->dataLength == 2)
-            base = record->firstWord << 4;
-        else if (record->type == kExtendedLinearType && record->dataLength == 2)
-            base = record->firstWord << 16;
-        else if (record->type == kDataType && record->dataLength > 0) {
-            summary.dataBytes += record->dataLength;
-            const quint64 first = quint64(base) + record->offset;
-            const quint64 last =
-                std::min<quint64>(first + quint64(record->dataLength) - 1, 0xFFFFFFFFu);
-            if (first <= 0xFFFFFFFFu)
-                pieces.append({quint32(first), quint32(last)});
-        }
-    });
-    summary.ranges = merged(pieces);
-    return summary;
+    return IntelHexCheck::inspectContent(content).summary;
 }
 
 QString FirmwareSummary::rangesText() const
@@ -146,7 +36,7 @@ QString FirmwareSummary::rangesText() const
         return QStringLiteral("none");
     QStringList parts;
     for (const FirmwareAddressRange &range : ranges)
-        parts.append(hexAddress(range.first) + QLatin1Char('-') + hexAddress(range.last));
+        parts.append(rangeText(range));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -183,6 +73,27 @@ QStringList FirmwareSummary::describe() const
             text += QStringLiteral(" and %1 more").arg(passedOverLines.size() - kMaxListedItems);
         lines.append(text);
     }
+    return lines + describeOverlaps();
+}
+
+QStringList FirmwareSummary::describeOverlaps() const
+{
+    if (overlapCount == 0)
+        return {};
+    QStringList lines{
+        QStringLiteral("Written twice with different bytes: %1 %2; the unit receives the records "
+                       "in file order, so the later line's bytes are the ones it keeps:")
+            .arg(overlapCount)
+            .arg(overlapCount == 1 ? QStringLiteral("address range")
+                                   : QStringLiteral("address ranges"))};
+    for (const FirmwareOverlap &overlap :
+         overlaps.first(std::min(overlaps.size(), kMaxListedItems)))
+        lines.append(QStringLiteral("  %1: line %2, then line %3")
+                         .arg(rangeText(overlap.range))
+                         .arg(overlap.earlierLine)
+                         .arg(overlap.laterLine));
+    if (overlapCount > kMaxListedItems)
+        lines.append(QStringLiteral("  and %1 more").arg(overlapCount - kMaxListedItems));
     return lines;
 }
 
@@ -195,10 +106,18 @@ QJsonObject FirmwareSummary::toJson() const
     QJsonArray lineArray;
     for (int line : passedOverLines)
         lineArray.append(line);
+    QJsonArray overlapArray;
+    for (const FirmwareOverlap &overlap : overlaps)
+        overlapArray.append(QJsonObject{
+            {QStringLiteral("first"), hexAddress(overlap.range.first)},
+            {QStringLiteral("last"), hexAddress(overlap.range.last)},
+            {QStringLiteral("lines"), QJsonArray{overlap.earlierLine, overlap.laterLine}}});
     return QJsonObject{{QStringLiteral("size"), sizeBytes},
                        {QStringLiteral("records"), records},
                        {QStringLiteral("data_bytes"), dataBytes},
                        {QStringLiteral("ranges"), rangeArray},
                        {QStringLiteral("sha256"), QString::fromLatin1(sha256)},
-                       {QStringLiteral("passed_over_lines"), lineArray}};
+                       {QStringLiteral("passed_over_lines"), lineArray},
+                       {QStringLiteral("overlaps"), overlapArray},
+                       {QStringLiteral("overlap_count"), overlapCount}};
 }

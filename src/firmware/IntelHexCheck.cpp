@@ -1,8 +1,7 @@
 #include "IntelHexCheck.h"
 
-#include "IntelHexText.h"
-
 #include "FirmwareFile.h"
+#include "IntelHexScanner.h"
 
 #include <QByteArray>
 
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr int kEndOfFileType = 0x01;
 constexpr char kDosEndOfFile = 0x1A;
 
 bool isBlank(char c)
@@ -18,21 +16,14 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-struct TypeRule
-{
-    const char *name;
-    // -1: any length.
-    int dataLength;
+constexpr std::array<const char *, IntelHexText::kRecordTypes> kTypeNames{
+    "data",
+    "end of file",
+    "extended segment address",
+    "start segment address",
+    "extended linear address",
+    "start linear address",
 };
-
-constexpr std::array<TypeRule, 6> kTypes{{
-    {"data", -1},
-    {"end of file", 0},
-    {"extended segment address", 2},
-    {"start segment address", 4},
-    {"extended linear address", 2},
-    {"start linear address", 4},
-}};
 
 QString hexByte(int value)
 {
@@ -49,13 +40,8 @@ QString describeCharacter(char c)
     return QStringLiteral("byte 0x%1").arg(hexByte(byte));
 }
 
-struct Record
-{
-    int type = -1;
-};
-
 // The problem with one non-empty line, or an empty text when it is a sound record.
-QString recordProblem(const QByteArray &line, Record &record)
+QString recordProblem(QByteArrayView line)
 {
     if (line.size() > IntelHexCheck::kMaxRecordLength)
         return QStringLiteral("longer than any record can be (at most %1 characters)")
@@ -77,7 +63,6 @@ QString recordProblem(const QByteArray &line, Record &record)
         return QStringLiteral("has an odd number of hexadecimal digits (%1)").arg(digits);
 
     QByteArray bytes;
-    bytes.reserve(digits / 2);
     for (qsizetype i = 1; i < line.size(); i += 2)
         bytes.append(char(IntelHexText::digitValue(line.at(i)) * 16 +
                           IntelHexText::digitValue(line.at(i + 1))));
@@ -100,37 +85,34 @@ QString recordProblem(const QByteArray &line, Record &record)
             .arg(hexByte(found), hexByte(expected));
 
     const int type = byteAt(3);
-    if (type >= int(kTypes.size()))
+    if (type >= IntelHexText::kRecordTypes)
         return QStringLiteral("record type %1 is unknown (known types are 00 to 05)")
             .arg(hexByte(type));
-    const TypeRule &rule = kTypes[std::size_t(type)];
-    if (rule.dataLength >= 0 && count != rule.dataLength)
+    const int required = IntelHexText::requiredDataLength(type);
+    if (required >= 0 && count != required)
         return QStringLiteral("type %1 (%2) must carry %3 data bytes, this one carries %4")
-            .arg(hexByte(type), QLatin1String(rule.name))
-            .arg(rule.dataLength)
+            .arg(hexByte(type), QLatin1String(kTypeNames[std::size_t(type)]))
+            .arg(required)
             .arg(count);
-
-    record.type = type;
     return {};
 }
 
 // Marks that other tools leave around a sound record. They are named exactly, so that the operator
 // can remove them: the unit is sent the file's bytes as they are and would refuse them.
-QString foreignMarkProblem(const QByteArray &line, qint64 lineNumber)
+QString foreignMarkProblem(QByteArrayView line, qint64 lineNumber)
 {
     if (lineNumber == 1 && line.startsWith("\xEF\xBB\xBF"))
         return QStringLiteral("starts with a UTF-8 byte-order mark (bytes EF BB BF); save the "
                               "file without it");
-    QByteArray core = line;
+    QByteArrayView core = line;
     const bool dosEnd = core.endsWith(kDosEndOfFile);
     if (dosEnd)
         core.chop(1);
     qsizetype blanksFrom = core.size();
     while (blanksFrom > 0 && isBlank(core.at(blanksFrom - 1)))
         --blanksFrom;
-    Record ignored;
-    const QByteArray record = core.left(blanksFrom);
-    if (!record.isEmpty() && !recordProblem(record, ignored).isEmpty())
+    const QByteArrayView record = core.first(blanksFrom);
+    if (!record.isEmpty() && !recordProblem(record).isEmpty())
         return {};
     if (dosEnd)
         return QStringLiteral("holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it")
@@ -145,72 +127,35 @@ QString foreignMarkProblem(const QByteArray &line, qint64 lineNumber)
 
 } // namespace
 
+std::optional<IntelHexCheck::Result> IntelHexCheck::inspect(const QString &path, QString *openError)
+{
+    IntelHexScanner scanner;
+    FirmwareFile file;
+    if (!file.stream(
+            path, [&](QByteArrayView piece) { scanner.feed(piece); }, openError))
+        return std::nullopt;
+    return scanner.finish();
+}
+
+IntelHexCheck::Result IntelHexCheck::inspectContent(QByteArrayView content)
+{
+    IntelHexScanner scanner;
+    scanner.feed(content);
+    return scanner.finish();
+}
+
 std::optional<IntelHexCheck::Problem> IntelHexCheck::check(const QString &path)
 {
-    FirmwareFile file;
     QString openError;
-    if (!file.open(path, &openError))
+    const std::optional<Result> result = inspect(path, &openError);
+    if (!result)
         return Problem{0, openError};
-    return checkContent(file.content());
+    return result->problem;
 }
 
 std::optional<IntelHexCheck::Problem> IntelHexCheck::checkContent(const QByteArray &content)
 {
-    if (content.isEmpty())
-        return Problem{0, QStringLiteral("the file is empty")};
-    FirmwareFile file;
-    file.openContent(content);
-
-    qint64 lineNumber = 0;
-    qint64 lastRecordLine = 0;
-    int lastRecordType = -1;
-    qint64 endOfFileLine = 0;
-    bool lastRecordPassedOver = false;
-    while (!file.atEnd()) {
-        // One byte over the limit is enough to tell that a line is too long.
-        const QByteArray line = file.readLine(kMaxRecordLength + 1);
-        ++lineNumber;
-        if (line.isEmpty())
-            continue;
-
-        Record record;
-        QString problem = recordProblem(line, record);
-        if (!problem.isEmpty() && line.size() <= kMaxRecordLength) {
-            if (const QString mark = foreignMarkProblem(line, lineNumber); !mark.isEmpty())
-                problem = mark;
-        }
-        if (!problem.isEmpty())
-            return Problem{lineNumber, QStringLiteral("line %1: %2").arg(lineNumber).arg(problem)};
-        if (endOfFileLine != 0) {
-            return Problem{lineNumber,
-                           QStringLiteral("line %1: a record follows the end-of-file record of "
-                                          "line %2")
-                               .arg(lineNumber)
-                               .arg(endOfFileLine)};
-        }
-        lastRecordLine = lineNumber;
-        lastRecordType = record.type;
-        lastRecordPassedOver = IntelHexText::loadsInSkippedRange(line);
-        if (record.type == kEndOfFileType)
-            endOfFileLine = lineNumber;
-    }
-
-    if (lastRecordLine == 0)
-        return Problem{0, QStringLiteral("the file holds no records, only empty lines")};
-    if (lastRecordType != kEndOfFileType) {
-        return Problem{lastRecordLine,
-                       QStringLiteral("the file does not end with an end-of-file record (type "
-                                      "01): its last record, on line %1, is type %2")
-                           .arg(lastRecordLine)
-                           .arg(hexByte(lastRecordType))};
-    }
-    if (lastRecordPassedOver) {
-        return Problem{lastRecordLine,
-                       QStringLiteral("line %1: the end-of-file record loads at FC00 to FFFF, "
-                                      "where records are never sent")
-                           .arg(lastRecordLine)};
-    }
-    return std::nullopt;
+    return inspectContent(content).problem;
 }
 
 std::optional<QString> IntelHexCheck::firstProblem(const QString &path)
@@ -218,4 +163,14 @@ std::optional<QString> IntelHexCheck::firstProblem(const QString &path)
     if (const auto problem = check(path))
         return problem->text;
     return std::nullopt;
+}
+
+QString IntelHexCheck::lineProblem(QByteArrayView line, qint64 lineNumber)
+{
+    QString problem = recordProblem(line);
+    if (!problem.isEmpty() && line.size() <= kMaxRecordLength) {
+        if (const QString mark = foreignMarkProblem(line, lineNumber); !mark.isEmpty())
+            problem = mark;
+    }
+    return problem;
 }

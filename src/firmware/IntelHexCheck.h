@@ -1,6 +1,10 @@
 #pragma once
 
+#include "FirmwareSummary.h"
+#include "IntelHexText.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -16,7 +20,10 @@
 // The file as a whole must hold at least one record and end with exactly one end-of-file record
 // (type 01), after which only empty lines may follow. The upload ends when it has sent the last
 // line, so a file without that ending would be reported as installed when it is not, and a last
-// record at FC00 to FFFF would never be sent at all.
+// record at FC00 to FFFF would never be sent at all. At least one data byte must be sent: an
+// image of nothing would leave the unit without firmware and still end as finished.
+//
+// The same pass sums the file (FirmwareSummary), so every front-end reads a file once.
 class IntelHexCheck
 {
 public:
@@ -26,14 +33,28 @@ public:
         qint64 line = 0;
         QString text;
     };
+    struct Result
+    {
+        // The first problem; none for a sound file.
+        std::optional<Problem> problem;
+        // Also for a file with a problem: what the upload would send of it.
+        FirmwareSummary summary;
+    };
 
-    // The longest possible record: ':' + count + address + type + 255 data bytes + checksum.
-    static constexpr qsizetype kMaxRecordLength = 1 + 2 * (1 + 2 + 1 + 255 + 1);
+    static constexpr qsizetype kMaxRecordLength = IntelHexText::kMaxRecordLength;
+
+    // Reads the file in pieces, keeping none of them, and checks and sums it; nothing when the
+    // file cannot be read, with the reason in openError.
+    static std::optional<Result> inspect(const QString &path, QString *openError);
+    // Checks and sums a file's bytes: the snapshot an upload sends.
+    static Result inspectContent(QByteArrayView content);
 
     // Reads the whole file and checks what was read.
     static std::optional<Problem> check(const QString &path);
-    // Checks a file's bytes: the snapshot an upload sends.
     static std::optional<Problem> checkContent(const QByteArray &content);
     // The first problem as one line of text, e.g. "line 17: checksum is 3A, should be 3B".
     static std::optional<QString> firstProblem(const QString &path);
+
+    // Why a non-empty line is not a sound record, or an empty text when it is one.
+    static QString lineProblem(QByteArrayView line, qint64 lineNumber);
 };

@@ -2,10 +2,11 @@
 
 bool IntelHexText::loadsInSkippedRange(QByteArrayView line)
 {
-    if (line.size() < 5 || line.at(3) != 'F')
+    if (line.size() < 5)
         return false;
-    const char low = line.at(4);
-    return low == 'C' || low == 'D' || low == 'E' || low == 'F';
+    const int high = digitValue(line.at(3));
+    const int low = digitValue(line.at(4));
+    return high >= 0 && low >= 0 && high * 16 + low >= kSkippedHighByte;
 }
 
 bool IntelHexText::isPassedOver(QByteArrayView line)

@@ -57,14 +57,20 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     const QString copy = dir->filePath(QFileInfo(path).fileName());
     if (!writeFile(copy, content, error))
         return false;
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(copy)) {
-        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, *problem);
+    QString openError;
+    std::optional<IntelHexCheck::Result> check = IntelHexCheck::inspect(copy, &openError);
+    if (!check) {
+        *error = openError;
+        return false;
+    }
+    if (check->problem) {
+        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check->problem->text);
         return false;
     }
     m_dir = std::move(dir);
     m_sourcePath = QFileInfo(path).absoluteFilePath();
     m_copyPath = copy;
-    m_summary = FirmwareSummary::fromContent(content);
+    m_summary = std::move(check->summary);
     m_takenAt = QDateTime::currentDateTime();
     return true;
 }

@@ -737,7 +737,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialog.lastFolder, QDir::cleanPath(folder.path()));
 
         // A name that looks like markup is shown as it is.
-        QVERIFY(window->chooseFirmwareFile(write("<b>bold.hex", ":00000001FF\n")));
+        QVERIFY(window->chooseFirmwareFile(write("<b>bold.hex", ":0100000000FF\n:00000001FF\n")));
         QVERIFY(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold.hex")));
     }
 

@@ -1,4 +1,5 @@
 #include "firmware/IntelHexCheck.h"
+#include "firmware/IntelHexScanner.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,6 +23,16 @@ const QByteArray kEnd = rec("00000001");
 QByteArray lines(const QByteArrayList &list, const char *end = "\r\n")
 {
     return list.join(end) + end;
+}
+
+// The check fed one byte at a time, as if every read returned a single byte: lines, line ends
+// and records cut anywhere must give the verdict of the whole file.
+std::optional<IntelHexCheck::Problem> checkByteByByte(const QByteArray &bytes)
+{
+    IntelHexScanner scanner;
+    for (const char byte : bytes)
+        scanner.feed(QByteArrayView(&byte, 1));
+    return scanner.finish().problem;
 }
 
 } // namespace
@@ -63,6 +74,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const auto problem = IntelHexCheck::check(write(bytes));
         QVERIFY2(!problem, problem ? qPrintable(problem->text) : "");
+        QVERIFY(!checkByteByByte(bytes));
     }
 
     void problems_data()
@@ -131,6 +143,15 @@ private Q_SLOTS:
         QTest::newRow("record after the end")
             << lines({kEnd, kData}) << qint64(2)
             << "line 2: a record follows the end-of-file record of line 1";
+        // An image of nothing would "finish" a unit that holds no firmware at all.
+        QTest::newRow("only the end record")
+            << lines({kEnd}) << qint64(0)
+            << "the file holds no data that would be sent (records at FC00 to FFFF are never "
+               "sent): the unit would be left without firmware";
+        QTest::newRow("data only where records are never sent")
+            << lines({rec("020000040000"), rec("04FC000001020304"), kEnd}) << qint64(0)
+            << "the file holds no data that would be sent (records at FC00 to FFFF are never "
+               "sent): the unit would be left without firmware";
         QTest::newRow("end record never sent")
             << lines({kData, rec("00FC0001")}) << qint64(2)
             << "line 2: the end-of-file record loads at FC00 to FFFF, where records are never sent";
@@ -144,6 +165,7 @@ private Q_SLOTS:
         QTEST(problem->text, "text");
         QTEST(problem->line, "line");
         QCOMPARE(IntelHexCheck::firstProblem(write(bytes)), problem->text);
+        QCOMPARE(checkByteByByte(bytes).value_or(IntelHexCheck::Problem{}).text, problem->text);
     }
 
     void unopenableFile()

@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTest::newRow("FE") << QByteArray(":10FE0000") << true;
         QTest::newRow("FF") << QByteArray(":10FFF000") << true;
         QTest::newRow("FB is sent") << QByteArray(":10FB0000") << false;
-        QTest::newRow("lower case is sent") << QByteArray(":10fc0000") << false;
+        QTest::newRow("lower case, by value") << QByteArray(":10fc0000") << true;
+        QTest::newRow("lower case below FC") << QByteArray(":10fb0000") << false;
         QTest::newRow("end record") << QByteArray(":00000001FF") << false;
         QTest::newRow("five characters") << QByteArray(":10FC") << true;
         QTest::newRow("four characters") << QByteArray(":10F") << false;
@@ -74,6 +75,32 @@ private Q_SLOTS:
                  QStringLiteral("0x00010007"));
         QCOMPARE(json.value("passed_over_lines").toArray(), QJsonArray{5});
         QVERIFY(summary.describe().join('\n').contains(QString::fromLatin1(summary.sha256)));
+    }
+
+    // One address written twice with different bytes is reported with both lines, in file order;
+    // the same bytes written again, or written by a record that is never sent, are no overlap.
+    void overlaps()
+    {
+        const QByteArray content = ":1000000000112233445566778899AABBCCDDEEFFF8\n"
+                                   ":040004004455667782\n" // same bytes again
+                                   ":020000040000FA\n"
+                                   ":04FC000001020304F6\n" // never sent
+                                   ":02000E00BEEF43\n"     // stamp over the last two
+                                   ":00000001FF\n";
+        const FirmwareSummary summary = FirmwareSummary::fromContent(content);
+        QCOMPARE(summary.dataBytes, 16);
+        QCOMPARE(summary.overlapCount, 1);
+        QCOMPARE(summary.overlaps.size(), 1);
+        QCOMPARE(summary.overlaps[0].range.first, 0x0Eu);
+        QCOMPARE(summary.overlaps[0].range.last, 0x0Fu);
+        QCOMPARE(summary.overlaps[0].earlierLine, 1);
+        QCOMPARE(summary.overlaps[0].laterLine, 5);
+        const QString text = summary.describe().join('\n');
+        QVERIFY2(text.contains("0x0000000E-0x0000000F: line 1, then line 5"), qPrintable(text));
+        QVERIFY(text.contains("in file order"));
+        const QJsonObject overlap = summary.toJson().value("overlaps").toArray().at(0).toObject();
+        QCOMPARE(overlap.value("first").toString(), QStringLiteral("0x0000000E"));
+        QCOMPARE(overlap.value("lines").toArray(), (QJsonArray{1, 5}));
     }
 };
 

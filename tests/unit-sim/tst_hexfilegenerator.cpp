@@ -68,7 +68,7 @@ private Q_SLOTS:
         QTest::newRow("FE") << QByteArray(":10FE") << true;
         QTest::newRow("FF") << QByteArray(":00FFFF01") << true;
         QTest::newRow("FB") << QByteArray(":10FBF000") << false;
-        QTest::newRow("lower case") << QByteArray(":10fc0000") << false;
+        QTest::newRow("lower case") << QByteArray(":10fc0000") << true;
         QTest::newRow("short") << QByteArray(":10F") << false;
         QTest::newRow("blank") << QByteArray() << false;
         QTest::newRow("F in count") << QByteArray(":FF000000") << false;
@@ -119,7 +119,7 @@ private Q_SLOTS:
             QVERIFY(recordType(line) != 1);
     }
 
-    // Lower-case digits are valid records, and the uploader's skip test does not match them.
+    // Lower-case digits are valid records, and the skip test reads the address they spell.
     void lowerCase()
     {
         HexFileGenerator generator;
@@ -130,7 +130,7 @@ private Q_SLOTS:
             QCOMPARE(line, line.toLower());
             QCOMPARE(int(UnitStreamParser::recordVerdict(line)), int(ResponseCode::Ack));
         }
-        QCOMPARE(generator.expectedSentLines(), lines);
+        QCOMPARE(generator.expectedSentLines().size(), lines.size() - 4);
         QVERIFY(lines.join().contains(":10fc00"));
     }
 

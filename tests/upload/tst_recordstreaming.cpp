@@ -80,17 +80,22 @@ private Q_SLOTS:
     void wholeUpload_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("demo") << FWU_SOURCE_DIR "/samples/demo.hex";
-        QTest::newRow("generated") << QString();
+        QTest::addColumn<bool>("lowerCase");
+        QTest::newRow("demo") << FWU_SOURCE_DIR "/samples/demo.hex" << false;
+        QTest::newRow("generated") << QString() << false;
+        // Records at FC00 to FFFF stay back whatever the case of their digits.
+        QTest::newRow("generated, lower case") << QString() << true;
     }
 
     void wholeUpload()
     {
         QFETCH(QString, file);
+        QFETCH(bool, lowerCase);
         SimRig rig;
         if (file.isEmpty()) {
             HexFileGenerator generator;
             generator.setDataRecords(5000);
+            generator.setLowerCase(lowerCase);
             file = rig.dir.path() + "/big.hex";
             QVERIFY(generator.write(file));
         }
@@ -106,6 +111,8 @@ private Q_SLOTS:
             trimmed << line.trimmed();
         QCOMPARE(rig.sim.records().size(), trimmed.size());
         QVERIFY(rig.sim.records() == trimmed);
+        for (const QByteArray &record : rig.sim.records())
+            QVERIFY2(quint8(QByteArray::fromHex(record.mid(3, 2)).at(0)) < 0xFC, record);
         QCOMPARE(rig.sim.summaries().value(0).outcome(), QString("complete"));
 
         const QStringList lines = rig.lines();
