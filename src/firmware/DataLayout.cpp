@@ -24,7 +24,7 @@ public:
     // pieces[begin, end) sorted by address, reaching together from their first to last.
     void resolve(qsizetype begin, qsizetype end, quint64 last)
     {
-        std::vector<qsizetype> active;
+        std::vector<quint32> active;
         qsizetype next = begin;
         for (quint64 window = m_pieces[begin].first; window <= last; window += kWindow) {
             const quint64 windowLast = std::min(window + kWindow - 1, last);
@@ -35,7 +35,7 @@ public:
                 return m_pieces[a].line < m_pieces[b].line;
             });
             std::fill_n(m_owners.begin(), windowLast - window + 1, 0u);
-            for (const qsizetype i : active)
+            for (const quint32 i : active)
                 replay(m_pieces[i], window, windowLast);
         }
         close();
@@ -119,6 +119,12 @@ void DataLayout::finish(FirmwareSummary &summary)
             search.resolve(begin, end, last);
         begin = end;
     }
+    // Found window by window in file order; shown by address.
+    std::sort(summary.overlaps.begin(), summary.overlaps.end(),
+              [](const FirmwareOverlap &a, const FirmwareOverlap &b) {
+                  return a.range.first != b.range.first ? a.range.first < b.range.first
+                                                        : a.earlierLine < b.earlierLine;
+              });
 }
 
 void DataLayout::mergeRanges(FirmwareSummary &summary) const

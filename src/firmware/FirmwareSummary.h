@@ -48,7 +48,7 @@ public:
     QByteArray sha256;
     // 1-based line numbers of records that are never sent (blank lines are not records).
     QList<int> passedOverLines;
-    // In ascending address order, at most kMaxKeptOverlaps of them; overlapCount counts all.
+    // The first kMaxKeptOverlaps found, in address order; overlapCount counts all.
     QList<FirmwareOverlap> overlaps;
     qint64 overlapCount = 0;
 
