@@ -14,6 +14,7 @@
 #include "firmware/IntelHexText.h"
 
 #include <QByteArrayList>
+#include <QJsonObject>
 
 #include <cstdint>
 #include <map>

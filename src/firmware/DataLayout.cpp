@@ -18,12 +18,18 @@ class DataLayout::OverlapSearch
 {
 public:
     OverlapSearch(const QList<Piece> &pieces, const QByteArray &data, FirmwareSummary &summary)
-        : m_pieces(pieces), m_data(data), m_summary(summary), m_bytes(kWindow), m_owners(kWindow)
+        : m_pieces(pieces), m_data(data), m_summary(summary)
     {}
 
     // pieces[begin, end) sorted by address, reaching together from their first to last.
     void resolve(qsizetype begin, qsizetype end, quint64 last)
     {
+        // As large as the widest group needs, and never larger than a window.
+        const auto needed = std::size_t(std::min(kWindow, last - m_pieces[begin].first + 1));
+        if (m_owners.size() < needed) {
+            m_owners.resize(needed);
+            m_bytes.resize(needed);
+        }
         std::vector<quint32> active;
         qsizetype next = begin;
         for (quint64 window = m_pieces[begin].first; window <= last; window += kWindow) {

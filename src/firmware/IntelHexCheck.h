@@ -49,7 +49,7 @@ public:
     // Checks and sums a file's bytes: the snapshot an upload sends.
     static Result inspectContent(QByteArrayView content);
 
-    // Reads the whole file and checks what was read.
+    // The problem alone, of a file read in pieces or of bytes in memory.
     static std::optional<Problem> check(const QString &path);
     static std::optional<Problem> checkContent(const QByteArray &content);
     // The first problem as one line of text, e.g. "line 17: checksum is 3A, should be 3B".

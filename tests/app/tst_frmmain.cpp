@@ -739,6 +739,14 @@ private Q_SLOTS:
         // A name that looks like markup is shown as it is.
         QVERIFY(window->chooseFirmwareFile(write("<b>bold.hex", ":0100000000FF\n:00000001FF\n")));
         QVERIFY(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold.hex")));
+
+        // An address written twice with different bytes is chosen, and the log and the tooltip
+        // say which line the unit keeps.
+        QVERIFY(window->chooseFirmwareFile(
+            write("stamped.hex", ":0100000000FF\n:0100000001FE\n:00000001FF\n")));
+        const QString overlap = QStringLiteral("0x00000000-0x00000000: line 1, then line 2");
+        QCOMPARE(log.lastLine(), QStringLiteral("  ") + overlap);
+        QVERIFY(label->toolTip().contains(overlap));
     }
 
     void logCopiedAndReadableInADarkTheme()
