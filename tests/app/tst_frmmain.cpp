@@ -275,8 +275,9 @@ private Q_SLOTS:
         QCOMPARE(help.size(), 2);
         QCOMPARE(window->menuBar()->actions().last()->menu(), control<QMenu>(*window, "mnuHelp"));
         const QString about = HelpDialogs::aboutText(kKestrel, QStringLiteral("1.0.40"));
-        for (const QString &part : {kKestrel, QStringLiteral("1.0.40"),
-                                    QString::fromLatin1(qVersion()), QStringLiteral("Licence")})
+        for (const QString &part :
+             {kKestrel, QStringLiteral("1.0.40"), QString::fromLatin1(qVersion()),
+              QStringLiteral("Licensed under the MIT licence.")})
             QVERIFY2(about.contains(part), qPrintable(part));
     }
 
