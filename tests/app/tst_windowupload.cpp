@@ -392,6 +392,7 @@ private Q_SLOTS:
         QVERIFY(!writeFirmware(20).isEmpty());
         auto window = openWindow();
         QVERIFY(window);
+        window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto *port = control<QLineEdit>(*window, "EthernetPort");
         auto *label = control<QLabel>(*window, "FirmwareFile");
