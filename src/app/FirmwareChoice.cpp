@@ -48,17 +48,24 @@ QString FirmwareChoice::problemWith(const QString &path, FirmwareSummary *summar
     return {};
 }
 
+bool FirmwareChoice::accepts(const QString &path)
+{
+    FirmwareSummary summary;
+    const QString problem = problemWith(path, &summary);
+    if (!problem.isEmpty())
+        refuse(path, problem);
+    else
+        reportOverlaps(summary);
+    return problem.isEmpty();
+}
+
 bool FirmwareChoice::choose(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    FirmwareSummary summary;
-    if (const QString problem = problemWith(absolute, &summary); !problem.isEmpty()) {
-        refuse(absolute, problem);
+    if (!accepts(absolute))
         return false;
-    }
     m_selector.chooseFile(absolute);
     m_memory.setFirmwareFolder(QFileInfo(absolute).absolutePath());
-    reportOverlaps(summary);
     return true;
 }
 
