@@ -417,7 +417,8 @@ private Q_SLOTS:
         QTemporaryDir firmwareFolder;
         const QString chosen = firmwareFolder.filePath(QStringLiteral("a.hex"));
         QFile file(chosen);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(":00000001FF\n") == 12);
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(":0100000000FF\n:00000001FF\n") == 26);
         file.close();
         m_dialog.answer = chosen;
         {
