@@ -13,7 +13,7 @@ class FirmwareInspection
 {
 public:
     // Whether the bytes read are kept (content()): an upload sends them, a check alone reads
-    // the file in pieces and keeps none, so that its memory does not grow with the file.
+    // the file in pieces and keeps no copy of it.
     enum class Keep { Content, Nothing };
 
     // expectedSha256: lowercase hex, or empty when no image is pinned.
