@@ -1,6 +1,7 @@
 #include "FirmwareSignature.h"
 
 #include "MinisignText.h"
+#include "PublicKey.h"
 
 namespace {
 
@@ -13,6 +14,11 @@ constexpr qsizetype kAlgorithmSize = 2;
 std::optional<FirmwareSignature> FirmwareSignature::parse(const QByteArray &text, QString *problem)
 {
     const QList<QByteArray> lines = MinisignText::lines(text);
+    QString notKey;
+    if (lines.size() == 2 && PublicKey::parse(text, &notKey)) {
+        *problem = QStringLiteral("the file holds a public key, not a signature.");
+        return std::nullopt;
+    }
     if (lines.size() != 4) {
         *problem =
             QStringLiteral("a signature file has 4 lines, this one has %1.").arg(lines.size());
