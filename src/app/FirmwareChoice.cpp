@@ -66,11 +66,11 @@ void FirmwareChoice::refuse(const QString &path, const QString &reason)
     log.ScrollLog();
 }
 
-QString FirmwareChoice::tooltipFor(const QString &path)
+QString FirmwareChoice::tooltipFor(const QString &path, const QStringList &more)
 {
     if (path.isEmpty())
         return QStringLiteral("Click to choose the firmware file, or drop one on the window");
     // As text, line by line: a file name that looks like markup is shown as it is.
-    const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path);
+    const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path) + more;
     return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
 }

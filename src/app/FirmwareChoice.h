@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class FirmwareSelector;
 class QLabel;
@@ -27,7 +28,7 @@ public:
     static QString problemWith(const QString &path);
 
     // The label's tooltip: the full path and what the image holds.
-    static QString tooltipFor(const QString &path);
+    static QString tooltipFor(const QString &path, const QStringList &more = {});
 
 private:
     void refuse(const QString &path, const QString &reason);

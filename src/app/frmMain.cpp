@@ -10,6 +10,8 @@
 #include "OperatorQuestions.h"
 #include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
+#include "SignatureStatus.h"
+#include "TrustedKeysDialog.h"
 #include "WindowMemory.h"
 
 #include <QFileDialog>
@@ -36,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -108,6 +111,8 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
                                                     *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
+    m_signatures = std::make_unique<SignatureStatus>(m_title, *m_settings, *this);
+    m_signatures->guard(*m_engine);
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
     m_chooseSaveFile = services.chooseSaveFile;
     m_confirmStop = services.confirmStop;
@@ -201,6 +206,8 @@ void frmMain::createMenus()
     connect(m_menus->mnuLoop, &QAction::triggered, this, &frmMain::mnuLoop_Click);
     connect(m_menus->mnuForget, &QAction::triggered, this, &frmMain::mnuForget_Click);
     connect(m_menus->mnuFileSaveLog, &QAction::triggered, this, &frmMain::mnuFileSaveLog_Click);
+    connect(m_menus->mnuFileTrustedKeys, &QAction::triggered, this,
+            &frmMain::mnuFileTrustedKeys_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this,
             [this] { HelpDialogs::showAbout(this, m_title, versionText()); });
     connect(m_menus->mnuHelpShortcuts, &QAction::triggered, this,
@@ -296,9 +303,13 @@ void frmMain::setFirmwareFileCaption(const QString &caption)
 {
     m_client->FirmwareFile->setText(caption);
     // The selector sets the file's name last, once the path is in place.
-    if (caption != QLatin1String(FirmwareSelector::kLoadingCaption))
-        m_client->FirmwareFile->setToolTip(
-            FirmwareChoice::tooltipFor(m_engine->state().FirmwarePath));
+    if (caption == QLatin1String(FirmwareSelector::kLoadingCaption))
+        return;
+    const QString path = m_engine->state().FirmwarePath;
+    if (!path.isEmpty() && !m_signatures->fileChosen(path))
+        setLoadStartEnabled(false);
+    m_client->FirmwareFile->setToolTip(
+        FirmwareChoice::tooltipFor(path, m_signatures->describe(path)));
 }
 
 QString frmMain::versionText() const
@@ -326,7 +337,8 @@ void frmMain::onAttemptStarted()
 
 bool frmMain::saveLogTo(const QString &path)
 {
-    const LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    record.firmware += m_signatures->describe(record.firmwarePath);
     QString error;
     if (record.write(path, &error))
         return true;
@@ -455,6 +467,15 @@ void frmMain::closeEvent(QCloseEvent *event)
     m_viewTimer.stop();
     m_memory->setGeometry(saveGeometry());
     QMainWindow::closeEvent(event);
+}
+
+void frmMain::mnuFileTrustedKeys_Click()
+{
+    TrustedKeysDialog dialog(TrustedKeySettings::load(m_title, *m_settings), this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.settings().save(m_title, *m_settings))
+        QMessageBox::warning(this, m_title,
+                             tr("The trusted keys could not be saved in \"%1\".")
+                                 .arg(m_settings->fileName(m_title)));
 }
 
 void frmMain::mnuFileOpen_Click()

@@ -28,6 +28,7 @@ class WindowMemory;
 class QIcon;
 class QStatusBar;
 class SettingsStore;
+class SignatureStatus;
 class UnitSocket;
 class UploadEngine;
 
@@ -133,6 +134,7 @@ private:
     void frmFirmwareFile_Click();
     void LoadStart_Click();
     void mnuFileSaveLog_Click();
+    void mnuFileTrustedKeys_Click();
     void mnuFileStop_Click();
     void onAttemptStarted();
 
@@ -156,6 +158,7 @@ private:
     std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
     std::unique_ptr<FirmwareChoice> m_choice;
+    std::unique_ptr<SignatureStatus> m_signatures;
     AttemptRecorder *m_recorder = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
     std::function<QString(const QString &)> m_chooseSaveFile;
