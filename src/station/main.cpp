@@ -1,5 +1,6 @@
 #include "FirmwarePanel.h"
 #include "StationOptions.h"
+#include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
 
@@ -58,6 +59,10 @@ int main(int argc, char *argv[])
         return 2;
     case StationOptions::Action::Run:
         break;
+    }
+    if (QString error; !StationTrust::setCommandLineKeys(options.publicKeys, &error)) {
+        std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(error));
+        return 2;
     }
 
     EventDispatcher::preferQtDispatcher();
