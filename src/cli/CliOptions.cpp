@@ -245,7 +245,8 @@ QString CliOptions::usage(const QString &defaultTitle)
 {
     return QStringLiteral(
                "Usage: %1 [options] FILE.hex\n"
-               "       %1 --check [--json] [--expect-sha256 HEX] [--public-key KEY] FILE.hex\n"
+               "       %1 --check [--json] [--expect-sha256 HEX]\n"
+               "             [--public-key KEY] FILE.hex\n"
                "\n"
                "Installs Intel HEX firmware into a control unit over TCP, with the same\n"
                "conversation, log and reboot wait as the window. The log goes to standard\n"
