@@ -52,8 +52,14 @@ std::optional<QByteArray> MinisignText::readSmallFile(const QString &path, const
                                                       QString *problem)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         *problem = QStringLiteral("the %1 \"%2\" is a folder.").arg(what, path);
+        return std::nullopt;
+    }
+    // A pipe or a device put in its place would stall the program or feed it without end.
+    if (info.exists() && !info.isFile()) {
+        *problem = QStringLiteral("the %1 \"%2\" is not a regular file.").arg(what, path);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -67,30 +67,35 @@ SignatureCheck SignatureCheck::verify(const QByteArray &content, const QByteArra
     if (!signature)
         return result;
     result.m_keyId = signature->keyIdText();
-    const auto key = std::find_if(trustedKeys.begin(), trustedKeys.end(), [&](const PublicKey &k) {
-        return k.keyId() == signature->keyId();
-    });
-    if (key == trustedKeys.end()) {
-        result.m_problem = QStringLiteral("it was made with key %1, which is not trusted here "
-                                          "(trusted: %2).")
-                               .arg(result.m_keyId, keyList(trustedKeys));
-        return result;
+    result.m_problem = QStringLiteral("it was made with key %1, which is not trusted here "
+                                      "(trusted: %2).")
+                           .arg(result.m_keyId, keyList(trustedKeys));
+    // Key IDs are chosen at random, not derived from the key: two trusted keys may share one.
+    for (const PublicKey &key : trustedKeys) {
+        if (key.keyId() != signature->keyId())
+            continue;
+        result.m_problem = problemWith(content, *signature, key);
+        if (result.m_problem.isEmpty()) {
+            result.m_trustedComment = shownComment(signature->trustedComment());
+            break;
+        }
     }
-    const bool prehashed = signature->algorithm() == FirmwareSignature::Algorithm::Prehashed;
-    if (!verifies(signature->signature(), prehashed ? blake2b512(content) : content, *key)) {
-        result.m_problem = QStringLiteral("it does not match the firmware: the image is not the "
-                                          "one key %1 signed.")
-                               .arg(result.m_keyId);
-        return result;
-    }
-    if (!verifies(signature->globalSignature(),
-                  signature->signature() + signature->trustedComment(), *key)) {
-        result.m_problem =
-            QStringLiteral("its trusted comment is not the one key %1 signed.").arg(result.m_keyId);
-        return result;
-    }
-    result.m_trustedComment = shownComment(signature->trustedComment());
     return result;
+}
+
+QString SignatureCheck::problemWith(const QByteArray &content, const FirmwareSignature &signature,
+                                    const PublicKey &key)
+{
+    const QString keyId = signature.keyIdText();
+    const bool prehashed = signature.algorithm() == FirmwareSignature::Algorithm::Prehashed;
+    if (!verifies(signature.signature(), prehashed ? blake2b512(content) : content, key))
+        return QStringLiteral("it does not match the firmware: the image is not the one key %1 "
+                              "signed.")
+            .arg(keyId);
+    if (!verifies(signature.globalSignature(), signature.signature() + signature.trustedComment(),
+                  key))
+        return QStringLiteral("its trusted comment is not the one key %1 signed.").arg(keyId);
+    return {};
 }
 
 QString SignatureCheck::describe() const

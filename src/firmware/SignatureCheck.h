@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+class FirmwareSignature;
 class QJsonObject;
 
 // Whether an image in memory was signed by one of the trusted keys: the key IDs must match, the
@@ -40,6 +41,9 @@ public:
     QJsonObject toJson() const;
 
 private:
+    // Why the signature does not verify with the key; empty when it does.
+    static QString problemWith(const QByteArray &content, const FirmwareSignature &signature,
+                               const PublicKey &key);
     static QString shownComment(const QByteArray &comment);
     static QString keyList(const QList<PublicKey> &keys);
 
