@@ -1,5 +1,7 @@
 #include "TrustedKeysDialog.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -44,6 +46,20 @@ TrustedKeysDialog::TrustedKeysDialog(const TrustedKeySettings &settings, QWidget
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showKeys();
+}
+
+bool TrustedKeysDialog::edit(QWidget *parent, const QString &title, SettingsStore &store)
+{
+    TrustedKeysDialog dialog(TrustedKeySettings::load(title, store), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!dialog.settings().save(title, store)) {
+        QMessageBox::warning(
+            parent, dialog.windowTitle(),
+            tr("The trusted keys could not be saved in \"%1\".").arg(store.fileName(title)));
+        return false;
+    }
+    return true;
 }
 
 bool TrustedKeysDialog::addKeyFile(const QString &path, QString *problem)

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class SettingsStore;
 class QListWidget;
 class QPushButton;
 
@@ -16,6 +17,10 @@ class TrustedKeysDialog : public QDialog
 
 public:
     explicit TrustedKeysDialog(const TrustedKeySettings &settings, QWidget *parent = nullptr);
+
+    // Shows the dialog for the title's settings; true when the operator changed and saved them
+    // (a failed save is reported in a message box).
+    static bool edit(QWidget *parent, const QString &title, SettingsStore &store);
 
     TrustedKeySettings settings() const { return m_settings; }
     // Adds the key of a key file; false and the reason when it cannot be used or is there.

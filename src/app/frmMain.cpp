@@ -38,7 +38,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -471,11 +470,12 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::mnuFileTrustedKeys_Click()
 {
-    TrustedKeysDialog dialog(TrustedKeySettings::load(m_title, *m_settings), this);
-    if (dialog.exec() == QDialog::Accepted && !dialog.settings().save(m_title, *m_settings))
-        QMessageBox::warning(this, m_title,
-                             tr("The trusted keys could not be saved in \"%1\".")
-                                 .arg(m_settings->fileName(m_title)));
+    // The file already chosen is judged again under the new keys.
+    if (TrustedKeysDialog::edit(this, m_title, *m_settings) && !m_engine->isBusy() &&
+        !m_engine->state().FirmwarePath.isEmpty()) {
+        setLoadStartEnabled(true);
+        setFirmwareFileCaption(m_client->FirmwareFile->text());
+    }
 }
 
 void frmMain::mnuFileOpen_Click()
