@@ -299,6 +299,7 @@ private Q_SLOTS:
             << "" << key + QStringList{"--signature", "release.pub"}
             << "a public key, not a signature";
         QTest::newRow("missing") << "missing" << key << "the firmware is not signed";
+        QTest::newRow("--check") << "" << key + QStringList{"--check"} << "";
     }
 
     void signedFirmware()
@@ -360,6 +361,14 @@ private Q_SLOTS:
         }
         QCOMPARE(result.exitCode, 0);
         const QString keyId = MinisignTool::keyId(folder, "release");
+        if (options.contains("--check")) {
+            QCOMPARE(eventNames(result.events), QStringList({"check", "result"}));
+            const QJsonObject signature = result.events.first().value("signature").toObject();
+            QVERIFY(signature.value("valid").toBool());
+            QCOMPARE(signature.value("key_id").toString(), keyId);
+            QCOMPARE(signature.value("trusted_comment").toString(), "version 2.4.1");
+            return;
+        }
         for (const QJsonObject &event : {result.events.first(), last}) {
             QCOMPARE(event.value("signature_key_id").toString(), keyId);
             QCOMPARE(event.value("signature_comment").toString(), "version 2.4.1");
