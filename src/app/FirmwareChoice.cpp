@@ -43,7 +43,9 @@ QString FirmwareChoice::problemWith(const QString &path)
 
 bool FirmwareChoice::accepts(const QString &path)
 {
-    const QString problem = problemWith(path);
+    QString problem = problemWith(path);
+    if (problem.isEmpty() && m_furtherCheck)
+        problem = m_furtherCheck(path).value_or(QString());
     if (!problem.isEmpty())
         refuse(path, problem);
     return problem.isEmpty();

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 class FirmwareSelector;
 class QLabel;
 class QMimeData;
@@ -24,6 +27,9 @@ public:
     bool choose(const QString &path);
     // Whether the file can be used; when not, the reason goes to the log.
     bool accepts(const QString &path);
+    // A further reason to refuse a sound file (its signature), asked last.
+    using FurtherCheck = std::function<std::optional<QString>(const QString &path)>;
+    void setFurtherCheck(FurtherCheck check) { m_furtherCheck = std::move(check); }
 
     // The one local file a drag carries, or an empty text.
     static QString draggedFile(const QMimeData *data);
@@ -40,4 +46,5 @@ private:
     UploadEngine &m_engine;
     UploadView &m_view;
     WindowMemory &m_memory;
+    FurtherCheck m_furtherCheck;
 };

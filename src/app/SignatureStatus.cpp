@@ -6,8 +6,6 @@
 #include "upload/UploadEngine.h"
 #include "upload/UploadView.h"
 
-#include <QFileInfo>
-
 SignatureStatus::SignatureStatus(const QString &title, SettingsStore &settings, UploadView &view)
     : m_title(title), m_settings(settings), m_view(view)
 {}
@@ -33,30 +31,21 @@ std::optional<QString> SignatureStatus::refusal(const QString &path, const QByte
     return QStringLiteral("Only signed firmware is flashed here: ") + m_last->problem();
 }
 
-bool SignatureStatus::fileChosen(const QString &path)
+std::optional<QString> SignatureStatus::check(const QString &path)
 {
     FirmwareFile file;
     QString error;
     // A file that cannot be read is the engine's to report when it starts.
     const QByteArray content = file.open(path, &error) ? file.content() : QByteArray();
     const std::optional<QString> refused = refusal(path, content);
-    if (!m_last)
-        return true;
+    if (!m_last || refused)
+        return refused;
     ActivityLog &log = m_view.activityLog();
-    if (!refused) {
-        log.append(m_last->isValid()
-                       ? m_last->describe()
-                       : QStringLiteral("Not signed by a trusted key: ") + m_last->problem());
-        log.ScrollLog();
-        return true;
-    }
-    // As every other refused choice: two short lines, the log narrow at its drawn size.
-    log.append(
-        QStringLiteral("Cannot use \"%1\" as the firmware file:").arg(QFileInfo(path).fileName()));
-    log.append(QStringLiteral("  ") + *refused);
-    log.setBackColour(ActivityLog::kRed);
+    log.append(m_last->isValid()
+                   ? m_last->describe()
+                   : QStringLiteral("Not signed by a trusted key: ") + m_last->problem());
     log.ScrollLog();
-    return false;
+    return std::nullopt;
 }
 
 QStringList SignatureStatus::describe(const QString &path) const

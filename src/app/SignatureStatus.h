@@ -23,8 +23,8 @@ public:
 
     // Lets the engine refuse an image whose bytes this status does not accept.
     void guard(UploadEngine &engine);
-    // Shows the status of a newly chosen file; false when it must not be sent.
-    bool fileChosen(const QString &path);
+    // Logs the signature status of a file about to be chosen; the reason when it must not be.
+    std::optional<QString> check(const QString &path);
     // A line for the file label's tooltip and the saved log's header; empty without keys.
     QStringList describe(const QString &path) const;
 

@@ -98,6 +98,7 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
     m_signatures = std::make_unique<SignatureStatus>(m_title, *m_settings, *this);
     m_signatures->guard(*m_engine);
+    m_choice->setFurtherCheck([this](const QString &path) { return m_signatures->check(path); });
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
     m_stopRequests = std::make_unique<StopRequests>(*m_engine, *this, services.confirmStop);
     m_chooseSaveFile = services.chooseSaveFile;
@@ -284,8 +285,6 @@ void frmMain::setFirmwareFileCaption(const QString &caption)
     if (caption == QLatin1String(FirmwareSelector::kLoadingCaption))
         return;
     const QString path = m_engine->state().FirmwarePath;
-    if (!path.isEmpty() && !m_signatures->fileChosen(path))
-        setLoadStartEnabled(false);
     m_client->FirmwareFile->setToolTip(
         FirmwareChoice::tooltipFor(path, m_signatures->describe(path)));
 }
@@ -451,9 +450,10 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::mnuFileTrustedKeys_Click()
 {
     // The file already chosen is judged again under the new keys.
+    const QString path = m_engine->state().FirmwarePath;
     if (TrustedKeysDialog::edit(this, m_title, *m_settings) && !m_engine->isBusy() &&
-        !m_engine->state().FirmwarePath.isEmpty()) {
-        setLoadStartEnabled(true);
+        !path.isEmpty()) {
+        setLoadStartEnabled(m_choice->accepts(path));
         setFirmwareFileCaption(m_client->FirmwareFile->text());
     }
 }

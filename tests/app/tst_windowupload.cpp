@@ -299,6 +299,7 @@ private Q_SLOTS:
                                                "firmware is not signed"),
                      qPrintable(log.lastLine()));
             QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kRed));
+            QCOMPARE(window->engine().state().FirmwarePath, QString());
             QCOMPARE(m_unit->connectionCount(), 0);
             return;
         }
