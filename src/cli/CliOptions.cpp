@@ -2,6 +2,7 @@
 
 #include "CliExitCode.h"
 #include "connection/ProductProfile.h"
+#include "history/HistoryLocation.h"
 #include "upload/UploadEngine.h"
 
 #include <QCommandLineOption>
@@ -108,13 +109,19 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                            QStringLiteral("N"));
     const QCommandLineOption retryDelayOption(QStringLiteral("retry-delay"), QString(),
                                               QStringLiteral("SECONDS"));
+    const QCommandLineOption historyOption(QStringLiteral("history"), QString(),
+                                           QStringLiteral("URL"));
+    const QCommandLineOption runIdOption(QStringLiteral("run-id"), QString(), QStringLiteral("ID"));
+    const QCommandLineOption unitNameOption(QStringLiteral("unit-name"), QString(),
+                                            QStringLiteral("NAME"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringLiteral("version"));
 
     QCommandLineParser parser;
     parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
                        saveOption, timeoutOption, jsonOption, checkOption, shaOption, retriesOption,
-                       retryDelayOption, helpOption, versionOption});
+                       retryDelayOption, historyOption, runIdOption, unitNameOption, helpOption,
+                       versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -132,7 +139,7 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     // A value given twice is most likely a script that builds its command line wrongly.
     for (const QCommandLineOption *option :
          {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
-          &retriesOption, &retryDelayOption}) {
+          &retriesOption, &retryDelayOption, &historyOption, &runIdOption, &unitNameOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -221,6 +228,14 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                .arg(parser.value(retryDelayOption)));
         options.retryDelay = *delay;
     }
+    if (parser.isSet(historyOption)) {
+        const HistoryLocation location = HistoryLocation::parse(parser.value(historyOption));
+        if (location.kind() == HistoryLocation::Kind::Invalid)
+            return failure(QStringLiteral("--history: %1.").arg(location.error()));
+        options.history = parser.value(historyOption);
+    }
+    options.runId = parser.value(runIdOption);
+    options.unitName = parser.value(unitNameOption);
     return options;
 }
 
@@ -262,6 +277,14 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         cannot be reached (default 0); never once the\n"
                "                         programming request has gone out\n"
                "  --retry-delay SECONDS  pause before each further try (default 2)\n"
+               "  --history URL          the flash history that gets one row per attempt:\n"
+               "                         sqlite:///path/file.sqlite,\n"
+               "                         postgresql://user@host:port/dbname or off (default:\n"
+               "                         FWU_HISTORY, else\n"
+               "                         ~/.local/share/FirmwareUploader/history.sqlite); a\n"
+               "                         row that cannot be written changes no outcome\n"
+               "  --run-id ID            the run the rows belong to (the station's)\n"
+               "  --unit-name NAME       the unit's name for the rows\n"
                "  -h, --help             show this text\n"
                "  --version              show the version\n"
                "\n"

@@ -65,6 +65,7 @@ void CliReport::result(const Result &result)
            {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
            {QStringLiteral("records_sent"), result.recordsSent},
            {QStringLiteral("settings_saved"), result.settingsSaved},
+           {QStringLiteral("history_saved"), result.historySaved},
            {QStringLiteral("firmware"), result.firmware},
            {QStringLiteral("message"), result.message}});
     m_resultWritten = true;

@@ -33,6 +33,8 @@ public:
         QJsonValue firmware = QJsonValue::Null;
         // Why the run failed, as on stderr; empty on success.
         QString message;
+        // Whether every attempt of the run is in the flash history.
+        bool historySaved = false;
     };
     // JSON only, and only the first time: later calls are dropped.
     void result(const Result &result);

@@ -31,7 +31,8 @@ constexpr const char *kEraseLine = "\x1b[K";
 CliUploader::CliUploader(const CliOptions &options, CliReport &report, std::FILE *err,
                          bool showProgress, QObject *parent)
     : QObject(parent), m_options(options), m_report(report), m_err(err),
-      m_showProgress(showProgress), m_scratchSettings(m_scratch.path())
+      m_showProgress(showProgress), m_scratchSettings(m_scratch.path()),
+      m_history(m_options, m_view, m_firmware, m_pathToSend, m_report)
 {
     SettingsStore &store = m_options.saveSettings ? m_userSettings : m_scratchSettings;
     m_engine = std::make_unique<UploadEngine>(m_options.title, m_view, m_socket, store);
@@ -277,36 +278,13 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
     setPhase("ended");
+    m_history.attemptEnded(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome),
+                           attemptMessage(outcome), m_attemptRecords);
     if (outcome == UploadOutcome::ConnectFailed && retryConnection())
         return;
     if (outcome != UploadOutcome::Finished) {
-        QString message;
-        switch (outcome) {
-        case UploadOutcome::Refused:
-            message = QStringLiteral("the unit refused the firmware.");
-            break;
-        case UploadOutcome::ConnectFailed:
-            message = QStringLiteral("could not connect to the unit at %1 port %2.")
-                          .arg(m_view.ethernetAddress(), m_view.ethernetPort());
-            break;
-        case UploadOutcome::ConnectionLost:
-            message = QStringLiteral("the connection to the unit was lost.");
-            break;
-        case UploadOutcome::UnitSilent:
-            message = QStringLiteral("the unit stopped answering.");
-            break;
-        case UploadOutcome::BadInput:
-            message = QStringLiteral("the upload could not start; the log says why.");
-            break;
-        case UploadOutcome::Cancelled:
-        case UploadOutcome::Stopped:
-            message = QStringLiteral("interrupted; the connection to the unit is closed.");
-            break;
-        case UploadOutcome::Finished:
-            break;
-        }
         // A signal's own exit code wins over the way the engine reports the stop.
-        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), message);
+        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), attemptMessage(outcome));
         return;
     }
 
@@ -322,6 +300,29 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
             finish(ExitFinished);
         });
     }
+}
+
+QString CliUploader::attemptMessage(UploadOutcome outcome) const
+{
+    switch (outcome) {
+    case UploadOutcome::Refused:
+        return QStringLiteral("the unit refused the firmware.");
+    case UploadOutcome::ConnectFailed:
+        return QStringLiteral("could not connect to the unit at %1 port %2.")
+            .arg(m_view.ethernetAddress(), m_view.ethernetPort());
+    case UploadOutcome::ConnectionLost:
+        return QStringLiteral("the connection to the unit was lost.");
+    case UploadOutcome::UnitSilent:
+        return QStringLiteral("the unit stopped answering.");
+    case UploadOutcome::BadInput:
+        return QStringLiteral("the upload could not start; the log says why.");
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        return QStringLiteral("interrupted; the connection to the unit is closed.");
+    case UploadOutcome::Finished:
+        break;
+    }
+    return {};
 }
 
 void CliUploader::checkSavedSettings()
@@ -375,7 +376,9 @@ void CliUploader::finish(int exitCode, const QString &message)
         eraseProgress();
     if (!message.isEmpty())
         m_report.message(message);
-    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message});
+    const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
+    m_report.result(
+        {exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message, historySaved});
     Q_EMIT finished(exitCode);
 }
 

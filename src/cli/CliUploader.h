@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliHistory.h"
 #include "CliOptions.h"
 #include "CountingUnitSocket.h"
 #include "FirmwareInspection.h"
@@ -58,6 +59,7 @@ private:
     bool fillConnection();
     void reportStart();
     void onAttemptEnded(UploadOutcome outcome);
+    QString attemptMessage(UploadOutcome outcome) const;
     bool retryConnection();
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);
@@ -92,6 +94,7 @@ private:
     QTemporaryDir m_scratch;
     SettingsStore m_scratchSettings;
     std::unique_ptr<UploadEngine> m_engine;
+    CliHistory m_history;
 
     ProgressLine m_progress;
     QTimer m_progressTimer;

@@ -54,8 +54,7 @@ HistoryLocation HistoryLocation::parse(const QString &text)
     }
     if (text.startsWith(kSqliteScheme)) {
         const QString path = decoded(text.mid(kSqliteScheme.size()));
-        if (!path.startsWith(QLatin1Char('/')) || path.size() < 2 ||
-            path.contains(QChar(u'\0')))
+        if (!path.startsWith(QLatin1Char('/')) || path.size() < 2 || path.contains(QChar(u'\0')))
             return invalid(text, QStringLiteral("an SQLite history needs an absolute file name, "
                                                 "as in sqlite:///path/history.sqlite"));
         HistoryLocation location;
@@ -90,8 +89,8 @@ HistoryLocation HistoryLocation::parsePostgres(const QString &text, const QStrin
             const qsizetype equals = pair.indexOf(QLatin1Char('='));
             if (equals <= 0)
                 return invalid(text, QStringLiteral("\"%1\" is no key=value pair").arg(pair));
-            if (std::optional<QString> problem =
-                    location.takeParameter(decoded(pair.left(equals)), decoded(pair.mid(equals + 1))))
+            if (std::optional<QString> problem = location.takeParameter(
+                    decoded(pair.left(equals)), decoded(pair.mid(equals + 1))))
                 return invalid(text, *problem);
         }
     }
@@ -177,9 +176,9 @@ QString HistoryLocation::display() const
             return m_text;
         // Rebuilt without the password, wherever the URL held it.
         return QStringLiteral("postgresql://%1@%2%3/%4")
-            .arg(m_user, m_host.startsWith(QLatin1Char('/')) ? QString() : m_host,
-                 m_port > 0 ? QLatin1Char(':') + QString::number(m_port) : QString(),
-                 m_database) +
+                   .arg(m_user, m_host.startsWith(QLatin1Char('/')) ? QString() : m_host,
+                        m_port > 0 ? QLatin1Char(':') + QString::number(m_port) : QString(),
+                        m_database) +
                (m_host.startsWith(QLatin1Char('/')) ? QStringLiteral("?host=") + m_host
                                                     : QString());
     case Kind::Off:

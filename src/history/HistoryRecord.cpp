@@ -20,19 +20,29 @@ template <typename T> QVariant numberOrNull(const std::optional<T> &number)
 
 const QStringList &HistoryRecord::fields()
 {
-    static const QStringList names{
-        QStringLiteral("id"),           QStringLiteral("run_id"),
-        QStringLiteral("started"),      QStringLiteral("ended"),
-        QStringLiteral("duration_s"),   QStringLiteral("host"),
-        QStringLiteral("operator"),     QStringLiteral("program"),
-        QStringLiteral("version"),      QStringLiteral("title"),
-        QStringLiteral("unit_name"),    QStringLiteral("address"),
-        QStringLiteral("port"),         QStringLiteral("firmware_path"),
-        QStringLiteral("firmware_size"), QStringLiteral("firmware_sha256"),
-        QStringLiteral("records"),      QStringLiteral("records_sent"),
-        QStringLiteral("outcome"),      QStringLiteral("exit_code"),
-        QStringLiteral("message"),      QStringLiteral("signature_key_id"),
-        QStringLiteral("signature_comment")};
+    static const QStringList names{QStringLiteral("id"),
+                                   QStringLiteral("run_id"),
+                                   QStringLiteral("started"),
+                                   QStringLiteral("ended"),
+                                   QStringLiteral("duration_s"),
+                                   QStringLiteral("host"),
+                                   QStringLiteral("operator"),
+                                   QStringLiteral("program"),
+                                   QStringLiteral("version"),
+                                   QStringLiteral("title"),
+                                   QStringLiteral("unit_name"),
+                                   QStringLiteral("address"),
+                                   QStringLiteral("port"),
+                                   QStringLiteral("firmware_path"),
+                                   QStringLiteral("firmware_size"),
+                                   QStringLiteral("firmware_sha256"),
+                                   QStringLiteral("records"),
+                                   QStringLiteral("records_sent"),
+                                   QStringLiteral("outcome"),
+                                   QStringLiteral("exit_code"),
+                                   QStringLiteral("message"),
+                                   QStringLiteral("signature_key_id"),
+                                   QStringLiteral("signature_comment")};
     return names;
 }
 

@@ -57,20 +57,20 @@ QStringList HistorySchema::upgradeTo(int version, bool postgres)
 {
     switch (version) {
     case 1:
-        return {QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"),
-                QStringLiteral("CREATE TABLE attempts (id ") +
-                    (postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY")
-                              : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")) +
-                    QStringLiteral(
-                        ", run_id TEXT, started TEXT NOT NULL, started_ms BIGINT NOT NULL, "
-                        "ended TEXT NOT NULL, duration_s DOUBLE PRECISION, host TEXT, "
-                        "\"operator\" TEXT, program TEXT, version TEXT, title TEXT, "
-                        "unit_name TEXT, address TEXT, port BIGINT, firmware_path TEXT, "
-                        "firmware_size BIGINT, firmware_sha256 TEXT, records BIGINT, "
-                        "records_sent BIGINT, outcome TEXT NOT NULL, exit_code BIGINT, "
-                        "message TEXT)"),
-                QStringLiteral("CREATE INDEX attempts_started ON attempts (started_ms)"),
-                QStringLiteral("INSERT INTO schema_version (version) VALUES (1)")};
+        return {
+            QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"),
+            QStringLiteral("CREATE TABLE attempts (id ") +
+                (postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY")
+                          : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")) +
+                QStringLiteral(", run_id TEXT, started TEXT NOT NULL, started_ms BIGINT NOT NULL, "
+                               "ended TEXT NOT NULL, duration_s DOUBLE PRECISION, host TEXT, "
+                               "\"operator\" TEXT, program TEXT, version TEXT, title TEXT, "
+                               "unit_name TEXT, address TEXT, port BIGINT, firmware_path TEXT, "
+                               "firmware_size BIGINT, firmware_sha256 TEXT, records BIGINT, "
+                               "records_sent BIGINT, outcome TEXT NOT NULL, exit_code BIGINT, "
+                               "message TEXT)"),
+            QStringLiteral("CREATE INDEX attempts_started ON attempts (started_ms)"),
+            QStringLiteral("INSERT INTO schema_version (version) VALUES (1)")};
     case 2:
         return {QStringLiteral("ALTER TABLE attempts ADD COLUMN signature_key_id TEXT"),
                 QStringLiteral("ALTER TABLE attempts ADD COLUMN signature_comment TEXT"),
@@ -89,8 +89,8 @@ std::optional<QString> HistorySchema::lockForSchema(QSqlDatabase &db, bool postg
         return run(db, QStringLiteral("BEGIN IMMEDIATE"));
     if (!db.transaction())
         return db.lastError().text();
-    return run(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)")
-                       .arg(QLatin1String(kSchemaLockKey)));
+    return run(
+        db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(QLatin1String(kSchemaLockKey)));
 }
 
 std::optional<QString> HistorySchema::ensureCurrent(QSqlDatabase &db)

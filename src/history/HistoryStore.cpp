@@ -37,8 +37,7 @@ QString columnNames()
 
 HistoryStore::HistoryStore(const HistoryLocation &location)
     : m_location(location), m_connectionName(nextConnectionName())
-{
-}
+{}
 
 HistoryStore::~HistoryStore()
 {
@@ -72,8 +71,8 @@ std::optional<QString> HistoryStore::prepareSqliteFile() const
         return QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
     if (info.exists())
         return std::nullopt;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC,
-                          0600);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return QStringLiteral("cannot create the file: %1")
             .arg(QString::fromLocal8Bit(strerror(errno)));
@@ -93,9 +92,9 @@ std::optional<QString> HistoryStore::openDatabase(Access access)
         }
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(m_location.path());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs) +
-                             (access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY")
-                                                     : QString()));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs) +
+            (access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     } else {
         db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
         db.setHostName(m_location.host());
@@ -133,11 +132,12 @@ std::optional<QString> HistoryStore::open(Access access)
             problem = HistorySchema::tooNewMessage(*version);
     }
     if (!problem && access == Access::Write) {
-        QSqlQuery wal(db);
-        if (m_location.kind() == HistoryLocation::Kind::Sqlite &&
-            !wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            problem = wal.lastError().text();
-        else
+        if (m_location.kind() == HistoryLocation::Kind::Sqlite) {
+            QSqlQuery wal(db);
+            if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+                problem = wal.lastError().text();
+        }
+        if (!problem)
             problem = HistorySchema::ensureCurrent(db);
         version = HistorySchema::kCurrentVersion;
     }

@@ -11,16 +11,19 @@ QStringList tableLine(const HistoryRow &row)
 {
     const QString port = row.text(QStringLiteral("port"));
     const QString records = row.text(QStringLiteral("records"));
-    return {row.text(QStringLiteral("id")),
-            row.text(QStringLiteral("started")).left(19).replace(QLatin1Char('T'), QLatin1Char(' ')),
-            row.text(QStringLiteral("unit_name")),
-            row.text(QStringLiteral("address")) + (port.isEmpty() ? QString() : QLatin1Char(':') + port),
-            row.text(QStringLiteral("outcome")),
-            row.text(QStringLiteral("records_sent")) + (records.isEmpty() ? QString() : QLatin1Char('/') + records),
-            row.text(QStringLiteral("firmware_sha256")).left(8),
-            row.text(QStringLiteral("host")),
-            row.text(QStringLiteral("operator")),
-            row.text(QStringLiteral("message"))};
+    return {
+        row.text(QStringLiteral("id")),
+        row.text(QStringLiteral("started")).left(19).replace(QLatin1Char('T'), QLatin1Char(' ')),
+        row.text(QStringLiteral("unit_name")),
+        row.text(QStringLiteral("address")) +
+            (port.isEmpty() ? QString() : QLatin1Char(':') + port),
+        row.text(QStringLiteral("outcome")),
+        row.text(QStringLiteral("records_sent")) +
+            (records.isEmpty() ? QString() : QLatin1Char('/') + records),
+        row.text(QStringLiteral("firmware_sha256")).left(8),
+        row.text(QStringLiteral("host")),
+        row.text(QStringLiteral("operator")),
+        row.text(QStringLiteral("message"))};
 }
 
 // A table cell on one line: a message with line ends or control characters must not break
@@ -78,7 +81,8 @@ QString HistoryPrinter::table(const QList<QStringList> &lines)
     for (const QStringList &line : lines) {
         QString text;
         for (qsizetype i = 0; i < line.size(); ++i)
-            text += i + 1 < line.size() ? cell(line[i]).leftJustified(widths[i] + 2) : cell(line[i]);
+            text +=
+                i + 1 < line.size() ? cell(line[i]).leftJustified(widths[i] + 2) : cell(line[i]);
         out += text.trimmed() + QLatin1Char('\n');
     }
     return out;
@@ -155,8 +159,8 @@ QString HistoryPrinter::summary(const QList<HistoryStore::Count> &counts) const
             out += QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
                    QLatin1Char('\n');
         } else {
-            lines.append({key.first, key.second, QString::number(total),
-                          words.join(QStringLiteral(", "))});
+            lines.append(
+                {key.first, key.second, QString::number(total), words.join(QStringLiteral(", "))});
         }
     }
     return m_format == HistoryToolOptions::Format::Json ? out : table(lines);

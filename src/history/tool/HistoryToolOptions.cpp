@@ -88,10 +88,10 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
 const QStringList &HistoryToolOptions::outcomeWords()
 {
     static const QStringList words{
-        QStringLiteral("finished"),        QStringLiteral("refused"),
-        QStringLiteral("connect_failed"),  QStringLiteral("connection_lost"),
-        QStringLiteral("bad_input"),       QStringLiteral("hangup"),
-        QStringLiteral("interrupted"),     QStringLiteral("stopped")};
+        QStringLiteral("finished"),       QStringLiteral("refused"),
+        QStringLiteral("connect_failed"), QStringLiteral("connection_lost"),
+        QStringLiteral("bad_input"),      QStringLiteral("hangup"),
+        QStringLiteral("interrupted"),    QStringLiteral("stopped")};
     return words;
 }
 
@@ -120,11 +120,10 @@ std::optional<qint64> HistoryToolOptions::parseTime(const QString &text, bool un
 HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QStringList valued{QStringLiteral("history"), QStringLiteral("unit"),
-                             QStringLiteral("name"),    QStringLiteral("sha256"),
-                             QStringLiteral("outcome"), QStringLiteral("since"),
-                             QStringLiteral("until"),   QStringLiteral("run-id"),
-                             QStringLiteral("limit")};
+    const QStringList valued{
+        QStringLiteral("history"), QStringLiteral("unit"),    QStringLiteral("name"),
+        QStringLiteral("sha256"),  QStringLiteral("outcome"), QStringLiteral("since"),
+        QStringLiteral("until"),   QStringLiteral("run-id"),  QStringLiteral("limit")};
     for (const QString &name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
     for (const char *name : {"json", "csv", "summary", "version"})
@@ -193,9 +192,10 @@ QString HistoryToolOptions::usage()
                "Exit codes:\n"
                "  0    done, also when no attempt matches\n"
                "  2    bad option, or the history cannot be read\n")
-        .arg(QLatin1String(kProgramName),
-             outcomeWords().join(QStringLiteral(", ")).replace(
-                 QStringLiteral("connection_lost, "), QStringLiteral("connection_lost,\n"
-                                                                     "                     ")))
+        .arg(QLatin1String(kProgramName), outcomeWords()
+                                              .join(QStringLiteral(", "))
+                                              .replace(QStringLiteral("connection_lost, "),
+                                                       QStringLiteral("connection_lost,\n"
+                                                                      "                     ")))
         .arg(HistoryFilter::kDefaultLimit);
 }

@@ -1,0 +1,119 @@
+#include "CliHistory.h"
+
+#include "CliExitCode.h"
+#include "CliOptions.h"
+#include "CliReport.h"
+#include "FirmwareInspection.h"
+#include "upload/ActivityLog.h"
+#include "upload/BasicUploadView.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString loginName()
+{
+    if (const passwd *entry = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+} // namespace
+
+CliHistory::CliHistory(const CliOptions &options, BasicUploadView &view,
+                       const FirmwareInspection &firmware, const QString &pathToSend,
+                       CliReport &report, QObject *parent)
+    : QObject(parent), m_options(options), m_view(view), m_firmware(firmware),
+      m_pathToSend(pathToSend), m_report(report), m_store(HistoryLocation::resolve(options.history))
+{
+    ActivityLog &log = m_view.activityLog();
+    connect(&log, &ActivityLog::cleared, this, &CliHistory::attemptStarted);
+    connect(&log, &ActivityLog::lineAppended, this, [this](const QString &line) {
+        if (!line.trimmed().isEmpty())
+            m_lastLogLine = line;
+    });
+}
+
+CliHistory::~CliHistory() = default;
+
+void CliHistory::attemptStarted()
+{
+    m_started = QDateTime::currentDateTime();
+    m_attemptOpen = true;
+    m_lastLogLine.clear();
+    // In loop mode the file may be replaced between passes: the row names what this pass sends.
+    const FirmwareInspection sent = FirmwareInspection::inspect(m_pathToSend);
+    const FirmwareInspection &known = sent.summary() ? sent : m_firmware;
+    m_sha256.clear();
+    m_size = m_records = -1;
+    if (known.summary()) {
+        m_sha256 = QString::fromLatin1(known.summary()->sha256);
+        m_size = known.summary()->sizeBytes;
+        m_records = known.summary()->records;
+    }
+}
+
+void CliHistory::attemptEnded(int exitCode, const QString &message, qint64 recordsSent)
+{
+    if (m_attemptOpen)
+        write(exitCode, message, recordsSent);
+    m_attemptOpen = false;
+}
+
+bool CliHistory::runEnded(int exitCode, const QString &message, qint64 recordsSent)
+{
+    if (!m_options.checkOnly && (m_attemptOpen || m_rowsWritten + m_rowsLost == 0)) {
+        if (!m_attemptOpen && m_firmware.summary()) {
+            m_sha256 = QString::fromLatin1(m_firmware.summary()->sha256);
+            m_size = m_firmware.summary()->sizeBytes;
+            m_records = m_firmware.summary()->records;
+        }
+        write(exitCode, message, recordsSent);
+        m_attemptOpen = false;
+    }
+    return m_rowsWritten > 0 && m_rowsLost == 0;
+}
+
+void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
+{
+    if (m_store.location().isOff())
+        return;
+    HistoryRecord record;
+    record.runId = m_options.runId;
+    record.started = m_started;
+    record.ended = QDateTime::currentDateTime();
+    record.host = QSysInfo::machineHostName();
+    record.operatorName = loginName();
+    record.program = QString::fromLatin1(CliOptions::kProgramName);
+    record.version = QCoreApplication::applicationVersion();
+    record.title = m_options.title;
+    record.unitName = m_options.unitName;
+    record.address = m_view.ethernetAddress();
+    bool portIsNumber = false;
+    const int port = m_view.ethernetPort().toInt(&portIsNumber);
+    if (portIsNumber)
+        record.port = port;
+    record.firmwarePath = m_firmware.absolutePath();
+    if (m_size >= 0)
+        record.firmwareSize = m_size;
+    if (m_records >= 0)
+        record.records = m_records;
+    record.firmwareSha256 = m_sha256;
+    record.recordsSent = recordsSent;
+    record.outcome = QString::fromLatin1(outcomeWord(exitCode));
+    record.exitCode = exitCode;
+    // What the program says about the attempt on stderr; the log's last line for a success.
+    record.message = message.isEmpty() ? m_lastLogLine : message;
+    if (const std::optional<QString> problem = m_store.append(record)) {
+        ++m_rowsLost;
+        m_report.message(QStringLiteral("the attempt is not in the flash history (%1); the "
+                                        "outcome stands.")
+                             .arg(*problem));
+        return;
+    }
+    ++m_rowsWritten;
+}
