@@ -57,6 +57,12 @@ COMP_WORDS=(firmware-uploader-cli --js)
 COMP_CWORD=1
 _firmware_uploader_cli
 [ "${COMPREPLY[*]}" = "--json" ] || fail "completion of --js gives \"${COMPREPLY[*]}\""
+source "$root"/usr/share/bash-completion/completions/firmware-uploader-history
+COMP_WORDS=(firmware-uploader-history --outcome con)
+COMP_CWORD=2
+_firmware_uploader_history
+[ "${COMPREPLY[*]}" = "connect_failed connection_lost" ] ||
+    fail "history completion of --outcome con gives \"${COMPREPLY[*]}\""
 
 [ $failed -eq 0 ] && echo "package $deb: sound"
 exit $failed
