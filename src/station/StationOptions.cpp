@@ -1,5 +1,7 @@
 #include "StationOptions.h"
 
+#include "history/HistoryLocation.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -23,9 +25,10 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
     const QCommandLineOption flashAll(QStringLiteral("flash-all"));
     const QCommandLineOption dark(QStringLiteral("dark"));
+    const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({units, firmware, limit, flashAll, dark, help, version});
+    parser.addOptions({units, firmware, limit, flashAll, dark, history, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -47,6 +50,12 @@ StationOptions StationOptions::parse(const QStringList &arguments)
             return failure(
                 QStringLiteral("--limit needs a whole number, 0 for all units at once."));
     }
+    if (parser.isSet(history)) {
+        const HistoryLocation location = HistoryLocation::parse(parser.value(history));
+        if (location.kind() == HistoryLocation::Kind::Invalid)
+            return failure(QStringLiteral("--history: %1.").arg(location.error()));
+        options.history = parser.value(history);
+    }
     if (options.flashAll && (options.unitsPath.isEmpty() || options.firmwarePath.isEmpty()))
         return failure(QStringLiteral("--flash-all needs --units and --firmware."));
     return options;
@@ -67,6 +76,9 @@ QString StationOptions::helpText()
         "  --flash-all       start flashing every unit at once (needs --units and\n"
         "                    --firmware)\n"
         "  --dark            use a dark colour scheme\n"
+        "  --history URL     the flash history every uploader writes its rows to\n"
+        "                    (sqlite:///path, postgresql://user@host/db or off; default:\n"
+        "                    FWU_HISTORY, else the uploaders' default file)\n"
         "  -h, --help        show this help and exit\n"
         "  --version         show the version and exit\n"
         "\n"

@@ -14,6 +14,8 @@ struct StationOptions
     int limit = -1; // -1: as last time
     bool flashAll = false;
     bool dark = false;
+    // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).
+    QString history;
 
     static StationOptions parse(const QStringList &arguments);
     static QString helpText();

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUuid>
 
 #include <chrono>
 
@@ -125,6 +126,7 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
     m_model.setLocked(true);
     m_runStarted = QDateTime::currentDateTime();
     m_runEnded = QDateTime();
+    m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     Q_EMIT runStarted();
     launchNext();
     return true;
@@ -157,6 +159,11 @@ QStringList StationRunner::argumentsFor(int row) const
                           QStringLiteral("--port=") + unit.port};
     if (!unit.title.isEmpty())
         arguments << QStringLiteral("--title=") + unit.title;
+    arguments << QStringLiteral("--run-id=") + m_runId;
+    if (!unit.name.isEmpty())
+        arguments << QStringLiteral("--unit-name=") + unit.name;
+    if (!m_history.isEmpty())
+        arguments << QStringLiteral("--history=") + m_history;
     arguments << m_snapshot.copyPath(); // absolute, so never read as an option
     return arguments;
 }

@@ -26,6 +26,10 @@ public:
     // else the one on PATH.
     static QString findCli();
     void setCliPath(const QString &path) { m_cliPath = path; }
+    // The flash history the uploaders write to; empty: their own default.
+    void setHistory(const QString &url) { m_history = url; }
+    // Names the rows of the current run's uploads in the flash history; new with each run.
+    QString runId() const { return m_runId; }
     QString cliPath() const { return m_cliPath; }
 
     // Units at once; 0 for all.
@@ -62,6 +66,8 @@ private:
     UnitListModel &m_model;
     FirmwareSnapshot m_snapshot;
     QString m_cliPath;
+    QString m_history;
+    QString m_runId;
     int m_limit = 0;
     QList<quint64> m_queue;
     QHash<quint64, UnitProcess *> m_processes;

@@ -81,6 +81,7 @@ int main(int argc, char *argv[])
         options.flashAll)
         return 2;
     window.setLimit(options.limit);
+    window.runner().setHistory(options.history);
     window.show();
     if (options.flashAll)
         window.flashAll();

@@ -86,14 +86,25 @@ QString PostgresServer::start()
     setup.start(initdb.takeFirst(), initdb);
     if (!setup.waitForFinished(kWaitMs) || setup.exitCode() != 0)
         return QStringLiteral("initdb failed: ") + QString::fromUtf8(setup.readAll());
+    return launch();
+}
 
+QString PostgresServer::restart()
+{
+    stop();
+    return launch();
+}
+
+QString PostgresServer::launch()
+{
     QStringList server =
         asServerUser(QStringLiteral("postgres"),
                      {QStringLiteral("-D"), m_dataDir, QStringLiteral("-k"), m_socketDir,
                       QStringLiteral("-c"), QStringLiteral("listen_addresses="),
                       QStringLiteral("-c"), QStringLiteral("max_connections=100")});
     m_server.setStandardOutputFile(QProcess::nullDevice());
-    m_server.setStandardErrorFile(m_scratch.filePath(QStringLiteral("server.log")));
+    m_server.setStandardErrorFile(m_scratch.filePath(QStringLiteral("server.log")),
+                                  QIODevice::Append);
     m_server.start(server.takeFirst(), server);
     if (!m_server.waitForStarted(kWaitMs))
         return QStringLiteral("the server did not start");

@@ -19,6 +19,8 @@ public:
     // Empty when the server runs; else what went wrong, with the server's log.
     QString start();
     void stop();
+    // Starts the stopped server again on its data.
+    QString restart();
     // Creates a database and returns its history URL: postgresql://fwu@/NAME?host=SOCKETDIR
     QString createDatabase(const QString &name, QString *error);
     QString socketDir() const { return m_socketDir; }
@@ -26,6 +28,7 @@ public:
     static QString binDir();
 
 private:
+    QString launch();
     QStringList asServerUser(const QString &program, const QStringList &arguments) const;
 
     QTemporaryDir m_scratch;
