@@ -10,6 +10,7 @@
 #include "OperatorQuestions.h"
 #include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
+#include "WindowHistory.h"
 #include "WindowMemory.h"
 
 #include <QFileDialog>
@@ -109,12 +110,15 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
+    m_history =
+        new WindowHistory(m_title, versionText(), *m_recorder, *m_engine, *this, *m_settings, this);
     m_chooseSaveFile = services.chooseSaveFile;
     m_confirmStop = services.confirmStop;
 
     applyWindowFont();
     createControls();
     createMenus();
+    m_history->addMenu(m_menus->mnuFile, this);
     restoreRememberedGeometry();
     setAcceptDrops(true);
 

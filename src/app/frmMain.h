@@ -24,6 +24,7 @@ class MainMenus;
 class OpenFileDialog;
 class QAction;
 class RememberingFileDialog;
+class WindowHistory;
 class WindowMemory;
 class QIcon;
 class QStatusBar;
@@ -157,6 +158,7 @@ private:
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
     std::unique_ptr<FirmwareChoice> m_choice;
     AttemptRecorder *m_recorder = nullptr;
+    WindowHistory *m_history = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
     std::function<QString(const QString &)> m_chooseSaveFile;
     std::function<bool(const QString &)> m_confirmStop;

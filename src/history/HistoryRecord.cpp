@@ -70,7 +70,7 @@ QVariantList HistoryRecord::values() const
             numberOrNull(firmwareSize),
             textOrNull(firmwareSha256),
             numberOrNull(records),
-            recordsSent,
+            numberOrNull(recordsSent),
             outcome,
             exitCode,
             textOrNull(message),

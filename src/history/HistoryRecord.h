@@ -36,7 +36,8 @@ struct HistoryRecord
     // Of the bytes sent, lowercase hex.
     QString firmwareSha256;
     std::optional<qint64> records;
-    qint64 recordsSent = 0;
+    // Unset when the front-end cannot count them.
+    std::optional<qint64> recordsSent;
     // The command line's JSON outcome word.
     QString outcome;
     int exitCode = 0;
