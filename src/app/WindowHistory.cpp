@@ -1,6 +1,7 @@
 #include "WindowHistory.h"
 
 #include "AttemptRecorder.h"
+#include "HistoryDialog.h"
 #include "firmware/FirmwareSummary.h"
 #include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
@@ -82,6 +83,9 @@ void WindowHistory::addMenu(QMenu *fileMenu, QWidget *dialogParent)
 {
     QMenu *history = new QMenu(tr("&History"), fileMenu);
     history->setObjectName(QStringLiteral("mnuFileHistory"));
+    QAction *show = history->addAction(tr("&Show\u2026"));
+    show->setObjectName(QStringLiteral("mnuFileHistoryShow"));
+    connect(show, &QAction::triggered, this, [this, dialogParent] { showDialog(dialogParent); });
     QAction *database = history->addAction(tr("&Database\u2026"));
     database->setObjectName(QStringLiteral("mnuFileHistoryDatabase"));
     connect(database, &QAction::triggered, this,
@@ -90,6 +94,17 @@ void WindowHistory::addMenu(QMenu *fileMenu, QWidget *dialogParent)
     const QList<QAction *> actions = fileMenu->actions();
     QAction *before = actions.size() >= 2 ? actions.at(actions.size() - 2) : nullptr;
     fileMenu->insertMenu(before, history);
+}
+
+HistoryDialog *WindowHistory::showDialog(QWidget *dialogParent)
+{
+    // A new dialog each time: the database may have been changed since.
+    auto *dialog = new HistoryDialog(location(), dialogParent);
+    dialog->setObjectName(QStringLiteral("historyDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->refresh();
+    dialog->show();
+    return dialog;
 }
 
 void WindowHistory::chooseDatabase(QWidget *dialogParent)

@@ -12,6 +12,7 @@
 #include <optional>
 
 class AttemptRecorder;
+class HistoryDialog;
 class HistoryStore;
 class QMenu;
 class QWidget;
@@ -44,6 +45,8 @@ public:
     // File > History > Database...
     void addMenu(QMenu *fileMenu, QWidget *dialogParent);
     void setAskDatabase(AskDatabase ask) { m_ask = std::move(ask); }
+    // File > History > Show...: the dialog, made when first asked for.
+    HistoryDialog *showDialog(QWidget *dialogParent);
 
     // The flash history's words for an outcome, and the command line's exit code for it.
     static QString outcomeWord(UploadOutcome outcome);

@@ -2,6 +2,7 @@
 // attempt with its fields, and a history that cannot be written told in the log.
 
 #include "HexFileGenerator.h"
+#include "HistoryDialog.h"
 #include "TestSupport.h"
 #include "UnitFault.h"
 #include "UnitSimulator.h"
@@ -15,7 +16,9 @@
 #include "upload/ActivityLog.h"
 #include "upload/UploadEngine.h"
 
+#include <QComboBox>
 #include <QCryptographicHash>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
@@ -111,6 +114,25 @@ private Q_SLOTS:
             QCOMPARE(row.text("firmware_sha256").toLatin1(), sha.toHex());
             QVERIFY(!row.text("host").isEmpty() && !row.text("operator").isEmpty());
         }
+
+        // File > History > Show...: the same rows, the tool's filters, copy and CSV export.
+        window.findChild<QAction *>("mnuFileHistoryShow")->trigger();
+        auto *shown = window.findChild<HistoryDialog *>("historyDialog");
+        QVERIFY(shown);
+        QCOMPARE(shown->rowCount(), 2);
+        shown->findChild<QComboBox *>("historyOutcome")->setCurrentText("refused");
+        QVERIFY(shown->refresh());
+        QCOMPARE(shown->rowCount(), 1);
+        QCOMPARE(shown->copyText(false).count('\n'), 2);
+        const QString csv = m_dir.filePath("export.csv");
+        shown->setChooseSaveFile([&csv](const QString &) { return csv; });
+        QVERIFY(shown->exportCsv());
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.readAll().startsWith("id,run_id,started,"));
+        shown->findChild<QLineEdit *>("historySha256")->setText("abc");
+        QVERIFY(!shown->refresh());
+        shown->close();
 
         // A setting that is no history is refused; one that cannot be written costs no upload.
         answer = "mysql://db/flashes";
