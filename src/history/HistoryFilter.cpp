@@ -27,6 +27,16 @@ QString HistoryFilter::whereClause(QVariantList *bindings) const
         add("started_ms < ?", *untilMs);
     if (!runId.isEmpty())
         add("run_id = ?", runId);
+    if (!units.isEmpty()) {
+        QStringList anyUnit;
+        for (const auto &[unitAddress, unitPort] : units) {
+            anyUnit.append(QStringLiteral("(address = ? AND port = ?)"));
+            bindings->append(unitAddress);
+            bindings->append(qint64(unitPort));
+        }
+        conditions.append(QLatin1Char('(') + anyUnit.join(QStringLiteral(" OR ")) +
+                          QLatin1Char(')'));
+    }
     if (conditions.isEmpty())
         return {};
     return QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));

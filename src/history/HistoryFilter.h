@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QVariantList>
 
@@ -20,6 +22,8 @@ struct HistoryFilter
     std::optional<qint64> sinceMs;
     std::optional<qint64> untilMs;
     QString runId;
+    // Any of these units (address and port), when not empty.
+    QList<QPair<QString, int>> units;
     // 0: no limit.
     int limit = kDefaultLimit;
 

@@ -28,6 +28,7 @@ public:
     void setCliPath(const QString &path) { m_cliPath = path; }
     // The flash history the uploaders write to; empty: their own default.
     void setHistory(const QString &url) { m_history = url; }
+    QString history() const { return m_history; }
     // Names the rows of the current run's uploads in the flash history; new with each run.
     QString runId() const { return m_runId; }
     QString cliPath() const { return m_cliPath; }

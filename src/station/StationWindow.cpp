@@ -1,5 +1,7 @@
 #include "StationWindow.h"
 
+#include "StationHistory.h"
+
 #include "FirmwarePanel.h"
 #include "ProgressDelegate.h"
 #include "RunReport.h"
@@ -177,6 +179,8 @@ void StationWindow::buildMenus()
     file->addSeparator();
     file->addAction(QStringLiteral("Report &folder for automatic saving..."), this,
                     &StationWindow::chooseAutoSaveFolder);
+    file->addAction(QStringLiteral("&History of the selected units..."), this,
+                    [this] { StationHistory::show(m_runner, m_model, selectedRows(), this); });
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }

@@ -2,7 +2,9 @@
 // the run's id and carry each unit's name; a history server that stops mid-run costs no upload.
 
 #include "HexFileGenerator.h"
+#include "HistoryDialog.h"
 #include "PostgresServer.h"
+#include "StationHistory.h"
 #include "StationRunner.h"
 #include "UnitListModel.h"
 #include "UnitSimProcess.h"
@@ -112,6 +114,10 @@ private Q_SLOTS:
         QCOMPARE(outcomes.value(firstRun + "|bay 2"), "finished");
         QCOMPARE(outcomes.value(firstRun + "|bay 3, the odd one"), "refused");
         QCOMPARE(outcomes.value(runner.runId() + "|bay 3, the odd one"), "refused");
+
+        // The History view of the first and the third unit.
+        std::unique_ptr<HistoryDialog> view(StationHistory::show(runner, model, {0, 2}, nullptr));
+        QCOMPARE(view->rowCount(), 3);
     }
 
     // Every upload finishes; each uploader says whether its row was saved, and the rows that

@@ -92,6 +92,12 @@ void HistoryDialog::setUnitFilter(const QString &unit)
     m_unit->setText(unit);
 }
 
+void HistoryDialog::setUnits(const QList<QPair<QString, int>> &units, const QStringList &names)
+{
+    m_units = units;
+    setWindowTitle(tr("Flash History: %1").arg(names.join(QStringLiteral(", "))));
+}
+
 QStringList HistoryDialog::filterArguments() const
 {
     QStringList arguments{QLatin1String(HistoryToolOptions::kProgramName)};
@@ -117,8 +123,10 @@ bool HistoryDialog::refresh()
         m_status->setText(options.error);
         return false;
     }
+    HistoryFilter filter = options.filter;
+    filter.units = m_units;
     HistoryStore store(m_location);
-    if (const std::optional<QString> problem = store.select(options.filter, &m_rows)) {
+    if (const std::optional<QString> problem = store.select(filter, &m_rows)) {
         m_status->setText(*problem);
         return false;
     }

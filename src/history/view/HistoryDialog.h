@@ -28,6 +28,8 @@ public:
 
     // Shows only the attempts on this unit ("ADDRESS" or "ADDRESS:PORT"), as --unit does.
     void setUnitFilter(const QString &unit);
+    // Shows only the attempts on any of these units, named in the dialog's title.
+    void setUnits(const QList<QPair<QString, int>> &units, const QStringList &names);
     void setChooseSaveFile(ChooseSaveFile choose) { m_chooseSaveFile = std::move(choose); }
 
     // Reads the history again with the filters as they stand; false when it cannot be read or
@@ -55,4 +57,5 @@ private:
     QStandardItemModel *m_model = nullptr;
     QTableView *m_table = nullptr;
     ChooseSaveFile m_chooseSaveFile;
+    QList<QPair<QString, int>> m_units;
 };
