@@ -3,6 +3,7 @@
 
 #include "HistoryPrinter.h"
 #include "HistoryToolOptions.h"
+#include "ProgramNotice.h"
 #include "history/HistoryStore.h"
 
 #include <QCoreApplication>
@@ -42,7 +43,8 @@ int main(int argc, char *argv[])
         return kExitDone;
     case HistoryToolOptions::Action::ShowVersion:
         print(stdout, QLatin1String(HistoryToolOptions::kProgramName) + QLatin1Char(' ') +
-                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+                          QCoreApplication::applicationVersion() +
+                          QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
         return kExitDone;
     case HistoryToolOptions::Action::Fail:
         complain(options.error + QStringLiteral("\nRun \"%1 --help\" for the options.")
