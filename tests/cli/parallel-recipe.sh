@@ -24,7 +24,7 @@ start_unit() {
     pids+=($!)
     port=''
     for _ in $(seq 100); do
-        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out")
+        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out" 2>/dev/null || true)
         [ -n "$port" ] && return
         sleep 0.05
     done
