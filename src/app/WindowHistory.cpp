@@ -13,22 +13,11 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSysInfo>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kSection = QStringLiteral("History");
 const QString kKey = QStringLiteral("Database");
-
-QString loginName()
-{
-    if (const passwd *entry = getpwuid(geteuid()))
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("USER");
-}
 
 } // namespace
 
@@ -177,10 +166,7 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     HistoryRecord record;
     record.started = m_started;
     record.ended = QDateTime::currentDateTime();
-    record.host = QSysInfo::machineHostName();
-    record.operatorName = loginName();
-    record.program = QStringLiteral("firmware-uploader");
-    record.version = m_version;
+    record.setOrigin(QStringLiteral("firmware-uploader"), m_version);
     record.title = m_title;
     record.address = m_address;
     bool portIsNumber = false;

@@ -8,21 +8,6 @@
 #include "upload/BasicUploadView.h"
 
 #include <QCoreApplication>
-#include <QSysInfo>
-
-#include <pwd.h>
-#include <unistd.h>
-
-namespace {
-
-QString loginName()
-{
-    if (const passwd *entry = getpwuid(geteuid()))
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("USER");
-}
-
-} // namespace
 
 CliHistory::CliHistory(const CliOptions &options, BasicUploadView &view,
                        const FirmwareInspection &firmware, const QString &pathToSend,
@@ -86,10 +71,8 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
     record.runId = m_options.runId;
     record.started = m_started;
     record.ended = QDateTime::currentDateTime();
-    record.host = QSysInfo::machineHostName();
-    record.operatorName = loginName();
-    record.program = QString::fromLatin1(CliOptions::kProgramName);
-    record.version = QCoreApplication::applicationVersion();
+    record.setOrigin(QString::fromLatin1(CliOptions::kProgramName),
+                     QCoreApplication::applicationVersion());
     record.title = m_options.title;
     record.unitName = m_options.unitName;
     record.address = m_view.ethernetAddress();

@@ -1,8 +1,11 @@
 #include "HistoryRecord.h"
 
 #include <QMetaType>
+#include <QSysInfo>
 
 #include <cmath>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +52,15 @@ const QStringList &HistoryRecord::fields()
 QString HistoryRecord::timeText(const QDateTime &time)
 {
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
+}
+
+void HistoryRecord::setOrigin(const QString &programName, const QString &programVersion)
+{
+    host = QSysInfo::machineHostName();
+    const passwd *entry = getpwuid(geteuid());
+    operatorName = entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+    program = programName;
+    version = programVersion;
 }
 
 QVariantList HistoryRecord::values() const

@@ -17,6 +17,8 @@ struct HistoryRecord
     // started and ended as ISO 8601 with the offset from UTC, to the millisecond.
     static QString timeText(const QDateTime &time);
 
+    // Sets host, operator (the login name), program and version to this process's.
+    void setOrigin(const QString &programName, const QString &programVersion);
     // The values of fields() after "id", in order, for an INSERT.
     QVariantList values() const;
 

@@ -152,22 +152,29 @@ std::optional<QString> HistoryStore::open(Access access)
     return std::nullopt;
 }
 
-std::optional<QString> HistoryStore::insert(const HistoryRecord &record)
+std::optional<QString> HistoryStore::runQuery(QSqlQuery &query, const QString &sql,
+                                              const QVariantList &bindings)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    QSqlQuery query(db);
-    const QVariantList values = record.values();
-    QStringList placeholders(values.size() + 1, QStringLiteral("?"));
-    if (!query.prepare(QStringLiteral("INSERT INTO attempts (") + columnNames() +
-                       QStringLiteral(") VALUES (") + placeholders.join(QLatin1Char(',')) +
-                       QLatin1Char(')')))
+    if (!query.prepare(sql))
         return query.lastError().text();
-    for (const QVariant &value : values)
+    for (const QVariant &value : bindings)
         query.addBindValue(value);
-    query.addBindValue(record.started.toMSecsSinceEpoch());
     if (!query.exec())
         return query.lastError().text();
     return std::nullopt;
+}
+
+std::optional<QString> HistoryStore::insert(const HistoryRecord &record)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    QVariantList values = record.values();
+    values.append(record.started.toMSecsSinceEpoch());
+    const QStringList placeholders(values.size(), QStringLiteral("?"));
+    return runQuery(query,
+                    QStringLiteral("INSERT INTO attempts (") + columnNames() +
+                        QStringLiteral(") VALUES (") + placeholders.join(QLatin1Char(',')) +
+                        QLatin1Char(')'),
+                    values);
 }
 
 std::optional<QString> HistoryStore::append(const HistoryRecord &record)
@@ -206,12 +213,8 @@ std::optional<QString> HistoryStore::select(const HistoryFilter &filter, QList<H
         sql += QStringLiteral(" LIMIT %1").arg(filter.limit);
     if (m_version == 0)
         return std::nullopt;
-    if (!query.prepare(sql))
-        return failure(query.lastError().text());
-    for (const QVariant &value : std::as_const(bindings))
-        query.addBindValue(value);
-    if (!query.exec())
-        return failure(query.lastError().text());
+    if (std::optional<QString> problem = runQuery(query, sql, bindings))
+        return failure(*problem);
     const qsizetype columns = HistoryRecord::fields().size();
     while (query.next()) {
         HistoryRow row;
@@ -233,12 +236,8 @@ std::optional<QString> HistoryStore::countBy(const QString &group, const QString
                         QStringLiteral(" AS k, outcome, COUNT(*) FROM attempts") +
                         filter.whereClause(&bindings) +
                         QStringLiteral(" GROUP BY k, outcome ORDER BY k, outcome");
-    if (!query.prepare(sql))
-        return failure(query.lastError().text());
-    for (const QVariant &value : std::as_const(bindings))
-        query.addBindValue(value);
-    if (!query.exec())
-        return failure(query.lastError().text());
+    if (std::optional<QString> problem = runQuery(query, sql, bindings))
+        return failure(*problem);
     while (query.next())
         counts->append({group, query.value(0).toString(), query.value(1).toString(),
                         query.value(2).toLongLong()});

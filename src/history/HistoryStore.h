@@ -12,6 +12,8 @@
 // The flash history behind one database connection: SQLite in a file (WAL journal, a busy
 // time-out so that many uploaders finishing at once all get their row) or a PostgreSQL server.
 // Every failure comes back as the reason; none is thrown or only logged.
+class QSqlQuery;
+
 class HistoryStore
 {
 public:
@@ -53,6 +55,8 @@ private:
     std::optional<QString> openDatabase(Access access);
     std::optional<QString> prepareSqliteFile() const;
     std::optional<QString> insert(const HistoryRecord &record);
+    static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,
+                                           const QVariantList &bindings);
     std::optional<QString> countBy(const QString &group, const QString &keyExpression,
                                    const HistoryFilter &filter, QList<Count> *counts);
     QString failure(const QString &what) const;

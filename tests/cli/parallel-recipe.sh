@@ -4,6 +4,7 @@
 # listens. Every unit's outcome must be right and every working unit must hold every record.
 set -euo pipefail
 readme=$1 cli_dir=$2 unit_sim=$3 hexgen=$4
+source "$(dirname "$0")/../support/start-unit.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -14,23 +15,6 @@ cleanup() {
 }
 trap cleanup EXIT
 cd "$work"
-
-# Starts a simulated unit (in this shell, so that cleanup ends it) and sets port once it has
-# said its port.
-start_unit() {
-    local name=$1
-    shift
-    "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
-    pids+=($!)
-    port=''
-    for _ in $(seq 100); do
-        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out" 2>/dev/null || true)
-        [ -n "$port" ] && return
-        sleep 0.05
-    done
-    echo "unit $name did not start" >&2
-    exit 1
-}
 
 declare -A expected
 echo "# address port" >units.txt

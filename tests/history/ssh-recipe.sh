@@ -6,6 +6,7 @@
 set -euo pipefail
 mapfile -t args < <(realpath "$@")
 readme=${args[0]} cli_dir=${args[1]} unit_sim=${args[2]} hexgen=${args[3]} history_tool=${args[4]}
+source "$(dirname "$0")/../support/start-unit.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -97,21 +98,6 @@ done
 export PARALLEL_SSH="ssh -F $work/ssh/config"
 echo 127.0.0.1 >stations.txt
 
-# Starts a simulated unit (in this shell, so that cleanup ends it) and sets port once it has
-# said its port.
-start_unit() {
-    local name=$1
-    shift
-    "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
-    pids+=($!)
-    port=''
-    for _ in $(seq 100); do
-        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out" 2>/dev/null || true)
-        [ -n "$port" ] && return
-        sleep 0.05
-    done
-    fail "unit $name did not start"
-}
 declare -A expected
 for i in 1 2 3 4 5 6; do
     start_unit "unit$i" --connections 1

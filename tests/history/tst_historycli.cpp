@@ -2,6 +2,7 @@
 // units, on SQLite and on a PostgreSQL server of the test's own; and the history tool's answers.
 
 #include "HexFileGenerator.h"
+#include "HistoryTestSupport.h"
 #include "PostgresServer.h"
 #include "TestSupport.h"
 #include "UnitSimProcess.h"
@@ -57,18 +58,10 @@ class tst_HistoryCli : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_hexPath;
     QByteArray m_sha256;
-    int m_histories = 0;
 
     QString freshHistory(const QString &backend)
     {
-        const QString name = QStringLiteral("history%1").arg(++m_histories);
-        if (backend == QLatin1String("sqlite"))
-            return QStringLiteral("sqlite://") + m_dir->filePath(name + QStringLiteral(".sqlite"));
-        QString error;
-        const QString url = m_postgres.createDatabase(name, &error);
-        if (url.isEmpty())
-            qWarning() << error;
-        return url;
+        return HistoryTestSupport::freshHistory(backend, *m_dir, m_postgres);
     }
 
     QProcess *startCli(const QStringList &arguments, const QString &timeScale = "0.02")
@@ -85,17 +78,6 @@ class tst_HistoryCli : public QObject
     {
         std::unique_ptr<QProcess> cli(startCli(arguments));
         return collect(*cli);
-    }
-
-    static QList<HistoryRow> rowsOf(const QString &url)
-    {
-        HistoryStore store(HistoryLocation::parse(url));
-        QList<HistoryRow> rows;
-        HistoryFilter all;
-        all.limit = 0;
-        if (const std::optional<QString> problem = store.select(all, &rows))
-            qWarning() << *problem;
-        return rows;
     }
 
     static void addBackends()
@@ -181,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.result.value("history_saved").toBool(), true);
 
-        const QList<HistoryRow> rows = rowsOf(url);
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
         QCOMPARE(rows.size(), outcomes.size());
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const HistoryRow &row = rows[rows.size() - 1 - i];
@@ -236,7 +218,7 @@ private Q_SLOTS:
             QCOMPARE(run.exitCode, 0);
             QVERIFY2(run.result.value("history_saved").toBool(), qPrintable(run.errors));
         }
-        const QList<HistoryRow> rows = rowsOf(url);
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
         QCOMPARE(rows.size(), kUnits);
         for (const HistoryRow &row : rows) {
             QCOMPARE(row.text("outcome"), "finished");

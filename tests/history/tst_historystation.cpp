@@ -3,6 +3,7 @@
 
 #include "HexFileGenerator.h"
 #include "HistoryDialog.h"
+#include "HistoryTestSupport.h"
 #include "PostgresServer.h"
 #include "StationHistory.h"
 #include "StationRunner.h"
@@ -20,17 +21,6 @@ namespace {
 
 constexpr int kWaitMs = 60000;
 const QString kHost = QStringLiteral("127.0.0.1");
-
-QList<HistoryRow> rowsOf(const QString &url)
-{
-    HistoryStore store(HistoryLocation::parse(url));
-    QList<HistoryRow> rows;
-    HistoryFilter all;
-    all.limit = 0;
-    if (const std::optional<QString> problem = store.select(all, &rows))
-        qWarning() << *problem;
-    return rows;
-}
 
 } // namespace
 
@@ -99,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(run(runner, [&](StationRunner &r) { return r.rerunFailed(&error); }));
         QVERIFY(runner.runId() != firstRun);
 
-        const QList<HistoryRow> rows = rowsOf(url);
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
         QCOMPARE(rows.size(), 4);
         QMap<QString, QString> portOf;
         for (int i = 0; i < model.rowCount(); ++i)
@@ -151,7 +141,7 @@ private Q_SLOTS:
                 unsaved.insert(unit.name);
         }
         QVERIFY(!unsaved.isEmpty());
-        const QList<HistoryRow> rows = rowsOf(url);
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
         QCOMPARE(rows.size(), kUnits - unsaved.size());
         for (const HistoryRow &row : rows)
             QVERIFY(!unsaved.contains(row.text("unit_name")));

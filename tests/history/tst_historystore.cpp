@@ -2,6 +2,7 @@
 // test's own. Locations, rows and filters, schema versions, and what the history tool prints.
 
 #include "HistoryPrinter.h"
+#include "HistoryTestSupport.h"
 #include "HistoryToolOptions.h"
 #include "PostgresServer.h"
 #include "history/HistoryLocation.h"
@@ -54,19 +55,10 @@ class tst_HistoryStore : public QObject
 
     PostgresServer m_postgres;
     QTemporaryDir m_dir;
-    int m_histories = 0;
 
-    // A new, empty history on the backend.
     QString freshHistory(const QString &backend)
     {
-        const QString name = QStringLiteral("history%1").arg(++m_histories);
-        if (backend == QLatin1String("sqlite"))
-            return QStringLiteral("sqlite://") + m_dir.filePath(name + QStringLiteral(".sqlite"));
-        QString error;
-        const QString url = m_postgres.createDatabase(name, &error);
-        if (url.isEmpty())
-            qWarning() << error;
-        return url;
+        return HistoryTestSupport::freshHistory(backend, m_dir, m_postgres);
     }
 
     // A connection of the test's own, beside the store's.
