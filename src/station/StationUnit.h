@@ -36,6 +36,8 @@ struct StationUnit
     double rate = 0; // records per second
     int exitCode = -1;
     QString outcome; // the program's word for its exit code
+    // The flash history's latest row for this unit: when, outcome, SHA-256's first 8 digits.
+    QString lastFlash;
     qint64 recordsSent = 0;
     QDateTime started;
     QDateTime ended;

@@ -1,5 +1,6 @@
 #include "StationWindow.h"
 
+#include "LastFlashLookup.h"
 #include "StationHistory.h"
 
 #include "FirmwarePanel.h"
@@ -94,6 +95,11 @@ StationWindow::StationWindow(QWidget *parent) : QMainWindow(parent), m_runner(m_
             &StationWindow::updateControls);
     connect(&m_runner, &StationRunner::runStarted, this, &StationWindow::updateControls);
     connect(&m_runner, &StationRunner::runFinished, this, &StationWindow::onRunFinished);
+    // Each row's last recorded flash, once the list is there and after every run.
+    connect(&m_runner, &StationRunner::runFinished, this,
+            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
+    connect(&m_model, &QAbstractItemModel::modelReset, this,
+            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
     connect(m_firmware, &FirmwarePanel::pathChanged, this, [this](const QString &path) {
         m_settings.firmwarePath = path;
         updateControls();

@@ -75,8 +75,9 @@ QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const names[Count] = {"Name",     "Address", "Port",    "Title",  "State",
-                                             "Progress", "Records", "Elapsed", "Outcome"};
+    static const char *const names[Count] = {"Name",    "Address",   "Port",    "Title",
+                                             "State",   "Progress",  "Records", "Elapsed",
+                                             "Outcome", "Last flash"};
     return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
 }
 
@@ -145,6 +146,8 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.exitCode >= 0
                    ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
                    : unit.verdict();
+    case LastFlash:
+        return unit.lastFlash;
     default:
         return {};
     }

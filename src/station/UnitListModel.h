@@ -14,7 +14,19 @@ class UnitListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Name, Address, Port, Title, State, Progress, Records, Elapsed, Outcome, Count };
+    enum Column {
+        Name,
+        Address,
+        Port,
+        Title,
+        State,
+        Progress,
+        Records,
+        Elapsed,
+        Outcome,
+        LastFlash,
+        Count
+    };
     enum Role { PercentRole = Qt::UserRole + 1, ProblemRole };
     struct Counts
     {

@@ -77,13 +77,13 @@ int main(int argc, char *argv[])
     }
 
     StationWindow window;
+    window.runner().setHistory(options.history);
     if (!options.unitsPath.isEmpty() && !window.openList(options.unitsPath))
         return 2;
     if (!options.firmwarePath.isEmpty() && !window.firmwarePanel().setPath(options.firmwarePath) &&
         options.flashAll)
         return 2;
     window.setLimit(options.limit);
-    window.runner().setHistory(options.history);
     window.show();
     if (options.flashAll)
         window.flashAll();

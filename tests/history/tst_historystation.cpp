@@ -4,6 +4,7 @@
 #include "HexFileGenerator.h"
 #include "HistoryDialog.h"
 #include "HistoryTestSupport.h"
+#include "LastFlashLookup.h"
 #include "PostgresServer.h"
 #include "StationHistory.h"
 #include "StationRunner.h"
@@ -104,6 +105,15 @@ private Q_SLOTS:
         QCOMPARE(outcomes.value(firstRun + "|bay 2"), "finished");
         QCOMPARE(outcomes.value(firstRun + "|bay 3, the odd one"), "refused");
         QCOMPARE(outcomes.value(runner.runId() + "|bay 3, the odd one"), "refused");
+
+        // Each row's last recorded flash.
+        LastFlashLookup::fill(model, url);
+        const QString sha8 = rows.first().text("firmware_sha256").left(8);
+        QVERIFY2(model.unit(0).lastFlash.endsWith(" finished " + sha8),
+                 qPrintable(model.unit(0).lastFlash));
+        QVERIFY(model.unit(2).lastFlash.endsWith(" refused " + sha8));
+        QCOMPARE(model.data(model.index(2, UnitListModel::LastFlash), Qt::DisplayRole).toString(),
+                 model.unit(2).lastFlash);
 
         // The History view of the first and the third unit.
         std::unique_ptr<HistoryDialog> view(StationHistory::show(runner, model, {0, 2}, nullptr));
