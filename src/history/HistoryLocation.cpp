@@ -94,8 +94,16 @@ HistoryLocation HistoryLocation::parsePostgres(const QString &text, const QStrin
                 return invalid(text, *problem);
         }
     }
-    if (!location.m_connectOptions.contains(QLatin1String("connect_timeout=")))
-        location.takeParameter(QStringLiteral("connect_timeout"), kDefaultConnectTimeout);
+    // Neither a server that does not answer nor one that stops answering mid-statement may hold
+    // an uploader up: its row is given up, its outcome stands.
+    const QList<QPair<QString, QString>> defaults{
+        {QStringLiteral("connect_timeout"), kDefaultConnectTimeout},
+        {QStringLiteral("tcp_user_timeout"), QStringLiteral("10000")},
+        {QStringLiteral("options"), QStringLiteral("-c statement_timeout=10000")}};
+    for (const auto &[key, value] : defaults) {
+        if (!location.m_connectOptions.contains(key + QLatin1Char('=')))
+            location.takeParameter(key, value);
+    }
     return location;
 }
 
