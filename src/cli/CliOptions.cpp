@@ -109,7 +109,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     const QCommandLineOption retryDelayOption(QStringLiteral("retry-delay"), QString(),
                                               QStringLiteral("SECONDS"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
     QCommandLineParser parser;
     parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
@@ -263,7 +264,7 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         programming request has gone out\n"
                "  --retry-delay SECONDS  pause before each further try (default 2)\n"
                "  -h, --help             show this text\n"
-               "  --version              show the version\n"
+               "  -v, --version          show the version\n"
                "\n"
                "Exit codes:\n"
                "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"

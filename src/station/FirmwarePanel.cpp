@@ -48,6 +48,7 @@ bool FirmwarePanel::setPath(const QString &path)
     FirmwareSummary summary;
     QString error;
     m_valid = FirmwareSnapshot::inspect(path, &summary, &error);
+    m_problem = m_valid ? QString() : error;
     m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     m_pathLabel->setToolTip(m_pathLabel->text());
     m_summaryLabel->setText(m_valid ? summary.describe().join(QLatin1Char('\n'))
