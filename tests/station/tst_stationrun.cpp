@@ -329,7 +329,19 @@ private Q_SLOTS:
             QVERIFY(window.close());
         }
         QCOMPARE(store.read("Station", "Station", "UnitsCsv", QString()), damaged);
-        QVERIFY(store.write("Station", "Station", "UnitsCsv", QString()));
+
+        // A save that does not take is said, not dropped.
+        const QString file = store.fileName("Station");
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkpath(file));
+        {
+            StationWindow window;
+            window.setLimit(3);
+            QVERIFY(window.close());
+            QVERIFY2(window.statusBar()->currentMessage().contains("could not be saved"),
+                     qPrintable(window.statusBar()->currentMessage()));
+        }
+        QVERIFY(QDir(file).removeRecursively());
     }
 
     // The station as a script runs it: no display, no dialog, a stated exit status and a
