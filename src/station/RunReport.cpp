@@ -150,6 +150,10 @@ std::optional<QString> RunReport::saveNew(const QString &folder, const QDateTime
                                           QString *error) const
 {
     constexpr int kTries = 1000;
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("Cannot make the report folder %1.").arg(folder);
+        return std::nullopt;
+    }
     const QString base = basePathIn(folder, at);
     const QByteArray csvContent = csv();
     const QByteArray jsonContent = json();
