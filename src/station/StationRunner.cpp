@@ -93,9 +93,11 @@ bool StationRunner::rerun(const QList<int> &rows, QString *error)
     return checkRows(rows, error) && launch(rows, error);
 }
 
-// A row edited since it failed is checked again, like any other.
-bool StationRunner::checkRows(const QList<int> &rows, QString *error) const
+// A row edited since it failed is checked again, like any other. Rows found to reach one unit
+// under two names are looked up afresh by every run, as names may have moved meanwhile.
+bool StationRunner::checkRows(const QList<int> &rows, QString *error)
 {
+    m_model.markSameUnits({});
     for (int row : rows) {
         if (!m_model.problem(row).isEmpty()) {
             *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));

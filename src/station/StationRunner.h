@@ -64,7 +64,7 @@ Q_SIGNALS:
     void runRefused(const QString &reason);
 
 private:
-    bool checkRows(const QList<int> &rows, QString *error) const;
+    bool checkRows(const QList<int> &rows, QString *error);
     bool launch(const QList<int> &rows, QString *error);
     void lookUp(const QString &name);
     bool checkSameUnits(QString *error);

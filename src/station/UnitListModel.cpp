@@ -329,6 +329,8 @@ void UnitListModel::recheck()
 
 void UnitListModel::markSameUnits(const QHash<quint64, QString> &problems)
 {
+    if (problems.isEmpty() && m_sameUnit.isEmpty())
+        return;
     m_sameUnit = problems;
     recheck();
     if (rowCount() > 0)
