@@ -1,3 +1,4 @@
+#include "ProgramNotice.h"
 #include "frmMain.h"
 #include "platform/EventDispatcher.h"
 
@@ -27,9 +28,13 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet."));
+        QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet.\n"
+                       "A demo firmware file to try it with: " FWU_DEMO_FIRMWARE));
     parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own version option prints one line; this one names the licence too.
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Firmware file to choose at start (.hex)."),
                                  QStringLiteral("[FILE.hex]"));
@@ -37,7 +42,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return kBadOptionStatus;
     }
-    parser.process(app); // answers --help and --version
+    parser.process(app); // answers --help
+    if (parser.isSet(versionOption)) {
+        std::printf("%s %s\n%s\n", qPrintable(QApplication::applicationName()),
+                    qPrintable(QApplication::applicationVersion()), FWU_LICENCE_NOTICE);
+        return 0;
+    }
 
     frmMain window;
     window.show();

@@ -1,5 +1,7 @@
 #include "StationHelp.h"
 
+#include "ProgramNotice.h"
+
 #include <QKeySequence>
 #include <QMessageBox>
 
@@ -14,16 +16,13 @@ QString key(QKeySequence::StandardKey standard)
 
 QString StationHelp::aboutText()
 {
-    QString text = QStringLiteral("<p><b>Firmware Uploader Station</b><br>Version %1</p>"
-                                  "<p>Flashes one Intel HEX firmware file into many control "
-                                  "units at once, one command-line uploader per unit.</p>"
-                                  "<p>Built with Qt %2, running on Qt %3.</p>")
-                       .arg(QStringLiteral(FWU_APP_VERSION), QStringLiteral(QT_VERSION_STR),
-                            QString::fromLatin1(qVersion()));
-    const QString licence = QStringLiteral(FWU_LICENSE);
-    if (!licence.isEmpty())
-        text += QStringLiteral("<p>Licence: %1</p>").arg(licence.toHtmlEscaped());
-    return text;
+    const QString text = QStringLiteral("<p><b>Firmware Uploader Station</b><br>Version %1</p>"
+                                        "<p>Flashes one Intel HEX firmware file into many control "
+                                        "units at once, one command-line uploader per unit.</p>"
+                                        "<p>Built with Qt %2, running on Qt %3.</p>")
+                             .arg(QStringLiteral(FWU_APP_VERSION), QStringLiteral(QT_VERSION_STR),
+                                  QString::fromLatin1(qVersion()));
+    return text + QStringLiteral("<p>%1</p>").arg(QStringLiteral(FWU_LICENCE_NOTICE));
 }
 
 QString StationHelp::shortcutsText()
