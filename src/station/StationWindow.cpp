@@ -322,6 +322,18 @@ void StationWindow::onRunRefused(const QString &reason)
         QCoreApplication::exit(CouldNotStart);
 }
 
+void StationWindow::endWithStatus(int status)
+{
+    m_endStatus = status;
+    m_unattended = true;
+    if (m_runner.isRunning()) {
+        stopAll();
+        return;
+    }
+    rememberList();
+    QCoreApplication::exit(status);
+}
+
 QString StationWindow::reportFolder() const
 {
     return m_reportFolder.isEmpty() ? m_session.settings().autoSaveFolder : m_reportFolder;
@@ -348,6 +360,10 @@ void StationWindow::onRunFinished()
     } else if (m_quitWhenDone) {
         printError(QStringLiteral("no report folder is set (--report-dir or File > Report "
                                   "folder), so no report is saved."));
+    }
+    if (m_endStatus >= 0) {
+        endWithStatus(m_endStatus);
+        return;
     }
     if (m_closeAfterRun)
         close();

@@ -51,6 +51,9 @@ public:
     // Saves the report of a run when it ends and quits with 0 when every unit finished, 1 when
     // any did not (or the report could not be saved), 2 when the run was refused.
     void setQuitWhenDone(bool quit) { m_quitWhenDone = quit; }
+    // A signal asks the program to end: the units are stopped, the run's report saved (as at the
+    // end of any run), the settings kept, and the program ends with this status.
+    void endWithStatus(int status);
     enum QuitStatus { AllFinished = 0, SomeFailed = 1, CouldNotStart = 2 };
 
 protected:
@@ -89,6 +92,7 @@ private:
     bool m_unattended = false;
     bool m_quitWhenDone = false;
     bool m_closeAfterRun = false;
+    int m_endStatus = -1; // set by endWithStatus()
     QString m_reportFolder;
     FirmwarePanel *m_firmware = nullptr;
     UnitTable *m_table = nullptr;

@@ -1,5 +1,6 @@
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
+#include "InterruptNotifier.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationWindow.h"
@@ -98,6 +99,10 @@ int main(int argc, char *argv[])
 
     FirmwareSnapshot::sweepLeftovers();
     StationWindow window;
+    // SIGINT, SIGTERM and SIGHUP end the station in order, with 128 + the signal's number.
+    InterruptNotifier interrupts;
+    QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window,
+                     [&window](int signalNumber) { window.endWithStatus(128 + signalNumber); });
     // With --flash-all every problem that stops the run goes to standard error and ends the
     // program; once the run is on, someone may be watching again.
     const bool unattended = options.quitWhenDone;

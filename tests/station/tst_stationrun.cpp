@@ -416,6 +416,40 @@ private Q_SLOTS:
                     .isEmpty());
     }
 
+    // A script that terminates the station mid-run gets its units stopped, the report and the
+    // status of a program that a signal ended, and nothing left behind.
+    void terminatedStationEndsInOrder()
+    {
+        QTemporaryDir dir;
+        SimulatedUnit slow({"--delay", "20"});
+        QVERIFY(TestSupport::writeFile(dir.filePath("units.csv"),
+                                       "name,address,port\nslow,127.0.0.1," + slow.port.toUtf8()));
+        QProcess station;
+        QProcessEnvironment env = TestSupport::programEnvironment(dir.filePath("config"), "0.02");
+        env.insert("FWU_STATION_CLI", CLI_PATH);
+        station.setProcessEnvironment(env);
+        station.start(STATION_PATH,
+                      {"--units", dir.filePath("units.csv"), "--firmware", m_hexPath, "--flash-all",
+                       "--quit-when-done", "--report-dir", dir.path()});
+        QVERIFY(station.waitForStarted());
+        const qint64 pid = station.processId();
+        const QString copies = QStringLiteral("firmware-uploader-station-%1-*").arg(pid);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir::temp().entryList({copies}, QDir::Dirs).isEmpty(), kWaitMs);
+        QTest::qWait(300);
+        QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
+        QVERIFY(station.waitForFinished(kWaitMs));
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.exitCode(), 128 + SIGTERM);
+        QVERIFY(QDir::temp().entryList({copies}, QDir::Dirs).isEmpty());
+        const QStringList reports =
+            QDir(dir.path()).entryList({"station-report-*.json"}, QDir::Files);
+        QCOMPARE(reports.size(), 1);
+        QFile report(dir.filePath(reports.first()));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
+        QCOMPARE(json["units"][0]["outcome"].toString(), QString("stopped"));
+    }
+
     // The window as an operator uses it: a list, a firmware, Flash all; the report saved on its
     // own into the folder set for it; the list back at the next start.
     void windowRunSavesReportAndReopensList()
