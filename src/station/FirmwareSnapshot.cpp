@@ -95,9 +95,10 @@ int FirmwareSnapshot::sweepLeftovers()
     for (const QFileInfo &folder : folders) {
         if (!isOwnersProcessGone(folder))
             continue;
-        if (QDir(folder.absoluteFilePath()).removeRecursively())
+        if (QDir(folder.absoluteFilePath()).removeRecursively()) {
+            qCInfo(lcStation) << "removed the leftover copy" << folder.absoluteFilePath();
             ++removed;
-        else
+        } else
             qCWarning(lcStation) << "cannot remove the leftover folder"
                                  << folder.absoluteFilePath();
     }

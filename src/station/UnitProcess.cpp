@@ -1,5 +1,6 @@
 #include "UnitProcess.h"
 
+#include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 
@@ -47,7 +48,11 @@ UnitProcess::UnitProcess(UnitListModel &model, quint64 unitId, QObject *parent)
     connect(&m_process, &QProcess::errorOccurred, this, &UnitProcess::onErrorOccurred);
     m_killTimer.setSingleShot(true);
     m_killTimer.setInterval(kStopGrace);
-    connect(&m_killTimer, &QTimer::timeout, &m_process, &QProcess::kill);
+    connect(&m_killTimer, &QTimer::timeout, this, [this] {
+        qCInfo(lcStation) << "uploader" << m_process.processId()
+                          << "did not end after SIGTERM; killed";
+        m_process.kill();
+    });
     // If the station goes (closed, killed, crashed), each uploader gets SIGTERM and ends its
     // upload cleanly instead of flashing on with nobody to see the outcome. A station that died
     // before the request was made is seen by the parent having changed.
