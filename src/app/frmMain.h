@@ -31,6 +31,7 @@ class WindowMemory;
 class QIcon;
 class QStatusBar;
 class SettingsStore;
+class SignatureStatus;
 class StopRequests;
 class UnitSocket;
 class UploadEngine;
@@ -138,6 +139,7 @@ private:
     void frmFirmwareFile_Click();
     void LoadStart_Click();
     void mnuFileSaveLog_Click();
+    void mnuFileTrustedKeys_Click();
     void mnuFileStop_Click();
     void onAttemptStarted();
     void onAttemptEnded(UploadOutcome outcome);
@@ -165,6 +167,7 @@ private:
     std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
     std::unique_ptr<FirmwareChoice> m_choice;
+    std::unique_ptr<SignatureStatus> m_signatures;
     AttemptRecorder *m_recorder = nullptr;
     WindowHistory *m_history = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;

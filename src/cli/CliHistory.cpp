@@ -87,6 +87,11 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
         record.records = m_records;
     record.firmwareSha256 = m_sha256;
     record.recordsSent = recordsSent;
+    // A signed image's signer, as the JSON result names it.
+    if (m_firmware.signature() && m_firmware.signature()->isValid()) {
+        record.signatureKeyId = m_firmware.signature()->keyId();
+        record.signatureComment = m_firmware.signature()->trustedComment();
+    }
     record.outcome = QString::fromLatin1(outcomeWord(exitCode));
     record.exitCode = exitCode;
     // What the program says about the attempt on stderr; the log's last line for a success.

@@ -33,6 +33,8 @@ public:
         QJsonValue firmware = QJsonValue::Null;
         // Why the run failed, as on stderr; empty on success.
         QString message;
+        // signature_key_id and signature_comment of a signed image; empty when unsigned.
+        JsonLines::Fields signature;
         // Whether every attempt of the run is in the flash history.
         bool historySaved = false;
     };

@@ -4,6 +4,7 @@
 #include "CliOptions.h"
 #include "CountingUnitSocket.h"
 #include "FirmwareInspection.h"
+#include "JsonLines.h"
 #include "ProgressLine.h"
 #include "platform/SettingsStore.h"
 #include "upload/BasicUploadView.h"
@@ -58,6 +59,8 @@ private:
     bool choosePathToSend();
     bool fillConnection();
     void reportStart();
+    // signature_key_id and signature_comment when the image is signed; none otherwise.
+    JsonLines::Fields signatureFields() const;
     void onAttemptEnded(UploadOutcome outcome);
     QString attemptMessage(UploadOutcome outcome) const;
     bool retryConnection();

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class ActivityLog;
 class ConnectionSettings;
@@ -65,6 +67,11 @@ public:
 
     // How long a transfer may wait for the unit's next answer before the attempt is given up.
     void setResponseTimeout(std::chrono::milliseconds timeout);
+
+    // Asked about the bytes each attempt read, before any of them is sent; a reason refuses
+    // them (e.g. a signature that does not verify on exactly these bytes).
+    using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
+    void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
 
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
@@ -123,6 +130,7 @@ private:
     UnitSocket &m_socket;
     std::unique_ptr<ConnectionSettings> m_connection;
     std::unique_ptr<FirmwareFile> m_file;
+    FirmwareGate m_firmwareGate;
     UploadState m_state;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
