@@ -302,7 +302,7 @@ private Q_SLOTS:
         QTest::newRow("summary") << QStringList{"--summary", "--json"} << 0
                                  << "{\"attempts\":2,\"group\":\"firmware_sha256\"";
         QTest::newRow("none") << QStringList{"--name", "nobody"} << 0 << "no attempts match";
-        QTest::newRow("bad option") << QStringList{"--limit", "x"} << 2 << "--limit";
+        QTest::newRow("bad option") << QStringList{"--limit", "x"} << 4 << "--limit";
         QTest::newRow("unreadable")
             << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"} << 2 << "no history file";
     }

@@ -126,8 +126,10 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
         QStringLiteral("until"),   QStringLiteral("run-id"),  QStringLiteral("limit")};
     for (const QString &name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
-    for (const char *name : {"json", "csv", "summary", "version"})
+    for (const char *name : {"json", "csv", "summary"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
+    parser.addOption(
+        QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -187,11 +189,12 @@ QString HistoryToolOptions::usage()
                "  --limit N          at most N attempts (default %3; 0 for all)\n"
                "  --summary          attempts per outcome for each firmware SHA-256 and unit\n"
                "  -h, --help         show this text\n"
-               "  --version          show the version\n"
+               "  -v, --version      show the version\n"
                "\n"
                "Exit codes:\n"
                "  0    done, also when no attempt matches\n"
-               "  2    bad option, or the history cannot be read\n")
+               "  2    the history cannot be read\n"
+               "  4    bad option\n")
         .arg(QLatin1String(kProgramName), outcomeWords()
                                               .join(QStringLiteral(", "))
                                               .replace(QStringLiteral("connection_lost, "),

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kExitDone = 0;
+// A bad option ends every program of the package with 4; a history that cannot be read with 2.
+constexpr int kExitBadOption = 4;
 constexpr int kExitBad = 2;
 
 void print(std::FILE *stream, const QString &text)
@@ -49,7 +51,7 @@ int main(int argc, char *argv[])
     case HistoryToolOptions::Action::Fail:
         complain(options.error + QStringLiteral("\nRun \"%1 --help\" for the options.")
                                      .arg(QLatin1String(HistoryToolOptions::kProgramName)));
-        return kExitBad;
+        return kExitBadOption;
     case HistoryToolOptions::Action::List:
     case HistoryToolOptions::Action::Summary:
         break;
