@@ -27,7 +27,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # The history server. initdb and postgres refuse to run as root: then the "postgres" account runs
 # them, reaching its own folder through the scratch folder and nothing else.
 pg_bin=$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)
-as_server=()
+as_server=(setpriv --pdeathsig=INT --)
 mkdir pg
 if [ "$(id -u)" -eq 0 ]; then
     as_server=(setpriv --reuid=postgres --regid=postgres --init-groups --pdeathsig=INT --)
@@ -83,7 +83,8 @@ Host 127.0.0.1
     BatchMode yes
 EOF2
     echo "[127.0.0.1]:$port $(cut -d' ' -f1,2 ssh/host_key.pub)" >ssh/known_hosts
-    /usr/sbin/sshd -D -e -f ssh/sshd_config 2>sshd.log &
+    # It dies with this script, also when the script is killed.
+    setpriv --pdeathsig=TERM -- /usr/sbin/sshd -D -e -f ssh/sshd_config 2>sshd.log &
     sshd_pid=$!
     for _ in $(seq 50); do
         kill -0 "$sshd_pid" 2>/dev/null || break

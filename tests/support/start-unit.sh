@@ -4,7 +4,8 @@
 start_unit() {
     local name=$1
     shift
-    "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
+    # setpriv execs the unit, which dies with the calling shell even when that shell is killed.
+    setpriv --pdeathsig=TERM -- "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
     pids+=($!)
     port=''
     for _ in $(seq 100); do
