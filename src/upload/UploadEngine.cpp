@@ -214,8 +214,11 @@ bool UploadEngine::prepareFirmware()
         return false;
     }
     // The bytes read here are checked and then sent: what the file becomes later is not.
+    const QByteArray &content = m_file->content();
+    if (!m_knownSoundContent.isEmpty() && content == m_knownSoundContent)
+        return true;
     if (const std::optional<IntelHexCheck::Problem> problem =
-            IntelHexCheck::checkContent(m_file->content())) {
+            IntelHexCheck::checkContent(content)) {
         m_file->close();
         log().append(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
                          .arg(name, problem->text));

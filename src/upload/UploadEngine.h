@@ -65,6 +65,10 @@ public:
 
     // How long a transfer may wait for the unit's next answer before the attempt is given up.
     void setResponseTimeout(std::chrono::milliseconds timeout);
+    // Bytes a front-end has already found to be sound Intel HEX. An attempt still reads its file,
+    // but when the file holds exactly these bytes the check is not made again: a comparison
+    // costs a small part of a check, which a short-lived uploader would otherwise pay twice.
+    void setKnownSoundContent(const QByteArray &content) { m_knownSoundContent = content; }
 
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
@@ -124,6 +128,7 @@ private:
     std::unique_ptr<ConnectionSettings> m_connection;
     std::unique_ptr<FirmwareFile> m_file;
     UploadState m_state;
+    QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
     quint64 m_attempt = 0;
