@@ -107,7 +107,21 @@ void TcpUnitSocket::send(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || m_state != Connected)
         return;
-    m_outgoing.append(bytes);
+    if (!m_outgoing.isEmpty()) {
+        m_outgoing.append(bytes);
+        writeOutgoing();
+        return;
+    }
+    // The usual case: the kernel takes the whole packet at once, and nothing is copied.
+    const ssize_t count =
+        ::send(m_descriptor, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
+    if (count == bytes.size())
+        return;
+    if (count < 0 && !wouldBlock(errno)) {
+        fail(errno);
+        return;
+    }
+    m_outgoing = bytes.sliced(qMax<qsizetype>(0, count));
     writeOutgoing();
 }
 
