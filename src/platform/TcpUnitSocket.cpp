@@ -1,5 +1,7 @@
 #include "TcpUnitSocket.h"
 
+#include "LogCategories.h"
+
 #include <QHostInfo>
 #include <QMetaObject>
 
@@ -183,7 +185,10 @@ bool TcpUnitSocket::startConnecting(const QHostAddress &address)
     }
     // Each record waits for its answer: no send may sit in the kernel waiting for more.
     const int lowDelay = 1;
-    ::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay);
+    if (::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay) != 0) {
+        qCWarning(lcSocket, "cannot turn off the send delay (%s): records may go out late",
+                  std::strerror(errno));
+    }
     m_descriptor = descriptor;
     m_readNotifier.setSocket(descriptor);
     m_writeNotifier.setSocket(descriptor);

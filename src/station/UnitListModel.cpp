@@ -1,6 +1,7 @@
 #include "UnitListModel.h"
 
 #include "UnitStateText.h"
+#include "connection/PortNumber.h"
 #include "platform/UnitSocket.h"
 
 #include <QHash>
@@ -15,18 +16,6 @@ namespace {
 
 // Fast enough that progress looks live, slow enough that 32 busy units cost little.
 constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
-
-bool isValidPort(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 5)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    const int port = text.toInt();
-    return port >= 1 && port <= 65535;
-}
 
 // What the uploader accepts, and never something that reads like an option.
 bool isValidAddress(const QString &text)
@@ -170,7 +159,7 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
         return !isValidAddress(unit.address) ||
                m_problems.at(row).contains(QLatin1String("same address"));
     case Port:
-        return !isValidPort(unit.port) ||
+        return !PortNumber::parse(unit.port) ||
                m_problems.at(row).contains(QLatin1String("same address"));
     case Name:
         return m_problems.at(row).contains(QLatin1String("same name"));
@@ -283,9 +272,8 @@ void UnitListModel::recheck()
         QStringList problems;
         if (!isValidAddress(unit.address))
             problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
-        if (!isValidPort(unit.port))
-            problems << QStringLiteral("port \"%1\" is not a whole number from 1 to 65535")
-                            .arg(unit.port);
+        if (const QString problem = PortNumber::problem(unit.port); !problem.isEmpty())
+            problems << problem;
         const QString target = unit.address.toLower() + QLatin1Char(':') + unit.port;
         if (firstByTarget.contains(target))
             problems << QStringLiteral("same address and port as row %1")

@@ -242,7 +242,7 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 4);
         if (message.isEmpty()) {
             QVERIFY(result.lines.contains(
-                "Port \"12x\" is not valid: enter a whole number from 1 to 65535."));
+                "Port \"12x\" is not a whole number from 1 to 65535."));
         } else {
             QVERIFY(result.lines.isEmpty());
             QVERIFY2(result.errors.contains(message), qPrintable(result.errors));

@@ -279,7 +279,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("complaint");
         const QString portComplaint =
-            "Port \"%1\" is not valid: enter a whole number from 1 to 65535.";
+            "Port \"%1\" is not a whole number from 1 to 65535.";
         for (const char *port : {"", "abc", "0", "65536", "70000", "-1", " 23", "5000x", "+23"})
             QTest::addRow("port '%s'", port) << kAddress << port << portComplaint.arg(port);
         const QString addressComplaint = "Address \"%1\" is not valid: %2.";
