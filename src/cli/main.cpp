@@ -5,6 +5,7 @@
 #include "CliReport.h"
 #include "CliUploader.h"
 #include "InterruptNotifier.h"
+#include "ProgramNotice.h"
 #include "StandardDescriptors.h"
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
@@ -72,11 +73,13 @@ int main(int argc, char *argv[])
     CliReport report(stdout, stderr, options.json);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
-        print(stdout, CliOptions::usage(defaultTitle));
+        print(stdout,
+              CliOptions::usage(defaultTitle) +
+                  QStringLiteral("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE "\n"));
         return ExitFinished;
     case CliOptions::Action::ShowVersion:
         print(stdout, programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                          QLatin1Char('\n'));
+                          QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
         return ExitFinished;
     case CliOptions::Action::Fail:
         report.message(options.error +
