@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonObject>
 
 #include <cmath>
 #include <csignal>
@@ -79,6 +80,7 @@ void CliUploader::start()
     if (m_finished)
         return;
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256);
+    m_firmware.requireSignature(m_options.publicKeys, m_options.signaturePath);
     if (m_options.checkOnly) {
         runCheck();
         return;
@@ -110,12 +112,13 @@ void CliUploader::start()
     m_engine->LoadStart_Click();
 }
 
-// A pinned image is sent from a private copy of the bytes that were checked against the pin:
-// replacing the file afterwards cannot put another image on the wire, in loop mode neither.
+// A pinned or signed image is sent from a private copy of the bytes that were checked against the
+// pin or the signature: replacing the file afterwards cannot put another image on the wire, in
+// loop mode neither.
 bool CliUploader::choosePathToSend()
 {
     m_pathToSend = m_options.firmwarePath;
-    if (m_options.expectedSha256.isEmpty())
+    if (m_options.expectedSha256.isEmpty() && !m_firmware.signature())
         return true;
     QFile copy(m_scratch.filePath(QStringLiteral("pinned.hex")));
     const QByteArray &content = m_firmware.content();
@@ -137,13 +140,18 @@ void CliUploader::runCheck()
             {{QStringLiteral("valid"), m_firmware.isValid()},
              {QStringLiteral("problem"), m_firmware.isValid() ? QJsonValue(QJsonValue::Null)
                                                               : QJsonValue(m_firmware.problem())},
-             {QStringLiteral("firmware"), m_firmware.toJson()}});
+             {QStringLiteral("firmware"), m_firmware.toJson()},
+             {QStringLiteral("signature"), m_firmware.signature()
+                                               ? QJsonValue(m_firmware.signature()->toJson())
+                                               : QJsonValue(QJsonValue::Null)}});
     } else if (m_firmware.isValid()) {
         m_report.logLine(QStringLiteral("%1: valid Intel HEX, %2 bytes")
                              .arg(m_options.firmwarePath)
                              .arg(m_firmware.summary()->sizeBytes));
         for (const QString &line : m_firmware.summary()->describe())
             m_report.logLine(line);
+        if (m_firmware.signature())
+            m_report.logLine(QStringLiteral("Signature: ") + m_firmware.signature()->describe());
     }
     if (m_firmware.isValid())
         finish(ExitFinished);
@@ -178,15 +186,25 @@ void CliUploader::reportStart()
     const ProductProfile *profile = ProductProfile::forTitle(m_options.title);
     bool portIsNumber = false;
     const int port = m_view.ethernetPort().toInt(&portIsNumber);
-    m_report.event(QStringLiteral("start"),
-                   {{QStringLiteral("version"), QCoreApplication::applicationVersion()},
-                    {QStringLiteral("title"), m_options.title},
-                    {QStringLiteral("profile"), profile ? profile->displayName() : QString()},
-                    {QStringLiteral("address"), m_view.ethernetAddress()},
-                    // A saved port that is no number is reported by the engine; here it stays text.
-                    {QStringLiteral("port"),
-                     portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
-                    {QStringLiteral("firmware"), m_firmware.toJson()}});
+    JsonLines::Fields fields{
+        {QStringLiteral("version"), QCoreApplication::applicationVersion()},
+        {QStringLiteral("title"), m_options.title},
+        {QStringLiteral("profile"), profile ? profile->displayName() : QString()},
+        {QStringLiteral("address"), m_view.ethernetAddress()},
+        // A saved port that is no number is reported by the engine; here it stays text.
+        {QStringLiteral("port"),
+         portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
+        {QStringLiteral("firmware"), m_firmware.toJson()}};
+    fields.append(signatureFields());
+    m_report.event(QStringLiteral("start"), fields);
+}
+
+JsonLines::Fields CliUploader::signatureFields() const
+{
+    if (!m_firmware.signature() || !m_firmware.signature()->isValid())
+        return {};
+    return {{QStringLiteral("signature_key_id"), m_firmware.signature()->keyId()},
+            {QStringLiteral("signature_comment"), m_firmware.signature()->trustedComment()}};
 }
 
 void CliUploader::interrupt(int signalNumber)
@@ -376,7 +394,8 @@ void CliUploader::finish(int exitCode, const QString &message)
         eraseProgress();
     if (!message.isEmpty())
         m_report.message(message);
-    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message});
+    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
+                     signatureFields()});
     Q_EMIT finished(exitCode);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QStringList>
 
-class FirmwareSummary;
 class QLabel;
 
 // The one firmware for all units: chosen by dialog or by dropping a file on the panel, checked
@@ -20,7 +20,7 @@ public:
     bool isValid() const { return m_valid; }
     void setChoosingEnabled(bool enabled);
     // Shows what a run sends: the summary of its copy, whatever the file holds by now.
-    void showSummary(const FirmwareSummary &summary);
+    void showSummary(const QStringList &description);
 
 Q_SIGNALS:
     void pathChanged(const QString &path);

@@ -1,5 +1,6 @@
 #include "FirmwareSnapshot.h"
 
+#include "StationTrust.h"
 #include "firmware/IntelHexCheck.h"
 
 #include <QFile>
@@ -48,6 +49,12 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     QByteArray content;
     if (!readFile(path, &content, error))
         return false;
+    const StationTrust trust = StationTrust::current();
+    std::optional<SignatureCheck> signature = trust.verify(content, path);
+    if (const std::optional<QString> refused = trust.refusal(signature)) {
+        *error = *refused;
+        return false;
+    }
     auto dir = std::make_unique<QTemporaryDir>();
     if (!dir->isValid()) {
         *error = QStringLiteral("Cannot make a private folder: %1").arg(dir->errorString());
@@ -61,6 +68,14 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
         *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, *problem);
         return false;
     }
+    const bool signedCopy = signature && signature->isValid();
+    if (signedCopy &&
+        !writeFile(SignatureCheck::defaultSignaturePath(copy), signature->signatureText(), error))
+        return false;
+    m_signature = signature;
+    m_keyArguments.clear();
+    for (const PublicKey &key : signedCopy ? trust.keys() : QList<PublicKey>())
+        m_keyArguments << QStringLiteral("--public-key=") + QString::fromLatin1(key.toBase64());
     m_dir = std::move(dir);
     m_sourcePath = QFileInfo(path).absoluteFilePath();
     m_copyPath = copy;
@@ -69,11 +84,28 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     return true;
 }
 
-bool FirmwareSnapshot::inspect(const QString &path, FirmwareSummary *summary, QString *error)
+bool FirmwareSnapshot::inspect(const QString &path, QStringList *description, QString *error)
 {
     FirmwareSnapshot snapshot;
     if (!snapshot.take(path, error))
         return false;
-    *summary = snapshot.summary();
+    *description = snapshot.describe();
     return true;
+}
+
+QStringList FirmwareSnapshot::uploaderArguments() const
+{
+    return m_keyArguments;
+}
+
+QStringList FirmwareSnapshot::describe() const
+{
+    QStringList lines = m_summary.describe();
+    if (m_signature)
+        lines.append(m_signature->isValid()
+                         ? QStringLiteral("Signature: key %1, trusted comment: %2")
+                               .arg(m_signature->keyId(), m_signature->trustedComment())
+                         : QStringLiteral("Not signed by a trusted key: ") +
+                               m_signature->problem());
+    return lines;
 }

@@ -26,6 +26,12 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     return true;
 }
 
+// Unsigned firmware has no key ID, which is not the same as an empty one.
+QJsonValue nullIfEmpty(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
 } // namespace
 
 RunReport::RunReport(const QList<StationUnit> &units, const FirmwareSnapshot &firmware,
@@ -34,7 +40,12 @@ RunReport::RunReport(const QList<StationUnit> &units, const FirmwareSnapshot &fi
       m_version(QStringLiteral(FWU_APP_VERSION)), m_firmwarePath(firmware.sourcePath()),
       m_firmwareSize(firmware.summary().sizeBytes),
       m_firmwareSha256(QString::fromLatin1(firmware.summary().sha256))
-{}
+{
+    if (firmware.signature() && firmware.signature()->isValid()) {
+        m_signatureKeyId = firmware.signature()->keyId();
+        m_signatureComment = firmware.signature()->trustedComment();
+    }
+}
 
 QString RunReport::isoTime(const QDateTime &time)
 {
@@ -46,16 +57,18 @@ QString RunReport::isoTime(const QDateTime &time)
 QByteArray RunReport::csv() const
 {
     QString text =
-        CsvText::line({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s, u"firmware_size"_s, u"firmware_sha256"_s,
-                       u"name"_s, u"address"_s, u"port"_s, u"title"_s, u"outcome"_s, u"exit_code"_s, u"records_sent"_s,
-                       u"started"_s, u"ended"_s, u"last_log_line"_s}) +
+        CsvText::line({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s, u"firmware_size"_s,
+                       u"firmware_sha256"_s, u"name"_s, u"address"_s, u"port"_s, u"title"_s,
+                       u"outcome"_s, u"exit_code"_s, u"records_sent"_s, u"started"_s, u"ended"_s,
+                       u"last_log_line"_s, u"signature_key_id"_s, u"signature_comment"_s}) +
         QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
         text += CsvText::line({m_createdAt, m_host, m_version, m_firmwarePath,
                                QString::number(m_firmwareSize), m_firmwareSha256, unit.name,
                                unit.address, unit.port, unit.title, UnitStateText::word(unit.state),
                                QString::number(unit.exitCode), QString::number(unit.recordsSent),
-                               isoTime(unit.started), isoTime(unit.ended), unit.lastLogLine()}) +
+                               isoTime(unit.started), isoTime(unit.ended), unit.lastLogLine(),
+                               m_signatureKeyId, m_signatureComment}) +
                 QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -83,8 +96,10 @@ QByteArray RunReport::json() const
         {u"host"_s, m_host},
         {u"version"_s, m_version},
         {u"firmware"_s, QJsonObject{{u"path"_s, m_firmwarePath},
-                                 {u"size"_s, m_firmwareSize},
-                                 {u"sha256"_s, m_firmwareSha256}}},
+                                    {u"size"_s, m_firmwareSize},
+                                    {u"sha256"_s, m_firmwareSha256},
+                                    {u"signature_key_id"_s, nullIfEmpty(m_signatureKeyId)},
+                                    {u"signature_comment"_s, nullIfEmpty(m_signatureComment)}}},
         {u"units"_s, units},
     };
     return QJsonDocument(report).toJson(QJsonDocument::Indented);

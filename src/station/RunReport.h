@@ -35,4 +35,7 @@ private:
     QString m_firmwarePath;
     qint64 m_firmwareSize = 0;
     QString m_firmwareSha256;
+    // Of a signature that verified; empty for unsigned firmware.
+    QString m_signatureKeyId;
+    QString m_signatureComment;
 };

@@ -23,9 +23,11 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
     const QCommandLineOption flashAll(QStringLiteral("flash-all"));
     const QCommandLineOption dark(QStringLiteral("dark"));
+    const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
+                                       QStringLiteral("KEY"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({units, firmware, limit, flashAll, dark, help, version});
+    parser.addOptions({units, firmware, limit, flashAll, dark, publicKey, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -40,6 +42,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     options.firmwarePath = parser.value(firmware);
     options.flashAll = parser.isSet(flashAll);
     options.dark = parser.isSet(dark);
+    options.publicKeys = parser.values(publicKey);
     if (parser.isSet(limit)) {
         bool ok = false;
         options.limit = parser.value(limit).toInt(&ok);
@@ -67,6 +70,9 @@ QString StationOptions::helpText()
         "  --flash-all       start flashing every unit at once (needs --units and\n"
         "                    --firmware)\n"
         "  --dark            use a dark colour scheme\n"
+        "  --public-key KEY  flash only firmware whose signature (FILE.hex.minisig)\n"
+        "                    verifies with KEY: a .pub key file or the base64 key;\n"
+        "                    repeatable, any of the keys may have signed\n"
         "  -h, --help        show this help and exit\n"
         "  --version         show the version and exit\n"
         "\n"

@@ -14,6 +14,8 @@ struct StationOptions
     int limit = -1; // -1: as last time
     bool flashAll = false;
     bool dark = false;
+    // Key files or base64 keys; any of them may have signed, and signing is required.
+    QStringList publicKeys;
 
     static StationOptions parse(const QStringList &arguments);
     static QString helpText();

@@ -157,6 +157,7 @@ QStringList StationRunner::argumentsFor(int row) const
                           QStringLiteral("--port=") + unit.port};
     if (!unit.title.isEmpty())
         arguments << QStringLiteral("--title=") + unit.title;
+    arguments << m_snapshot.uploaderArguments();
     arguments << m_snapshot.copyPath(); // absolute, so never read as an option
     return arguments;
 }

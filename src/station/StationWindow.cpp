@@ -255,7 +255,7 @@ void StationWindow::flashRows(const QList<int> &rows)
         showError(error);
     // The summary shown is that of the bytes the units get, even if the file changed meanwhile.
     else
-        m_firmware->showSummary(m_runner.firmware().summary());
+        m_firmware->showSummary(m_runner.firmware().describe());
 }
 
 void StationWindow::rerunFailed()

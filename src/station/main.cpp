@@ -1,6 +1,7 @@
 #include "FirmwarePanel.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
+#include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
 
@@ -60,6 +61,10 @@ int main(int argc, char *argv[])
         return 2;
     case StationOptions::Action::Run:
         break;
+    }
+    if (QString error; !StationTrust::setCommandLineKeys(options.publicKeys, &error)) {
+        std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(error));
+        return 2;
     }
 
     EventDispatcher::preferQtDispatcher();

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class ActivityLog;
 class ConnectionSettings;
@@ -70,6 +72,11 @@ public:
     // costs a small part of a check, which a short-lived uploader would otherwise pay twice.
     void setKnownSoundContent(const QByteArray &content) { m_knownSoundContent = content; }
 
+    // Asked about the bytes each attempt read, before any of them is sent; a reason refuses
+    // them (e.g. a signature that does not verify on exactly these bytes).
+    using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
+    void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
+
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
     // loop restart).
@@ -127,6 +134,7 @@ private:
     UnitSocket &m_socket;
     std::unique_ptr<ConnectionSettings> m_connection;
     std::unique_ptr<FirmwareFile> m_file;
+    FirmwareGate m_firmwareGate;
     UploadState m_state;
     QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;

@@ -1,8 +1,10 @@
 #include "FirmwarePanel.h"
 #include "HexFileGenerator.h"
+#include "MinisignTool.h"
 #include "RunReport.h"
 #include "StationRunner.h"
 #include "StationSettings.h"
+#include "StationTrust.h"
 #include "StationWindow.h"
 #include "UnitListFile.h"
 #include "UnitListModel.h"
@@ -10,6 +12,7 @@
 #include "UnitStateText.h"
 
 #include <QJsonArray>
+#include <QLabel>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -174,6 +177,52 @@ private Q_SLOTS:
         for (int row = 0; row < 5; ++row)
             QCOMPARE(m_units[row]->summaries().size(), 1);
         QCOMPARE(model.unit(5).state, UnitState::Refused);
+    }
+
+    // With a key given, an unsigned file is refused when it is chosen and no unit is contacted;
+    // a signed one is flashed, each uploader checking its private copy and signature again.
+    void signedFirmwareOnly()
+    {
+        QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
+        QString error;
+        QVERIFY(StationTrust::setCommandLineKeys({m_dir.filePath("release.pub")}, &error));
+        const auto forget = qScopeGuard([] { StationTrust::setCommandLineKeys({}, nullptr); });
+        const QString keyId = MinisignTool::keyId(m_dir.path(), "release");
+        const QString path = m_dir.filePath("signed.hex");
+        QVERIFY(m_generator.write(path));
+        UnitListModel model;
+        const QString received = m_dir.filePath("signed-received.hex");
+        SimulatedUnit &unit = addUnit(model, "unit", {"--verbose", "--write-hex", received});
+        StationRunner runner(model);
+        runner.setCliPath(QStringLiteral(CLI_PATH));
+
+        FirmwarePanel panel;
+        QVERIFY(!panel.setPath(path));
+        QVERIFY(!runner.start({0}, path, &error));
+        QVERIFY2(error.startsWith("Only signed firmware is flashed here: the firmware is not "
+                                  "signed"),
+                 qPrintable(error));
+        QVERIFY(!unit.sim.process.readAllStandardError().contains("connection 1 open"));
+
+        QVERIFY(MinisignTool::sign(m_dir.path(), "release", path, path + ".minisig"));
+        QVERIFY(panel.setPath(path));
+        const auto labels = panel.findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel *label) {
+            return label->text().contains("Signature: key " + keyId +
+                                          ", trusted comment: version 2.4.1");
+        }));
+        QVERIFY2(runner.start({0}, path, &error), qPrintable(error));
+        QVERIFY(QFile::exists(runner.firmware().copyPath() + ".minisig"));
+        QVERIFY(runner.firmware().uploaderArguments().value(0).startsWith("--public-key="));
+        QVERIFY(waitForRun(runner));
+        QCOMPARE(model.unit(0).state, UnitState::Finished);
+        QFile file(received);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), m_generator.expectedSentLines().join("\r\n") + "\r\n");
+        const QJsonObject report =
+            QJsonDocument::fromJson(RunReport(model.units(), runner.firmware()).json()).object();
+        QCOMPARE(report["firmware"]["signature_key_id"].toString(), keyId);
+        QCOMPARE(report["firmware"]["signature_comment"].toString(), "version 2.4.1");
     }
 
     // Stop all mid-transfer, with a limit that keeps one unit waiting: every uploader ends, every
