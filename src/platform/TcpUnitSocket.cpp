@@ -182,8 +182,10 @@ bool TcpUnitSocket::startConnecting(const QHostAddress &address)
     // Each record waits for its answer: no send may sit in the kernel waiting for more.
     const int lowDelay = 1;
     if (::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay) != 0) {
+        // Read before the logging machinery can change it.
+        const int error = errno;
         qCWarning(lcSocket, "cannot turn off the send delay (%s): records may go out late",
-                  std::strerror(errno));
+                  std::strerror(error));
     }
     m_descriptor = descriptor;
     m_readNotifier.setSocket(descriptor);
