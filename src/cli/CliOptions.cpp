@@ -115,7 +115,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     const QCommandLineOption signatureOption(QStringLiteral("signature"), QString(),
                                              QStringLiteral("FILE"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
     QCommandLineParser parser;
     parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
@@ -285,7 +286,7 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  --signature FILE       the signature of the firmware file (default: the\n"
                "                         firmware file's name plus .minisig)\n"
                "  -h, --help             show this text\n"
-               "  --version              show the version\n"
+               "  -v, --version          show the version\n"
                "\n"
                "Exit codes:\n"
                "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"
