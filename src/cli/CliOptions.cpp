@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include "CliExitCode.h"
+#include "connection/PortNumber.h"
 #include "connection/ProductProfile.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryLocation.h"
@@ -180,10 +181,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     }
     if (parser.isSet(portOption)) {
         options.port = parser.value(portOption);
-        if (!wholeNumber(*options.port, 1, 65535))
-            return failure(QStringLiteral("--port needs a whole number from 1 to 65535, not "
-                                          "\"%1\".")
-                               .arg(*options.port));
+        if (const QString problem = PortNumber::problem(*options.port); !problem.isEmpty())
+            return failure(QStringLiteral("--port: ") + problem + QLatin1Char('.'));
     }
 
     options.debug = parser.isSet(debugOption);

@@ -2,8 +2,11 @@
 
 #include "CliExitCode.h"
 #include "CliOptions.h"
+#include "platform/LogCategories.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -28,8 +31,16 @@ double CliReport::secondsSinceStart() const
 
 void CliReport::write(std::FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
+                             std::size_t(bytes.size()) &&
+                         std::fflush(stream) == 0;
+    const int error = errno;
+    if (written || m_writeFailed)
+        return;
+    // The upload goes on (the unit must not be left half-way); only the report is lost.
+    m_writeFailed = true;
+    qCWarning(lcCli, "cannot write the %s (%s): what follows is lost",
+              stream == m_err ? "messages" : "report", std::strerror(error));
 }
 
 void CliReport::logLine(const QString &line)

@@ -49,5 +49,7 @@ private:
     std::FILE *m_err = nullptr;
     bool m_json = false;
     bool m_resultWritten = false;
+    // Whether a failed write has been reported: a reader that went away fails every line.
+    bool m_writeFailed = false;
     QElapsedTimer m_clock;
 };

@@ -99,6 +99,7 @@ void CliUploader::start()
     }
     if (!fillConnection())
         return;
+    m_engine->setKnownSoundContent(m_firmware.content());
 
     m_view.setChecked(Tool::Debug, m_options.debug);
     m_view.setChecked(Tool::Slow, m_options.slow);

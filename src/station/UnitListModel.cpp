@@ -1,6 +1,7 @@
 #include "UnitListModel.h"
 
 #include "UnitStateText.h"
+#include "connection/PortNumber.h"
 #include "platform/UnitSocket.h"
 
 #include <QHash>
@@ -18,18 +19,6 @@ constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
 // An uploader says something several times a second while its unit answers; this long without a
 // word means the unit has stopped answering (the uploader gives up only at its time-out).
 constexpr std::chrono::milliseconds kSilenceShown = 3s;
-
-bool isValidPort(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 5)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    const int port = text.toInt();
-    return port >= 1 && port <= 65535;
-}
 
 // What the uploader accepts, and never something that reads like an option.
 bool isValidAddress(const QString &text)
@@ -190,7 +179,7 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
     case Address:
         return !isValidAddress(unit.address) || sharesUnit(m_problems.at(row));
     case Port:
-        return !isValidPort(unit.port) || sharesUnit(m_problems.at(row));
+        return !PortNumber::parse(unit.port) || sharesUnit(m_problems.at(row));
     case Name:
         return m_problems.at(row).contains(QLatin1String("same name"));
     case State:
@@ -311,9 +300,8 @@ void UnitListModel::recheck()
         QStringList problems;
         if (!isValidAddress(unit.address))
             problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
-        if (!isValidPort(unit.port))
-            problems << QStringLiteral("port \"%1\" is not a whole number from 1 to 65535")
-                            .arg(unit.port);
+        if (const QString problem = PortNumber::problem(unit.port); !problem.isEmpty())
+            problems << problem;
         const QString target = unit.address.toLower() + QLatin1Char(':') + unit.port;
         if (firstByTarget.contains(target))
             problems << QStringLiteral("same address and port as row %1")

@@ -5,9 +5,11 @@
 #include "UploadPauses.h"
 #include "UploadView.h"
 #include "connection/ConnectionSettings.h"
+#include "connection/PortNumber.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 #include "platform/Clock.h"
+#include "platform/LogCategories.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
 #include "protocol/UnitProtocol.h"
@@ -17,23 +19,6 @@
 #include <cmath>
 
 using namespace UploadPauses;
-
-namespace {
-
-// A port is a whole number from 1 to 65535, digits only.
-int parsePort(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 5)
-        return 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
-    }
-    const int port = text.toInt();
-    return port <= 65535 ? port : 0;
-}
-
-} // namespace
 
 UploadEngine::UploadEngine(const QString &title, UploadView &view, UnitSocket &socket,
                            SettingsStore &settings, QObject *parent)
@@ -111,17 +96,15 @@ bool UploadEngine::ConnectToUnit()
     log().append(QStringLiteral("Connecting to ") + address);
 
     const QString portText = m_view.ethernetPort();
-    const int port = parsePort(portText);
-    if (port == 0) {
-        log().append(QStringLiteral("Port \"%1\" is not valid: enter a whole number from 1 to "
-                                    "65535.")
-                         .arg(portText));
+    const std::optional<quint16> port = PortNumber::parse(portText);
+    if (!port) {
+        log().append(PortNumber::problemSentence(portText));
         return false;
     }
     // A socket left open by an attempt that never finished is closed before the new connect.
     if (m_socket.state() != UnitSocket::Closed)
         m_socket.close();
-    m_socket.setRemotePort(port);
+    m_socket.setRemotePort(*port);
     QString problem = UnitSocket::hostProblem(address);
     if (problem.isEmpty() && !m_socket.setRemoteHost(address))
         problem = QStringLiteral("enter the unit's IPv4 address or host name");
@@ -214,8 +197,11 @@ bool UploadEngine::prepareFirmware()
         return false;
     }
     // The bytes read here are checked and then sent: what the file becomes later is not.
+    const QByteArray &content = m_file->content();
+    if (!m_knownSoundContent.isEmpty() && content == m_knownSoundContent)
+        return true;
     if (const std::optional<IntelHexCheck::Problem> problem =
-            IntelHexCheck::checkContent(m_file->content())) {
+            IntelHexCheck::checkContent(content)) {
         m_file->close();
         log().append(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
                          .arg(name, problem->text));
@@ -293,8 +279,11 @@ bool UploadEngine::debug() const
 
 void UploadEngine::logDebug(const QString &line) const
 {
+    // With Debug off the note still reaches whoever asks for fwu.upload's debug messages.
     if (debug())
         log().append(line);
+    else
+        qCDebug(lcUpload).noquote() << line;
 }
 
 void UploadEngine::setStartControlsEnabled(bool enabled)

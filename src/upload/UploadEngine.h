@@ -67,6 +67,10 @@ public:
 
     // How long a transfer may wait for the unit's next answer before the attempt is given up.
     void setResponseTimeout(std::chrono::milliseconds timeout);
+    // Bytes a front-end has already found to be sound Intel HEX. An attempt still reads its file,
+    // but when the file holds exactly these bytes the check is not made again: a comparison
+    // costs a small part of a check, which a short-lived uploader would otherwise pay twice.
+    void setKnownSoundContent(const QByteArray &content) { m_knownSoundContent = content; }
 
     // Asked about the bytes each attempt read, before any of them is sent; a reason refuses
     // them (e.g. a signature that does not verify on exactly these bytes).
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<FirmwareFile> m_file;
     FirmwareGate m_firmwareGate;
     UploadState m_state;
+    QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
     quint64 m_attempt = 0;

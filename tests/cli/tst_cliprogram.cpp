@@ -241,8 +241,7 @@ private Q_SLOTS:
         const Result result = run(title + arguments + QStringList{m_hexPath}, environment());
         QCOMPARE(result.exitCode, 4);
         if (message.isEmpty()) {
-            QVERIFY(result.lines.contains(
-                "Port \"12x\" is not valid: enter a whole number from 1 to 65535."));
+            QVERIFY(result.lines.contains("Port \"12x\" is not a whole number from 1 to 65535."));
         } else {
             QVERIFY(result.lines.isEmpty());
             QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
@@ -287,6 +286,20 @@ private Q_SLOTS:
         QVERIFY(QRegularExpression("^firmware-uploader-cli \\d+\\.\\d+\\.\\d+$")
                     .match(version.lines.value(0))
                     .hasMatch());
+    }
+
+    // A report that cannot be written is not lost without a word: standard error says so.
+    void unwritableReportIsSaid()
+    {
+        QProcess cli;
+        cli.setProcessEnvironment(environment());
+        cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+        cli.start(QStringLiteral(CLI_PATH), {"--check", m_hexPath});
+        QVERIFY(cli.waitForFinished(kWaitMs));
+        QCOMPARE(cli.exitCode(), 0);
+        const QByteArray errors = cli.readAllStandardError();
+        QVERIFY2(errors.contains("cannot write the report (No space left on device)"),
+                 errors.constData());
     }
 
     void loopMode_data()

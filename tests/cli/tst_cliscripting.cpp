@@ -416,6 +416,9 @@ private Q_SLOTS:
             const Run result = run(upload(sim.port, retryOptions) << m_hexPath);
             QCOMPARE(result.exitCode, 1);
             QVERIFY(result.lines.filter("Could not connect; try").isEmpty());
+            // The unit writes its summary once it has seen the close; killed before, it has none.
+            QVERIFY(sim.process.bytesAvailable() > 0 ||
+                    sim.process.waitForReadyRead(UnitSimProcess::kWaitMs));
             sim.process.kill();
             QCOMPARE(sim.summaries().size(), 1);
             return;

@@ -279,7 +279,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("complaint");
         const QString portComplaint =
-            "Port \"%1\" is not valid: enter a whole number from 1 to 65535.";
+            "Port \"%1\" is not a whole number from 1 to 65535.";
         for (const char *port : {"", "abc", "0", "65536", "70000", "-1", " 23", "5000x", "+23"})
             QTest::addRow("port '%s'", port) << kAddress << port << portComplaint.arg(port);
         const QString addressComplaint = "Address \"%1\" is not valid: %2.";
@@ -323,20 +323,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("missing") << "" << QByteArray() << "Cannot open the firmware file";
+        // What a front-end says it has already found sound: only these exact bytes skip the check.
+        QTest::addColumn<QByteArray>("knownSound");
+        QTest::newRow("missing") << "" << QByteArray() << "Cannot open the firmware file"
+                                 << QByteArray();
         QTest::newRow("bad checksum")
             << "bad.hex" << QByteArray(":0300300002337A1F\r\n:00000001FF\r\n")
-            << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum";
+            << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum"
+            << QByteArray();
         QTest::newRow("empty") << "empty.hex" << QByteArray()
-                               << "The firmware file \"empty.hex\" is not valid Intel HEX";
+                               << "The firmware file \"empty.hex\" is not valid Intel HEX"
+                               << QByteArray();
         QTest::newRow("no end record")
             << "open.hex" << TestSupport::hexFile(3).replace(":00000001FF\r\n", "")
-            << "The firmware file \"open.hex\" is not valid Intel HEX";
+            << "The firmware file \"open.hex\" is not valid Intel HEX" << QByteArray();
         QByteArray endsSkipped = TestSupport::hexFile(3);
         endsSkipped += TestSupport::hexRecord(0xFC00, 0, "abcd") + "\r\n";
         QTest::newRow("ends inside skipped records")
             << "skipped.hex" << endsSkipped
-            << "The firmware file \"skipped.hex\" is not valid Intel HEX";
+            << "The firmware file \"skipped.hex\" is not valid Intel HEX" << QByteArray();
+        QTest::newRow("changed since a front-end checked it")
+            << "changed.hex" << QByteArray(":0300300002337A1F\r\n:00000001FF\r\n")
+            << "The firmware file \"changed.hex\" is not valid Intel HEX: line 1: checksum"
+            << TestSupport::hexFile(3);
     }
 
     void unusableFirmwareFileNeverReachesTheUnit()
@@ -344,7 +353,9 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, contents);
         QFETCH(QString, complaint);
+        QFETCH(QByteArray, knownSound);
         EngineRig rig;
+        rig.engine.setKnownSoundContent(knownSound);
         if (name.isEmpty())
             rig.engine.state().FirmwarePath = rig.dir.path() + "/gone.hex";
         else
