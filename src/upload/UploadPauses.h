@@ -13,6 +13,10 @@ inline constexpr std::chrono::milliseconds kConnectionRound = 100ms;
 inline constexpr double kConnectionLimitSeconds = 3.3;
 inline constexpr std::chrono::milliseconds kSlowPause = 30ms;
 inline constexpr std::chrono::milliseconds kBeforeFinish = 100ms;
+// After the last record's answer the unit must say nothing more for this long (kBeforeFinish is
+// part of it) before the connection closes: an answer taken for the wrong record shows only
+// here, as the unit's own answer to the last record still coming.
+inline constexpr std::chrono::milliseconds kQuietAfterLastAnswer = 400ms;
 inline constexpr std::chrono::milliseconds kAfterElapsedLine = 1000ms;
 inline constexpr std::chrono::milliseconds kWritingFirmware = 2333ms;
 inline constexpr std::chrono::milliseconds kRebooting = 3333ms;

@@ -26,8 +26,13 @@ const QString kLastSilenceLine = QStringLiteral("The unit did not answer the las
 enum class Position { First, Middle, Last };
 
 // How an attempt with the fault must end. Open: the attempt goes on streaming with the start
-// controls given back, waiting for an answer that never comes.
-enum class Ending { Finished, Refused, Open, Silent, Lost };
+// controls given back, waiting for an answer that never comes. Unpaired: the unit answered
+// after its answer to the last record.
+enum class Ending { Finished, Refused, Open, Silent, Lost, Unpaired };
+
+const QString kUnpairedLine = QStringLiteral(
+    "The unit answered more often than records were sent: its answers no longer match the "
+    "records, so nothing confirms that it has the firmware.");
 
 Ending expectedEnding(Kind kind, Position position)
 {
@@ -46,10 +51,13 @@ Ending expectedEnding(Kind kind, Position position)
     case Kind::Close:
     case Kind::Reset:
         return Ending::Lost;
-    case Kind::StrayBytes:
-    case Kind::Split:
     case Kind::Pair:
     case Kind::Twice:
+        // Mid-file the second answer is in before the next record goes out, and answers
+        // nothing; after the last record it is one answer too many.
+        return position == Position::Last ? Ending::Unpaired : Ending::Finished;
+    case Kind::StrayBytes:
+    case Kind::Split:
     case Kind::Late:
         return Ending::Finished;
     }
@@ -264,10 +272,47 @@ private Q_SLOTS:
                 QVERIFY(lines.contains("The connection to the unit was lost: the unit closed it."));
             }
             break;
+        case Ending::Unpaired:
+            QCOMPARE(rig.outcomes.value(0), UploadOutcome::Refused);
+            QVERIFY2(lines.contains(kUnpairedLine), qPrintable(context(rig)));
+            QVERIFY(lines.contains("Upload complete."));
+            QVERIFY(!anyStartsWith(lines, "Upload complete, "));
+            QCOMPARE(rig.view.statusText(), QString("Loops: 0"));
+            break;
         case Ending::Finished:
         case Ending::Open:
             QFAIL("handled above");
         }
+    }
+
+    // Record 5 answered twice, the copy arriving on its own while record 6 waits for its answer:
+    // from then on each answer is taken for the record after the one it answers, and the
+    // unit's word on the last record comes after the one taken for it. Real time: the unit's
+    // delays are not scaled.
+    void slippedAnswerIsFoundAtTheEnd_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("last record refused late")
+            << QStringList{"twice:10@5", "late:150@eof", "nak-checksum@eof"};
+        QTest::newRow("every answer an ack") << QStringList{"twice:10@5"};
+    }
+
+    void slippedAnswerIsFoundAtTheEnd()
+    {
+        QFETCH(QStringList, faults);
+        MatrixRig rig;
+        rig.sim.setResponseDelay(20ms);
+        for (const QString &text : faults)
+            rig.sim.addFault(*UnitFault::parse(text));
+        QVERIFY(rig.runUpload());
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Refused});
+        QVERIFY(rig.sim.records() == rig.generator.expectedSentLines());
+        const QStringList lines = rig.lines();
+        QVERIFY2(lines.contains(kUnpairedLine), qPrintable(context(rig)));
+        QVERIFY(!lines.contains("Done!  Unit is ready to use."));
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
+        QCOMPARE(rig.engine.state().LoopCount, 0);
+        QCOMPARE(rig.savedAddress(), QString("(none)"));
     }
 
     // Each arrival takes at most one answer of each kind: a unit that pours out answers must not
