@@ -3,6 +3,7 @@
 #include "CliExitCode.h"
 #include "CliOptions.h"
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -28,8 +29,17 @@ double CliReport::secondsSinceStart() const
 
 void CliReport::write(std::FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
+                             std::size_t(bytes.size()) &&
+                         std::fflush(stream) == 0;
+    if (written || stream != m_out)
+        return;
+    const int error = errno != 0 ? errno : EIO;
+    // Later lines are still tried: the upload goes on whatever becomes of its record.
+    std::clearerr(stream);
+    if (error != EPIPE && m_outputError == 0)
+        m_outputError = error;
 }
 
 void CliReport::logLine(const QString &line)

@@ -38,6 +38,11 @@ public:
     void result(const Result &result);
     bool hasResult() const { return m_resultWritten; }
 
+    // The error (errno) of the first write to standard output that failed, as on a full disk;
+    // 0 when every write took. A reader that went away (EPIPE) is no such error: the output
+    // then ends quietly, as nobody reads it.
+    int outputError() const { return m_outputError; }
+
 private:
     void write(std::FILE *stream, const QByteArray &bytes);
 
@@ -45,5 +50,6 @@ private:
     std::FILE *m_err = nullptr;
     bool m_json = false;
     bool m_resultWritten = false;
+    int m_outputError = 0;
     QElapsedTimer m_clock;
 };
