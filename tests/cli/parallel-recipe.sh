@@ -15,15 +15,16 @@ cleanup() {
 trap cleanup EXIT
 cd "$work"
 
-# Starts a simulated unit and prints its port once it has said it.
+# Starts a simulated unit and sets port once it has said it. Never called inside $(...): the
+# PID must reach the cleanup of this shell, not of a subshell.
 start_unit() {
     local name=$1
     shift
     "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
     pids+=($!)
     for _ in $(seq 100); do
-        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out")
-        [ -n "$port" ] && { echo "$port"; return; }
+        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out" 2>/dev/null || true)
+        [ -n "$port" ] && return
         sleep 0.05
     done
     echo "unit $name did not start" >&2
@@ -34,16 +35,16 @@ declare -A expected
 {
     echo "# address port"
     for i in 1 2 3 4 5 6; do
-        port=$(start_unit "unit$i" --connections 1 --write-hex "received-$i.hex")
+        start_unit "unit$i" --connections 1 --write-hex "received-$i.hex"
         expected[$port]=0
         echo "127.0.0.1 $port"
         echo "$port" >"port-$i"
     done
-    port=$(start_unit refusing --profile Corvus)
+    start_unit refusing --profile Corvus
     expected[$port]=1
     echo ""
     echo "127.0.0.1   $port"
-    port=$(start_unit absent --fault no-server)
+    start_unit absent --fault no-server
     expected[$port]=2
     echo "127.0.0.1 $port"
 } >units.txt
