@@ -273,6 +273,7 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
                "       read, is not valid Intel HEX or is not the expected image\n"
+               "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,
