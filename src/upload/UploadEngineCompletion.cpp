@@ -57,8 +57,11 @@ bool UploadEngine::awaitQuietUnit()
     // Answers that came in behind the last one, in the same arrival.
     examineResponses();
     pause(kBeforeFinish);
+    const std::chrono::milliseconds rest =
+        kQuietAfterLastAnswer -
+        std::chrono::milliseconds(Clock::realMilliseconds(int(kBeforeFinish.count())));
     if (stillRunning(attempt) && m_state.UploadDone)
-        pause(kQuietAfterLastAnswer - kBeforeFinish);
+        pauseRealTime(rest);
     if (!stillRunning(attempt))
         return false;
     // An answer that came in as the pause ended, not yet delivered.

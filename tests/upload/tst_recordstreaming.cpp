@@ -410,7 +410,9 @@ private Q_SLOTS:
         QCOMPARE(rig.sim.records().size(), 5);
     }
 
-    void answerDuringTheEndOfFilePauseIsConsumed()
+    // The quiet time after the last answer is real time at any time scale: a second answer 20 ms
+    // later, with time running fifty times as fast, still comes within it.
+    void answerAfterTheLastAnswerFailsTheUpload()
     {
         SimRig rig;
         UnitFault twice;
@@ -418,9 +420,11 @@ private Q_SLOTS:
         twice.packet = UnitFault::kEndRecord;
         rig.sim.addFault(twice);
         QVERIFY(rig.runUpload());
-        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Finished});
-        QCOMPARE(rig.log().backColour().value(), ActivityLog::kGreen);
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Refused});
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
         QCOMPARE(rig.lines().filter("Upload complete.").size(), 1);
+        QVERIFY(
+            !rig.lines().filter("The unit answered more often than records were sent").isEmpty());
     }
 
     // The unit is listened to after its last answer, but closing or resetting its end then is
