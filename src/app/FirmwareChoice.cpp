@@ -41,13 +41,19 @@ QString FirmwareChoice::problemWith(const QString &path)
     return {};
 }
 
+bool FirmwareChoice::accepts(const QString &path)
+{
+    const QString problem = problemWith(path);
+    if (!problem.isEmpty())
+        refuse(path, problem);
+    return problem.isEmpty();
+}
+
 bool FirmwareChoice::choose(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (const QString problem = problemWith(absolute); !problem.isEmpty()) {
-        refuse(absolute, problem);
+    if (!accepts(absolute))
         return false;
-    }
     m_selector.chooseFile(absolute);
     m_memory.setFirmwareFolder(QFileInfo(absolute).absolutePath());
     return true;

@@ -11,7 +11,8 @@ class WindowMemory;
 
 // Firmware chosen in one move: dropped on the window or named on the command line. A file that
 // is no Intel HEX firmware is refused at once, with the reason in the log, before it can reach
-// the start button; a sound one is chosen exactly as through the dialog.
+// the start button; a sound one is chosen exactly as through the dialog, which checks its files
+// the same way (accepts()).
 class FirmwareChoice
 {
 public:
@@ -20,6 +21,8 @@ public:
 
     // Whether the file was chosen.
     bool choose(const QString &path);
+    // Whether the file can be used; when not, the reason goes to the log.
+    bool accepts(const QString &path);
 
     // The one local file a drag carries, or an empty text.
     static QString draggedFile(const QMimeData *data);

@@ -1,19 +1,20 @@
 #include "HelpDialogs.h"
 
 #include "MainMenus.h"
+#include "ProgramNotice.h"
 
 #include <QMessageBox>
 
 QString HelpDialogs::aboutText(const QString &title, const QString &version)
 {
-    QString text =
-        QStringLiteral("<p><b>%1</b><br>Version %2</p>"
-                       "<p>Installs Intel HEX firmware into a control unit over "
-                       "Ethernet.</p>"
-                       "<p>Built with Qt %3, running on Qt %4.</p>"
-                       "<p>Licence: %5</p>")
-            .arg(title.toHtmlEscaped(), version, QStringLiteral(QT_VERSION_STR),
-                 QString::fromLatin1(qVersion()), QStringLiteral(FWU_LICENSE).toHtmlEscaped());
+    QString text = QStringLiteral("<p><b>%1</b><br>Version %2</p>"
+                                  "<p>Installs Intel HEX firmware into a control unit over "
+                                  "Ethernet.</p>"
+                                  "<p>Built with Qt %3, running on Qt %4.</p>"
+                                  "<p>%5</p>")
+                       .arg(title.toHtmlEscaped(), version, QStringLiteral(QT_VERSION_STR),
+                            QString::fromLatin1(qVersion()),
+                            QStringLiteral(FWU_LICENCE_NOTICE).toHtmlEscaped());
     const QString homepage = QStringLiteral(FWU_HOMEPAGE);
     if (!homepage.isEmpty())
         text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homepage.toHtmlEscaped());

@@ -1,5 +1,7 @@
 #include "MainMenus.h"
 
+#include "KeyboardAccess.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -41,6 +43,7 @@ void MainMenus::createFileMenu(QMenuBar &bar)
 {
     mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&File"));
     mnuFileOpen = addItem(mnuFile, "mnuFileOpen", QStringLiteral("&Open"));
+    mnuFileOpen->setShortcut(QKeySequence::Open);
     mnuFileSaveLog = addItem(mnuFile, "mnuFileSaveLog", QStringLiteral("Save Log &As\u2026"));
     mnuFileSaveLog->setShortcut(QKeySequence::Save);
     mnuFileStop = addItem(mnuFile, "mnuFileStop", QStringLiteral("S&top"));
@@ -72,15 +75,20 @@ QList<std::pair<QString, QString>> MainMenus::shortcuts()
         return sequence.toString(QKeySequence::NativeText);
     };
     return {
+        {key(QKeySequence::Open), QStringLiteral("Choose the firmware file (or drop a .hex file "
+                                                 "anywhere on the window)")},
+        {key(KeyboardAccess::startKey()), QStringLiteral("Load and Start")},
+        {QStringLiteral("Enter"),
+         QStringLiteral("In the address or port box: Load and Start; on the file label: choose "
+                        "the firmware file")},
         {key(QKeySequence::Save), QStringLiteral("Save the log to a text file")},
         {key(QKeySequence(Qt::Key_Escape)),
          QStringLiteral("Stop the upload while it connects or sends")},
         {key(QKeySequence::Copy), QStringLiteral("Copy the selected log line")},
-        {QStringLiteral("Alt+F, O"), QStringLiteral("Choose the firmware file (or drop a .hex "
-                                                    "file anywhere on the window)")},
         {QStringLiteral("Alt+F, X"), QStringLiteral("Exit")},
-        {QStringLiteral("Tab"), QStringLiteral("Move between the log, the address, the port and "
-                                               "Load and Start")},
-        {QStringLiteral("Space"), QStringLiteral("Press Load and Start when it has the focus")},
+        {QStringLiteral("Tab"), QStringLiteral("Move between the log, the address, the port, "
+                                               "Load and Start and the file label")},
+        {QStringLiteral("Space"),
+         QStringLiteral("Press Load and Start, or choose the firmware file on the file label")},
     };
 }

@@ -2,14 +2,18 @@
 
 #include "ActivityLogView.h"
 #include "AttemptRecorder.h"
+#include "CheckingFileDialog.h"
 #include "ClientArea.h"
 #include "FirmwareChoice.h"
 #include "HelpDialogs.h"
+#include "KeyboardAccess.h"
 #include "LogRecord.h"
 #include "MainMenus.h"
 #include "OperatorQuestions.h"
 #include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
+#include "StopRequests.h"
+#include "WindowLook.h"
 #include "WindowMemory.h"
 
 #include <QFileDialog>
@@ -30,7 +34,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -41,31 +44,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-namespace {
-
-// The layout was drawn for this face; where it is missing, faces with the same widths keep the
-// captions inside their controls, and the platform's sans-serif comes last.
-const QStringList kWindowFontFamilies = {QStringLiteral("Arial Unicode MS"),
-                                         QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                         QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")};
-constexpr qreal kWindowFontPoints = 8.25;
-
-} // namespace
-
-// The resources live in a static library, where nothing registers them unasked.
-static void initResources()
-{
-    Q_INIT_RESOURCE(firmware_uploader);
-}
+const QString frmMain::kWritingStatus = QStringLiteral("Writing firmware: do not remove power");
 
 QIcon frmMain::appIcon()
 {
-    initResources();
-    QIcon icon;
-    for (int size : {16, 24, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size),
-                     QSize(size, size));
-    return icon;
+    return WindowLook::icon();
 }
 
 QString frmMain::buildTitle()
@@ -101,7 +84,10 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_settings = services.settings;
     m_fileDialog = services.fileDialog;
     m_memory = std::make_unique<WindowMemory>(m_title, *m_settings);
-    m_rememberingDialog = std::make_unique<RememberingFileDialog>(*m_fileDialog, *m_memory);
+    // The choice checks the file before it gets past the dialog; it is made further down.
+    m_checkingDialog = std::make_unique<CheckingFileDialog>(
+        *m_fileDialog, [this](const QString &path) { return m_choice->accepts(path); });
+    m_rememberingDialog = std::make_unique<RememberingFileDialog>(*m_checkingDialog, *m_memory);
     m_connectionSettings = std::make_unique<ConnectionSettings>(m_title, *m_settings);
     m_engine = std::make_unique<UploadEngine>(m_title, *this, *m_socket, *m_settings);
     m_selector = std::make_unique<FirmwareSelector>(m_engine->state().FirmwarePath, *this,
@@ -109,10 +95,10 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
+    m_stopRequests = std::make_unique<StopRequests>(*m_engine, *this, services.confirmStop);
     m_chooseSaveFile = services.chooseSaveFile;
-    m_confirmStop = services.confirmStop;
 
-    applyWindowFont();
+    setFont(WindowLook::font());
     createControls();
     createMenus();
     restoreRememberedGeometry();
@@ -120,10 +106,7 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
 
     m_announcer = new OutcomeAnnouncer(*this, *m_sbStatusBar, m_title);
     connect(m_recorder, &AttemptRecorder::started, this, &frmMain::onAttemptStarted);
-    connect(m_recorder, &AttemptRecorder::ended, this, [this](UploadOutcome outcome) {
-        m_announcer->attemptEnded(outcome,
-                                  outcome == UploadOutcome::Finished && isChecked(Tool::Loop));
-    });
+    connect(m_recorder, &AttemptRecorder::ended, this, &frmMain::onAttemptEnded);
     m_clock.start();
 
     connect(&m_viewTimer, &QTimer::timeout, this, &frmMain::refreshView);
@@ -133,18 +116,6 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
 }
 
 frmMain::~frmMain() = default;
-
-void frmMain::applyWindowFont()
-{
-    QStringList families = kWindowFontFamilies;
-    families.append(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kWindowFontPoints);
-    font.setWeight(QFont::Normal);
-    setFont(font);
-}
 
 void frmMain::createControls()
 {
@@ -158,6 +129,7 @@ void frmMain::createControls()
     m_client->frmFirmwareFile->installEventFilter(this);
     m_client->FirmwareFile->installEventFilter(this);
     connect(m_client->LoadStart, &QPushButton::clicked, this, &frmMain::LoadStart_Click);
+    new KeyboardAccess(*m_client, [this] { FirmwareFile_Click(); });
 
     m_sbStatusBar = new QStatusBar(this);
     m_sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -239,7 +211,14 @@ void frmMain::setProgressValue(int value)
 
 void frmMain::setStatusText(const QString &text)
 {
-    m_sbStatusBar->showMessage(text);
+    // The connection is closed while the unit writes, and "Not connected" must not read as
+    // leave to switch the unit off.
+    m_sbStatusBar->showMessage(unitIsWriting() ? kWritingStatus : text);
+}
+
+bool frmMain::unitIsWriting() const
+{
+    return m_engine->isBusy() && m_engine->state().UploadDone;
 }
 
 QString frmMain::statusText() const
@@ -324,6 +303,14 @@ void frmMain::onAttemptStarted()
     m_progressCaption.restart();
 }
 
+void frmMain::onAttemptEnded(UploadOutcome outcome)
+{
+    m_announcer->attemptEnded(outcome, outcome == UploadOutcome::Finished && isChecked(Tool::Loop));
+    // The socket's state takes the status bar back at once, not at the next tick.
+    if (statusText() == kWritingStatus && !m_engine->isShutDown())
+        m_statusMonitor->EthernetStatusTimer_Timer();
+}
+
 bool frmMain::saveLogTo(const QString &path)
 {
     const LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
@@ -351,19 +338,7 @@ void frmMain::mnuFileSaveLog_Click()
 
 void frmMain::mnuFileStop_Click()
 {
-    if (!m_engine->canStop())
-        return;
-    // Once records are going out, stopping leaves the unit waiting for the rest.
-    if (!m_engine->state().TransferIdle) {
-        const QString &question = OperatorQuestions::kStopQuestion;
-        const bool confirmed = m_confirmStop ? m_confirmStop(question)
-                                             : OperatorQuestions::stopTransfer(this, question);
-        if (!confirmed)
-            return;
-    }
-    // The attempt went on while the operator read the question; if it has reached the reboot
-    // wait meanwhile, stopAttempt() leaves it alone.
-    m_engine->stopAttempt();
+    m_stopRequests->stop();
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
@@ -448,6 +423,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // A unit that is taking records is let go only when the operator says so, as with Stop.
+    if (!m_stopRequests->mayClose()) {
+        event->ignore();
+        return;
+    }
     // The window may close in the middle of an upload, even inside one of its pauses: end them
     // all and let go of the socket and the file, so the program ends instead of running on
     // without a window.

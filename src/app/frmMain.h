@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressCaption.h"
+#include "upload/UploadOutcome.h"
 #include "upload/UploadView.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 
 class ActivityLog;
 class AttemptRecorder;
+class CheckingFileDialog;
 class FirmwareChoice;
 class OutcomeAnnouncer;
 class ClientArea;
@@ -28,6 +30,7 @@ class WindowMemory;
 class QIcon;
 class QStatusBar;
 class SettingsStore;
+class StopRequests;
 class UnitSocket;
 class UploadEngine;
 
@@ -93,6 +96,8 @@ public:
     void setChecked(Tool tool, bool checked) override;
 
     QString statusText() const;
+    // What the status bar says for the whole reboot wait, in place of the socket's state.
+    static const QString kWritingStatus;
     QString versionText() const;
 
     // A firmware file chosen in one move (dropped, or named at start); a file that is no Intel
@@ -122,7 +127,6 @@ private:
     void createMenus();
     void setTabOrder();
     void restoreRememberedGeometry();
-    void applyWindowFont();
     void Form_Load();
 
     void mnuFileOpen_Click();
@@ -135,6 +139,9 @@ private:
     void mnuFileSaveLog_Click();
     void mnuFileStop_Click();
     void onAttemptStarted();
+    void onAttemptEnded(UploadOutcome outcome);
+    // The unit has the whole file and is writing it: the reboot wait.
+    bool unitIsWriting() const;
 
     QAction *toolAction(Tool tool) const;
     QWidget *startControl(StartControl control) const;
@@ -149,6 +156,7 @@ private:
     std::unique_ptr<OpenFileDialog> m_ownedFileDialog;
     OpenFileDialog *m_fileDialog = nullptr;
     std::unique_ptr<WindowMemory> m_memory;
+    std::unique_ptr<CheckingFileDialog> m_checkingDialog;
     std::unique_ptr<RememberingFileDialog> m_rememberingDialog;
     std::unique_ptr<ConnectionSettings> m_connectionSettings;
     std::unique_ptr<ActivityLog> m_log;
@@ -158,8 +166,8 @@ private:
     std::unique_ptr<FirmwareChoice> m_choice;
     AttemptRecorder *m_recorder = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
+    std::unique_ptr<StopRequests> m_stopRequests;
     std::function<QString(const QString &)> m_chooseSaveFile;
-    std::function<bool(const QString &)> m_confirmStop;
 
     QStatusBar *m_sbStatusBar = nullptr;
     ClientArea *m_client = nullptr;

@@ -1,9 +1,12 @@
+#include "ProgramNotice.h"
 #include "frmMain.h"
 #include "platform/EventDispatcher.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -20,13 +23,22 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet."));
+        QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet.\n"
+                       "A demo firmware file to try it with: " FWU_DEMO_FIRMWARE));
     parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own version option prints one line; this one names the licence too.
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Firmware file to choose at start (.hex)."),
                                  QStringLiteral("[FILE.hex]"));
     parser.process(app);
+    if (parser.isSet(versionOption)) {
+        std::printf("%s %s\n%s\n", qPrintable(QApplication::applicationName()),
+                    qPrintable(QApplication::applicationVersion()), FWU_LICENCE_NOTICE);
+        return 0;
+    }
 
     frmMain window;
     window.show();

@@ -5,6 +5,7 @@
 #include "CliReport.h"
 #include "CliUploader.h"
 #include "InterruptNotifier.h"
+#include "ProgramNotice.h"
 #include "StandardDescriptors.h"
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
@@ -84,10 +85,12 @@ int main(int argc, char *argv[])
     CliReport report(stdout, stderr, options.json);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
-        return printOut(CliOptions::usage(defaultTitle));
+        return printOut(
+            CliOptions::usage(defaultTitle) +
+            QStringLiteral("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE "\n"));
     case CliOptions::Action::ShowVersion:
         return printOut(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                        QLatin1Char('\n'));
+                        QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
     case CliOptions::Action::Fail:
         report.message(options.error +
                        QStringLiteral("\nUsage: %1 [options] FILE.hex\n"

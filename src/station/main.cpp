@@ -1,4 +1,5 @@
 #include "FirmwarePanel.h"
+#include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
@@ -49,9 +50,10 @@ int main(int argc, char *argv[])
     switch (options.action) {
     case StationOptions::Action::ShowHelp:
         std::fputs(qPrintable(StationOptions::helpText()), stdout);
+        std::puts("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE);
         return 0;
     case StationOptions::Action::ShowVersion:
-        std::printf("firmware-uploader-station %s\n", FWU_APP_VERSION);
+        std::printf("firmware-uploader-station %s\n%s\n", FWU_APP_VERSION, FWU_LICENCE_NOTICE);
         return 0;
     case StationOptions::Action::Fail:
         std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(options.error));

@@ -256,7 +256,8 @@ private Q_SLOTS:
             QCOMPARE(action->isCheckable(), item.checkable);
             QVERIFY(!action->isChecked());
             QVERIFY(action->isEnabled());
-            QVERIFY(action->shortcut().isEmpty());
+            if (action != menuItem(*window, "mnuFileOpen"))
+                QVERIFY(action->shortcut().isEmpty());
         }
         QCOMPARE(control<QMenu>(*window, "mnuFile")->title(), QStringLiteral("&File"));
         QCOMPARE(control<QMenu>(*window, "mnuTools")->title(), QStringLiteral("&Tools"));
@@ -266,6 +267,7 @@ private Q_SLOTS:
         const QList<QAction *> file = control<QMenu>(*window, "mnuFile")->actions();
         QCOMPARE(file.first(), menuItem(*window, "mnuFileOpen"));
         QCOMPARE(file.last(), menuItem(*window, "mnuFileExit"));
+        QCOMPARE(menuItem(*window, "mnuFileOpen")->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(menuItem(*window, "mnuFileSaveLog")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(menuItem(*window, "mnuFileStop")->shortcut(), QKeySequence(Qt::Key_Escape));
         QVERIFY(!menuItem(*window, "mnuFileStop")->isEnabled());
@@ -273,8 +275,9 @@ private Q_SLOTS:
         QCOMPARE(help.size(), 2);
         QCOMPARE(window->menuBar()->actions().last()->menu(), control<QMenu>(*window, "mnuHelp"));
         const QString about = HelpDialogs::aboutText(kKestrel, QStringLiteral("1.0.40"));
-        for (const QString &part : {kKestrel, QStringLiteral("1.0.40"),
-                                    QString::fromLatin1(qVersion()), QStringLiteral("Licence")})
+        for (const QString &part :
+             {kKestrel, QStringLiteral("1.0.40"), QString::fromLatin1(qVersion()),
+              QStringLiteral("Licensed under the MIT licence.")})
             QVERIFY2(about.contains(part), qPrintable(part));
     }
 
@@ -413,6 +416,9 @@ private Q_SLOTS:
     {
         QTemporaryDir firmwareFolder;
         const QString chosen = firmwareFolder.filePath(QStringLiteral("a.hex"));
+        QFile file(chosen);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(":00000001FF\n") == 12);
+        file.close();
         m_dialog.answer = chosen;
         {
             auto window = makeWindow();
@@ -445,7 +451,8 @@ private Q_SLOTS:
         auto *list = control<QListView>(*window, "ListBox");
         list->setFocus();
         QTRY_VERIFY(list->hasFocus());
-        for (const char *next : {"EthernetAddress", "EthernetPort", "LoadStart", "ListBox"}) {
+        for (const char *next :
+             {"EthernetAddress", "EthernetPort", "LoadStart", "FirmwareFile", "ListBox"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }
@@ -739,6 +746,22 @@ private Q_SLOTS:
         // A name that looks like markup is shown as it is.
         QVERIFY(window->chooseFirmwareFile(write("<b>bold.hex", ":00000001FF\n")));
         QVERIFY(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold.hex")));
+
+        // From the dialog, checked as it returns: nothing to start until a sound file comes.
+        auto fresh = makeWindow();
+        m_dialog.answer = notes;
+        menuItem(*fresh, "mnuFileOpen")->trigger();
+        QVERIFY(!fresh->isControlEnabled(StartControl::LoadStart));
+        QVERIFY(fresh->engine().state().FirmwarePath.isEmpty());
+        QCOMPARE(control<QLabel>(*fresh, "FirmwareFile")->text(), QStringLiteral("Select file..."));
+        QVERIFY(
+            fresh->activityLog().lastLine().startsWith(QStringLiteral("  not valid Intel HEX")));
+        m_dialog.answer = good;
+        menuItem(*fresh, "mnuFileOpen")->trigger();
+        QVERIFY(fresh->isControlEnabled(StartControl::LoadStart));
+        m_dialog.answer = notes;
+        menuItem(*fresh, "mnuFileOpen")->trigger();
+        QCOMPARE(fresh->engine().state().FirmwarePath, good);
     }
 
     void logCopiedAndReadableInADarkTheme()

@@ -3,6 +3,7 @@
 #include "UnitFault.h"
 #include "UnitSimulator.h"
 #include "connection/ConnectionSettings.h"
+#include "connection/ConnectionStatusMonitor.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
@@ -13,6 +14,7 @@
 #include "upload/UploadEngine.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
@@ -135,6 +137,7 @@ private Q_SLOTS:
         QVERIFY(m_unit->listen());
         m_dialog.shown = 0;
         m_stopQuestions.clear();
+        m_stopAnswer = false;
     }
 
     void cleanup()
@@ -160,10 +163,23 @@ private Q_SLOTS:
         QVERIFY(start->isEnabled());
         QCOMPARE(control<QLabel>(*window, "FirmwareFile")->text(), QFileInfo(path).fileName());
 
+        // The reboot wait's status is what the status bar says throughout, timer ticks included.
+        QStringList statusWhileWriting;
+        connect(&window->activityLog(), &ActivityLog::lineAppended, window.get(),
+                [&](const QString &line) {
+                    if (line != QLatin1String("Upload complete.") &&
+                        !line.startsWith(QLatin1String("Writing")) &&
+                        !line.startsWith(QLatin1String("Waiting")))
+                        return;
+                    window->statusMonitor().EthernetStatusTimer_Timer();
+                    statusWhileWriting << window->statusText();
+                });
         QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
         click(start);
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
         QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Finished);
+        QCOMPARE(statusWhileWriting, QStringList(3, frmMain::kWritingStatus));
+        QCOMPARE(window->statusText(), QStringLiteral("Not connected"));
 
         HexFileGenerator generator;
         generator.setDataRecords(300);
@@ -350,10 +366,11 @@ private Q_SLOTS:
         QCOMPARE(m_stopQuestions.size(), 2);
     }
 
-    void closingMidTransferEndsCleanly()
+    void closingMidTransferAsksAsStopDoes()
     {
         TestSupport::TimeScale fast(0.02);
         QVERIFY(!writeFirmware(2000).isEmpty());
+        m_unit->setResponseDelay(std::chrono::milliseconds(1));
         auto window = openWindow();
         QVERIFY(window);
         click(control<QLabel>(*window, "FirmwareFile"));
@@ -367,8 +384,20 @@ private Q_SLOTS:
         });
         click(control<QPushButton>(*window, "LoadStart"));
 
-        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
-        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Cancelled);
+        // Continue (the default): the window stays and the transfer goes on.
+        QTRY_COMPARE_WITH_TIMEOUT(m_stopQuestions.size(), 1, 30000);
+        QVERIFY(m_stopQuestions.first().contains(QStringLiteral("programming mode")));
+        const qsizetype keptAt = records.size();
+        QTRY_VERIFY(records.size() > keptAt + 10);
+        QVERIFY(window->isVisible());
+        QCOMPARE(ended.size(), 0);
+
+        // Stop: the attempt ends as Stop ends it, then the window closes.
+        m_stopAnswer = true;
+        QVERIFY(window->close());
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Stopped);
+        QVERIFY(window->activityLog().lines().contains(QStringLiteral("Stopped by the operator.")));
         QVERIFY(!window->isVisible());
         QVERIFY(window->engine().isShutDown());
         QCOMPARE(window->socket().state(), int(UnitSocket::Closed));
@@ -380,8 +409,49 @@ private Q_SLOTS:
         QTest::qWait(300);
         QCOMPARE(records.size(), sent);
         QCOMPARE(ended.size(), 1);
-        QVERIFY(!window->activityLog().lines().contains(
-            QStringLiteral("Done!  Unit is ready to use.")));
+        QCOMPARE(m_stopQuestions.size(), 2);
+    }
+
+    void keyboardAloneChoosesAndStarts()
+    {
+        TestSupport::TimeScale fast(0.02);
+        QVERIFY(!writeFirmware(20).isEmpty());
+        auto window = openWindow();
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *port = control<QLineEdit>(*window, "EthernetPort");
+        auto *label = control<QLabel>(*window, "FirmwareFile");
+        const QString portText = port->text();
+
+        // The file label follows in the Tab order; Space, Enter and Ctrl+O open the dialog.
+        port->setFocus();
+        QTest::keyClick(port, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), label);
+        QTest::keyClick(label, Qt::Key_Space);
+        QTest::keyClick(label, Qt::Key_Return);
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialog.shown, 3);
+
+        // Alt+L presses Load and Start and types nothing; the port box takes digits only.
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        port->setFocus();
+        QTest::keyClick(port, Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        QTest::keyClicks(port, QStringLiteral("l-"));
+        QCOMPARE(port->text(), portText);
+
+        // Enter in either box starts the next upload; not while nothing may start.
+        for (const char *box : {"EthernetAddress", "EthernetPort"}) {
+            QTest::keyClick(control<QLineEdit>(*window, box), Qt::Key_Return);
+            QTRY_COMPARE_WITH_TIMEOUT(ended.size(), box[8] == 'A' ? 2 : 3, 30000);
+        }
+        QCOMPARE(m_unit->connectionCount(), 3);
+        window->setControlEnabled(StartControl::LoadStart, false);
+        QTest::keyClick(port, Qt::Key_Enter);
+        QTest::keyClick(port, Qt::Key_L, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(ended.size(), 3);
     }
 
     void closingInTheRebootWaitEndsThePause()

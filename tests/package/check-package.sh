@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: unpacked into a scratch root, every program runs from
 # there and tells its version, every program has a manual page that names exactly the options
-# its --help names, and the desktop entry, the AppStream data and the completion are sound.
+# its --help names, the licence is named everywhere, and the desktop entry, the AppStream data
+# and the completions are sound.
 # Exit 77 (skipped) when scripts/package has not built the package for the current programs.
 set -euo pipefail
 package_dir=$1
@@ -31,6 +32,7 @@ for program in "$root"/usr/bin/*; do
     out=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --version 2>/dev/null) ||
         fail "$name --version exits $?"
     [[ $out == *"$version"* ]] || fail "$name --version says \"$out\", not $version"
+    [[ $out == *"Licensed under the MIT licence."* ]] || fail "$name --version names no licence"
 
     page="$root/usr/share/man/man1/$name.1.gz"
     if [ ! -f "$page" ]; then
@@ -51,12 +53,37 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/n
     fail "AppStream metadata"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6core6' || fail "Depends lacks the Qt libraries"
 
-# The completion offers the options and nothing for a value that the user types.
-source "$root"/usr/share/bash-completion/completions/firmware-uploader-cli
-COMP_WORDS=(firmware-uploader-cli --js)
-COMP_CWORD=1
-_firmware_uploader_cli
-[ "${COMPREPLY[*]}" = "--json" ] || fail "completion of --js gives \"${COMPREPLY[*]}\""
+# The licence in full.
+grep -q '^License: MIT$' "$root"/usr/share/doc/firmware-uploader/copyright ||
+    fail "copyright file does not name the MIT licence"
+grep -q '^ Permission is hereby granted' "$root"/usr/share/doc/firmware-uploader/copyright ||
+    fail "copyright file lacks the licence text"
+grep -q '<project_license>MIT</project_license>' "$root"/usr/share/metainfo/*.metainfo.xml ||
+    fail "AppStream data names no project licence"
+
+# Each completion offers exactly the options of --help, and nothing for a value the user types.
+for name in firmware-uploader-cli firmware-uploader-station firmware-uploader-unit-sim; do
+    completion="$root/usr/share/bash-completion/completions/$name"
+    if [ ! -f "$completion" ]; then
+        fail "$name has no bash completion"
+        continue
+    fi
+    source "$completion"
+    function=$(complete -p "$name" | sed -E 's/.* -F ([^ ]+) .*/\1/')
+    COMP_WORDS=("$root/usr/bin/$name" --)
+    COMP_CWORD=1
+    COMPREPLY=()
+    "$function"
+    offered=$(printf '%s\n' "${COMPREPLY[@]}" | sort -u)
+    listed=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/$name" --help 2>/dev/null | options_in)
+    [ "$offered" = "$listed" ] || fail "$name: completion offers \"$(echo $offered)\", --help lists \"$(echo $listed)\""
+    COMP_WORDS=("$root/usr/bin/$name" --port "")
+    COMP_CWORD=2
+    [ "$name" = firmware-uploader-station ] && COMP_WORDS[1]=--limit
+    COMPREPLY=()
+    "$function"
+    [ ${#COMPREPLY[@]} -eq 0 ] || fail "$name: completion offers \"${COMPREPLY[*]}\" for a number"
+done
 
 [ $failed -eq 0 ] && echo "package $deb: sound"
 exit $failed

@@ -1,5 +1,6 @@
 // unit-sim: the simulated unit as a program, for demos, scripts and benchmarks.
 
+#include "ProgramNotice.h"
 #include "UnitSimulator.h"
 #include "connection/ProductProfile.h"
 
@@ -69,9 +70,13 @@ int main(int argc, char *argv[])
         QStringLiteral("\nServer faults (--fault KIND, no packet):\n"
                        "  never-accept        connects stay pending (the accept queue is full)\n"
                        "  no-server           nothing listens: connects are refused; prints "
-                       "\"no server at 127.0.0.1:PORT\""));
+                       "\"no server at 127.0.0.1:PORT\"\n\n"
+                       "A demo firmware file to send it: " FWU_DEMO_FIRMWARE));
     parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own version option prints one line; this one names the licence too.
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
 
     const QCommandLineOption portOption(
         QStringLiteral("port"),
@@ -115,6 +120,12 @@ int main(int argc, char *argv[])
     parser.addOptions({portOption, addressOption, profileOption, delayOption, tailOption, gapOption,
                        faultOption, hexOption, connectionsOption, secondsOption, verboseOption});
     parser.process(app);
+    if (parser.isSet(versionOption)) {
+        out() << QCoreApplication::applicationName() << ' '
+              << QCoreApplication::applicationVersion() << '\n'
+              << FWU_LICENCE_NOTICE << Qt::endl;
+        return 0;
+    }
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument \"%1\"")
                         .arg(parser.positionalArguments().constFirst()));
