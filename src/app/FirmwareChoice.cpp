@@ -43,7 +43,9 @@ QString FirmwareChoice::problemWith(const QString &path)
 
 bool FirmwareChoice::accepts(const QString &path)
 {
-    const QString problem = problemWith(path);
+    QString problem = problemWith(path);
+    if (problem.isEmpty() && m_furtherCheck)
+        problem = m_furtherCheck(path).value_or(QString());
     if (!problem.isEmpty())
         refuse(path, problem);
     return problem.isEmpty();
@@ -72,11 +74,11 @@ void FirmwareChoice::refuse(const QString &path, const QString &reason)
     log.ScrollLog();
 }
 
-QString FirmwareChoice::tooltipFor(const QString &path)
+QString FirmwareChoice::tooltipFor(const QString &path, const QStringList &more)
 {
     if (path.isEmpty())
         return QStringLiteral("Click to choose the firmware file, or drop one on the window");
     // As text, line by line: a file name that looks like markup is shown as it is.
-    const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path);
+    const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path) + more;
     return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 class FirmwareSelector;
 class QLabel;
@@ -23,6 +27,9 @@ public:
     bool choose(const QString &path);
     // Whether the file can be used; when not, the reason goes to the log.
     bool accepts(const QString &path);
+    // A further reason to refuse a sound file (its signature), asked last.
+    using FurtherCheck = std::function<std::optional<QString>(const QString &path)>;
+    void setFurtherCheck(FurtherCheck check) { m_furtherCheck = std::move(check); }
 
     // The one local file a drag carries, or an empty text.
     static QString draggedFile(const QMimeData *data);
@@ -30,7 +37,7 @@ public:
     static QString problemWith(const QString &path);
 
     // The label's tooltip: the full path and what the image holds.
-    static QString tooltipFor(const QString &path);
+    static QString tooltipFor(const QString &path, const QStringList &more = {});
 
 private:
     void refuse(const QString &path, const QString &reason);
@@ -39,4 +46,5 @@ private:
     UploadEngine &m_engine;
     UploadView &m_view;
     WindowMemory &m_memory;
+    FurtherCheck m_furtherCheck;
 };

@@ -46,6 +46,8 @@ void MainMenus::createFileMenu(QMenuBar &bar)
     mnuFileOpen->setShortcut(QKeySequence::Open);
     mnuFileSaveLog = addItem(mnuFile, "mnuFileSaveLog", QStringLiteral("Save Log &As\u2026"));
     mnuFileSaveLog->setShortcut(QKeySequence::Save);
+    mnuFileTrustedKeys =
+        addItem(mnuFile, "mnuFileTrustedKeys", QStringLiteral("Trusted &Keys\u2026"));
     mnuFileStop = addItem(mnuFile, "mnuFileStop", QStringLiteral("S&top"));
     mnuFileStop->setShortcut(Qt::Key_Escape);
     mnuFileStop->setEnabled(false);

@@ -21,6 +21,7 @@ public:
     QMenu *mnuFile = nullptr;
     QAction *mnuFileOpen = nullptr;
     QAction *mnuFileSaveLog = nullptr;
+    QAction *mnuFileTrustedKeys = nullptr;
     QAction *mnuFileStop = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuTools = nullptr;

@@ -12,7 +12,9 @@
 #include "OperatorQuestions.h"
 #include "OutcomeAnnouncer.h"
 #include "RememberingFileDialog.h"
+#include "SignatureStatus.h"
 #include "StopRequests.h"
+#include "TrustedKeysDialog.h"
 #include "WindowLook.h"
 #include "WindowMemory.h"
 
@@ -94,6 +96,9 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
                                                     *m_rememberingDialog);
     m_statusMonitor = std::make_unique<ConnectionStatusMonitor>(*m_socket, *this);
     m_choice = std::make_unique<FirmwareChoice>(*m_selector, *m_engine, *this, *m_memory);
+    m_signatures = std::make_unique<SignatureStatus>(m_title, *m_settings, *this);
+    m_signatures->guard(*m_engine);
+    m_choice->setFurtherCheck([this](const QString &path) { return m_signatures->check(path); });
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
     m_stopRequests = std::make_unique<StopRequests>(*m_engine, *this, services.confirmStop);
     m_chooseSaveFile = services.chooseSaveFile;
@@ -173,6 +178,8 @@ void frmMain::createMenus()
     connect(m_menus->mnuLoop, &QAction::triggered, this, &frmMain::mnuLoop_Click);
     connect(m_menus->mnuForget, &QAction::triggered, this, &frmMain::mnuForget_Click);
     connect(m_menus->mnuFileSaveLog, &QAction::triggered, this, &frmMain::mnuFileSaveLog_Click);
+    connect(m_menus->mnuFileTrustedKeys, &QAction::triggered, this,
+            &frmMain::mnuFileTrustedKeys_Click);
     connect(m_menus->mnuHelpAbout, &QAction::triggered, this,
             [this] { HelpDialogs::showAbout(this, m_title, versionText()); });
     connect(m_menus->mnuHelpShortcuts, &QAction::triggered, this,
@@ -275,9 +282,11 @@ void frmMain::setFirmwareFileCaption(const QString &caption)
 {
     m_client->FirmwareFile->setText(caption);
     // The selector sets the file's name last, once the path is in place.
-    if (caption != QLatin1String(FirmwareSelector::kLoadingCaption))
-        m_client->FirmwareFile->setToolTip(
-            FirmwareChoice::tooltipFor(m_engine->state().FirmwarePath));
+    if (caption == QLatin1String(FirmwareSelector::kLoadingCaption))
+        return;
+    const QString path = m_engine->state().FirmwarePath;
+    m_client->FirmwareFile->setToolTip(
+        FirmwareChoice::tooltipFor(path, m_signatures->describe(path)));
 }
 
 QString frmMain::versionText() const
@@ -313,7 +322,8 @@ void frmMain::onAttemptEnded(UploadOutcome outcome)
 
 bool frmMain::saveLogTo(const QString &path)
 {
-    const LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    LogRecord record = m_recorder->record(m_title + QStringLiteral(" v") + versionText());
+    record.firmware += m_signatures->describe(record.firmwarePath);
     QString error;
     if (record.write(path, &error))
         return true;
@@ -435,6 +445,17 @@ void frmMain::closeEvent(QCloseEvent *event)
     m_viewTimer.stop();
     m_memory->setGeometry(saveGeometry());
     QMainWindow::closeEvent(event);
+}
+
+void frmMain::mnuFileTrustedKeys_Click()
+{
+    // The file already chosen is judged again under the new keys.
+    const QString path = m_engine->state().FirmwarePath;
+    if (TrustedKeysDialog::edit(this, m_title, *m_settings) && !m_engine->isBusy() &&
+        !path.isEmpty()) {
+        setLoadStartEnabled(m_choice->accepts(path));
+        setFirmwareFileCaption(m_client->FirmwareFile->text());
+    }
 }
 
 void frmMain::mnuFileOpen_Click()

@@ -30,6 +30,7 @@ class WindowMemory;
 class QIcon;
 class QStatusBar;
 class SettingsStore;
+class SignatureStatus;
 class StopRequests;
 class UnitSocket;
 class UploadEngine;
@@ -137,6 +138,7 @@ private:
     void frmFirmwareFile_Click();
     void LoadStart_Click();
     void mnuFileSaveLog_Click();
+    void mnuFileTrustedKeys_Click();
     void mnuFileStop_Click();
     void onAttemptStarted();
     void onAttemptEnded(UploadOutcome outcome);
@@ -164,6 +166,7 @@ private:
     std::unique_ptr<FirmwareSelector> m_selector;
     std::unique_ptr<ConnectionStatusMonitor> m_statusMonitor;
     std::unique_ptr<FirmwareChoice> m_choice;
+    std::unique_ptr<SignatureStatus> m_signatures;
     AttemptRecorder *m_recorder = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
     std::unique_ptr<StopRequests> m_stopRequests;

@@ -2,6 +2,7 @@
 
 #include "CliExitCode.h"
 #include "connection/ProductProfile.h"
+#include "firmware/SignatureCheck.h"
 #include "upload/UploadEngine.h"
 
 #include <QCommandLineOption>
@@ -108,13 +109,19 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                            QStringLiteral("N"));
     const QCommandLineOption retryDelayOption(QStringLiteral("retry-delay"), QString(),
                                               QStringLiteral("SECONDS"));
+    const QCommandLineOption publicKeyOption(QStringLiteral("public-key"), QString(),
+                                             QStringLiteral("KEY"));
+    const QCommandLineOption signatureOption(QStringLiteral("signature"), QString(),
+                                             QStringLiteral("FILE"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
     QCommandLineParser parser;
     parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
                        saveOption, timeoutOption, jsonOption, checkOption, shaOption, retriesOption,
-                       retryDelayOption, helpOption, versionOption});
+                       retryDelayOption, publicKeyOption, signatureOption, helpOption,
+                       versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -132,7 +139,7 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     // A value given twice is most likely a script that builds its command line wrongly.
     for (const QCommandLineOption *option :
          {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
-          &retriesOption, &retryDelayOption}) {
+          &retriesOption, &retryDelayOption, &signatureOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -221,6 +228,17 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                .arg(parser.value(retryDelayOption)));
         options.retryDelay = *delay;
     }
+    options.publicKeys = parser.values(publicKeyOption);
+    if (options.publicKeys.contains(QString()))
+        return failure(QStringLiteral("--public-key needs a key file or a base64 key."));
+    options.signaturePath = parser.isSet(signatureOption)
+                                ? parser.value(signatureOption)
+                                : SignatureCheck::defaultSignaturePath(options.firmwarePath);
+    if (options.signaturePath.isEmpty())
+        return failure(QStringLiteral("--signature needs the signature file's name."));
+    if (parser.isSet(signatureOption) && options.publicKeys.isEmpty())
+        return failure(QStringLiteral("--signature is checked against --public-key; give the "
+                                      "key that signed."));
     return options;
 }
 
@@ -228,7 +246,8 @@ QString CliOptions::usage(const QString &defaultTitle)
 {
     return QStringLiteral(
                "Usage: %1 [options] FILE.hex\n"
-               "       %1 --check [--json] [--expect-sha256 HEX] FILE.hex\n"
+               "       %1 --check [--json] [--expect-sha256 HEX]\n"
+               "             [--public-key KEY] FILE.hex\n"
                "\n"
                "Installs Intel HEX firmware into a control unit over TCP, with the same\n"
                "conversation, log and reboot wait as the window. The log goes to standard\n"
@@ -262,8 +281,13 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         cannot be reached (default 0); never once the\n"
                "                         programming request has gone out\n"
                "  --retry-delay SECONDS  pause before each further try (default 2)\n"
+               "  --public-key KEY       refuse the file unless its signature verifies with\n"
+               "                         KEY: a .pub key file or the base64 key itself;\n"
+               "                         repeatable, any of the keys may have signed\n"
+               "  --signature FILE       the signature of the firmware file (default: the\n"
+               "                         firmware file's name plus .minisig)\n"
                "  -h, --help             show this text\n"
-               "  --version              show the version\n"
+               "  -v, --version          show the version\n"
                "\n"
                "Exit codes:\n"
                "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"
@@ -273,7 +297,8 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %6    could not connect\n"
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
-               "       read, is not valid Intel HEX or is not the expected image\n"
+               "       read, is not valid Intel HEX, is not the expected image, or has no\n"
+               "       signature that verifies with a --public-key\n"
                "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")

@@ -49,6 +49,10 @@ struct CliOptions
     // Further tries after a failed connection, and the pause before each.
     int retries = 0;
     std::chrono::milliseconds retryDelay{2000};
+    // Key files or base64 keys; any of them may have signed. Empty: no signature is required.
+    QStringList publicKeys;
+    // The firmware path plus ".minisig" unless given.
+    QString signaturePath;
 
 private:
     static CliOptions parseArguments(const QStringList &arguments, const QString &defaultTitle);

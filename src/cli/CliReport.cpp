@@ -69,13 +69,15 @@ void CliReport::result(const Result &result)
 {
     if (!m_json || m_resultWritten)
         return;
-    event(QStringLiteral("result"),
-          {{QStringLiteral("exit_code"), result.exitCode},
-           {QStringLiteral("outcome"), QString::fromLatin1(outcomeWord(result.exitCode))},
-           {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
-           {QStringLiteral("records_sent"), result.recordsSent},
-           {QStringLiteral("settings_saved"), result.settingsSaved},
-           {QStringLiteral("firmware"), result.firmware},
-           {QStringLiteral("message"), result.message}});
+    JsonLines::Fields fields{
+        {QStringLiteral("exit_code"), result.exitCode},
+        {QStringLiteral("outcome"), QString::fromLatin1(outcomeWord(result.exitCode))},
+        {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
+        {QStringLiteral("records_sent"), result.recordsSent},
+        {QStringLiteral("settings_saved"), result.settingsSaved},
+        {QStringLiteral("firmware"), result.firmware},
+        {QStringLiteral("message"), result.message}};
+    fields.append(result.signature);
+    event(QStringLiteral("result"), fields);
     m_resultWritten = true;
 }

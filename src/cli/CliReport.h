@@ -33,6 +33,8 @@ public:
         QJsonValue firmware = QJsonValue::Null;
         // Why the run failed, as on stderr; empty on success.
         QString message;
+        // signature_key_id and signature_comment of a signed image; empty when unsigned.
+        JsonLines::Fields signature;
     };
     // JSON only, and only the first time: later calls are dropped.
     void result(const Result &result);

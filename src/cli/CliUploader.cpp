@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonObject>
 
 #include <cmath>
 #include <csignal>
@@ -80,6 +81,7 @@ void CliUploader::start()
     if (m_finished)
         return;
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256);
+    m_firmware.requireSignature(m_options.publicKeys, m_options.signaturePath);
     if (m_options.checkOnly) {
         runCheck();
         return;
@@ -104,7 +106,8 @@ void CliUploader::start()
     m_view.setFirmwareFileCaption(QFileInfo(m_options.firmwarePath).fileName());
     m_engine->state().FirmwarePath = m_options.firmwarePath;
     // The file is read once, here: every try and loop pass sends the bytes that were checked,
-    // summed and pinned, and that the start event, the progress and the result describe.
+    // summed, pinned and verified, and that the start event, the progress and the result
+    // describe.
     // Replacing the file meanwhile cannot put another image on the wire.
     m_engine->pinFirmware(m_firmware.content());
     if (m_showProgress)
@@ -122,13 +125,18 @@ void CliUploader::runCheck()
             {{QStringLiteral("valid"), m_firmware.isValid()},
              {QStringLiteral("problem"), m_firmware.isValid() ? QJsonValue(QJsonValue::Null)
                                                               : QJsonValue(m_firmware.problem())},
-             {QStringLiteral("firmware"), m_firmware.toJson()}});
+             {QStringLiteral("firmware"), m_firmware.toJson()},
+             {QStringLiteral("signature"), m_firmware.signature()
+                                               ? QJsonValue(m_firmware.signature()->toJson())
+                                               : QJsonValue(QJsonValue::Null)}});
     } else if (m_firmware.isValid()) {
         m_report.logLine(QStringLiteral("%1: valid Intel HEX, %2 bytes")
                              .arg(m_options.firmwarePath)
                              .arg(m_firmware.summary()->sizeBytes));
         for (const QString &line : m_firmware.summary()->describe())
             m_report.logLine(line);
+        if (m_firmware.signature())
+            m_report.logLine(QStringLiteral("Signature: ") + m_firmware.signature()->describe());
     }
     if (m_firmware.isValid())
         finish(ExitFinished);
@@ -163,15 +171,25 @@ void CliUploader::reportStart()
     const ProductProfile *profile = ProductProfile::forTitle(m_options.title);
     bool portIsNumber = false;
     const int port = m_view.ethernetPort().toInt(&portIsNumber);
-    m_report.event(QStringLiteral("start"),
-                   {{QStringLiteral("version"), QCoreApplication::applicationVersion()},
-                    {QStringLiteral("title"), m_options.title},
-                    {QStringLiteral("profile"), profile ? profile->displayName() : QString()},
-                    {QStringLiteral("address"), m_view.ethernetAddress()},
-                    // A saved port that is no number is reported by the engine; here it stays text.
-                    {QStringLiteral("port"),
-                     portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
-                    {QStringLiteral("firmware"), m_firmware.toJson()}});
+    JsonLines::Fields fields{
+        {QStringLiteral("version"), QCoreApplication::applicationVersion()},
+        {QStringLiteral("title"), m_options.title},
+        {QStringLiteral("profile"), profile ? profile->displayName() : QString()},
+        {QStringLiteral("address"), m_view.ethernetAddress()},
+        // A saved port that is no number is reported by the engine; here it stays text.
+        {QStringLiteral("port"),
+         portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
+        {QStringLiteral("firmware"), m_firmware.toJson()}};
+    fields.append(signatureFields());
+    m_report.event(QStringLiteral("start"), fields);
+}
+
+JsonLines::Fields CliUploader::signatureFields() const
+{
+    if (!m_firmware.signature() || !m_firmware.signature()->isValid())
+        return {};
+    return {{QStringLiteral("signature_key_id"), m_firmware.signature()->keyId()},
+            {QStringLiteral("signature_comment"), m_firmware.signature()->trustedComment()}};
 }
 
 void CliUploader::interrupt(int signalNumber)
@@ -359,7 +377,8 @@ void CliUploader::finish(int exitCode, const QString &message)
         m_report.message(message);
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
-    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message});
+    m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
+                     signatureFields()});
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     m_exitCode = exitCode;

@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "CountingUnitSocket.h"
 #include "FirmwareInspection.h"
+#include "JsonLines.h"
 #include "ProgressLine.h"
 #include "platform/SettingsStore.h"
 #include "upload/BasicUploadView.h"
@@ -56,6 +57,8 @@ private:
     void runCheck();
     bool fillConnection();
     void reportStart();
+    // signature_key_id and signature_comment when the image is signed; none otherwise.
+    JsonLines::Fields signatureFields() const;
     void onAttemptEnded(UploadOutcome outcome);
     bool retryConnection();
     void onAttemptStarted();

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QStringList>
 
 FirmwareInspection FirmwareInspection::inspect(const QString &path,
                                                const QByteArray &expectedSha256)
@@ -36,6 +37,26 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
                                     QString::fromLatin1(expectedSha256));
     }
     return result;
+}
+
+void FirmwareInspection::requireSignature(const QStringList &publicKeys,
+                                          const QString &signaturePath)
+{
+    if (publicKeys.isEmpty() || !m_summary)
+        return;
+    QList<PublicKey> keys;
+    for (const QString &text : publicKeys) {
+        QString problem;
+        const auto key = PublicKey::fromPathOrText(text, &problem);
+        if (!key) {
+            m_problem = problem;
+            return;
+        }
+        keys.append(*key);
+    }
+    m_signature = SignatureCheck::verifyFile(m_content, signaturePath, keys);
+    if (m_problem.isEmpty() && !m_signature->isValid())
+        m_problem = m_signature->problem();
 }
 
 QJsonValue FirmwareInspection::toJson() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/FirmwareSummary.h"
+#include "firmware/SignatureCheck.h"
 
 #include <QJsonValue>
 #include <QString>
@@ -26,9 +27,16 @@ public:
     // {"path":..., ...the summary's fields} or null when the file could not be read.
     QJsonValue toJson() const;
 
+    // With public keys given (key files or base64 keys), refuses the image unless the signature
+    // file verifies against the bytes that were read.
+    void requireSignature(const QStringList &publicKeys, const QString &signaturePath);
+    // Present once a signature was required and the file could be read.
+    const std::optional<SignatureCheck> &signature() const { return m_signature; }
+
 private:
     QString m_absolutePath;
     QString m_problem;
     std::optional<FirmwareSummary> m_summary;
     QByteArray m_content;
+    std::optional<SignatureCheck> m_signature;
 };

@@ -64,7 +64,7 @@ std::optional<QString> applyTimeScale()
 int refuse(CliReport &report, const QString &message)
 {
     report.message(message);
-    report.result({ExitBadInput, 0, false, QJsonValue::Null, message});
+    report.result({ExitBadInput, 0, false, QJsonValue::Null, message, {}});
     return ExitBadInput;
 }
 
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
                        QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
                                       "Run \"%1 --help\" for the options and exit codes.")
                            .arg(programName()));
-        report.result({ExitBadInput, 0, false, QJsonValue::Null, options.error});
+        report.result({ExitBadInput, 0, false, QJsonValue::Null, options.error, {}});
         return ExitBadInput;
     case CliOptions::Action::Upload:
         break;

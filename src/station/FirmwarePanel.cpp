@@ -45,20 +45,21 @@ FirmwarePanel::FirmwarePanel(QWidget *parent) : QGroupBox(QStringLiteral("Firmwa
 bool FirmwarePanel::setPath(const QString &path)
 {
     m_path = path;
-    FirmwareSummary summary;
+    QStringList description;
     QString error;
-    m_valid = FirmwareSnapshot::inspect(path, &summary, &error);
+    m_valid = FirmwareSnapshot::inspect(path, &description, &error);
+    m_problem = m_valid ? QString() : error;
     m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     m_pathLabel->setToolTip(m_pathLabel->text());
-    m_summaryLabel->setText(m_valid ? summary.describe().join(QLatin1Char('\n'))
+    m_summaryLabel->setText(m_valid ? description.join(QLatin1Char('\n'))
                                     : QStringLiteral("Cannot be flashed: ") + error);
     Q_EMIT pathChanged(path);
     return m_valid;
 }
 
-void FirmwarePanel::showSummary(const FirmwareSummary &summary)
+void FirmwarePanel::showSummary(const QStringList &description)
 {
-    m_summaryLabel->setText(summary.describe().join(QLatin1Char('\n')));
+    m_summaryLabel->setText(description.join(QLatin1Char('\n')));
 }
 
 void FirmwarePanel::setChoosingEnabled(bool enabled)

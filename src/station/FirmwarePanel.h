@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QStringList>
 
-class FirmwareSummary;
 class QLabel;
 
 // The one firmware for all units: chosen by dialog or by dropping a file on the panel, checked
@@ -18,9 +18,11 @@ public:
     bool setPath(const QString &path);
     QString path() const { return m_path; }
     bool isValid() const { return m_valid; }
+    // Why the file cannot be flashed; empty when it can.
+    QString problem() const { return m_problem; }
     void setChoosingEnabled(bool enabled);
     // Shows what a run sends: the summary of its copy, whatever the file holds by now.
-    void showSummary(const FirmwareSummary &summary);
+    void showSummary(const QStringList &description);
 
 Q_SIGNALS:
     void pathChanged(const QString &path);
@@ -37,4 +39,5 @@ private:
     QWidget *m_chooseButton = nullptr;
     QString m_path;
     bool m_valid = false;
+    QString m_problem;
 };

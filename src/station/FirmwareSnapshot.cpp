@@ -1,30 +1,24 @@
 #include "FirmwareSnapshot.h"
 
+#include "StationLogging.h"
+#include "StationTrust.h"
+#include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
 namespace {
 
-// Far above any firmware image a unit can hold; guards against choosing the wrong file.
-constexpr qint64 kFileSizeLimit = 512LL * 1024 * 1024;
-
-bool readFile(const QString &path, QByteArray *content, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.size() > kFileSizeLimit) {
-        *error = QStringLiteral("%1 is too large to be firmware.").arg(path);
-        return false;
-    }
-    *content = file.readAll();
-    return true;
-}
+// The private folders are named after the station that made them, so that a later station can
+// tell the leftovers of one that was killed from those of one that still runs.
+const QString kFolderPrefix = QStringLiteral("firmware-uploader-station-");
 
 bool writeFile(const QString &path, const QByteArray &content, QString *error)
 {
@@ -38,6 +32,16 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     return true;
 }
 
+bool isOwnersProcessGone(const QFileInfo &folder)
+{
+    const QString rest = folder.fileName().mid(kFolderPrefix.size());
+    bool ok = false;
+    const qint64 pid = rest.section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
+    if (!ok || pid <= 0 || folder.ownerId() != ::getuid())
+        return false;
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 FirmwareSnapshot::FirmwareSnapshot() = default;
@@ -45,10 +49,19 @@ FirmwareSnapshot::~FirmwareSnapshot() = default;
 
 bool FirmwareSnapshot::take(const QString &path, QString *error)
 {
-    QByteArray content;
-    if (!readFile(path, &content, error))
+    FirmwareFile file;
+    if (!file.open(path, error))
         return false;
-    auto dir = std::make_unique<QTemporaryDir>();
+    const QByteArray content = file.content();
+    const StationTrust trust = StationTrust::current();
+    std::optional<SignatureCheck> signature = trust.verify(content, path);
+    if (const std::optional<QString> refused = trust.refusal(signature)) {
+        *error = *refused;
+        return false;
+    }
+    auto dir = std::make_unique<QTemporaryDir>(
+        QDir(QDir::tempPath())
+            .filePath(kFolderPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
     if (!dir->isValid()) {
         *error = QStringLiteral("Cannot make a private folder: %1").arg(dir->errorString());
         return false;
@@ -57,10 +70,19 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     const QString copy = dir->filePath(QFileInfo(path).fileName());
     if (!writeFile(copy, content, error))
         return false;
-    if (const std::optional<QString> problem = IntelHexCheck::firstProblem(copy)) {
-        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, *problem);
+    if (const std::optional<IntelHexCheck::Problem> problem =
+            IntelHexCheck::checkContent(content)) {
+        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, problem->text);
         return false;
     }
+    const bool signedCopy = signature && signature->isValid();
+    if (signedCopy &&
+        !writeFile(SignatureCheck::defaultSignaturePath(copy), signature->signatureText(), error))
+        return false;
+    m_signature = signature;
+    m_keyArguments.clear();
+    for (const PublicKey &key : signedCopy ? trust.keys() : QList<PublicKey>())
+        m_keyArguments << QStringLiteral("--public-key=") + QString::fromLatin1(key.toBase64());
     m_dir = std::move(dir);
     m_sourcePath = QFileInfo(path).absoluteFilePath();
     m_copyPath = copy;
@@ -69,11 +91,48 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     return true;
 }
 
-bool FirmwareSnapshot::inspect(const QString &path, FirmwareSummary *summary, QString *error)
+bool FirmwareSnapshot::inspect(const QString &path, QStringList *description, QString *error)
 {
     FirmwareSnapshot snapshot;
     if (!snapshot.take(path, error))
         return false;
-    *summary = snapshot.summary();
+    *description = snapshot.describe();
     return true;
+}
+
+QStringList FirmwareSnapshot::uploaderArguments() const
+{
+    return m_keyArguments;
+}
+
+QStringList FirmwareSnapshot::describe() const
+{
+    QStringList lines = m_summary.describe();
+    if (m_signature)
+        lines.append(m_signature->isValid()
+                         ? QStringLiteral("Signature: key %1, trusted comment: %2")
+                               .arg(m_signature->keyId(), m_signature->trustedComment())
+                         : QStringLiteral("Not signed by a trusted key: ") +
+                               m_signature->problem());
+    return lines;
+}
+
+int FirmwareSnapshot::sweepLeftovers()
+{
+    int removed = 0;
+    const QFileInfoList folders =
+        QDir(QDir::tempPath())
+            .entryInfoList({kFolderPrefix + QLatin1Char('*')},
+                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo &folder : folders) {
+        if (!isOwnersProcessGone(folder))
+            continue;
+        if (QDir(folder.absoluteFilePath()).removeRecursively()) {
+            qCInfo(lcStation) << "removed the leftover copy" << folder.absoluteFilePath();
+            ++removed;
+        } else
+            qCWarning(lcStation) << "cannot remove the leftover folder"
+                                 << folder.absoluteFilePath();
+    }
+    return removed;
 }

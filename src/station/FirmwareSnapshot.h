@@ -1,10 +1,14 @@
 #pragma once
 
 #include "firmware/FirmwareSummary.h"
+#include "firmware/SignatureCheck.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+
 #include <memory>
+#include <optional>
 
 class QTemporaryDir;
 
@@ -27,8 +31,21 @@ public:
     const FirmwareSummary &summary() const { return m_summary; }
     QDateTime takenAt() const { return m_takenAt; }
 
-    // Checks a file for the operator without taking it: its summary, or the reason it is bad.
-    static bool inspect(const QString &path, FirmwareSummary *summary, QString *error);
+    // The signature's verdict when keys are trusted or signing is required (StationTrust). A
+    // signed copy has its signature's private copy beside it.
+    const std::optional<SignatureCheck> &signature() const { return m_signature; }
+    // What each unit's uploader is given so that it checks the signature again: the trusted
+    // keys, when the copy is signed by one of them.
+    QStringList uploaderArguments() const;
+    // The summary's lines, then the signature's.
+    QStringList describe() const;
+
+    // Checks a file for the operator without taking it: what it holds (describe()), or the
+    // reason it is bad.
+    static bool inspect(const QString &path, QStringList *description, QString *error);
+    // Removes the private copies left behind by stations of this user that are gone (killed
+    // before they could clean up); those of running stations stay. Returns how many.
+    static int sweepLeftovers();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -36,4 +53,6 @@ private:
     QString m_copyPath;
     FirmwareSummary m_summary;
     QDateTime m_takenAt;
+    std::optional<SignatureCheck> m_signature;
+    QStringList m_keyArguments;
 };

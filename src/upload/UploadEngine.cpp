@@ -240,6 +240,12 @@ bool UploadEngine::prepareFirmware()
                          .arg(name, problem->text));
         return false;
     }
+    if (const std::optional<QString> refusal =
+            m_firmwareGate ? m_firmwareGate(m_file->content()) : std::nullopt) {
+        m_file->close();
+        log().append(*refusal);
+        return false;
+    }
     m_snapshot = m_file->content();
     m_snapshotPath = path;
     return true;

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -76,6 +77,11 @@ public:
     const QByteArray &firmwareSnapshot() const { return m_snapshot; }
     QString firmwareSnapshotPath() const { return m_snapshotPath; }
 
+    // Asked about the bytes each attempt read, before any of them is sent; a reason refuses
+    // them (e.g. a signature that does not verify on exactly these bytes).
+    using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
+    void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
+
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
     // loop restart).
@@ -136,6 +142,7 @@ private:
     UnitSocket &m_socket;
     std::unique_ptr<ConnectionSettings> m_connection;
     std::unique_ptr<FirmwareFile> m_file;
+    FirmwareGate m_firmwareGate;
     UploadState m_state;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;

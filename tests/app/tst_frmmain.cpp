@@ -3,7 +3,9 @@
 #include "ColourContrast.h"
 #include "FakeUnitSocket.h"
 #include "HelpDialogs.h"
+#include "MinisignTool.h"
 #include "ProgressCaption.h"
+#include "TrustedKeysDialog.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ConnectionStatusMonitor.h"
 #include "connection/ProductProfile.h"
@@ -15,11 +17,13 @@
 #include "upload/UploadEngine.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -762,6 +766,33 @@ private Q_SLOTS:
         m_dialog.answer = notes;
         menuItem(*fresh, "mnuFileOpen")->trigger();
         QCOMPARE(fresh->engine().state().FirmwarePath, good);
+    }
+
+    // Keys are added from key files, each once, shown by key ID, kept through the settings.
+    void trustedKeysDialog()
+    {
+        QTemporaryDir folder;
+        QVERIFY(MinisignTool::makeKey(folder.path(), "release"));
+        const QString keyFile = folder.filePath("release.pub");
+        TrustedKeysDialog dialog(TrustedKeySettings::load(kKestrel, *m_settings));
+        QString problem;
+        QVERIFY(dialog.addKeyFile(keyFile, &problem));
+        QVERIFY(!dialog.addKeyFile(keyFile, &problem));
+        QVERIFY2(problem.contains("trusted already"), qPrintable(problem));
+        QVERIFY(!dialog.addKeyFile(folder.filePath("missing.pub"), &problem));
+        // A signature in place of the key.
+        QVERIFY(MinisignTool::sign(folder.path(), "release", keyFile, folder.filePath("k.sig")));
+        QVERIFY(!dialog.addKeyFile(folder.filePath("k.sig"), &problem));
+        auto *list = dialog.findChild<QListWidget *>("keyList");
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), "Key ID " + MinisignTool::keyId(folder.path(), "release"));
+        dialog.findChild<QCheckBox *>()->setChecked(true);
+        QVERIFY(dialog.settings().save(kKestrel, *m_settings));
+
+        const TrustedKeySettings saved = TrustedKeySettings::load(kKestrel, *m_settings);
+        QCOMPARE(saved.keys, dialog.settings().keys);
+        QVERIFY(saved.requireSigned);
+        QVERIFY(!TrustedKeySettings::load("Corvus", *m_settings).checksSignatures());
     }
 
     void logCopiedAndReadableInADarkTheme()

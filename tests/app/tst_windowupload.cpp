@@ -1,4 +1,5 @@
 #include "HexFileGenerator.h"
+#include "MinisignTool.h"
 #include "TestSupport.h"
 #include "UnitFault.h"
 #include "UnitSimulator.h"
@@ -6,6 +7,7 @@
 #include "connection/ConnectionStatusMonitor.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/OpenFileDialog.h"
+#include "firmware/TrustedKeySettings.h"
 #include "frmMain.h"
 #include "platform/SettingsStore.h"
 #include "platform/UnitSocket.h"
@@ -279,6 +281,75 @@ private Q_SLOTS:
         QCOMPARE(saved, expectedLog(saved.section(QLatin1Char('\n'), 0, 0), path,
                                     QStringLiteral("Finished"), log.lines()));
         disconnect(&log, &ActivityLog::lineAppended, this, nullptr);
+    }
+
+    // With "flash only signed firmware" set, the verdict comes when the file is chosen, and the
+    // start checks again on the bytes it is about to send.
+    void signedFirmwareOnly_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("signed") << "signed";
+        QTest::newRow("unsigned, refused at once") << "unsigned";
+        QTest::newRow("replaced after the choice") << "replaced";
+    }
+
+    void signedFirmwareOnly()
+    {
+        QFETCH(QString, situation);
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(40);
+        QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
+        const QString signature = path + ".minisig";
+        QFile::remove(signature);
+        if (situation != "unsigned")
+            QVERIFY(MinisignTool::sign(m_dir.path(), "release", path, signature));
+        TrustedKeySettings trusted;
+        QString problem;
+        trusted.keys.append(*PublicKey::fromPathOrText(m_dir.filePath("release.pub"), &problem));
+        trusted.requireSigned = true;
+        QVERIFY(trusted.save(kTitle, *m_settings));
+        // The settings folder serves every test of this file.
+        const auto forget = qScopeGuard([this] {
+            m_settings->deleteSection(kTitle, QString::fromLatin1(TrustedKeySettings::kSection));
+        });
+        const QString keyId = MinisignTool::keyId(m_dir.path(), "release");
+
+        auto window = openWindow();
+        QVERIFY(window);
+        click(control<QLabel>(*window, "FirmwareFile"));
+        ActivityLog &log = window->activityLog();
+        auto *start = control<QPushButton>(*window, "LoadStart");
+        if (situation == "unsigned") {
+            QVERIFY(!start->isEnabled());
+            QVERIFY2(log.lastLine().startsWith("  Only signed firmware is flashed here: the "
+                                               "firmware is not signed"),
+                     qPrintable(log.lastLine()));
+            QCOMPARE(log.backColour(), std::optional<quint32>(ActivityLog::kRed));
+            QCOMPARE(window->engine().state().FirmwarePath, QString());
+            QCOMPARE(m_unit->connectionCount(), 0);
+            return;
+        }
+        QCOMPARE(log.lastLine(), "Signed by key " + keyId + ": version 2.4.1");
+        QVERIFY(control<QLabel>(*window, "FirmwareFile")->toolTip().contains(keyId));
+        QVERIFY(start->isEnabled());
+        if (situation == "replaced")
+            QVERIFY(HexFileGenerator().write(path));
+
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        click(start);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        if (situation == "replaced") {
+            QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::BadInput);
+            QVERIFY(m_unit->records().isEmpty());
+            QVERIFY(log.lines().join('\n').contains("does not match the firmware"));
+            return;
+        }
+        QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Finished);
+        HexFileGenerator generator;
+        generator.setDataRecords(40);
+        QCOMPARE(m_unit->records(), generator.expectedSentLines());
+        QVERIFY(savedLog(*window).contains("  Signature: key " + keyId +
+                                           ", trusted comment: version 2.4.1\n"));
     }
 
     void stopWhileConnectingAndTransferringNotWhileRebooting()

@@ -93,6 +93,9 @@ private Q_SLOTS:
             << QStringList{"--title", "kestrel max", "f.hex"} << "kestrel max";
         QTest::newRow("port twice")
             << QStringList{"--port", "23", "--port", "24", "f.hex"} << "more than once";
+        // A signature that nothing checks would look like a signed upload.
+        QTest::newRow("signature without key")
+            << QStringList{"--signature", "f.hex.minisig", "f.hex"} << "--public-key";
     }
 
     void refusedArguments()

@@ -2,6 +2,7 @@
 // signals and the standard descriptors.
 
 #include "HexFileGenerator.h"
+#include "MinisignTool.h"
 #include "TestSupport.h"
 #include "UnitSimProcess.h"
 
@@ -47,6 +48,12 @@ QList<QJsonObject> parseJsonLines(const QByteArray &output, QString *problem)
         events.append(document.object());
     }
     return events;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList eventNames(const QList<QJsonObject> &events)
@@ -268,6 +275,106 @@ private Q_SLOTS:
         sim.process.waitForFinished(kWaitMs);
         const bool uploads = !options.contains("--check") && exitCode == 0;
         QCOMPARE(sim.process.readAllStandardError().contains("connection 1 open"), uploads);
+    }
+
+    // Keys and signatures made by the signing tool; every refusal comes before any connection.
+    void signedFirmware_data()
+    {
+        QTest::addColumn<QString>("tamper");
+        QTest::addColumn<QStringList>("options"); // "KEY" stands for the base64 key
+        QTest::addColumn<QString>("reason");      // empty: the upload goes ahead
+
+        const QStringList key{"--public-key", "release.pub"};
+        QTest::newRow("prehashed") << "" << key << "";
+        QTest::newRow("legacy") << "legacy" << key << "";
+        QTest::newRow("base64 key among two")
+            << "" << QStringList{"--public-key", "other.pub", "--public-key", "KEY"} << "";
+        QTest::newRow("image byte changed") << "image" << key << "does not match the firmware";
+        QTest::newRow("trusted comment changed") << "comment" << key << "trusted comment is not";
+        QTest::newRow("another key") << "other" << key << "which is not trusted here";
+        QTest::newRow("truncated") << "truncate" << key << "this one has 2";
+        QTest::newRow("garbled") << "garble" << key << "not valid base64";
+        QTest::newRow("unknown algorithm") << "algorithm" << key << "algorithm \"Ex\" is unknown";
+        QTest::newRow("key file as signature")
+            << "" << key + QStringList{"--signature", "release.pub"}
+            << "a public key, not a signature";
+        QTest::newRow("missing") << "missing" << key << "the firmware is not signed";
+        QTest::newRow("--check") << "" << key + QStringList{"--check"} << "";
+    }
+
+    void signedFirmware()
+    {
+        QFETCH(QString, tamper);
+        QFETCH(QStringList, options);
+        QFETCH(QString, reason);
+        const QString folder = m_dir->path();
+        QVERIFY(MinisignTool::makeKey(folder, "release") && MinisignTool::makeKey(folder, "other"));
+        const QString signature = m_hexPath + ".minisig";
+        QVERIFY(MinisignTool::sign(
+            folder, tamper == "other" ? "other" : "release", m_hexPath, signature,
+            tamper == "legacy" ? MinisignTool::Kind::Legacy : MinisignTool::Kind::Prehashed));
+        QByteArray text = readAll(signature);
+        QByteArrayList lines = text.split('\n');
+        if (tamper == "image") {
+            // Two data bytes swapped: still sound Intel HEX, with the same checksums.
+            QByteArrayList image = readAll(m_hexPath).split('\n');
+            const auto data = std::find_if(image.begin(), image.end(), [](const QByteArray &l) {
+                return l.mid(7, 2) == "00" && l.mid(9, 2) != l.mid(11, 2);
+            });
+            QVERIFY(data != image.end());
+            const QByteArray first = data->mid(9, 2);
+            data->replace(9, 2, data->mid(11, 2)).replace(11, 2, first);
+            QVERIFY(TestSupport::writeFile(m_hexPath, image.join('\n')));
+        } else if (tamper == "comment") {
+            lines[2] = "trusted comment: version 9.9.9";
+        } else if (tamper == "truncate") {
+            lines = lines.mid(0, 2);
+        } else if (tamper == "garble") {
+            lines[1][10] = '!';
+        } else if (tamper == "algorithm") {
+            QByteArray raw = QByteArray::fromBase64(lines[1]);
+            raw[1] = 'x';
+            lines[1] = raw.toBase64();
+        } else if (tamper == "missing") {
+            QVERIFY(QFile::remove(signature));
+        }
+        if (tamper != "missing")
+            QVERIFY(TestSupport::writeFile(signature, lines.join('\n')));
+        const QByteArray publicKey = readAll(m_dir->filePath("release.pub"));
+        options.replaceInStrings(QRegularExpression("^KEY$"),
+                                 QString::fromLatin1(publicKey.split('\n').value(1)));
+        options.replaceInStrings(QRegularExpression("^(.*\\.pub)$"), m_dir->filePath("\\1"));
+
+        const QString received = m_dir->filePath("received.hex");
+        UnitSimProcess sim = unitSim({"--verbose", "--connections", "1", "--write-hex", received});
+        const Run result = run(upload(sim.port, options + QStringList{"--json"}) << m_hexPath);
+        const QJsonObject last = result.events.value(result.events.size() - 1);
+        if (!reason.isEmpty()) {
+            QCOMPARE(result.exitCode, 4);
+            QVERIFY2(result.errors.contains(reason), qPrintable(result.errors));
+            QVERIFY(last.value("message").toString().contains(reason));
+            QCOMPARE(eventNames(result.events), QStringList{"result"});
+            sim.process.kill();
+            sim.process.waitForFinished(kWaitMs);
+            QVERIFY(!sim.process.readAllStandardError().contains("connection 1 open"));
+            return;
+        }
+        QCOMPARE(result.exitCode, 0);
+        const QString keyId = MinisignTool::keyId(folder, "release");
+        if (options.contains("--check")) {
+            QCOMPARE(eventNames(result.events), QStringList({"check", "result"}));
+            const QJsonObject signature = result.events.first().value("signature").toObject();
+            QVERIFY(signature.value("valid").toBool());
+            QCOMPARE(signature.value("key_id").toString(), keyId);
+            QCOMPARE(signature.value("trusted_comment").toString(), "version 2.4.1");
+            return;
+        }
+        for (const QJsonObject &event : {result.events.first(), last}) {
+            QCOMPARE(event.value("signature_key_id").toString(), keyId);
+            QCOMPARE(event.value("signature_comment").toString(), "version 2.4.1");
+        }
+        QCOMPARE(sim.summaries().size(), 1);
+        QCOMPARE(readAll(received), m_generator.expectedSentLines().join("\r\n") + "\r\n");
     }
 
     // The upload still counts as finished; the caller learns that the next run will not find

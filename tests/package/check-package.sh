@@ -33,6 +33,12 @@ for program in "$root"/usr/bin/*; do
         fail "$name --version exits $?"
     [[ $out == *"$version"* ]] || fail "$name --version says \"$out\", not $version"
     [[ $out == *"Licensed under the MIT licence."* ]] || fail "$name --version names no licence"
+    short=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" -v 2>/dev/null) || fail "$name -v exits $?"
+    [ "$short" = "$out" ] || fail "$name -v says \"$short\", --version \"$out\""
+    # One exit status for a bad option in every program, as each manual page says.
+    status=0
+    QT_QPA_PLATFORM=offscreen timeout 20 "$program" --no-such-option >/dev/null 2>&1 || status=$?
+    [ "$status" = 4 ] || fail "$name exits $status after a bad option, not 4"
 
     page="$root/usr/share/man/man1/$name.1.gz"
     if [ ! -f "$page" ]; then
