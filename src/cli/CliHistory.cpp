@@ -10,10 +10,9 @@
 #include <QCoreApplication>
 
 CliHistory::CliHistory(const CliOptions &options, BasicUploadView &view,
-                       const FirmwareInspection &firmware, const QString &pathToSend,
-                       CliReport &report, QObject *parent)
-    : QObject(parent), m_options(options), m_view(view), m_firmware(firmware),
-      m_pathToSend(pathToSend), m_report(report), m_store(HistoryLocation::resolve(options.history))
+                       const FirmwareInspection &firmware, CliReport &report, QObject *parent)
+    : QObject(parent), m_options(options), m_view(view), m_firmware(firmware), m_report(report),
+      m_store(HistoryLocation::resolve(options.history))
 {
     ActivityLog &log = m_view.activityLog();
     connect(&log, &ActivityLog::cleared, this, &CliHistory::attemptStarted);
@@ -30,15 +29,19 @@ void CliHistory::attemptStarted()
     m_started = QDateTime::currentDateTime();
     m_attemptOpen = true;
     m_lastLogLine.clear();
-    // In loop mode the file may be replaced between passes: the row names what this pass sends.
-    const FirmwareInspection sent = FirmwareInspection::inspect(m_pathToSend);
-    const FirmwareInspection &known = sent.summary() ? sent : m_firmware;
+    describeFirmware();
+}
+
+// The file is read once per run and every attempt sends those bytes, whatever becomes of the
+// file meanwhile: the row names them.
+void CliHistory::describeFirmware()
+{
     m_sha256.clear();
     m_size = m_records = -1;
-    if (known.summary()) {
-        m_sha256 = QString::fromLatin1(known.summary()->sha256);
-        m_size = known.summary()->sizeBytes;
-        m_records = known.summary()->records;
+    if (const auto &summary = m_firmware.summary()) {
+        m_sha256 = QString::fromLatin1(summary->sha256);
+        m_size = summary->sizeBytes;
+        m_records = summary->records;
     }
 }
 
@@ -52,11 +55,8 @@ void CliHistory::attemptEnded(int exitCode, const QString &message, qint64 recor
 bool CliHistory::runEnded(int exitCode, const QString &message, qint64 recordsSent)
 {
     if (!m_options.checkOnly && (m_attemptOpen || m_rowsWritten + m_rowsLost == 0)) {
-        if (!m_attemptOpen && m_firmware.summary()) {
-            m_sha256 = QString::fromLatin1(m_firmware.summary()->sha256);
-            m_size = m_firmware.summary()->sizeBytes;
-            m_records = m_firmware.summary()->records;
-        }
+        if (!m_attemptOpen)
+            describeFirmware();
         write(exitCode, message, recordsSent);
         m_attemptOpen = false;
     }

@@ -20,10 +20,10 @@ class CliHistory : public QObject
     Q_OBJECT
 
 public:
-    // The references stay valid for the life of this object; firmware and pathToSend are read
-    // when an attempt starts.
+    // The references stay valid for the life of this object; firmware is the run's image, the
+    // bytes every attempt sends, read when an attempt starts.
     CliHistory(const CliOptions &options, BasicUploadView &view, const FirmwareInspection &firmware,
-               const QString &pathToSend, CliReport &report, QObject *parent = nullptr);
+               CliReport &report, QObject *parent = nullptr);
     ~CliHistory() override;
 
     // The attempt under way has ended so; its row is written now.
@@ -34,12 +34,12 @@ public:
 
 private:
     void attemptStarted();
+    void describeFirmware();
     void write(int exitCode, const QString &message, qint64 recordsSent);
 
     const CliOptions &m_options;
     BasicUploadView &m_view;
     const FirmwareInspection &m_firmware;
-    const QString &m_pathToSend;
     CliReport &m_report;
     HistoryStore m_store;
 

@@ -315,12 +315,14 @@ QString CliOptions::usage(const QString &defaultTitle)
                "Exit codes:\n"
                "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"
                "       file is sound)\n"
-               "  %5    refused by the unit\n"
+               "  %5    refused by the unit (or it answered more often than records were\n"
+               "       sent)\n"
                "  %6    could not connect\n"
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
                "       read, is not valid Intel HEX, is not the expected image, or has no\n"
                "       signature that verifies with a --public-key\n"
+               "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,

@@ -31,16 +31,17 @@ double CliReport::secondsSinceStart() const
 
 void CliReport::write(std::FILE *stream, const QByteArray &bytes)
 {
+    errno = 0;
     const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
                              std::size_t(bytes.size()) &&
                          std::fflush(stream) == 0;
-    const int error = errno;
-    if (written || m_writeFailed)
+    if (written || stream != m_out)
         return;
-    // The upload goes on (the unit must not be left half-way); only the report is lost.
-    m_writeFailed = true;
-    qCWarning(lcCli, "cannot write the %s (%s): what follows is lost",
-              stream == m_err ? "messages" : "report", std::strerror(error));
+    const int error = errno != 0 ? errno : EIO;
+    // Later lines are still tried: the upload goes on whatever becomes of its record.
+    std::clearerr(stream);
+    if (error != EPIPE && m_outputError == 0)
+        m_outputError = error;
 }
 
 void CliReport::logLine(const QString &line)

@@ -42,6 +42,11 @@ public:
     void result(const Result &result);
     bool hasResult() const { return m_resultWritten; }
 
+    // The error (errno) of the first write to standard output that failed, as on a full disk;
+    // 0 when every write took. A reader that went away (EPIPE) is no such error: the output
+    // then ends quietly, as nobody reads it.
+    int outputError() const { return m_outputError; }
+
 private:
     void write(std::FILE *stream, const QByteArray &bytes);
 
@@ -49,7 +54,6 @@ private:
     std::FILE *m_err = nullptr;
     bool m_json = false;
     bool m_resultWritten = false;
-    // Whether a failed write has been reported: a reader that went away fails every line.
-    bool m_writeFailed = false;
+    int m_outputError = 0;
     QElapsedTimer m_clock;
 };

@@ -56,7 +56,6 @@ Q_SIGNALS:
 
 private:
     void runCheck();
-    bool choosePathToSend();
     bool fillConnection();
     void reportStart();
     // signature_key_id and signature_comment when the image is signed; none otherwise.
@@ -72,6 +71,7 @@ private:
     bool settingsTook() const;
     void checkSavedSettings();
     void finish(int exitCode, const QString &message = {});
+    int outputFailed(int exitCode);
 
     void printLine(const QString &line);
 
@@ -85,9 +85,8 @@ private:
     CliReport &m_report;
     std::FILE *m_err = nullptr;
     bool m_showProgress = false;
+    // The one reading of the file: what is described and what every attempt sends.
     FirmwareInspection m_firmware;
-    // The file the engine reads: the given one, or the private copy of a pinned image.
-    QString m_pathToSend;
 
     BasicUploadView m_view;
     CountingUnitSocket m_socket;
@@ -117,5 +116,6 @@ private:
     bool m_settingsSaved = false;
     int m_stopCode = 0;
     bool m_finished = false;
+    bool m_outputFailureTold = false;
     int m_exitCode = 0;
 };

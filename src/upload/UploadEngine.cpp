@@ -45,6 +45,11 @@ void UploadEngine::setResponseTimeout(std::chrono::milliseconds timeout)
     m_responseTimeout = timeout;
 }
 
+void UploadEngine::pinFirmware(const QByteArray &content)
+{
+    m_pinned = content;
+}
+
 // --- Start and connection -------------------------------------------------------------------
 
 void UploadEngine::LoadStart_Click()
@@ -55,6 +60,10 @@ void UploadEngine::LoadStart_Click()
     setPhase(Phase::Connecting);
     m_responseTimer.stop();
     m_answerAwaited = false;
+    m_awaitingQuiet = false;
+    // Cleared before the log, whose clearing tells observers that a new attempt has begun.
+    m_snapshot = QByteArray();
+    m_snapshotPath.clear();
 
     log().setBackColour(ActivityLog::kWhite);
     log().clear();
@@ -64,6 +73,7 @@ void UploadEngine::LoadStart_Click()
     m_state.TransferIdle = true;
     const bool connecting = ConnectToUnit();
     m_state.StartTime = Clock::now();
+    m_connectStarted = Clock::monotonicSeconds();
     logDebug(QStringLiteral("Connecting..."));
     if (!connecting) {
         failAttempt(UploadOutcome::BadInput);
@@ -73,7 +83,8 @@ void UploadEngine::LoadStart_Click()
     if (!watchConnection() || !stillRunning(attempt))
         return;
 
-    const qint64 elapsed = ElapsedTime::milliseconds(m_state.StartTime, Clock::now());
+    const qint64 elapsed =
+        ElapsedTime::millisecondsOf(Clock::monotonicSeconds() - m_connectStarted);
     if (m_socket.state() == UnitSocket::Connected) {
         logDebug(QStringLiteral("It took ") +
                  ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS ")) +
@@ -86,6 +97,10 @@ void UploadEngine::LoadStart_Click()
                  QStringLiteral(", I gave up!"));
         log().append(QStringLiteral("Could not establish connection to ") +
                      m_view.ethernetAddress());
+        // The port may be the wrong part; the line above names only the address.
+        log().append(QStringLiteral("Unit address %1, port %2.")
+                         .arg(m_view.ethernetAddress())
+                         .arg(m_socket.remotePort()));
         failAttempt(UploadOutcome::ConnectFailed);
     }
 }
@@ -130,22 +145,20 @@ void UploadEngine::logPeerAddress()
 bool UploadEngine::watchConnection()
 {
     const quint64 attempt = m_attempt;
-    const float start = m_state.StartTime;
-    const double limit = double(float(double(start) + kConnectionLimitSeconds));
+    // On the monotonic clock: a time of day set back or passing midnight cannot stretch it.
+    const auto elapsed = [this] { return Clock::monotonicSeconds() - m_connectStarted; };
     for (;;) {
         pause(kConnectionRound);
         if (!stillRunning(attempt))
             return false;
-        // Measured from the start, so the watch ends even when the clock passes midnight.
-        const double now = double(start) + Clock::secondsBetween(start, Clock::now());
-        if (now > limit) {
+        if (elapsed() > kConnectionLimitSeconds) {
             log().append(QStringLiteral("Unit not responding!"));
             return true;
         }
         if (debug()) {
-            const qint64 elapsed = ElapsedTime::milliseconds(start, Clock::now());
             log().append(QStringLiteral("Checking connection at ") +
-                         ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS...")));
+                         ElapsedTime::formatMilliseconds(ElapsedTime::millisecondsOf(elapsed()),
+                                                         QStringLiteral(" mS...")));
             log().selectLastLine();
         }
         if (m_socket.state() == UnitSocket::Connected)
@@ -175,8 +188,12 @@ void UploadEngine::startTransfer()
     m_state.RxBuffer.clear();
 
     m_staleBytes = 0;
+    m_recordsSent = 0;
+    m_linesRead = 0;
+    m_lastRecordLine = 0;
     m_view.setProgressMaximum(progressMaximumFor(m_file->size()));
     m_state.StartTime = Clock::now();
+    m_transferStarted = Clock::monotonicSeconds();
     log().append(QStringLiteral("Sending firmware..."));
     m_responseTimer.stop();
     sendPacket(request);
@@ -189,8 +206,10 @@ bool UploadEngine::prepareFirmware()
     const QString path = m_state.FirmwarePath;
     const QString name = QFileInfo(path).fileName();
     QString error;
-    // A file left open by an attempt that ended early is closed by open().
-    if (path.isEmpty() || !m_file->open(path, &error)) {
+    // A file left open by an attempt that ended early is closed by open() and openContent().
+    if (m_pinned) {
+        m_file->openContent(*m_pinned);
+    } else if (path.isEmpty() || !m_file->open(path, &error)) {
         log().append(QStringLiteral("Cannot open the firmware file \"%1\": %2")
                          .arg(path.isEmpty() ? QStringLiteral("(none chosen)") : path,
                               error.isEmpty() ? QStringLiteral("no file chosen") : error));
@@ -213,6 +232,8 @@ bool UploadEngine::prepareFirmware()
         log().append(*refusal);
         return false;
     }
+    m_snapshot = m_file->content();
+    m_snapshotPath = path;
     return true;
 }
 

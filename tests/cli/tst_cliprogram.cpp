@@ -288,20 +288,6 @@ private Q_SLOTS:
                     .hasMatch());
     }
 
-    // A report that cannot be written is not lost without a word: standard error says so.
-    void unwritableReportIsSaid()
-    {
-        QProcess cli;
-        cli.setProcessEnvironment(environment());
-        cli.setStandardOutputFile(QStringLiteral("/dev/full"));
-        cli.start(QStringLiteral(CLI_PATH), {"--check", m_hexPath});
-        QVERIFY(cli.waitForFinished(kWaitMs));
-        QCOMPARE(cli.exitCode(), 0);
-        const QByteArray errors = cli.readAllStandardError();
-        QVERIFY2(errors.contains("cannot write the report (No space left on device)"),
-                 errors.constData());
-    }
-
     void loopMode_data()
     {
         QTest::addColumn<QString>("count");
