@@ -47,6 +47,12 @@ LogRecord AttemptRecorder::record(const QString &program) const
     record.program = program;
     record.firmwarePath = attempted ? m_path : m_engine.state().FirmwarePath;
     record.firmware = attempted ? m_firmware : describeFirmware(record.firmwarePath);
+    // Once the transfer has begun, the bytes it sends: the file may have been replaced or
+    // chosen anew since the click.
+    if (attempted && !m_engine.firmwareSnapshot().isNull()) {
+        record.firmwarePath = m_engine.firmwareSnapshotPath();
+        record.firmware = describeContent(m_engine.firmwareSnapshot());
+    }
     record.address = attempted ? m_address : m_view.ethernetAddress();
     record.port = attempted ? m_port : m_view.ethernetPort();
     record.outcome = outcomeText(m_outcome, m_running);
@@ -91,6 +97,12 @@ QStringList AttemptRecorder::describeFirmware(const QString &path)
     auto sizeLine = [](qint64 bytes) { return QStringLiteral("Size: %1 bytes").arg(bytes); };
     if (file.size() > kLargestSummarised)
         return {sizeLine(file.size())};
-    const FirmwareSummary summary = FirmwareSummary::fromContent(file.readAll());
-    return QStringList{sizeLine(summary.sizeBytes)} + summary.describe();
+    return describeContent(file.readAll());
+}
+
+QStringList AttemptRecorder::describeContent(const QByteArray &content)
+{
+    const FirmwareSummary summary = FirmwareSummary::fromContent(content);
+    return QStringList{QStringLiteral("Size: %1 bytes").arg(summary.sizeBytes)} +
+           summary.describe();
 }

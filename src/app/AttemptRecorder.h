@@ -32,6 +32,7 @@ public:
     static QString outcomeText(std::optional<UploadOutcome> outcome, bool running);
     // The image's size and summary for a person, or nothing when the file cannot be read.
     static QStringList describeFirmware(const QString &path);
+    static QStringList describeContent(const QByteArray &content);
 
 Q_SIGNALS:
     void started();

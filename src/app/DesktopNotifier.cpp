@@ -1,8 +1,12 @@
 #include "DesktopNotifier.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QVariantMap>
 
 namespace {
@@ -40,5 +44,14 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, bool f
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("firmware-uploader"));
     call << m_applicationName << uint(0) << QStringLiteral("firmware-uploader") << summary << body
          << QStringList() << hints << kServerDefaultTimeout;
-    QDBusConnection::sessionBus().asyncCall(call);
+    // Nobody waits for the answer, but a notification that was not shown is still noted.
+    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [](QDBusPendingCallWatcher *call) {
+                         if (call->isError()) {
+                             qCInfo(lcApp, "desktop notification not shown: %ls",
+                                    qUtf16Printable(call->error().message()));
+                         }
+                         call->deleteLater();
+                     });
 }

@@ -9,7 +9,7 @@
 #include <QRegularExpressionValidator>
 
 KeyboardAccess::KeyboardAccess(ClientArea &client, std::function<void()> chooseFile)
-    : QObject(&client), m_client(client), m_chooseFile(std::move(chooseFile))
+    : QObject(&client), m_label(client.FirmwareFile), m_chooseFile(std::move(chooseFile))
 {
     QPushButton *start = client.LoadStart;
     start->setShortcut(startKey());
@@ -28,7 +28,7 @@ KeyboardAccess::KeyboardAccess(ClientArea &client, std::function<void()> chooseF
 
 void KeyboardAccess::makeLabelFocusable()
 {
-    QLabel *label = m_client.FirmwareFile;
+    QLabel *label = m_label;
     label->setFocusPolicy(Qt::StrongFocus);
     // A label draws no focus of its own; the transparent border keeps the text where it is when
     // the dotted one appears.
@@ -40,7 +40,7 @@ void KeyboardAccess::makeLabelFocusable()
 
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client.FirmwareFile && event->type() == QEvent::KeyPress) {
+    if (m_label && watched == m_label.data() && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         if (plain && !key->isAutoRepeat() &&

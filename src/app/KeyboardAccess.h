@@ -2,10 +2,12 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
 class ClientArea;
+class QLabel;
 
 // The window worked with the keyboard alone. Alt+L presses "Load and Start" (its caption stays
 // as drawn), Enter in the address or port box presses it wherever a click would, the port box
@@ -27,6 +29,8 @@ protected:
 private:
     void makeLabelFocusable();
 
-    ClientArea &m_client;
+    // Kept apart from the client area: the filter still sees events while the area's
+    // destructor runs, when its members must no longer be reached through it.
+    QPointer<QLabel> m_label;
     std::function<void()> m_chooseFile;
 };

@@ -15,6 +15,7 @@
 #include "SignatureStatus.h"
 #include "StopRequests.h"
 #include "TrustedKeysDialog.h"
+#include "WindowHistory.h"
 #include "WindowLook.h"
 #include "WindowMemory.h"
 
@@ -100,12 +101,15 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_signatures->guard(*m_engine);
     m_choice->setFurtherCheck([this](const QString &path) { return m_signatures->check(path); });
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
+    m_history =
+        new WindowHistory(m_title, versionText(), *m_recorder, *m_engine, *this, *m_settings, this);
     m_stopRequests = std::make_unique<StopRequests>(*m_engine, *this, services.confirmStop);
     m_chooseSaveFile = services.chooseSaveFile;
 
     setFont(WindowLook::font());
     createControls();
     createMenus();
+    m_history->addMenu(m_menus->mnuFile, this);
     restoreRememberedGeometry();
     setAcceptDrops(true);
 

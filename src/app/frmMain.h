@@ -26,6 +26,7 @@ class MainMenus;
 class OpenFileDialog;
 class QAction;
 class RememberingFileDialog;
+class WindowHistory;
 class WindowMemory;
 class QIcon;
 class QStatusBar;
@@ -168,6 +169,7 @@ private:
     std::unique_ptr<FirmwareChoice> m_choice;
     std::unique_ptr<SignatureStatus> m_signatures;
     AttemptRecorder *m_recorder = nullptr;
+    WindowHistory *m_history = nullptr;
     OutcomeAnnouncer *m_announcer = nullptr;
     std::unique_ptr<StopRequests> m_stopRequests;
     std::function<QString(const QString &)> m_chooseSaveFile;

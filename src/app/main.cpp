@@ -8,6 +8,11 @@
 
 #include <cstdio>
 
+namespace {
+// Bad options end every program of the project with the command-line uploader's "bad input".
+constexpr int kBadOptionStatus = 4;
+} // namespace
+
 int main(int argc, char *argv[])
 {
     EventDispatcher::preferQtDispatcher();
@@ -33,7 +38,11 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Firmware file to choose at start (.hex)."),
                                  QStringLiteral("[FILE.hex]"));
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return kBadOptionStatus;
+    }
+    parser.process(app); // answers --help
     if (parser.isSet(versionOption)) {
         std::printf("%s %s\n%s\n", qPrintable(QApplication::applicationName()),
                     qPrintable(QApplication::applicationVersion()), FWU_LICENCE_NOTICE);

@@ -7,6 +7,8 @@ enum CliExitCode : int {
     ExitConnectFailed = 2,
     ExitConnectionLost = 3,
     ExitBadInput = 4,
+    // The upload (or --check) went through, but standard output could not be written.
+    ExitOutputFailed = 5,
     // 128 + the signal's number, as a shell reports a program that a signal ended.
     ExitHangup = 129,
     ExitInterrupted = 130,
@@ -24,6 +26,8 @@ constexpr const char *outcomeWord(int exitCode)
         return "connect_failed";
     case ExitConnectionLost:
         return "connection_lost";
+    case ExitOutputFailed:
+        return "output_failed";
     case ExitHangup:
         return "hangup";
     case ExitInterrupted:

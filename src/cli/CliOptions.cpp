@@ -1,8 +1,10 @@
 #include "CliOptions.h"
 
 #include "CliExitCode.h"
+#include "connection/PortNumber.h"
 #include "connection/ProductProfile.h"
 #include "firmware/SignatureCheck.h"
+#include "history/HistoryLocation.h"
 #include "upload/UploadEngine.h"
 
 #include <QCommandLineOption>
@@ -113,14 +115,21 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                              QStringLiteral("KEY"));
     const QCommandLineOption signatureOption(QStringLiteral("signature"), QString(),
                                              QStringLiteral("FILE"));
+    const QCommandLineOption historyOption(QStringLiteral("history"), QString(),
+                                           QStringLiteral("URL"));
+    const QCommandLineOption runIdOption(QStringLiteral("run-id"), QString(), QStringLiteral("ID"));
+    const QCommandLineOption unitNameOption(QStringLiteral("unit-name"), QString(),
+                                            QStringLiteral("NAME"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
     QCommandLineParser parser;
-    parser.addOptions({titleOption, addressOption, portOption, debugOption, slowOption, loopOption,
-                       saveOption, timeoutOption, jsonOption, checkOption, shaOption, retriesOption,
-                       retryDelayOption, publicKeyOption, signatureOption, helpOption,
-                       versionOption});
+    parser.addOptions({titleOption,      addressOption,   portOption,      debugOption,
+                       slowOption,       loopOption,      saveOption,      timeoutOption,
+                       jsonOption,       checkOption,     shaOption,       retriesOption,
+                       retryDelayOption, publicKeyOption, signatureOption, historyOption,
+                       runIdOption,      unitNameOption,  helpOption,      versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -138,7 +147,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     // A value given twice is most likely a script that builds its command line wrongly.
     for (const QCommandLineOption *option :
          {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
-          &retriesOption, &retryDelayOption, &signatureOption}) {
+          &retriesOption, &retryDelayOption, &signatureOption, &historyOption, &runIdOption,
+          &unitNameOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -171,10 +181,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     }
     if (parser.isSet(portOption)) {
         options.port = parser.value(portOption);
-        if (!wholeNumber(*options.port, 1, 65535))
-            return failure(QStringLiteral("--port needs a whole number from 1 to 65535, not "
-                                          "\"%1\".")
-                               .arg(*options.port));
+        if (const QString problem = PortNumber::problem(*options.port); !problem.isEmpty())
+            return failure(QStringLiteral("--port: ") + problem + QLatin1Char('.'));
     }
 
     options.debug = parser.isSet(debugOption);
@@ -238,6 +246,14 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     if (parser.isSet(signatureOption) && options.publicKeys.isEmpty())
         return failure(QStringLiteral("--signature is checked against --public-key; give the "
                                       "key that signed."));
+    if (parser.isSet(historyOption)) {
+        const HistoryLocation location = HistoryLocation::parse(parser.value(historyOption));
+        if (location.kind() == HistoryLocation::Kind::Invalid)
+            return failure(QStringLiteral("--history: %1.").arg(location.error()));
+        options.history = parser.value(historyOption);
+    }
+    options.runId = parser.value(runIdOption);
+    options.unitName = parser.value(unitNameOption);
     return options;
 }
 
@@ -285,18 +301,28 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         repeatable, any of the keys may have signed\n"
                "  --signature FILE       the signature of the firmware file (default: the\n"
                "                         firmware file's name plus .minisig)\n"
+               "  --history URL          the flash history that gets one row per attempt:\n"
+               "                         sqlite:///path/file.sqlite,\n"
+               "                         postgresql://user@host:port/dbname or off (default:\n"
+               "                         FWU_HISTORY, else\n"
+               "                         ~/.local/share/FirmwareUploader/history.sqlite); a\n"
+               "                         row that cannot be written changes no outcome\n"
+               "  --run-id ID            the run the rows belong to (the station's)\n"
+               "  --unit-name NAME       the unit's name for the rows\n"
                "  -h, --help             show this text\n"
-               "  --version              show the version\n"
+               "  -v, --version          show the version\n"
                "\n"
                "Exit codes:\n"
                "  %4    finished: the unit has the firmware and has rebooted (--check: the\n"
                "       file is sound)\n"
-               "  %5    refused by the unit\n"
+               "  %5    refused by the unit (or it answered more often than records were\n"
+               "       sent)\n"
                "  %6    could not connect\n"
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
                "       read, is not valid Intel HEX, is not the expected image, or has no\n"
                "       signature that verifies with a --public-key\n"
+               "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,

@@ -47,6 +47,11 @@ struct CliOptions
     // Lowercase hex SHA-256 the file must have; empty when no image is pinned.
     QByteArray expectedSha256;
     // Further tries after a failed connection, and the pause before each.
+    // The flash history's location (unset: FWU_HISTORY, else the default file); the station's
+    // run and the unit's name for its rows.
+    std::optional<QString> history;
+    QString runId;
+    QString unitName;
     int retries = 0;
     std::chrono::milliseconds retryDelay{2000};
     // Key files or base64 keys; any of them may have signed. Empty: no signature is required.

@@ -2,8 +2,11 @@
 
 #include "CliExitCode.h"
 #include "CliOptions.h"
+#include "platform/LogCategories.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -28,8 +31,17 @@ double CliReport::secondsSinceStart() const
 
 void CliReport::write(std::FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
+                             std::size_t(bytes.size()) &&
+                         std::fflush(stream) == 0;
+    if (written || stream != m_out)
+        return;
+    const int error = errno != 0 ? errno : EIO;
+    // Later lines are still tried: the upload goes on whatever becomes of its record.
+    std::clearerr(stream);
+    if (error != EPIPE && m_outputError == 0)
+        m_outputError = error;
 }
 
 void CliReport::logLine(const QString &line)
@@ -65,6 +77,7 @@ void CliReport::result(const Result &result)
         {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
         {QStringLiteral("records_sent"), result.recordsSent},
         {QStringLiteral("settings_saved"), result.settingsSaved},
+        {QStringLiteral("history_saved"), result.historySaved},
         {QStringLiteral("firmware"), result.firmware},
         {QStringLiteral("message"), result.message}};
     fields.append(result.signature);

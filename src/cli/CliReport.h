@@ -35,10 +35,17 @@ public:
         QString message;
         // signature_key_id and signature_comment of a signed image; empty when unsigned.
         JsonLines::Fields signature;
+        // Whether every attempt of the run is in the flash history.
+        bool historySaved = false;
     };
     // JSON only, and only the first time: later calls are dropped.
     void result(const Result &result);
     bool hasResult() const { return m_resultWritten; }
+
+    // The error (errno) of the first write to standard output that failed, as on a full disk;
+    // 0 when every write took. A reader that went away (EPIPE) is no such error: the output
+    // then ends quietly, as nobody reads it.
+    int outputError() const { return m_outputError; }
 
 private:
     void write(std::FILE *stream, const QByteArray &bytes);
@@ -47,5 +54,6 @@ private:
     std::FILE *m_err = nullptr;
     bool m_json = false;
     bool m_resultWritten = false;
+    int m_outputError = 0;
     QElapsedTimer m_clock;
 };

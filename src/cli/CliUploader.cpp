@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -32,7 +33,8 @@ constexpr const char *kEraseLine = "\x1b[K";
 CliUploader::CliUploader(const CliOptions &options, CliReport &report, std::FILE *err,
                          bool showProgress, QObject *parent)
     : QObject(parent), m_options(options), m_report(report), m_err(err),
-      m_showProgress(showProgress), m_scratchSettings(m_scratch.path())
+      m_showProgress(showProgress), m_scratchSettings(m_scratch.path()),
+      m_history(m_options, m_view, m_firmware, m_report)
 {
     SettingsStore &store = m_options.saveSettings ? m_userSettings : m_scratchSettings;
     m_engine = std::make_unique<UploadEngine>(m_options.title, m_view, m_socket, store);
@@ -102,37 +104,23 @@ void CliUploader::start()
     }
     if (!fillConnection())
         return;
+    m_engine->setKnownSoundContent(m_firmware.content());
 
     m_view.setChecked(Tool::Debug, m_options.debug);
     m_view.setChecked(Tool::Slow, m_options.slow);
     m_view.setChecked(Tool::Loop, m_options.loopCount.value_or(1) != 1);
-    if (!choosePathToSend())
-        return;
     m_view.setFirmwareFileCaption(QFileInfo(m_options.firmwarePath).fileName());
-    m_engine->state().FirmwarePath = m_pathToSend;
+    m_engine->state().FirmwarePath = m_options.firmwarePath;
+    // The file is read once, here: every try and loop pass sends the bytes that were checked,
+    // summed, pinned and verified, and that the start event, the progress and the result
+    // describe.
+    // Replacing the file meanwhile cannot put another image on the wire.
+    m_engine->pinFirmware(m_firmware.content());
+    if (m_showProgress)
+        m_progress.countContent(m_firmware.content());
     reportStart();
     m_progressTimer.start();
     m_engine->LoadStart_Click();
-}
-
-// A pinned or signed image is sent from a private copy of the bytes that were checked against the
-// pin or the signature: replacing the file afterwards cannot put another image on the wire, in
-// loop mode neither.
-bool CliUploader::choosePathToSend()
-{
-    m_pathToSend = m_options.firmwarePath;
-    if (m_options.expectedSha256.isEmpty() && !m_firmware.signature())
-        return true;
-    QFile copy(m_scratch.filePath(QStringLiteral("pinned.hex")));
-    const QByteArray &content = m_firmware.content();
-    if (!m_scratch.isValid() || !copy.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        copy.write(content) != content.size() || !copy.flush()) {
-        finish(ExitBadInput, QStringLiteral("cannot keep a private copy of the pinned image: %1")
-                                 .arg(copy.errorString()));
-        return false;
-    }
-    m_pathToSend = copy.fileName();
-    return true;
 }
 
 void CliUploader::runCheck()
@@ -232,9 +220,6 @@ void CliUploader::onAttemptStarted()
     m_sinceProgressEvent.invalidate();
     if (!m_showProgress)
         return;
-    // In loop mode the file may have been replaced between uploads.
-    if (!m_progress.countFile(m_pathToSend))
-        m_progress.setTotals(0, 0);
     m_progress.restart();
     m_progressEnded = false;
     m_progressChanged = false;
@@ -299,36 +284,13 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
     setPhase("ended");
+    m_history.attemptEnded(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome),
+                           attemptMessage(outcome), m_attemptRecords);
     if (outcome == UploadOutcome::ConnectFailed && retryConnection())
         return;
     if (outcome != UploadOutcome::Finished) {
-        QString message;
-        switch (outcome) {
-        case UploadOutcome::Refused:
-            message = QStringLiteral("the unit refused the firmware.");
-            break;
-        case UploadOutcome::ConnectFailed:
-            message = QStringLiteral("could not connect to the unit at %1 port %2.")
-                          .arg(m_view.ethernetAddress(), m_view.ethernetPort());
-            break;
-        case UploadOutcome::ConnectionLost:
-            message = QStringLiteral("the connection to the unit was lost.");
-            break;
-        case UploadOutcome::UnitSilent:
-            message = QStringLiteral("the unit stopped answering.");
-            break;
-        case UploadOutcome::BadInput:
-            message = QStringLiteral("the upload could not start; the log says why.");
-            break;
-        case UploadOutcome::Cancelled:
-        case UploadOutcome::Stopped:
-            message = QStringLiteral("interrupted; the connection to the unit is closed.");
-            break;
-        case UploadOutcome::Finished:
-            break;
-        }
         // A signal's own exit code wins over the way the engine reports the stop.
-        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), message);
+        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), attemptMessage(outcome));
         return;
     }
 
@@ -344,6 +306,29 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
             finish(ExitFinished);
         });
     }
+}
+
+QString CliUploader::attemptMessage(UploadOutcome outcome) const
+{
+    switch (outcome) {
+    case UploadOutcome::Refused:
+        return QStringLiteral("the unit refused the firmware.");
+    case UploadOutcome::ConnectFailed:
+        return QStringLiteral("could not connect to the unit at %1 port %2.")
+            .arg(m_view.ethernetAddress(), m_view.ethernetPort());
+    case UploadOutcome::ConnectionLost:
+        return QStringLiteral("the connection to the unit was lost.");
+    case UploadOutcome::UnitSilent:
+        return QStringLiteral("the unit stopped answering.");
+    case UploadOutcome::BadInput:
+        return QStringLiteral("the upload could not start; the log says why.");
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        return QStringLiteral("interrupted; the connection to the unit is closed.");
+    case UploadOutcome::Finished:
+        break;
+    }
+    return {};
 }
 
 void CliUploader::checkSavedSettings()
@@ -389,7 +374,6 @@ void CliUploader::finish(int exitCode, const QString &message)
     if (m_finished)
         return;
     m_finished = true;
-    m_exitCode = exitCode;
     m_retryTimer.stop();
     m_view.setChecked(Tool::Loop, false);
     m_progressTimer.stop();
@@ -397,9 +381,28 @@ void CliUploader::finish(int exitCode, const QString &message)
         eraseProgress();
     if (!message.isEmpty())
         m_report.message(message);
+    if (m_report.outputError() != 0)
+        exitCode = outputFailed(exitCode);
+    const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
-                     signatureFields()});
+                     signatureFields(), historySaved});
+    if (m_report.outputError() != 0)
+        exitCode = outputFailed(exitCode);
+    m_exitCode = exitCode;
     Q_EMIT finished(exitCode);
+}
+
+// Said once, when the run has ended: the upload under way was never given up for its record.
+// A failed upload keeps its own exit code, which says more about the unit.
+int CliUploader::outputFailed(int exitCode)
+{
+    if (!m_outputFailureTold) {
+        m_outputFailureTold = true;
+        m_report.message(QStringLiteral("cannot write standard output: %1; the record of this "
+                                        "run is incomplete.")
+                             .arg(QString::fromLocal8Bit(std::strerror(m_report.outputError()))));
+    }
+    return exitCode == ExitFinished ? ExitOutputFailed : exitCode;
 }
 
 void CliUploader::printLine(const QString &line)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliHistory.h"
 #include "CliOptions.h"
 #include "CountingUnitSocket.h"
 #include "FirmwareInspection.h"
@@ -55,12 +56,12 @@ Q_SIGNALS:
 
 private:
     void runCheck();
-    bool choosePathToSend();
     bool fillConnection();
     void reportStart();
     // signature_key_id and signature_comment when the image is signed; none otherwise.
     JsonLines::Fields signatureFields() const;
     void onAttemptEnded(UploadOutcome outcome);
+    QString attemptMessage(UploadOutcome outcome) const;
     bool retryConnection();
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);
@@ -70,6 +71,7 @@ private:
     bool settingsTook() const;
     void checkSavedSettings();
     void finish(int exitCode, const QString &message = {});
+    int outputFailed(int exitCode);
 
     void printLine(const QString &line);
 
@@ -83,9 +85,8 @@ private:
     CliReport &m_report;
     std::FILE *m_err = nullptr;
     bool m_showProgress = false;
+    // The one reading of the file: what is described and what every attempt sends.
     FirmwareInspection m_firmware;
-    // The file the engine reads: the given one, or the private copy of a pinned image.
-    QString m_pathToSend;
 
     BasicUploadView m_view;
     CountingUnitSocket m_socket;
@@ -95,6 +96,7 @@ private:
     QTemporaryDir m_scratch;
     SettingsStore m_scratchSettings;
     std::unique_ptr<UploadEngine> m_engine;
+    CliHistory m_history;
 
     ProgressLine m_progress;
     QTimer m_progressTimer;
@@ -114,5 +116,6 @@ private:
     bool m_settingsSaved = false;
     int m_stopCode = 0;
     bool m_finished = false;
+    bool m_outputFailureTold = false;
     int m_exitCode = 0;
 };

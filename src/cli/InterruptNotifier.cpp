@@ -22,6 +22,14 @@ void setHandler(int signalNumber, void (*handler)(int), int flags)
     sigaction(signalNumber, &action, nullptr);
 }
 
+// A signal ignored by whoever started the program (nohup, a shell's background job) is meant
+// to leave the upload alone.
+bool inheritedAsIgnored(int signalNumber)
+{
+    struct sigaction current = {};
+    return sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
 } // namespace
 
 InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
@@ -31,13 +39,17 @@ InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
     g_writeEnd = m_pipe[1];
     m_notifier = new QSocketNotifier(qintptr(m_pipe[0]), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &InterruptNotifier::readPipe);
-    for (int signalNumber : kSignals)
+    for (int signalNumber : kSignals) {
+        if (inheritedAsIgnored(signalNumber))
+            continue;
         setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART | SA_RESETHAND);
+        m_handled.append(signalNumber);
+    }
 }
 
 InterruptNotifier::~InterruptNotifier()
 {
-    for (int signalNumber : kSignals)
+    for (int signalNumber : std::as_const(m_handled))
         setHandler(signalNumber, SIG_DFL, 0);
     g_writeEnd = -1;
     for (int fd : m_pipe) {

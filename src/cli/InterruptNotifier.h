@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class QSocketNotifier;
 
-// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal. The handler only writes a byte into a pipe;
-// the event loop reads it, so nothing but async-signal-safe calls run inside the handler. After the
-// first signal the default action is back in place: a second Ctrl-C ends a program that no
-// longer responds.
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal, except those the program was started with
+// ignored (nohup, a shell's background job): they stay ignored. The handler only writes a byte into
+// a pipe; the event loop reads it, so nothing but async-signal-safe calls run inside the handler.
+// After the first signal the default action is back in place: a second Ctrl-C ends a program that
+// no longer responds.
 class InterruptNotifier : public QObject
 {
     Q_OBJECT
@@ -27,5 +29,6 @@ private:
     void readPipe();
 
     int m_pipe[2] = {-1, -1};
+    QList<int> m_handled;
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -5,11 +5,10 @@
 
 #include <cmath>
 
-bool ProgressLine::countFile(const QString &path)
+void ProgressLine::countContent(const QByteArray &content)
 {
     FirmwareFile file;
-    if (!file.open(path))
-        return false;
+    file.openContent(content);
     qint64 records = 0;
     qint64 bytes = 0;
     while (!file.atEnd()) {
@@ -20,7 +19,6 @@ bool ProgressLine::countFile(const QString &path)
         bytes += line.size();
     }
     setTotals(records, bytes);
-    return true;
 }
 
 void ProgressLine::setTotals(qint64 records, qint64 bytes)

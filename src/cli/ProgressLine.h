@@ -4,13 +4,13 @@
 #include <QString>
 
 // The transfer's progress as one line of text: records sent and total, percentage, rate and
-// time left. The totals come from the file, counted line by line as the upload reads it; the
-// counts come from what actually went onto the wire.
+// time left. The totals come from the bytes the upload sends, counted line by line as it reads
+// them; the counts come from what actually went onto the wire.
 class ProgressLine
 {
 public:
-    // Counts the records the upload will send from the file. False when it cannot be read.
-    bool countFile(const QString &path);
+    // Counts the records the upload will send from the file's bytes.
+    void countContent(const QByteArray &content);
     void setTotals(qint64 records, qint64 bytes);
     // A new attempt: nothing sent yet.
     void restart();

@@ -13,17 +13,29 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
 
-void print(std::FILE *stream, const QString &text)
+// The help and the version on standard output: ExitOutputFailed, said on standard error, when
+// they could not be written (a full disk; a reader that went away ends them quietly).
+int printOut(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    if ((std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) ==
+             std::size_t(bytes.size()) &&
+         std::fflush(stdout) == 0) ||
+        errno == EPIPE)
+        return ExitFinished;
+    const QByteArray reason = std::strerror(errno != 0 ? errno : EIO);
+    std::fprintf(stderr, "%s: cannot write standard output: %s\n", CliOptions::kProgramName,
+                 reason.constData());
+    return ExitOutputFailed;
 }
 
 QString programName()
@@ -73,14 +85,12 @@ int main(int argc, char *argv[])
     CliReport report(stdout, stderr, options.json);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
-        print(stdout,
-              CliOptions::usage(defaultTitle) +
-                  QStringLiteral("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE "\n"));
-        return ExitFinished;
+        return printOut(
+            CliOptions::usage(defaultTitle) +
+            QStringLiteral("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE "\n"));
     case CliOptions::Action::ShowVersion:
-        print(stdout, programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                          QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
-        return ExitFinished;
+        return printOut(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                        QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
     case CliOptions::Action::Fail:
         report.message(options.error +
                        QStringLiteral("\nUsage: %1 [options] FILE.hex\n"

@@ -14,6 +14,10 @@ struct ClockState
     double scale = 1.0;
     double anchorTimeOfDay = 0.0;
     QElapsedTimer sinceAnchor;
+    // The monotonic reading at the last change of scale, and when that was.
+    QElapsedTimer monotonic;
+    double monotonicAnchor = 0.0;
+    qint64 monotonicAnchorNs = 0;
 };
 
 ClockState &state()
@@ -40,6 +44,15 @@ float Clock::now()
     return float(std::fmod(logical, kSecondsPerDay));
 }
 
+double Clock::monotonicSeconds()
+{
+    ClockState &s = state();
+    if (!s.monotonic.isValid())
+        s.monotonic.start();
+    return s.monotonicAnchor +
+           double(s.monotonic.nsecsElapsed() - s.monotonicAnchorNs) / 1e9 / s.scale;
+}
+
 double Clock::secondsBetween(float start, float now)
 {
     double seconds = double(now) - double(start);
@@ -57,6 +70,9 @@ void Clock::setTimeOfDaySource(std::function<double()> source)
 void Clock::setTimeScale(double scale)
 {
     ClockState &s = state();
+    // The monotonic reading goes on from where the old scale left it.
+    s.monotonicAnchor = monotonicSeconds();
+    s.monotonicAnchorNs = s.monotonic.nsecsElapsed();
     s.scale = scale > 0 ? scale : 1.0;
     s.anchorTimeOfDay = realTimeOfDay();
     s.sinceAnchor.start();

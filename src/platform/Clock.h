@@ -12,6 +12,10 @@ public:
 
     static float now();
 
+    // Seconds on a monotonic clock from an arbitrary start, at the time scale: what durations
+    // are measured with, as the time of day may be set back or forward at any moment.
+    static double monotonicSeconds();
+
     // Seconds from start to now, corrected for a day change in between.
     static double secondsBetween(float start, float now);
 

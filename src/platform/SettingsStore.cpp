@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "LogCategories.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QMutex>
@@ -81,6 +83,12 @@ QString shortened(const QString &name, const QString &application)
            QString::fromLatin1(digest.left(kDigestHexDigits));
 }
 
+const char *statusText(QSettings::Status status)
+{
+    return status == QSettings::AccessError ? "it cannot be accessed"
+                                            : "it is not a valid INI file";
+}
+
 QString readValue(const QSettings &settings, const QString &path, const QString &defaultText)
 {
     const QVariant value = settings.value(path);
@@ -90,6 +98,19 @@ QString readValue(const QSettings &settings, const QString &path, const QString 
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
+}
+
+bool readsBack(const QString &rootFolder, const QString &application, const QString &section,
+               const QList<SettingsStore::Value> &values)
+{
+    const auto settings = settingsFor(rootFolder, application);
+    if (settings->status() != QSettings::NoError)
+        return false;
+    for (const SettingsStore::Value &value : values) {
+        if (readValue(*settings, keyPath(section, value.key), QString()) != value.text)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -135,6 +156,10 @@ QStringList SettingsStore::read(const QString &application, const QString &secti
     const auto settings = settingsFor(m_rootFolder, application);
     // A damaged file may still yield fragments; trusting none of them is the safer reading.
     const bool readable = settings->status() == QSettings::NoError;
+    if (!readable) {
+        qCWarning(lcSettings, "cannot read %ls (%s): the defaults are used",
+                  qUtf16Printable(settings->fileName()), statusText(settings->status()));
+    }
     for (const Value &entry : keysWithDefaults) {
         texts +=
             readable ? readValue(*settings, keyPath(section, entry.key), entry.text) : entry.text;
@@ -163,14 +188,24 @@ bool SettingsStore::write(const QString &application, const QString &section,
         // so that the next read does not discard the values saved now.
         const QString path = settings->fileName();
         settings.reset();
-        QFile::remove(path);
+        qCInfo(lcSettings, "%ls is not a valid INI file: it is replaced", qUtf16Printable(path));
+        if (!QFile::remove(path))
+            qCWarning(lcSettings, "cannot remove the damaged %ls", qUtf16Printable(path));
         settings = settingsFor(m_rootFolder, application);
     }
     // QSettings writes all pending values in one replacement of the file, under its lock file.
     for (const Value &value : values)
         settings->setValue(keyPath(section, value.key), value.text);
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    // sync() reads the file again before it replaces it; a damaged old file then leaves a
+    // FormatError behind although the new file was written. What reads back is what counts.
+    if (settings->status() == QSettings::NoError ||
+        (settings->status() == QSettings::FormatError &&
+         readsBack(m_rootFolder, application, section, values)))
+        return true;
+    qCWarning(lcSettings, "cannot save %ls (%s)", qUtf16Printable(settings->fileName()),
+              statusText(settings->status()));
+    return false;
 }
 
 void SettingsStore::deleteSection(const QString &application, const QString &section)
@@ -182,8 +217,18 @@ void SettingsStore::deleteSection(const QString &application, const QString &sec
     }
     const QMutexLocker lock(&fileAccess());
     const auto settings = settingsFor(m_rootFolder, application);
-    if (settings->status() != QSettings::NoError || !settings->childGroups().contains(section))
+    if (settings->status() != QSettings::NoError) {
+        qCWarning(lcSettings, "cannot forget [%ls] in %ls (%s)", qUtf16Printable(section),
+                  qUtf16Printable(settings->fileName()), statusText(settings->status()));
+        return;
+    }
+    if (!settings->childGroups().contains(section))
         return;
     settings->remove(section);
     settings->sync();
+    if (settings->status() != QSettings::NoError) {
+        qCWarning(lcSettings, "cannot save %ls without [%ls] (%s)",
+                  qUtf16Printable(settings->fileName()), qUtf16Printable(section),
+                  statusText(settings->status()));
+    }
 }

@@ -1,5 +1,7 @@
 #include "TcpUnitSocket.h"
 
+#include "LogCategories.h"
+
 #include <QHostInfo>
 #include <QMetaObject>
 
@@ -45,9 +47,6 @@ socklen_t socketAddress(const QHostAddress &address, quint16 port, sockaddr_stor
 
 TcpUnitSocket::TcpUnitSocket(QObject *parent) : UnitSocket(parent)
 {
-    m_arrivalTimer.setSingleShot(true);
-    m_arrivalTimer.setInterval(0);
-    connect(&m_arrivalTimer, &QTimer::timeout, this, &TcpUnitSocket::deliverArrival);
     connect(&m_readNotifier, &QSocketNotifier::activated, this, &TcpUnitSocket::onReadable);
     connect(&m_writeNotifier, &QSocketNotifier::activated, this, &TcpUnitSocket::onWritable);
 }
@@ -87,7 +86,6 @@ void TcpUnitSocket::close()
     if (m_lookupId >= 0)
         QHostInfo::abortHostLookup(m_lookupId);
     m_lookupId = -1;
-    m_arrivalTimer.stop();
     ++m_connection;
     closeDescriptor();
     m_state = Closed;
@@ -107,7 +105,21 @@ void TcpUnitSocket::send(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || m_state != Connected)
         return;
-    m_outgoing.append(bytes);
+    if (!m_outgoing.isEmpty()) {
+        m_outgoing.append(bytes);
+        writeOutgoing();
+        return;
+    }
+    // The usual case: the kernel takes the whole packet at once, and nothing is copied.
+    const ssize_t count =
+        ::send(m_descriptor, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
+    if (count == bytes.size())
+        return;
+    if (count < 0 && !wouldBlock(errno)) {
+        fail(errno);
+        return;
+    }
+    m_outgoing = bytes.sliced(qMax<qsizetype>(0, count));
     writeOutgoing();
 }
 
@@ -169,7 +181,12 @@ bool TcpUnitSocket::startConnecting(const QHostAddress &address)
     }
     // Each record waits for its answer: no send may sit in the kernel waiting for more.
     const int lowDelay = 1;
-    ::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay);
+    if (::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay) != 0) {
+        // Read before the logging machinery can change it.
+        const int error = errno;
+        qCWarning(lcSocket, "cannot turn off the send delay (%s): records may go out late",
+                  std::strerror(error));
+    }
     m_descriptor = descriptor;
     m_readNotifier.setSocket(descriptor);
     m_writeNotifier.setSocket(descriptor);
@@ -227,8 +244,9 @@ void TcpUnitSocket::onReadable()
     const ssize_t count = ::recv(m_descriptor, chunk, sizeof chunk, 0);
     if (count > 0) {
         m_received.append(chunk, qsizetype(count));
-        if (!m_arrivalTimer.isActive())
-            m_arrivalTimer.start();
+        // Straight from the event loop, with no timer in between: a handler that pauses runs a
+        // nested loop, in which this notifier fires again and delivers what came in meanwhile.
+        deliverArrival();
     } else if (count == 0) {
         onPeerClosed();
     } else if (!wouldBlock(errno)) {
@@ -286,16 +304,13 @@ void TcpUnitSocket::fail(int number, const QString &description)
     reportAfterArrival([this, number, description] { Q_EMIT this->error(number, description); });
 }
 
-// Queued, behind any arrival still waiting, and dropped when the connection has changed since.
+// Queued, so never inside a call on the socket, and dropped when the connection has changed since.
 void TcpUnitSocket::reportAfterArrival(std::function<void()> report)
 {
     const quint64 connection = m_connection;
     QMetaObject::invokeMethod(
         this,
         [this, connection, report = std::move(report)] {
-            if (connection != m_connection)
-                return;
-            deliverWaitingArrival();
             if (connection == m_connection)
                 report();
         },
@@ -315,12 +330,4 @@ void TcpUnitSocket::deliverArrival()
 {
     if (!m_received.isEmpty())
         Q_EMIT dataArrival(int(qMin<qsizetype>(m_received.size(), INT_MAX)));
-}
-
-void TcpUnitSocket::deliverWaitingArrival()
-{
-    if (m_arrivalTimer.isActive()) {
-        m_arrivalTimer.stop();
-        deliverArrival();
-    }
 }

@@ -6,7 +6,6 @@
 #include <QHostAddress>
 #include <QList>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <functional>
 
@@ -18,10 +17,10 @@
 // are looked up with QHostInfo, off the event loop's thread.
 //
 // The upload's arrival handler pauses inside itself, and arrivals during the pause must still be
-// delivered. So the read notifier only collects the bytes and leaves the arrival to a zero-time
-// timer; errors and the unit's close are queued too, so that a send never runs a handler in the
-// middle of its caller, and an arrival still waiting is delivered before them: the unit's last
-// answer comes before the news that it closed the connection.
+// delivered: the read notifier reports an arrival straight from the event loop, and fires again
+// in the loop a pause runs. Errors and the unit's close are queued, so that a send never runs a
+// handler in the middle of its caller; every byte read before them has been delivered, so the
+// unit's last answer comes before the news that it closed the connection.
 class TcpUnitSocket : public UnitSocket
 {
     Q_OBJECT
@@ -60,7 +59,6 @@ private:
     void reportAfterArrival(std::function<void()> report);
     void closeDescriptor();
     void deliverArrival();
-    void deliverWaitingArrival();
 
     QString m_host;
     int m_port = 0;
@@ -74,7 +72,6 @@ private:
     QSocketNotifier m_writeNotifier{QSocketNotifier::Write};
     QByteArray m_received;
     QByteArray m_outgoing;
-    QTimer m_arrivalTimer;
     // Changes at every connect and close, so that events queued for an earlier connection are
     // dropped instead of being reported against the next one.
     quint64 m_connection = 0;

@@ -60,9 +60,18 @@ QString UnitSocket::hostProblem(const QString &host)
 {
     if (host.isEmpty())
         return QStringLiteral("enter the unit's IPv4 address or host name");
-    const QStringList parts = host.split(QLatin1Char('.'));
-    if (std::all_of(parts.begin(), parts.end(), looksNumeric))
-        return addressProblem(parts);
+    QStringList parts = host.split(QLatin1Char('.'));
+    // A resolver reads "127.0.0.1." as a name to look up; the operator meant the address.
+    const bool trailingDot = parts.size() > 1 && parts.last().isEmpty();
+    if (trailingDot)
+        parts.removeLast();
+    if (std::all_of(parts.begin(), parts.end(), looksNumeric)) {
+        const QString problem = addressProblem(parts);
+        if (problem.isEmpty() && trailingDot)
+            return QStringLiteral("write the address without the dot at its end, as %1")
+                .arg(parts.join(QLatin1Char('.')));
+        return problem;
+    }
     return nameProblem(host);
 }
 

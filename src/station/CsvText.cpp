@@ -1,5 +1,28 @@
 #include "CsvText.h"
 
+#include <QRegularExpression>
+
+namespace {
+
+const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+constexpr QChar kTextMark = QLatin1Char('\'');
+
+bool isPlainNumber(const QString &value)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    return number.match(value).hasMatch();
+}
+
+bool needsTextMark(const QString &value)
+{
+    if (value.isEmpty())
+        return false;
+    return value.front() == kTextMark ||
+           (kFormulaStarts.contains(value.front()) && !isPlainNumber(value));
+}
+
+} // namespace
+
 bool CsvText::parse(const QString &text, QList<QStringList> *rows)
 {
     rows->clear();
@@ -47,9 +70,18 @@ bool CsvText::parse(const QString &text, QList<QStringList> *rows)
     return true;
 }
 
-QString CsvText::field(const QString &value)
+QString CsvText::plain(const QString &value)
+{
+    if (value.size() < 2 || value.front() != kTextMark)
+        return value;
+    const QString rest = value.mid(1);
+    return needsTextMark(rest) ? rest : value;
+}
+
+QString CsvText::field(const QString &given)
 {
     static const QString special = QStringLiteral(",\"\r\n");
+    const QString value = needsTextMark(given) ? kTextMark + given : given;
     bool needsQuotes = value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
     for (QChar c : value)
         needsQuotes = needsQuotes || special.contains(c);

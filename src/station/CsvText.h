@@ -11,7 +11,12 @@ class CsvText
 public:
     // The rows of the text; blank lines are dropped. False when a quoted field never ends.
     static bool parse(const QString &text, QList<QStringList> *rows);
-    // One line (without its line end), each field quoted only when it needs to be.
+    // One line (without its line end), each field quoted only when it needs to be. A field
+    // that a spreadsheet would take for a formula (it begins with = + - @, a tab or a carriage
+    // return, and is not a plain number) is written with a leading ' so that it stays text; so
+    // is a field that begins with ', so that plain() gives back exactly what was written.
     static QString line(const QStringList &fields);
     static QString field(const QString &value);
+    // A parsed field as it was before field() kept it from being taken for a formula.
+    static QString plain(const QString &value);
 };

@@ -48,6 +48,7 @@ bool FirmwarePanel::setPath(const QString &path)
     QStringList description;
     QString error;
     m_valid = FirmwareSnapshot::inspect(path, &description, &error);
+    m_problem = m_valid ? QString() : error;
     m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     m_pathLabel->setToolTip(m_pathLabel->text());
     m_summaryLabel->setText(m_valid ? description.join(QLatin1Char('\n'))

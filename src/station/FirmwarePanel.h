@@ -18,6 +18,8 @@ public:
     bool setPath(const QString &path);
     QString path() const { return m_path; }
     bool isValid() const { return m_valid; }
+    // Why the file cannot be flashed; empty when it can.
+    QString problem() const { return m_problem; }
     void setChoosingEnabled(bool enabled);
     // Shows what a run sends: the summary of its copy, whatever the file holds by now.
     void showSummary(const QStringList &description);
@@ -37,4 +39,5 @@ private:
     QWidget *m_chooseButton = nullptr;
     QString m_path;
     bool m_valid = false;
+    QString m_problem;
 };

@@ -1,31 +1,24 @@
 #include "FirmwareSnapshot.h"
 
+#include "StationLogging.h"
 #include "StationTrust.h"
+#include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
 namespace {
 
-// Far above any firmware image a unit can hold; guards against choosing the wrong file.
-constexpr qint64 kFileSizeLimit = 512LL * 1024 * 1024;
-
-bool readFile(const QString &path, QByteArray *content, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.size() > kFileSizeLimit) {
-        *error = QStringLiteral("%1 is too large to be firmware.").arg(path);
-        return false;
-    }
-    *content = file.readAll();
-    return true;
-}
+// The private folders are named after the station that made them, so that a later station can
+// tell the leftovers of one that was killed from those of one that still runs.
+const QString kFolderPrefix = QStringLiteral("firmware-uploader-station-");
 
 bool writeFile(const QString &path, const QByteArray &content, QString *error)
 {
@@ -39,6 +32,16 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     return true;
 }
 
+bool isOwnersProcessGone(const QFileInfo &folder)
+{
+    const QString rest = folder.fileName().mid(kFolderPrefix.size());
+    bool ok = false;
+    const qint64 pid = rest.section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
+    if (!ok || pid <= 0 || folder.ownerId() != ::getuid())
+        return false;
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 FirmwareSnapshot::FirmwareSnapshot() = default;
@@ -46,16 +49,19 @@ FirmwareSnapshot::~FirmwareSnapshot() = default;
 
 bool FirmwareSnapshot::take(const QString &path, QString *error)
 {
-    QByteArray content;
-    if (!readFile(path, &content, error))
+    FirmwareFile file;
+    if (!file.open(path, error))
         return false;
+    const QByteArray content = file.content();
     const StationTrust trust = StationTrust::current();
     std::optional<SignatureCheck> signature = trust.verify(content, path);
     if (const std::optional<QString> refused = trust.refusal(signature)) {
         *error = *refused;
         return false;
     }
-    auto dir = std::make_unique<QTemporaryDir>();
+    auto dir = std::make_unique<QTemporaryDir>(
+        QDir(QDir::tempPath())
+            .filePath(kFolderPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
     if (!dir->isValid()) {
         *error = QStringLiteral("Cannot make a private folder: %1").arg(dir->errorString());
         return false;
@@ -64,14 +70,9 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     const QString copy = dir->filePath(QFileInfo(path).fileName());
     if (!writeFile(copy, content, error))
         return false;
-    QString openError;
-    std::optional<IntelHexCheck::Result> check = IntelHexCheck::inspect(copy, &openError);
-    if (!check) {
-        *error = openError;
-        return false;
-    }
-    if (check->problem) {
-        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check->problem->text);
+    IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
+    if (check.problem) {
+        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
         return false;
     }
     const bool signedCopy = signature && signature->isValid();
@@ -85,7 +86,7 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     m_dir = std::move(dir);
     m_sourcePath = QFileInfo(path).absoluteFilePath();
     m_copyPath = copy;
-    m_summary = std::move(check->summary);
+    m_summary = std::move(check.summary);
     m_takenAt = QDateTime::currentDateTime();
     return true;
 }
@@ -114,4 +115,24 @@ QStringList FirmwareSnapshot::describe() const
                          : QStringLiteral("Not signed by a trusted key: ") +
                                m_signature->problem());
     return lines;
+}
+
+int FirmwareSnapshot::sweepLeftovers()
+{
+    int removed = 0;
+    const QFileInfoList folders =
+        QDir(QDir::tempPath())
+            .entryInfoList({kFolderPrefix + QLatin1Char('*')},
+                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo &folder : folders) {
+        if (!isOwnersProcessGone(folder))
+            continue;
+        if (QDir(folder.absoluteFilePath()).removeRecursively()) {
+            qCInfo(lcStation) << "removed the leftover copy" << folder.absoluteFilePath();
+            ++removed;
+        } else
+            qCWarning(lcStation) << "cannot remove the leftover folder"
+                                 << folder.absoluteFilePath();
+    }
+    return removed;
 }

@@ -43,6 +43,9 @@ public:
     // Checks a file for the operator without taking it: what it holds (describe()), or the
     // reason it is bad.
     static bool inspect(const QString &path, QStringList *description, QString *error);
+    // Removes the private copies left behind by stations of this user that are gone (killed
+    // before they could clean up); those of running stations stay. Returns how many.
+    static int sweepLeftovers();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -5,6 +5,8 @@
 #include "UnitStateText.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +16,42 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A name that never replaces a file: false with *taken set when the name is already in use.
+bool writeNewFile(const QString &path, const QByteArray &content, bool *taken, QString *error)
+{
+    QFile file(path);
+    *taken = false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        *taken = QFileInfo::exists(path);
+        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.write(content) != content.size() || !file.flush()) {
+        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        file.remove();
+        return false;
+    }
+    return true;
+}
+
+// Host names may hold characters that do not belong in a file name.
+QString fileNamePart(const QString &text)
+{
+    QString part;
+    for (const QChar c : text)
+        part += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    return part.isEmpty() ? QStringLiteral("host") : part;
+}
+
+QJsonValue portValue(const QString &port)
+{
+    bool ok = false;
+    const int number = port.toInt(&ok);
+    return ok ? QJsonValue(number) : QJsonValue(QJsonValue::Null);
+}
 
 bool writeFile(const QString &path, const QByteArray &content, QString *error)
 {
@@ -56,19 +94,19 @@ QString RunReport::isoTime(const QDateTime &time)
 
 QByteArray RunReport::csv() const
 {
-    QString text =
-        CsvText::line({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s, u"firmware_size"_s,
-                       u"firmware_sha256"_s, u"name"_s, u"address"_s, u"port"_s, u"title"_s,
-                       u"outcome"_s, u"exit_code"_s, u"records_sent"_s, u"started"_s, u"ended"_s,
-                       u"last_log_line"_s, u"signature_key_id"_s, u"signature_comment"_s}) +
-        QStringLiteral("\r\n");
+    QString text = CsvText::line({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s,
+                                  u"firmware_size"_s, u"firmware_sha256"_s, u"name"_s, u"address"_s,
+                                  u"port"_s, u"title"_s, u"outcome"_s, u"exit_code"_s,
+                                  u"records_sent"_s, u"started"_s, u"ended"_s, u"last_log_line"_s,
+                                  u"signature_key_id"_s, u"signature_comment"_s, u"reason"_s}) +
+                   QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
         text += CsvText::line({m_createdAt, m_host, m_version, m_firmwarePath,
                                QString::number(m_firmwareSize), m_firmwareSha256, unit.name,
                                unit.address, unit.port, unit.title, UnitStateText::word(unit.state),
                                QString::number(unit.exitCode), QString::number(unit.recordsSent),
                                isoTime(unit.started), isoTime(unit.ended), unit.lastLogLine(),
-                               m_signatureKeyId, m_signatureComment}) +
+                               m_signatureKeyId, m_signatureComment, unit.reason}) +
                 QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -81,7 +119,7 @@ QByteArray RunReport::json() const
         units.append(QJsonObject{
             {u"name"_s, unit.name},
             {u"address"_s, unit.address},
-            {u"port"_s, unit.port},
+            {u"port"_s, portValue(unit.port)},
             {u"title"_s, unit.title},
             {u"outcome"_s, UnitStateText::word(unit.state)},
             {u"exit_code"_s, unit.exitCode},
@@ -89,6 +127,7 @@ QByteArray RunReport::json() const
             {u"started"_s, isoTime(unit.started)},
             {u"ended"_s, isoTime(unit.ended)},
             {u"last_log_line"_s, unit.lastLogLine()},
+            {u"reason"_s, unit.reason},
         });
     }
     const QJsonObject report{
@@ -114,5 +153,38 @@ bool RunReport::save(const QString &basePath, QString *error) const
 QString RunReport::basePathIn(const QString &folder, const QDateTime &at)
 {
     return QDir(folder).filePath(QStringLiteral("station-report-") +
-                                 at.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+                                 at.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) +
+                                 fileNamePart(QSysInfo::machineHostName()));
+}
+
+// Stations that share a folder may end in the same millisecond on one host; the later one
+// takes the next free number.
+std::optional<QString> RunReport::saveNew(const QString &folder, const QDateTime &at,
+                                          QString *error) const
+{
+    constexpr int kTries = 1000;
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("Cannot make the report folder %1.").arg(folder);
+        return std::nullopt;
+    }
+    const QString base = basePathIn(folder, at);
+    const QByteArray csvContent = csv();
+    const QByteArray jsonContent = json();
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        const QString path =
+            attempt == 1 ? base : base + QLatin1Char('-') + QString::number(attempt);
+        bool taken = false;
+        if (!writeNewFile(path + QStringLiteral(".csv"), csvContent, &taken, error)) {
+            if (taken)
+                continue;
+            return std::nullopt;
+        }
+        if (writeNewFile(path + QStringLiteral(".json"), jsonContent, &taken, error))
+            return path;
+        QFile::remove(path + QStringLiteral(".csv"));
+        if (!taken)
+            return std::nullopt;
+    }
+    *error = QStringLiteral("Cannot save a report in %1: every name is taken.").arg(folder);
+    return std::nullopt;
 }

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class FirmwareSnapshot;
 
 // What a run did, for the operator to hand over: when and where it ran, which firmware, and
@@ -22,7 +24,11 @@ public:
     QByteArray json() const;
     // Writes BASE.csv and BASE.json; false, with the reason, when either cannot be written.
     bool save(const QString &basePath, QString *error) const;
-    // "station-report-20261207-142233" in the folder, for saving without asking.
+    // Writes FOLDER/station-report-20261207-142233-517-HOST.csv and .json, never replacing a
+    // file (a name in use gets "-2", "-3", ...). The base path written, or nullopt with the reason.
+    std::optional<QString> saveNew(const QString &folder, const QDateTime &at,
+                                   QString *error) const;
+    // "station-report-20261207-142233-517-HOST" in the folder: time to the millisecond and host.
     static QString basePathIn(const QString &folder, const QDateTime &at);
 
     static QString isoTime(const QDateTime &time);

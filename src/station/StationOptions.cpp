@@ -1,6 +1,10 @@
 #include "StationOptions.h"
 
+#include "history/HistoryLocation.h"
+
 #include <QCommandLineParser>
+
+#include <climits>
 
 namespace {
 
@@ -10,6 +14,15 @@ StationOptions failure(const QString &error)
     options.action = StationOptions::Action::Fail;
     options.error = error;
     return options;
+}
+
+std::optional<int> wholeNumber(const QString &text, int minimum, int maximum)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok || value < minimum || value > maximum)
+        return std::nullopt;
+    return int(value);
 }
 
 } // namespace
@@ -22,12 +35,20 @@ StationOptions StationOptions::parse(const QStringList &arguments)
                                       QStringLiteral("FILE"));
     const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
     const QCommandLineOption flashAll(QStringLiteral("flash-all"));
+    const QCommandLineOption quitWhenDone(QStringLiteral("quit-when-done"));
+    const QCommandLineOption reportDir(QStringLiteral("report-dir"), QString(),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption timeout(QStringLiteral("response-timeout"), QString(),
+                                     QStringLiteral("MS"));
+    const QCommandLineOption retries(QStringLiteral("retries"), QString(), QStringLiteral("N"));
     const QCommandLineOption dark(QStringLiteral("dark"));
     const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
                                        QStringLiteral("KEY"));
+    const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({units, firmware, limit, flashAll, dark, publicKey, help, version});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
+                       dark, publicKey, history, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -41,8 +62,22 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     options.unitsPath = parser.value(units);
     options.firmwarePath = parser.value(firmware);
     options.flashAll = parser.isSet(flashAll);
+    options.quitWhenDone = parser.isSet(quitWhenDone);
+    options.reportDir = parser.value(reportDir);
     options.dark = parser.isSet(dark);
     options.publicKeys = parser.values(publicKey);
+    if (parser.isSet(timeout)) {
+        const std::optional<int> ms = wholeNumber(parser.value(timeout), 1, INT_MAX);
+        if (!ms)
+            return failure(QStringLiteral("--response-timeout needs a whole number of "
+                                          "milliseconds, at least 1."));
+        options.responseTimeout = std::chrono::milliseconds(*ms);
+    }
+    if (parser.isSet(retries)) {
+        options.retries = wholeNumber(parser.value(retries), 0, 1000);
+        if (!options.retries)
+            return failure(QStringLiteral("--retries needs a whole number from 0 to 1000."));
+    }
     if (parser.isSet(limit)) {
         bool ok = false;
         options.limit = parser.value(limit).toInt(&ok);
@@ -50,8 +85,18 @@ StationOptions StationOptions::parse(const QStringList &arguments)
             return failure(
                 QStringLiteral("--limit needs a whole number, 0 for all units at once."));
     }
+    if (options.action != Action::Run)
+        return options;
+    if (parser.isSet(history)) {
+        const HistoryLocation location = HistoryLocation::parse(parser.value(history));
+        if (location.kind() == HistoryLocation::Kind::Invalid)
+            return failure(QStringLiteral("--history: %1.").arg(location.error()));
+        options.history = parser.value(history);
+    }
     if (options.flashAll && (options.unitsPath.isEmpty() || options.firmwarePath.isEmpty()))
         return failure(QStringLiteral("--flash-all needs --units and --firmware."));
+    if (options.quitWhenDone && !options.flashAll)
+        return failure(QStringLiteral("--quit-when-done needs --flash-all."));
     return options;
 }
 
@@ -68,13 +113,26 @@ QString StationOptions::helpText()
         "  --firmware FILE   choose this Intel HEX file\n"
         "  --limit N         units flashed at the same time; 0 for all\n"
         "  --flash-all       start flashing every unit at once (needs --units and\n"
-        "                    --firmware)\n"
+        "                    --firmware); problems that stop the run go to standard\n"
+        "                    error and the program exits with status 2\n"
+        "  --quit-when-done  with --flash-all: save the report and exit when the run\n"
+        "                    ends: 0 every unit finished, 1 any did not, 2 the run\n"
+        "                    could not start; no dialogs (runs without a display)\n"
+        "  --report-dir DIR  save each run's report in DIR (default: the report folder\n"
+        "                    of the settings, if any)\n"
+        "  --response-timeout MS  each uploader's response time-out (kept; at first\n"
+        "                    60000, as the uploader's)\n"
+        "  --retries N       further connection tries per unit (kept; at first 0)\n"
         "  --dark            use a dark colour scheme\n"
         "  --public-key KEY  flash only firmware whose signature (FILE.hex.minisig)\n"
         "                    verifies with KEY: a .pub key file or the base64 key;\n"
         "                    repeatable, any of the keys may have signed\n"
+        "  --history URL     the flash history every uploader writes its rows to\n"
+        "                    (sqlite:///path, postgresql://user@host/db or off; default:\n"
+        "                    FWU_HISTORY, else the uploaders' default file)\n"
         "  -h, --help        show this help and exit\n"
-        "  --version         show the version and exit\n"
+        "  -v, --version     show the version and exit\n"
+        "Bad options: exit status 4.\n"
         "\n"
         "Environment:\n"
         "  FWU_STATION_CLI   the command-line uploader to run (default: the one beside\n"

@@ -3,19 +3,34 @@
 #include <QString>
 #include <QStringList>
 
-// The station's command line. Everything it sets can also be done in the window.
+#include <chrono>
+#include <optional>
+
+// The station's command line. Everything it sets can also be done in the window, except quitting
+// when the run is done.
 struct StationOptions
 {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    // Bad options: the same status in every program of the project (the command-line uploader's
+    // "bad input").
+    static constexpr int kBadOptionStatus = 4;
+
     Action action = Action::Run;
     QString error;
     QString unitsPath;
     QString firmwarePath;
     int limit = -1; // -1: as last time
     bool flashAll = false;
+    bool quitWhenDone = false;
+    QString reportDir;
+    // Unset: as last time.
+    std::optional<std::chrono::milliseconds> responseTimeout;
+    std::optional<int> retries;
     bool dark = false;
     // Key files or base64 keys; any of them may have signed, and signing is required.
     QStringList publicKeys;
+    // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).
+    QString history;
 
     static StationOptions parse(const QStringList &arguments);
     static QString helpText();

@@ -1,22 +1,29 @@
 #include "StationRunner.h"
 
+#include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHostInfo>
+#include <QSet>
 #include <QStandardPaths>
-
-#include <chrono>
-
-using namespace std::chrono_literals;
+#include <QTimer>
+#include <QUuid>
 
 namespace {
 
 const QString kCliName = QStringLiteral("firmware-uploader-cli");
-// An uploader that has not gone this long after SIGTERM is killed.
-constexpr std::chrono::milliseconds kStopGrace = 5s;
+
+// IPv4 addresses written as IPv6 (::ffff:127.0.0.1) are the same unit as the IPv4 form.
+QHostAddress plain(const QHostAddress &address)
+{
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    return isIpv4 ? QHostAddress(ipv4) : address;
+}
 
 bool isExecutable(const QString &path)
 {
@@ -28,14 +35,7 @@ bool isExecutable(const QString &path)
 
 StationRunner::StationRunner(UnitListModel &model, QObject *parent)
     : QObject(parent), m_model(model), m_cliPath(findCli())
-{
-    m_killTimer.setSingleShot(true);
-    m_killTimer.setInterval(kStopGrace);
-    connect(&m_killTimer, &QTimer::timeout, this, [this] {
-        for (UnitProcess *process : std::as_const(m_processes))
-            process->kill();
-    });
-}
+{}
 
 StationRunner::~StationRunner()
 {
@@ -60,7 +60,14 @@ QString StationRunner::findCli()
 void StationRunner::setLimit(int limit)
 {
     m_limit = qMax(0, limit);
-    launchNext();
+    if (!m_resolving)
+        launchNext();
+}
+
+void StationRunner::setUnitOptions(std::chrono::milliseconds responseTimeout, int retries)
+{
+    m_options.responseTimeout = responseTimeout;
+    m_options.retries = retries;
 }
 
 bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, QString *error)
@@ -74,7 +81,7 @@ bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, Q
     return launch(rows, error);
 }
 
-bool StationRunner::rerunFailed(QString *error)
+bool StationRunner::rerun(const QList<int> &rows, QString *error)
 {
     if (isRunning()) {
         *error = QStringLiteral("A run is on.");
@@ -84,13 +91,14 @@ bool StationRunner::rerunFailed(QString *error)
         *error = QStringLiteral("Nothing has run yet.");
         return false;
     }
-    const QList<int> rows = failedRows();
     return checkRows(rows, error) && launch(rows, error);
 }
 
-// A row edited since it failed is checked again, like any other.
-bool StationRunner::checkRows(const QList<int> &rows, QString *error) const
+// A row edited since it failed is checked again, like any other. Rows found to reach one unit
+// under two names are looked up afresh by every run, as names may have moved meanwhile.
+bool StationRunner::checkRows(const QList<int> &rows, QString *error)
 {
+    m_model.markSameUnits({});
     for (int row : rows) {
         if (!m_model.problem(row).isEmpty()) {
             *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
@@ -122,12 +130,117 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
         m_model.unitForUpdate(m_model.unit(row).id)->state = UnitState::Waiting;
         m_queue.append(m_model.unit(row).id);
     }
+    // Numeric addresses are known at once; only names wait for the resolver.
+    m_resolved.clear();
+    QSet<QString> names;
+    for (int row : rows) {
+        const QString address = m_model.unit(row).address.toLower();
+        if (QHostAddress(address).isNull())
+            names.insert(address);
+    }
+    m_options.firmwarePath = m_snapshot.copyPath();
+    m_options.extraArguments = m_snapshot.uploaderArguments();
     m_model.setLocked(true);
     m_runStarted = QDateTime::currentDateTime();
     m_runEnded = QDateTime();
+    m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (names.isEmpty()) {
+        if (!checkSameUnits(error)) {
+            m_queue.clear();
+            m_model.clearRuns(rows);
+            m_model.setLocked(false);
+            return false;
+        }
+        Q_EMIT runStarted();
+        launchNext();
+        return true;
+    }
+    m_resolving = true;
+    m_pendingLookups = int(names.size());
+    ++m_lookupRound;
     Q_EMIT runStarted();
-    launchNext();
+    for (const QString &name : std::as_const(names))
+        lookUp(name);
     return true;
+}
+
+void StationRunner::lookUp(const QString &name)
+{
+    const quint64 round = m_lookupRound;
+    QHostInfo::lookupHost(name, this, [this, name, round](const QHostInfo &info) {
+        if (round != m_lookupRound || !m_resolving)
+            return;
+        if (info.error() != QHostInfo::NoError)
+            qCInfo(lcStation) << "cannot look up" << name << ":" << info.errorString();
+        m_resolved.insert(name, info.addresses());
+        if (--m_pendingLookups > 0)
+            return;
+        m_resolving = false;
+        QString error;
+        if (checkSameUnits(&error)) {
+            launchNext();
+            return;
+        }
+        const QList<quint64> queued = std::exchange(m_queue, {});
+        for (quint64 id : queued) {
+            if (const int row = m_model.rowOf(id); row >= 0)
+                m_model.clearRuns({row});
+        }
+        m_model.setLocked(false);
+        m_model.flushChanges();
+        Q_EMIT runRefused(error);
+    });
+}
+
+// Two rows that reach one unit under two names would flash it twice at once. Each such row is
+// marked with the other's number; names that could not be looked up are left to the uploader,
+// which reports them.
+bool StationRunner::checkSameUnits(QString *error)
+{
+    struct Target
+    {
+        int row;
+        QList<QHostAddress> addresses;
+    };
+    QList<Target> targets;
+    for (quint64 id : std::as_const(m_queue)) {
+        const int row = m_model.rowOf(id);
+        const QString address = m_model.unit(row).address.toLower();
+        const QHostAddress numeric(address);
+        targets.append(
+            {row, numeric.isNull() ? m_resolved.value(address) : QList<QHostAddress>{numeric}});
+    }
+    QHash<quint64, QString> same;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        for (qsizetype j = 0; j < targets.size(); ++j) {
+            const StationUnit &a = m_model.unit(targets[i].row);
+            const StationUnit &b = m_model.unit(targets[j].row);
+            if (i == j || a.port.toInt() != b.port.toInt() || same.contains(a.id))
+                continue;
+            for (const QHostAddress &address : targets[i].addresses) {
+                const bool shared = std::any_of(
+                    targets[j].addresses.cbegin(), targets[j].addresses.cend(),
+                    [&](const QHostAddress &other) { return plain(other) == plain(address); });
+                if (!shared)
+                    continue;
+                same.insert(a.id, QStringLiteral("same unit as row %1 (both reach %2 port %3)")
+                                      .arg(targets[j].row + 1)
+                                      .arg(plain(address).toString(), a.port));
+                break;
+            }
+        }
+    }
+    if (same.isEmpty())
+        return true;
+    m_model.markSameUnits(same);
+    for (const Target &target : std::as_const(targets)) {
+        const quint64 id = m_model.unit(target.row).id;
+        if (same.contains(id)) {
+            *error = QStringLiteral("Row %1: %2").arg(target.row + 1).arg(same.value(id));
+            break;
+        }
+    }
+    return false;
 }
 
 // Starting a process takes the event loop a few milliseconds; one start per turn of the loop
@@ -143,40 +256,52 @@ void StationRunner::launchNext()
         m_processes.insert(id, process);
         connect(process, &UnitProcess::ended, this, &StationRunner::onProcessEnded,
                 Qt::QueuedConnection);
-        process->start(m_cliPath, argumentsFor(row));
+        QStringList arguments = UnitProcess::arguments(m_model.unit(row), m_options);
+        const QString firmware = arguments.takeLast();
+        process->start(m_cliPath, arguments + historyArguments(m_model.unit(row)) << firmware);
     }
     if (!m_queue.isEmpty())
         QTimer::singleShot(0, this, &StationRunner::launchNext);
 }
 
-QStringList StationRunner::argumentsFor(int row) const
+// What ties the uploader's rows in the flash history to this run and unit.
+QStringList StationRunner::historyArguments(const StationUnit &unit) const
 {
-    const StationUnit &unit = m_model.unit(row);
-    // "--option=value" in one argument: a value can never be read as an option of its own.
-    QStringList arguments{QStringLiteral("--json"), QStringLiteral("--address=") + unit.address,
-                          QStringLiteral("--port=") + unit.port};
-    if (!unit.title.isEmpty())
-        arguments << QStringLiteral("--title=") + unit.title;
-    arguments << m_snapshot.uploaderArguments();
-    arguments << m_snapshot.copyPath(); // absolute, so never read as an option
+    QStringList arguments{QStringLiteral("--run-id=") + m_runId};
+    if (!unit.name.isEmpty())
+        arguments << QStringLiteral("--unit-name=") + unit.name;
+    if (!m_history.isEmpty())
+        arguments << QStringLiteral("--history=") + m_history;
     return arguments;
 }
 
 void StationRunner::stopAll()
 {
+    QList<int> rows;
+    for (int row = 0; row < m_model.rowCount(); ++row)
+        rows.append(row);
+    stop(rows);
+}
+
+void StationRunner::stop(const QList<int> &rows)
+{
     const bool wasRunning = isRunning();
-    for (quint64 id : std::as_const(m_queue)) {
-        if (StationUnit *unit = m_model.unitForUpdate(id)) {
+    for (int row : rows) {
+        const quint64 id = m_model.unit(row).id;
+        if (m_queue.removeOne(id)) {
+            StationUnit *unit = m_model.unitForUpdate(id);
             unit->state = UnitState::Stopped;
-            unit->log.append(QStringLiteral("Stopped before it started."));
+            unit->reason = QStringLiteral("Stopped before it started.");
+            unit->log.append(unit->reason);
+        } else if (UnitProcess *process = m_processes.value(id)) {
+            process->stop();
         }
     }
-    m_queue.clear();
-    for (UnitProcess *process : std::as_const(m_processes))
-        process->terminate();
-    if (!m_processes.isEmpty())
-        m_killTimer.start();
-    else if (wasRunning)
+    if (m_queue.isEmpty() && m_resolving) {
+        m_resolving = false;
+        ++m_lookupRound;
+    }
+    if (wasRunning && !isRunning())
         onProcessEnded(0);
 }
 
@@ -195,7 +320,6 @@ void StationRunner::onProcessEnded(quint64 unitId)
     launchNext();
     if (isRunning())
         return;
-    m_killTimer.stop();
     m_runEnded = QDateTime::currentDateTime();
     m_model.setLocked(false);
     m_model.flushChanges();

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "FirmwareSnapshot.h"
+#include "UnitProcess.h"
 
 #include <QDateTime>
 #include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
-#include <QTimer>
 
 class UnitListModel;
-class UnitProcess;
 
 // Runs the uploads of a set of rows: one command-line uploader process per unit, at most a
 // limited number at once, all sent one frozen copy of the firmware. Holds no protocol or upload
@@ -26,22 +26,36 @@ public:
     // else the one on PATH.
     static QString findCli();
     void setCliPath(const QString &path) { m_cliPath = path; }
+    // The flash history the uploaders write to; empty: their own default.
+    void setHistory(const QString &url) { m_history = url; }
+    QString history() const { return m_history; }
+    // Names the rows of the current run's uploads in the flash history; new with each run.
+    QString runId() const { return m_runId; }
     QString cliPath() const { return m_cliPath; }
 
     // Units at once; 0 for all.
     void setLimit(int limit);
     int limit() const { return m_limit; }
 
+    // Response time-out and further connection tries handed to every uploader.
+    void setUnitOptions(std::chrono::milliseconds responseTimeout, int retries);
+    const UnitProcess::Options &unitOptions() const { return m_options; }
+
     // Flash these rows with a fresh snapshot of the firmware file. False, with the reason, when
-    // the rows have problems, the file is bad, or a run is on.
+    // the rows have problems, the file is bad, or a run is on. Addresses given as names are
+    // looked up first (the run is on meanwhile); rows found to reach one unit under two names
+    // are then marked and the run is refused with runRefused().
     bool start(const QList<int> &rows, const QString &firmwarePath, QString *error);
+    // These rows again, with the last run's snapshot.
+    bool rerun(const QList<int> &rows, QString *error);
     // The failed rows of the last run, again, with that run's snapshot.
-    bool rerunFailed(QString *error);
+    bool rerunFailed(QString *error) { return rerun(failedRows(), error); }
     QList<int> failedRows() const;
     // Waiting units do not start; running ones are sent SIGTERM (and killed if they linger).
     void stopAll();
+    void stop(const QList<int> &rows);
 
-    bool isRunning() const { return !m_processes.isEmpty() || !m_queue.isEmpty(); }
+    bool isRunning() const { return m_resolving || !m_processes.isEmpty() || !m_queue.isEmpty(); }
     int activeCount() const { return int(m_processes.size()); }
     QList<qint64> processIds() const;
     const FirmwareSnapshot &firmware() const { return m_snapshot; }
@@ -51,21 +65,32 @@ public:
 Q_SIGNALS:
     void runStarted();
     void runFinished();
+    // A run that had started looking up names did not go ahead; the reason is for the operator.
+    void runRefused(const QString &reason);
 
 private:
-    bool checkRows(const QList<int> &rows, QString *error) const;
+    bool checkRows(const QList<int> &rows, QString *error);
     bool launch(const QList<int> &rows, QString *error);
+    void lookUp(const QString &name);
+    bool checkSameUnits(QString *error);
     void launchNext();
     void onProcessEnded(quint64 unitId);
-    QStringList argumentsFor(int row) const;
+    QStringList historyArguments(const StationUnit &unit) const;
 
     UnitListModel &m_model;
     FirmwareSnapshot m_snapshot;
+    UnitProcess::Options m_options;
     QString m_cliPath;
+    QString m_history;
+    QString m_runId;
     int m_limit = 0;
     QList<quint64> m_queue;
     QHash<quint64, UnitProcess *> m_processes;
-    QTimer m_killTimer;
+    // Names looked up before a run, and what they gave (lower case; empty when unknown).
+    QHash<QString, QList<QHostAddress>> m_resolved;
+    int m_pendingLookups = 0;
+    quint64 m_lookupRound = 0; // answers from a round that was stopped are ignored
+    bool m_resolving = false;
     QDateTime m_runStarted;
     QDateTime m_runEnded;
 };

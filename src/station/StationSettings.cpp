@@ -1,40 +1,70 @@
 #include "StationSettings.h"
 
-#include <QSettings>
+#include "platform/SettingsStore.h"
 
 namespace {
 
-const QString kGroup = QStringLiteral("Station");
+// The file and section the station has always used: FirmwareUploader/Station.ini, [Station].
+const QString kApplication = QStringLiteral("Station");
+const QString kSection = QStringLiteral("Station");
 const QString kUnitsCsv = QStringLiteral("UnitsCsv");
 const QString kUnitsPath = QStringLiteral("UnitsPath");
 const QString kFirmwarePath = QStringLiteral("FirmwarePath");
 const QString kAutoSaveFolder = QStringLiteral("AutoSaveFolder");
 const QString kLimit = QStringLiteral("UnitsAtOnce");
+const QString kResponseTimeout = QStringLiteral("ResponseTimeoutMs");
+const QString kRetries = QStringLiteral("Retries");
+
+int number(const QString &text, int fallback, int minimum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= minimum ? value : fallback;
+}
 
 } // namespace
 
-StationSettings StationSettings::load()
+StationSettings StationSettings::load(const SettingsStore &store)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                       QStringLiteral("FirmwareUploader"), QStringLiteral("Station"));
-    settings.beginGroup(kGroup);
     StationSettings loaded;
-    loaded.unitsCsv = settings.value(kUnitsCsv).toString();
-    loaded.unitsPath = settings.value(kUnitsPath).toString();
-    loaded.firmwarePath = settings.value(kFirmwarePath).toString();
-    loaded.autoSaveFolder = settings.value(kAutoSaveFolder).toString();
-    loaded.limit = qMax(0, settings.value(kLimit, 0).toInt());
+    const QStringList values =
+        store.read(kApplication, kSection,
+                   {{kUnitsCsv, QString()},
+                    {kUnitsPath, QString()},
+                    {kFirmwarePath, QString()},
+                    {kAutoSaveFolder, QString()},
+                    {kLimit, QStringLiteral("0")},
+                    {kResponseTimeout, QString::number(qint64(loaded.responseTimeout.count()))},
+                    {kRetries, QStringLiteral("0")}});
+    loaded.unitsCsv = values.at(0);
+    loaded.unitsPath = values.at(1);
+    loaded.firmwarePath = values.at(2);
+    loaded.autoSaveFolder = values.at(3);
+    loaded.limit = number(values.at(4), 0, 0);
+    loaded.responseTimeout =
+        std::chrono::milliseconds(number(values.at(5), int(loaded.responseTimeout.count()), 1));
+    loaded.retries = number(values.at(6), 0, 0);
     return loaded;
 }
 
-void StationSettings::save() const
+QList<SettingsStore::Value> StationSettings::valuesButList() const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                       QStringLiteral("FirmwareUploader"), QStringLiteral("Station"));
-    settings.beginGroup(kGroup);
-    settings.setValue(kUnitsCsv, unitsCsv);
-    settings.setValue(kUnitsPath, unitsPath);
-    settings.setValue(kFirmwarePath, firmwarePath);
-    settings.setValue(kAutoSaveFolder, autoSaveFolder);
-    settings.setValue(kLimit, limit);
+    return {{kUnitsPath, unitsPath},
+            {kFirmwarePath, firmwarePath},
+            {kAutoSaveFolder, autoSaveFolder},
+            {kLimit, QString::number(limit)},
+            {kResponseTimeout, QString::number(qint64(responseTimeout.count()))},
+            {kRetries, QString::number(retries)}};
+}
+
+bool StationSettings::saveKeepingList(SettingsStore &store) const
+{
+    return store.write(kApplication, kSection, valuesButList());
+}
+
+// One write, so that a reader sees the list and the rest from the same save.
+bool StationSettings::save(SettingsStore &store) const
+{
+    return store.write(kApplication, kSection,
+                       QList<SettingsStore::Value>{{kUnitsCsv, unitsCsv}} + valuesButList());
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/SettingsStore.h"
+
 #include <QString>
+
+#include <chrono>
 
 // What the station keeps between sessions, in the user's settings (never beside the program).
 struct StationSettings
@@ -10,7 +14,16 @@ struct StationSettings
     QString firmwarePath;   // the last firmware chosen
     QString autoSaveFolder; // empty: reports are written only when asked
     int limit = 0;          // units at once; 0 for all
+    // Handed to every uploader; the uploader's own defaults.
+    std::chrono::milliseconds responseTimeout{60000};
+    int retries = 0;
 
-    static StationSettings load();
-    void save() const;
+    static StationSettings load(const SettingsStore &store);
+    // False when the settings could not be kept (e.g. the folder cannot be written).
+    bool save(SettingsStore &store) const;
+    // Saves everything but the list of units, which stays as it was.
+    bool saveKeepingList(SettingsStore &store) const;
+
+private:
+    QList<SettingsStore::Value> valuesButList() const;
 };

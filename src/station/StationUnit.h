@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -36,10 +37,18 @@ struct StationUnit
     double rate = 0; // records per second
     int exitCode = -1;
     QString outcome; // the program's word for its exit code
+    QString reason;  // why it ended as it did, in the uploader's words; empty on success
+    // The flash history's latest row for this unit: when, outcome, SHA-256's first 8 digits.
+    QString lastFlash;
     qint64 recordsSent = 0;
+    // Times of day, for the report; durations come from the monotonic clocks below, so a clock
+    // stepped during a run cannot make them negative.
     QDateTime started;
     QDateTime ended;
-    QStringList log;    // the uploader's log, as it wrote it
+    QElapsedTimer runClock;      // started with the uploader
+    qint64 elapsedMs = -1;       // the run's length once it has ended
+    QElapsedTimer sinceActivity; // restarted by every line the uploader writes
+    QStringList log;             // the uploader's log, as it wrote it
     QStringList errors; // what the uploader said on standard error: its verdict, or why not
 
     bool isRunning() const
@@ -62,8 +71,21 @@ struct StationUnit
         }
         return errors.isEmpty() ? QString() : errors.last();
     }
-    // The outcome in one line: the uploader's own verdict when it gave one.
-    QString verdict() const { return errors.isEmpty() ? lastLogLine() : errors.last(); }
+    // The outcome in one line: the uploader's own reason when it gave one.
+    QString verdict() const
+    {
+        if (!reason.isEmpty())
+            return reason;
+        return errors.isEmpty() ? lastLogLine() : errors.last();
+    }
+    // Milliseconds since the uploader started, or the run's length once it has ended; -1 when
+    // it has not run.
+    qint64 elapsed() const
+    {
+        if (elapsedMs >= 0)
+            return elapsedMs;
+        return runClock.isValid() ? runClock.elapsed() : -1;
+    }
     void clearRun()
     {
         StationUnit fresh = listed(name, address, port, title);

@@ -1,29 +1,33 @@
 #include "StationWindow.h"
 
+#include "LastFlashLookup.h"
+#include "StationHistory.h"
+
 #include "FirmwarePanel.h"
-#include "ProgressDelegate.h"
+#include "RunControls.h"
 #include "RunReport.h"
+#include "StationHelp.h"
 #include "UnitListFile.h"
 #include "UnitLogDialog.h"
+#include "UnitTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <cstdio>
 
 using namespace std::chrono_literals;
 
@@ -38,33 +42,30 @@ bool isDark(const QPalette &palette)
     return palette.color(QPalette::Base).lightness() < 128;
 }
 
+// Without a screen a message box would wait for a click nobody can give.
+bool isOffscreen()
+{
+    return QGuiApplication::platformName() == QLatin1String("offscreen");
+}
+
+void printError(const QString &text)
+{
+    std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
 } // namespace
 
-StationWindow::StationWindow(QWidget *parent) : QMainWindow(parent), m_runner(m_model)
+StationWindow::StationWindow(QWidget *parent)
+    : QMainWindow(parent), m_runner(m_model), m_unattended(isOffscreen())
 {
     setWindowTitle(QStringLiteral("Firmware Uploader Station"));
     setAcceptDrops(true);
-    m_settings = StationSettings::load();
 
     m_firmware = new FirmwarePanel(this);
-    m_table = new QTableView(this);
-    m_table->setModel(&m_model);
-    m_table->setItemDelegateForColumn(UnitListModel::Progress, new ProgressDelegate(m_table));
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::SelectedClicked);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 10);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(UnitListModel::Name, 120);
-    m_table->setColumnWidth(UnitListModel::Address, 100);
-    m_table->setColumnWidth(UnitListModel::Port, 60);
-    m_table->setColumnWidth(UnitListModel::Title, 70);
-    m_table->setColumnWidth(UnitListModel::State, 125);
-    m_table->setColumnWidth(UnitListModel::Progress, 150);
-    m_table->setColumnWidth(UnitListModel::Records, 95);
-    m_table->setColumnWidth(UnitListModel::Elapsed, 60);
-    connect(m_table, &QTableView::doubleClicked, this, &StationWindow::showLog);
-
+    m_table = new UnitTable(m_model, this);
+    connect(m_table, &UnitTable::logRequested, this, &StationWindow::showLog);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &StationWindow::showRowMenu);
     m_counts = new QLabel(this);
     QFont countsFont = m_counts->font();
     countsFont.setBold(true);
@@ -73,7 +74,9 @@ StationWindow::StationWindow(QWidget *parent) : QMainWindow(parent), m_runner(m_
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(m_firmware);
-    layout->addWidget(buildRunControls());
+    m_controls = new RunControls(this);
+    connectRunControls();
+    layout->addWidget(m_controls);
     layout->addWidget(m_counts);
     layout->addWidget(m_table, 1);
     layout->addWidget(buildListControls());
@@ -92,58 +95,64 @@ StationWindow::StationWindow(QWidget *parent) : QMainWindow(parent), m_runner(m_
             &StationWindow::updateControls);
     connect(&m_runner, &StationRunner::runStarted, this, &StationWindow::updateControls);
     connect(&m_runner, &StationRunner::runFinished, this, &StationWindow::onRunFinished);
+    connect(&m_runner, &StationRunner::runRefused, this, &StationWindow::onRunRefused);
+    // Each row's last recorded flash, once the list is there and after every run.
+    connect(&m_runner, &StationRunner::runFinished, this,
+            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
+    connect(&m_model, &QAbstractItemModel::modelReset, this,
+            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
     connect(m_firmware, &FirmwarePanel::pathChanged, this, [this](const QString &path) {
-        m_settings.firmwarePath = path;
+        m_session.settings().firmwarePath = path;
         updateControls();
     });
     m_elapsedTick.setInterval(kElapsedTick);
     connect(&m_elapsedTick, &QTimer::timeout, &m_model, &UnitListModel::touchRunning);
 
     m_model.setDarkPalette(isDark(palette()));
-    QString error;
-    if (!m_settings.unitsCsv.isEmpty())
-        m_model.setUnits(UnitListFile::fromText(m_settings.unitsCsv, &error));
-    if (!m_settings.firmwarePath.isEmpty() && QFileInfo::exists(m_settings.firmwarePath))
-        m_firmware->setPath(m_settings.firmwarePath);
-    m_limit->setValue(m_settings.limit);
+    restoreSession();
     updateControls();
     updateCounts();
-    resize(1120, 640);
+    resize(1180, 640);
+}
+
+// The last session's list, firmware and limits. A remembered list that cannot be read is
+// reported and kept, never replaced by the empty list the window then starts with.
+void StationWindow::restoreSession()
+{
+    QString problem;
+    m_model.setUnits(m_session.rememberedUnits(&problem));
+    // After the constructor, so that the caller can say first whether anyone watches.
+    if (!problem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem] { showError(problem); });
+    if (!m_session.settings().firmwarePath.isEmpty() &&
+        QFileInfo::exists(m_session.settings().firmwarePath))
+        m_firmware->setPath(m_session.settings().firmwarePath);
+    setLimit(m_session.settings().limit);
+    setUnitOptions(m_session.settings().responseTimeout, m_session.settings().retries);
 }
 
 StationWindow::~StationWindow() = default;
 
-QWidget *StationWindow::buildRunControls()
+void StationWindow::setUnitOptions(std::chrono::milliseconds responseTimeout, int retries)
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_flashAll = new QPushButton(QStringLiteral("Flash &all"), row);
-    m_flashSelected = new QPushButton(QStringLiteral("Flash &selected"), row);
-    m_rerunFailed = new QPushButton(QStringLiteral("&Re-run failed"), row);
-    m_stopAll = new QPushButton(QStringLiteral("S&top all"), row);
-    connect(m_flashAll, &QPushButton::clicked, this, &StationWindow::flashAll);
-    connect(m_flashSelected, &QPushButton::clicked, this, &StationWindow::flashSelected);
-    connect(m_rerunFailed, &QPushButton::clicked, this, &StationWindow::rerunFailed);
-    connect(m_stopAll, &QPushButton::clicked, this, &StationWindow::confirmStopAll);
-    m_limit = new QSpinBox(row);
-    m_limit->setRange(0, 999);
-    m_limit->setSpecialValueText(QStringLiteral("all"));
-    m_limit->setToolTip(QStringLiteral("How many units are flashed at the same time"));
-    connect(m_limit, &QSpinBox::valueChanged, this, [this](int value) {
-        m_runner.setLimit(value);
-        m_settings.limit = value;
-    });
-    auto *limitLabel = new QLabel(QStringLiteral("&Units at once:"), row);
-    limitLabel->setBuddy(m_limit);
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_flashAll), static_cast<QWidget *>(m_flashSelected),
-          static_cast<QWidget *>(m_rerunFailed), static_cast<QWidget *>(m_stopAll)})
-        layout->addWidget(widget);
-    layout->addStretch(1);
-    layout->addWidget(limitLabel);
-    layout->addWidget(m_limit);
-    return row;
+    m_session.settings().responseTimeout = responseTimeout;
+    m_session.settings().retries = retries;
+    m_runner.setUnitOptions(responseTimeout, retries);
+    m_controls->showUnitOptions(responseTimeout, retries);
+}
+
+void StationWindow::connectRunControls()
+{
+    connect(m_controls->flashAll(), &QPushButton::clicked, this, [this] { flashAll(); });
+    connect(m_controls->flashSelected(), &QPushButton::clicked, this,
+            &StationWindow::flashSelected);
+    connect(m_controls->rerunFailed(), &QPushButton::clicked, this, &StationWindow::rerunFailed);
+    connect(m_controls->stopSelected(), &QPushButton::clicked, this,
+            &StationWindow::confirmStopSelected);
+    connect(m_controls->stopAll(), &QPushButton::clicked, this, &StationWindow::confirmStopAll);
+    connect(m_controls, &RunControls::limitChanged, this, &StationWindow::setLimit);
+    connect(m_controls, &RunControls::unitOptionsChanged, this, &StationWindow::setUnitOptions);
+    m_listEditors.append(m_controls->unitOptions());
 }
 
 QWidget *StationWindow::buildListControls()
@@ -157,10 +166,16 @@ QWidget *StationWindow::buildListControls()
         layout->addWidget(button);
         m_listEditors.append(button);
     };
-    addButton(QStringLiteral("A&dd unit"), &StationWindow::addUnit);
-    addButton(QStringLiteral("Re&move"), &StationWindow::removeSelected);
-    addButton(QStringLiteral("Move &up"), [this] { moveSelected(-1); });
-    addButton(QStringLiteral("Move do&wn"), [this] { moveSelected(1); });
+    addButton(QStringLiteral("A&dd unit"), [this] {
+        m_table->addUnit();
+        updateControls();
+    });
+    addButton(QStringLiteral("Re&move"), [this] {
+        m_table->removeSelected();
+        updateControls();
+    });
+    addButton(QStringLiteral("Move &up"), [this] { m_table->moveSelected(-1); });
+    addButton(QStringLiteral("Move do&wn"), [this] { m_table->moveSelected(1); });
     layout->addStretch(1);
     layout->addWidget(new QLabel(QStringLiteral("Double-click a row for its log."), row));
     return row;
@@ -177,41 +192,32 @@ void StationWindow::buildMenus()
     file->addSeparator();
     file->addAction(QStringLiteral("Report &folder for automatic saving..."), this,
                     &StationWindow::chooseAutoSaveFolder);
+    file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
+        StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
+    });
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-}
-
-QString StationWindow::countsText() const
-{
-    const UnitListModel::Counts counts = m_model.counts();
-    QString text = QStringLiteral("%1 units: %2 finished, %3 failed, %4 running, %5 waiting")
-                       .arg(m_model.rowCount())
-                       .arg(counts.finished)
-                       .arg(counts.failed)
-                       .arg(counts.running)
-                       .arg(counts.waiting);
-    int cannotRun = 0;
-    for (int row = 0; row < m_model.rowCount(); ++row)
-        cannotRun += m_model.problem(row).isEmpty() ? 0 : 1;
-    if (cannotRun > 0)
-        text += QStringLiteral(" (%1 cannot run: see the marked rows)").arg(cannotRun);
-    return text;
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
+                    [this] { StationHelp::showShortcuts(this); });
+    help->addAction(QStringLiteral("&About"), this, [this] { StationHelp::showAbout(this); });
 }
 
 void StationWindow::updateCounts()
 {
-    m_counts->setText(countsText());
+    m_counts->setText(m_model.countsText());
 }
 
 void StationWindow::updateControls()
 {
     const bool running = m_runner.isRunning();
     const bool canFlash = !running && m_firmware->isValid() && m_model.rowCount() > 0;
-    m_flashAll->setEnabled(canFlash && !m_model.hasProblems());
-    m_flashSelected->setEnabled(canFlash && !selectedRows().isEmpty());
-    m_rerunFailed->setEnabled(!running && m_runner.firmware().isValid() &&
-                              !m_runner.failedRows().isEmpty());
-    m_stopAll->setEnabled(running);
+    m_controls->flashAll()->setEnabled(canFlash && !m_model.hasProblems());
+    m_controls->flashSelected()->setEnabled(canFlash && !m_table->selectedRows().isEmpty());
+    m_controls->rerunFailed()->setEnabled(!running && m_runner.firmware().isValid() &&
+                                          !m_runner.failedRows().isEmpty());
+    m_controls->stopAll()->setEnabled(running);
+    m_controls->stopSelected()->setEnabled(running && !m_table->selectedRows().isEmpty());
     m_firmware->setChoosingEnabled(!running);
     for (QObject *editor : std::as_const(m_listEditors)) {
         if (auto *widget = qobject_cast<QWidget *>(editor))
@@ -225,37 +231,30 @@ void StationWindow::updateControls()
         m_elapsedTick.stop();
 }
 
-QList<int> StationWindow::selectedRows() const
-{
-    QList<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-void StationWindow::flashAll()
+bool StationWindow::flashAll()
 {
     QList<int> rows;
     for (int row = 0; row < m_model.rowCount(); ++row)
         rows.append(row);
-    flashRows(rows);
+    return flashRows(rows);
 }
 
 void StationWindow::flashSelected()
 {
-    flashRows(selectedRows());
+    flashRows(m_table->selectedRows());
 }
 
-void StationWindow::flashRows(const QList<int> &rows)
+bool StationWindow::flashRows(const QList<int> &rows)
 {
     rememberList();
     QString error;
-    if (!m_runner.start(rows, m_firmware->path(), &error))
+    if (!m_runner.start(rows, m_firmware->path(), &error)) {
         showError(error);
+        return false;
+    }
     // The summary shown is that of the bytes the units get, even if the file changed meanwhile.
-    else
-        m_firmware->showSummary(m_runner.firmware().describe());
+    m_firmware->showSummary(m_runner.firmware().describe());
+    return true;
 }
 
 void StationWindow::rerunFailed()
@@ -265,15 +264,35 @@ void StationWindow::rerunFailed()
         showError(error);
 }
 
-void StationWindow::confirmStopAll()
+void StationWindow::rerunSelected()
+{
+    QString error;
+    if (!m_runner.rerun(m_table->selectedRows(), &error))
+        showError(error);
+}
+
+bool StationWindow::confirmStop(const QString &question)
 {
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("Stop all"),
-        QStringLiteral("Stop every unit now?\n\nUnits that are mid-transfer stay in programming "
-                       "mode until they are flashed again."),
+        this, QStringLiteral("Stop"),
+        question + QStringLiteral("\n\nUnits that are mid-transfer stay in programming mode until "
+                                  "they are flashed again."),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes)
+    return answer == QMessageBox::Yes;
+}
+
+void StationWindow::confirmStopAll()
+{
+    if (confirmStop(QStringLiteral("Stop every unit now?")))
         stopAll();
+}
+
+void StationWindow::confirmStopSelected()
+{
+    const QList<int> rows = m_table->selectedRows();
+    if (!rows.isEmpty() &&
+        confirmStop(QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
+        stopSelected();
 }
 
 void StationWindow::stopAll()
@@ -282,20 +301,87 @@ void StationWindow::stopAll()
     statusBar()->showMessage(QStringLiteral("Stopping..."));
 }
 
+void StationWindow::stopSelected()
+{
+    m_runner.stop(m_table->selectedRows());
+    statusBar()->showMessage(QStringLiteral("Stopping the selected units..."), kStatusMessageMs);
+}
+
+void StationWindow::showRowMenu(const QPoint &position)
+{
+    const QModelIndex index = m_table->indexAt(position);
+    if (!index.isValid())
+        return;
+    if (!m_table->selectionModel()->isRowSelected(index.row(), {}))
+        m_table->selectRow(index.row());
+    const bool running = m_runner.isRunning();
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Stop"), this, &StationWindow::confirmStopSelected)
+        ->setEnabled(running);
+    menu.addAction(QStringLiteral("Show &log"), this, [this, index] { showLog(index); });
+    menu.addAction(QStringLiteral("&Re-run"), this, &StationWindow::rerunSelected)
+        ->setEnabled(!running && m_runner.firmware().isValid());
+    menu.exec(m_table->viewport()->mapToGlobal(position));
+}
+
+void StationWindow::onRunRefused(const QString &reason)
+{
+    updateControls();
+    updateCounts();
+    showError(reason);
+    if (m_quitWhenDone)
+        QCoreApplication::exit(CouldNotStart);
+}
+
+void StationWindow::endWithStatus(int status)
+{
+    m_endStatus = status;
+    m_unattended = true;
+    if (m_runner.isRunning()) {
+        stopAll();
+        return;
+    }
+    rememberList();
+    QCoreApplication::exit(status);
+}
+
+QString StationWindow::reportFolder() const
+{
+    return m_reportFolder.isEmpty() ? m_session.settings().autoSaveFolder : m_reportFolder;
+}
+
 void StationWindow::onRunFinished()
 {
     updateControls();
     updateCounts();
-    statusBar()->showMessage(QStringLiteral("Run ended. ") + countsText(), kStatusMessageMs);
-    if (m_settings.autoSaveFolder.isEmpty())
+    statusBar()->showMessage(QStringLiteral("Run ended. ") + m_model.countsText(),
+                             kStatusMessageMs);
+    bool reportSaved = true;
+    if (!reportFolder().isEmpty()) {
+        QString error;
+        const std::optional<QString> base =
+            RunReport(m_model.units(), m_runner.firmware())
+                .saveNew(reportFolder(), m_runner.runEndTime(), &error);
+        reportSaved = base.has_value();
+        if (!base)
+            showError(error);
+        else
+            statusBar()->showMessage(QStringLiteral("Report saved as %1.csv and .json").arg(*base),
+                                     kStatusMessageMs);
+    } else if (m_quitWhenDone) {
+        printError(QStringLiteral("no report folder is set (--report-dir or File > Report "
+                                  "folder), so no report is saved."));
+    }
+    if (m_endStatus >= 0) {
+        endWithStatus(m_endStatus);
         return;
-    QString error;
-    const QString base = RunReport::basePathIn(m_settings.autoSaveFolder, m_runner.runEndTime());
-    if (!saveReport(base, &error))
-        showError(error);
-    else
-        statusBar()->showMessage(QStringLiteral("Report saved as %1.csv and .json").arg(base),
-                                 kStatusMessageMs);
+    }
+    if (m_closeAfterRun)
+        close();
+    if (!m_quitWhenDone)
+        return;
+    const bool allFinished = m_model.counts().finished == m_model.rowCount();
+    QCoreApplication::exit(allFinished && reportSaved ? AllFinished : SomeFailed);
 }
 
 bool StationWindow::saveReport(const QString &basePath, QString *error)
@@ -307,7 +393,7 @@ void StationWindow::askReport()
 {
     QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save report (CSV and JSON)"),
-        RunReport::basePathIn(m_settings.autoSaveFolder, QDateTime::currentDateTime()) +
+        RunReport::basePathIn(m_session.settings().autoSaveFolder, QDateTime::currentDateTime()) +
             QStringLiteral(".csv"),
         QStringLiteral("Report (*.csv)"));
     if (path.isEmpty())
@@ -323,43 +409,13 @@ void StationWindow::chooseAutoSaveFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Folder for reports saved at the end of each run (cancel: none)"),
-        m_settings.autoSaveFolder);
-    m_settings.autoSaveFolder = folder;
-    m_settings.save();
+        m_session.settings().autoSaveFolder);
+    m_session.settings().autoSaveFolder = folder;
+    saveSettings();
     statusBar()->showMessage(
         folder.isEmpty() ? QStringLiteral("Reports are saved only when asked.")
                          : QStringLiteral("Reports are saved in %1 after each run.").arg(folder),
         kStatusMessageMs);
-}
-
-void StationWindow::addUnit()
-{
-    const int row = m_model.addUnit(StationUnit::listed(
-        QStringLiteral("unit %1").arg(m_model.rowCount() + 1), QString(), QString()));
-    m_table->setCurrentIndex(m_model.index(row, UnitListModel::Address));
-    m_table->edit(m_model.index(row, UnitListModel::Address));
-    updateControls();
-}
-
-void StationWindow::removeSelected()
-{
-    const QList<int> rows = selectedRows();
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
-        m_model.removeRows(*it, 1);
-    updateControls();
-}
-
-void StationWindow::moveSelected(int step)
-{
-    const QList<int> rows = selectedRows();
-    if (rows.size() != 1)
-        return;
-    const int row = rows.first();
-    const int target = row + step;
-    if (target < 0 || target >= m_model.rowCount())
-        return;
-    m_model.moveRows({}, row, 1, {}, step > 0 ? target + 1 : target);
-    m_table->selectRow(target);
 }
 
 bool StationWindow::openList(const QString &path)
@@ -371,7 +427,7 @@ bool StationWindow::openList(const QString &path)
         return false;
     }
     m_model.setUnits(units);
-    m_settings.unitsPath = path;
+    m_session.settings().unitsPath = path;
     rememberList();
     updateControls();
     if (m_model.hasProblems())
@@ -383,24 +439,27 @@ bool StationWindow::openList(const QString &path)
 
 void StationWindow::setLimit(int limit)
 {
-    if (limit >= 0)
-        m_limit->setValue(limit);
+    if (limit < 0)
+        return;
+    m_session.settings().limit = limit;
+    m_runner.setLimit(limit);
+    m_controls->showLimit(limit);
 }
 
 void StationWindow::chooseList()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open units list"), m_settings.unitsPath,
-                                     QStringLiteral("Units list (*.csv)"));
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open units list"),
+                                                      m_session.settings().unitsPath,
+                                                      QStringLiteral("Units list (*.csv)"));
     if (!path.isEmpty())
         openList(path);
 }
 
 void StationWindow::saveListAs()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save units list"), m_settings.unitsPath,
-                                     QStringLiteral("Units list (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save units list"),
+                                                      m_session.settings().unitsPath,
+                                                      QStringLiteral("Units list (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -408,48 +467,69 @@ void StationWindow::saveListAs()
         showError(error);
         return;
     }
-    m_settings.unitsPath = path;
+    m_session.settings().unitsPath = path;
     rememberList();
 }
 
 void StationWindow::rememberList()
 {
-    m_settings.unitsCsv = UnitListFile::toText(m_model.units());
-    m_settings.save();
+    if (const std::optional<QString> problem = m_session.save(m_model.units()))
+        showError(*problem);
+}
+
+void StationWindow::saveSettings()
+{
+    if (const std::optional<QString> problem = m_session.save())
+        showError(*problem);
 }
 
 void StationWindow::showLog(const QModelIndex &index)
 {
-    if (index.isValid() && index.column() > UnitListModel::Title)
+    if (index.isValid())
         UnitLogDialog(m_model.unit(index.row()), this).exec();
+}
+
+void StationWindow::setUnattended(bool unattended)
+{
+    m_unattended = unattended || isOffscreen();
 }
 
 void StationWindow::showError(const QString &text)
 {
     statusBar()->showMessage(text, kStatusMessageMs);
-    QMessageBox::warning(this, windowTitle(), text);
+    if (m_unattended)
+        printError(text);
+    else
+        QMessageBox::warning(this, windowTitle(), text);
 }
 
+// Never waits here for the run to end: the window closes again once it has.
 void StationWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_runner.isRunning()) {
+    if (!m_runner.isRunning()) {
+        rememberList();
+        event->accept();
+        return;
+    }
+    // Never waits here for the run to end: the window closes again once it has.
+    event->ignore();
+    if (m_closeAfterRun)
+        return;
+    if (!m_unattended) {
         const auto answer = QMessageBox::question(
             this, QStringLiteral("Quit"),
             QStringLiteral("Units are being flashed. Stop them all and quit?\n\nUnits that are "
                            "mid-transfer stay in programming mode until they are flashed again."),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            event->ignore();
+        if (answer != QMessageBox::Yes)
+            return;
+        if (!m_runner.isRunning()) {
+            QTimer::singleShot(0, this, &QWidget::close);
             return;
         }
-        m_runner.stopAll();
-        QEventLoop wait;
-        connect(&m_runner, &StationRunner::runFinished, &wait, &QEventLoop::quit);
-        if (m_runner.isRunning())
-            wait.exec();
     }
-    rememberList();
-    event->accept();
+    m_closeAfterRun = true;
+    stopAll();
 }
 
 void StationWindow::changeEvent(QEvent *event)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StationRunner.h"
-#include "StationSettings.h"
+#include "StationSession.h"
 #include "UnitListModel.h"
 
 #include <QMainWindow>
@@ -9,9 +9,8 @@
 
 class FirmwarePanel;
 class QLabel;
-class QPushButton;
-class QSpinBox;
-class QTableView;
+class UnitTable;
+class RunControls;
 
 // The station's window: the units table, the firmware, the run controls and the counts. A thin
 // view over UnitListModel and StationRunner.
@@ -26,18 +25,36 @@ public:
     UnitListModel &model() { return m_model; }
     StationRunner &runner() { return m_runner; }
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
-    QString countsText() const;
+    QString countsText() const { return m_model.countsText(); }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
     void setLimit(int limit);
-    void flashAll();
+    // The uploaders' response time-out and further connection tries (kept in the settings).
+    void setUnitOptions(std::chrono::milliseconds responseTimeout, int retries);
+    // False, with the reason shown, when the run cannot start.
+    bool flashAll();
     void flashSelected();
     void rerunFailed();
-    // Stops without asking (the button asks first).
+    // Stops without asking (the buttons ask first).
     void stopAll();
+    void stopSelected();
     // Writes a report of the rows as they stand; false with the reason when it cannot.
     bool saveReport(const QString &basePath, QString *error);
+
+    // Nobody watches: problems go to standard error instead of a message box. Offscreen, the
+    // window is always unattended.
+    void setUnattended(bool unattended);
+    // Where this session saves each run's report instead of the settings' report folder.
+    void setReportFolder(const QString &folder) { m_reportFolder = folder; }
+    QString reportFolder() const;
+    // Saves the report of a run when it ends and quits with 0 when every unit finished, 1 when
+    // any did not (or the report could not be saved), 2 when the run was refused.
+    void setQuitWhenDone(bool quit) { m_quitWhenDone = quit; }
+    // A signal asks the program to end: the units are stopped, the run's report saved (as at the
+    // end of any run), the settings kept, and the program ends with this status.
+    void endWithStatus(int status);
+    enum QuitStatus { AllFinished = 0, SomeFailed = 1, CouldNotStart = 2 };
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -47,13 +64,16 @@ protected:
 
 private:
     void buildMenus();
-    QWidget *buildRunControls();
+    void connectRunControls();
     QWidget *buildListControls();
-    void flashRows(const QList<int> &rows);
+    void restoreSession();
+    bool flashRows(const QList<int> &rows);
+    bool confirmStop(const QString &question);
     void confirmStopAll();
-    void addUnit();
-    void removeSelected();
-    void moveSelected(int step);
+    void confirmStopSelected();
+    void rerunSelected();
+    void showRowMenu(const QPoint &position);
+    void onRunRefused(const QString &reason);
     void chooseList();
     void saveListAs();
     void askReport();
@@ -63,20 +83,21 @@ private:
     void updateControls();
     void updateCounts();
     void rememberList();
-    QList<int> selectedRows() const;
+    void saveSettings();
     void showError(const QString &text);
 
     UnitListModel m_model;
     StationRunner m_runner;
-    StationSettings m_settings;
+    StationSession m_session;
+    bool m_unattended = false;
+    bool m_quitWhenDone = false;
+    bool m_closeAfterRun = false;
+    int m_endStatus = -1; // set by endWithStatus()
+    QString m_reportFolder;
     FirmwarePanel *m_firmware = nullptr;
-    QTableView *m_table = nullptr;
+    UnitTable *m_table = nullptr;
     QLabel *m_counts = nullptr;
-    QSpinBox *m_limit = nullptr;
-    QPushButton *m_flashAll = nullptr;
-    QPushButton *m_flashSelected = nullptr;
-    QPushButton *m_rerunFailed = nullptr;
-    QPushButton *m_stopAll = nullptr;
+    RunControls *m_controls = nullptr;
     QList<QObject *> m_listEditors;
     QTimer m_elapsedTick;
 };

@@ -1,8 +1,8 @@
 #include "UnitListFile.h"
 
 #include "CsvText.h"
+#include "firmware/FirmwareFile.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -14,16 +14,16 @@ constexpr qint64 kFileSizeLimit = 4 * 1024 * 1024;
 
 QList<StationUnit> UnitListFile::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+    // The firmware reader refuses pipes and devices, which would block the window for ever.
+    FirmwareFile file;
+    if (!file.open(path, error))
         return {};
-    }
     if (file.size() > kFileSizeLimit) {
         *error = QStringLiteral("%1 is too large for a list of units.").arg(path);
         return {};
     }
-    return fromText(QString::fromUtf8(file.readAll()), error);
+    error->clear();
+    return fromText(QString::fromUtf8(file.content()), error);
 }
 
 QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
@@ -51,12 +51,13 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
     QList<StationUnit> units;
     for (qsizetype i = 1; i < rows.size(); ++i) {
         const QStringList &row = rows.at(i);
+        const auto cell = [&row](qsizetype column) { return CsvText::plain(row.value(column)); };
         StationUnit unit;
-        unit.name = row.value(nameColumn);
+        unit.name = cell(nameColumn);
         // Spreadsheets pad cells; an address or port with spaces would only be flagged.
-        unit.address = row.value(addressColumn).trimmed();
-        unit.port = row.value(portColumn).trimmed();
-        unit.title = titleColumn >= 0 ? row.value(titleColumn) : QString();
+        unit.address = cell(addressColumn).trimmed();
+        unit.port = cell(portColumn).trimmed();
+        unit.title = titleColumn >= 0 ? cell(titleColumn) : QString();
         units.append(unit);
     }
     return units;

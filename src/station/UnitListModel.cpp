@@ -1,6 +1,7 @@
 #include "UnitListModel.h"
 
 #include "UnitStateText.h"
+#include "connection/PortNumber.h"
 #include "platform/UnitSocket.h"
 
 #include <QHash>
@@ -15,18 +16,9 @@ namespace {
 
 // Fast enough that progress looks live, slow enough that 32 busy units cost little.
 constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
-
-bool isValidPort(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 5)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    const int port = text.toInt();
-    return port >= 1 && port <= 65535;
-}
+// An uploader says something several times a second while its unit answers; this long without a
+// word means the unit has stopped answering (the uploader gives up only at its time-out).
+constexpr std::chrono::milliseconds kSilenceShown = 3s;
 
 // What the uploader accepts, and never something that reads like an option.
 bool isValidAddress(const QString &text)
@@ -34,16 +26,34 @@ bool isValidAddress(const QString &text)
     return UnitSocket::isAcceptableHost(text) && !text.startsWith(QLatin1Char('-'));
 }
 
+bool sharesUnit(const QString &problem)
+{
+    return problem.contains(QLatin1String("same address")) ||
+           problem.contains(QLatin1String("same unit"));
+}
+
 QString clockText(qint64 seconds)
 {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+// The rebooting unit is silent by design; connecting and sending are not.
+QString silenceText(const StationUnit &unit)
+{
+    if ((unit.state != UnitState::Connecting && unit.state != UnitState::Sending) ||
+        !unit.sinceActivity.isValid() || unit.sinceActivity.elapsed() < kSilenceShown.count())
+        return QString();
+    return QStringLiteral("no answer for %1 s").arg(unit.sinceActivity.elapsed() / 1000);
+}
+
 QString progressText(const StationUnit &unit)
 {
+    const QString silence = silenceText(unit);
     if (unit.total <= 0)
-        return QString();
+        return silence;
     QString text = QStringLiteral("%1 %").arg(int(unit.percent));
+    if (!silence.isEmpty())
+        return text + QStringLiteral(", ") + silence;
     if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
         text += QStringLiteral(", %1 left")
                     .arg(clockText(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
@@ -75,8 +85,9 @@ QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const names[Count] = {"Name",     "Address", "Port",    "Title",  "State",
-                                             "Progress", "Records", "Elapsed", "Outcome"};
+    static const char *const names[Count] = {"Name",    "Address",   "Port",    "Title",
+                                             "State",   "Progress",  "Records", "Elapsed",
+                                             "Outcome", "Last flash"};
     return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
 }
 
@@ -135,16 +146,15 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.total > 0 ? QStringLiteral("%1 / %2").arg(unit.sent).arg(unit.total)
                               : QString();
     case Elapsed:
-        if (!unit.started.isValid())
-            return QString();
-        return clockText(
-            unit.started.secsTo(unit.ended.isValid() ? unit.ended : QDateTime::currentDateTime()));
+        return unit.elapsed() < 0 ? QString() : clockText(unit.elapsed() / 1000);
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
             return m_problems.at(row);
         return unit.exitCode >= 0
                    ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
                    : unit.verdict();
+    case LastFlash:
+        return unit.lastFlash;
     default:
         return {};
     }
@@ -167,11 +177,9 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
     const StationUnit &unit = m_units.at(row);
     switch (column) {
     case Address:
-        return !isValidAddress(unit.address) ||
-               m_problems.at(row).contains(QLatin1String("same address"));
+        return !isValidAddress(unit.address) || sharesUnit(m_problems.at(row));
     case Port:
-        return !isValidPort(unit.port) ||
-               m_problems.at(row).contains(QLatin1String("same address"));
+        return !PortNumber::parse(unit.port) || sharesUnit(m_problems.at(row));
     case Name:
         return m_problems.at(row).contains(QLatin1String("same name"));
     case State:
@@ -188,6 +196,7 @@ bool UnitListModel::setData(const QModelIndex &index, const QVariant &value, int
     StationUnit &unit = m_units[index.row()];
     QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title};
     *fields[index.column()] = value.toString();
+    m_sameUnit.clear();
     recheck();
     Q_EMIT dataChanged(this->index(0, 0), this->index(rowCount() - 1, Count - 1));
     return true;
@@ -200,6 +209,7 @@ bool UnitListModel::removeRows(int row, int count, const QModelIndex &parent)
     beginRemoveRows({}, row, row + count - 1);
     m_units.remove(row, count);
     m_problems.remove(row, count);
+    m_sameUnit.clear();
     endRemoveRows();
     m_firstDirty = m_lastDirty = -1;
     recheck();
@@ -223,6 +233,12 @@ bool UnitListModel::moveRows(const QModelIndex &sourceParent, int sourceRow, int
     m_problems.move(sourceRow, target);
     endMoveRows();
     m_firstDirty = m_lastDirty = -1;
+    // The words name rows by number.
+    if (!m_sameUnit.isEmpty()) {
+        m_sameUnit.clear();
+        recheck();
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, Count - 1));
+    }
     return true;
 }
 
@@ -230,6 +246,7 @@ void UnitListModel::setUnits(const QList<StationUnit> &units)
 {
     beginResetModel();
     m_units.clear();
+    m_sameUnit.clear();
     for (StationUnit unit : units) {
         unit.id = m_nextId++;
         m_units.append(unit);
@@ -283,9 +300,8 @@ void UnitListModel::recheck()
         QStringList problems;
         if (!isValidAddress(unit.address))
             problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
-        if (!isValidPort(unit.port))
-            problems << QStringLiteral("port \"%1\" is not a whole number from 1 to 65535")
-                            .arg(unit.port);
+        if (const QString problem = PortNumber::problem(unit.port); !problem.isEmpty())
+            problems << problem;
         const QString target = unit.address.toLower() + QLatin1Char(':') + unit.port;
         if (firstByTarget.contains(target))
             problems << QStringLiteral("same address and port as row %1")
@@ -296,8 +312,21 @@ void UnitListModel::recheck()
             problems << QStringLiteral("same name as row %1").arg(firstByName.value(unit.name) + 1);
         else if (!unit.name.isEmpty())
             firstByName.insert(unit.name, row);
+        if (m_sameUnit.contains(unit.id))
+            problems << m_sameUnit.value(unit.id);
         m_problems[row] = problems.join(QStringLiteral("; "));
     }
+}
+
+void UnitListModel::markSameUnits(const QHash<quint64, QString> &problems)
+{
+    if (problems.isEmpty() && m_sameUnit.isEmpty())
+        return;
+    m_sameUnit = problems;
+    recheck();
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, Count - 1));
+    Q_EMIT countsChanged();
 }
 
 StationUnit *UnitListModel::unitForUpdate(quint64 id)
@@ -371,6 +400,23 @@ UnitListModel::Counts UnitListModel::counts() const
             ++counts.running;
     }
     return counts;
+}
+
+QString UnitListModel::countsText() const
+{
+    const Counts current = counts();
+    QString text = QStringLiteral("%1 units: %2 finished, %3 failed, %4 running, %5 waiting")
+                       .arg(rowCount())
+                       .arg(current.finished)
+                       .arg(current.failed)
+                       .arg(current.running)
+                       .arg(current.waiting);
+    int cannotRun = 0;
+    for (int row = 0; row < rowCount(); ++row)
+        cannotRun += problem(row).isEmpty() ? 0 : 1;
+    if (cannotRun > 0)
+        text += QStringLiteral(" (%1 cannot run: see the marked rows)").arg(cannotRun);
+    return text;
 }
 
 void UnitListModel::setDarkPalette(bool dark)

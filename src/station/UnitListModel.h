@@ -3,6 +3,7 @@
 #include "StationUnit.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QTimer>
 
@@ -14,7 +15,19 @@ class UnitListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Name, Address, Port, Title, State, Progress, Records, Elapsed, Outcome, Count };
+    enum Column {
+        Name,
+        Address,
+        Port,
+        Title,
+        State,
+        Progress,
+        Records,
+        Elapsed,
+        Outcome,
+        LastFlash,
+        Count
+    };
     enum Role { PercentRole = Qt::UserRole + 1, ProblemRole };
     struct Counts
     {
@@ -46,6 +59,9 @@ public:
     // Why the row cannot run (bad address or port, a duplicate), or empty.
     QString problem(int row) const { return m_problems.value(row); }
     bool hasProblems() const;
+    // Rows found to reach the same unit under another name (by id, with the words that say so);
+    // they cannot run until the list is edited.
+    void markSameUnits(const QHash<quint64, QString> &problems);
     // Rows may not be edited, added, removed or moved while a run is on.
     void setLocked(bool locked) { m_locked = locked; }
     bool isLocked() const { return m_locked; }
@@ -59,6 +75,8 @@ public:
     // Tells the views now about every change so far (the refresh timer does it on its own).
     void flushChanges();
     Counts counts() const;
+    // "12 units: 9 finished, 1 failed, 2 running, 0 waiting", and how many rows cannot run.
+    QString countsText() const;
 
     void setDarkPalette(bool dark);
 
@@ -74,6 +92,7 @@ private:
 
     QList<StationUnit> m_units;
     QList<QString> m_problems;
+    QHash<quint64, QString> m_sameUnit;
     quint64 m_nextId = 1;
     bool m_locked = false;
     bool m_darkPalette = false;

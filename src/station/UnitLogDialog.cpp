@@ -26,6 +26,8 @@ UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog
         header << QStringLiteral("State: %1, exit code %2")
                       .arg(UnitStateText::text(unit.state))
                       .arg(unit.exitCode);
+    if (!unit.reason.isEmpty())
+        header << QStringLiteral("Reason: %1").arg(unit.reason);
     m_text->setPlainText(
         header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + unit.log.join(QLatin1Char('\n')) +
         (unit.errors.isEmpty()

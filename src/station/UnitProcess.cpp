@@ -1,5 +1,6 @@
 #include "UnitProcess.h"
 
+#include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 
@@ -9,8 +10,12 @@
 
 #include <csignal>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
+
+// An uploader that has not gone this long after SIGTERM is killed.
+constexpr std::chrono::milliseconds kStopGrace = std::chrono::seconds(5);
 
 // No sound line comes near this; a longer one is cut rather than held without end.
 constexpr qsizetype kLineLimit = 1024 * 1024;
@@ -41,9 +46,37 @@ UnitProcess::UnitProcess(UnitListModel &model, quint64 unitId, QObject *parent)
     connect(&m_process, &QProcess::readyReadStandardError, this, &UnitProcess::readErrors);
     connect(&m_process, &QProcess::finished, this, &UnitProcess::onFinished);
     connect(&m_process, &QProcess::errorOccurred, this, &UnitProcess::onErrorOccurred);
+    m_killTimer.setSingleShot(true);
+    m_killTimer.setInterval(kStopGrace);
+    connect(&m_killTimer, &QTimer::timeout, this, [this] {
+        qCInfo(lcStation) << "uploader" << m_process.processId()
+                          << "did not end after SIGTERM; killed";
+        m_process.kill();
+    });
     // If the station goes (closed, killed, crashed), each uploader gets SIGTERM and ends its
-    // upload cleanly instead of flashing on with nobody to see the outcome.
-    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // upload cleanly instead of flashing on with nobody to see the outcome. A station that died
+    // before the request was made is seen by the parent having changed.
+    const pid_t station = ::getpid();
+    m_process.setChildProcessModifier([station] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != station)
+            ::_exit(128 + SIGTERM);
+    });
+}
+
+QStringList UnitProcess::arguments(const StationUnit &unit, const Options &options)
+{
+    // "--option=value" in one argument: a value can never be read as an option of its own.
+    QStringList arguments{
+        QStringLiteral("--json"), QStringLiteral("--address=") + unit.address,
+        QStringLiteral("--port=") + unit.port,
+        QStringLiteral("--response-timeout=%1").arg(qint64(options.responseTimeout.count())),
+        QStringLiteral("--retries=%1").arg(options.retries)};
+    if (!unit.title.isEmpty())
+        arguments << QStringLiteral("--title=") + unit.title;
+    arguments << options.extraArguments;
+    arguments << options.firmwarePath; // absolute, so never read as an option
+    return arguments;
 }
 
 UnitProcess::~UnitProcess()
@@ -59,22 +92,19 @@ void UnitProcess::start(const QString &program, const QStringList &arguments)
     if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
         unit->state = UnitState::Connecting;
         unit->started = QDateTime::currentDateTime();
+        unit->runClock.start();
+        unit->sinceActivity.start();
     }
     m_process.start(program, arguments, QIODevice::ReadOnly);
 }
 
-void UnitProcess::terminate()
+void UnitProcess::stop()
 {
+    if (m_stopRequested || !isRunning())
+        return;
     m_stopRequested = true;
-    if (isRunning())
-        m_process.terminate();
-}
-
-void UnitProcess::kill()
-{
-    m_stopRequested = true;
-    if (isRunning())
-        m_process.kill();
+    m_process.terminate();
+    m_killTimer.start();
 }
 
 void UnitProcess::readOutput()
@@ -108,6 +138,8 @@ void UnitProcess::handleLine(const QByteArray &line)
 {
     if (line.trimmed().isEmpty())
         return;
+    if (StationUnit *unit = m_model.unitForUpdate(m_unitId))
+        unit->sinceActivity.start();
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -145,13 +177,24 @@ void UnitProcess::handleEvent(const QJsonObject &event)
         unit->rate = event.value(QLatin1String("rate")).toDouble();
         unit->recordsSent = unit->sent;
     } else if (kind == QLatin1String("result") && !m_resultSeen) {
-        m_resultSeen = true;
-        unit->outcome = event.value(QLatin1String("outcome")).toString();
-        unit->exitCode = event.value(QLatin1String("exit_code")).toInt(-1);
-        unit->recordsSent =
-            qint64(event.value(QLatin1String("records_sent")).toDouble(double(unit->sent)));
-        m_resultFinished = unit->outcome == QLatin1String("finished") && unit->exitCode == 0;
+        takeResult(*unit, event);
     }
+}
+
+void UnitProcess::takeResult(StationUnit &unit, const QJsonObject &result)
+{
+    m_resultSeen = true;
+    unit.outcome = result.value(QLatin1String("outcome")).toString();
+    unit.exitCode = result.value(QLatin1String("exit_code")).toInt(-1);
+    unit.recordsSent =
+        qint64(result.value(QLatin1String("records_sent")).toDouble(double(unit.sent)));
+    m_resultFinished = unit.outcome == QLatin1String("finished") && unit.exitCode == 0;
+    // Progress comes a few times a second; the result has the final count.
+    if (unit.total > 0 && unit.recordsSent >= 0 && unit.recordsSent <= unit.total) {
+        unit.sent = int(unit.recordsSent);
+        unit.percent = 100.0 * unit.sent / unit.total;
+    }
+    unit.reason = UnitStateText::reason(unit, result.value(QLatin1String("message")).toString());
 }
 
 void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
@@ -163,6 +206,7 @@ void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
     StationUnit *unit = m_model.unitForUpdate(m_unitId);
     if (unit && !m_ended) {
         unit->ended = QDateTime::currentDateTime();
+        unit->elapsedMs = unit->runClock.isValid() ? unit->runClock.elapsed() : 0;
         const int code = status == QProcess::NormalExit ? exitCode : -1;
         // The process's own exit code has the last word: a result that claims success from a
         // program that then failed is not a success.
@@ -182,6 +226,8 @@ void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
                     .arg(code));
         if (unit->state == UnitState::Finished && !m_resultFinished)
             unit->state = UnitState::Error;
+        if (unit->state == UnitState::Error && (!m_resultSeen || code != unit->exitCode))
+            unit->reason = unit->lastLogLine();
         unit->exitCode = code;
     }
     m_ended = true;
@@ -197,6 +243,8 @@ void UnitProcess::onErrorOccurred(QProcess::ProcessError error)
     if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
         unit->state = UnitState::Error;
         unit->ended = QDateTime::currentDateTime();
+        unit->elapsedMs = 0;
+        unit->reason = unit->lastLogLine();
     }
     m_ended = true;
     Q_EMIT ended(m_unitId);

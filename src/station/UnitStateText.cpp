@@ -78,3 +78,44 @@ UnitState UnitStateText::fromOutcome(const QString &outcome, bool stopRequested)
         return stopRequested ? UnitState::Stopped : UnitState::Error;
     return UnitState::Error;
 }
+
+namespace {
+
+QString sentence(QString text)
+{
+    text = text.trimmed();
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
+}
+
+// The unit's refusal as the log gives it, e.g. "NAK - Incorrect Checksum", with the line that
+// follows it when that one names the record.
+QString refusalDetail(const QStringList &log)
+{
+    for (qsizetype i = log.size() - 1; i >= 0; --i) {
+        if (!log.at(i).startsWith(QLatin1String("NAK")))
+            continue;
+        QString detail = log.at(i).trimmed();
+        const QString next = log.value(i + 1).trimmed();
+        if (next.contains(QLatin1String("record"), Qt::CaseInsensitive))
+            detail += QLatin1Char(' ') + next;
+        return detail;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString UnitStateText::reason(const StationUnit &unit, const QString &message)
+{
+    QString text = sentence(message);
+    QString detail;
+    if (unit.outcome == QLatin1String("refused"))
+        detail = refusalDetail(unit.log);
+    else if (unit.outcome == QLatin1String("bad_input"))
+        detail = unit.lastLogLine();
+    if (!detail.isEmpty() && !text.contains(detail))
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + detail;
+    return text;
+}

@@ -16,4 +16,7 @@ public:
     static QColor background(UnitState state, bool darkPalette);
     // The state a program's result outcome word stands for.
     static UnitState fromOutcome(const QString &outcome, bool stopRequested);
+    // Why a run ended as it did: the uploader's message, with what the unit refused (and the
+    // record and file line, when the log names them) or what the log gives as the cause.
+    static QString reason(const StationUnit &unit, const QString &message);
 };

@@ -1,4 +1,6 @@
 #include "FirmwarePanel.h"
+#include "FirmwareSnapshot.h"
+#include "InterruptNotifier.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
@@ -38,6 +40,21 @@ QPalette darkPalette()
     return palette;
 }
 
+// A run that quits by itself may be started where there is no screen (a script over ssh); Qt
+// would refuse to start there, so it draws offscreen instead.
+void drawOffscreenWithoutDisplay(const StationOptions &options)
+{
+    if (options.quitWhenDone && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int fail(const QString &problem)
+{
+    std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(problem));
+    return StationWindow::CouldNotStart;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,8 +74,11 @@ int main(int argc, char *argv[])
         std::printf("firmware-uploader-station %s\n%s\n", FWU_APP_VERSION, FWU_LICENCE_NOTICE);
         return 0;
     case StationOptions::Action::Fail:
-        std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(options.error));
-        return 2;
+        std::fprintf(stderr,
+                     "firmware-uploader-station: %s\n"
+                     "Run \"firmware-uploader-station --help\" for the options.\n",
+                     qPrintable(options.error));
+        return StationOptions::kBadOptionStatus;
     case StationOptions::Action::Run:
         break;
     }
@@ -68,6 +88,7 @@ int main(int argc, char *argv[])
     }
 
     EventDispatcher::preferQtDispatcher();
+    drawOffscreenWithoutDisplay(options);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("firmware-uploader-station"));
     QApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
@@ -81,15 +102,32 @@ int main(int argc, char *argv[])
         QApplication::setPalette(darkPalette());
     }
 
+    FirmwareSnapshot::sweepLeftovers();
     StationWindow window;
+    window.runner().setHistory(options.history);
+    // SIGINT, SIGTERM and SIGHUP end the station in order, with 128 + the signal's number.
+    InterruptNotifier interrupts;
+    QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window,
+                     [&window](int signalNumber) { window.endWithStatus(128 + signalNumber); });
+    // With --flash-all every problem that stops the run goes to standard error and ends the
+    // program; once the run is on, someone may be watching again.
+    const bool unattended = options.quitWhenDone;
+    window.setUnattended(unattended || options.flashAll);
+    window.setReportFolder(options.reportDir);
+    window.setQuitWhenDone(options.quitWhenDone);
+    if (options.responseTimeout || options.retries)
+        window.setUnitOptions(
+            options.responseTimeout.value_or(window.runner().unitOptions().responseTimeout),
+            options.retries.value_or(window.runner().unitOptions().retries));
     if (!options.unitsPath.isEmpty() && !window.openList(options.unitsPath))
-        return 2;
+        return StationWindow::CouldNotStart;
     if (!options.firmwarePath.isEmpty() && !window.firmwarePanel().setPath(options.firmwarePath) &&
         options.flashAll)
-        return 2;
+        return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
     window.show();
-    if (options.flashAll)
-        window.flashAll();
+    if (options.flashAll && !window.flashAll())
+        return StationWindow::CouldNotStart;
+    window.setUnattended(unattended);
     return app.exec();
 }

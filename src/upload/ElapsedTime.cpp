@@ -8,7 +8,7 @@
 
 qint64 ElapsedTime::milliseconds(float start, float now)
 {
-    return qint64(std::floor(Clock::secondsBetween(start, now) * 1000.0 + 0.5));
+    return millisecondsOf(Clock::secondsBetween(start, now));
 }
 
 QString ElapsedTime::formatMilliseconds(qint64 milliseconds, const QString &suffix)
@@ -26,5 +26,15 @@ QString ElapsedTime::formatMilliseconds(qint64 milliseconds, const QString &suff
 
 qint64 ElapsedTime::secondsFigure(float start, float now)
 {
-    return qint64(std::round(Clock::secondsBetween(start, now) + 0.5));
+    return secondsFigureOf(Clock::secondsBetween(start, now));
+}
+
+qint64 ElapsedTime::millisecondsOf(double seconds)
+{
+    return qint64(std::floor(seconds * 1000.0 + 0.5));
+}
+
+qint64 ElapsedTime::secondsFigureOf(double seconds)
+{
+    return qint64(std::round(seconds + 0.5));
 }

@@ -14,4 +14,7 @@ public:
     static QString formatMilliseconds(qint64 milliseconds, const QString &suffix);
     // (now - start) + 0.5 rounded to a whole number, halves away from zero.
     static qint64 secondsFigure(float start, float now);
+    // The same figures of a duration in seconds, as a monotonic clock measures it.
+    static qint64 millisecondsOf(double seconds);
+    static qint64 secondsFigureOf(double seconds);
 };

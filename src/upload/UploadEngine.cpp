@@ -5,9 +5,11 @@
 #include "UploadPauses.h"
 #include "UploadView.h"
 #include "connection/ConnectionSettings.h"
+#include "connection/PortNumber.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 #include "platform/Clock.h"
+#include "platform/LogCategories.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
 #include "protocol/UnitProtocol.h"
@@ -17,23 +19,6 @@
 #include <cmath>
 
 using namespace UploadPauses;
-
-namespace {
-
-// A port is a whole number from 1 to 65535, digits only.
-int parsePort(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 5)
-        return 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
-    }
-    const int port = text.toInt();
-    return port <= 65535 ? port : 0;
-}
-
-} // namespace
 
 UploadEngine::UploadEngine(const QString &title, UploadView &view, UnitSocket &socket,
                            SettingsStore &settings, QObject *parent)
@@ -60,6 +45,11 @@ void UploadEngine::setResponseTimeout(std::chrono::milliseconds timeout)
     m_responseTimeout = timeout;
 }
 
+void UploadEngine::pinFirmware(const QByteArray &content)
+{
+    m_pinned = content;
+}
+
 // --- Start and connection -------------------------------------------------------------------
 
 void UploadEngine::LoadStart_Click()
@@ -70,6 +60,10 @@ void UploadEngine::LoadStart_Click()
     setPhase(Phase::Connecting);
     m_responseTimer.stop();
     m_answerAwaited = false;
+    m_awaitingQuiet = false;
+    // Cleared before the log, whose clearing tells observers that a new attempt has begun.
+    m_snapshot = QByteArray();
+    m_snapshotPath.clear();
 
     log().setBackColour(ActivityLog::kWhite);
     log().clear();
@@ -79,6 +73,7 @@ void UploadEngine::LoadStart_Click()
     m_state.TransferIdle = true;
     const bool connecting = ConnectToUnit();
     m_state.StartTime = Clock::now();
+    m_connectStarted = Clock::monotonicSeconds();
     logDebug(QStringLiteral("Connecting..."));
     if (!connecting) {
         failAttempt(UploadOutcome::BadInput);
@@ -88,7 +83,8 @@ void UploadEngine::LoadStart_Click()
     if (!watchConnection() || !stillRunning(attempt))
         return;
 
-    const qint64 elapsed = ElapsedTime::milliseconds(m_state.StartTime, Clock::now());
+    const qint64 elapsed =
+        ElapsedTime::millisecondsOf(Clock::monotonicSeconds() - m_connectStarted);
     if (m_socket.state() == UnitSocket::Connected) {
         logDebug(QStringLiteral("It took ") +
                  ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS ")) +
@@ -101,6 +97,10 @@ void UploadEngine::LoadStart_Click()
                  QStringLiteral(", I gave up!"));
         log().append(QStringLiteral("Could not establish connection to ") +
                      m_view.ethernetAddress());
+        // The port may be the wrong part; the line above names only the address.
+        log().append(QStringLiteral("Unit address %1, port %2.")
+                         .arg(m_view.ethernetAddress())
+                         .arg(m_socket.remotePort()));
         failAttempt(UploadOutcome::ConnectFailed);
     }
 }
@@ -111,17 +111,15 @@ bool UploadEngine::ConnectToUnit()
     log().append(QStringLiteral("Connecting to ") + address);
 
     const QString portText = m_view.ethernetPort();
-    const int port = parsePort(portText);
-    if (port == 0) {
-        log().append(QStringLiteral("Port \"%1\" is not valid: enter a whole number from 1 to "
-                                    "65535.")
-                         .arg(portText));
+    const std::optional<quint16> port = PortNumber::parse(portText);
+    if (!port) {
+        log().append(PortNumber::problemSentence(portText));
         return false;
     }
     // A socket left open by an attempt that never finished is closed before the new connect.
     if (m_socket.state() != UnitSocket::Closed)
         m_socket.close();
-    m_socket.setRemotePort(port);
+    m_socket.setRemotePort(*port);
     QString problem = UnitSocket::hostProblem(address);
     if (problem.isEmpty() && !m_socket.setRemoteHost(address))
         problem = QStringLiteral("enter the unit's IPv4 address or host name");
@@ -147,22 +145,20 @@ void UploadEngine::logPeerAddress()
 bool UploadEngine::watchConnection()
 {
     const quint64 attempt = m_attempt;
-    const float start = m_state.StartTime;
-    const double limit = double(float(double(start) + kConnectionLimitSeconds));
+    // On the monotonic clock: a time of day set back or passing midnight cannot stretch it.
+    const auto elapsed = [this] { return Clock::monotonicSeconds() - m_connectStarted; };
     for (;;) {
         pause(kConnectionRound);
         if (!stillRunning(attempt))
             return false;
-        // Measured from the start, so the watch ends even when the clock passes midnight.
-        const double now = double(start) + Clock::secondsBetween(start, Clock::now());
-        if (now > limit) {
+        if (elapsed() > kConnectionLimitSeconds) {
             log().append(QStringLiteral("Unit not responding!"));
             return true;
         }
         if (debug()) {
-            const qint64 elapsed = ElapsedTime::milliseconds(start, Clock::now());
             log().append(QStringLiteral("Checking connection at ") +
-                         ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS...")));
+                         ElapsedTime::formatMilliseconds(ElapsedTime::millisecondsOf(elapsed()),
+                                                         QStringLiteral(" mS...")));
             log().selectLastLine();
         }
         if (m_socket.state() == UnitSocket::Connected)
@@ -192,8 +188,12 @@ void UploadEngine::startTransfer()
     m_state.RxBuffer.clear();
 
     m_staleBytes = 0;
+    m_recordsSent = 0;
+    m_linesRead = 0;
+    m_lastRecordLine = 0;
     m_view.setProgressMaximum(progressMaximumFor(m_file->size()));
     m_state.StartTime = Clock::now();
+    m_transferStarted = Clock::monotonicSeconds();
     log().append(QStringLiteral("Sending firmware..."));
     m_responseTimer.stop();
     sendPacket(request);
@@ -206,16 +206,21 @@ bool UploadEngine::prepareFirmware()
     const QString path = m_state.FirmwarePath;
     const QString name = QFileInfo(path).fileName();
     QString error;
-    // A file left open by an attempt that ended early is closed by open().
-    if (path.isEmpty() || !m_file->open(path, &error)) {
+    // A file left open by an attempt that ended early is closed by open() and openContent().
+    if (m_pinned) {
+        m_file->openContent(*m_pinned);
+    } else if (path.isEmpty() || !m_file->open(path, &error)) {
         log().append(QStringLiteral("Cannot open the firmware file \"%1\": %2")
                          .arg(path.isEmpty() ? QStringLiteral("(none chosen)") : path,
                               error.isEmpty() ? QStringLiteral("no file chosen") : error));
         return false;
     }
     // The bytes read here are checked and then sent: what the file becomes later is not.
+    const QByteArray &content = m_file->content();
+    if (!m_knownSoundContent.isEmpty() && content == m_knownSoundContent)
+        return true;
     if (const std::optional<IntelHexCheck::Problem> problem =
-            IntelHexCheck::checkContent(m_file->content())) {
+            IntelHexCheck::checkContent(content)) {
         m_file->close();
         log().append(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
                          .arg(name, problem->text));
@@ -227,6 +232,8 @@ bool UploadEngine::prepareFirmware()
         log().append(*refusal);
         return false;
     }
+    m_snapshot = m_file->content();
+    m_snapshotPath = path;
     return true;
 }
 
@@ -293,8 +300,11 @@ bool UploadEngine::debug() const
 
 void UploadEngine::logDebug(const QString &line) const
 {
+    // With Debug off the note still reaches whoever asks for fwu.upload's debug messages.
     if (debug())
         log().append(line);
+    else
+        qCDebug(lcUpload).noquote() << line;
 }
 
 void UploadEngine::setStartControlsEnabled(bool enabled)

@@ -67,6 +67,19 @@ public:
 
     // How long a transfer may wait for the unit's next answer before the attempt is given up.
     void setResponseTimeout(std::chrono::milliseconds timeout);
+    // Bytes a front-end has already found to be sound Intel HEX. An attempt still reads its file,
+    // but when the file holds exactly these bytes the check is not made again: a comparison
+    // costs a small part of a check, which a short-lived uploader would otherwise pay twice.
+    void setKnownSoundContent(const QByteArray &content) { m_knownSoundContent = content; }
+
+    // Every later attempt sends these bytes instead of reading FirmwarePath when its transfer
+    // starts: a front-end that has described an image to its caller sends exactly that image,
+    // on every retry and loop pass. Without it each attempt reads the file afresh.
+    void pinFirmware(const QByteArray &content);
+    // The bytes the present (or last) attempt's transfer sends, read once when it started, and
+    // where they came from; null before the transfer of the present attempt has started.
+    const QByteArray &firmwareSnapshot() const { return m_snapshot; }
+    QString firmwareSnapshotPath() const { return m_snapshotPath; }
 
     // Asked about the bytes each attempt read, before any of them is sent; a reason refuses
     // them (e.g. a signature that does not verify on exactly these bytes).
@@ -107,6 +120,9 @@ private:
     void takeFront(qsizetype count);
     void awaitLastAnswer();
     void finishEndOfFile();
+    bool awaitQuietUnit();
+    void onAnswerAfterLast(ResponseCode code);
+    QString refusedPacketText() const;
     void onRefusal(ResponseCode code);
     void onUnknown();
     void onFlooded(qint64 bytes);
@@ -132,9 +148,24 @@ private:
     std::unique_ptr<FirmwareFile> m_file;
     FirmwareGate m_firmwareGate;
     UploadState m_state;
+    QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
     quint64 m_attempt = 0;
+    // Monotonic seconds (Clock::monotonicSeconds) when connecting and the transfer started:
+    // durations never follow the time of day when it is set back or passes midnight.
+    double m_connectStarted = 0.0;
+    double m_transferStarted = 0.0;
+    std::optional<QByteArray> m_pinned;
+    QByteArray m_snapshot;
+    QString m_snapshotPath;
+    // The record line last sent (1-based, 0 for the programming request) and its file line.
+    qint64 m_recordsSent = 0;
+    qint64 m_linesRead = 0;
+    qint64 m_lastRecordLine = 0;
+    // Set from the last record's answer until the connection closes: any answer now is one
+    // more than records were sent.
+    bool m_awaitingQuiet = false;
     QTimer m_responseTimer;
     QElapsedTimer m_sinceActivity;
     std::chrono::milliseconds m_responseTimeout = kDefaultResponseTimeout;

@@ -34,10 +34,9 @@ void UploadEngine::finishEndOfFile()
     m_file->close();
     log().append(QStringLiteral("Upload complete."));
     m_view.setProgressValue(m_view.progressMaximum());
-    pause(kBeforeFinish);
-    if (!stillRunning(attempt))
+    if (!awaitQuietUnit() || !stillRunning(attempt))
         return;
-    // A refusal of the last record during the pause has turned the attempt into a failure.
+    // An answer after the last one has turned the attempt into a failure.
     const bool finished = m_state.UploadDone;
     FinishUpload();
     if (m_shutDown || !finished)
@@ -46,6 +45,30 @@ void UploadEngine::finishEndOfFile()
     if (const QString failure = m_connection->save(m_view.ethernetAddress(), m_view.ethernetPort());
         !failure.isEmpty())
         log().append(failure);
+}
+
+// The connection stays open for kQuietAfterLastAnswer after the last answer, and every whole
+// answer in that time fails the upload (onAnswerAfterLast). False when the attempt was ended
+// meanwhile.
+bool UploadEngine::awaitQuietUnit()
+{
+    const quint64 attempt = m_attempt;
+    m_awaitingQuiet = true;
+    // Answers that came in behind the last one, in the same arrival.
+    examineResponses();
+    pause(kBeforeFinish);
+    const std::chrono::milliseconds rest =
+        kQuietAfterLastAnswer -
+        std::chrono::milliseconds(Clock::realMilliseconds(int(kBeforeFinish.count())));
+    if (stillRunning(attempt) && m_state.UploadDone)
+        pauseRealTime(rest);
+    if (!stillRunning(attempt))
+        return false;
+    // An answer that came in as the pause ended, not yet delivered.
+    m_state.RxBuffer.append(m_socket.receiveAll());
+    examineResponses();
+    m_awaitingQuiet = false;
+    return true;
 }
 
 // --- Completion ------------------------------------------------------------------------------
@@ -63,7 +86,8 @@ void UploadEngine::FinishUpload()
 void UploadEngine::finishSuccessfully()
 {
     const quint64 attempt = m_attempt;
-    const qint64 seconds = ElapsedTime::secondsFigure(m_state.StartTime, Clock::now());
+    const qint64 seconds =
+        ElapsedTime::secondsFigureOf(Clock::monotonicSeconds() - m_transferStarted);
     log().append(QStringLiteral("Upload complete, ") + QString::number(seconds) +
                  QStringLiteral(" seconds."));
     log().ScrollLog();

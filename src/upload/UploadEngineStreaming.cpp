@@ -99,6 +99,10 @@ void UploadEngine::examineResponses()
             takeFront(UnitProtocol::consumedLength(*code));
             continue;
         }
+        if (m_awaitingQuiet) {
+            onAnswerAfterLast(*code);
+            continue;
+        }
         switch (*code) {
         case ResponseCode::Ack:
             onAck();
@@ -152,11 +156,15 @@ void UploadEngine::sendNextRecord()
     bool found = false;
     while (!found && !m_file->atEnd()) {
         line = m_file->readLine();
+        ++m_linesRead;
         found = !IntelHexText::isPassedOver(line);
     }
     m_view.setProgressValue(int(m_file->position() / kProgressUnit));
-    if (found)
+    if (found) {
+        ++m_recordsSent;
+        m_lastRecordLine = m_linesRead;
         sendPacket(line);
+    }
     if (!m_file->atEnd())
         return;
     // Lines passed over at the end leave the Ack just taken as the last record's answer.
@@ -185,7 +193,7 @@ void UploadEngine::takeFront(qsizetype count)
 
 void UploadEngine::onRefusal(ResponseCode code)
 {
-    if (m_phase == Phase::Ending && !m_state.UploadDone) {
+    if (m_phase == Phase::Ending) {
         // The attempt is already ending as a failure; its lines are in the log.
         logDebug(
             QStringLiteral("%1 dropped: the attempt is already ending.").arg(refusalText(code)));
@@ -194,19 +202,10 @@ void UploadEngine::onRefusal(ResponseCode code)
     }
     log().append(refusalText(code));
     log().append(QStringLiteral("Device responded with an error.  Please try again."));
+    if (isTransferring())
+        log().append(refusedPacketText());
     // Taken off at once, so that an arrival during the pause below cannot handle it again.
     takeFront(UnitProtocol::kResponseLength);
-
-    if (m_phase == Phase::Ending && m_state.UploadDone) {
-        // The unit refused the last record while the end-of-file pause ran: that upload failed,
-        // and the end-of-file sequence now finishes it as a failure.
-        m_state.UploadDone = false;
-        --m_state.LoopCount;
-        showLoopCount();
-        m_view.setChecked(Tool::Loop, false);
-        m_failure = UploadOutcome::Refused;
-        return;
-    }
     if (!isTransferring())
         return;
 
@@ -222,6 +221,48 @@ void UploadEngine::onRefusal(ResponseCode code)
     m_failure = UploadOutcome::Refused;
     FinishUpload();
     setStartControlsEnabled(true);
+}
+
+// Which packet the refusal answers, so that the operator can look at the line in the file.
+QString UploadEngine::refusedPacketText() const
+{
+    if (m_recordsSent == 0)
+        return QStringLiteral("The unit refused the programming request.");
+    return QStringLiteral("The unit refused record %1, line %2 of the file.")
+        .arg(m_recordsSent)
+        .arg(m_lastRecordLine);
+}
+
+// After the last record's answer any whole answer, whatever it says, is one more than records
+// were sent: somewhere an answer was taken for the wrong record (the protocol has no sequence
+// numbers), so the answer taken for the last record may not be the unit's verdict on it.
+void UploadEngine::onAnswerAfterLast(ResponseCode code)
+{
+    takeFront(UnitProtocol::consumedLength(code));
+    if (!m_state.UploadDone) {
+        logDebug(QStringLiteral("Answer dropped: the upload has already failed."));
+        return;
+    }
+    switch (code) {
+    case ResponseCode::Ack:
+        logDebug(QStringLiteral("ACK from unit"));
+        break;
+    case ResponseCode::Unknown:
+        log().append(QStringLiteral("Unknown"));
+        break;
+    default:
+        log().append(refusalText(code));
+        log().append(QStringLiteral("Device responded with an error.  Please try again."));
+        break;
+    }
+    log().append(QStringLiteral("The unit answered more often than records were sent: its "
+                                "answers no longer match the records, so nothing confirms that "
+                                "it has the firmware."));
+    m_state.UploadDone = false;
+    --m_state.LoopCount;
+    showLoopCount();
+    m_view.setChecked(Tool::Loop, false);
+    m_failure = UploadOutcome::Refused;
 }
 
 void UploadEngine::onUnknown()

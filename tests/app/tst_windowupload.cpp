@@ -257,6 +257,32 @@ private Q_SLOTS:
         QCOMPARE(window->outcomeShown(), QStringLiteral("Finished"));
     }
 
+    // The file is read when the transfer starts: the saved log describes the bytes that went
+    // to the unit, also when the file was replaced after the click.
+    void savedLogDescribesWhatWasSent()
+    {
+        TestSupport::TimeScale fast(0.02);
+        const QString path = writeFirmware(50);
+        auto window = openWindow();
+        QVERIFY(window);
+        click(control<QLabel>(*window, "FirmwareFile"));
+        HexFileGenerator replacement;
+        replacement.setDataRecords(80);
+        ActivityLog &log = window->activityLog();
+        connect(&log, &ActivityLog::lineAppended, this, [&](const QString &line) {
+            if (line.startsWith(QStringLiteral("Connecting to ")))
+                QVERIFY(replacement.write(path));
+        });
+        QSignalSpy ended(&window->engine(), &UploadEngine::attemptEnded);
+        click(control<QPushButton>(*window, "LoadStart"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+        QCOMPARE(m_unit->records(), replacement.expectedSentLines());
+        const QString saved = savedLog(*window);
+        QCOMPARE(saved, expectedLog(saved.section(QLatin1Char('\n'), 0, 0), path,
+                                    QStringLiteral("Finished"), log.lines()));
+        disconnect(&log, &ActivityLog::lineAppended, this, nullptr);
+    }
+
     // With "flash only signed firmware" set, the verdict comes when the file is chosen, and the
     // start checks again on the bytes it is about to send.
     void signedFirmwareOnly_data()

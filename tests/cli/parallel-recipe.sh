@@ -4,6 +4,7 @@
 # listens. Every unit's outcome must be right and every working unit must hold every record.
 set -euo pipefail
 readme=$1 cli_dir=$2 unit_sim=$3 hexgen=$4
+source "$(dirname "$0")/../support/start-unit.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -15,44 +16,26 @@ cleanup() {
 trap cleanup EXIT
 cd "$work"
 
-# Starts a simulated unit and prints its port once it has said it.
-start_unit() {
-    local name=$1
-    shift
-    "$unit_sim" --port 0 "$@" >"$name.out" 2>/dev/null &
-    pids+=($!)
-    for _ in $(seq 100); do
-        port=$(sed -n 's/^\(listening on\|no server at\) 127\.0\.0\.1:\([0-9]*\)$/\2/p' "$name.out")
-        [ -n "$port" ] && { echo "$port"; return; }
-        sleep 0.05
-    done
-    echo "unit $name did not start" >&2
-    exit 1
-}
-
 declare -A expected
-{
-    echo "# address port"
-    for i in 1 2 3 4 5 6; do
-        port=$(start_unit "unit$i" --connections 1 --write-hex "received-$i.hex")
-        expected[$port]=0
-        echo "127.0.0.1 $port"
-        echo "$port" >"port-$i"
-    done
-    port=$(start_unit refusing --profile Corvus)
-    expected[$port]=1
-    echo ""
-    echo "127.0.0.1   $port"
-    port=$(start_unit absent --fault no-server)
-    expected[$port]=2
-    echo "127.0.0.1 $port"
-} >units.txt
+echo "# address port" >units.txt
+for i in 1 2 3 4 5 6; do
+    start_unit "unit$i" --connections 1 --write-hex "received-$i.hex"
+    expected[$port]=0
+    echo "127.0.0.1 $port" >>units.txt
+done
+start_unit refusing --profile Corvus
+expected[$port]=1
+printf '\n127.0.0.1   %s\n' "$port" >>units.txt
+start_unit absent --fault no-server
+expected[$port]=2
+echo "127.0.0.1 $port" >>units.txt
 "$hexgen" firmware.hex --records 300 >/dev/null
 
 # The recipe's code block, exactly as README shows it.
 sed -n '/^# flash-units:/,/^```$/p' "$readme" | sed '$d' >recipe.sh
 grep -q parallel recipe.sh || { echo "no recipe found in README" >&2; exit 1; }
-summary=$(PATH="$cli_dir:$PATH" FWU_TIME_SCALE=0.02 bash recipe.sh </dev/null 2>parallel.err) || true
+summary=$(PATH="$cli_dir:$PATH" FWU_TIME_SCALE=0.02 FWU_HISTORY="sqlite://$work/history.sqlite" \
+    bash recipe.sh </dev/null 2>parallel.err) || true
 
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
@@ -64,6 +47,8 @@ for port in "${!expected[@]}"; do
     [ "$code" = "${expected[$port]}" ] || fail "unit on port $port: exit $code, expected ${expected[$port]}"
     [ "$(tail -n 1 "$file" | jq -r .event)" = result ] || fail "$file does not end with its result"
 done
+[ "$(jq -s 'map(select(.event == "result" and .history_saved)) | length' flash-*.jsonl)" -eq 8 ] ||
+    fail "not every unit's attempt is in the history"
 [ "$(grep -c 'refused (exit 1)' <<<"$summary")" -eq 1 ] || fail "summary misses the refusing unit"
 [ "$(grep -c 'connect_failed (exit 2)' <<<"$summary")" -eq 1 ] || fail "summary misses the absent unit"
 [ "$(wc -l <<<"$summary")" -eq 2 ] || fail "summary lists more than the two failed units"

@@ -241,8 +241,7 @@ private Q_SLOTS:
         const Result result = run(title + arguments + QStringList{m_hexPath}, environment());
         QCOMPARE(result.exitCode, 4);
         if (message.isEmpty()) {
-            QVERIFY(result.lines.contains(
-                "Port \"12x\" is not valid: enter a whole number from 1 to 65535."));
+            QVERIFY(result.lines.contains("Port \"12x\" is not a whole number from 1 to 65535."));
         } else {
             QVERIFY(result.lines.isEmpty());
             QVERIFY2(result.errors.contains(message), qPrintable(result.errors));

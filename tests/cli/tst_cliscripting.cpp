@@ -403,19 +403,26 @@ private Q_SLOTS:
     void retries_data()
     {
         QTest::addColumn<bool>("lateUnit");
-        QTest::newRow("unit listens from the third try") << true;
-        QTest::newRow("refusal is never retried") << false;
+        QTest::addColumn<bool>("replaceFile");
+        QTest::newRow("unit listens from the third try") << true << false;
+        // The file is read once: what the start event and the result describe is what is sent.
+        QTest::newRow("file replaced during a retry pause") << true << true;
+        QTest::newRow("refusal is never retried") << false << false;
     }
 
     void retries()
     {
         QFETCH(bool, lateUnit);
+        QFETCH(bool, replaceFile);
         const QStringList retryOptions{"--retries", "3", "--retry-delay", "1"};
         if (!lateUnit) {
             UnitSimProcess sim = unitSim({"--profile", "Corvus"});
             const Run result = run(upload(sim.port, retryOptions) << m_hexPath);
             QCOMPARE(result.exitCode, 1);
             QVERIFY(result.lines.filter("Could not connect; try").isEmpty());
+            // The unit writes its summary once it has seen the close; killed before, it has none.
+            QVERIFY(sim.process.bytesAvailable() > 0 ||
+                    sim.process.waitForReadyRead(UnitSimProcess::kWaitMs));
             sim.process.kill();
             QCOMPARE(sim.summaries().size(), 1);
             return;
@@ -427,16 +434,89 @@ private Q_SLOTS:
 
         QProcess cli;
         cli.setProcessEnvironment(environment());
-        cli.start(QStringLiteral(CLI_PATH), upload(port, retryOptions) << m_hexPath);
+        const QStringList json = replaceFile ? QStringList{"--json"} : QStringList{};
+        cli.start(QStringLiteral(CLI_PATH), upload(port, retryOptions + json) << m_hexPath);
         QByteArray seen;
         while (!seen.contains("try 3 of 4") && cli.waitForReadyRead(kWaitMs))
             seen += cli.peek(1 << 20);
+        const int records = int(m_generator.expectedSentLines().size());
+        if (replaceFile) {
+            m_generator.setDataRecords(300);
+            QVERIFY(m_generator.write(m_hexPath));
+        }
         UnitSimProcess sim = unitSim({"--connections", "1"}, port);
         QCOMPARE(sim.port, port);
         const Run result = collect(cli);
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.lines.filter("Could not connect; try").size(), 2);
-        QCOMPARE(sim.summaries().filter("outcome: complete").size(), 1);
+        const QStringList summaries = sim.summaries();
+        QCOMPARE(summaries.filter("outcome: complete").size(), 1);
+        QVERIFY2(summaries.value(0).contains(QString(", records %1,").arg(records)),
+                 qPrintable(summaries.join('\n')));
+        if (replaceFile) {
+            const QJsonObject last = result.events.value(result.events.size() - 1);
+            QCOMPARE(last.value("firmware").toObject().value("records").toInt(), records);
+            QCOMPARE(last.value("records_sent").toInt(), records);
+        }
+    }
+
+    // Started with hang-up, interrupt and terminate ignored (nohup, a shell's background job),
+    // the program leaves them ignored: none of them stops the upload.
+    void signalsIgnoredAtStartStayIgnored()
+    {
+        UnitSimProcess sim = unitSim({"--connections", "1", "--delay", "20"});
+        QProcess cli;
+        cli.setProcessEnvironment(environment());
+        cli.start("/bin/sh",
+                  QStringList{"-c", "trap '' HUP INT TERM; exec \"$0\" \"$@\"", CLI_PATH} +
+                      upload(sim.port, {"--json"}) + QStringList{m_hexPath});
+        QByteArray seen;
+        while (!seen.contains("\"phase\":\"sending\"") && cli.waitForReadyRead(kWaitMs))
+            seen += cli.peek(1 << 20);
+        for (int signalNumber : {SIGHUP, SIGINT, SIGTERM})
+            ::kill(pid_t(cli.processId()), signalNumber);
+        const Run result = collect(cli);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.events.value(result.events.size() - 1).value("outcome").toString(),
+                 "finished");
+    }
+
+    // A full disk under standard output: the upload goes through, then the program says so and
+    // ends with an exit code of its own. A reader that went away is no such error.
+    void outputThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("readerGone");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("upload, full disk") << QStringList{"--json"} << false << 5;
+        QTest::newRow("check, full disk") << QStringList{"--check", "--json"} << false << 5;
+        QTest::newRow("upload, reader gone") << QStringList{"--json"} << true << 0;
+    }
+
+    void outputThatCannotBeWritten()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, readerGone);
+        QFETCH(int, exitCode);
+        UnitSimProcess sim = unitSim({"--connections", "1"});
+        QProcess cli;
+        cli.setProcessEnvironment(environment());
+        const QStringList arguments = upload(sim.port, options) << m_hexPath;
+        if (readerGone) {
+            cli.start("bash", QStringList{"-c", "set -o pipefail; \"$0\" \"$@\" | true", CLI_PATH} +
+                                  arguments);
+        } else {
+            cli.setStandardOutputFile("/dev/full");
+            cli.start(QStringLiteral(CLI_PATH), arguments);
+        }
+        QVERIFY(cli.waitForFinished(kWaitMs));
+        QCOMPARE(cli.exitCode(), exitCode);
+        const QString errors = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(errors.contains("cannot write standard output: No space left on device") ==
+                     !readerGone,
+                 qPrintable(errors));
+        if (!options.contains("--check"))
+            QCOMPARE(sim.summaries().filter("outcome: complete").size(), 1);
     }
 
     // Started with 0, 1 and 2 closed, the program finds them on /dev/null, not on a pipe of its

@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "upload/BasicUploadView.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -190,22 +191,32 @@ private Q_SLOTS:
     void damagedFileGivesDefaultsAndSurvivesLoading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("binary") << QByteArray("\x01\x02\xff\xfe\0garbage", 13);
-        QTest::newRow("unclosed section") << QByteArray("[Settings\nEthernetAddress=10.6.6.6\n");
+        // Whether the file reads as damaged (and is said to); QSettings reads binary as no keys.
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("binary") << QByteArray("\x01\x02\xff\xfe\0garbage", 13) << false;
+        QTest::newRow("unclosed section")
+            << QByteArray("[Settings\nEthernetAddress=10.6.6.6\n") << true;
     }
 
     void damagedFileGivesDefaultsAndSurvivesLoading()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
         writeFile(kDefaultTitle, bytes);
         const ConnectionSettings settings(kDefaultTitle, m_store);
         BasicUploadView view;
+        // Not dropped in silence: whoever watches fwu.settings learns why the defaults show.
+        if (damaged) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^cannot read .+\\.ini \\(.+\\): "
+                                                                  "the defaults are used$"));
+        }
         settings.LoadConnectionSettings(view);
         QCOMPARE(view.ethernetAddress(), defaultAddress("Kestrel Max"));
         QCOMPARE(view.ethernetPort(), QStringLiteral("5000"));
         QCOMPARE(contents(m_store.fileName(kDefaultTitle)), bytes);
 
-        settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3"));
+        // The save replaces the damaged file, and says that it took.
+        QCOMPARE(settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3")), QString());
         settings.LoadConnectionSettings(view);
         QCOMPARE(view.ethernetAddress(), QStringLiteral("10.0.0.3"));
         QCOMPARE(view.ethernetPort(), QStringLiteral("3"));
@@ -241,6 +252,7 @@ private Q_SLOTS:
         else
             QVERIFY(QDir().mkpath(path));
         const ConnectionSettings settings(kDefaultTitle, m_store);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^cannot save .+\\.ini \\(.+\\)$"));
         QCOMPARE(settings.save(QStringLiteral("10.0.0.3"), QStringLiteral("3")),
                  "Address and port not saved: cannot write " + path);
         QVERIFY(QDir().rmpath(path) || QFile::remove(QFileInfo(path).path()));

@@ -26,8 +26,13 @@ const QString kLastSilenceLine = QStringLiteral("The unit did not answer the las
 enum class Position { First, Middle, Last };
 
 // How an attempt with the fault must end. Open: the attempt goes on streaming with the start
-// controls given back, waiting for an answer that never comes.
-enum class Ending { Finished, Refused, Open, Silent, Lost };
+// controls given back, waiting for an answer that never comes. Unpaired: the unit answered
+// after its answer to the last record.
+enum class Ending { Finished, Refused, Open, Silent, Lost, Unpaired };
+
+const QString kUnpairedLine = QStringLiteral(
+    "The unit answered more often than records were sent: its answers no longer match the "
+    "records, so nothing confirms that it has the firmware.");
 
 Ending expectedEnding(Kind kind, Position position)
 {
@@ -46,10 +51,13 @@ Ending expectedEnding(Kind kind, Position position)
     case Kind::Close:
     case Kind::Reset:
         return Ending::Lost;
-    case Kind::StrayBytes:
-    case Kind::Split:
     case Kind::Pair:
     case Kind::Twice:
+        // Mid-file the second answer is in before the next record goes out, and answers
+        // nothing; after the last record it is one answer too many.
+        return position == Position::Last ? Ending::Unpaired : Ending::Finished;
+    case Kind::StrayBytes:
+    case Kind::Split:
     case Kind::Late:
         return Ending::Finished;
     }
@@ -264,10 +272,48 @@ private Q_SLOTS:
                 QVERIFY(lines.contains("The connection to the unit was lost: the unit closed it."));
             }
             break;
+        case Ending::Unpaired:
+            QCOMPARE(rig.outcomes.value(0), UploadOutcome::Refused);
+            QVERIFY2(lines.contains(kUnpairedLine), qPrintable(context(rig)));
+            QVERIFY(lines.contains("Upload complete."));
+            QVERIFY(!anyStartsWith(lines, "Upload complete, "));
+            QCOMPARE(rig.view.statusText(), QString("Loops: 0"));
+            break;
         case Ending::Finished:
         case Ending::Open:
             QFAIL("handled above");
         }
+    }
+
+    // The last data record answered twice, the copy arriving on its own after the end-of-file
+    // record went out: it is taken for that record's answer, and the unit's own word on it comes
+    // after. (A slip earlier in the file shows the same way, unless two answers happen to come
+    // in together, which puts them back in step.) Real time: the unit's delays are not scaled.
+    void slippedAnswerIsFoundAtTheEnd_data()
+    {
+        QTest::addColumn<QStringList>("lastRecordFaults");
+        QTest::newRow("last record refused late")
+            << QStringList{"late:150@eof", "nak-checksum@eof"};
+        QTest::newRow("every answer an ack") << QStringList{};
+    }
+
+    void slippedAnswerIsFoundAtTheEnd()
+    {
+        QFETCH(QStringList, lastRecordFaults);
+        MatrixRig rig;
+        const qsizetype records = rig.generator.expectedSentLines().size();
+        for (const QString &text :
+             lastRecordFaults + QStringList{QStringLiteral("twice:10@%1").arg(records - 1)})
+            rig.sim.addFault(*UnitFault::parse(text));
+        QVERIFY(rig.runUpload());
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Refused});
+        QVERIFY(rig.sim.records() == rig.generator.expectedSentLines());
+        const QStringList lines = rig.lines();
+        QVERIFY2(lines.contains(kUnpairedLine), qPrintable(context(rig)));
+        QVERIFY(!lines.contains("Done!  Unit is ready to use."));
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
+        QCOMPARE(rig.engine.state().LoopCount, 0);
+        QCOMPARE(rig.savedAddress(), QString("(none)"));
     }
 
     // Each arrival takes at most one answer of each kind: a unit that pours out answers must not

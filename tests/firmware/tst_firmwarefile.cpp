@@ -54,6 +54,10 @@ private Q_SLOTS:
             << QByteArray(":00000001FF\r\n\r\n") << L{":00000001FF", ""} << P{13, 15};
         QTest::newRow("only a line end") << QByteArray("\r\n") << L{""} << P{2};
         QTest::newRow("empty file") << QByteArray() << L{} << P{};
+        // Longer than the stretches the line end is searched in; a CR behind an LF comes second.
+        const QByteArray longA(300, 'a'), longB(600, 'b');
+        QTest::newRow("long lines") << (longA + "\n" + longB + "\r" + longA + "\n")
+                                    << L{longA, longB, longA} << P{301, 902, 1203};
         QTest::newRow("NUL and invalid UTF-8")
             << QByteArray("\0\xff\xc3(\r\n:\0", 8)
             << L{QByteArray("\0\xff\xc3(", 4), QByteArray(":\0", 2)} << P{6, 8};

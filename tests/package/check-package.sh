@@ -33,6 +33,12 @@ for program in "$root"/usr/bin/*; do
         fail "$name --version exits $?"
     [[ $out == *"$version"* ]] || fail "$name --version says \"$out\", not $version"
     [[ $out == *"Licensed under the MIT licence."* ]] || fail "$name --version names no licence"
+    short=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" -v 2>/dev/null) || fail "$name -v exits $?"
+    [ "$short" = "$out" ] || fail "$name -v says \"$short\", --version \"$out\""
+    # One exit status for a bad option in every program, as each manual page says.
+    status=0
+    QT_QPA_PLATFORM=offscreen timeout 20 "$program" --no-such-option >/dev/null 2>&1 || status=$?
+    [ "$status" = 4 ] || fail "$name exits $status after a bad option, not 4"
 
     page="$root/usr/share/man/man1/$name.1.gz"
     if [ ! -f "$page" ]; then
@@ -62,7 +68,8 @@ grep -q '<project_license>MIT</project_license>' "$root"/usr/share/metainfo/*.me
     fail "AppStream data names no project licence"
 
 # Each completion offers exactly the options of --help, and nothing for a value the user types.
-for name in firmware-uploader-cli firmware-uploader-station firmware-uploader-unit-sim; do
+for name in firmware-uploader-cli firmware-uploader-station firmware-uploader-unit-sim \
+    firmware-uploader-history; do
     completion="$root/usr/share/bash-completion/completions/$name"
     if [ ! -f "$completion" ]; then
         fail "$name has no bash completion"
@@ -79,11 +86,17 @@ for name in firmware-uploader-cli firmware-uploader-station firmware-uploader-un
     [ "$offered" = "$listed" ] || fail "$name: completion offers \"$(echo $offered)\", --help lists \"$(echo $listed)\""
     COMP_WORDS=("$root/usr/bin/$name" --port "")
     COMP_CWORD=2
-    [ "$name" = firmware-uploader-station ] && COMP_WORDS[1]=--limit
+    [ "$name" = firmware-uploader-station ] || [ "$name" = firmware-uploader-history ] &&
+        COMP_WORDS[1]=--limit
     COMPREPLY=()
     "$function"
     [ ${#COMPREPLY[@]} -eq 0 ] || fail "$name: completion offers \"${COMPREPLY[*]}\" for a number"
 done
+COMP_WORDS=(firmware-uploader-history --outcome con)
+COMP_CWORD=2
+_firmware_uploader_history
+[ "${COMPREPLY[*]}" = "connect_failed connection_lost" ] ||
+    fail "history completion of --outcome con gives \"${COMPREPLY[*]}\""
 
 [ $failed -eq 0 ] && echo "package $deb: sound"
 exit $failed

@@ -205,6 +205,8 @@ private Q_SLOTS:
         QTest::newRow("one number") << "2130706433" << false;
         QTest::newRow("IPv6 literal") << "::1" << false;
         QTest::newRow("zero parts") << "10.0.0.0" << true;
+        // A resolver would look it up as a name.
+        QTest::newRow("address with a trailing dot") << "127.0.0.1." << false;
     }
 
     void unusableHostsAreRefused()

@@ -6,10 +6,12 @@
 #include "StationSettings.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
+#include "TestSupport.h"
 #include "UnitListFile.h"
 #include "UnitListModel.h"
 #include "UnitSimProcess.h"
 #include "UnitStateText.h"
+#include "platform/SettingsStore.h"
 
 #include <QJsonArray>
 #include <QLabel>
@@ -20,8 +22,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QStatusBar>
+
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -119,6 +124,8 @@ private Q_SLOTS:
                                 unit.log.join('\n')));
             QCOMPARE(unit.exitCode, exitCodes[row]);
             QVERIFY(unit.started.isValid() && unit.ended >= unit.started);
+            // The records counted are the final ones, not the last progress report's.
+            QCOMPARE(qint64(unit.sent), unit.recordsSent);
             if (row < 5) {
                 QCOMPARE(unit.recordsSent, qint64(m_generator.expectedSentLines().size()));
                 QFile received(m_dir.filePath(QStringLiteral("good%1.hex").arg(row + 1)));
@@ -152,10 +159,11 @@ private Q_SLOTS:
         for (int row = 0; row < 8; ++row) {
             const QJsonObject unit = units[row].toObject();
             QCOMPARE(unit["name"].toString(), model.unit(row).name);
-            QCOMPARE(unit["port"].toString(), model.unit(row).port);
+            QCOMPARE(unit["port"].toInt(), model.unit(row).port.toInt());
             QCOMPARE(unit["outcome"].toString(), words[row]);
             QCOMPARE(unit["exit_code"].toInt(), exitCodes[row]);
             QCOMPARE(unit["last_log_line"].toString(), model.unit(row).lastLogLine());
+            QCOMPARE(unit["reason"].toString(), model.unit(row).reason);
             QVERIFY(!unit["ended"].toString().isEmpty());
         }
         QFile csvFile(base + ".csv");
@@ -165,6 +173,18 @@ private Q_SLOTS:
         QVERIFY(lines[0].startsWith("date,host,version,firmware,firmware_size,firmware_sha256,"
                                     "name,address,port,title,outcome,exit_code,records_sent,"));
         QVERIFY(lines[6].contains(",refuses,127.0.0.1," + model.unit(5).port + ",,refused,1,"));
+        // Why each failed unit failed, in the uploader's words, also in the table.
+        QVERIFY(model.unit(0).reason.isEmpty());
+        QVERIFY2(model.unit(5).reason.contains("refused the firmware") &&
+                     model.unit(5).reason.contains("NAK - Incorrect Product Code"),
+                 qPrintable(model.unit(5).reason));
+        QVERIFY(model.unit(6).reason.contains("port " + model.unit(6).port));
+        QVERIFY(model.unit(7).reason.contains("connection to the unit was lost"));
+        QVERIFY(lines[6].endsWith("," + model.unit(5).reason) ||
+                lines[6].endsWith(",\"" + model.unit(5).reason + "\""));
+        QVERIFY(model.data(model.index(5, UnitListModel::Outcome), Qt::DisplayRole)
+                    .toString()
+                    .contains(model.unit(5).reason));
 
         // Re-running contacts only the failed units: the finished ones see no second connection.
         const QDateTime firstStart = model.unit(0).started;
@@ -246,6 +266,12 @@ private Q_SLOTS:
         const QList<qint64> pids = runner.processIds();
         QCOMPARE(pids.size(), 3);
 
+        // A running and a waiting unit stopped alone; the others go on.
+        runner.stop({0, 3});
+        QCOMPARE(model.unit(3).state, UnitState::Stopped);
+        QTRY_COMPARE(model.unit(0).state, UnitState::Stopped);
+        QCOMPARE(model.unit(1).state, UnitState::Sending);
+        QVERIFY(runner.isRunning());
         runner.stopAll();
         QVERIFY(waitForRun(runner));
         for (int row = 0; row < 4; ++row)
@@ -290,6 +316,189 @@ private Q_SLOTS:
         }
     }
 
+    // A unit that stops answering says so in its row within seconds, and the response time-out
+    // given to the station reaches the uploader (the default would have ended it long before).
+    void silentUnitShowsNoAnswer()
+    {
+        UnitListModel model;
+        addUnit(model, "silent", {"--fault", "silent@20"});
+        StationRunner runner(model);
+        runner.setCliPath(QStringLiteral(CLI_PATH));
+        // Time runs at 0.02 in the uploader: 250 s there are 5 s here.
+        runner.setUnitOptions(std::chrono::milliseconds(250000), 0);
+        QString error;
+        QVERIFY(runner.start({0}, m_hexPath, &error));
+        const auto progress = [&] {
+            return model.data(model.index(0, UnitListModel::Progress), Qt::DisplayRole).toString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(progress().contains("no answer for 3 s"), 10000);
+        QVERIFY(runner.isRunning());
+        QVERIFY(waitForRun(runner));
+        QCOMPARE(model.unit(0).state, UnitState::Lost);
+        QVERIFY2(model.unit(0).reason.contains("stopped answering"),
+                 qPrintable(model.unit(0).reason));
+        QVERIFY(!progress().contains("no answer"));
+    }
+
+    // Closing mid-run stops the units and closes once they have ended; a second request while
+    // they stop changes nothing. No event loop waits inside the close.
+    void closingMidRunStopsThenCloses()
+    {
+        UnitListModel units;
+        addUnit(units, "slow", {"--delay", "20"});
+        const QString list = m_dir.filePath("slow.csv");
+        QString error;
+        QVERIFY(UnitListFile::save(list, units.units(), &error));
+        StationWindow window;
+        window.runner().setCliPath(QStringLiteral(CLI_PATH));
+        QVERIFY(window.openList(list));
+        QVERIFY(window.firmwarePanel().setPath(m_hexPath));
+        window.show();
+        QVERIFY(window.flashAll());
+        QTRY_VERIFY_WITH_TIMEOUT(window.model().unit(0).sent > 5, kWaitMs);
+        QSignalSpy finished(&window.runner(), &StationRunner::runFinished);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.close());
+        QVERIFY(finished.wait(kWaitMs));
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.model().unit(0).state, UnitState::Stopped);
+    }
+
+    // A remembered list that cannot be read is reported and kept, not replaced by an empty one.
+    void damagedRememberedListIsKept()
+    {
+        SettingsStore store;
+        const QString damaged = "name,address,port\r\n\"never closed,127.0.0.1,5000\r\n";
+        QVERIFY(store.write("Station", "Station", "UnitsCsv", damaged));
+        {
+            StationWindow window;
+            QCOMPARE(window.model().rowCount(), 0);
+            QTRY_VERIFY(window.statusBar()->currentMessage().contains("cannot be read"));
+            QVERIFY(window.close());
+        }
+        QCOMPARE(store.read("Station", "Station", "UnitsCsv", QString()), damaged);
+
+        // A save that does not take is said, not dropped.
+        const QString file = store.fileName("Station");
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkpath(file));
+        {
+            StationWindow window;
+            window.setLimit(3);
+            QVERIFY(window.close());
+            QVERIFY2(window.statusBar()->currentMessage().contains("could not be saved"),
+                     qPrintable(window.statusBar()->currentMessage()));
+        }
+        QVERIFY(QDir(file).removeRecursively());
+    }
+
+    // The station as a script runs it: no display, no dialog, a stated exit status and a
+    // report in the folder asked for.
+    void headlessRunEnds_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QStringList good{"good,127.0.0.1,GOOD"};
+        QTest::newRow("all finished") << good << "" << QStringList() << 0 << "";
+        QTest::newRow("one refuses") << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"}
+                                     << "" << QStringList() << 1 << "";
+        QTest::newRow("bad row") << QStringList{"good,127.0.0.1,GOOD", "typo,127.0.0.1,70000"} << ""
+                                 << QStringList() << 2 << "port \"70000\"";
+        QTest::newRow("one unit, two names")
+            << QStringList{"good,127.0.0.1,GOOD", "again,localhost,GOOD"} << "" << QStringList()
+            << 2 << "same unit as row";
+        QTest::newRow("firmware is a pipe")
+            << good << "pipe" << QStringList() << 2 << "not a regular file";
+        QTest::newRow("list too large")
+            << good << "" << QStringList{"--units-padding"} << 2 << "too large";
+        QTest::newRow("bad option")
+            << good << "" << QStringList{"--no-such-option"} << 4 << "no-such-option";
+    }
+    void headlessRunEnds()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, firmware);
+        QFETCH(QStringList, extra);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        SimulatedUnit good({});
+        SimulatedUnit refuses({"--profile", "Meridian 8"});
+        QString csv = "name,address,port\n";
+        for (QString row : rows)
+            csv += row.replace("GOOD", good.port).replace("REFUSES", refuses.port) + "\n";
+        if (extra.removeAll("--units-padding") > 0)
+            csv += QString(5 * 1024 * 1024, ' ');
+        QVERIFY(TestSupport::writeFile(dir.filePath("units.csv"), csv.toUtf8()));
+        QString firmwarePath = m_hexPath;
+        if (firmware == "pipe") {
+            firmwarePath = dir.filePath("firmware.hex");
+            QCOMPARE(::mkfifo(QFile::encodeName(firmwarePath).constData(), 0600), 0);
+        }
+        QProcess station;
+        QProcessEnvironment env = TestSupport::programEnvironment(dir.filePath("config"), "0.02");
+        // No screen at all: the station must find its own way to run.
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        env.insert("FWU_STATION_CLI", CLI_PATH);
+        station.setProcessEnvironment(env);
+        station.start(STATION_PATH,
+                      QStringList{"--units", dir.filePath("units.csv"), "--firmware", firmwarePath,
+                                  "--flash-all", "--quit-when-done", "--report-dir", dir.path()} +
+                          extra);
+        QVERIFY(station.waitForStarted());
+        const qint64 pid = station.processId();
+        QVERIFY(station.waitForFinished(kWaitMs));
+        const QString errors = QString::fromLocal8Bit(station.readAllStandardError());
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(station.exitCode() == status, qPrintable(errors));
+        QVERIFY2(errors.contains(said), qPrintable(errors));
+        const QStringList reports = QDir(dir.path()).entryList({"station-report-*"}, QDir::Files);
+        QCOMPARE(reports.size(), status < 2 ? 2 : 0);
+        // Its private copy of the firmware went with it.
+        QVERIFY(QDir::temp()
+                    .entryList({QStringLiteral("firmware-uploader-station-%1-*").arg(pid)})
+                    .isEmpty());
+    }
+
+    // A script that terminates the station mid-run gets its units stopped, the report and the
+    // status of a program that a signal ended, and nothing left behind.
+    void terminatedStationEndsInOrder()
+    {
+        QTemporaryDir dir;
+        SimulatedUnit slow({"--delay", "20"});
+        QVERIFY(TestSupport::writeFile(dir.filePath("units.csv"),
+                                       "name,address,port\nslow,127.0.0.1," + slow.port.toUtf8()));
+        QProcess station;
+        QProcessEnvironment env = TestSupport::programEnvironment(dir.filePath("config"), "0.02");
+        env.insert("FWU_STATION_CLI", CLI_PATH);
+        station.setProcessEnvironment(env);
+        station.start(STATION_PATH,
+                      {"--units", dir.filePath("units.csv"), "--firmware", m_hexPath, "--flash-all",
+                       "--quit-when-done", "--report-dir", dir.path()});
+        QVERIFY(station.waitForStarted());
+        const qint64 pid = station.processId();
+        const QString copies = QStringLiteral("firmware-uploader-station-%1-*").arg(pid);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir::temp().entryList({copies}, QDir::Dirs).isEmpty(), kWaitMs);
+        QTest::qWait(300);
+        QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
+        QVERIFY(station.waitForFinished(kWaitMs));
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.exitCode(), 128 + SIGTERM);
+        QVERIFY(QDir::temp().entryList({copies}, QDir::Dirs).isEmpty());
+        const QStringList reports =
+            QDir(dir.path()).entryList({"station-report-*.json"}, QDir::Files);
+        QCOMPARE(reports.size(), 1);
+        QFile report(dir.filePath(reports.first()));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
+        QCOMPARE(json["units"][0]["outcome"].toString(), QString("stopped"));
+    }
+
     // The window as an operator uses it: a list, a firmware, Flash all; the report saved on its
     // own into the folder set for it; the list back at the next start.
     void windowRunSavesReportAndReopensList()
@@ -298,7 +507,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(reports));
         StationSettings settings;
         settings.autoSaveFolder = reports;
-        settings.save();
+        SettingsStore store;
+        QVERIFY(settings.save(store));
         UnitListModel units;
         addUnit(units, "first", {});
         addUnit(units, QString::fromUtf8("zweite Prüfung"), {});

@@ -1,8 +1,17 @@
+#include "CsvText.h"
+#include "FirmwareSnapshot.h"
+#include "RunReport.h"
 #include "UnitListFile.h"
 #include "UnitListModel.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 class tst_UnitList : public QObject
 {
@@ -78,6 +87,97 @@ private Q_SLOTS:
         QVERIFY(
             UnitListFile::fromText("name,address,port\n\"open,127.0.0.1,1\n", &error).isEmpty());
         QVERIFY(!error.isEmpty());
+    }
+
+    // Names a spreadsheet would run as formulas stay text in every CSV the station writes, and
+    // the list reads back exactly; the JSON report keeps them as they are.
+    void formulaCellsStayText()
+    {
+        const QStringList names{"=HYPERLINK(\"http://example.invalid\",\"click\")",
+                                "+cmd|' /C calc'!A0",
+                                "-1+1",
+                                "@SUM(1+1)",
+                                "\tinside",
+                                "\rreturn",
+                                "'quoted",
+                                "'=already marked"};
+        QList<StationUnit> units;
+        for (int i = 0; i < names.size(); ++i)
+            units.append(StationUnit::listed(names[i], "127.0.0.1", QString::number(5000 + i)));
+        for (const QString &name : names)
+            QVERIFY2(CsvText::field(name).startsWith("'") || CsvText::field(name).startsWith("\"'"),
+                     qPrintable(CsvText::field(name)));
+        QCOMPARE(CsvText::field("-1"), QString("-1"));
+
+        QString error;
+        const QList<StationUnit> again =
+            UnitListFile::fromText(UnitListFile::toText(units), &error);
+        QCOMPARE(again.size(), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(again[i].name, names[i]);
+
+        const RunReport report(units, FirmwareSnapshot());
+        QList<QStringList> rows;
+        QVERIFY(CsvText::parse(QString::fromUtf8(report.csv()), &rows));
+        const qsizetype nameColumn = rows[0].indexOf("name");
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(rows[i + 1][nameColumn], "'" + names[i]);
+        const QJsonArray json = QJsonDocument::fromJson(report.json()).object()["units"].toArray();
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(json[i]["name"].toString(), names[i]);
+            QCOMPARE(json[i]["port"].toInt(), 5000 + i);
+        }
+    }
+
+    // Two stations that share a folder and end in the same millisecond keep both reports, and
+    // nothing already there is replaced.
+    void reportsNeverOverwrite()
+    {
+        QTemporaryDir dir;
+        const QDateTime at = QDateTime::currentDateTime();
+        const RunReport report({StationUnit::listed("a", "127.0.0.1", "5000")}, FirmwareSnapshot());
+        QString error;
+        const std::optional<QString> first = report.saveNew(dir.path(), at, &error);
+        const std::optional<QString> second = report.saveNew(dir.path(), at, &error);
+        QVERIFY2(first && second, qPrintable(error));
+        QVERIFY(*first != *second);
+        QVERIFY(QFileInfo(*first).fileName().contains(at.toString("yyyyMMdd-HHmmss-zzz")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+    }
+
+    // Private copies of stations that are gone are swept; those of a live station stay.
+    void leftoverCopiesOfDeadStationsAreSwept()
+    {
+        QProcess gone;
+        gone.start("true", {});
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadPid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        const QDir temp = QDir::temp();
+        const QString dead = QStringLiteral("firmware-uploader-station-%1-test").arg(deadPid);
+        const QString alive = QStringLiteral("firmware-uploader-station-%1-test").arg(::getpid());
+        for (const QString &folder : {dead, alive}) {
+            QVERIFY(temp.mkpath(folder));
+            QFile copy(temp.filePath(folder + "/firmware.hex"));
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+        }
+        FirmwareSnapshot::sweepLeftovers();
+        QVERIFY(!temp.exists(dead));
+        QVERIFY(temp.exists(alive));
+        QVERIFY(QDir(temp.filePath(alive)).removeRecursively());
+    }
+
+    // Elapsed time comes from a monotonic clock: a wall clock stepped back changes nothing.
+    void elapsedIgnoresWallClockSteps()
+    {
+        UnitListModel model;
+        StationUnit unit = StationUnit::listed("a", "127.0.0.1", "5000");
+        unit.started = QDateTime::currentDateTime().addSecs(3600);
+        unit.ended = QDateTime::currentDateTime();
+        unit.elapsedMs = 65000;
+        model.setUnits({unit});
+        QCOMPARE(model.data(model.index(0, UnitListModel::Elapsed), Qt::DisplayRole).toString(),
+                 QString("1:05"));
     }
 };
 

@@ -45,6 +45,7 @@ QString MinisignTool::keyId(const QString &folder, const QString &name)
     QFile file(QDir(folder).filePath(name + ".pub"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    // "untrusted comment: minisign public key 56C0CE58276364E6"
-    return QString::fromLatin1(file.readLine().trimmed()).section(' ', -1);
+    // "untrusted comment: minisign public key 56C0CE58276364E6"; the tool leaves out leading
+    // zeros, the programs show all 16 digits of the 8 bytes.
+    return QString::fromLatin1(file.readLine().trimmed()).section(' ', -1).rightJustified(16, '0');
 }

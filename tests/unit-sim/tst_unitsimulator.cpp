@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -479,6 +480,9 @@ private Q_SLOTS:
             client.connectToHost(QHostAddress::LocalHost, port);
             QVERIFY(QTest::qWaitFor([&] { return !errors.isEmpty(); }, kWaitMs));
             QCOMPARE(client.error(), QAbstractSocket::ConnectionRefusedError);
+            // Under ctest -j another simulator must not get the port meanwhile.
+            QTcpServer other;
+            QVERIFY(!other.listen(QHostAddress::LocalHost, port));
         }
     }
 

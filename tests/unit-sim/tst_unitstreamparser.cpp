@@ -180,6 +180,8 @@ private Q_SLOTS:
                                 << "babble:FF@3";
         QTest::newRow("late") << "late:150@eof"
                               << "late:150@eof";
+        QTest::newRow("copy later") << "twice:10@5"
+                                    << "twice:10@5";
         QTest::newRow("no packet") << "close"
                                    << "";
         QTest::newRow("unknown kind") << "explode@1"
@@ -188,7 +190,7 @@ private Q_SLOTS:
                                          << "";
         QTest::newRow("connection 0") << "close@1#0"
                                       << "";
-        QTest::newRow("argument not taken") << "twice:3@1"
+        QTest::newRow("argument not taken") << "silent:3@1"
                                             << "";
         QTest::newRow("zero count") << "split:0@1"
                                     << "";

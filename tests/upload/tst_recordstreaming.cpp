@@ -222,9 +222,11 @@ private Q_SLOTS:
         QCOMPARE(rig.unit.records().size(), 1);
         QCOMPARE(rig.engine.state().RxBuffer, ack());
         const QStringList lines = rig.lines();
-        QCOMPARE(lines.mid(lines.size() - 3),
+        // The spec's two lines as they are; which record was refused on a line of its own.
+        QCOMPARE(lines.mid(lines.size() - 4),
                  (QStringList{"NAK - Incorrect Record Type",
                               "Device responded with an error.  Please try again.",
+                              "The unit refused record 1, line 1 of the file.",
                               "Disconnecting from 127.0.0.1"}));
         verifyFailedAndIdle(rig, UploadOutcome::Refused);
     }
@@ -304,7 +306,8 @@ private Q_SLOTS:
         QFETCH(int, packet);
         QFETCH(QString, text);
         SimRig rig;
-        rig.writeFirmware(TestSupport::hexFile(40));
+        // The blank first line is passed over: record N is line N + 1 of the file.
+        rig.writeFirmware("\r\n" + TestSupport::hexFile(40));
         rig.view.setChecked(Tool::Loop, true);
         UnitFault fault;
         fault.kind = UnitFault::Kind(kind);
@@ -315,6 +318,13 @@ private Q_SLOTS:
         QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Refused});
         QVERIFY(rig.lines().contains(text));
         QVERIFY(rig.lines().contains("Device responded with an error.  Please try again."));
+        const int record = packet == UnitFault::kEndRecord ? 41 : packet;
+        QVERIFY2(rig.lines().contains(
+                     record == 0 ? QString("The unit refused the programming request.")
+                                 : QString("The unit refused record %1, line %2 of the file.")
+                                       .arg(record)
+                                       .arg(record + 1)),
+                 qPrintable(rig.lines().join('\n')));
         verifyFailedAndIdle(rig, UploadOutcome::Refused);
         QVERIFY(!rig.view.isChecked(Tool::Loop));
         QCOMPARE(rig.engine.state().LoopCount, 0);
@@ -407,7 +417,9 @@ private Q_SLOTS:
         QCOMPARE(rig.sim.records().size(), 5);
     }
 
-    void answerDuringTheEndOfFilePauseIsConsumed()
+    // The quiet time after the last answer is real time at any time scale: a second answer 20 ms
+    // later, with time running fifty times as fast, still comes within it.
+    void answerAfterTheLastAnswerFailsTheUpload()
     {
         SimRig rig;
         UnitFault twice;
@@ -415,9 +427,37 @@ private Q_SLOTS:
         twice.packet = UnitFault::kEndRecord;
         rig.sim.addFault(twice);
         QVERIFY(rig.runUpload());
+        QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Refused});
+        QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
+        QCOMPARE(rig.lines().filter("Upload complete.").size(), 1);
+        QVERIFY(
+            !rig.lines().filter("The unit answered more often than records were sent").isEmpty());
+    }
+
+    // The unit is listened to after its last answer, but closing or resetting its end then is
+    // no answer: the upload is finished.
+    void closeAfterTheLastAnswerStillFinishes_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("closed") << false;
+        QTest::newRow("reset") << true;
+    }
+
+    void closeAfterTheLastAnswerStillFinishes()
+    {
+        QFETCH(bool, reset);
+        TestSupport::TimeScale fast(0.02);
+        EngineRig rig;
+        rig.writeFirmware(TestSupport::hexFile(5));
+        rig.unit.onPacket = [&](const QByteArray &packet) {
+            rig.unit.answerAck();
+            if (packet.startsWith(":00000001FF"))
+                reset ? rig.unit.resetConnection() : rig.unit.closeConnection();
+        };
+        QVERIFY(rig.runUpload());
         QCOMPARE(rig.outcomes, QList<UploadOutcome>{UploadOutcome::Finished});
         QCOMPARE(rig.log().backColour().value(), ActivityLog::kGreen);
-        QCOMPARE(rig.lines().filter("Upload complete.").size(), 1);
+        QCOMPARE(rig.lines().mid(rig.lines().size() - 6), kSuccessEnd);
     }
 
     // The operator's stop ends a transfer as a failure and ends the loop series; once the unit

@@ -1,6 +1,7 @@
 #include "EngineRig.h"
 #include "PendingListener.h"
 #include "TestSupport.h"
+#include "UnitSimulator.h"
 #include "platform/Clock.h"
 #include "platform/WaitableTimer.h"
 #include "protocol/UnitProtocol.h"
@@ -114,9 +115,11 @@ private Q_SLOTS:
                      qPrintable(gaveUp));
             QVERIFY(millisecondsIn(gaveUp) > 3300);
         }
-        QCOMPARE(lines, (QStringList{"Connecting to " + kAddress, "Unit not responding!",
-                                     "Could not establish connection to " + kAddress,
-                                     "Disconnecting from " + kAddress}));
+        QCOMPARE(lines,
+                 (QStringList{"Connecting to " + kAddress, "Unit not responding!",
+                              "Could not establish connection to " + kAddress,
+                              "Unit address 127.0.0.1, port " + rig.view.ethernetPort() + ".",
+                              "Disconnecting from " + kAddress}));
         QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
         QVERIFY(rig.allStartControlsEnabled());
         QVERIFY(rig.view.isChecked(Tool::Loop));
@@ -130,10 +133,7 @@ private Q_SLOTS:
     void refusedConnectionIsReportedAndWatched()
     {
         TestSupport::TimeScale fast(0.2);
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        const quint16 port = probe.serverPort();
-        probe.close();
+        const quint16 port = UnitSimulator::refusedPort();
         EngineRig rig;
         rig.view.setEthernetPort(QString::number(port));
         QVERIFY(rig.runUpload(10000));
@@ -146,6 +146,7 @@ private Q_SLOTS:
                  QString("Hint: Verify Ethernet Interface is configured as 'TCP Server'."));
         QCOMPARE(lines.mid(5), (QStringList{"Unit not responding!",
                                             "Could not establish connection to " + kAddress,
+                                            QString("Unit address 127.0.0.1, port %1.").arg(port),
                                             "Disconnecting from " + kAddress}));
         QCOMPARE(rig.log().backColour().value(), ActivityLog::kRed);
     }
@@ -193,9 +194,10 @@ private Q_SLOTS:
         EngineRig rig;
         QElapsedTimer clock;
         QHash<QString, qint64> at;
+        // Keys long enough to tell "Upload complete." from the elapsed-time line after it.
         QObject::connect(&rig.log(), &ActivityLog::lineAppended, [&](const QString &line) {
-            if (!at.contains(line.left(12)))
-                at.insert(line.left(12), clock.elapsed());
+            if (!at.contains(line.left(17)))
+                at.insert(line.left(17), clock.elapsed());
         });
         bool onlyStartButtonAtGreen = false;
         QObject::connect(&rig.log(), &ActivityLog::backColourChanged, [&](quint32 colour) {
@@ -218,14 +220,17 @@ private Q_SLOTS:
         QVERIFY(QRegularExpression("^Upload complete, [0-9]+ seconds\\.$")
                     .match(lines.at(end + 1))
                     .hasMatch());
-        const qint64 t0 = at.value("Upload compl");
+        // The timeline runs from the elapsed-time line.
+        const qint64 t0 = at.value("Upload complete, ");
         const auto near = [](qint64 actual, qint64 expected) {
             return actual >= expected - 20 && actual <= expected + 400;
         };
-        QVERIFY2(near(at.value("Writing firm") - t0, 1000),
-                 qPrintable(QString::number(at.value("Writing firm") - t0)));
-        QVERIFY(near(at.value("Waiting for ") - t0, 3333));
-        QVERIFY(near(at.value("Done!  Unit ") - t0, 6666));
+        QVERIFY2(near(at.value("Writing firmware,") - t0, 1000),
+                 qPrintable(QString::number(at.value("Writing firmware,") - t0)));
+        QVERIFY(near(at.value("Waiting for unit ") - t0, 3333));
+        QVERIFY(near(at.value("Done!  Unit is re") - t0, 6666));
+        // The unit is listened to for a while after its last answer before the close.
+        QVERIFY(near(t0 - at.value("Upload complete."), 400));
         QVERIFY(onlyStartButtonAtGreen);
         QCOMPARE(rig.log().backColour().value(), ActivityLog::kGreen);
         QVERIFY(rig.allStartControlsEnabled());
@@ -279,7 +284,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("complaint");
         const QString portComplaint =
-            "Port \"%1\" is not valid: enter a whole number from 1 to 65535.";
+            "Port \"%1\" is not a whole number from 1 to 65535.";
         for (const char *port : {"", "abc", "0", "65536", "70000", "-1", " 23", "5000x", "+23"})
             QTest::addRow("port '%s'", port) << kAddress << port << portComplaint.arg(port);
         const QString addressComplaint = "Address \"%1\" is not valid: %2.";
@@ -323,20 +328,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("missing") << "" << QByteArray() << "Cannot open the firmware file";
+        // What a front-end says it has already found sound: only these exact bytes skip the check.
+        QTest::addColumn<QByteArray>("knownSound");
+        QTest::newRow("missing") << "" << QByteArray() << "Cannot open the firmware file"
+                                 << QByteArray();
         QTest::newRow("bad checksum")
             << "bad.hex" << QByteArray(":0300300002337A1F\r\n:00000001FF\r\n")
-            << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum";
+            << "The firmware file \"bad.hex\" is not valid Intel HEX: line 1: checksum"
+            << QByteArray();
         QTest::newRow("empty") << "empty.hex" << QByteArray()
-                               << "The firmware file \"empty.hex\" is not valid Intel HEX";
+                               << "The firmware file \"empty.hex\" is not valid Intel HEX"
+                               << QByteArray();
         QTest::newRow("no end record")
             << "open.hex" << TestSupport::hexFile(3).replace(":00000001FF\r\n", "")
-            << "The firmware file \"open.hex\" is not valid Intel HEX";
+            << "The firmware file \"open.hex\" is not valid Intel HEX" << QByteArray();
         QByteArray endsSkipped = TestSupport::hexFile(3);
         endsSkipped += TestSupport::hexRecord(0xFC00, 0, "abcd") + "\r\n";
         QTest::newRow("ends inside skipped records")
             << "skipped.hex" << endsSkipped
-            << "The firmware file \"skipped.hex\" is not valid Intel HEX";
+            << "The firmware file \"skipped.hex\" is not valid Intel HEX" << QByteArray();
+        QTest::newRow("changed since a front-end checked it")
+            << "changed.hex" << QByteArray(":0300300002337A1F\r\n:00000001FF\r\n")
+            << "The firmware file \"changed.hex\" is not valid Intel HEX: line 1: checksum"
+            << TestSupport::hexFile(3);
     }
 
     void unusableFirmwareFileNeverReachesTheUnit()
@@ -344,7 +358,9 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, contents);
         QFETCH(QString, complaint);
+        QFETCH(QByteArray, knownSound);
         EngineRig rig;
+        rig.engine.setKnownSoundContent(knownSound);
         if (name.isEmpty())
             rig.engine.state().FirmwarePath = rig.dir.path() + "/gone.hex";
         else
@@ -370,19 +386,36 @@ private Q_SLOTS:
         QVERIFY(rig.allStartControlsEnabled());
     }
 
-    void watchEndsAcrossMidnight()
+    // The watch is measured on a monotonic clock: a time of day that passes midnight or is set
+    // back neither stretches it nor shows in its figures.
+    void watchEndsWhateverTheTimeOfDayDoes_data()
     {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("stepBack");
+        QTest::newRow("across midnight") << 86399.0 << 0.0;
+        QTest::newRow("clock set back a minute") << 43200.0 << 60.0;
+    }
+
+    void watchEndsWhateverTheTimeOfDayDoes()
+    {
+        QFETCH(double, start);
+        QFETCH(double, stepBack);
         TestSupport::TimeScale fast(0.2);
         QElapsedTimer real;
         real.start();
-        // The time of day runs five times as fast as real time, starting just before midnight.
-        Clock::setTimeOfDaySource(
-            [&] { return std::fmod(86399.0 + real.nsecsElapsed() / 1e9 * 5, 86400.0); });
+        // The time of day runs five times as fast as real time, as the scale makes the pauses;
+        // it is set back after a second.
+        Clock::setTimeOfDaySource([&] {
+            const double logical = real.nsecsElapsed() / 1e9 * 5;
+            return std::fmod(start + logical - (logical > 1.0 ? stepBack : 0.0), 86400.0);
+        });
         PendingListener listener;
         EngineRig rig;
         rig.view.setEthernetPort(QString::number(listener.port()));
         rig.view.setChecked(Tool::Debug, true);
-        QVERIFY(rig.runUpload(10000));
+        QVERIFY(rig.runUpload(20000));
+        // 3.3 s at a fifth of real time, with room for a loaded machine.
+        QVERIFY2(real.elapsed() < 3000, qPrintable(QString::number(real.elapsed())));
         const QStringList lines = rig.lines();
         QVERIFY(lines.contains("Unit not responding!"));
         const QString gaveUp = lines.filter("I gave up!").value(0);

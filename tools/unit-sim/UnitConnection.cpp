@@ -170,6 +170,7 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
     int copies = 1;
     int fragmentSize = 0;
     std::chrono::milliseconds lateBy{0};
+    std::chrono::milliseconds copyLater{0};
     for (const UnitFault *fault : std::as_const(faults)) {
         using Kind = UnitFault::Kind;
         switch (fault->kind) {
@@ -203,7 +204,10 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
             }
             break;
         case Kind::Twice:
-            copies = 2;
+            if (fault->count > 0)
+                copyLater = std::chrono::milliseconds(fault->count);
+            else
+                copies = 2;
             break;
         case Kind::Silent:
             m_silent = true;
@@ -237,6 +241,20 @@ void UnitConnection::answer(int packetIndex, bool isEndRecord, ResponseCode verd
     for (quint8 second : std::as_const(extra))
         segment += response(second);
     queueWrites(segment, copies, fragmentSize, lateBy);
+    if (copyLater > 0ms)
+        writeCopyLater(segment, m_settings.responseDelay + lateBy + copyLater);
+}
+
+// A slipped answer: the copy comes on its own, after answers to packets sent meanwhile.
+void UnitConnection::writeCopyLater(const QByteArray &segment, std::chrono::milliseconds delay)
+{
+    QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, segment] {
+        if (isFinished())
+            return;
+        m_socket->write(segment);
+        m_socket->flush();
+        Q_EMIT responseWritten(segment);
+    });
 }
 
 void UnitConnection::queueWrites(const QByteArray &segment, int copies, int fragmentSize,

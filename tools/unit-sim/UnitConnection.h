@@ -60,6 +60,7 @@ private:
     void answer(int packetIndex, bool isEndRecord, ResponseCode verdict);
     void queueWrites(const QByteArray &segment, int copies, int fragmentSize,
                      std::chrono::milliseconds lateBy = std::chrono::milliseconds(0));
+    void writeCopyLater(const QByteArray &segment, std::chrono::milliseconds delay);
     QByteArray response(quint8 code) const;
     void runSteps();
     void resetConnection();

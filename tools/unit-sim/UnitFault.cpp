@@ -27,7 +27,8 @@ constexpr std::array<KindName, 14> kKinds{{
      "the answer in fragments of N bytes, separate writes (default 1)"},
     {UnitFault::Kind::Pair, "pair[:HH|:HH+HH]",
      "the answer plus a response HH (default 00), or the two given responses, in one write"},
-    {UnitFault::Kind::Twice, "twice", "the answer written twice"},
+    {UnitFault::Kind::Twice, "twice[:MS]",
+     "the answer written twice; with MS, the copy MS ms later, not holding back later answers"},
     {UnitFault::Kind::Silent, "silent", "stop answering, keep the connection open"},
     {UnitFault::Kind::Close, "close", "close the connection instead of answering"},
     {UnitFault::Kind::Reset, "reset", "reset the connection (RST) instead of answering"},
@@ -62,6 +63,7 @@ bool parseArgument(UnitFault &fault, const QString &argument, QString *error)
     switch (fault.kind) {
     case UnitFault::Kind::StrayBytes:
     case UnitFault::Kind::Split:
+    case UnitFault::Kind::Twice:
     case UnitFault::Kind::Late: {
         bool ok = false;
         fault.count = argument.toInt(&ok);

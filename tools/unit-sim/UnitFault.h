@@ -22,7 +22,8 @@ struct UnitFault
         StrayBytes,       // `count` bytes (never 0xFD) before the answer, in the same write
         Split,            // the answer in fragments of `count` bytes, written with a gap between
         Pair,   // a second response in the same write; `codes` = {second} or {first, second}
-        Twice,  // the answer written twice, as two writes
+        Twice,  // the answer written twice, as two writes; with `count`, the copy `count` ms
+                // after the answer, on its own, so that answers to later packets go first
         Silent, // no answer to this packet or any later one; the connection stays open
         Close,  // close the connection instead of answering
         Reset,  // reset the connection (RST) instead of answering
@@ -42,8 +43,8 @@ struct UnitFault
     Kind kind = Kind::NakChecksum;
     int packet = 0;
     int connection = kEveryConnection; // 1 for the first connection
-    int count = 0;                     // stray bytes or fragment size; 0 = the kind's default
-    QList<quint8> codes;               // response codes for UnrecognisedCode and Pair
+    int count = 0;       // stray bytes, fragment size or milliseconds; 0 = the kind's default
+    QList<quint8> codes; // response codes for UnrecognisedCode and Pair
 
     bool appliesTo(int connectionNumber, int packetIndex, bool isEndRecord) const;
     int effectiveCount() const;

@@ -11,6 +11,18 @@ namespace {
 
 constexpr const char *kDefaultProfile = "Kestrel Max";
 
+// A socket bound to the port without listening: a connect there is refused, and as it asks for
+// no address reuse, no server (another simulator's included) can take the port while it lives.
+QTcpSocket *holdRefusedPort(const QHostAddress &address, quint16 port, QObject *parent)
+{
+    auto *socket = new QTcpSocket(parent);
+    if (!socket->bind(address, port, QAbstractSocket::DontShareAddress)) {
+        delete socket;
+        return nullptr;
+    }
+    return socket;
+}
+
 } // namespace
 
 UnitSimulator::UnitSimulator(QObject *parent) : QObject(parent)
@@ -43,6 +55,15 @@ bool UnitSimulator::listen(const QHostAddress &address, quint16 port)
     }
     m_address = address;
 
+    if (m_acceptMode == AcceptMode::NoServer) {
+        m_refuser = holdRefusedPort(address, port, this);
+        if (!m_refuser) {
+            m_error = QStringLiteral("cannot hold port %1").arg(port);
+            return false;
+        }
+        m_port = m_refuser->localPort();
+        return true;
+    }
     auto *server = new QTcpServer(this);
     if (m_acceptMode == AcceptMode::NeverAccept)
         server->setListenBacklogSize(0);
@@ -52,12 +73,6 @@ bool UnitSimulator::listen(const QHostAddress &address, quint16 port)
         return false;
     }
     m_port = server->serverPort();
-
-    if (m_acceptMode == AcceptMode::NoServer) {
-        // The port was free a moment ago and nothing listens on it now.
-        delete server;
-        return true;
-    }
     m_server = server;
     if (m_acceptMode == AcceptMode::NeverAccept) {
         m_server->pauseAccepting();
@@ -86,6 +101,8 @@ void UnitSimulator::close()
     m_filler = nullptr;
     delete m_server;
     m_server = nullptr;
+    delete m_refuser;
+    m_refuser = nullptr;
 }
 
 bool UnitSimulator::isListening() const
@@ -148,12 +165,10 @@ bool UnitSimulator::writeHex(const QString &path, int connection) const
 
 quint16 UnitSimulator::refusedPort()
 {
-    QTcpServer server;
-    if (!server.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
+    // Held for the life of the process, so that the port stays refused for every caller.
+    static QTcpSocket *const held =
+        holdRefusedPort(QHostAddress(QHostAddress::LocalHost), 0, nullptr);
+    return held ? held->localPort() : 0;
 }
 
 void UnitSimulator::takeNextConnection()

@@ -34,7 +34,7 @@ public:
     enum class AcceptMode {
         Accept,      // a normal server
         NeverAccept, // a client's connect stays pending: the accept queue is kept full
-        NoServer,    // nothing listens: a client's connect is refused
+        NoServer,    // nothing listens: a client's connect is refused (the port stays held)
     };
 
     explicit UnitSimulator(QObject *parent = nullptr);
@@ -84,7 +84,8 @@ public:
     // connection (numbered from 1).
     bool writeHex(const QString &path, int connection = 0) const;
 
-    // A loopback port with nothing listening on it: a connect there is refused.
+    // A loopback port with nothing listening on it: a connect there is refused. The port stays
+    // held for the life of the process, so no other server can take it meanwhile.
     static quint16 refusedPort();
 
 Q_SIGNALS:
@@ -104,6 +105,8 @@ private:
     AcceptMode m_acceptMode = AcceptMode::Accept;
     QTcpServer *m_server = nullptr;
     QTcpSocket *m_filler = nullptr;
+    // Holds the port of NoServer mode.
+    QTcpSocket *m_refuser = nullptr;
     QPointer<UnitConnection> m_current;
     QHostAddress m_address{QHostAddress::LocalHost};
     quint16 m_port = 0;

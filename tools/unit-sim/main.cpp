@@ -25,10 +25,14 @@ QTextStream &err()
     return stream;
 }
 
-int fail(const QString &message)
+// Bad options end every program of the project with the command-line uploader's "bad input".
+constexpr int kBadOptionStatus = 4;
+constexpr int kCannotListenStatus = 2;
+
+int fail(const QString &message, int status = kBadOptionStatus)
 {
     err() << "unit-sim: " << message << Qt::endl;
-    return 2;
+    return status;
 }
 
 QString profileNames()
@@ -119,7 +123,9 @@ int main(int argc, char *argv[])
         QStringLiteral("verbose"), QStringLiteral("Print each packet and its verdict on stderr."));
     parser.addOptions({portOption, addressOption, profileOption, delayOption, tailOption, gapOption,
                        faultOption, hexOption, connectionsOption, secondsOption, verboseOption});
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText());
+    parser.process(app); // answers --help
     if (parser.isSet(versionOption)) {
         out() << QCoreApplication::applicationName() << ' '
               << QCoreApplication::applicationVersion() << '\n'
@@ -227,7 +233,8 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot listen on %1:%2: %3")
                         .arg(address.toString())
                         .arg(port)
-                        .arg(simulator.errorString()));
+                        .arg(simulator.errorString()),
+                    kCannotListenStatus);
     const QString where =
         QStringLiteral("%1:%2").arg(address.toString()).arg(simulator.serverPort());
     if (simulator.acceptMode() == UnitSimulator::AcceptMode::NoServer)

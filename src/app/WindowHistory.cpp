@@ -1,0 +1,192 @@
+#include "WindowHistory.h"
+
+#include "AttemptRecorder.h"
+#include "HistoryDialog.h"
+#include "firmware/FirmwareSummary.h"
+#include "history/HistoryStore.h"
+#include "platform/SettingsStore.h"
+#include "upload/ActivityLog.h"
+#include "upload/UploadEngine.h"
+#include "upload/UploadView.h"
+
+#include <QFile>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+const QString kSection = QStringLiteral("History");
+const QString kKey = QStringLiteral("Database");
+
+} // namespace
+
+WindowHistory::WindowHistory(const QString &title, const QString &version,
+                             AttemptRecorder &recorder, UploadEngine &engine, UploadView &view,
+                             SettingsStore &settings, QObject *parent)
+    : QObject(parent), m_title(title), m_version(version), m_engine(engine), m_view(view),
+      m_settings(settings)
+{
+    connect(&recorder, &AttemptRecorder::started, this, &WindowHistory::onStarted);
+    connect(&recorder, &AttemptRecorder::ended, this, &WindowHistory::onEnded);
+    connect(&view.activityLog(), &ActivityLog::lineAppended, this, [this](const QString &line) {
+        if (!line.trimmed().isEmpty())
+            m_lastLogLine = line;
+    });
+    m_ask = [](const QString &current) -> std::optional<QString> {
+        bool ok = false;
+        const QString text = QInputDialog::getText(
+            nullptr, tr("Flash history"),
+            tr("Database (sqlite:///path/file.sqlite, postgresql://user@host/dbname or off;\n"
+               "empty for the default):"),
+            QLineEdit::Normal, current, &ok);
+        return ok ? std::optional<QString>(text.trimmed()) : std::nullopt;
+    };
+}
+
+WindowHistory::~WindowHistory() = default;
+
+QString WindowHistory::databaseSetting() const
+{
+    return m_settings.read(m_title, kSection, kKey, QString());
+}
+
+std::optional<QString> WindowHistory::setDatabaseSetting(const QString &url)
+{
+    if (!url.isEmpty() && HistoryLocation::parse(url).kind() == HistoryLocation::Kind::Invalid)
+        return HistoryLocation::parse(url).error();
+    if (!m_settings.write(m_title, kSection, kKey, url))
+        return tr("the setting could not be saved");
+    m_store.reset();
+    return std::nullopt;
+}
+
+HistoryLocation WindowHistory::location() const
+{
+    const QString setting = databaseSetting();
+    return HistoryLocation::resolve(setting.isEmpty() ? std::nullopt
+                                                      : std::optional<QString>(setting));
+}
+
+void WindowHistory::addMenu(QMenu *fileMenu, QWidget *dialogParent)
+{
+    QMenu *history = new QMenu(tr("&History"), fileMenu);
+    history->setObjectName(QStringLiteral("mnuFileHistory"));
+    QAction *show = history->addAction(tr("&Show\u2026"));
+    show->setObjectName(QStringLiteral("mnuFileHistoryShow"));
+    connect(show, &QAction::triggered, this, [this, dialogParent] { showDialog(dialogParent); });
+    QAction *database = history->addAction(tr("&Database\u2026"));
+    database->setObjectName(QStringLiteral("mnuFileHistoryDatabase"));
+    connect(database, &QAction::triggered, this,
+            [this, dialogParent] { chooseDatabase(dialogParent); });
+    // Above the separator before Exit.
+    const QList<QAction *> actions = fileMenu->actions();
+    QAction *before = actions.size() >= 2 ? actions.at(actions.size() - 2) : nullptr;
+    fileMenu->insertMenu(before, history);
+}
+
+HistoryDialog *WindowHistory::showDialog(QWidget *dialogParent)
+{
+    // A new dialog each time: the database may have been changed since.
+    auto *dialog = new HistoryDialog(location(), dialogParent);
+    dialog->setObjectName(QStringLiteral("historyDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->refresh();
+    dialog->show();
+    return dialog;
+}
+
+void WindowHistory::chooseDatabase(QWidget *dialogParent)
+{
+    const std::optional<QString> answer = m_ask(databaseSetting());
+    if (!answer)
+        return;
+    if (const std::optional<QString> problem = setDatabaseSetting(*answer))
+        QMessageBox::warning(dialogParent, tr("Flash history"), *problem);
+}
+
+QString WindowHistory::outcomeWord(UploadOutcome outcome)
+{
+    switch (outcome) {
+    case UploadOutcome::Finished:
+        return QStringLiteral("finished");
+    case UploadOutcome::Refused:
+        return QStringLiteral("refused");
+    case UploadOutcome::ConnectFailed:
+        return QStringLiteral("connect_failed");
+    case UploadOutcome::ConnectionLost:
+    case UploadOutcome::UnitSilent:
+        return QStringLiteral("connection_lost");
+    case UploadOutcome::BadInput:
+        return QStringLiteral("bad_input");
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        break;
+    }
+    // The operator stopped it (File > Stop, or closing the window).
+    return QStringLiteral("stopped");
+}
+
+int WindowHistory::exitCode(UploadOutcome outcome)
+{
+    static const QStringList words{QStringLiteral("finished"), QStringLiteral("refused"),
+                                   QStringLiteral("connect_failed"),
+                                   QStringLiteral("connection_lost"), QStringLiteral("bad_input")};
+    const qsizetype index = words.indexOf(outcomeWord(outcome));
+    // As the command line's for an attempt stopped on request.
+    return index >= 0 ? int(index) : 130;
+}
+
+void WindowHistory::onStarted()
+{
+    m_started = QDateTime::currentDateTime();
+    m_address = m_view.ethernetAddress();
+    m_port = m_view.ethernetPort();
+    m_path = m_engine.state().FirmwarePath;
+    m_lastLogLine.clear();
+    m_sha256.clear();
+    m_size = m_records = -1;
+    QFile file(m_path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const FirmwareSummary summary = FirmwareSummary::fromContent(file.readAll());
+        m_sha256 = QString::fromLatin1(summary.sha256);
+        m_size = summary.sizeBytes;
+        m_records = summary.records;
+    }
+}
+
+void WindowHistory::onEnded(UploadOutcome outcome)
+{
+    if (!m_started.isValid())
+        return;
+    if (!m_store || m_store->location().display() != location().display())
+        m_store = std::make_unique<HistoryStore>(location());
+    if (m_store->location().isOff())
+        return;
+    HistoryRecord record;
+    record.started = m_started;
+    record.ended = QDateTime::currentDateTime();
+    record.setOrigin(QStringLiteral("firmware-uploader"), m_version);
+    record.title = m_title;
+    record.address = m_address;
+    bool portIsNumber = false;
+    const int port = m_port.toInt(&portIsNumber);
+    if (portIsNumber)
+        record.port = port;
+    record.firmwarePath = m_path;
+    if (m_size >= 0)
+        record.firmwareSize = m_size;
+    if (m_records >= 0)
+        record.records = m_records;
+    record.firmwareSha256 = m_sha256;
+    // The window counts no records; a finished upload sent them all.
+    if (outcome == UploadOutcome::Finished && m_records >= 0)
+        record.recordsSent = m_records;
+    record.outcome = outcomeWord(outcome);
+    record.exitCode = exitCode(outcome);
+    record.message = m_lastLogLine;
+    m_started = QDateTime();
+    if (const std::optional<QString> problem = m_store->append(record))
+        m_view.activityLog().append(
+            tr("The attempt is not in the flash history: %1").arg(*problem));
+}

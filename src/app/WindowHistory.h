@@ -1,0 +1,76 @@
+#pragma once
+
+#include "history/HistoryLocation.h"
+#include "upload/UploadOutcome.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AttemptRecorder;
+class HistoryDialog;
+class HistoryStore;
+class QMenu;
+class QWidget;
+class SettingsStore;
+class UploadEngine;
+class UploadView;
+
+// Writes one row of the flash history for each attempt of the window, loop passes included, and
+// keeps the window's choice of history (File > History > Database...). A row that cannot be
+// written is reported in the log; the attempt's outcome stands.
+class WindowHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Asks for the history URL, showing the present one; nullopt when the operator cancels.
+    using AskDatabase = std::function<std::optional<QString>(const QString &current)>;
+
+    WindowHistory(const QString &title, const QString &version, AttemptRecorder &recorder,
+                  UploadEngine &engine, UploadView &view, SettingsStore &settings,
+                  QObject *parent = nullptr);
+    ~WindowHistory() override;
+
+    // The window's setting; empty: FWU_HISTORY, else the default file.
+    QString databaseSetting() const;
+    // Checks and keeps the setting (empty to clear it); the reason when it is refused.
+    std::optional<QString> setDatabaseSetting(const QString &url);
+    HistoryLocation location() const;
+
+    // File > History > Database...
+    void addMenu(QMenu *fileMenu, QWidget *dialogParent);
+    void setAskDatabase(AskDatabase ask) { m_ask = std::move(ask); }
+    // File > History > Show...: the dialog, made when first asked for.
+    HistoryDialog *showDialog(QWidget *dialogParent);
+
+    // The flash history's words for an outcome, and the command line's exit code for it.
+    static QString outcomeWord(UploadOutcome outcome);
+    static int exitCode(UploadOutcome outcome);
+
+private:
+    void onStarted();
+    void onEnded(UploadOutcome outcome);
+    void chooseDatabase(QWidget *dialogParent);
+
+    QString m_title;
+    QString m_version;
+    UploadEngine &m_engine;
+    UploadView &m_view;
+    SettingsStore &m_settings;
+    std::unique_ptr<HistoryStore> m_store;
+    AskDatabase m_ask;
+
+    QDateTime m_started;
+    QString m_address;
+    QString m_port;
+    QString m_path;
+    QString m_sha256;
+    qint64 m_size = -1;
+    qint64 m_records = -1;
+    QString m_lastLogLine;
+};

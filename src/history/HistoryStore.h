@@ -1,0 +1,69 @@
+#pragma once
+
+#include "HistoryFilter.h"
+#include "HistoryLocation.h"
+#include "HistoryRecord.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The flash history behind one database connection: SQLite in a file (WAL journal, a busy
+// time-out so that many uploaders finishing at once all get their row) or a PostgreSQL server.
+// Every failure comes back as the reason; none is thrown or only logged.
+class QSqlQuery;
+
+class HistoryStore
+{
+public:
+    enum class Access { Write, Read };
+
+    // How long an SQLite writer waits for another's lock before its row is given up.
+    static constexpr int kBusyTimeoutMs = 10000;
+
+    struct Count
+    {
+        // "firmware_sha256" or "unit"
+        QString group;
+        QString key;
+        QString outcome;
+        qint64 attempts = 0;
+    };
+
+    explicit HistoryStore(const HistoryLocation &location);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    const HistoryLocation &location() const { return m_location; }
+
+    // Connects; for writing also creates the file (mode 0600) and brings the schema up to date.
+    // For reading, a missing SQLite file is an error, and nothing is created or changed.
+    std::optional<QString> open(Access access);
+    void close();
+    // Opens for writing when not yet open. A PostgreSQL connection that broke since the last
+    // row is made again once.
+    std::optional<QString> append(const HistoryRecord &record);
+    // Newest first.
+    std::optional<QString> select(const HistoryFilter &filter, QList<HistoryRow> *rows);
+    // Attempts per outcome for each firmware SHA-256 and for each unit (address:port), among
+    // those the filter lets through (its limit aside).
+    std::optional<QString> summary(const HistoryFilter &filter, QList<Count> *counts);
+
+private:
+    std::optional<QString> openDatabase(Access access);
+    std::optional<QString> prepareSqliteFile() const;
+    std::optional<QString> insert(const HistoryRecord &record);
+    static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,
+                                           const QVariantList &bindings);
+    std::optional<QString> countBy(const QString &group, const QString &keyExpression,
+                                   const HistoryFilter &filter, QList<Count> *counts);
+    QString failure(const QString &what) const;
+
+    HistoryLocation m_location;
+    QString m_connectionName;
+    bool m_open = false;
+    Access m_access = Access::Write;
+    int m_version = 0;
+};

@@ -1,0 +1,89 @@
+// firmware-uploader-history: which firmware went into which unit, when, from where and how it
+// ended, read from the flash history.
+
+#include "HistoryPrinter.h"
+#include "HistoryToolOptions.h"
+#include "ProgramNotice.h"
+#include "history/HistoryStore.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kExitDone = 0;
+// A bad option ends every program of the package with 4; a history that cannot be read with 2.
+constexpr int kExitBadOption = 4;
+constexpr int kExitBad = 2;
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void complain(const QString &text)
+{
+    print(stderr, QLatin1String(HistoryToolOptions::kProgramName) + QStringLiteral(": ") + text +
+                      QLatin1Char('\n'));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QLatin1String(HistoryToolOptions::kProgramName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
+
+    const HistoryToolOptions options = HistoryToolOptions::parse(QCoreApplication::arguments());
+    switch (options.action) {
+    case HistoryToolOptions::Action::ShowHelp:
+        print(stdout, HistoryToolOptions::usage());
+        return kExitDone;
+    case HistoryToolOptions::Action::ShowVersion:
+        print(stdout, QLatin1String(HistoryToolOptions::kProgramName) + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() +
+                          QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
+        return kExitDone;
+    case HistoryToolOptions::Action::Fail:
+        complain(options.error + QStringLiteral("\nRun \"%1 --help\" for the options.")
+                                     .arg(QLatin1String(HistoryToolOptions::kProgramName)));
+        return kExitBadOption;
+    case HistoryToolOptions::Action::List:
+    case HistoryToolOptions::Action::Summary:
+        break;
+    }
+
+    const HistoryLocation location = HistoryLocation::resolve(options.history);
+    if (location.isOff()) {
+        complain(QStringLiteral("the history is off; give --history URL."));
+        return kExitBad;
+    }
+    HistoryStore store(location);
+    const HistoryPrinter printer(options.format);
+    std::optional<QString> problem;
+    qsizetype found = 0;
+    if (options.action == HistoryToolOptions::Action::Summary) {
+        QList<HistoryStore::Count> counts;
+        problem = store.summary(options.filter, &counts);
+        found = counts.size();
+        if (!problem && found > 0)
+            print(stdout, printer.summary(counts));
+    } else {
+        QList<HistoryRow> rows;
+        problem = store.select(options.filter, &rows);
+        found = rows.size();
+        if (!problem && (found > 0 || options.format == HistoryToolOptions::Format::Csv))
+            print(stdout, printer.rows(rows));
+    }
+    if (problem) {
+        complain(*problem);
+        return kExitBad;
+    }
+    if (found == 0)
+        complain(QStringLiteral("no attempts match"));
+    return kExitDone;
+}

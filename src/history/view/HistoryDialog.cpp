@@ -1,0 +1,181 @@
+#include "HistoryDialog.h"
+
+#include "HistoryPrinter.h"
+#include "HistoryToolOptions.h"
+#include "history/HistoryStore.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *filterField(QFormLayout *form, const QString &label, const char *name,
+                       const QString &placeholder)
+{
+    auto *field = new QLineEdit;
+    field->setObjectName(QLatin1String(name));
+    field->setPlaceholderText(placeholder);
+    form->addRow(label, field);
+    return field;
+}
+
+} // namespace
+
+HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
+    : QDialog(parent), m_location(location)
+{
+    setWindowTitle(tr("Flash History"));
+    auto *form = new QFormLayout;
+    m_unit = filterField(form, tr("Unit:"), "historyUnit", tr("address or address:port"));
+    m_name = filterField(form, tr("Name:"), "historyName", QString());
+    m_sha256 = filterField(form, tr("SHA-256:"), "historySha256", tr("8 hex digits or more"));
+    m_outcome = new QComboBox;
+    m_outcome->setObjectName(QStringLiteral("historyOutcome"));
+    m_outcome->addItem(tr("any"));
+    m_outcome->addItems(HistoryToolOptions::outcomeWords());
+    form->addRow(tr("Outcome:"), m_outcome);
+    m_since = filterField(form, tr("Since:"), "historySince", tr("2026-03-01 or 2026-03-01T14:30"));
+    m_until = filterField(form, tr("Until:"), "historyUntil", tr("2026-03-31"));
+    m_runId = filterField(form, tr("Run:"), "historyRunId", QString());
+    m_limit = filterField(form, tr("At most:"), "historyLimit", tr("0 for all"));
+    m_limit->setText(QString::number(HistoryFilter::kDefaultLimit));
+
+    m_model = new QStandardItemModel(this);
+    m_model->setHorizontalHeaderLabels(HistoryRecord::fields());
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("historyTable"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_status = new QLabel;
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton *show = buttons->addButton(tr("&Show"), QDialogButtonBox::ActionRole);
+    QPushButton *copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton *csv = buttons->addButton(tr("&Export CSV\u2026"), QDialogButtonBox::ActionRole);
+    show->setDefault(true);
+    connect(show, &QPushButton::clicked, this, &HistoryDialog::refresh);
+    connect(copy, &QPushButton::clicked, this, [this] {
+        QApplication::clipboard()->setText(copyText(m_table->selectionModel()->hasSelection()));
+    });
+    connect(csv, &QPushButton::clicked, this, &HistoryDialog::exportCsv);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_status);
+    layout->addWidget(buttons);
+    resize(900, 600);
+
+    m_chooseSaveFile = [this](const QString &suggested) {
+        return QFileDialog::getSaveFileName(this, tr("Export History"), suggested,
+                                            tr("CSV files (*.csv)"));
+    };
+}
+
+void HistoryDialog::setUnitFilter(const QString &unit)
+{
+    m_unit->setText(unit);
+}
+
+void HistoryDialog::setUnits(const QList<QPair<QString, int>> &units, const QStringList &names)
+{
+    m_units = units;
+    setWindowTitle(tr("Flash History: %1").arg(names.join(QStringLiteral(", "))));
+}
+
+QStringList HistoryDialog::filterArguments() const
+{
+    QStringList arguments{QLatin1String(HistoryToolOptions::kProgramName)};
+    const QList<QPair<const char *, QLineEdit *>> fields{
+        {"--unit", m_unit},   {"--name", m_name},    {"--sha256", m_sha256}, {"--since", m_since},
+        {"--until", m_until}, {"--run-id", m_runId}, {"--limit", m_limit}};
+    for (const auto &[option, field] : fields) {
+        if (!field->text().trimmed().isEmpty())
+            arguments << QLatin1String(option) << field->text().trimmed();
+    }
+    if (m_outcome->currentIndex() > 0)
+        arguments << QStringLiteral("--outcome") << m_outcome->currentText();
+    return arguments;
+}
+
+bool HistoryDialog::refresh()
+{
+    // The same filters, checked the same way, as the history tool's.
+    const HistoryToolOptions options = HistoryToolOptions::parse(filterArguments());
+    m_rows.clear();
+    m_model->removeRows(0, m_model->rowCount());
+    if (options.action == HistoryToolOptions::Action::Fail) {
+        m_status->setText(options.error);
+        return false;
+    }
+    HistoryFilter filter = options.filter;
+    filter.units = m_units;
+    HistoryStore store(m_location);
+    if (const std::optional<QString> problem = store.select(filter, &m_rows)) {
+        m_status->setText(*problem);
+        return false;
+    }
+    for (const HistoryRow &row : std::as_const(m_rows)) {
+        QList<QStandardItem *> items;
+        for (const QString &field : HistoryRecord::fields())
+            items.append(new QStandardItem(row.text(field)));
+        m_model->appendRow(items);
+    }
+    m_status->setText(m_rows.isEmpty()
+                          ? tr("No attempts match.")
+                          : tr("%n attempt(s), newest first.", nullptr, int(m_rows.size())));
+    return true;
+}
+
+int HistoryDialog::rowCount() const
+{
+    return int(m_rows.size());
+}
+
+QString HistoryDialog::copyText(bool selectedOnly) const
+{
+    QStringList lines{HistoryRecord::fields().join(QLatin1Char('\t'))};
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (selectedOnly && !m_table->selectionModel()->isRowSelected(i, {}))
+            continue;
+        QStringList cells;
+        for (const QString &field : HistoryRecord::fields()) {
+            QString text = m_rows[i].text(field);
+            text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+                .replace(QLatin1Char('\n'), QLatin1Char(' '));
+            cells.append(text);
+        }
+        lines.append(cells.join(QLatin1Char('\t')));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool HistoryDialog::exportCsv()
+{
+    const QString path = m_chooseSaveFile(QStringLiteral("flash-history.csv"));
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    const QByteArray text = HistoryPrinter(HistoryToolOptions::Format::Csv).rows(m_rows).toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        m_status->setText(tr("Cannot write %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    m_status->setText(tr("Exported to %1.").arg(path));
+    return true;
+}

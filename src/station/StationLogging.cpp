@@ -1,0 +1,3 @@
+#include "StationLogging.h"
+
+Q_LOGGING_CATEGORY(lcStation, "fwu.station")

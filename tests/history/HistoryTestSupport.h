@@ -1,0 +1,19 @@
+#pragma once
+
+#include "history/HistoryRecord.h"
+
+#include <QList>
+#include <QString>
+
+class PostgresServer;
+class QTemporaryDir;
+
+// What the history tests share: a new, empty history on either backend, and every row of one.
+namespace HistoryTestSupport {
+
+// backend: "sqlite" (a file in folder) or "postgresql" (a new database on server).
+QString freshHistory(const QString &backend, const QTemporaryDir &folder, PostgresServer &server);
+// Every row, newest first; none (and a warning) when the history cannot be read.
+QList<HistoryRow> rowsOf(const QString &url);
+
+} // namespace HistoryTestSupport

@@ -1,0 +1,338 @@
+// The command-line uploader's rows in the flash history, as separate programs against simulated
+// units, on SQLite and on a PostgreSQL server of the test's own; and the history tool's answers.
+
+#include "HexFileGenerator.h"
+#include "HistoryTestSupport.h"
+#include "PostgresServer.h"
+#include "TestSupport.h"
+#include "UnitSimProcess.h"
+#include "history/HistoryStore.h"
+
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWaitMs = 60000;
+const QString kHost = QStringLiteral("127.0.0.1");
+
+struct Run
+{
+    int exitCode = -1;
+    QJsonObject result;
+    QString errors;
+};
+
+Run collect(QProcess &process)
+{
+    Run run;
+    if (!process.waitForFinished(kWaitMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+    run.result = QJsonDocument::fromJson(lines.last()).object();
+    return run;
+}
+
+} // namespace
+
+class tst_HistoryCli : public QObject
+{
+    Q_OBJECT
+
+    PostgresServer m_postgres;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_hexPath;
+    QByteArray m_sha256;
+
+    QString freshHistory(const QString &backend)
+    {
+        return HistoryTestSupport::freshHistory(backend, *m_dir, m_postgres);
+    }
+
+    QProcess *startCli(const QStringList &arguments, const QString &timeScale = "0.02")
+    {
+        auto *cli = new QProcess(this);
+        cli->setProcessEnvironment(
+            TestSupport::programEnvironment(m_dir->filePath("config"), timeScale));
+        cli->start(QStringLiteral(CLI_PATH),
+                   QStringList{"--json"} + arguments + QStringList{m_hexPath});
+        return cli;
+    }
+
+    Run runCli(const QStringList &arguments)
+    {
+        std::unique_ptr<QProcess> cli(startCli(arguments));
+        return collect(*cli);
+    }
+
+    static void addBackends()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("postgresql") << "postgresql";
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString problem = m_postgres.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        HexFileGenerator generator;
+        generator.setDataRecords(40);
+        m_hexPath = m_dir->filePath("firmware.hex");
+        QVERIFY(generator.write(m_hexPath));
+        QFile file(m_hexPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        m_sha256 = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+    }
+
+    void attemptRows_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("exitCode");
+        // The outcome of each row, oldest first.
+        QTest::addColumn<QStringList>("outcomes");
+        for (const char *backend : {"sqlite", "postgresql"}) {
+            QTest::addRow("%s finished", backend)
+                << backend << "" << QStringList{} << 0 << QStringList{"finished"};
+            QTest::addRow("%s refused", backend)
+                << backend << "Corvus" << QStringList{} << 1 << QStringList{"refused"};
+            QTest::addRow("%s every try", backend)
+                << backend << "no-server" << QStringList{"--retries", "1", "--retry-delay", "0"}
+                << 2 << QStringList{"connect_failed", "connect_failed"};
+            QTest::addRow("%s interrupted", backend)
+                << backend << "slow" << QStringList{} << 130 << QStringList{"interrupted"};
+        }
+    }
+
+    // One row per attempt with every field, and the result says it is saved.
+    void attemptRows()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, unit);
+        QFETCH(QStringList, extra);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, outcomes);
+        QStringList simArguments{"--connections", "1"};
+        if (unit == "Corvus")
+            simArguments << "--profile"
+                         << "Corvus";
+        else if (unit == "no-server")
+            simArguments = {"--fault", "no-server"};
+        else if (unit == "slow")
+            simArguments << "--delay"
+                         << "200";
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), simArguments);
+        QVERIFY(!sim.port.isEmpty());
+        const QString url = freshHistory(backend);
+        const QStringList arguments =
+            QStringList{"--address", kHost,      "--port", sim.port,      "--history",
+                        url,         "--run-id", "run-42", "--unit-name", "bay 3"} +
+            extra;
+        std::unique_ptr<QProcess> cli(startCli(arguments, unit == "slow" ? QString() : "0.02"));
+        if (unit == "slow") {
+            QByteArray seen;
+            while (!seen.contains("\"event\":\"progress\"") && cli->waitForReadyRead(kWaitMs))
+                seen += cli->peek(1 << 20);
+            ::kill(pid_t(cli->processId()), SIGINT);
+        }
+        const Run run = collect(*cli);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.result.value("history_saved").toBool(), true);
+
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
+        QCOMPARE(rows.size(), outcomes.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const HistoryRow &row = rows[rows.size() - 1 - i];
+            QCOMPARE(row.text("outcome"), outcomes[i]);
+            QCOMPARE(row.value("exit_code").toInt(), exitCode);
+            QCOMPARE(row.text("run_id"), "run-42");
+            QCOMPARE(row.text("unit_name"), "bay 3");
+            QCOMPARE(row.text("address"), kHost);
+            QCOMPARE(row.text("port"), sim.port);
+            QCOMPARE(row.text("program"), "firmware-uploader-cli");
+            QCOMPARE(row.text("firmware_path"), m_hexPath);
+            QCOMPARE(row.text("firmware_sha256").toLatin1(), m_sha256);
+            QCOMPARE(row.value("firmware_size").toLongLong(), QFileInfo(m_hexPath).size());
+            const int records = run.result.value("firmware").toObject().value("records").toInt();
+            QCOMPARE(row.value("records").toInt(), records);
+            const int sent = row.value("records_sent").toInt();
+            if (exitCode == 130)
+                QVERIFY(sent > 0 && sent < records);
+            else
+                QCOMPARE(sent, exitCode == 0 ? records : 0);
+            QVERIFY(!row.text("host").isEmpty() && !row.text("operator").isEmpty());
+            QVERIFY(!row.text("version").isEmpty() && !row.text("title").isEmpty());
+            QVERIFY(!row.text("message").isEmpty());
+            const QDateTime started = QDateTime::fromString(row.text("started"), Qt::ISODateWithMs);
+            const QDateTime ended = QDateTime::fromString(row.text("ended"), Qt::ISODateWithMs);
+            QVERIFY(started.isValid() && started <= ended);
+            QVERIFY(qAbs(started.secsTo(QDateTime::currentDateTime())) < 120);
+        }
+    }
+
+    void allAtOnce_data() { addBackends(); }
+
+    // 32 uploaders finishing together: every one gets its row, none waits past the time-out.
+    void allAtOnce()
+    {
+        QFETCH(QString, backend);
+        constexpr int kUnits = 32;
+        const QString url = freshHistory(backend);
+        std::vector<std::unique_ptr<UnitSimProcess>> sims;
+        for (int i = 0; i < kUnits; ++i) {
+            sims.push_back(std::make_unique<UnitSimProcess>(QStringLiteral(UNIT_SIM_PATH),
+                                                            QStringList{"--connections", "1"}));
+            QVERIFY(!sims.back()->port.isEmpty());
+        }
+        std::vector<std::unique_ptr<QProcess>> clis;
+        for (const auto &sim : sims)
+            clis.emplace_back(
+                startCli({"--address", kHost, "--port", sim->port, "--history", url}));
+        QSet<QString> ports;
+        for (const auto &cli : clis) {
+            const Run run = collect(*cli);
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY2(run.result.value("history_saved").toBool(), qPrintable(run.errors));
+        }
+        const QList<HistoryRow> rows = HistoryTestSupport::rowsOf(url);
+        QCOMPARE(rows.size(), kUnits);
+        for (const HistoryRow &row : rows) {
+            QCOMPARE(row.text("outcome"), "finished");
+            ports.insert(row.text("port"));
+        }
+        QCOMPARE(ports.size(), kUnits);
+    }
+
+    void historyNotWritable_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("read-only") << "read-only";
+        QTest::newRow("server down") << "server down";
+        QTest::newRow("newer schema") << "newer";
+    }
+
+    // The history is a record, never a gate: the upload's outcome stands and stderr says why
+    // the row is missing.
+    void historyNotWritable()
+    {
+        QFETCH(QString, history);
+        QString url = QStringLiteral("sqlite://") + m_dir->filePath("h/history.sqlite");
+        QVERIFY(QDir().mkpath(m_dir->filePath("h")));
+        QStringList wrap;
+        if (history == "folder") {
+            url = QStringLiteral("sqlite://") + m_dir->filePath("h");
+        } else if (history == "read-only") {
+            QVERIFY(!HistoryStore(HistoryLocation::parse(url)).open(HistoryStore::Access::Write));
+            // Root writes through file modes: the folder is made read-only by a mount of its own.
+            wrap = QStringList{"unshare",
+                               "-m",
+                               "sh",
+                               "-c",
+                               "mount --bind -o ro \"$0\" \"$0\" && exec \"$@\"",
+                               m_dir->filePath("h")};
+        } else if (history == "server down") {
+            url = QStringLiteral("postgresql://fwu@/postgres?host=") + m_dir->filePath("h");
+        } else {
+            HistoryStore store(HistoryLocation::parse(url));
+            QVERIFY(!store.open(HistoryStore::Access::Write));
+            store.close();
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+            db.setDatabaseName(m_dir->filePath("h/history.sqlite"));
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("UPDATE schema_version SET version = 99"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("raw");
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
+        QProcess cli;
+        cli.setProcessEnvironment(
+            TestSupport::programEnvironment(m_dir->filePath("config"), "0.02"));
+        const QStringList arguments{"--json", "--address", kHost, "--port",
+                                    sim.port, "--history", url,   m_hexPath};
+        if (wrap.isEmpty())
+            cli.start(QStringLiteral(CLI_PATH), arguments);
+        else
+            cli.start(wrap.takeFirst(), wrap + QStringList{QStringLiteral(CLI_PATH)} + arguments);
+        const Run run = collect(cli);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.result.value("outcome").toString(), "finished");
+        QCOMPARE(run.result.value("history_saved").toBool(true), false);
+        QVERIFY2(run.errors.contains("not in the flash history"), qPrintable(run.errors));
+        QCOMPARE(sim.summaries().size(), 1);
+    }
+
+    void tool_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        // What standard output holds, or standard error when it is empty.
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("table") << QStringList{} << 0 << "ID  STARTED";
+        QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << 0 << "{\"address\":";
+        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << 0
+                             << "id,run_id,started,ended,duration_s,host,operator,program,"
+                                "version,title,unit_name,address,port,firmware_path,"
+                                "firmware_size,firmware_sha256,records,records_sent,outcome,"
+                                "exit_code,message,signature_key_id,signature_comment\r\n";
+        QTest::newRow("summary") << QStringList{"--summary", "--json"} << 0
+                                 << "{\"attempts\":2,\"group\":\"firmware_sha256\"";
+        QTest::newRow("none") << QStringList{"--name", "nobody"} << 0 << "no attempts match";
+        QTest::newRow("bad option") << QStringList{"--limit", "x"} << 4 << "--limit";
+        QTest::newRow("unreadable")
+            << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"} << 2 << "no history file";
+    }
+
+    void tool()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        const QString url = freshHistory("sqlite");
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "2"});
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(runCli({"--address", kHost, "--port", sim.port, "--history", url}).exitCode,
+                     0);
+        QProcess tool;
+        tool.start(QStringLiteral(HISTORY_PATH), arguments.contains("--history")
+                                                     ? arguments
+                                                     : QStringList{"--history", url} + arguments);
+        QVERIFY(tool.waitForFinished(kWaitMs));
+        QCOMPARE(tool.exitCode(), exitCode);
+        const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2((out.isEmpty() ? err : out).contains(expected), qPrintable(out + err));
+        if (arguments.startsWith("--json") && !arguments.contains("--summary")) {
+            const QJsonObject row = QJsonDocument::fromJson(out.toUtf8()).object();
+            QCOMPARE(row.keys().size(), HistoryRecord::fields().size());
+            QCOMPARE(row.value("firmware_sha256").toString().toLatin1(), m_sha256);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_HistoryCli)
+#include "tst_historycli.moc"
