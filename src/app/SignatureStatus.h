@@ -25,6 +25,11 @@ public:
     void guard(UploadEngine &engine);
     // Logs the signature status of a file about to be chosen; the reason when it must not be.
     std::optional<QString> check(const QString &path);
+    // The verdict on the bytes the last attempt checked, when it was for this path.
+    const SignatureCheck *lastVerdict(const QString &path) const
+    {
+        return m_last && !path.isEmpty() && path == m_lastPath ? &*m_last : nullptr;
+    }
     // A line for the file label's tooltip and the saved log's header; empty without keys.
     QStringList describe(const QString &path) const;
 

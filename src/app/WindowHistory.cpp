@@ -3,6 +3,7 @@
 #include "AttemptRecorder.h"
 #include "HistoryDialog.h"
 #include "firmware/FirmwareSummary.h"
+#include "firmware/SignatureCheck.h"
 #include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
@@ -146,13 +147,18 @@ void WindowHistory::onStarted()
     m_lastLogLine.clear();
     m_sha256.clear();
     m_size = m_records = -1;
+    // What the file holds at the click; once the transfer begins, the bytes it sends replace it.
     QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const FirmwareSummary summary = FirmwareSummary::fromContent(file.readAll());
-        m_sha256 = QString::fromLatin1(summary.sha256);
-        m_size = summary.sizeBytes;
-        m_records = summary.records;
-    }
+    if (file.open(QIODevice::ReadOnly))
+        describeFirmware(file.readAll());
+}
+
+void WindowHistory::describeFirmware(const QByteArray &content)
+{
+    const FirmwareSummary summary = FirmwareSummary::fromContent(content);
+    m_sha256 = QString::fromLatin1(summary.sha256);
+    m_size = summary.sizeBytes;
+    m_records = summary.records;
 }
 
 void WindowHistory::onEnded(UploadOutcome outcome)
@@ -163,6 +169,10 @@ void WindowHistory::onEnded(UploadOutcome outcome)
         m_store = std::make_unique<HistoryStore>(location());
     if (m_store->location().isOff())
         return;
+    if (!m_engine.firmwareSnapshot().isNull()) {
+        m_path = m_engine.firmwareSnapshotPath();
+        describeFirmware(m_engine.firmwareSnapshot());
+    }
     HistoryRecord record;
     record.started = m_started;
     record.ended = QDateTime::currentDateTime();
@@ -179,6 +189,11 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     if (m_records >= 0)
         record.records = m_records;
     record.firmwareSha256 = m_sha256;
+    if (const SignatureCheck *signature = m_signatureSource ? m_signatureSource(m_path) : nullptr;
+        signature && signature->isValid()) {
+        record.signatureKeyId = signature->keyId();
+        record.signatureComment = signature->trustedComment();
+    }
     // The window counts no records; a finished upload sent them all.
     if (outcome == UploadOutcome::Finished && m_records >= 0)
         record.recordsSent = m_records;

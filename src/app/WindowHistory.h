@@ -12,6 +12,7 @@
 #include <optional>
 
 class AttemptRecorder;
+class SignatureCheck;
 class HistoryDialog;
 class HistoryStore;
 class QMenu;
@@ -48,6 +49,10 @@ public:
     // File > History > Show...: the dialog, made when first asked for.
     HistoryDialog *showDialog(QWidget *dialogParent);
 
+    // What the row says of the firmware's signature: the verdict on the bytes sent, if any.
+    using SignatureSource = std::function<const SignatureCheck *(const QString &path)>;
+    void setSignatureSource(SignatureSource source) { m_signatureSource = std::move(source); }
+
     // The flash history's words for an outcome, and the command line's exit code for it.
     static QString outcomeWord(UploadOutcome outcome);
     static int exitCode(UploadOutcome outcome);
@@ -55,6 +60,7 @@ public:
 private:
     void onStarted();
     void onEnded(UploadOutcome outcome);
+    void describeFirmware(const QByteArray &content);
     void chooseDatabase(QWidget *dialogParent);
 
     QString m_title;
@@ -64,6 +70,7 @@ private:
     SettingsStore &m_settings;
     std::unique_ptr<HistoryStore> m_store;
     AskDatabase m_ask;
+    SignatureSource m_signatureSource;
 
     QDateTime m_started;
     QString m_address;

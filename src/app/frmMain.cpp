@@ -103,6 +103,8 @@ frmMain::frmMain(const QString &title, Version version, Services services, QWidg
     m_recorder = new AttemptRecorder(*m_engine, *this, this);
     m_history =
         new WindowHistory(m_title, versionText(), *m_recorder, *m_engine, *this, *m_settings, this);
+    m_history->setSignatureSource(
+        [this](const QString &path) { return m_signatures->lastVerdict(path); });
     m_stopRequests = std::make_unique<StopRequests>(*m_engine, *this, services.confirmStop);
     m_chooseSaveFile = services.chooseSaveFile;
 

@@ -3,12 +3,15 @@
 
 #include "HexFileGenerator.h"
 #include "HistoryDialog.h"
+#include "MinisignTool.h"
 #include "TestSupport.h"
 #include "UnitFault.h"
 #include "UnitSimulator.h"
 #include "WindowHistory.h"
 #include "connection/ConnectionSettings.h"
 #include "firmware/OpenFileDialog.h"
+#include "firmware/PublicKey.h"
+#include "firmware/TrustedKeySettings.h"
 #include "frmMain.h"
 #include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
@@ -58,6 +61,15 @@ private Q_SLOTS:
         ChoosingFileDialog dialog;
         dialog.answer = m_dir.filePath("firmware.hex");
         QVERIFY(generator.write(dialog.answer));
+        // Signed, with the key trusted: every row names the key that signed the bytes sent.
+        QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
+        QVERIFY(MinisignTool::sign(m_dir.path(), "release", dialog.answer,
+                                   dialog.answer + ".minisig"));
+        TrustedKeySettings trusted;
+        QString problem;
+        trusted.keys.append(*PublicKey::fromPathOrText(m_dir.filePath("release.pub"), &problem));
+        QVERIFY(trusted.save(kTitle, settings));
+        const QString keyId = MinisignTool::keyId(m_dir.path(), "release");
 
         WindowServices services;
         services.settings = &settings;
@@ -112,6 +124,8 @@ private Q_SLOTS:
             QCOMPARE(row.value("port").toInt(), unit.serverPort());
             QCOMPARE(row.text("firmware_path"), dialog.answer);
             QCOMPARE(row.text("firmware_sha256").toLatin1(), sha.toHex());
+            QCOMPARE(row.text("signature_key_id"), keyId);
+            QCOMPARE(row.text("signature_comment"), "version 2.4.1");
             QVERIFY(!row.text("host").isEmpty() && !row.text("operator").isEmpty());
         }
 
