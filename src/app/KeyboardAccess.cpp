@@ -23,12 +23,11 @@ KeyboardAccess::KeyboardAccess(ClientArea &client, std::function<void()> chooseF
     client.EthernetPort->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,5}")), client.EthernetPort));
 
-    makeLabelFocusable();
+    makeLabelFocusable(client.FirmwareFile);
 }
 
-void KeyboardAccess::makeLabelFocusable()
+void KeyboardAccess::makeLabelFocusable(QLabel *label)
 {
-    QLabel *label = m_label;
     label->setFocusPolicy(Qt::StrongFocus);
     // A label draws no focus of its own; the transparent border keeps the text where it is when
     // the dotted one appears.

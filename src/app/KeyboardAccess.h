@@ -27,10 +27,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void makeLabelFocusable();
+    void makeLabelFocusable(QLabel *label);
 
-    // Kept apart from the client area: the filter still sees events while the area's
-    // destructor runs, when its members must no longer be reached through it.
-    QPointer<QLabel> m_label;
+    // Kept apart from the client area, and only as an object: the filter still sees events
+    // while the area and the label are being destroyed, when neither is what it was.
+    QPointer<QObject> m_label;
     std::function<void()> m_chooseFile;
 };
