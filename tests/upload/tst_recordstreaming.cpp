@@ -222,7 +222,8 @@ private Q_SLOTS:
         QCOMPARE(rig.unit.records().size(), 1);
         QCOMPARE(rig.engine.state().RxBuffer, ack());
         const QStringList lines = rig.lines();
-        // The spec's two lines as they are; which record was refused on a line of its own.
+        // The refusal's two lines as they have always been; which record was refused on a line of
+        // its own.
         QCOMPARE(lines.mid(lines.size() - 4),
                  (QStringList{"NAK - Incorrect Record Type",
                               "Device responded with an error.  Please try again.",
