@@ -145,20 +145,20 @@ void WindowHistory::onStarted()
     m_port = m_view.ethernetPort();
     m_path = m_engine.state().FirmwarePath;
     m_lastLogLine.clear();
-    m_sha256.clear();
-    m_size = m_records = -1;
-    // What the file holds at the click; once the transfer begins, the bytes it sends replace it.
-    QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly))
-        describeFirmware(file.readAll());
 }
 
-void WindowHistory::describeFirmware(const QByteArray &content)
+// The bytes the transfer sent; an attempt that never got that far names the chosen file. Read
+// only when the row is written, so an attempt's start costs no read and hash of the file.
+std::optional<FirmwareSummary> WindowHistory::firmwareSent()
 {
-    const FirmwareSummary summary = FirmwareSummary::fromContent(content);
-    m_sha256 = QString::fromLatin1(summary.sha256);
-    m_size = summary.sizeBytes;
-    m_records = summary.records;
+    if (!m_engine.firmwareSnapshot().isNull()) {
+        m_path = m_engine.firmwareSnapshotPath();
+        return FirmwareSummary::fromContent(m_engine.firmwareSnapshot());
+    }
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return FirmwareSummary::fromContent(file.readAll());
 }
 
 void WindowHistory::onEnded(UploadOutcome outcome)
@@ -169,10 +169,7 @@ void WindowHistory::onEnded(UploadOutcome outcome)
         m_store = std::make_unique<HistoryStore>(location());
     if (m_store->location().isOff())
         return;
-    if (!m_engine.firmwareSnapshot().isNull()) {
-        m_path = m_engine.firmwareSnapshotPath();
-        describeFirmware(m_engine.firmwareSnapshot());
-    }
+    const std::optional<FirmwareSummary> firmware = firmwareSent();
     HistoryRecord record;
     record.started = m_started;
     record.ended = QDateTime::currentDateTime();
@@ -184,19 +181,19 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     if (portIsNumber)
         record.port = port;
     record.firmwarePath = m_path;
-    if (m_size >= 0)
-        record.firmwareSize = m_size;
-    if (m_records >= 0)
-        record.records = m_records;
-    record.firmwareSha256 = m_sha256;
+    if (firmware) {
+        record.firmwareSize = firmware->sizeBytes;
+        record.records = firmware->records;
+        record.firmwareSha256 = QString::fromLatin1(firmware->sha256);
+    }
     if (const SignatureCheck *signature = m_signatureSource ? m_signatureSource(m_path) : nullptr;
         signature && signature->isValid()) {
         record.signatureKeyId = signature->keyId();
         record.signatureComment = signature->trustedComment();
     }
     // The window counts no records; a finished upload sent them all.
-    if (outcome == UploadOutcome::Finished && m_records >= 0)
-        record.recordsSent = m_records;
+    if (outcome == UploadOutcome::Finished && firmware)
+        record.recordsSent = firmware->records;
     record.outcome = outcomeWord(outcome);
     record.exitCode = exitCode(outcome);
     record.message = m_lastLogLine;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware/FirmwareSummary.h"
 #include "history/HistoryLocation.h"
 #include "upload/UploadOutcome.h"
 
@@ -60,7 +61,7 @@ public:
 private:
     void onStarted();
     void onEnded(UploadOutcome outcome);
-    void describeFirmware(const QByteArray &content);
+    std::optional<FirmwareSummary> firmwareSent();
     void chooseDatabase(QWidget *dialogParent);
 
     QString m_title;
@@ -76,8 +77,5 @@ private:
     QString m_address;
     QString m_port;
     QString m_path;
-    QString m_sha256;
-    qint64 m_size = -1;
-    qint64 m_records = -1;
     QString m_lastLogLine;
 };
