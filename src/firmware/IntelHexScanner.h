@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-struct evp_md_ctx_st;
+struct SHA256state_st;
 
 // One pass over a firmware file's bytes that checks every line (IntelHexCheck's rules), sums what
 // the upload would send (FirmwareSummary) and takes the SHA-256, fed the bytes in pieces of any
@@ -44,11 +44,7 @@ private:
     std::optional<IntelHexCheck::Problem> fileProblem() const;
 
     IntelHexCheck::Result m_result;
-    struct HashFree
-    {
-        void operator()(evp_md_ctx_st *context) const;
-    };
-    std::unique_ptr<evp_md_ctx_st, HashFree> m_hash;
+    std::unique_ptr<SHA256state_st> m_hash;
     DataLayout m_layout;
     // The decoded bytes of the line being taken: count, address, type, data, checksum.
     std::array<quint8, (IntelHexText::kMaxRecordLength - 1) / 2> m_bytes{};

@@ -54,6 +54,9 @@ public:
     // One call puts the bytes on the wire as one write, at once; nothing is added.
     virtual void send(const QByteArray &bytes) = 0;
     virtual QByteArray receiveAll() = 0;
+    // What receiveAll would return, added to the end of the buffer; a socket that keeps its own
+    // buffer can hand the bytes over without a new allocation at every answer.
+    virtual void appendReceivedTo(QByteArray &buffer) { buffer.append(receiveAll()); }
 
     // The numeric address of the connected unit; empty when not connected.
     virtual QString peerAddress() const { return {}; }

@@ -65,7 +65,7 @@ bool UploadEngine::awaitQuietUnit()
     if (!stillRunning(attempt))
         return false;
     // An answer that came in as the pause ended, not yet delivered.
-    m_state.RxBuffer.append(m_socket.receiveAll());
+    m_socket.appendReceivedTo(m_state.RxBuffer);
     examineResponses();
     m_awaitingQuiet = false;
     return true;

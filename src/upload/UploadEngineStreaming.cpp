@@ -40,7 +40,7 @@ void UploadEngine::Ethernet_DataArrival(int)
 {
     if (m_shutDown)
         return;
-    m_state.RxBuffer.append(m_socket.receiveAll());
+    m_socket.appendReceivedTo(m_state.RxBuffer);
 
     if (debug()) {
         QString dump = QStringLiteral("From Unit ");
@@ -177,7 +177,7 @@ void UploadEngine::sendNextRecord()
 // One packet out, one answer awaited; what has already come in is not that answer.
 void UploadEngine::sendPacket(const QByteArray &packet)
 {
-    m_state.RxBuffer.append(m_socket.receiveAll());
+    m_socket.appendReceivedTo(m_state.RxBuffer);
     m_staleBytes = m_state.RxBuffer.size();
     m_surplusBytes = 0;
     m_answerAwaited = true;

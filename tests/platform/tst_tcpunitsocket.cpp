@@ -7,6 +7,59 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// A peer on a thread of its own that echoes every packet at once: a unit that replies faster
+// than the event loop comes round.
+class EchoPeer
+{
+public:
+    EchoPeer()
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length);
+        ::listen(m_listener, 1);
+        ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] { echo(); });
+    }
+    ~EchoPeer()
+    {
+        ::shutdown(m_listener, SHUT_RDWR);
+        ::shutdown(m_peer, SHUT_RDWR);
+        m_thread.join();
+        ::close(m_listener);
+        ::close(m_peer);
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    void echo()
+    {
+        m_peer = ::accept(m_listener, nullptr, nullptr);
+        char bytes[256];
+        ssize_t count = 0;
+        while (m_peer >= 0 && (count = ::recv(m_peer, bytes, sizeof bytes, 0)) > 0)
+            ::send(m_peer, bytes, size_t(count), MSG_NOSIGNAL);
+    }
+
+    int m_listener = -1;
+    std::atomic<int> m_peer = -1;
+    quint16 m_port = 0;
+    std::thread m_thread;
+};
+
+} // namespace
+
 class tst_TcpUnitSocket : public QObject
 {
     Q_OBJECT
@@ -220,6 +273,32 @@ private Q_SLOTS:
         if (host == "192.168.001.050")
             QCOMPARE(UnitSocket::hostProblem(host),
                      QString("write the numbers without leading zeros, as 192.168.1.50"));
+    }
+
+    // A unit that replies at once to every send must not keep the event loop from its timers.
+    void quickRepliesLeaveTheEventLoopRunning()
+    {
+        EchoPeer peer;
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, peer.port()));
+        constexpr int kEnough = 100000;
+        int replies = 0;
+        int ticks = 0;
+        connect(&socket, &UnitSocket::dataArrival, this, [&](int) {
+            socket.receiveAll();
+            if (++replies < kEnough && ticks < 10)
+                socket.send("ping");
+        });
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+        ticker.start(5);
+        QElapsedTimer clock;
+        clock.start();
+        socket.send("ping");
+        QVERIFY(ScriptedUnit::waitFor([&] { return ticks >= 10; }, 20000));
+        // Ten ticks of 5 ms; seconds mean that the replies held the loop.
+        QVERIFY2(clock.elapsed() < 1500 && replies < kEnough, "the replies held the event loop");
+        QVERIFY(replies > 10);
     }
 
     // A reset is an error (10054), not the orderly close that only a FIN is.
