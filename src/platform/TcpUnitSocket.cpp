@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
@@ -25,10 +25,10 @@ constexpr qsizetype kReadChunk = 16 * 1024;
 
 // How long the socket waits for a reply on its own, and for how long it goes on taking replies
 // before the event loop runs again. A reply that takes longer is a slow unit's: the next
-// arrivals are left to the event loop. The wait is longer than the kernel's tick (4 ms at
-// 250 Hz): a shorter one would be the processor's next timer and cost a reprogramming of it,
-// in a virtual machine an exit to the host, at every record.
-constexpr qint64 kQuickReplyNs = 10'000'000;
+// arrivals are left to the event loop. The wait is a blocking read with a receive time-out,
+// one system call as in a plain blocking client, timed by the kernel's tick; a time-out
+// shorter than the tick (4 ms at 250 Hz) would be rounded up to it anyway.
+constexpr int kQuickReplyMs = 10;
 constexpr qint64 kSliceNs = 4'000'000;
 constexpr int kHoldOffArrivals = 64;
 
@@ -123,10 +123,11 @@ void TcpUnitSocket::send(const QByteArray &bytes)
         return;
     }
     // The usual case: the kernel takes the whole packet at once, and nothing is copied.
-    m_sentSinceArrival = true;
     const ssize_t count =
-        ::send(m_descriptor, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
-    if (count == bytes.size())
+        ::send(m_descriptor, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+    // Only a packet that is all out can have a reply on its way.
+    m_sentSinceArrival = count == bytes.size();
+    if (m_sentSinceArrival)
         return;
     if (count < 0 && !wouldBlock(errno)) {
         fail(errno);
@@ -252,6 +253,7 @@ void TcpUnitSocket::finishConnecting()
 {
     m_addresses.clear();
     m_state = Connected;
+    allowQuickWaits();
     m_writeNotifier.setEnabled(false);
     m_readNotifier.setEnabled(true);
 }
@@ -265,20 +267,24 @@ void TcpUnitSocket::onReadable()
     const qint64 sliceEndNs = QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs() + kSliceNs;
     if (m_quickWaitHoldOff > 0)
         --m_quickWaitHoldOff;
+    bool wait = false;
     for (;;) {
         m_sentSinceArrival = false;
-        if (!receiveOnce() || !alive || connection != m_connection || m_state != Connected)
+        if (!receiveOnce(wait) || !alive || connection != m_connection || m_state != Connected)
             return;
-        if (!m_sentSinceArrival || m_quickWaitHoldOff > 0 || !awaitQuickReply(sliceEndNs))
+        wait = m_sentSinceArrival && m_quickWaitHoldOff == 0 && m_quickWaits &&
+               QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs() < sliceEndNs;
+        if (!wait)
             return;
     }
 }
 
-// One read; true when bytes were handed over.
-bool TcpUnitSocket::receiveOnce()
+// One read, waiting for the reply when asked to; true when bytes were handed over. A wait that
+// runs out means a slow unit: the next arrivals are left to the event loop.
+bool TcpUnitSocket::receiveOnce(bool wait)
 {
     char chunk[kReadChunk];
-    const ssize_t count = ::recv(m_descriptor, chunk, sizeof chunk, 0);
+    const ssize_t count = ::recv(m_descriptor, chunk, sizeof chunk, wait ? 0 : MSG_DONTWAIT);
     if (count > 0) {
         m_received.append(chunk, qsizetype(count));
         // Straight from the event loop, with no timer in between: a handler that pauses runs a
@@ -288,25 +294,24 @@ bool TcpUnitSocket::receiveOnce()
     }
     if (count == 0)
         onPeerClosed();
+    else if (wait && (errno == EAGAIN || errno == EWOULDBLOCK))
+        m_quickWaitHoldOff = kHoldOffArrivals;
     else if (!wouldBlock(errno))
         // A reset is an error, not the orderly close that only a FIN is.
         fail(errno);
     return false;
 }
 
-// Waits on the descriptor alone until the reply is readable, the quick window has passed or a
-// signal comes in; none once the slice is used up. A reply that misses the window sends the
-// next arrivals through the loop.
-bool TcpUnitSocket::awaitQuickReply(qint64 sliceEndNs)
+// Every other call on the descriptor says that it must not block; only the quick wait's read
+// blocks, for at most its time-out. Without both settings the socket simply never waits.
+void TcpUnitSocket::allowQuickWaits()
 {
-    if (QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs() >= sliceEndNs)
-        return false;
-    pollfd watched{m_descriptor, POLLIN, 0};
-    const timespec timeout{0, long(kQuickReplyNs)};
-    const int ready = ::ppoll(&watched, 1, &timeout, nullptr);
-    if (ready == 0)
-        m_quickWaitHoldOff = kHoldOffArrivals;
-    return ready > 0;
+    const timeval timeout{0, kQuickReplyMs * 1000};
+    const int flags = ::fcntl(m_descriptor, F_GETFL);
+    m_quickWaits =
+        flags >= 0 &&
+        ::setsockopt(m_descriptor, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) == 0 &&
+        ::fcntl(m_descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0;
 }
 
 // A send goes out whole in one call; only when the kernel has no room is the rest kept and sent
@@ -314,8 +319,8 @@ bool TcpUnitSocket::awaitQuickReply(qint64 sliceEndNs)
 void TcpUnitSocket::writeOutgoing()
 {
     while (!m_outgoing.isEmpty()) {
-        const ssize_t count =
-            ::send(m_descriptor, m_outgoing.constData(), size_t(m_outgoing.size()), MSG_NOSIGNAL);
+        const ssize_t count = ::send(m_descriptor, m_outgoing.constData(),
+                                     size_t(m_outgoing.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
         if (count > 0) {
             m_outgoing.remove(0, qsizetype(count));
             continue;

@@ -23,11 +23,12 @@
 // unit's last answer comes before the news that it closed the connection.
 //
 // When the handler answers an arrival with a send, the reply of a nearby unit is usually on its
-// way: the socket waits a moment for it on its own descriptor and delivers it at once, instead
-// of going back through the event loop for every round trip (the loop's pass costs more than
-// the rest of a record). The event loop runs again at the latest 4 ms into the exchange, or 10 ms
-// into the wait for a late reply; after a late reply the socket leaves the waiting to the loop
-// for a while, so that a slow unit costs no extra wake-ups.
+// way: the socket waits a moment for it in a blocking read and delivers it at once, instead of
+// going back through the event loop for every round trip (the loop's pass and its extra system
+// call cost more than the rest of a record). The event loop runs again at the latest 4 ms into
+// the exchange, or 10 ms into the wait for a late reply; after a late reply the socket leaves the
+// waiting to the loop for a while, so that a slow unit costs no extra wake-ups. A signal ends
+// the wait at once.
 class TcpUnitSocket : public UnitSocket
 {
     Q_OBJECT
@@ -60,8 +61,8 @@ private:
     void onWritable();
     void finishConnecting();
     void onReadable();
-    bool receiveOnce();
-    bool awaitQuickReply(qint64 sliceEndNs);
+    bool receiveOnce(bool wait);
+    void allowQuickWaits();
     void writeOutgoing();
     void onPeerClosed();
     void fail(int systemError);
@@ -89,4 +90,5 @@ private:
     bool m_sentSinceArrival = false;
     // Arrivals left to take through the event loop alone, after a reply that was not quick.
     int m_quickWaitHoldOff = 0;
+    bool m_quickWaits = false;
 };
