@@ -4,8 +4,8 @@
 #include "StationHistory.h"
 
 #include "FirmwarePanel.h"
+#include "ReportSaver.h"
 #include "RunControls.h"
-#include "RunReport.h"
 #include "StationHelp.h"
 #include "UnitListFile.h"
 #include "UnitLogDialog.h"
@@ -81,6 +81,7 @@ StationWindow::StationWindow(QWidget *parent)
     layout->addWidget(m_table, 1);
     layout->addWidget(buildListControls());
     setCentralWidget(central);
+    connectReports();
     buildMenus();
 
     connect(&m_model, &UnitListModel::countsChanged, this, &StationWindow::updateCounts);
@@ -188,10 +189,10 @@ void StationWindow::buildMenus()
                                          this, &StationWindow::chooseList));
     file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, this,
                     &StationWindow::saveListAs);
-    file->addAction(QStringLiteral("Save &report..."), this, &StationWindow::askReport);
+    file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
-    file->addAction(QStringLiteral("Report &folder for automatic saving..."), this,
-                    &StationWindow::chooseAutoSaveFolder);
+    file->addAction(QStringLiteral("Report &folder for automatic saving..."), m_reports,
+                    &ReportSaver::chooseFolder);
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
@@ -271,10 +272,10 @@ void StationWindow::rerunSelected()
         showError(error);
 }
 
-bool StationWindow::confirmStop(const QString &question)
+bool StationWindow::confirmStop(const QString &title, const QString &question)
 {
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("Stop"),
+        this, title,
         question + QStringLiteral("\n\nUnits that are mid-transfer stay in programming mode until "
                                   "they are flashed again."),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -283,7 +284,7 @@ bool StationWindow::confirmStop(const QString &question)
 
 void StationWindow::confirmStopAll()
 {
-    if (confirmStop(QStringLiteral("Stop every unit now?")))
+    if (confirmStop(QStringLiteral("Stop"), QStringLiteral("Stop every unit now?")))
         stopAll();
 }
 
@@ -291,7 +292,8 @@ void StationWindow::confirmStopSelected()
 {
     const QList<int> rows = m_table->selectedRows();
     if (!rows.isEmpty() &&
-        confirmStop(QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
+        confirmStop(QStringLiteral("Stop"),
+                    QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
         stopSelected();
 }
 
@@ -345,9 +347,18 @@ void StationWindow::endWithStatus(int status)
     QCoreApplication::exit(status);
 }
 
-QString StationWindow::reportFolder() const
+void StationWindow::connectReports()
 {
-    return m_reportFolder.isEmpty() ? m_session.settings().autoSaveFolder : m_reportFolder;
+    m_reports = new ReportSaver(m_model, m_runner, m_session, this);
+    connect(m_reports, &ReportSaver::problem, this, &StationWindow::showError);
+    connect(m_reports, &ReportSaver::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, kStatusMessageMs); });
+    connect(m_reports, &ReportSaver::unattendedNote, this, &printError);
+}
+
+void StationWindow::setReportFolder(const QString &folder)
+{
+    m_reports->setSessionFolder(folder);
 }
 
 void StationWindow::onRunFinished()
@@ -356,22 +367,7 @@ void StationWindow::onRunFinished()
     updateCounts();
     statusBar()->showMessage(QStringLiteral("Run ended. ") + m_model.countsText(),
                              kStatusMessageMs);
-    bool reportSaved = true;
-    if (!reportFolder().isEmpty()) {
-        QString error;
-        const std::optional<QString> base =
-            RunReport(m_model.units(), m_runner.firmware())
-                .saveNew(reportFolder(), m_runner.runEndTime(), &error);
-        reportSaved = base.has_value();
-        if (!base)
-            showError(error);
-        else
-            statusBar()->showMessage(QStringLiteral("Report saved as %1.csv and .json").arg(*base),
-                                     kStatusMessageMs);
-    } else if (m_quitWhenDone) {
-        printError(QStringLiteral("no report folder is set (--report-dir or File > Report "
-                                  "folder), so no report is saved."));
-    }
+    const bool reportSaved = m_reports->saveAfterRun(m_quitWhenDone);
     if (m_endStatus >= 0) {
         endWithStatus(m_endStatus);
         return;
@@ -382,40 +378,6 @@ void StationWindow::onRunFinished()
         return;
     const bool allFinished = m_model.counts().finished == m_model.rowCount();
     QCoreApplication::exit(allFinished && reportSaved ? AllFinished : SomeFailed);
-}
-
-bool StationWindow::saveReport(const QString &basePath, QString *error)
-{
-    return RunReport(m_model.units(), m_runner.firmware()).save(basePath, error);
-}
-
-void StationWindow::askReport()
-{
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save report (CSV and JSON)"),
-        RunReport::basePathIn(m_session.settings().autoSaveFolder, QDateTime::currentDateTime()) +
-            QStringLiteral(".csv"),
-        QStringLiteral("Report (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        path.chop(4);
-    QString error;
-    if (!saveReport(path, &error))
-        showError(error);
-}
-
-void StationWindow::chooseAutoSaveFolder()
-{
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Folder for reports saved at the end of each run (cancel: none)"),
-        m_session.settings().autoSaveFolder);
-    m_session.settings().autoSaveFolder = folder;
-    saveSettings();
-    statusBar()->showMessage(
-        folder.isEmpty() ? QStringLiteral("Reports are saved only when asked.")
-                         : QStringLiteral("Reports are saved in %1 after each run.").arg(folder),
-        kStatusMessageMs);
 }
 
 bool StationWindow::openList(const QString &path)
@@ -477,12 +439,6 @@ void StationWindow::rememberList()
         showError(*problem);
 }
 
-void StationWindow::saveSettings()
-{
-    if (const std::optional<QString> problem = m_session.save())
-        showError(*problem);
-}
-
 void StationWindow::showLog(const QModelIndex &index)
 {
     if (index.isValid())
@@ -511,17 +467,12 @@ void StationWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    // Never waits here for the run to end: the window closes again once it has.
     event->ignore();
     if (m_closeAfterRun)
         return;
     if (!m_unattended) {
-        const auto answer = QMessageBox::question(
-            this, QStringLiteral("Quit"),
-            QStringLiteral("Units are being flashed. Stop them all and quit?\n\nUnits that are "
-                           "mid-transfer stay in programming mode until they are flashed again."),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        if (!confirmStop(QStringLiteral("Quit"),
+                         QStringLiteral("Units are being flashed. Stop them all and quit?")))
             return;
         if (!m_runner.isRunning()) {
             QTimer::singleShot(0, this, &QWidget::close);
