@@ -7,7 +7,7 @@
 #include "ReportSaver.h"
 #include "RunControls.h"
 #include "StationHelp.h"
-#include "UnitListFile.h"
+#include "UnitListKeeper.h"
 #include "UnitLogDialog.h"
 #include "UnitTable.h"
 
@@ -15,7 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -81,7 +81,7 @@ StationWindow::StationWindow(QWidget *parent)
     layout->addWidget(m_table, 1);
     layout->addWidget(buildListControls());
     setCentralWidget(central);
-    connectReports();
+    connectFileHandling();
     buildMenus();
 
     connect(&m_model, &UnitListModel::countsChanged, this, &StationWindow::updateCounts);
@@ -186,9 +186,9 @@ void StationWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     m_listEditors.append(file->addAction(QStringLiteral("&Open units list..."), QKeySequence::Open,
-                                         this, &StationWindow::chooseList));
-    file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, this,
-                    &StationWindow::saveListAs);
+                                         m_lists, &UnitListKeeper::chooseAndOpen));
+    file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, m_lists,
+                    &UnitListKeeper::saveAs);
     file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
     file->addAction(QStringLiteral("Report &folder for automatic saving..."), m_reports,
@@ -247,7 +247,7 @@ void StationWindow::flashSelected()
 
 bool StationWindow::flashRows(const QList<int> &rows)
 {
-    rememberList();
+    m_lists->remember();
     QString error;
     if (!m_runner.start(rows, m_firmware->path(), &error)) {
         showError(error);
@@ -343,16 +343,24 @@ void StationWindow::endWithStatus(int status)
         stopAll();
         return;
     }
-    rememberList();
+    m_lists->remember();
     QCoreApplication::exit(status);
 }
 
-void StationWindow::connectReports()
+template <typename Part> void StationWindow::showMessagesOf(Part *part)
 {
-    m_reports = new ReportSaver(m_model, m_runner, m_session, this);
-    connect(m_reports, &ReportSaver::problem, this, &StationWindow::showError);
-    connect(m_reports, &ReportSaver::statusMessage, this,
+    connect(part, &Part::problem, this, &StationWindow::showError);
+    connect(part, &Part::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text, kStatusMessageMs); });
+}
+
+void StationWindow::connectFileHandling()
+{
+    m_lists = new UnitListKeeper(m_model, m_session, this);
+    showMessagesOf(m_lists);
+    connect(m_lists, &UnitListKeeper::opened, this, &StationWindow::updateControls);
+    m_reports = new ReportSaver(m_model, m_runner, m_session, this);
+    showMessagesOf(m_reports);
     connect(m_reports, &ReportSaver::unattendedNote, this, &printError);
 }
 
@@ -382,21 +390,7 @@ void StationWindow::onRunFinished()
 
 bool StationWindow::openList(const QString &path)
 {
-    QString error;
-    const QList<StationUnit> units = UnitListFile::load(path, &error);
-    if (!error.isEmpty()) {
-        showError(error);
-        return false;
-    }
-    m_model.setUnits(units);
-    m_session.settings().unitsPath = path;
-    rememberList();
-    updateControls();
-    if (m_model.hasProblems())
-        statusBar()->showMessage(
-            QStringLiteral("Some rows cannot run: see the rows marked \"cannot run\"."),
-            kStatusMessageMs);
-    return true;
+    return m_lists->open(path);
 }
 
 void StationWindow::setLimit(int limit)
@@ -406,37 +400,6 @@ void StationWindow::setLimit(int limit)
     m_session.settings().limit = limit;
     m_runner.setLimit(limit);
     m_controls->showLimit(limit);
-}
-
-void StationWindow::chooseList()
-{
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open units list"),
-                                                      m_session.settings().unitsPath,
-                                                      QStringLiteral("Units list (*.csv)"));
-    if (!path.isEmpty())
-        openList(path);
-}
-
-void StationWindow::saveListAs()
-{
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save units list"),
-                                                      m_session.settings().unitsPath,
-                                                      QStringLiteral("Units list (*.csv)"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!UnitListFile::save(path, m_model.units(), &error)) {
-        showError(error);
-        return;
-    }
-    m_session.settings().unitsPath = path;
-    rememberList();
-}
-
-void StationWindow::rememberList()
-{
-    if (const std::optional<QString> problem = m_session.save(m_model.units()))
-        showError(*problem);
 }
 
 void StationWindow::showLog(const QModelIndex &index)
@@ -463,7 +426,7 @@ void StationWindow::showError(const QString &text)
 void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_runner.isRunning()) {
-        rememberList();
+        m_lists->remember();
         event->accept();
         return;
     }

@@ -10,6 +10,7 @@
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
+class UnitListKeeper;
 class UnitTable;
 class RunControls;
 
@@ -63,7 +64,8 @@ protected:
 private:
     void buildMenus();
     void connectRunControls();
-    void connectReports();
+    void connectFileHandling();
+    template <typename Part> void showMessagesOf(Part *part);
     QWidget *buildListControls();
     void restoreSession();
     bool flashRows(const QList<int> &rows);
@@ -73,13 +75,10 @@ private:
     void rerunSelected();
     void showRowMenu(const QPoint &position);
     void onRunRefused(const QString &reason);
-    void chooseList();
-    void saveListAs();
     void showLog(const QModelIndex &index);
     void onRunFinished();
     void updateControls();
     void updateCounts();
-    void rememberList();
     void showError(const QString &text);
 
     UnitListModel m_model;
@@ -93,6 +92,7 @@ private:
     UnitTable *m_table = nullptr;
     QLabel *m_counts = nullptr;
     RunControls *m_controls = nullptr;
+    UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;
     QList<QObject *> m_listEditors;
     QTimer m_elapsedTick;
