@@ -4,10 +4,10 @@
 #include "StationHistory.h"
 
 #include "FirmwarePanel.h"
+#include "ReportSaver.h"
 #include "RunControls.h"
-#include "RunReport.h"
 #include "StationHelp.h"
-#include "UnitListFile.h"
+#include "UnitListKeeper.h"
 #include "UnitLogDialog.h"
 #include "UnitTable.h"
 
@@ -15,7 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -81,6 +81,7 @@ StationWindow::StationWindow(QWidget *parent)
     layout->addWidget(m_table, 1);
     layout->addWidget(buildListControls());
     setCentralWidget(central);
+    connectFileHandling();
     buildMenus();
 
     connect(&m_model, &UnitListModel::countsChanged, this, &StationWindow::updateCounts);
@@ -185,13 +186,13 @@ void StationWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     m_listEditors.append(file->addAction(QStringLiteral("&Open units list..."), QKeySequence::Open,
-                                         this, &StationWindow::chooseList));
-    file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, this,
-                    &StationWindow::saveListAs);
-    file->addAction(QStringLiteral("Save &report..."), this, &StationWindow::askReport);
+                                         m_lists, &UnitListKeeper::chooseAndOpen));
+    file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, m_lists,
+                    &UnitListKeeper::saveAs);
+    file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
-    file->addAction(QStringLiteral("Report &folder for automatic saving..."), this,
-                    &StationWindow::chooseAutoSaveFolder);
+    file->addAction(QStringLiteral("Report &folder for automatic saving..."), m_reports,
+                    &ReportSaver::chooseFolder);
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
@@ -246,7 +247,7 @@ void StationWindow::flashSelected()
 
 bool StationWindow::flashRows(const QList<int> &rows)
 {
-    rememberList();
+    m_lists->remember();
     QString error;
     if (!m_runner.start(rows, m_firmware->path(), &error)) {
         showError(error);
@@ -271,10 +272,10 @@ void StationWindow::rerunSelected()
         showError(error);
 }
 
-bool StationWindow::confirmStop(const QString &question)
+bool StationWindow::confirmStop(const QString &title, const QString &question)
 {
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("Stop"),
+        this, title,
         question + QStringLiteral("\n\nUnits that are mid-transfer stay in programming mode until "
                                   "they are flashed again."),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -283,7 +284,7 @@ bool StationWindow::confirmStop(const QString &question)
 
 void StationWindow::confirmStopAll()
 {
-    if (confirmStop(QStringLiteral("Stop every unit now?")))
+    if (confirmStop(QStringLiteral("Stop"), QStringLiteral("Stop every unit now?")))
         stopAll();
 }
 
@@ -291,7 +292,8 @@ void StationWindow::confirmStopSelected()
 {
     const QList<int> rows = m_table->selectedRows();
     if (!rows.isEmpty() &&
-        confirmStop(QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
+        confirmStop(QStringLiteral("Stop"),
+                    QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
         stopSelected();
 }
 
@@ -341,13 +343,30 @@ void StationWindow::endWithStatus(int status)
         stopAll();
         return;
     }
-    rememberList();
+    m_lists->remember();
     QCoreApplication::exit(status);
 }
 
-QString StationWindow::reportFolder() const
+template <typename Part> void StationWindow::showMessagesOf(Part *part)
 {
-    return m_reportFolder.isEmpty() ? m_session.settings().autoSaveFolder : m_reportFolder;
+    connect(part, &Part::problem, this, &StationWindow::showError);
+    connect(part, &Part::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, kStatusMessageMs); });
+}
+
+void StationWindow::connectFileHandling()
+{
+    m_lists = new UnitListKeeper(m_model, m_session, this);
+    showMessagesOf(m_lists);
+    connect(m_lists, &UnitListKeeper::opened, this, &StationWindow::updateControls);
+    m_reports = new ReportSaver(m_model, m_runner, m_session, this);
+    showMessagesOf(m_reports);
+    connect(m_reports, &ReportSaver::unattendedNote, this, &printError);
+}
+
+void StationWindow::setReportFolder(const QString &folder)
+{
+    m_reports->setSessionFolder(folder);
 }
 
 void StationWindow::onRunFinished()
@@ -356,22 +375,7 @@ void StationWindow::onRunFinished()
     updateCounts();
     statusBar()->showMessage(QStringLiteral("Run ended. ") + m_model.countsText(),
                              kStatusMessageMs);
-    bool reportSaved = true;
-    if (!reportFolder().isEmpty()) {
-        QString error;
-        const std::optional<QString> base =
-            RunReport(m_model.units(), m_runner.firmware())
-                .saveNew(reportFolder(), m_runner.runEndTime(), &error);
-        reportSaved = base.has_value();
-        if (!base)
-            showError(error);
-        else
-            statusBar()->showMessage(QStringLiteral("Report saved as %1.csv and .json").arg(*base),
-                                     kStatusMessageMs);
-    } else if (m_quitWhenDone) {
-        printError(QStringLiteral("no report folder is set (--report-dir or File > Report "
-                                  "folder), so no report is saved."));
-    }
+    const bool reportSaved = m_reports->saveAfterRun(m_quitWhenDone);
     if (m_endStatus >= 0) {
         endWithStatus(m_endStatus);
         return;
@@ -384,57 +388,9 @@ void StationWindow::onRunFinished()
     QCoreApplication::exit(allFinished && reportSaved ? AllFinished : SomeFailed);
 }
 
-bool StationWindow::saveReport(const QString &basePath, QString *error)
-{
-    return RunReport(m_model.units(), m_runner.firmware()).save(basePath, error);
-}
-
-void StationWindow::askReport()
-{
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save report (CSV and JSON)"),
-        RunReport::basePathIn(m_session.settings().autoSaveFolder, QDateTime::currentDateTime()) +
-            QStringLiteral(".csv"),
-        QStringLiteral("Report (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        path.chop(4);
-    QString error;
-    if (!saveReport(path, &error))
-        showError(error);
-}
-
-void StationWindow::chooseAutoSaveFolder()
-{
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Folder for reports saved at the end of each run (cancel: none)"),
-        m_session.settings().autoSaveFolder);
-    m_session.settings().autoSaveFolder = folder;
-    saveSettings();
-    statusBar()->showMessage(
-        folder.isEmpty() ? QStringLiteral("Reports are saved only when asked.")
-                         : QStringLiteral("Reports are saved in %1 after each run.").arg(folder),
-        kStatusMessageMs);
-}
-
 bool StationWindow::openList(const QString &path)
 {
-    QString error;
-    const QList<StationUnit> units = UnitListFile::load(path, &error);
-    if (!error.isEmpty()) {
-        showError(error);
-        return false;
-    }
-    m_model.setUnits(units);
-    m_session.settings().unitsPath = path;
-    rememberList();
-    updateControls();
-    if (m_model.hasProblems())
-        statusBar()->showMessage(
-            QStringLiteral("Some rows cannot run: see the rows marked \"cannot run\"."),
-            kStatusMessageMs);
-    return true;
+    return m_lists->open(path);
 }
 
 void StationWindow::setLimit(int limit)
@@ -444,43 +400,6 @@ void StationWindow::setLimit(int limit)
     m_session.settings().limit = limit;
     m_runner.setLimit(limit);
     m_controls->showLimit(limit);
-}
-
-void StationWindow::chooseList()
-{
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open units list"),
-                                                      m_session.settings().unitsPath,
-                                                      QStringLiteral("Units list (*.csv)"));
-    if (!path.isEmpty())
-        openList(path);
-}
-
-void StationWindow::saveListAs()
-{
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save units list"),
-                                                      m_session.settings().unitsPath,
-                                                      QStringLiteral("Units list (*.csv)"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!UnitListFile::save(path, m_model.units(), &error)) {
-        showError(error);
-        return;
-    }
-    m_session.settings().unitsPath = path;
-    rememberList();
-}
-
-void StationWindow::rememberList()
-{
-    if (const std::optional<QString> problem = m_session.save(m_model.units()))
-        showError(*problem);
-}
-
-void StationWindow::saveSettings()
-{
-    if (const std::optional<QString> problem = m_session.save())
-        showError(*problem);
 }
 
 void StationWindow::showLog(const QModelIndex &index)
@@ -507,21 +426,16 @@ void StationWindow::showError(const QString &text)
 void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_runner.isRunning()) {
-        rememberList();
+        m_lists->remember();
         event->accept();
         return;
     }
-    // Never waits here for the run to end: the window closes again once it has.
     event->ignore();
     if (m_closeAfterRun)
         return;
     if (!m_unattended) {
-        const auto answer = QMessageBox::question(
-            this, QStringLiteral("Quit"),
-            QStringLiteral("Units are being flashed. Stop them all and quit?\n\nUnits that are "
-                           "mid-transfer stay in programming mode until they are flashed again."),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        if (!confirmStop(QStringLiteral("Quit"),
+                         QStringLiteral("Units are being flashed. Stop them all and quit?")))
             return;
         if (!m_runner.isRunning()) {
             QTimer::singleShot(0, this, &QWidget::close);

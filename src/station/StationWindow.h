@@ -9,6 +9,8 @@
 
 class FirmwarePanel;
 class QLabel;
+class ReportSaver;
+class UnitListKeeper;
 class UnitTable;
 class RunControls;
 
@@ -39,15 +41,12 @@ public:
     // Stops without asking (the buttons ask first).
     void stopAll();
     void stopSelected();
-    // Writes a report of the rows as they stand; false with the reason when it cannot.
-    bool saveReport(const QString &basePath, QString *error);
 
     // Nobody watches: problems go to standard error instead of a message box. Offscreen, the
     // window is always unattended.
     void setUnattended(bool unattended);
     // Where this session saves each run's report instead of the settings' report folder.
-    void setReportFolder(const QString &folder) { m_reportFolder = folder; }
-    QString reportFolder() const;
+    void setReportFolder(const QString &folder);
     // Saves the report of a run when it ends and quits with 0 when every unit finished, 1 when
     // any did not (or the report could not be saved), 2 when the run was refused.
     void setQuitWhenDone(bool quit) { m_quitWhenDone = quit; }
@@ -65,25 +64,21 @@ protected:
 private:
     void buildMenus();
     void connectRunControls();
+    void connectFileHandling();
+    template <typename Part> void showMessagesOf(Part *part);
     QWidget *buildListControls();
     void restoreSession();
     bool flashRows(const QList<int> &rows);
-    bool confirmStop(const QString &question);
+    bool confirmStop(const QString &title, const QString &question);
     void confirmStopAll();
     void confirmStopSelected();
     void rerunSelected();
     void showRowMenu(const QPoint &position);
     void onRunRefused(const QString &reason);
-    void chooseList();
-    void saveListAs();
-    void askReport();
-    void chooseAutoSaveFolder();
     void showLog(const QModelIndex &index);
     void onRunFinished();
     void updateControls();
     void updateCounts();
-    void rememberList();
-    void saveSettings();
     void showError(const QString &text);
 
     UnitListModel m_model;
@@ -93,11 +88,12 @@ private:
     bool m_quitWhenDone = false;
     bool m_closeAfterRun = false;
     int m_endStatus = -1; // set by endWithStatus()
-    QString m_reportFolder;
     FirmwarePanel *m_firmware = nullptr;
     UnitTable *m_table = nullptr;
     QLabel *m_counts = nullptr;
     RunControls *m_controls = nullptr;
+    UnitListKeeper *m_lists = nullptr;
+    ReportSaver *m_reports = nullptr;
     QList<QObject *> m_listEditors;
     QTimer m_elapsedTick;
 };
