@@ -118,6 +118,8 @@ void TcpUnitSocket::send(const QByteArray &bytes)
     if (bytes.isEmpty() || m_state != Connected)
         return;
     if (!m_outgoing.isEmpty()) {
+        // Behind a packet the kernel has not taken yet: the unit cannot have answered it soon.
+        m_sentSinceArrival = false;
         m_outgoing.append(bytes);
         writeOutgoing();
         return;
