@@ -27,9 +27,22 @@ QString refusalText(ResponseCode code)
     }
 }
 
-QString hexBytes(const QByteArray &bytes)
+// "01 AB FF": with Debug on every answer is shown this way, so it is written in one allocation.
+QString hexBytes(QByteArrayView bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    if (bytes.isEmpty())
+        return {};
+    QString text(bytes.size() * 3 - 1, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            *out++ = u' ';
+        const auto byte = quint8(bytes[i]);
+        *out++ = kDigits[byte >> 4];
+        *out++ = kDigits[byte & 0xF];
+    }
+    return text;
 }
 
 } // namespace
@@ -43,10 +56,9 @@ void UploadEngine::Ethernet_DataArrival(int)
     m_socket.appendReceivedTo(m_state.RxBuffer);
 
     if (debug()) {
-        QString dump = QStringLiteral("From Unit ");
-        if (!m_state.RxBuffer.isEmpty())
-            dump += QLatin1Char(' ') + hexBytes(m_state.RxBuffer);
-        log().append(dump);
+        log().append(m_state.RxBuffer.isEmpty()
+                         ? QStringLiteral("From Unit ")
+                         : QStringLiteral("From Unit  ") + hexBytes(m_state.RxBuffer));
     }
     if (m_state.RxBuffer.size() < UnitProtocol::kResponseLength) {
         if (debug()) {
@@ -75,7 +87,8 @@ void UploadEngine::dropStrayBytes()
             UnitProtocol::recognise(buffer))
             return;
         logDebug(QStringLiteral("Unrecognised response from unit ") +
-                 hexBytes(buffer.left(UnitProtocol::kResponseLength)));
+                 hexBytes(QByteArrayView(buffer).first(
+                     qMin<qsizetype>(buffer.size(), UnitProtocol::kResponseLength))));
         takeFront(1);
     }
 }
@@ -94,8 +107,10 @@ void UploadEngine::examineResponses()
         // Whatever comes before the hand-over is discarded there: no verdict of the unit on a
         // transfer that has not begun may reach the log.
         if (m_phase == Phase::Connecting && *code != ResponseCode::Ack) {
-            logDebug(QStringLiteral("Answer before the transfer began, discarded: ") +
-                     hexBytes(m_state.RxBuffer.left(UnitProtocol::consumedLength(*code))));
+            logDebug(
+                QStringLiteral("Answer before the transfer began, discarded: ") +
+                hexBytes(
+                    QByteArrayView(m_state.RxBuffer).first(UnitProtocol::consumedLength(*code))));
             takeFront(UnitProtocol::consumedLength(*code));
             continue;
         }
