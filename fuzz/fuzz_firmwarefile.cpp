@@ -59,6 +59,10 @@ bool isSoundRecord(const QByteArray &line)
     const qsizetype bytes = (line.size() - 1) / 2;
     if (byteAt(line, 0) != bytes - 5 || byteAt(line, 3) > 5)
         return false;
+    // An address record without its two address bytes (and the like) sets no address.
+    const int required = IntelHexText::requiredDataLength(byteAt(line, 3));
+    if (required >= 0 && byteAt(line, 0) != required)
+        return false;
     int sum = 0;
     for (qsizetype i = 0; i < bytes; ++i)
         sum += byteAt(line, i);
