@@ -9,7 +9,7 @@
 
 #include <functional>
 
-// The unit's socket: a non-blocking TCP descriptor watched by the event loop.
+// The unit's socket: a TCP descriptor watched by the event loop, never blocking it for long.
 //
 // The descriptor is read and written directly, one system call per answer and one per record,
 // with the low-delay option set: at thousands of round trips a second every call counts, and a
