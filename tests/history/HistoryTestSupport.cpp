@@ -5,8 +5,16 @@
 
 #include <QDebug>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace HistoryTestSupport {
+
+void addBackendRows()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::newRow("sqlite") << "sqlite";
+    QTest::newRow("postgresql") << "postgresql";
+}
 
 QString freshHistory(const QString &backend, const QTemporaryDir &folder, PostgresServer &server)
 {

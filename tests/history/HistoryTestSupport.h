@@ -11,6 +11,8 @@ class QTemporaryDir;
 // What the history tests share: a new, empty history on either backend, and every row of one.
 namespace HistoryTestSupport {
 
+// The data rows of a test run once per backend: a column "backend", "sqlite" and "postgresql".
+void addBackendRows();
 // backend: "sqlite" (a file in folder) or "postgresql" (a new database on server).
 QString freshHistory(const QString &backend, const QTemporaryDir &folder, PostgresServer &server);
 // Every row, newest first; none (and a warning) when the history cannot be read.

@@ -80,13 +80,6 @@ class tst_HistoryCli : public QObject
         return collect(*cli);
     }
 
-    static void addBackends()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -194,7 +187,7 @@ private Q_SLOTS:
         }
     }
 
-    void allAtOnce_data() { addBackends(); }
+    void allAtOnce_data() { HistoryTestSupport::addBackendRows(); }
 
     // 32 uploaders finishing together: every one gets its row, none waits past the time-out.
     void allAtOnce()

@@ -61,12 +61,7 @@ private Q_SLOTS:
 
     void cleanup() { m_sims.clear(); }
 
-    void runRows_data()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
+    void runRows_data() { HistoryTestSupport::addBackendRows(); }
 
     // A run's rows share its id and name their units; Re-run failed is a run of its own.
     void runRows()

@@ -73,13 +73,6 @@ class tst_HistoryStore : public QObject
         return db;
     }
 
-    static void addBackends()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -137,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(!location.display().contains("secret"));
     }
 
-    void rowsAndFilters_data() { addBackends(); }
+    void rowsAndFilters_data() { HistoryTestSupport::addBackendRows(); }
 
     void rowsAndFilters()
     {
