@@ -2,6 +2,7 @@
 
 #include "AttemptRecorder.h"
 #include "HistoryDialog.h"
+#include "cli/CliExitCode.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryStore.h"
@@ -128,16 +129,6 @@ QString WindowHistory::outcomeWord(UploadOutcome outcome)
     return QStringLiteral("stopped");
 }
 
-int WindowHistory::exitCode(UploadOutcome outcome)
-{
-    static const QStringList words{QStringLiteral("finished"), QStringLiteral("refused"),
-                                   QStringLiteral("connect_failed"),
-                                   QStringLiteral("connection_lost"), QStringLiteral("bad_input")};
-    const qsizetype index = words.indexOf(outcomeWord(outcome));
-    // As the command line's for an attempt stopped on request.
-    return index >= 0 ? int(index) : 130;
-}
-
 void WindowHistory::onStarted()
 {
     m_started = QDateTime::currentDateTime();
@@ -195,7 +186,7 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     if (outcome == UploadOutcome::Finished && firmware)
         record.recordsSent = firmware->records;
     record.outcome = outcomeWord(outcome);
-    record.exitCode = exitCode(outcome);
+    record.exitCode = exitCodeFor(outcome);
     record.message = m_lastLogLine;
     m_started = QDateTime();
     if (const std::optional<QString> problem = m_store->append(record))

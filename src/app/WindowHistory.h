@@ -54,9 +54,8 @@ public:
     using SignatureSource = std::function<const SignatureCheck *(const QString &path)>;
     void setSignatureSource(SignatureSource source) { m_signatureSource = std::move(source); }
 
-    // The flash history's words for an outcome, and the command line's exit code for it.
+    // The flash history's word for an outcome.
     static QString outcomeWord(UploadOutcome outcome);
-    static int exitCode(UploadOutcome outcome);
 
 private:
     void onStarted();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "upload/UploadOutcome.h"
+
 // The command line's exit codes; scripts and production lines key on them, so they never change.
+// The window's flash history rows carry the same codes.
 enum CliExitCode : int {
     ExitFinished = 0,
     ExitRefused = 1,
@@ -35,4 +38,26 @@ constexpr const char *outcomeWord(int exitCode)
     default:
         return "bad_input";
     }
+}
+
+// The exit code of an attempt that ended so; an attempt stopped on request counts as interrupted.
+constexpr int exitCodeFor(UploadOutcome outcome)
+{
+    switch (outcome) {
+    case UploadOutcome::Finished:
+        return ExitFinished;
+    case UploadOutcome::Refused:
+        return ExitRefused;
+    case UploadOutcome::ConnectFailed:
+        return ExitConnectFailed;
+    case UploadOutcome::ConnectionLost:
+    case UploadOutcome::UnitSilent:
+        return ExitConnectionLost;
+    case UploadOutcome::BadInput:
+        return ExitBadInput;
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        return ExitInterrupted;
+    }
+    return ExitBadInput;
 }

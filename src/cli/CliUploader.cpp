@@ -56,27 +56,6 @@ CliUploader::CliUploader(const CliOptions &options, CliReport &report, std::FILE
 
 CliUploader::~CliUploader() = default;
 
-int CliUploader::exitCodeFor(UploadOutcome outcome)
-{
-    switch (outcome) {
-    case UploadOutcome::Finished:
-        return ExitFinished;
-    case UploadOutcome::Refused:
-        return ExitRefused;
-    case UploadOutcome::ConnectFailed:
-        return ExitConnectFailed;
-    case UploadOutcome::ConnectionLost:
-    case UploadOutcome::UnitSilent:
-        return ExitConnectionLost;
-    case UploadOutcome::BadInput:
-        return ExitBadInput;
-    case UploadOutcome::Cancelled:
-    case UploadOutcome::Stopped:
-        return ExitInterrupted;
-    }
-    return ExitBadInput;
-}
-
 void CliUploader::start()
 {
     if (m_finished)

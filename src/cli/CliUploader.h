@@ -39,8 +39,6 @@ public:
                 QObject *parent = nullptr);
     ~CliUploader() override;
 
-    static int exitCodeFor(UploadOutcome outcome);
-
     // Checks the firmware file and the unit's address, then starts the first upload (or, with
     // --check, reports the file and ends).
     void start();
