@@ -167,10 +167,7 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     record.setOrigin(QStringLiteral("firmware-uploader"), m_version);
     record.title = m_title;
     record.address = m_address;
-    bool portIsNumber = false;
-    const int port = m_port.toInt(&portIsNumber);
-    if (portIsNumber)
-        record.port = port;
+    record.setPort(m_port);
     record.firmwarePath = m_path;
     if (firmware) {
         record.firmwareSize = firmware->sizeBytes;

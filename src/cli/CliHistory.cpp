@@ -76,10 +76,7 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
     record.title = m_options.title;
     record.unitName = m_options.unitName;
     record.address = m_view.ethernetAddress();
-    bool portIsNumber = false;
-    const int port = m_view.ethernetPort().toInt(&portIsNumber);
-    if (portIsNumber)
-        record.port = port;
+    record.setPort(m_view.ethernetPort());
     record.firmwarePath = m_firmware.absolutePath();
     if (m_size >= 0)
         record.firmwareSize = m_size;

@@ -63,6 +63,13 @@ void HistoryRecord::setOrigin(const QString &programName, const QString &program
     version = programVersion;
 }
 
+void HistoryRecord::setPort(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    port = isNumber ? std::optional(number) : std::nullopt;
+}
+
 QVariantList HistoryRecord::values() const
 {
     const double duration = std::round(double(started.msecsTo(ended))) / 1000.0;

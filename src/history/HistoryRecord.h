@@ -19,6 +19,8 @@ struct HistoryRecord
 
     // Sets host, operator (the login name), program and version to this process's.
     void setOrigin(const QString &programName, const QString &programVersion);
+    // The port as a front-end holds it, as text; kept only when it is a number.
+    void setPort(const QString &text);
     // The values of fields() after "id", in order, for an INSERT.
     QVariantList values() const;
 
