@@ -146,9 +146,7 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
     m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (names.isEmpty()) {
         if (!checkSameUnits(error)) {
-            m_queue.clear();
-            m_model.clearRuns(rows);
-            m_model.setLocked(false);
+            abandonQueuedRun();
             return false;
         }
         Q_EMIT runStarted();
@@ -181,15 +179,21 @@ void StationRunner::lookUp(const QString &name)
             launchNext();
             return;
         }
-        const QList<quint64> queued = std::exchange(m_queue, {});
-        for (quint64 id : queued) {
-            if (const int row = m_model.rowOf(id); row >= 0)
-                m_model.clearRuns({row});
-        }
-        m_model.setLocked(false);
-        m_model.flushChanges();
+        abandonQueuedRun();
         Q_EMIT runRefused(error);
     });
+}
+
+// A run refused before any unit started: its rows are as before it, and the list can be edited.
+void StationRunner::abandonQueuedRun()
+{
+    const QList<quint64> queued = std::exchange(m_queue, {});
+    for (quint64 id : queued) {
+        if (const int row = m_model.rowOf(id); row >= 0)
+            m_model.clearRuns({row});
+    }
+    m_model.setLocked(false);
+    m_model.flushChanges();
 }
 
 // Two rows that reach one unit under two names would flash it twice at once. Each such row is

@@ -73,6 +73,7 @@ private:
     bool launch(const QList<int> &rows, QString *error);
     void lookUp(const QString &name);
     bool checkSameUnits(QString *error);
+    void abandonQueuedRun();
     void launchNext();
     void onProcessEnded(quint64 unitId);
     QStringList historyArguments(const StationUnit &unit) const;
