@@ -139,7 +139,7 @@ QVariant UnitListModel::displayText(int row, int column) const
     case State:
         if (unit.state == UnitState::Idle && !m_problems.at(row).isEmpty())
             return QStringLiteral("cannot run");
-        return UnitStateText::text(unit.state);
+        return UnitStateText::text(unit);
     case Progress:
         return progressText(unit);
     case Records:

@@ -1,10 +1,57 @@
 #include "UnitStateText.h"
 
-QString UnitStateText::text(UnitState state)
+std::optional<AttemptOutcome> UnitStateText::outcome(const StationUnit &unit)
 {
-    switch (state) {
+    switch (unit.state) {
     case UnitState::Idle:
+    case UnitState::Waiting:
+    case UnitState::Connecting:
+    case UnitState::Sending:
+    case UnitState::Rebooting:
+        return std::nullopt;
+    case UnitState::Finished:
+        return AttemptOutcome::Finished;
+    case UnitState::Refused:
+        return AttemptOutcome::Refused;
+    case UnitState::ConnectFailed:
+        return AttemptOutcome::ConnectFailed;
+    case UnitState::Lost:
+        return AttemptOutcome::ConnectionLost;
+    case UnitState::Stopped:
+        return AttemptOutcome::Interrupted;
+    case UnitState::Error:
+        break;
+    }
+    // Not finished, whatever its result claimed: an exit status of 0 without a finished result
+    // is no more a verdict than a crash.
+    if (unit.exitCode <= 0)
+        return AttemptOutcome::Crashed;
+    return AttemptOutcome::fromExitCode(unit.exitCode);
+}
+
+QString UnitStateText::text(const StationUnit &unit)
+{
+    if (const std::optional<AttemptOutcome> ended = outcome(unit))
+        return ended->text();
+    switch (unit.state) {
+    case UnitState::Waiting:
+        return tr("waiting");
+    case UnitState::Connecting:
+        return tr("connecting");
+    case UnitState::Sending:
+        return tr("sending");
+    case UnitState::Rebooting:
+        return tr("writing/rebooting");
+    default:
         return QString();
+    }
+}
+
+QString UnitStateText::word(const StationUnit &unit)
+{
+    if (const std::optional<AttemptOutcome> ended = outcome(unit))
+        return ended->word();
+    switch (unit.state) {
     case UnitState::Waiting:
         return QStringLiteral("waiting");
     case UnitState::Connecting:
@@ -12,34 +59,9 @@ QString UnitStateText::text(UnitState state)
     case UnitState::Sending:
         return QStringLiteral("sending");
     case UnitState::Rebooting:
-        return QStringLiteral("writing/rebooting");
-    case UnitState::Finished:
-        return QStringLiteral("finished");
-    case UnitState::Refused:
-        return QStringLiteral("refused");
-    case UnitState::ConnectFailed:
-        return QStringLiteral("could not connect");
-    case UnitState::Lost:
-        return QStringLiteral("lost");
-    case UnitState::Stopped:
-        return QStringLiteral("stopped");
-    case UnitState::Error:
-        return QStringLiteral("error");
-    }
-    return QString();
-}
-
-QString UnitStateText::word(UnitState state)
-{
-    switch (state) {
-    case UnitState::Idle:
-        return QStringLiteral("not_run");
-    case UnitState::ConnectFailed:
-        return QStringLiteral("connect_failed");
-    case UnitState::Rebooting:
         return QStringLiteral("rebooting");
     default:
-        return text(state);
+        return QStringLiteral("not_run");
     }
 }
 
@@ -66,17 +88,21 @@ QColor UnitStateText::background(UnitState state, bool darkPalette)
 
 UnitState UnitStateText::fromOutcome(const QString &outcome, bool stopRequested)
 {
-    if (outcome == QLatin1String("finished"))
+    switch (AttemptOutcome::fromWord(outcome).value_or(AttemptOutcome::BadInput).kind()) {
+    case AttemptOutcome::Finished:
         return UnitState::Finished;
-    if (outcome == QLatin1String("refused"))
+    case AttemptOutcome::Refused:
         return UnitState::Refused;
-    if (outcome == QLatin1String("connect_failed"))
+    case AttemptOutcome::ConnectFailed:
         return UnitState::ConnectFailed;
-    if (outcome == QLatin1String("connection_lost"))
+    case AttemptOutcome::ConnectionLost:
         return UnitState::Lost;
-    if (outcome == QLatin1String("interrupted") || outcome == QLatin1String("hangup"))
+    case AttemptOutcome::Interrupted:
+    case AttemptOutcome::Hangup:
         return stopRequested ? UnitState::Stopped : UnitState::Error;
-    return UnitState::Error;
+    default:
+        return UnitState::Error;
+    }
 }
 
 namespace {

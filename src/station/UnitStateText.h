@@ -1,17 +1,28 @@
 #pragma once
 
 #include "StationUnit.h"
+#include "upload/AttemptOutcome.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
+
+#include <optional>
 
 // How a state reads and looks in the table and the report. Every colour comes with words.
 class UnitStateText
 {
+    Q_DECLARE_TR_FUNCTIONS(UnitStateText)
+
 public:
-    static QString text(UnitState state);
-    // The report's fixed word for a state: "finished", "refused", ...
-    static QString word(UnitState state);
+    // The State column: what the unit is doing, or how its attempt ended.
+    static QString text(const StationUnit &unit);
+    // The report's fixed word: the attempt's outcome word once it has ended, else "not_run" or
+    // the state it is in ("sending", ...).
+    static QString word(const StationUnit &unit);
+    // How the unit's attempt ended; nullopt while it has not. The uploader's exit status has the
+    // last word, and an uploader that ended without one crashed.
+    static std::optional<AttemptOutcome> outcome(const StationUnit &unit);
     // A background that tells the state apart at a glance; invalid for states without one.
     static QColor background(UnitState state, bool darkPalette);
     // The state a program's result outcome word stands for.

@@ -1,11 +1,11 @@
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
-#include "InterruptNotifier.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
+#include "platform/InterruptNotifier.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -120,7 +120,7 @@ private Q_SLOTS:
         for (int row = 0; row < 8; ++row) {
             const StationUnit &unit = model.unit(row);
             QVERIFY2(unit.state == states[row],
-                     qPrintable(unit.name + ": " + UnitStateText::text(unit.state) + "\n" +
+                     qPrintable(unit.name + ": " + UnitStateText::text(unit) + "\n" +
                                 unit.log.join('\n')));
             QCOMPARE(unit.exitCode, exitCodes[row]);
             QVERIFY(unit.started.isValid() && unit.ended >= unit.started);
@@ -155,7 +155,7 @@ private Q_SLOTS:
         const QJsonArray units = json["units"].toArray();
         QCOMPARE(units.size(), 8);
         const QStringList words{"finished", "finished", "finished",       "finished",
-                                "finished", "refused",  "connect_failed", "lost"};
+                                "finished", "refused",  "connect_failed", "connection_lost"};
         for (int row = 0; row < 8; ++row) {
             const QJsonObject unit = units[row].toObject();
             QCOMPARE(unit["name"].toString(), model.unit(row).name);
@@ -496,7 +496,7 @@ private Q_SLOTS:
         QFile report(dir.filePath(reports.first()));
         QVERIFY(report.open(QIODevice::ReadOnly));
         const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
-        QCOMPARE(json["units"][0]["outcome"].toString(), QString("stopped"));
+        QCOMPARE(json["units"][0]["outcome"].toString(), QString("interrupted"));
     }
 
     // The window as an operator uses it: a list, a firmware, Flash all; the report saved on its
