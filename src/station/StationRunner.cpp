@@ -319,8 +319,11 @@ QList<qint64> StationRunner::processIds() const
 
 void StationRunner::onProcessEnded(quint64 unitId)
 {
-    if (UnitProcess *process = m_processes.take(unitId))
+    if (UnitProcess *process = m_processes.take(unitId)) {
         process->deleteLater();
+        if (const int row = m_model.rowOf(unitId); row >= 0)
+            Q_EMIT unitEnded(row);
+    }
     launchNext();
     if (isRunning())
         return;

@@ -10,6 +10,7 @@
 #include "UnitListKeeper.h"
 #include "UnitLogDialog.h"
 #include "UnitTable.h"
+#include "UnitViews.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,13 +64,19 @@ StationWindow::StationWindow(QWidget *parent)
     setAcceptDrops(true);
 
     m_firmware = new FirmwarePanel(this);
-    m_table = new UnitTable(m_model, this);
-    connect(m_table, &UnitTable::logRequested, this, &StationWindow::showLog);
+    m_views = new UnitViews(m_model, this);
+    m_table = m_views->table();
+    connect(m_views, &UnitViews::logRequested, this, &StationWindow::showLog);
     connect(m_table, &QWidget::customContextMenuRequested, this, &StationWindow::showRowMenu);
     m_counts = new QLabel(this);
     QFont countsFont = m_counts->font();
     countsFont.setBold(true);
     m_counts->setFont(countsFont);
+    // "3 failed" is a link that selects them.
+    m_counts->setTextFormat(Qt::RichText);
+    connect(m_counts, &QLabel::linkActivated, m_views, &UnitViews::selectFailed);
+    m_statusCounts = new QLabel(this);
+    statusBar()->addPermanentWidget(m_statusCounts);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -78,8 +85,16 @@ StationWindow::StationWindow(QWidget *parent)
     connectRunControls();
     layout->addWidget(m_controls);
     layout->addWidget(m_counts);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(buildListControls());
+    layout->addWidget(m_views, 1);
+    m_listControls = buildListControls();
+    layout->addWidget(m_listControls);
+    // The list is edited in the table; the line view gives the room to the tiles.
+    connect(m_views, &UnitViews::lineViewChanged, this, [this](bool on) {
+        m_listControls->setVisible(!on);
+        m_session.settings().lineView = on;
+    });
+    connect(m_views, &UnitViews::zoomChanged, this,
+            [this](int percent) { m_session.settings().zoom = percent; });
     setCentralWidget(central);
     connectFileHandling();
     buildMenus();
@@ -114,6 +129,7 @@ StationWindow::StationWindow(QWidget *parent)
     updateControls();
     updateCounts();
     resize(1180, 640);
+    restoreGeometry(QByteArray::fromBase64(m_session.settings().geometry.toLatin1()));
 }
 
 // The last session's list, firmware and limits. A remembered list that cannot be read is
@@ -130,6 +146,8 @@ void StationWindow::restoreSession()
         m_firmware->setPath(m_session.settings().firmwarePath);
     setLimit(m_session.settings().limit);
     setUnitOptions(m_session.settings().responseTimeout, m_session.settings().retries);
+    m_views->setZoom(m_session.settings().zoom);
+    m_views->setLineView(m_session.settings().lineView);
 }
 
 StationWindow::~StationWindow() = default;
@@ -198,6 +216,7 @@ void StationWindow::buildMenus()
     });
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    menuBar()->addMenu(m_views->buildMenu(this));
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
                     [this] { StationHelp::showShortcuts(this); });
@@ -206,7 +225,14 @@ void StationWindow::buildMenus()
 
 void StationWindow::updateCounts()
 {
-    m_counts->setText(m_model.countsText());
+    const QString text = m_model.countsText();
+    m_statusCounts->setText(text);
+    const int failed = m_model.counts().failed;
+    const QString failedText = QStringLiteral("%1 failed").arg(failed);
+    QString html = text.toHtmlEscaped();
+    if (failed > 0)
+        html.replace(failedText, QStringLiteral("<a href=\"failed\">%1</a>").arg(failedText));
+    m_counts->setText(html);
 }
 
 void StationWindow::updateControls()
@@ -320,7 +346,8 @@ void StationWindow::showRowMenu(const QPoint &position)
     QMenu menu(this);
     menu.addAction(QStringLiteral("&Stop"), this, &StationWindow::confirmStopSelected)
         ->setEnabled(running);
-    menu.addAction(QStringLiteral("Show &log"), this, [this, index] { showLog(index); });
+    menu.addAction(QStringLiteral("Show &log"), this,
+                   [this, index] { showLog(m_table->listRow(index)); });
     menu.addAction(QStringLiteral("&Re-run"), this, &StationWindow::rerunSelected)
         ->setEnabled(!running && m_runner.firmware().isValid());
     menu.exec(m_table->viewport()->mapToGlobal(position));
@@ -402,10 +429,10 @@ void StationWindow::setLimit(int limit)
     m_controls->showLimit(limit);
 }
 
-void StationWindow::showLog(const QModelIndex &index)
+void StationWindow::showLog(int row)
 {
-    if (index.isValid())
-        UnitLogDialog(m_model.unit(index.row()), this).exec();
+    if (row >= 0 && row < m_model.rowCount())
+        UnitLogDialog(m_model.unit(row), this).exec();
 }
 
 void StationWindow::setUnattended(bool unattended)
@@ -426,6 +453,7 @@ void StationWindow::showError(const QString &text)
 void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_runner.isRunning()) {
+        m_session.settings().geometry = QString::fromLatin1(saveGeometry().toBase64());
         m_lists->remember();
         event->accept();
         return;

@@ -12,6 +12,7 @@ class QLabel;
 class ReportSaver;
 class UnitListKeeper;
 class UnitTable;
+class UnitViews;
 class RunControls;
 
 // The station's window: the units table, the firmware, the run controls and the counts. A thin
@@ -75,7 +76,7 @@ private:
     void rerunSelected();
     void showRowMenu(const QPoint &position);
     void onRunRefused(const QString &reason);
-    void showLog(const QModelIndex &index);
+    void showLog(int row);
     void onRunFinished();
     void updateControls();
     void updateCounts();
@@ -89,8 +90,11 @@ private:
     bool m_closeAfterRun = false;
     int m_endStatus = -1; // set by endWithStatus()
     FirmwarePanel *m_firmware = nullptr;
+    UnitViews *m_views = nullptr;
     UnitTable *m_table = nullptr;
+    QWidget *m_listControls = nullptr;
     QLabel *m_counts = nullptr;
+    QLabel *m_statusCounts = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

@@ -111,14 +111,24 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
         return index.column() <= Title ? displayText(index.row(), index.column()) : QVariant();
     case Qt::BackgroundRole:
         return background(index.row(), index.column());
+    case Qt::ForegroundRole:
+        return foreground(index.row(), index.column());
+    case Qt::DecorationRole:
+        return index.column() == State ? QVariant(UnitStateText::icon(unit.state)) : QVariant();
     case Qt::ToolTipRole:
         if (!m_problems.at(index.row()).isEmpty())
             return m_problems.at(index.row());
-        return index.column() == Outcome ? unit.verdict() : QVariant();
+        return index.column() == Outcome ? QVariant(outcomeTip(index.row())) : QVariant();
     case PercentRole:
-        return unit.total > 0 ? int(unit.percent) : -1;
+        // Only a unit under way gets a bar: one that has ended shows how far it got as text on
+        // its row's colour, so a failed unit never looks like a running one.
+        return unit.total > 0 && unit.isRunning() ? int(unit.percent) : -1;
     case ProblemRole:
         return m_problems.at(index.row());
+    case StateRole:
+        return int(unit.state);
+    case SortRole:
+        return sortValue(index.row(), index.column());
     default:
         return {};
     }
@@ -150,9 +160,7 @@ QVariant UnitListModel::displayText(int row, int column) const
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
             return m_problems.at(row);
-        return unit.exitCode >= 0
-                   ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
-                   : unit.verdict();
+        return unit.verdict();
     case LastFlash:
         return unit.lastFlash;
     default:
@@ -160,14 +168,77 @@ QVariant UnitListModel::displayText(int row, int column) const
     }
 }
 
+// The whole row takes its unit's state, so that it reads across the screen.
 QVariant UnitListModel::background(int row, int column) const
 {
-    if (hasColumnProblem(row, column))
-        return UnitStateText::background(UnitState::Error, m_darkPalette);
-    if (column != State && column != Outcome)
-        return {};
-    const QColor colour = UnitStateText::background(m_units.at(row).state, m_darkPalette);
+    const UnitState state =
+        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const QColor colour = UnitStateText::background(state, m_darkPalette);
     return colour.isValid() ? QVariant(colour) : QVariant();
+}
+
+QVariant UnitListModel::foreground(int row, int column) const
+{
+    const UnitState state =
+        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const QColor colour = UnitStateText::foreground(state, m_darkPalette);
+    return colour.isValid() ? QVariant(colour) : QVariant();
+}
+
+QString UnitListModel::outcomeTip(int row) const
+{
+    const StationUnit &unit = m_units.at(row);
+    const QString verdict = unit.verdict();
+    if (unit.isRunning() || unit.state == UnitState::Idle || unit.exitCode < 0)
+        return verdict;
+    return tr("%1\nExit code %2").arg(verdict).arg(unit.exitCode);
+}
+
+namespace {
+
+// Failures first, then what is still going on, then the finished, then what has not run.
+int stateOrder(UnitState state)
+{
+    switch (state) {
+    case UnitState::Refused:
+    case UnitState::ConnectFailed:
+    case UnitState::Lost:
+    case UnitState::Error:
+    case UnitState::Stopped:
+        return 0;
+    case UnitState::Connecting:
+    case UnitState::Sending:
+    case UnitState::Rebooting:
+        return 1;
+    case UnitState::Waiting:
+        return 2;
+    case UnitState::Finished:
+        return 3;
+    case UnitState::Idle:
+        break;
+    }
+    return 4;
+}
+
+} // namespace
+
+QVariant UnitListModel::sortValue(int row, int column) const
+{
+    const StationUnit &unit = m_units.at(row);
+    switch (column) {
+    case State:
+        return stateOrder(unit.state);
+    case Port:
+        return unit.port.toInt();
+    case Progress:
+        return unit.percent;
+    case Records:
+        return unit.sent;
+    case Elapsed:
+        return unit.elapsed();
+    default:
+        return displayText(row, column);
+    }
 }
 
 bool UnitListModel::hasColumnProblem(int row, int column) const
@@ -379,7 +450,7 @@ void UnitListModel::flushChanges()
         m_firstDirty = m_lastDirty = -1;
         return;
     }
-    const QModelIndex first = index(m_firstDirty, State);
+    const QModelIndex first = index(m_firstDirty, 0);
     const QModelIndex last = index(m_lastDirty, Count - 1);
     m_firstDirty = m_lastDirty = -1;
     Q_EMIT dataChanged(first, last);
@@ -400,6 +471,16 @@ UnitListModel::Counts UnitListModel::counts() const
             ++counts.running;
     }
     return counts;
+}
+
+QList<int> UnitListModel::failedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < m_units.size(); ++row) {
+        if (m_units.at(row).isFailed())
+            rows.append(row);
+    }
+    return rows;
 }
 
 QString UnitListModel::countsText() const

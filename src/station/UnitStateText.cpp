@@ -1,5 +1,8 @@
 #include "UnitStateText.h"
 
+#include <QApplication>
+#include <QStyle>
+
 std::optional<AttemptOutcome> UnitStateText::outcome(const StationUnit &unit)
 {
     switch (unit.state) {
@@ -65,24 +68,86 @@ QString UnitStateText::word(const StationUnit &unit)
     }
 }
 
-QColor UnitStateText::background(UnitState state, bool darkPalette)
+namespace {
+
+enum class Look { None, Pass, Fail, Stopped, Running };
+
+Look lookOf(UnitState state)
 {
     switch (state) {
     case UnitState::Finished:
-        return darkPalette ? QColor(0x1f, 0x5c, 0x2e) : QColor(0xc8, 0xf0, 0xcc);
+        return Look::Pass;
     case UnitState::Refused:
     case UnitState::ConnectFailed:
     case UnitState::Lost:
     case UnitState::Error:
-        return darkPalette ? QColor(0x7a, 0x22, 0x22) : QColor(0xf6, 0xc4, 0xc4);
+        return Look::Fail;
     case UnitState::Stopped:
-        return darkPalette ? QColor(0x6b, 0x55, 0x14) : QColor(0xf7, 0xe3, 0xa8);
+        return Look::Stopped;
     case UnitState::Connecting:
     case UnitState::Sending:
     case UnitState::Rebooting:
-        return darkPalette ? QColor(0x1d, 0x3f, 0x6b) : QColor(0xcf, 0xe2, 0xfa);
+        return Look::Running;
     default:
+        return Look::None;
+    }
+}
+
+} // namespace
+
+// Pass is light and fail is dark in either palette, so the two differ in lightness by far more
+// than hue alone would (at least 3:1), which a colour-blind operator sees as well as anyone; each
+// carries text in the colour that reads best on it.
+QColor UnitStateText::background(UnitState state, bool darkPalette)
+{
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return darkPalette ? QColor(0x8f, 0xd1, 0x9e) : QColor(0xc3, 0xeb, 0xcb);
+    case Look::Fail:
+        return darkPalette ? QColor(0x8b, 0x10, 0x1a) : QColor(0xa3, 0x15, 0x1f);
+    case Look::Stopped:
+        return darkPalette ? QColor(0xe8, 0xc4, 0x5a) : QColor(0xf7, 0xe3, 0xa8);
+    case Look::Running:
+        return darkPalette ? QColor(0x1d, 0x3f, 0x6b) : QColor(0xcf, 0xe2, 0xfa);
+    case Look::None:
+        break;
+    }
+    return QColor();
+}
+
+QColor UnitStateText::foreground(UnitState state, bool darkPalette)
+{
+    const QColor back = background(state, darkPalette);
+    if (!back.isValid())
         return QColor();
+    return back.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QString UnitStateText::mark(UnitState state)
+{
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return tr("PASS");
+    case Look::Fail:
+    case Look::Stopped:
+        return tr("FAIL");
+    default:
+        return QString();
+    }
+}
+
+QIcon UnitStateText::icon(UnitState state)
+{
+    QStyle *style = QApplication::style();
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return style->standardIcon(QStyle::SP_DialogApplyButton);
+    case Look::Fail:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case Look::Stopped:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    default:
+        return QIcon();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QString>
 
 #include <optional>
@@ -25,6 +26,12 @@ public:
     static std::optional<AttemptOutcome> outcome(const StationUnit &unit);
     // A background that tells the state apart at a glance; invalid for states without one.
     static QColor background(UnitState state, bool darkPalette);
+    // The text colour on that background: black or white, whichever reads better.
+    static QColor foreground(UnitState state, bool darkPalette);
+    // "PASS" or "FAIL" once the unit has ended, so that the verdict never rests on colour.
+    static QString mark(UnitState state);
+    // A shape for the same verdict: a tick, a cross, a warning sign.
+    static QIcon icon(UnitState state);
     // The state a program's result outcome word stands for.
     static UnitState fromOutcome(const QString &outcome, bool stopRequested);
     // Why a run ended as it did: the uploader's message, with what the unit refused (and the

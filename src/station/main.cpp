@@ -1,3 +1,4 @@
+#include "EndedUnitPrinter.h"
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
 #include "ProgramNotice.h"
@@ -115,6 +116,14 @@ int main(int argc, char *argv[])
     window.setUnattended(unattended || options.flashAll);
     window.setReportFolder(options.reportDir);
     window.setQuitWhenDone(options.quitWhenDone);
+    // Nobody watches a run that quits when done: each unit's verdict goes to standard output.
+    EndedUnitPrinter printer(window.model());
+    if (options.quitWhenDone) {
+        QObject::connect(&window.runner(), &StationRunner::unitEnded, &printer,
+                         &EndedUnitPrinter::unitEnded);
+        QObject::connect(&window.runner(), &StationRunner::runFinished, &printer,
+                         &EndedUnitPrinter::printTotals);
+    }
     if (options.responseTimeout || options.retries)
         window.setUnitOptions(
             options.responseTimeout.value_or(window.runner().unitOptions().responseTimeout),

@@ -14,9 +14,9 @@
 #include "platform/SettingsStore.h"
 
 #include <QJsonArray>
-#include <QLabel>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -402,21 +402,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
+        // Standard output: a line per unit as it ends, then the totals.
+        QTest::addColumn<QStringList>("printed");
         const QStringList good{"good,127.0.0.1,GOOD"};
-        QTest::newRow("all finished") << good << "" << QStringList() << 0 << "";
-        QTest::newRow("one refuses") << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"}
-                                     << "" << QStringList() << 1 << "";
+        QTest::newRow("all finished") << good << "" << QStringList() << 0 << ""
+                                      << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
+                                                     "1 unit: 1 finished, 0 failed\n"};
+        QTest::newRow("one refuses")
+            << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"} << "" << QStringList()
+            << 1 << ""
+            << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
+                           "FAIL\tbad\t127.0.0.1:REFUSES\t\trefused\tThe unit ",
+                           "2 units: 1 finished, 1 failed\n"};
         QTest::newRow("bad row") << QStringList{"good,127.0.0.1,GOOD", "typo,127.0.0.1,70000"} << ""
-                                 << QStringList() << 2 << "port \"70000\"";
+                                 << QStringList() << 2 << "port \"70000\"" << QStringList();
         QTest::newRow("one unit, two names")
             << QStringList{"good,127.0.0.1,GOOD", "again,localhost,GOOD"} << "" << QStringList()
-            << 2 << "same unit as row";
+            << 2 << "same unit as row" << QStringList();
         QTest::newRow("firmware is a pipe")
-            << good << "pipe" << QStringList() << 2 << "not a regular file";
+            << good << "pipe" << QStringList() << 2 << "not a regular file" << QStringList();
         QTest::newRow("list too large")
-            << good << "" << QStringList{"--units-padding"} << 2 << "too large";
-        QTest::newRow("bad option")
-            << good << "" << QStringList{"--no-such-option"} << 4 << "no-such-option";
+            << good << "" << QStringList{"--units-padding"} << 2 << "too large" << QStringList();
+        QTest::newRow("bad option") << good << "" << QStringList{"--no-such-option"} << 4
+                                    << "no-such-option" << QStringList();
     }
     void headlessRunEnds()
     {
@@ -425,6 +433,7 @@ private Q_SLOTS:
         QFETCH(QStringList, extra);
         QFETCH(int, status);
         QFETCH(QString, said);
+        QFETCH(QStringList, printed);
         QTemporaryDir dir;
         SimulatedUnit good({});
         SimulatedUnit refuses({"--profile", "Meridian 8"});
@@ -457,6 +466,13 @@ private Q_SLOTS:
         QCOMPARE(station.exitStatus(), QProcess::NormalExit);
         QVERIFY2(station.exitCode() == status, qPrintable(errors));
         QVERIFY2(errors.contains(said), qPrintable(errors));
+        const QString output = QString::fromUtf8(station.readAllStandardOutput());
+        for (QString line : printed) {
+            line.replace("GOOD", good.port).replace("REFUSES", refuses.port);
+            QVERIFY2(output.contains(line), qPrintable(output));
+        }
+        if (printed.isEmpty())
+            QVERIFY2(!output.contains("PASS") && !output.contains("FAIL"), qPrintable(output));
         const QStringList reports = QDir(dir.path()).entryList({"station-report-*"}, QDir::Files);
         QCOMPARE(reports.size(), status < 2 ? 2 : 0);
         // Its private copy of the firmware went with it.
