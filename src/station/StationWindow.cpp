@@ -3,6 +3,7 @@
 #include "LastFlashLookup.h"
 #include "StationHistory.h"
 
+#include "CountsLabel.h"
 #include "FirmwarePanel.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
@@ -68,13 +69,8 @@ StationWindow::StationWindow(QWidget *parent)
     m_table = m_views->table();
     connect(m_views, &UnitViews::logRequested, this, &StationWindow::showLog);
     connect(m_table, &QWidget::customContextMenuRequested, this, &StationWindow::showRowMenu);
-    m_counts = new QLabel(this);
-    QFont countsFont = m_counts->font();
-    countsFont.setBold(true);
-    m_counts->setFont(countsFont);
-    // "3 failed" is a link that selects them.
-    m_counts->setTextFormat(Qt::RichText);
-    connect(m_counts, &QLabel::linkActivated, m_views, &UnitViews::selectFailed);
+    m_counts = new CountsLabel(m_model, this);
+    connect(m_counts, &CountsLabel::failedClicked, m_views, &UnitViews::selectFailed);
     m_statusCounts = new QLabel(this);
     statusBar()->addPermanentWidget(m_statusCounts);
 
@@ -225,14 +221,8 @@ void StationWindow::buildMenus()
 
 void StationWindow::updateCounts()
 {
-    const QString text = m_model.countsText();
-    m_statusCounts->setText(text);
-    const int failed = m_model.counts().failed;
-    const QString failedText = QStringLiteral("%1 failed").arg(failed);
-    QString html = text.toHtmlEscaped();
-    if (failed > 0)
-        html.replace(failedText, QStringLiteral("<a href=\"failed\">%1</a>").arg(failedText));
-    m_counts->setText(html);
+    m_statusCounts->setText(m_model.countsText());
+    m_counts->update();
 }
 
 void StationWindow::updateControls()

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class CountsLabel;
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
@@ -93,7 +94,7 @@ private:
     UnitViews *m_views = nullptr;
     UnitTable *m_table = nullptr;
     QWidget *m_listControls = nullptr;
-    QLabel *m_counts = nullptr;
+    CountsLabel *m_counts = nullptr;
     QLabel *m_statusCounts = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;

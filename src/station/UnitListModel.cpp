@@ -1,5 +1,6 @@
 #include "UnitListModel.h"
 
+#include "UnitCellText.h"
 #include "UnitStateText.h"
 #include "connection/PortNumber.h"
 #include "platform/UnitSocket.h"
@@ -8,7 +9,6 @@
 #include <QSet>
 
 #include <chrono>
-#include <cmath>
 
 using namespace std::chrono_literals;
 
@@ -16,9 +16,6 @@ namespace {
 
 // Fast enough that progress looks live, slow enough that 32 busy units cost little.
 constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
-// An uploader says something several times a second while its unit answers; this long without a
-// word means the unit has stopped answering (the uploader gives up only at its time-out).
-constexpr std::chrono::milliseconds kSilenceShown = 3s;
 
 // What the uploader accepts, and never something that reads like an option.
 bool isValidAddress(const QString &text)
@@ -30,34 +27,6 @@ bool sharesUnit(const QString &problem)
 {
     return problem.contains(QLatin1String("same address")) ||
            problem.contains(QLatin1String("same unit"));
-}
-
-QString clockText(qint64 seconds)
-{
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// The rebooting unit is silent by design; connecting and sending are not.
-QString silenceText(const StationUnit &unit)
-{
-    if ((unit.state != UnitState::Connecting && unit.state != UnitState::Sending) ||
-        !unit.sinceActivity.isValid() || unit.sinceActivity.elapsed() < kSilenceShown.count())
-        return QString();
-    return QStringLiteral("no answer for %1 s").arg(unit.sinceActivity.elapsed() / 1000);
-}
-
-QString progressText(const StationUnit &unit)
-{
-    const QString silence = silenceText(unit);
-    if (unit.total <= 0)
-        return silence;
-    QString text = QStringLiteral("%1 %").arg(int(unit.percent));
-    if (!silence.isEmpty())
-        return text + QStringLiteral(", ") + silence;
-    if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
-        text += QStringLiteral(", %1 left")
-                    .arg(clockText(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
-    return text;
 }
 
 } // namespace
@@ -151,12 +120,12 @@ QVariant UnitListModel::displayText(int row, int column) const
             return QStringLiteral("cannot run");
         return UnitStateText::text(unit);
     case Progress:
-        return progressText(unit);
+        return UnitCellText::progress(unit);
     case Records:
         return unit.total > 0 ? QStringLiteral("%1 / %2").arg(unit.sent).arg(unit.total)
                               : QString();
     case Elapsed:
-        return unit.elapsed() < 0 ? QString() : clockText(unit.elapsed() / 1000);
+        return unit.elapsed() < 0 ? QString() : UnitCellText::clock(unit.elapsed() / 1000);
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
             return m_problems.at(row);
@@ -194,51 +163,12 @@ QString UnitListModel::outcomeTip(int row) const
     return tr("%1\nExit code %2").arg(verdict).arg(unit.exitCode);
 }
 
-namespace {
-
-// Failures first, then what is still going on, then the finished, then what has not run.
-int stateOrder(UnitState state)
-{
-    switch (state) {
-    case UnitState::Refused:
-    case UnitState::ConnectFailed:
-    case UnitState::Lost:
-    case UnitState::Error:
-    case UnitState::Stopped:
-        return 0;
-    case UnitState::Connecting:
-    case UnitState::Sending:
-    case UnitState::Rebooting:
-        return 1;
-    case UnitState::Waiting:
-        return 2;
-    case UnitState::Finished:
-        return 3;
-    case UnitState::Idle:
-        break;
-    }
-    return 4;
-}
-
-} // namespace
-
 QVariant UnitListModel::sortValue(int row, int column) const
 {
-    const StationUnit &unit = m_units.at(row);
-    switch (column) {
-    case State:
-        return stateOrder(unit.state);
-    case Port:
-        return unit.port.toInt();
-    case Progress:
-        return unit.percent;
-    case Records:
-        return unit.sent;
-    case Elapsed:
-        return unit.elapsed();
-    default:
-        return displayText(row, column);
-    }
+    if (column == State || column == Port || column == Progress || column == Records ||
+        column == Elapsed)
+        return UnitCellText::sortKey(m_units.at(row), column);
+    return displayText(row, column);
 }
 
 bool UnitListModel::hasColumnProblem(int row, int column) const
