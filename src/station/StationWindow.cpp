@@ -113,6 +113,7 @@ StationWindow::StationWindow(QWidget *parent)
             [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
     connect(&m_model, &QAbstractItemModel::modelReset, this,
             [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
+    connect(m_firmware, &FirmwarePanel::refused, this, &StationWindow::showError);
     connect(m_firmware, &FirmwarePanel::pathChanged, this, [this](const QString &path) {
         m_session.settings().firmwarePath = path;
         updateControls();
@@ -137,9 +138,13 @@ void StationWindow::restoreSession()
     // After the constructor, so that the caller can say first whether anyone watches.
     if (!problem.isEmpty())
         QTimer::singleShot(0, this, [this, problem] { showError(problem); });
-    if (!m_session.settings().firmwarePath.isEmpty() &&
-        QFileInfo::exists(m_session.settings().firmwarePath))
-        m_firmware->setPath(m_session.settings().firmwarePath);
+    const QString firmware = m_session.settings().firmwarePath;
+    if (!firmware.isEmpty() && QFileInfo::exists(firmware))
+        m_firmware->setPath(firmware);
+    else if (!firmware.isEmpty())
+        QTimer::singleShot(0, this, [this, firmware] {
+            showError(tr("The firmware chosen last time is gone: %1").arg(firmware));
+        });
     setLimit(m_session.settings().limit);
     setUnitOptions(m_session.settings().responseTimeout, m_session.settings().retries);
     m_views->setZoom(m_session.settings().zoom);

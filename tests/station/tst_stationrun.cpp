@@ -243,6 +243,18 @@ private Q_SLOTS:
             QJsonDocument::fromJson(RunReport(model.units(), runner.firmware()).json()).object();
         QCOMPARE(report["firmware"]["signature_key_id"].toString(), keyId);
         QCOMPARE(report["firmware"]["signature_comment"].toString(), "version 2.4.1");
+
+        // A refused file leaves the good choice in place and says first what is wrong with it:
+        // a text file is not HEX, whatever its signature.
+        const QString text = m_dir.filePath("notes.txt");
+        QVERIFY(TestSupport::writeFile(text, "not firmware\n"));
+        QSignalSpy refused(&panel, &FirmwarePanel::refused);
+        QVERIFY(!panel.setPath(text));
+        QVERIFY2(panel.problem().contains("not valid Intel HEX"), qPrintable(panel.problem()));
+        QVERIFY(panel.isValid());
+        QCOMPARE(panel.path(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(refused.first().first().toString().contains(path));
     }
 
     // Stop all mid-transfer, with a limit that keeps one unit waiting: every uploader ends, every
