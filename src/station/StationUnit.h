@@ -51,6 +51,8 @@ struct StationUnit
     QStringList log;             // the uploader's log, as it wrote it
     QStringList errors; // what the uploader said on standard error: its verdict, or why not
 
+    // The unit as the list names it uniquely: its address (case aside) and port.
+    QString key() const { return address.toLower() + QLatin1Char(':') + port; }
     bool isRunning() const
     {
         return state == UnitState::Waiting || state == UnitState::Connecting ||

@@ -7,6 +7,7 @@
 #include "FirmwarePanel.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
+#include "ShiftWatch.h"
 #include "StationHelp.h"
 #include "UnitListKeeper.h"
 #include "UnitLogDialog.h"
@@ -73,6 +74,8 @@ StationWindow::StationWindow(QWidget *parent)
     connect(m_counts, &CountsLabel::failedClicked, m_views, &UnitViews::selectFailed);
     m_statusCounts = new QLabel(this);
     statusBar()->addPermanentWidget(m_statusCounts);
+    m_shift = new ShiftWatch(m_session.store(), m_runner, m_model, this);
+    statusBar()->addPermanentWidget(m_shift->statusLabel());
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -80,7 +83,10 @@ StationWindow::StationWindow(QWidget *parent)
     m_controls = new RunControls(this);
     connectRunControls();
     layout->addWidget(m_controls);
-    layout->addWidget(m_counts);
+    auto *countsRow = new QHBoxLayout;
+    countsRow->addWidget(m_counts, 1);
+    countsRow->addWidget(m_shift->headerLabel());
+    layout->addLayout(countsRow);
     layout->addWidget(m_views, 1);
     m_listControls = buildListControls();
     layout->addWidget(m_listControls);
@@ -215,6 +221,7 @@ void StationWindow::buildMenus()
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
+    file->addAction(tr("New &shift..."), m_shift, &ShiftWatch::askNewShift);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     menuBar()->addMenu(m_views->buildMenu(this));
@@ -236,8 +243,11 @@ void StationWindow::updateControls()
     const bool canFlash = !running && m_firmware->isValid() && m_model.rowCount() > 0;
     m_controls->flashAll()->setEnabled(canFlash && !m_model.hasProblems());
     m_controls->flashSelected()->setEnabled(canFlash && !m_table->selectedRows().isEmpty());
-    m_controls->rerunFailed()->setEnabled(!running && m_runner.firmware().isValid() &&
-                                          !m_runner.failedRows().isEmpty());
+    const bool failedToRerun =
+        m_runner.firmware().isValid()
+            ? !m_runner.failedRows().isEmpty()
+            : m_firmware->isValid() && !m_shift->rememberedFailedRows().isEmpty();
+    m_controls->rerunFailed()->setEnabled(!running && failedToRerun);
     m_controls->stopAll()->setEnabled(running);
     m_controls->stopSelected()->setEnabled(running && !m_table->selectedRows().isEmpty());
     m_firmware->setChoosingEnabled(!running);
@@ -281,6 +291,10 @@ bool StationWindow::flashRows(const QList<int> &rows)
 
 void StationWindow::rerunFailed()
 {
+    if (!m_runner.firmware().isValid()) {
+        flashRows(m_shift->rememberedFailedRows());
+        return;
+    }
     QString error;
     if (!m_runner.rerunFailed(&error))
         showError(error);

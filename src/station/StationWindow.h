@@ -11,6 +11,7 @@ class CountsLabel;
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
+class ShiftWatch;
 class UnitListKeeper;
 class UnitTable;
 class UnitViews;
@@ -96,6 +97,7 @@ private:
     QWidget *m_listControls = nullptr;
     CountsLabel *m_counts = nullptr;
     QLabel *m_statusCounts = nullptr;
+    ShiftWatch *m_shift = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

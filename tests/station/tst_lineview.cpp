@@ -3,6 +3,8 @@
 
 #include "ColourContrast.h"
 #include "LineView.h"
+#include "ShiftCounts.h"
+#include "ShiftWatch.h"
 #include "StationWindow.h"
 #include "UnitFilterModel.h"
 #include "UnitListModel.h"
@@ -195,6 +197,35 @@ private Q_SLOTS:
         QVERIFY(counts->text().contains(">2 failed</a>"));
         Q_EMIT counts->linkActivated("failed");
         QCOMPARE(table->selectedRows(), (QList<int>{3, 10}));
+    }
+
+    // The shift's counts and the last run's failures outlive the window; a new shift starts the
+    // counts again.
+    void shiftCountsSurviveARestart()
+    {
+        {
+            StationWindow window;
+            window.findChild<ShiftWatch *>()->counts().startNew();
+            window.model().setUnits(::benches(7));
+            setStates(window.model());
+            for (int row = 0; row < 7; ++row) {
+                if (!window.model().unit(row).isRunning())
+                    Q_EMIT window.runner().unitEnded(row);
+            }
+            Q_EMIT window.runner().runFinished();
+            QCOMPARE(window.findChild<ShiftWatch *>()->counts().text(),
+                     QString("Pass 5  Fail 1  Total 6  Yield 83.3 %"));
+            QVERIFY(window.close());
+        }
+        StationWindow again;
+        ShiftWatch *shift = again.findChild<ShiftWatch *>();
+        QCOMPARE(shift->counts().total(), 6);
+        QCOMPARE(shift->counts().passed(), 5);
+        QCOMPARE(shift->rememberedFailedRows(), QList<int>{3});
+        QVERIFY(again.findChild<QLabel *>("shiftCounts")->text().contains("Yield 83.3 %"));
+        shift->counts().startNew();
+        QCOMPARE(shift->counts().total(), 0);
+        QVERIFY(again.close());
     }
 
 private:
