@@ -88,7 +88,10 @@ StationWindow::StationWindow(QWidget *parent)
     countsRow->addWidget(m_shift->headerLabel());
     layout->addLayout(countsRow);
     layout->addWidget(m_views, 1);
-    m_listControls = buildListControls();
+    m_listControls = m_views->buildListControls();
+    for (QWidget *button : m_listControls->findChildren<QPushButton *>())
+        m_listEditors.append(button);
+    connect(m_views, &UnitViews::listEdited, this, &StationWindow::updateControls);
     layout->addWidget(m_listControls);
     // The list is edited in the table; the line view gives the room to the tiles.
     connect(m_views, &UnitViews::lineViewChanged, this, [this](bool on) {
@@ -179,32 +182,6 @@ void StationWindow::connectRunControls()
     connect(m_controls, &RunControls::limitChanged, this, &StationWindow::setLimit);
     connect(m_controls, &RunControls::unitOptionsChanged, this, &StationWindow::setUnitOptions);
     m_listEditors.append(m_controls->unitOptions());
-}
-
-QWidget *StationWindow::buildListControls()
-{
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto addButton = [&](const QString &text, auto slot) {
-        auto *button = new QPushButton(text, row);
-        connect(button, &QPushButton::clicked, this, slot);
-        layout->addWidget(button);
-        m_listEditors.append(button);
-    };
-    addButton(QStringLiteral("A&dd unit"), [this] {
-        m_table->addUnit();
-        updateControls();
-    });
-    addButton(QStringLiteral("Re&move"), [this] {
-        m_table->removeSelected();
-        updateControls();
-    });
-    addButton(QStringLiteral("Move &up"), [this] { m_table->moveSelected(-1); });
-    addButton(QStringLiteral("Move do&wn"), [this] { m_table->moveSelected(1); });
-    layout->addStretch(1);
-    layout->addWidget(new QLabel(QStringLiteral("Double-click a row for its log."), row));
-    return row;
 }
 
 void StationWindow::buildMenus()

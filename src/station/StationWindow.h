@@ -69,7 +69,6 @@ private:
     void connectRunControls();
     void connectFileHandling();
     template <typename Part> void showMessagesOf(Part *part);
-    QWidget *buildListControls();
     void restoreSession();
     bool flashRows(const QList<int> &rows);
     bool confirmStop(const QString &title, const QString &question);

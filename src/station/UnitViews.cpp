@@ -6,8 +6,11 @@
 #include "UnitTable.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 UnitViews::UnitViews(UnitListModel &model, QWidget *parent)
     : QStackedWidget(parent), m_model(model), m_table(new UnitTable(model, this)),
@@ -57,6 +60,31 @@ QMenu *UnitViews::buildMenu(QWidget *menuParent)
         m_table->filter().showListOrder();
     });
     return menu;
+}
+
+QWidget *UnitViews::buildListControls()
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto addButton = [&](const QString &text, auto slot) {
+        auto *button = new QPushButton(text, row);
+        connect(button, &QPushButton::clicked, this, slot);
+        layout->addWidget(button);
+    };
+    addButton(tr("A&dd unit"), [this] {
+        m_table->addUnit();
+        Q_EMIT listEdited();
+    });
+    addButton(tr("Re&move"), [this] {
+        m_table->removeSelected();
+        Q_EMIT listEdited();
+    });
+    addButton(tr("Move &up"), [this] { m_table->moveSelected(-1); });
+    addButton(tr("Move do&wn"), [this] { m_table->moveSelected(1); });
+    layout->addStretch(1);
+    layout->addWidget(new QLabel(tr("Double-click a row for its log."), row));
+    return row;
 }
 
 bool UnitViews::isLineView() const

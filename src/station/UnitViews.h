@@ -21,6 +21,8 @@ public:
     UnitTable *table() const { return m_table; }
     LineView *lineView() const { return m_lineView; }
     QMenu *buildMenu(QWidget *menuParent);
+    // The buttons under the table that edit the list: add, remove, move up and down.
+    QWidget *buildListControls();
 
     bool isLineView() const;
     void setLineView(bool on);
@@ -33,6 +35,8 @@ Q_SIGNALS:
     void lineViewChanged(bool on);
     void zoomChanged(int percent);
     void logRequested(int row);
+    // A row was added or removed.
+    void listEdited();
 
 private:
     void applyTableZoom(int percent);
