@@ -5,6 +5,8 @@
 
 #include "CountsLabel.h"
 #include "FirmwarePanel.h"
+#include "LockControls.h"
+#include "ProductionLock.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
 #include "ShiftWatch.h"
@@ -76,6 +78,8 @@ StationWindow::StationWindow(QWidget *parent)
     statusBar()->addPermanentWidget(m_statusCounts);
     m_shift = new ShiftWatch(m_session.store(), m_runner, m_model, this);
     statusBar()->addPermanentWidget(m_shift->statusLabel());
+    m_lock = new LockControls(m_session.store(), this);
+    connect(m_lock, &LockControls::problem, this, &StationWindow::showError);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -193,12 +197,17 @@ void StationWindow::buildMenus()
                     &UnitListKeeper::saveAs);
     file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
-    file->addAction(QStringLiteral("Report &folder for automatic saving..."), m_reports,
-                    &ReportSaver::chooseFolder);
+    m_listEditors.append(file->addAction(QStringLiteral("Report &folder for automatic saving..."),
+                                         m_reports, &ReportSaver::chooseFolder));
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
-    file->addAction(tr("New &shift..."), m_shift, &ShiftWatch::askNewShift);
+    file->addAction(tr("New &shift..."), this, [this] {
+        m_lock->whenSupervisorAllows(tr("New shift"), [this] { m_shift->askNewShift(); });
+    });
+    file->addSeparator();
+    m_lock->addActions(file);
+    connect(&m_lock->lock(), &ProductionLock::lockedChanged, this, &StationWindow::updateControls);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     menuBar()->addMenu(m_views->buildMenu(this));
@@ -227,13 +236,17 @@ void StationWindow::updateControls()
     m_controls->rerunFailed()->setEnabled(!running && failedToRerun);
     m_controls->stopAll()->setEnabled(running);
     m_controls->stopSelected()->setEnabled(running && !m_table->selectedRows().isEmpty());
-    m_firmware->setChoosingEnabled(!running);
+    // What changes what is flashed, or how, waits while a run is on and while the station is
+    // locked for production.
+    const bool editable = !running && !m_lock->isLocked();
+    m_firmware->setChoosingEnabled(editable);
     for (QObject *editor : std::as_const(m_listEditors)) {
         if (auto *widget = qobject_cast<QWidget *>(editor))
-            widget->setEnabled(!running);
+            widget->setEnabled(editable);
         else if (auto *action = qobject_cast<QAction *>(editor))
-            action->setEnabled(!running);
+            action->setEnabled(editable);
     }
+    m_model.setLocked(!editable);
     if (running)
         m_elapsedTick.start();
     else
@@ -469,7 +482,7 @@ void StationWindow::changeEvent(QEvent *event)
 
 void StationWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_runner.isRunning() && event->mimeData()->hasUrls() &&
+    if (!m_runner.isRunning() && !m_lock->isLocked() && event->mimeData()->hasUrls() &&
         event->mimeData()->urls().size() == 1 && event->mimeData()->urls().first().isLocalFile())
         event->acceptProposedAction();
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 class CountsLabel;
+class LockControls;
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
@@ -31,6 +32,7 @@ public:
     StationRunner &runner() { return m_runner; }
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
     QString countsText() const { return m_model.countsText(); }
+    LockControls &lockControls() { return *m_lock; }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
@@ -97,6 +99,7 @@ private:
     CountsLabel *m_counts = nullptr;
     QLabel *m_statusCounts = nullptr;
     ShiftWatch *m_shift = nullptr;
+    LockControls *m_lock = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

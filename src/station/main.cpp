@@ -1,6 +1,7 @@
 #include "EndedUnitPrinter.h"
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
+#include "LockControls.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
@@ -134,6 +135,10 @@ int main(int argc, char *argv[])
         options.flashAll)
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
+    if (options.locked) {
+        if (const std::optional<QString> why = window.lockControls().lockForProduction())
+            return fail(*why);
+    }
     window.show();
     if (options.flashAll && !window.flashAll())
         return StationWindow::CouldNotStart;

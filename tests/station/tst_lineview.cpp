@@ -2,19 +2,25 @@
 // zoom kept between sessions, verdicts that never rest on colour alone, and failures first.
 
 #include "ColourContrast.h"
+#include "FirmwarePanel.h"
 #include "LineView.h"
+#include "LockControls.h"
+#include "ProductionLock.h"
 #include "ShiftCounts.h"
 #include "ShiftWatch.h"
 #include "StationWindow.h"
+#include "TestSupport.h"
 #include "UnitFilterModel.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 #include "UnitTable.h"
 #include "UnitViews.h"
+#include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -225,6 +231,64 @@ private Q_SLOTS:
         QVERIFY(again.findChild<QLabel *>("shiftCounts")->text().contains("Yield 83.3 %"));
         shift->counts().startNew();
         QCOMPARE(shift->counts().total(), 0);
+        QVERIFY(again.close());
+    }
+
+    // Locked: the operator flashes; the firmware, the list and the uploaders' options need the
+    // supervisor, whose password is kept only as a hash in a file for its owner alone.
+    void lockedModeGuardsChanges()
+    {
+        QTemporaryDir dir;
+        const QString firmware = dir.filePath("firmware.hex");
+        QVERIFY(TestSupport::writeFile(firmware, ":0400000001020304F2\r\n:00000001FF\r\n"));
+        {
+            StationWindow window;
+            LockControls &lock = window.lockControls();
+            QVERIFY(lock.lockForProduction().has_value()); // no password yet
+            QVERIFY(!lock.lock().setPassword("secret-1"));
+            window.model().setUnits(::benches(2));
+            QVERIFY(window.firmwarePanel().setPath(firmware));
+            QVERIFY(!lock.lockForProduction());
+            QVERIFY(lock.isLocked());
+            QVERIFY(!window.model().setData(window.model().index(0, UnitListModel::Port), "6000",
+                                            Qt::EditRole));
+            for (QPushButton *button : window.findChildren<QPushButton *>()) {
+                if (button->text().contains("Choose") || button->text().contains("dd unit"))
+                    QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+                if (button->text() == "Flash &all")
+                    QVERIFY(button->isEnabled());
+            }
+            QFile settings(SettingsStore().fileName("Station"));
+            QCOMPARE(settings.permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+            QVERIFY(settings.open(QIODevice::ReadOnly));
+            const QByteArray stored = settings.readAll();
+            QVERIFY(!stored.contains("secret-1"));
+            QVERIFY(stored.contains("argon2"));
+
+            // A wrong password is refused (after its delay), a right one unlocks.
+            lock.lock().setRefusalDelay(50);
+            QSignalSpy refused(&lock.lock(), &ProductionLock::refused);
+            QSignalSpy changed(&lock.lock(), &ProductionLock::lockedChanged);
+            lock.setAskPassword([](const QString &, const QString &) { return "wrong-1"; });
+            bool allowed = false;
+            lock.whenSupervisorAllows("test", [&] { allowed = true; });
+            QVERIFY(refused.wait());
+            QVERIFY(!allowed);
+            QVERIFY(lock.isLocked());
+            lock.setAskPassword([](const QString &, const QString &) { return "secret-1"; });
+            lock.whenSupervisorAllows("test", [&] { allowed = true; });
+            QTRY_VERIFY(allowed);
+            QVERIFY(lock.isLocked()); // locked again once the supervised change is done
+            QVERIFY(window.close());
+        }
+        StationWindow again;
+        QVERIFY(again.lockControls().isLocked());
+        QSignalSpy unlocked(&again.lockControls().lock(), &ProductionLock::lockedChanged);
+        again.lockControls().lock().tryUnlock("secret-1");
+        QVERIFY(unlocked.wait());
+        QVERIFY(!again.lockControls().isLocked());
+        QVERIFY(again.model().setData(again.model().index(0, UnitListModel::Port), "6000",
+                                      Qt::EditRole));
         QVERIFY(again.close());
     }
 
