@@ -27,7 +27,7 @@ QString EndedUnitPrinter::line(const UnitListModel &model, int row)
     return QStringList{passed ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
                        field(unit.name),
                        field(unit.address + QLatin1Char(':') + unit.port),
-                       QString(),
+                       field(unit.serial),
                        UnitStateText::word(unit),
                        passed ? QString() : field(unit.verdict())}
         .join(QLatin1Char('\t'));

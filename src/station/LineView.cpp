@@ -162,7 +162,15 @@ void LineView::paintTile(QPainter &painter, int row, const QRect &rect) const
         unit.name.isEmpty() ? unit.address + QLatin1Char(':') + unit.port : unit.name;
     painter.drawText(area.left(), area.top() + nameMetrics.ascent(),
                      nameMetrics.elidedText(name, Qt::ElideRight, area.width()));
-    area.setTop(area.top() + nameMetrics.height() + pad / 2);
+    area.setTop(area.top() + nameMetrics.height());
+    if (!unit.serial.isEmpty()) {
+        painter.setFont(scaled(font(), 9.5 * scale, false));
+        const QFontMetrics serialMetrics(painter.font());
+        painter.drawText(area.left(), area.top() + serialMetrics.ascent(),
+                         serialMetrics.elidedText(unit.serial, Qt::ElideMiddle, area.width()));
+        area.setTop(area.top() + serialMetrics.height());
+    }
+    area.setTop(area.top() + pad / 2);
 
     // The verdict: a shape and a word, or how far a running unit has got.
     painter.setFont(scaled(font(), 18 * scale, true));

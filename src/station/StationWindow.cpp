@@ -9,6 +9,7 @@
 #include "ProductionLock.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
+#include "ScanField.h"
 #include "ShiftWatch.h"
 #include "StationHelp.h"
 #include "UnitListKeeper.h"
@@ -90,6 +91,13 @@ StationWindow::StationWindow(QWidget *parent)
     auto *countsRow = new QHBoxLayout;
     countsRow->addWidget(m_counts, 1);
     countsRow->addWidget(m_shift->headerLabel());
+    auto *scan = new ScanField(this);
+    connect(scan, &ScanField::scanned, this, [this](const QString &code) {
+        if (!m_views->assignSerial(code))
+            showError(tr("No unit can take the serial %1 now: select one that is not running.")
+                          .arg(code));
+    });
+    countsRow->addWidget(scan);
     layout->addLayout(countsRow);
     layout->addWidget(m_views, 1);
     m_listControls = m_views->buildListControls();

@@ -54,16 +54,16 @@ QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const names[Count] = {"Name",    "Address",   "Port",    "Title",
-                                             "State",   "Progress",  "Records", "Elapsed",
-                                             "Outcome", "Last flash"};
+    static const char *const names[Count] = {"Name",    "Address", "Port",      "Title",
+                                             "Serial",  "State",   "Progress",  "Records",
+                                             "Elapsed", "Outcome", "Last flash"};
     return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
 }
 
 Qt::ItemFlags UnitListModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() <= Title && !m_locked)
+    if (index.isValid() && index.column() <= Serial && !m_locked)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -77,7 +77,7 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return displayText(index.row(), index.column());
     case Qt::EditRole:
-        return index.column() <= Title ? displayText(index.row(), index.column()) : QVariant();
+        return index.column() <= Serial ? displayText(index.row(), index.column()) : QVariant();
     case Qt::BackgroundRole:
         return background(index.row(), index.column());
     case Qt::ForegroundRole:
@@ -115,6 +115,8 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.port;
     case Title:
         return unit.title;
+    case Serial:
+        return unit.serial;
     case State:
         if (unit.state == UnitState::Idle && !m_problems.at(row).isEmpty())
             return QStringLiteral("cannot run");
@@ -192,10 +194,10 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
 
 bool UnitListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || index.column() > Title || m_locked)
+    if (!index.isValid() || role != Qt::EditRole || index.column() > Serial || m_locked)
         return false;
     StationUnit &unit = m_units[index.row()];
-    QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title};
+    QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title, &unit.serial};
     *fields[index.column()] = value.toString();
     m_sameUnit.clear();
     recheck();
@@ -401,6 +403,15 @@ UnitListModel::Counts UnitListModel::counts() const
             ++counts.running;
     }
     return counts;
+}
+
+bool UnitListModel::setSerial(int row, const QString &serial)
+{
+    if (row < 0 || row >= m_units.size() || m_units.at(row).isRunning())
+        return false;
+    m_units[row].serial = serial.trimmed();
+    Q_EMIT dataChanged(index(row, Serial), index(row, Serial));
+    return true;
 }
 
 QList<int> UnitListModel::failedRows() const

@@ -20,6 +20,7 @@ public:
         Address,
         Port,
         Title,
+        Serial,
         State,
         Progress,
         Records,
@@ -70,6 +71,9 @@ public:
     // Rows found to reach the same unit under another name (by id, with the words that say so);
     // they cannot run until the list is edited.
     void markSameUnits(const QHash<quint64, QString> &problems);
+    // A scanned serial for a row; allowed while the list is locked, as scanning is the
+    // operator's work. False for a row that is running.
+    bool setSerial(int row, const QString &serial);
     // Rows may not be edited, added, removed or moved while a run is on.
     void setLocked(bool locked) { m_locked = locked; }
     bool isLocked() const { return m_locked; }

@@ -20,10 +20,9 @@ UnitTable::UnitTable(UnitListModel &model, QWidget *parent)
     setTextElideMode(Qt::ElideRight);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     const QList<std::pair<int, int>> widths{
-        {UnitListModel::Name, 120},     {UnitListModel::Address, 100},
-        {UnitListModel::Port, 60},      {UnitListModel::Title, 70},
-        {UnitListModel::State, 150},    {UnitListModel::Progress, 170},
-        {UnitListModel::Records, 95},   {UnitListModel::Elapsed, 60},
+        {UnitListModel::Name, 120},     {UnitListModel::Address, 100}, {UnitListModel::Port, 60},
+        {UnitListModel::Title, 70},     {UnitListModel::Serial, 110},  {UnitListModel::State, 150},
+        {UnitListModel::Progress, 170}, {UnitListModel::Records, 95},  {UnitListModel::Elapsed, 60},
         {UnitListModel::LastFlash, 190}};
     for (const auto &[column, width] : widths)
         setColumnWidth(column, width);

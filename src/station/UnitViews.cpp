@@ -128,6 +128,28 @@ void UnitViews::applyTableZoom(int percent)
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 10);
 }
 
+bool UnitViews::assignSerial(const QString &serial)
+{
+    QList<int> rows = m_table->selectedRows();
+    int row = rows.isEmpty() ? -1 : rows.first();
+    for (int candidate = 0; row < 0 && candidate < m_model.rowCount(); ++candidate) {
+        if (m_model.unit(candidate).serial.isEmpty())
+            row = candidate;
+    }
+    if (row < 0 || !m_model.setSerial(row, serial))
+        return false;
+    // The next unit in the order shown.
+    const QAbstractItemModel *shown = m_table->model();
+    const QModelIndex here = m_table->filter().mapFromSource(m_model.index(row, 0));
+    const QModelIndex next = shown->index(here.row() + 1, 0);
+    if (next.isValid()) {
+        const int nextRow = m_table->listRow(next);
+        m_table->selectRows({nextRow});
+        m_lineView->setCurrentRow(nextRow);
+    }
+    return true;
+}
+
 void UnitViews::selectFailed()
 {
     const QList<int> rows = m_model.failedRows();

@@ -30,6 +30,10 @@ public:
     void setZoom(int percent);
     // Selects the failed units, in either view.
     void selectFailed();
+    // A scanned serial goes to the selected unit (the first one without a serial when none is
+    // selected), and the selection moves on to the next unit, ready for the next scan. False
+    // when no unit can take it.
+    bool assignSerial(const QString &serial);
 
 Q_SIGNALS:
     void lineViewChanged(bool on);

@@ -11,6 +11,7 @@
 #include "StationWindow.h"
 #include "TestSupport.h"
 #include "UnitFilterModel.h"
+#include "UnitListFile.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 #include "UnitTable.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -290,6 +292,29 @@ private Q_SLOTS:
         QVERIFY(again.model().setData(again.model().index(0, UnitListModel::Port), "6000",
                                       Qt::EditRole));
         QVERIFY(again.close());
+    }
+
+    // A scanner types the label and Enter: the selected bench takes it, the next one is selected
+    // for the next scan, and the list keeps the serials in its own column.
+    void scannedSerialsFillTheBenches()
+    {
+        StationWindow window;
+        window.model().setUnits(::benches(3));
+        window.show();
+        UnitTable *table = window.findChild<UnitTable *>();
+        table->selectRows({1});
+        QLineEdit *scan = window.findChild<QLineEdit *>("scanField");
+        QTest::keyClicks(scan, "SN-0042");
+        QTest::keyClick(scan, Qt::Key_Return);
+        QCOMPARE(window.model().unit(1).serial, QString("SN-0042"));
+        QCOMPARE(table->selectedRows(), QList<int>{2});
+        QVERIFY(scan->text().isEmpty());
+        const QString text = UnitListFile::toText(window.model().units());
+        QVERIFY(text.startsWith("name,address,port,title,serial\r\n"));
+        QString error;
+        QCOMPARE(UnitListFile::fromText(text, &error).at(1).serial, QString("SN-0042"));
+        QVERIFY(UnitListFile::toText(::benches(1)).startsWith("name,address,port,title\r\n"));
+        QVERIFY(window.close());
     }
 
 private:
