@@ -282,39 +282,87 @@ private Q_SLOTS:
     void tool_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        // What is done to the history after its two rows are written.
+        QTest::addColumn<QString>("damage");
         QTest::addColumn<int>("exitCode");
         // What standard output holds, or standard error when it is empty.
         QTest::addColumn<QString>("expected");
-        QTest::newRow("table") << QStringList{} << 0 << "ID  STARTED";
-        QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << 0 << "{\"address\":";
-        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << 0
-                             << "id,run_id,started,ended,duration_s,host,operator,program,"
-                                "version,title,unit_name,address,port,firmware_path,"
+        QTest::newRow("table") << QStringList{} << "" << 0 << "ID  STARTED";
+        QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << "" << 0
+                              << "{\"address\":";
+        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << "" << 0
+                             << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
+                                "program,version,title,unit_name,address,port,firmware_path,"
                                 "firmware_size,firmware_sha256,records,records_sent,outcome,"
                                 "exit_code,message,signature_key_id,signature_comment\r\n";
-        QTest::newRow("summary") << QStringList{"--summary", "--json"} << 0
-                                 << "{\"attempts\":2,\"group\":\"firmware_sha256\"";
-        QTest::newRow("none") << QStringList{"--name", "nobody"} << 0 << "no attempts match";
-        QTest::newRow("bad option") << QStringList{"--limit", "x"} << 4 << "--limit";
-        QTest::newRow("unreadable")
-            << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"} << 2 << "no history file";
+        QTest::newRow("summary") << QStringList{"--summary", "--json"} << "" << 0
+                                 << "{\"attempts\":2,\"final_yield\":100,\"finished\":2,"
+                                    "\"firmware_sha256\":";
+        QTest::newRow("summary by day, csv")
+            << QStringList{"--summary", "--by", "day", "--csv"} << "" << 0
+            << "day,units,attempts,finished,first_pass_yield,final_yield\r\n";
+        QTest::newRow("none") << QStringList{"--name", "nobody"} << "" << 0 << "no attempts match";
+        QTest::newRow("bad option") << QStringList{"--limit", "x"} << "" << 4 << "--limit";
+        QTest::newRow("unreadable") << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"}
+                                    << "" << 2 << "no history file";
+        // A history that cannot be read is never shown as one without attempts.
+        QTest::newRow("not a database")
+            << QStringList{} << "not a database" << 2 << "not a database";
+        QTest::newRow("version 0")
+            << QStringList{} << "UPDATE schema_version SET version = 0" << 2 << "schema_version";
+        QTest::newRow("version NULL")
+            << QStringList{}
+            << "DROP TABLE schema_version; CREATE TABLE schema_version (version INTEGER); "
+               "INSERT INTO schema_version VALUES (NULL)"
+            << 2 << "schema_version";
+        QTest::newRow("no version")
+            << QStringList{} << "DELETE FROM schema_version" << 2 << "schema_version";
+        QTest::newRow("symbolic link") << QStringList{} << "symlink" << 2 << "symbolic link";
+        QTest::newRow("locked") << QStringList{} << "locked" << 2 << "locked";
     }
 
     void tool()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, damage);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
-        const QString url = freshHistory("sqlite");
+        QString url = freshHistory("sqlite");
         UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "2"});
         for (int i = 0; i < 2; ++i)
             QCOMPARE(runCli({"--address", kHost, "--port", sim.port, "--history", url}).exitCode,
                      0);
+        const QString path = HistoryLocation::parse(url).path();
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        if (damage == "not a database") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray(8192, 'x'));
+        } else if (damage == "symlink") {
+            QVERIFY(QFile::rename(path, path + ".real"));
+            QVERIFY(QFile::link(path + ".real", path));
+        } else if (damage == "locked") {
+            // Another process's lock that readers cannot pass: given up after the busy time-out.
+            QVERIFY(db.open());
+            QSqlQuery lock(db);
+            for (const char *statement : {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
+                                          "DELETE FROM attempts WHERE id < 0"})
+                QVERIFY2(lock.exec(statement), statement);
+        } else if (!damage.isEmpty()) {
+            QVERIFY(db.open());
+            for (const QString &statement : damage.split(';'))
+                QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+            db.close();
+        }
         QProcess tool;
         tool.start(QStringLiteral(HISTORY_PATH), arguments.contains("--history")
                                                      ? arguments
                                                      : QStringList{"--history", url} + arguments);
         QVERIFY(tool.waitForFinished(kWaitMs));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("raw");
         QCOMPARE(tool.exitCode(), exitCode);
         const QString out = QString::fromUtf8(tool.readAllStandardOutput());
         const QString err = QString::fromUtf8(tool.readAllStandardError());
@@ -324,6 +372,64 @@ private Q_SLOTS:
             QCOMPARE(row.keys().size(), HistoryRecord::fields().size());
             QCOMPARE(row.value("firmware_sha256").toString().toLatin1(), m_sha256);
         }
+    }
+
+    // What the tool shows of many rows written in several zones, one of them a hostile name:
+    // the reader's local time, every row in an export, a word when the table stops short, and
+    // nothing that steers a terminal.
+    void toolOutputs()
+    {
+        constexpr int kRows = 62;
+        const QString url = freshHistory("sqlite");
+        const qint64 t0 = QDateTime(QDate(2026, 3, 1), QTime(8, 0), Qt::UTC).toMSecsSinceEpoch();
+        {
+            HistoryStore store(HistoryLocation::parse(url));
+            for (int i = 0; i < kRows; ++i) {
+                HistoryRecord r;
+                r.started = QDateTime::fromMSecsSinceEpoch(t0 + i * 60000, Qt::OffsetFromUTC,
+                                                           i % 2 ? -5 * 3600 : 3600);
+                r.ended = r.started.addSecs(7);
+                r.address = kHost;
+                r.port = 5000 + i;
+                r.outcome = "finished";
+                r.unitName = i == 0 ? "bay\x1b]2;owned\x07 \u202E3" + QString(100000, 'x')
+                                    : QStringLiteral("bay %1").arg(i);
+                QCOMPARE(store.append(r), std::nullopt);
+            }
+        }
+        const auto run = [&url](const QStringList &arguments, QString *err) {
+            QProcess tool;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("TZ", "Asia/Kolkata");
+            tool.setProcessEnvironment(env);
+            tool.start(QStringLiteral(HISTORY_PATH), QStringList{"--history", url} + arguments);
+            if (!tool.waitForFinished(kWaitMs) || tool.exitCode() != 0)
+                return QString("failed");
+            *err = QString::fromUtf8(tool.readAllStandardError());
+            return QString::fromUtf8(tool.readAllStandardOutput());
+        };
+        QString err;
+        const QString table = run({}, &err);
+        QCOMPARE(table.count('\n'), HistoryFilter::kDefaultLimit + 1);
+        QVERIFY2(err.contains("50 of 62 attempts shown; --limit 0 shows all"), qPrintable(err));
+        QVERIFY2(table.contains("2026-03-01 14:31:00+05:30"), qPrintable(table.left(400)));
+        const QString all = run({"--limit", "0"}, &err);
+        QCOMPARE(all.count('\n'), kRows + 1);
+        QVERIFY(err.isEmpty());
+        for (const QString &line : all.split('\n'))
+            QVERIFY2(line.size() < 400, qPrintable(line.left(400)));
+        for (const QString &output : {all, run({"--csv"}, &err)}) {
+            for (const char16_t hostile : {u'\x1b', u'\x07'})
+                QVERIFY(!output.contains(QChar(hostile)));
+        }
+        QVERIFY(!all.contains(QChar(0x202E)));
+
+        QCOMPARE(run({"--json"}, &err).count('\n'), kRows);
+        QCOMPARE(run({"--csv"}, &err).count("\r\n"), kRows + 1);
+        // Without an offset a time is the reader's: 13:31 in Kolkata is 08:01 UTC.
+        for (const char *since :
+             {"2026-03-01T13:31", "2026-03-01T08:01Z", "2026-03-01 03:01-05:00"})
+            QCOMPARE(run({"--json", "--since", since}, &err).count('\n'), kRows - 1);
     }
 };
 
