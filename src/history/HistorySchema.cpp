@@ -35,17 +35,25 @@ int versionOfColumn(const QString &field)
 }
 
 // Whether the attempts and the schema_version tables exist. A query rather than
-// QSqlDatabase::tables(), which answers "none" for a file that is no database or is locked.
+// QSqlDatabase::tables(), which answers "none" for a file that is no database or is locked; on
+// PostgreSQL one that reads pg_class as of now: to_regclass() can answer from the session's
+// cache, which still holds "missing" after another writer created the tables while this one
+// waited for the schema lock.
 std::optional<QPair<bool, bool>> historyTables(QSqlDatabase &db, QString *error)
 {
-    QSqlQuery query(db);
+    const auto exists = [&db](const char *table) {
+        return isPostgres(db)
+                   ? QStringLiteral("(SELECT COUNT(*) FROM pg_catalog.pg_class c JOIN "
+                                    "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                                    "n.nspname = current_schema() AND c.relname = '%1')")
+                         .arg(QLatin1String(table))
+                   : QStringLiteral("(SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' "
+                                    "AND name = '%1')")
+                         .arg(QLatin1String(table));
+    };
     const QString sql =
-        isPostgres(db)
-            ? QStringLiteral("SELECT to_regclass('attempts') IS NOT NULL, "
-                             "to_regclass('schema_version') IS NOT NULL")
-            : QStringLiteral("SELECT (SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
-                             "name = 'attempts'), (SELECT COUNT(*) FROM sqlite_master WHERE "
-                             "type = 'table' AND name = 'schema_version')");
+        QStringLiteral("SELECT %1 > 0, %2 > 0").arg(exists("attempts"), exists("schema_version"));
+    QSqlQuery query(db);
     if (!query.exec(sql) || !query.next()) {
         *error = query.lastError().text();
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include "PostgresServer.h"
 #include "TestSupport.h"
 #include "UnitSimProcess.h"
+#include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 
 #include <QCryptographicHash>
@@ -218,6 +219,42 @@ private Q_SLOTS:
             ports.insert(row.text("port"));
         }
         QCOMPARE(ports.size(), kUnits);
+    }
+
+    // A writer that waited while another created the tables finds them, instead of creating
+    // them again and losing its row (PostgreSQL can answer from a cache of the session's first
+    // look).
+    void waitsForSchema()
+    {
+        const QString url = freshHistory("postgresql");
+        const HistoryLocation location = HistoryLocation::parse(url);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "raw");
+            db.setHostName(location.host());
+            db.setUserName(location.user());
+            db.setDatabaseName(location.database());
+            QVERIFY(db.open());
+            QVERIFY(db.transaction());
+            QSqlQuery query(db);
+            // The schema lock that every writer takes.
+            QVERIFY(query.exec("SELECT pg_advisory_xact_lock(702106)"));
+            UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
+            std::unique_ptr<QProcess> cli(
+                startCli({"--address", kHost, "--port", sim.port, "--history", url}));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QSqlQuery("SELECT 1 FROM pg_locks WHERE locktype = 'advisory' AND NOT granted", db)
+                    .next(),
+                kWaitMs);
+            for (int step = 1; step <= HistorySchema::kCurrentVersion; ++step) {
+                for (const QString &statement : HistorySchema::upgradeTo(step, true))
+                    QVERIFY2(query.exec(statement), qPrintable(statement));
+            }
+            QVERIFY(db.commit());
+            const Run run = collect(*cli);
+            QVERIFY2(run.result.value("history_saved").toBool(), qPrintable(run.errors));
+        }
+        QSqlDatabase::removeDatabase("raw");
+        QCOMPARE(HistoryTestSupport::rowsOf(url).size(), 1);
     }
 
     void historyNotWritable_data()

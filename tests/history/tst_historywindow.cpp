@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(shown->exportCsv());
         QFile exported(csv);
         QVERIFY(exported.open(QIODevice::ReadOnly));
-        QVERIFY(exported.readAll().startsWith("id,run_id,started,"));
+        QVERIFY(exported.readAll().startsWith("id,attempt_id,run_id,started,"));
         shown->findChild<QLineEdit *>("historySha256")->setText("abc");
         QVERIFY(!shown->refresh());
         shown->close();
