@@ -2,6 +2,7 @@
 
 #include "HistoryRecord.h"
 
+#include <QCoreApplication>
 #include <QPair>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -102,7 +103,8 @@ std::optional<int> HistorySchema::version(QSqlDatabase &db, QString *error)
     if (!hasVersion) {
         if (!hasAttempts)
             return 0;
-        *error = QStringLiteral("the history has attempts but no schema_version table");
+        *error = QCoreApplication::translate(
+            "HistorySchema", "the history has attempts but no schema_version table");
         return std::nullopt;
     }
     QSqlQuery query(db);
@@ -115,7 +117,8 @@ std::optional<int> HistorySchema::version(QSqlDatabase &db, QString *error)
     bool isNumber = false;
     const int found = query.value(0).toInt(&isNumber);
     if (!isNumber || found < 1) {
-        *error = QStringLiteral("the schema_version table holds no version");
+        *error = QCoreApplication::translate("HistorySchema",
+                                             "the schema_version table holds no version");
         return std::nullopt;
     }
     return found;

@@ -3,6 +3,7 @@
 #include "HistorySchema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -116,9 +117,10 @@ std::optional<QString> HistoryStore::prepareSqliteFile(Access access) const
             return QStringLiteral("cannot create the file: %1").arg(systemError());
     }
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("the history file is a symbolic link; give the file itself");
+        return QCoreApplication::translate(
+            "HistoryStore", "the history file is a symbolic link; give the file itself");
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("the history is not a file");
+        return QCoreApplication::translate("HistoryStore", "the history is not a file");
     if (access == Access::Write) {
         for (const char *suffix : {"", "-wal", "-shm"})
             makePrivate(name + suffix);

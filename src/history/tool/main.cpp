@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
     if (rows.isEmpty())
         complain(QStringLiteral("no attempts match"));
     else if (matching > rows.size())
-        complain(QStringLiteral("%1 of %2 attempts shown; --limit 0 shows all")
+        complain(QCoreApplication::translate("main", "%1 of %2 attempts shown; --limit 0 shows all")
                      .arg(rows.size())
                      .arg(matching));
     return kExitDone;
