@@ -356,6 +356,7 @@ private Q_SLOTS:
             << QStringList{} << "DELETE FROM schema_version" << 2 << "schema_version";
         QTest::newRow("symbolic link") << QStringList{} << "symlink" << 2 << "symbolic link";
         QTest::newRow("locked") << QStringList{} << "locked" << 2 << "locked";
+        QTest::newRow("full disk, cut -shm") << QStringList{} << "full disk" << 2 << "I/O error";
     }
 
     void tool()
@@ -386,6 +387,11 @@ private Q_SLOTS:
             for (const char *statement : {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
                                           "DELETE FROM attempts WHERE id < 0"})
                 QVERIFY2(lock.exec(statement), statement);
+        } else if (damage == "full disk") {
+            // A row still in the journal, kept there by this open connection.
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("INSERT INTO attempts (started, started_ms, ended, outcome) "
+                                       "SELECT started, started_ms, ended, outcome FROM attempts"));
         } else if (!damage.isEmpty()) {
             QVERIFY(db.open());
             for (const QString &statement : damage.split(';'))
@@ -393,9 +399,22 @@ private Q_SLOTS:
             db.close();
         }
         QProcess tool;
-        tool.start(QStringLiteral(HISTORY_PATH), arguments.contains("--history")
-                                                     ? arguments
-                                                     : QStringList{"--history", url} + arguments);
+        if (damage == "full disk") {
+            // A copy on a file system of its own that is full, with an empty -shm file: what a
+            // full disk leaves behind. Root alone may mount, in a mount namespace of its own.
+            QVERIFY(QDir().mkpath(m_dir->filePath("full")));
+            tool.start("unshare",
+                       {"-m", "sh", "-c",
+                        "mount -t tmpfs -o size=256k tmpfs \"$0\" && cp \"$1\" \"$0/h.sqlite\" && "
+                        "cp \"$1-wal\" \"$0/h.sqlite-wal\" && : >\"$0/h.sqlite-shm\" && "
+                        "{ dd if=/dev/zero of=\"$0/fill\" bs=4k 2>/dev/null; "
+                        "exec \"$2\" --history \"sqlite://$0/h.sqlite\"; }",
+                        m_dir->filePath("full"), path, QStringLiteral(HISTORY_PATH)});
+        } else {
+            tool.start(QStringLiteral(HISTORY_PATH),
+                       arguments.contains("--history") ? arguments
+                                                       : QStringList{"--history", url} + arguments);
+        }
         QVERIFY(tool.waitForFinished(kWaitMs));
         db.close();
         db = QSqlDatabase();
