@@ -134,7 +134,8 @@ private:
     void onFlooded(qint64 bytes);
     void onPeerClosed();
     void onUnitSilent();
-    void endLostAttempt(const QString &reason, UploadOutcome outcome);
+    // line goes to the log; reason, when given, says more for failureReason().
+    void endLostAttempt(const QString &line, UploadOutcome outcome, const QString &reason = {});
 
     ActivityLog &log() const;
     bool debug() const;

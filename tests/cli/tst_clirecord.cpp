@@ -156,7 +156,9 @@ private Q_SLOTS:
                "that it has the firmware\\.$";
         QTest::newRow("unit closes")
             << QStringList{"--fault", "close@3"} << "" << kHost << 3
-            << "^The connection to the unit was lost(: the unit closed it)?\\.$";
+            << "^The connection to the unit was lost: the unit closed it\\.$";
+        QTest::newRow("unit resets") << QStringList{"--fault", "reset@3"} << "" << kHost << 3
+                                     << "^The connection to the unit was lost: \\w.+\\.$";
         // Refused inputs: the row still names the unit as it was given.
         QTest::newRow("damaged file") << QStringList{} << ":0400000001020304F3\r\n:00000001FF\r\n"
                                       << kHost << 4 << "is not valid Intel HEX: line 1: checksum";
