@@ -221,17 +221,20 @@ private Q_SLOTS:
 
     void repeatedStopSignals_data()
     {
-        QTest::addColumn<bool>("underTimeout");
-        QTest::newRow("two SIGINTs 2 ms apart") << false;
+        QTest::addColumn<int>("firstSignal"); // 0: GNU timeout's
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("two SIGINTs 2 ms apart") << int(SIGINT) << "interrupted";
+        QTest::newRow("SIGHUP, SIGINT 2 ms later") << int(SIGHUP) << "hangup";
         // GNU timeout signals its child, then the child's whole process group.
-        QTest::newRow("GNU timeout") << true;
+        QTest::newRow("GNU timeout") << 0 << "interrupted";
     }
 
     // The orderly end that the first signal starts writes the result line and the row, whatever
-    // follows it.
+    // follows it; the first signal decides the outcome and the words.
     void repeatedStopSignals()
     {
-        QFETCH(bool, underTimeout);
+        QFETCH(int, firstSignal);
+        QFETCH(QString, outcome);
         constexpr int kRuns = 10;
         m_generator.setDataRecords(400);
         QVERIFY(m_generator.write(m_hexPath));
@@ -242,7 +245,7 @@ private Q_SLOTS:
             sinceStart.start();
             QProcess cli;
             cli.setProcessEnvironment(TestSupport::programEnvironment(config(), "0.02"));
-            if (underTimeout) {
+            if (firstSignal == 0) {
                 // A second into a transfer of about two (400 answers 5 ms apart); the exit
                 // status is the program's own, not the time-out's.
                 cli.start("timeout",
@@ -254,7 +257,7 @@ private Q_SLOTS:
                 while (!seen.contains("\"phase\":\"sending\"") && cli.waitForReadyRead(kWaitMs))
                     seen += cli.peek(1 << 20);
                 QVERIFY(seen.contains("\"phase\":\"sending\""));
-                ::kill(pid_t(cli.processId()), SIGINT);
+                ::kill(pid_t(cli.processId()), firstSignal);
                 pauseMs(2);
                 ::kill(pid_t(cli.processId()), SIGINT);
             }
@@ -263,13 +266,17 @@ private Q_SLOTS:
                                         .arg(i + 1)
                                         .arg(result.exitCode)
                                         .arg(result.errors);
-            QVERIFY2(result.exitCode == 130, qPrintable(context));
+            QVERIFY2(result.exitCode == (firstSignal == SIGHUP ? 129 : 130), qPrintable(context));
             QVERIFY2(result.result().value("event") == "result", qPrintable(context));
-            QCOMPARE(result.result().value("outcome").toString(), "interrupted");
+            QCOMPARE(result.result().value("outcome").toString(), outcome);
             QVERIFY(result.result().value("history_saved").toBool());
             const QList<HistoryRow> written = rows();
             QVERIFY2(written.size() == i + 1, qPrintable(context));
-            QCOMPARE(written.first().text("outcome"), "interrupted");
+            QCOMPARE(written.first().text("outcome"), outcome);
+            const QString message = result.result().value("message").toString();
+            QVERIFY2(message.startsWith(outcome == "hangup" ? "hung up;" : "interrupted;"),
+                     qPrintable(message));
+            QCOMPARE(written.first().text("message"), message);
         }
     }
 
