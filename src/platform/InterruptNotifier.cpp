@@ -42,15 +42,15 @@ InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
     for (int signalNumber : kSignals) {
         if (inheritedAsIgnored(signalNumber))
             continue;
-        setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART | SA_RESETHAND);
-        m_handled.append(signalNumber);
+        setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART);
     }
 }
 
+// The handlers stay: a signal that comes now, while the program ends, finds no pipe and is
+// dropped rather than ending the program by its default action after its record is written
+// (the exit code would then be the signal's, not the one the result line gives).
 InterruptNotifier::~InterruptNotifier()
 {
-    for (int signalNumber : std::as_const(m_handled))
-        setHandler(signalNumber, SIG_DFL, 0);
     g_writeEnd = -1;
     for (int fd : m_pipe) {
         if (fd >= 0)
@@ -69,12 +69,16 @@ void InterruptNotifier::handle(int signalNumber)
     errno = savedErrno;
 }
 
+// Signals that came together count as the first of them: it started the end, and its number is
+// the one the exit code and the record give, whatever followed it.
 void InterruptNotifier::readPipe()
 {
     unsigned char byte = 0;
-    int last = 0;
-    while (::read(m_pipe[0], &byte, 1) == 1)
-        last = byte;
-    if (last != 0)
-        Q_EMIT interrupted(last);
+    int first = 0;
+    while (::read(m_pipe[0], &byte, 1) == 1) {
+        if (first == 0)
+            first = byte;
+    }
+    if (first != 0)
+        Q_EMIT interrupted(first);
 }

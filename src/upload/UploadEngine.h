@@ -86,6 +86,13 @@ public:
     using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
     void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
 
+    // Why the last attempt failed, in one sentence for its record: the unit's refusal with the
+    // record and line it answered, the lost connection with the system's words, the unusable
+    // input. Empty from the start of an attempt until it fails, and after a finished one.
+    // Front-ends keep it as the attempt's message instead of guessing it from the outcome or
+    // the log's last line.
+    QString failureReason() const { return m_failureReason; }
+
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
     // loop restart).
@@ -122,17 +129,20 @@ private:
     void finishEndOfFile();
     bool awaitQuietUnit();
     void onAnswerAfterLast(ResponseCode code);
-    QString refusedPacketText() const;
+    QString refusedPacketName() const;
     void onRefusal(ResponseCode code);
     void onUnknown();
     void onFlooded(qint64 bytes);
     void onPeerClosed();
     void onUnitSilent();
-    void endLostAttempt(const QString &reason, UploadOutcome outcome);
+    // line goes to the log; reason, when given, says more for failureReason().
+    void endLostAttempt(const QString &line, UploadOutcome outcome, const QString &reason = {});
 
     ActivityLog &log() const;
     bool debug() const;
     void logDebug(const QString &line) const;
+    // Logs the line that says why the attempt fails, and keeps it as failureReason().
+    void logFailure(const QString &line);
     void setStartControlsEnabled(bool enabled);
     void showLoopCount();
     void noteUnitActivity();
@@ -151,6 +161,7 @@ private:
     QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
+    QString m_failureReason;
     quint64 m_attempt = 0;
     // Monotonic seconds (Clock::monotonicSeconds) when connecting and the transfer started:
     // durations never follow the time of day when it is set back or passes midnight.
