@@ -1,10 +1,10 @@
 #include "CliHistory.h"
 
-#include "CliExitCode.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "FirmwareInspection.h"
 #include "upload/ActivityLog.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/BasicUploadView.h"
 
 #include <QCoreApplication>
@@ -89,7 +89,7 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
         record.signatureKeyId = m_firmware.signature()->keyId();
         record.signatureComment = m_firmware.signature()->trustedComment();
     }
-    record.outcome = QString::fromLatin1(outcomeWord(exitCode));
+    record.outcome = AttemptOutcome::fromExitCode(exitCode).word();
     record.exitCode = exitCode;
     // What the program says about the attempt on stderr; the log's last line for a success.
     record.message = message.isEmpty() ? m_lastLogLine : message;

@@ -1,10 +1,10 @@
 #include "CliOptions.h"
 
-#include "CliExitCode.h"
 #include "connection/PortNumber.h"
 #include "connection/ProductProfile.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryLocation.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 
 #include <QCommandLineOption>
@@ -342,7 +342,10 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,
              QString::number(UploadEngine::kDefaultResponseTimeout.count()),
-             QString::number(ExitFinished), QString::number(ExitRefused),
-             QString::number(ExitConnectFailed), QString::number(ExitConnectionLost),
-             QString::number(ExitBadInput), QString::number(ExitInterrupted));
+             QString::number(AttemptOutcome::kExitFinished),
+             QString::number(AttemptOutcome::kExitRefused),
+             QString::number(AttemptOutcome::kExitConnectFailed),
+             QString::number(AttemptOutcome::kExitConnectionLost),
+             QString::number(AttemptOutcome::kExitBadInput),
+             QString::number(AttemptOutcome::kExitInterrupted));
 }
