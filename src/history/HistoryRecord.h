@@ -38,6 +38,8 @@ struct HistoryRecord
     QString version;
     QString title;
     QString unitName;
+    // The serial number on the unit's label (scanned at the bench), when known.
+    QString unitSerial;
     QString address;
     std::optional<int> port;
     QString firmwarePath;
