@@ -75,6 +75,9 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
                      QCoreApplication::applicationVersion());
     record.title = m_options.title;
     record.unitName = m_options.unitName;
+    record.unitSerial = m_options.unitSerial;
+    if (!m_options.operatorName.isEmpty())
+        record.operatorName = m_options.operatorName;
     record.address = m_view.ethernetAddress();
     record.setPort(m_view.ethernetPort());
     record.firmwarePath = m_firmware.absolutePath();

@@ -80,7 +80,9 @@ void CliReport::result(const Result &result)
         {QStringLiteral("settings_saved"), result.settingsSaved},
         {QStringLiteral("history_saved"), result.historySaved},
         {QStringLiteral("firmware"), result.firmware},
-        {QStringLiteral("message"), result.message}};
+        {QStringLiteral("message"), result.message},
+        {QStringLiteral("unit_serial"),
+         m_unitSerial.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(m_unitSerial)}};
     fields.append(result.signature);
     event(QStringLiteral("result"), fields);
     m_resultWritten = true;

@@ -176,7 +176,10 @@ void CliUploader::reportStart()
         // A saved port that is no number is reported by the engine; here it stays text.
         {QStringLiteral("port"),
          portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
-        {QStringLiteral("firmware"), m_firmware.toJson()}};
+        {QStringLiteral("firmware"), m_firmware.toJson()},
+        {QStringLiteral("unit_serial"), m_options.unitSerial.isEmpty()
+                                            ? QJsonValue(QJsonValue::Null)
+                                            : QJsonValue(m_options.unitSerial)}};
     fields.append(signatureFields());
     m_report.event(QStringLiteral("start"), fields);
 }

@@ -83,6 +83,7 @@ int main(int argc, char *argv[])
     const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
     const CliOptions options = CliOptions::parse(QCoreApplication::arguments(), defaultTitle);
     CliReport report(stdout, stderr, options.json);
+    report.setUnitSerial(options.unitSerial);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
         return printOut(

@@ -122,7 +122,8 @@ private Q_SLOTS:
     {
         const QString origin = m_dir->filePath("releases/fw-2.4.1.hex");
         UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
-        const Run result = run(arguments(sim.port, {"--firmware-origin", origin}));
+        const Run result = run(arguments(sim.port, {"--firmware-origin", origin, "--unit-serial",
+                                                    " SN-0042 ", "--operator", "anna"}));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.events.first().value("firmware").toObject().value("path").toString(),
                  origin);
@@ -130,6 +131,11 @@ private Q_SLOTS:
         const QList<HistoryRow> written = rows();
         QCOMPARE(written.size(), 1);
         QCOMPARE(written.first().text("firmware_path"), origin);
+        // The unit's label and who ran it go with the row and the JSON.
+        QCOMPARE(result.events.first().value("unit_serial").toString(), "SN-0042");
+        QCOMPARE(result.result().value("unit_serial").toString(), "SN-0042");
+        QCOMPARE(written.first().text("unit_serial"), "SN-0042");
+        QCOMPARE(written.first().text("operator"), "anna");
         QFile file(m_hexPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(written.first().text("firmware_sha256").toLatin1(),
