@@ -56,11 +56,16 @@ QString HistoryRecord::timeText(const QDateTime &time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+QString HistoryRecord::loginName()
+{
+    const passwd *entry = getpwuid(geteuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+}
+
 void HistoryRecord::setOrigin(const QString &programName, const QString &programVersion)
 {
     host = QSysInfo::machineHostName();
-    const passwd *entry = getpwuid(geteuid());
-    operatorName = entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+    operatorName = loginName();
     program = programName;
     version = programVersion;
 }

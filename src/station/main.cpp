@@ -2,6 +2,7 @@
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
 #include "LockControls.h"
+#include "OperatorSeat.h"
 #include "ProgramNotice.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
@@ -135,6 +136,10 @@ int main(int argc, char *argv[])
         options.flashAll)
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
+    if (!options.operatorName.isEmpty())
+        window.operatorSeat().setName(options.operatorName);
+    else if (!unattended && !options.flashAll)
+        window.operatorSeat().askIfWanted();
     if (options.locked) {
         if (const std::optional<QString> why = window.lockControls().lockForProduction())
             return fail(*why);
