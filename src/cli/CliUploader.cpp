@@ -179,8 +179,11 @@ JsonLines::Fields CliUploader::signatureFields() const
 
 void CliUploader::interrupt(int signalNumber)
 {
-    if (m_finished)
+    if (m_finished) {
+        // The run's end may be waiting for its flash history rows: that wait ends promptly.
+        m_history.interruptWait(signalNumber);
         return;
+    }
     m_stopCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
     // The engine decides what stopping means while it connects or transfers; in the reboot wait,
     // where it cannot stop, shutting it down still ends the program at once.
@@ -363,6 +366,8 @@ void CliUploader::finish(int exitCode, const QString &message)
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
+    if (const int signalNumber = m_history.interruptedBy())
+        exitCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
                      signatureFields(), historySaved});
     if (m_report.outputError() != 0)

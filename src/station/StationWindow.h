@@ -8,6 +8,7 @@
 #include <QTimer>
 
 class FirmwarePanel;
+class LastFlashLookup;
 class QLabel;
 class ReportSaver;
 class UnitListKeeper;
@@ -27,6 +28,7 @@ public:
     UnitListModel &model() { return m_model; }
     StationRunner &runner() { return m_runner; }
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
+    LastFlashLookup &lastFlash() { return *m_lastFlash; }
     QString countsText() const { return m_model.countsText(); }
 
     bool openList(const QString &path);
@@ -94,6 +96,7 @@ private:
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;
+    LastFlashLookup *m_lastFlash = nullptr;
     QList<QObject *> m_listEditors;
     QTimer m_elapsedTick;
 };

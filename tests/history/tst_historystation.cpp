@@ -102,7 +102,11 @@ private Q_SLOTS:
         QCOMPARE(outcomes.value(runner.runId() + "|bay 3, the odd one"), "refused");
 
         // Each row's last recorded flash.
-        LastFlashLookup::fill(model, url);
+        LastFlashLookup lookup(model);
+        QSignalSpy filled(&lookup, &LastFlashLookup::filled);
+        lookup.refresh(url);
+        QVERIFY(filled.wait(kWaitMs));
+        QCOMPARE(filled.first().first().toBool(), true);
         const QString sha8 = rows.first().text("firmware_sha256").left(8);
         QVERIFY2(model.unit(0).lastFlash.endsWith(" finished " + sha8),
                  qPrintable(model.unit(0).lastFlash));
@@ -112,7 +116,7 @@ private Q_SLOTS:
 
         // The History view of the first and the third unit.
         std::unique_ptr<HistoryDialog> view(StationHistory::show(runner, model, {0, 2}, nullptr));
-        QCOMPARE(view->rowCount(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(view->rowCount(), 3, kWaitMs);
     }
 
     // Every upload finishes; each uploader says whether its row was saved, and the rows that

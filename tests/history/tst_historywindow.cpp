@@ -14,6 +14,7 @@
 #include "firmware/TrustedKeySettings.h"
 #include "frmMain.h"
 #include "history/HistoryStore.h"
+#include "history/HistoryWorker.h"
 #include "platform/SettingsStore.h"
 #include "platform/WaitableTimer.h"
 #include "upload/ActivityLog.h"
@@ -63,8 +64,8 @@ private Q_SLOTS:
         QVERIFY(generator.write(dialog.answer));
         // Signed, with the key trusted: every row names the key that signed the bytes sent.
         QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
-        QVERIFY(MinisignTool::sign(m_dir.path(), "release", dialog.answer,
-                                   dialog.answer + ".minisig"));
+        QVERIFY(
+            MinisignTool::sign(m_dir.path(), "release", dialog.answer, dialog.answer + ".minisig"));
         TrustedKeySettings trusted;
         QString problem;
         trusted.keys.append(*PublicKey::fromPathOrText(m_dir.filePath("release.pub"), &problem));
@@ -102,6 +103,10 @@ private Q_SLOTS:
         unit.addFault(refusal);
         QVERIFY(upload(2));
         unit.clearFaults();
+        // The rows are written on the history's own thread.
+        auto *worker = history->findChild<HistoryWorker *>();
+        QVERIFY(worker);
+        QTRY_COMPARE(worker->pending(), 0);
 
         HistoryStore store(HistoryLocation::parse(answer));
         QList<HistoryRow> rows;
@@ -133,9 +138,13 @@ private Q_SLOTS:
         window.findChild<QAction *>("mnuFileHistoryShow")->trigger();
         auto *shown = window.findChild<HistoryDialog *>("historyDialog");
         QVERIFY(shown);
+        QSignalSpy refreshed(shown, &HistoryDialog::refreshed);
+        QVERIFY(refreshed.wait());
         QCOMPARE(shown->rowCount(), 2);
         shown->findChild<QComboBox *>("historyOutcome")->setCurrentText("refused");
         QVERIFY(shown->refresh());
+        QVERIFY(refreshed.wait());
+        QCOMPARE(refreshed.last().first().toBool(), true);
         QCOMPARE(shown->rowCount(), 1);
         QCOMPARE(shown->copyText(false).count('\n'), 2);
         const QString csv = m_dir.filePath("export.csv");
@@ -154,7 +163,7 @@ private Q_SLOTS:
         QVERIFY(history->setDatabaseSetting("sqlite://" + m_dir.path()) == std::nullopt);
         QVERIFY(upload(3));
         QCOMPARE(ended.last().first().value<UploadOutcome>(), UploadOutcome::Finished);
-        QVERIFY(window.activityLog().lines().last().startsWith(
+        QTRY_VERIFY(window.activityLog().lines().last().startsWith(
             "The attempt is not in the flash history"));
     }
 };
