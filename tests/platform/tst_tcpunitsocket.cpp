@@ -331,10 +331,7 @@ private Q_SLOTS:
         constexpr std::chrono::milliseconds kTick{5};
         LoopWatch watch(kTick);
         socket.send("ping");
-        // Not QTest::qWait, which sleeps between its passes.
-        QEventLoop loop;
-        QTimer::singleShot(400, &loop, &QEventLoop::quit);
-        loop.exec();
+        LoopWatch::runUntil([] { return false; }, 400);
         socket.close();
         QVERIFY2(watch.worstMs() <= double(kTick.count()),
                  qPrintable(QString("the loop was held %1 ms").arg(watch.worstMs())));

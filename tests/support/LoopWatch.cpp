@@ -1,5 +1,8 @@
 #include "LoopWatch.h"
 
+#include <QDeadlineTimer>
+#include <QEventLoop>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -52,4 +55,19 @@ void LoopWatch::onTick()
     m_last = now;
     m_queued = queued;
     ++m_ticks;
+}
+
+bool LoopWatch::runUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(10);
+    if (!condition())
+        loop.exec();
+    return condition();
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 // How long the event loop of the thread that makes it is kept from its timers, measured as the
 // benchmarks' stall monitor does: a repeating precise timer that notes how late each firing
@@ -20,6 +21,10 @@ public:
     double worstMs() const { return double(m_worstNs) / 1e6; }
     int ticks() const { return m_ticks; }
     void restart();
+
+    // Runs the event loop until the condition holds or the time is up; true when it holds. Not
+    // QTest::qWait, which sleeps between its passes: a watched loop must only wait for events.
+    static bool runUntil(const std::function<bool()> &condition, int timeoutMs);
 
 private:
     qint64 queuedNs() const;
