@@ -44,13 +44,12 @@ WindowHistory::WindowHistory(const QString &title, const QString &version,
     m_slowDatabase.setSingleShot(true);
     m_slowDatabase.setInterval(kSlowDatabase);
     connect(&m_slowDatabase, &QTimer::timeout, this, [this] {
-        m_view.activityLog().append(
-            tr("The flash history does not answer; the attempt is written when it does."));
+        logLine(tr("The flash history does not answer; the attempt is written when it does."));
     });
     connect(&recorder, &AttemptRecorder::started, this, &WindowHistory::onStarted);
     connect(&recorder, &AttemptRecorder::ended, this, &WindowHistory::onEnded);
     connect(&view.activityLog(), &ActivityLog::lineAppended, this, [this](const QString &line) {
-        if (!line.trimmed().isEmpty())
+        if (!m_loggingOwnLine && !line.trimmed().isEmpty())
             m_lastLogLine = line;
     });
     m_ask = [](const QString &current) -> std::optional<QString> {
@@ -224,6 +223,13 @@ void WindowHistory::onAppended(const std::optional<QString> &problem)
     else
         m_slowDatabase.stop();
     if (problem)
-        m_view.activityLog().append(
-            tr("The attempt is not in the flash history: %1").arg(*problem));
+        logLine(tr("The attempt is not in the flash history: %1").arg(*problem));
+}
+
+// An answer may come during the next attempt, whose row must not take it for its last word.
+void WindowHistory::logLine(const QString &line)
+{
+    m_loggingOwnLine = true;
+    m_view.activityLog().append(line);
+    m_loggingOwnLine = false;
 }

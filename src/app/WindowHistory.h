@@ -66,6 +66,7 @@ private:
     std::optional<FirmwareSummary> firmwareSent();
     void chooseDatabase(QWidget *dialogParent);
     void onAppended(const std::optional<QString> &problem);
+    void logLine(const QString &line);
 
     QString m_title;
     QString m_version;
@@ -83,4 +84,5 @@ private:
     QString m_port;
     QString m_path;
     QString m_lastLogLine;
+    bool m_loggingOwnLine = false;
 };

@@ -14,10 +14,8 @@
 CliHistory::CliHistory(const CliOptions &options, BasicUploadView &view,
                        const FirmwareInspection &firmware, CliReport &report, QObject *parent)
     : QObject(parent), m_options(options), m_view(view), m_firmware(firmware), m_report(report),
-      m_location(HistoryLocation::resolve(options.history)), m_worker(new HistoryWorker(this))
+      m_location(HistoryLocation::resolve(options.history))
 {
-    connect(m_worker, &HistoryWorker::appended, this,
-            [this](quint64, const std::optional<QString> &problem) { onAppended(problem); });
     m_waitLimit.setSingleShot(true);
     ActivityLog &log = m_view.activityLog();
     connect(&log, &ActivityLog::cleared, this, &CliHistory::attemptStarted);
@@ -71,6 +69,8 @@ bool CliHistory::runEnded(int exitCode, const QString &message, qint64 recordsSe
 
 void CliHistory::waitForRows()
 {
+    if (!m_worker)
+        return;
     if (m_worker->pending() > 0) {
         QEventLoop loop;
         connect(m_worker, &HistoryWorker::idle, &loop, &QEventLoop::quit);
@@ -147,6 +147,12 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
     record.exitCode = exitCode;
     // What the program says about the attempt on stderr; the log's last line for a success.
     record.message = message.isEmpty() ? m_lastLogLine : message;
+    // Made for the first row: a check alone, or a run without history, starts no thread.
+    if (!m_worker) {
+        m_worker = new HistoryWorker(this);
+        connect(m_worker, &HistoryWorker::appended, this,
+                [this](quint64, const std::optional<QString> &problem) { onAppended(problem); });
+    }
     m_worker->append(m_location, record);
     ++m_rowsQueued;
 }
