@@ -68,12 +68,6 @@ HistoryWorker::~HistoryWorker()
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 }
 
-quint64 HistoryWorker::nextCall()
-{
-    ++m_pending;
-    return ++m_lastId;
-}
-
 // After the answer's own signal, whose receiver may have made another call meanwhile.
 void HistoryWorker::answered()
 {
@@ -81,26 +75,26 @@ void HistoryWorker::answered()
         Q_EMIT idle();
 }
 
-quint64 HistoryWorker::append(const HistoryLocation &location, const HistoryRecord &record)
+quint64 HistoryWorker::post(std::function<void(HistoryConnection *, quint64)> call)
 {
-    const quint64 id = nextCall();
+    ++m_pending;
+    const quint64 id = ++m_lastId;
     QMetaObject::invokeMethod(
-        m_connection,
-        [connection = m_connection, id, location, record] {
-            connection->append(id, location, record);
-        },
+        m_connection, [connection = m_connection, id, call] { call(connection, id); },
         Qt::QueuedConnection);
     return id;
 }
 
+quint64 HistoryWorker::append(const HistoryLocation &location, const HistoryRecord &record)
+{
+    return post([location, record](HistoryConnection *connection, quint64 id) {
+        connection->append(id, location, record);
+    });
+}
+
 quint64 HistoryWorker::select(const HistoryLocation &location, const QList<HistoryFilter> &filters)
 {
-    const quint64 id = nextCall();
-    QMetaObject::invokeMethod(
-        m_connection,
-        [connection = m_connection, id, location, filters] {
-            connection->select(id, location, filters);
-        },
-        Qt::QueuedConnection);
-    return id;
+    return post([location, filters](HistoryConnection *connection, quint64 id) {
+        connection->select(id, location, filters);
+    });
 }

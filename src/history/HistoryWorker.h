@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 class HistoryConnection;
@@ -47,7 +48,8 @@ Q_SIGNALS:
     void idle();
 
 private:
-    quint64 nextCall();
+    // Queues the call on the thread; its id.
+    quint64 post(std::function<void(HistoryConnection *, quint64)> call);
     void answered();
 
     QThread *m_thread = nullptr;

@@ -53,6 +53,19 @@ class tst_HistoryWindow : public QObject
 
     QTemporaryDir m_dir;
 
+    // The unit listening and saved as the title's, and a firmware file for the Open dialog.
+    static bool prepareUpload(const QTemporaryDir &dir, SettingsStore &settings,
+                              UnitSimulator &unit, ChoosingFileDialog &dialog)
+    {
+        if (!unit.listen())
+            return false;
+        ConnectionSettings(kTitle, settings).save("127.0.0.1", QString::number(unit.serverPort()));
+        HexFileGenerator generator;
+        generator.setDataRecords(60);
+        dialog.answer = dir.filePath("firmware.hex");
+        return generator.write(dialog.answer);
+    }
+
 private Q_SLOTS:
     void windowRows()
     {
@@ -60,13 +73,8 @@ private Q_SLOTS:
         TestSupport::TimeScale fast(0.02);
         SettingsStore settings(m_dir.filePath("config"));
         UnitSimulator unit;
-        QVERIFY(unit.listen());
-        ConnectionSettings(kTitle, settings).save("127.0.0.1", QString::number(unit.serverPort()));
-        HexFileGenerator generator;
-        generator.setDataRecords(60);
         ChoosingFileDialog dialog;
-        dialog.answer = m_dir.filePath("firmware.hex");
-        QVERIFY(generator.write(dialog.answer));
+        QVERIFY(prepareUpload(m_dir, settings, unit, dialog));
         // Signed, with the key trusted: every row names the key that signed the bytes sent.
         QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
         QVERIFY(
@@ -197,13 +205,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SettingsStore settings(dir.filePath("config"));
         UnitSimulator unit;
-        QVERIFY(unit.listen());
-        ConnectionSettings(kTitle, settings).save("127.0.0.1", QString::number(unit.serverPort()));
-        HexFileGenerator generator;
-        generator.setDataRecords(60);
         ChoosingFileDialog dialog;
-        dialog.answer = dir.filePath("firmware.hex");
-        QVERIFY(generator.write(dialog.answer));
+        QVERIFY(prepareUpload(dir, settings, unit, dialog));
         PostgresServer server;
         if (backend == "postgresql") {
             const QString problem = server.start();
