@@ -4,8 +4,13 @@
 
 #include <QDeadlineTimer>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QPointer>
 #include <QThread>
+
+#include <cstdio>
+#include <stdlib.h>
+#include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcHistory)
 
@@ -15,6 +20,34 @@ namespace {
 // An idle thread ends as soon as it is asked to; this only bounds a thread that is not idle
 // after all.
 constexpr std::chrono::milliseconds kIdleShutdown = 1s;
+
+// Threads left with a call under way. Their QThread objects are never deleted, so that the
+// process can ask them at its exit whether they are done.
+QMutex g_abandonedMutex;
+QList<QThread *> g_abandoned;
+
+// At the process's exit, before the static objects go (Qt SQL's list of connections among them):
+// a thread left behind may still be using them, so the process then ends at once, with the
+// status it was ending with.
+void endWithoutStatics(int status, void *)
+{
+    const QMutexLocker locker(&g_abandonedMutex);
+    for (QThread *thread : std::as_const(g_abandoned)) {
+        if (!thread->isFinished()) {
+            std::fflush(nullptr);
+            ::_exit(status);
+        }
+    }
+}
+
+void abandon(QThread *thread)
+{
+    const QMutexLocker locker(&g_abandonedMutex);
+    if (g_abandoned.isEmpty())
+        ::on_exit(&endWithoutStatics, nullptr);
+    g_abandoned.append(thread);
+}
+
 } // namespace
 
 HistoryWorker::HistoryWorker(QObject *parent)
@@ -65,7 +98,7 @@ HistoryWorker::~HistoryWorker()
     // thread with it; until then nothing here may touch the connection, nor destroy the thread.
     qCDebug(lcHistory) << "left" << m_pending << "history call(s) without an answer";
     connect(thread, &QThread::finished, connection, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    abandon(thread);
 }
 
 // After the answer's own signal, whose receiver may have made another call meanwhile.

@@ -20,7 +20,9 @@ class QThread;
 // queued and run in the order they were made (rows are written in the order of their attempts,
 // however slow the database); each is answered by a signal carrying the id the call returned.
 // A call stuck in the database driver cannot be cut short; the destructor waits for it only as
-// long as setShutdownWait() allows, then leaves the thread to end on its own.
+// long as setShutdownWait() allows, then leaves the thread to end on its own; should the process
+// exit before it has, the exit skips the static objects' destruction, which the thread may still
+// be using.
 class HistoryWorker : public QObject
 {
     Q_OBJECT
