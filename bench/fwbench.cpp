@@ -54,6 +54,8 @@ struct EngineBench
         : settings(scratch.path()),
           engine(QString::fromLatin1(UploadRun::kTitle), view, socket, settings)
     {
+        // As the command line runs it: no window, so the replies are waited for in the read.
+        socket.setQuickWaits(true);
         view.setEthernetAddress(QStringLiteral("127.0.0.1"));
         view.setEthernetPort(QString::number(options.port));
         view.setChecked(Tool::Debug, options.debug);

@@ -9,8 +9,11 @@
 #include "UploadRun.h"
 #include "platform/EventDispatcher.h"
 
+#include "WindowHistory.h"
 #include "firmware/OpenFileDialog.h"
 #include "frmMain.h"
+#include "history/HistoryStore.h"
+#include "history/HistoryWorker.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
@@ -20,9 +23,15 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QListView>
+#include <QProcess>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
+
+#include <cstdio>
 
 namespace {
 
@@ -90,6 +99,64 @@ int runWindow(const BenchOptions &options)
     return result.ok ? 0 : 1;
 }
 
+// The history row: the attempt's row goes to an SQLite history whose write lock another process
+// (this program, as "lock") holds past the store's own time-out. The longest stall counts from
+// the click until the row has been answered (given up, here), the row's wait included.
+int runLockedHistory(const BenchOptions &options)
+{
+    constexpr int kLockMs = 20000;
+    const qint64 records = RawClient::countRecordsToSend(options.file);
+    WindowBench bench(options);
+    const QString path = bench.scratch.filePath(QStringLiteral("history.sqlite"));
+    auto *history = bench.window.findChild<WindowHistory *>();
+    auto *worker = history->findChild<HistoryWorker *>();
+    if (history->setDatabaseSetting(QStringLiteral("sqlite://") + path) ||
+        HistoryStore(history->location()).open(HistoryStore::Access::Write))
+        return 1;
+    QProcess locker;
+    locker.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("lock"), path, QString::number(kLockMs)});
+    if (!locker.waitForReadyRead(10000))
+        return 1;
+    StallMonitor stalls;
+    UploadRun run(
+        bench.window.activityLog(),
+        [&] {
+            stalls.start();
+            bench.pressLoadStart();
+        },
+        options.run);
+    UploadRun::Result result = run.exec();
+    QElapsedTimer rowWait;
+    rowWait.start();
+    while (result.ok && worker->pending() > 0 && rowWait.elapsed() < kLockMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    stalls.stop();
+    result.worstStallMs = std::max(result.worstStallMs, stalls.worstLatenessMs());
+    locker.kill();
+    locker.waitForFinished();
+    BenchReport report;
+    report.addRun(result, records);
+    report.add(QStringLiteral("row_wait_ms"), rowWait.elapsed());
+    report.add(QStringLiteral("platform"), QGuiApplication::platformName());
+    report.print();
+    return result.ok ? 0 : 1;
+}
+
+// "lock FILE MS": holds the history's write lock, as another writer that takes its time.
+int holdLock(const QString &path, int milliseconds)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(path);
+    QSqlQuery query(db);
+    if (!db.open() || !query.exec(QStringLiteral("BEGIN EXCLUSIVE")))
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    QThread::msleep(ulong(milliseconds));
+    return 0;
+}
+
 int runSoak(const BenchOptions &options)
 {
     Clock::setTimeScale(options.timeScale);
@@ -108,11 +175,16 @@ int main(int argc, char *argv[])
     EventDispatcher::preferQtDispatcher();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fwbench-window"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("lock"))
+        return holdLock(arguments.at(2), arguments.at(3).toInt());
     BenchOptions options;
-    if (!options.parse(QCoreApplication::arguments(),
-                       {QStringLiteral("window"), QStringLiteral("soak")}))
+    if (!options.parse(arguments, {QStringLiteral("window"), QStringLiteral("soak"),
+                                   QStringLiteral("history-locked")}))
         return 2;
     if (options.mode == QLatin1String("window"))
         return runWindow(options);
+    if (options.mode == QLatin1String("history-locked"))
+        return runLockedHistory(options);
     return runSoak(options);
 }

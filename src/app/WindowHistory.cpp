@@ -5,6 +5,7 @@
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryStore.h"
+#include "history/HistoryWorker.h"
 #include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
 #include "upload/AttemptOutcome.h"
@@ -16,10 +17,17 @@
 #include <QMenu>
 #include <QMessageBox>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 const QString kSection = QStringLiteral("History");
 const QString kKey = QStringLiteral("Database");
+
+// A row normally answers within the store's own limits (an SQLite lock's time-out, a server's
+// statement time-out); past them with a little to spare, the database has stopped answering.
+constexpr std::chrono::milliseconds kSlowDatabase =
+    std::chrono::milliseconds(HistoryStore::kBusyTimeoutMs) + 1s;
 
 } // namespace
 
@@ -27,12 +35,21 @@ WindowHistory::WindowHistory(const QString &title, const QString &version,
                              AttemptRecorder &recorder, UploadEngine &engine, UploadView &view,
                              SettingsStore &settings, QObject *parent)
     : QObject(parent), m_title(title), m_version(version), m_engine(engine), m_view(view),
-      m_settings(settings)
+      m_settings(settings), m_worker(new HistoryWorker(this))
 {
+    // Closing the window still writes the rows of its last attempts, within the store's limits.
+    m_worker->setShutdownWait(kSlowDatabase);
+    connect(m_worker, &HistoryWorker::appended, this,
+            [this](quint64, const std::optional<QString> &problem) { onAppended(problem); });
+    m_slowDatabase.setSingleShot(true);
+    m_slowDatabase.setInterval(kSlowDatabase);
+    connect(&m_slowDatabase, &QTimer::timeout, this, [this] {
+        logLine(tr("The flash history does not answer; the attempt is written when it does."));
+    });
     connect(&recorder, &AttemptRecorder::started, this, &WindowHistory::onStarted);
     connect(&recorder, &AttemptRecorder::ended, this, &WindowHistory::onEnded);
     connect(&view.activityLog(), &ActivityLog::lineAppended, this, [this](const QString &line) {
-        if (!line.trimmed().isEmpty())
+        if (!m_loggingOwnLine && !line.trimmed().isEmpty())
             m_lastLogLine = line;
     });
     m_ask = [](const QString &current) -> std::optional<QString> {
@@ -55,11 +72,17 @@ QString WindowHistory::databaseSetting() const
 
 std::optional<QString> WindowHistory::setDatabaseSetting(const QString &url)
 {
-    if (!url.isEmpty() && HistoryLocation::parse(url).kind() == HistoryLocation::Kind::Invalid)
-        return HistoryLocation::parse(url).error();
+    const HistoryLocation parsed = HistoryLocation::parse(url);
+    if (!url.isEmpty() && parsed.kind() == HistoryLocation::Kind::Invalid)
+        return parsed.error();
+    // The settings file is readable by others; libpq reads a password from a file of the user's
+    // own that it refuses to use unless only the user can read it.
+    if (!url.isEmpty() && !parsed.password().isEmpty())
+        return tr("A password is not kept in the window's settings. Leave it out of the URL and "
+                  "put it in ~/.pgpass (a line host:port:database:user:password, the file with "
+                  "mode 0600), where the database client finds it.");
     if (!m_settings.write(m_title, kSection, kKey, url))
         return tr("the setting could not be saved");
-    m_store.reset();
     return std::nullopt;
 }
 
@@ -134,10 +157,11 @@ void WindowHistory::onEnded(UploadOutcome outcome)
 {
     if (!m_started.isValid())
         return;
-    if (!m_store || m_store->location().display() != location().display())
-        m_store = std::make_unique<HistoryStore>(location());
-    if (m_store->location().isOff())
+    const HistoryLocation history = location();
+    if (history.isOff()) {
+        m_started = QDateTime();
         return;
+    }
     const std::optional<FirmwareSummary> firmware = firmwareSent();
     HistoryRecord record;
     record.started = m_started;
@@ -165,7 +189,26 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     record.exitCode = attemptOutcome.exitCode();
     record.message = m_lastLogLine;
     m_started = QDateTime();
-    if (const std::optional<QString> problem = m_store->append(record))
-        m_view.activityLog().append(
-            tr("The attempt is not in the flash history: %1").arg(*problem));
+    m_worker->append(history, record);
+    if (!m_slowDatabase.isActive())
+        m_slowDatabase.start();
+}
+
+void WindowHistory::onAppended(const std::optional<QString> &problem)
+{
+    // The next row in the queue has its own time from now.
+    if (m_worker->pending() > 0)
+        m_slowDatabase.start();
+    else
+        m_slowDatabase.stop();
+    if (problem)
+        logLine(tr("The attempt is not in the flash history: %1").arg(*problem));
+}
+
+// An answer may come during the next attempt, whose row must not take it for its last word.
+void WindowHistory::logLine(const QString &line)
+{
+    m_loggingOwnLine = true;
+    m_view.activityLog().append(line);
+    m_loggingOwnLine = false;
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -15,7 +16,7 @@
 class AttemptRecorder;
 class SignatureCheck;
 class HistoryDialog;
-class HistoryStore;
+class HistoryWorker;
 class QMenu;
 class QWidget;
 class SettingsStore;
@@ -23,8 +24,9 @@ class UploadEngine;
 class UploadView;
 
 // Writes one row of the flash history for each attempt of the window, loop passes included, and
-// keeps the window's choice of history (File > History > Database...). A row that cannot be
-// written is reported in the log; the attempt's outcome stands.
+// keeps the window's choice of history (File > History > Database...). The rows are written on a
+// thread of their own, in order, so that a slow or stalled database never holds the window up. A
+// row that cannot be written is reported in the log; the attempt's outcome stands.
 class WindowHistory : public QObject
 {
     Q_OBJECT
@@ -40,7 +42,8 @@ public:
 
     // The window's setting; empty: FWU_HISTORY, else the default file.
     QString databaseSetting() const;
-    // Checks and keeps the setting (empty to clear it); the reason when it is refused.
+    // Checks and keeps the setting (empty to clear it); the reason when it is refused. A URL with
+    // a password is refused: the settings file is no place for one.
     std::optional<QString> setDatabaseSetting(const QString &url);
     HistoryLocation location() const;
 
@@ -59,13 +62,17 @@ private:
     void onEnded(UploadOutcome outcome);
     std::optional<FirmwareSummary> firmwareSent();
     void chooseDatabase(QWidget *dialogParent);
+    void onAppended(const std::optional<QString> &problem);
+    void logLine(const QString &line);
 
     QString m_title;
     QString m_version;
     UploadEngine &m_engine;
     UploadView &m_view;
     SettingsStore &m_settings;
-    std::unique_ptr<HistoryStore> m_store;
+    HistoryWorker *m_worker = nullptr;
+    // Runs while a row waits for the database longer than its own limits allow.
+    QTimer m_slowDatabase;
     AskDatabase m_ask;
     SignatureSource m_signatureSource;
 
@@ -74,4 +81,5 @@ private:
     QString m_port;
     QString m_path;
     QString m_lastLogLine;
+    bool m_loggingOwnLine = false;
 };

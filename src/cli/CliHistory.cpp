@@ -3,17 +3,20 @@
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "FirmwareInspection.h"
+#include "history/HistoryWorker.h"
 #include "upload/ActivityLog.h"
 #include "upload/AttemptOutcome.h"
 #include "upload/BasicUploadView.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 CliHistory::CliHistory(const CliOptions &options, BasicUploadView &view,
                        const FirmwareInspection &firmware, CliReport &report, QObject *parent)
     : QObject(parent), m_options(options), m_view(view), m_firmware(firmware), m_report(report),
-      m_store(HistoryLocation::resolve(options.history))
+      m_location(HistoryLocation::resolve(options.history))
 {
+    m_waitLimit.setSingleShot(true);
     ActivityLog &log = m_view.activityLog();
     connect(&log, &ActivityLog::cleared, this, &CliHistory::attemptStarted);
     connect(&log, &ActivityLog::lineAppended, this, [this](const QString &line) {
@@ -54,18 +57,69 @@ void CliHistory::attemptEnded(int exitCode, const QString &message, qint64 recor
 
 bool CliHistory::runEnded(int exitCode, const QString &message, qint64 recordsSent)
 {
-    if (!m_options.checkOnly && (m_attemptOpen || m_rowsWritten + m_rowsLost == 0)) {
+    if (!m_options.checkOnly && (m_attemptOpen || m_rowsQueued == 0)) {
         if (!m_attemptOpen)
             describeFirmware();
         write(exitCode, message, recordsSent);
         m_attemptOpen = false;
     }
+    waitForRows();
     return m_rowsWritten > 0 && m_rowsLost == 0;
+}
+
+void CliHistory::waitForRows()
+{
+    if (!m_worker)
+        return;
+    if (m_worker->pending() > 0) {
+        QEventLoop loop;
+        connect(m_worker, &HistoryWorker::idle, &loop, &QEventLoop::quit);
+        connect(&m_waitLimit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        m_waitLimit.start(kWriteLimit);
+        loop.exec();
+        m_waitLimit.stop();
+    }
+    if (m_worker->pending() == 0)
+        return;
+    // The rows left are given up; a late answer must not change what the result has said.
+    disconnect(m_worker, &HistoryWorker::appended, this, nullptr);
+    const QString why =
+        m_interruptedBy != 0
+            ? QStringLiteral("the program was stopped while it waited for the history")
+            : QStringLiteral("no answer from %1 within %2 s")
+                  .arg(m_location.display())
+                  .arg(std::chrono::duration_cast<std::chrono::seconds>(kWriteLimit).count());
+    for (int i = m_worker->pending(); i > 0; --i)
+        reportLost(why);
+}
+
+void CliHistory::interruptWait(int signalNumber)
+{
+    if (m_interruptedBy == 0)
+        m_interruptedBy = signalNumber;
+    if (m_waitLimit.isActive() && m_waitLimit.remainingTimeAsDuration() > kInterruptedWait)
+        m_waitLimit.start(kInterruptedWait);
+}
+
+void CliHistory::onAppended(const std::optional<QString> &problem)
+{
+    if (problem)
+        reportLost(*problem);
+    else
+        ++m_rowsWritten;
+}
+
+void CliHistory::reportLost(const QString &problem)
+{
+    ++m_rowsLost;
+    m_report.message(QStringLiteral("the attempt is not in the flash history (%1); the "
+                                    "outcome stands.")
+                         .arg(problem));
 }
 
 void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
 {
-    if (m_store.location().isOff())
+    if (m_location.isOff())
         return;
     HistoryRecord record;
     record.runId = m_options.runId;
@@ -96,12 +150,12 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
     record.exitCode = exitCode;
     // What the program says about the attempt on stderr; the log's last line for a success.
     record.message = message.isEmpty() ? m_lastLogLine : message;
-    if (const std::optional<QString> problem = m_store.append(record)) {
-        ++m_rowsLost;
-        m_report.message(QStringLiteral("the attempt is not in the flash history (%1); the "
-                                        "outcome stands.")
-                             .arg(*problem));
-        return;
+    // Made for the first row: a check alone, or a run without history, starts no thread.
+    if (!m_worker) {
+        m_worker = new HistoryWorker(this);
+        connect(m_worker, &HistoryWorker::appended, this,
+                [this](quint64, const std::optional<QString> &problem) { onAppended(problem); });
     }
-    ++m_rowsWritten;
+    m_worker->append(m_location, record);
+    ++m_rowsQueued;
 }

@@ -194,8 +194,11 @@ JsonLines::Fields CliUploader::signatureFields() const
 
 void CliUploader::interrupt(int signalNumber)
 {
-    if (m_finished)
+    if (m_finished) {
+        // The run's end may be waiting for its flash history rows: that wait ends promptly.
+        m_history.interruptWait(signalNumber);
         return;
+    }
     m_stopCode =
         signalNumber == SIGHUP ? AttemptOutcome::kExitHangup : AttemptOutcome::kExitInterrupted;
     // The engine decides what stopping means while it connects or transfers; in the reboot wait,
@@ -389,6 +392,11 @@ void CliUploader::finish(int exitCode, const QString &message)
     // The run's own time: waiting for the history to take its rows is no part of the upload.
     const double duration = m_report.secondsSinceStart() - double(m_historyWaitNs) / 1e9;
     const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
+    // A signal that stopped the attempt has the last word; one that only cut the wait for the
+    // history rows short decides when it was the first.
+    if (const int signalNumber = m_history.interruptedBy(); signalNumber != 0 && m_stopCode == 0)
+        exitCode =
+            signalNumber == SIGHUP ? AttemptOutcome::kExitHangup : AttemptOutcome::kExitInterrupted;
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
                      signatureFields(), historySaved, duration});
     if (m_report.outputError() != 0)

@@ -2,6 +2,12 @@
 
 #include "protocol/UnitProtocol.h"
 
+// No window runs here: the replies are best waited for in the read itself.
+CountingUnitSocket::CountingUnitSocket(QObject *parent) : TcpUnitSocket(parent)
+{
+    setQuickWaits(true);
+}
+
 void CountingUnitSocket::send(const QByteArray &bytes)
 {
     // A send that finds no connection puts nothing on the wire and is not counted.

@@ -10,7 +10,7 @@ class CountingUnitSocket : public TcpUnitSocket
     Q_OBJECT
 
 public:
-    using TcpUnitSocket::TcpUnitSocket;
+    explicit CountingUnitSocket(QObject *parent = nullptr);
 
     void send(const QByteArray &bytes) override;
 

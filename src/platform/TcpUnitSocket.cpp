@@ -311,7 +311,7 @@ void TcpUnitSocket::allowQuickWaits()
     const timeval timeout{0, kQuickReplyMs * 1000};
     const int flags = ::fcntl(m_descriptor, F_GETFL);
     m_quickWaits =
-        flags >= 0 &&
+        m_quickWaitsAllowed && flags >= 0 &&
         ::setsockopt(m_descriptor, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) == 0 &&
         ::fcntl(m_descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0;
 }

@@ -22,13 +22,15 @@
 // handler in the middle of its caller; every byte read before them has been delivered, so the
 // unit's last answer comes before the news that it closed the connection.
 //
-// When the handler answers an arrival with a send, the reply of a nearby unit is usually on its
-// way: the socket waits a moment for it in a blocking read and delivers it at once, instead of
-// going back through the event loop for every round trip (the loop's pass and its extra system
-// call cost more than the rest of a record). The event loop runs again at the latest 4 ms into
-// the exchange, or 10 ms into the wait for a late reply; after a late reply the socket leaves the
-// waiting to the loop for a while, so that a slow unit costs no extra wake-ups. A signal ends
-// the wait at once.
+// Where no window runs (the command line, a benchmark's engine), the socket may wait for replies
+// on its own (setQuickWaits): when the handler answers an arrival with a send, the reply of a
+// nearby unit is usually on its way, and the socket waits a moment for it in a blocking read and
+// delivers it at once, instead of going back through the event loop for every round trip (the
+// loop's pass and its extra system call cost more than the rest of a record). The event loop runs
+// again at the latest 4 ms into the exchange, or 10 ms into the wait for a late reply; after a
+// late reply the socket leaves the waiting to the loop for a while, so that a slow unit costs no
+// extra wake-ups. A signal ends the wait at once. A window's event loop cannot give up those
+// 10 ms (input, painting, its timers), so by default the socket never blocks.
 class TcpUnitSocket : public UnitSocket
 {
     Q_OBJECT
@@ -46,6 +48,10 @@ public:
     void close() override;
     int state() const override { return m_state; }
     QString peerAddress() const override;
+
+    // Allows the quick waits for replies described above, from the next connection on; off by
+    // default.
+    void setQuickWaits(bool allowed) { m_quickWaitsAllowed = allowed; }
 
     void send(const QByteArray &bytes) override;
     QByteArray receiveAll() override;
@@ -90,5 +96,7 @@ private:
     bool m_sentSinceArrival = false;
     // Arrivals left to take through the event loop alone, after a reply that was not quick.
     int m_quickWaitHoldOff = 0;
+    bool m_quickWaitsAllowed = false;
+    // Allowed, and the descriptor is set up for them.
     bool m_quickWaits = false;
 };

@@ -134,10 +134,11 @@ StationWindow::StationWindow(QWidget *parent)
     connect(&m_runner, &StationRunner::runFinished, this, &StationWindow::onRunFinished);
     connect(&m_runner, &StationRunner::runRefused, this, &StationWindow::onRunRefused);
     // Each row's last recorded flash, once the list is there and after every run.
-    connect(&m_runner, &StationRunner::runFinished, this,
-            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
-    connect(&m_model, &QAbstractItemModel::modelReset, this,
-            [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
+    m_lastFlash = new LastFlashLookup(m_model, this);
+    connect(&m_runner, &StationRunner::runFinished, m_lastFlash,
+            [this] { m_lastFlash->refresh(m_runner.history()); });
+    connect(&m_model, &QAbstractItemModel::modelReset, m_lastFlash,
+            [this] { m_lastFlash->refresh(m_runner.history()); });
     connect(m_firmware, &FirmwarePanel::refused, this, &StationWindow::showError);
     connect(m_firmware, &FirmwarePanel::pathChanged, this, [this](const QString &path) {
         m_session.settings().firmwarePath = path;

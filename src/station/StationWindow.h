@@ -11,6 +11,7 @@ class CountsLabel;
 class LockControls;
 class OperatorSeat;
 class FirmwarePanel;
+class LastFlashLookup;
 class QLabel;
 class ReportSaver;
 class ShiftWatch;
@@ -32,6 +33,7 @@ public:
     UnitListModel &model() { return m_model; }
     StationRunner &runner() { return m_runner; }
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
+    LastFlashLookup &lastFlash() { return *m_lastFlash; }
     QString countsText() const { return m_model.countsText(); }
     LockControls &lockControls() { return *m_lock; }
     OperatorSeat &operatorSeat() { return *m_operator; }
@@ -106,6 +108,7 @@ private:
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;
+    LastFlashLookup *m_lastFlash = nullptr;
     QList<QObject *> m_listEditors;
     QTimer m_elapsedTick;
 };

@@ -123,10 +123,42 @@ QString PostgresServer::launch()
                                                 : QString());
 }
 
+// The server and every process it started (one per session, and its helpers).
+void PostgresServer::signalAll(int signalNumber) const
+{
+    const qint64 server = m_server.processId();
+    if (server <= 0)
+        return;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "PID (NAME) STATE PPID ...": the name may hold spaces and parentheses.
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLongLong() == server)
+            ::kill(pid_t(entry.toLongLong()), signalNumber);
+    }
+    ::kill(pid_t(server), signalNumber);
+}
+
+void PostgresServer::pause()
+{
+    signalAll(SIGSTOP);
+}
+
+void PostgresServer::resume()
+{
+    signalAll(SIGCONT);
+}
+
 void PostgresServer::stop()
 {
     if (m_server.state() == QProcess::NotRunning)
         return;
+    // A paused server would not hear the stop.
+    resume();
     // Fast shutdown: the server ends its sessions and removes its socket and lock files.
     ::kill(pid_t(m_server.processId()), SIGINT);
     if (!m_server.waitForFinished(kWaitMs)) {

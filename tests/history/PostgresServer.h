@@ -21,6 +21,10 @@ public:
     void stop();
     // Starts the stopped server again on its data.
     QString restart();
+    // Freezes the server and its sessions (SIGSTOP), as a server that hangs: connections stay
+    // open and the kernel takes what is sent, but nothing answers. resume() lets them go on.
+    void pause();
+    void resume();
     // Creates a database and returns its history URL: postgresql://fwu@/NAME?host=SOCKETDIR
     QString createDatabase(const QString &name, QString *error);
     QString socketDir() const { return m_socketDir; }
@@ -30,6 +34,7 @@ public:
 private:
     QString launch();
     QStringList asServerUser(const QString &program, const QStringList &arguments) const;
+    void signalAll(int signalNumber) const;
 
     QTemporaryDir m_scratch;
     QString m_socketDir;

@@ -10,6 +10,7 @@
 #include "history/HistoryStore.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -314,6 +315,80 @@ private Q_SLOTS:
         QCOMPARE(run.result.value("history_saved").toBool(true), false);
         QVERIFY2(run.errors.contains("not in the flash history"), qPrintable(run.errors));
         QCOMPARE(sim.summaries().size(), 1);
+    }
+
+    void unansweringHistory_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<bool>("interrupt");
+        QTest::newRow("sqlite locked, time-out") << "sqlite" << false;
+        QTest::newRow("sqlite locked, SIGINT") << "sqlite" << true;
+        QTest::newRow("postgresql paused, time-out") << "postgresql" << false;
+        QTest::newRow("postgresql paused, SIGINT") << "postgresql" << true;
+    }
+
+    // A history that does not answer: another process holds the file's lock past the store's
+    // limit, or the server stops answering after the uploader has logged in. The run's end waits
+    // for its rows for that limit only (not once per row), a stop signal during the wait ends it
+    // at once with the signal's exit code, and the thread left in the driver ends nothing badly.
+    void unansweringHistory()
+    {
+        QFETCH(QString, backend);
+        QFETCH(bool, interrupt);
+        const QString url = freshHistory(backend);
+        QVERIFY(!HistoryStore(HistoryLocation::parse(url)).open(HistoryStore::Access::Write));
+        QProcess locker;
+        QStringList simArguments{"--connections", "2", "--delay", "20"};
+        // Two attempts, so two rows: each would wait out the lock on its own.
+        QStringList extra{"--loop", "2"};
+        int exitCode = 0;
+        if (backend == "sqlite") {
+            locker.start(QStringLiteral(LOCKER_PATH),
+                         {HistoryLocation::parse(url).path(), QStringLiteral("40000")});
+            QVERIFY(locker.waitForReadyRead(10000));
+            simArguments = {"--fault", "no-server"};
+            extra = {"--retries", "1", "--retry-delay", "0"};
+            exitCode = 2;
+        }
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), simArguments);
+        std::unique_ptr<QProcess> cli(startCli(
+            QStringList{"--address", kHost, "--port", sim.port, "--history", url} + extra));
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray seen;
+        const auto waitForOutput = [&](const QByteArray &text, int count) {
+            while (seen.count(text) < count && cli->waitForReadyRead(kWaitMs))
+                seen += cli->peek(1 << 20).mid(seen.size());
+            return seen.count(text) >= count;
+        };
+        if (backend == "postgresql") {
+            // The first pass's row is in: the uploader has logged in.
+            QVERIFY(waitForOutput("\"phase\":\"ended\"", 1));
+            QVERIFY(QTest::qWaitFor([&] { return HistoryTestSupport::rowsOf(url).size() == 1; }));
+            m_postgres.pause();
+            clock.start();
+        }
+        if (interrupt) {
+            QVERIFY(waitForOutput("\"phase\":\"ended\"", 2));
+            QTest::qWait(300);
+            clock.start();
+            ::kill(pid_t(cli->processId()), SIGINT);
+            exitCode = 130;
+        }
+        const Run run = collect(*cli);
+        const qint64 elapsedMs = clock.elapsed();
+        m_postgres.resume();
+        locker.kill();
+        locker.waitForFinished();
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.result.value("exit_code").toInt(), exitCode);
+        QCOMPARE(run.result.value("history_saved").toBool(true), false);
+        QVERIFY2(run.errors.contains("not in the flash history"), qPrintable(run.errors));
+        QVERIFY2(!run.errors.contains("QThread"), qPrintable(run.errors));
+        if (interrupt)
+            QVERIFY2(elapsedMs < 2000, qPrintable(QString::number(elapsedMs)));
+        else
+            QVERIFY2(elapsedMs < 15000, qPrintable(QString::number(elapsedMs)));
     }
 
     void tool_data()

@@ -5,6 +5,7 @@
 #include "HistoryDialog.h"
 #include "HistoryTestSupport.h"
 #include "LastFlashLookup.h"
+#include "LoopWatch.h"
 #include "PostgresServer.h"
 #include "StationHistory.h"
 #include "StationRunner.h"
@@ -106,7 +107,11 @@ private Q_SLOTS:
         QCOMPARE(outcomes.value(runner.runId() + "|bay 3, the odd one"), "refused");
 
         // Each row's last recorded flash.
-        LastFlashLookup::fill(model, url);
+        LastFlashLookup lookup(model);
+        QSignalSpy filled(&lookup, &LastFlashLookup::filled);
+        lookup.refresh(url);
+        QVERIFY(filled.wait(kWaitMs));
+        QCOMPARE(filled.first().first().toBool(), true);
         const QString sha8 = rows.first().text("firmware_sha256").left(8);
         QVERIFY2(model.unit(0).lastFlash.endsWith(" finished " + sha8),
                  qPrintable(model.unit(0).lastFlash));
@@ -116,7 +121,45 @@ private Q_SLOTS:
 
         // The History view of the first and the third unit.
         std::unique_ptr<HistoryDialog> view(StationHistory::show(runner, model, {0, 2}, nullptr));
-        QCOMPARE(view->rowCount(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(view->rowCount(), 3, kWaitMs);
+    }
+
+    // A server that stops answering after the station has logged in: its lookups and its
+    // History view wait on their own threads, the station's loop goes on, and a view closed
+    // meanwhile leaves its reading behind without waiting for it.
+    void pausedServer()
+    {
+        QString error;
+        const QString url = m_postgres.createDatabase("paused", &error);
+        QVERIFY2(!url.isEmpty(), qPrintable(error));
+        UnitListModel model;
+        addUnit(model, "bay 1");
+        HistoryRecord record;
+        record.started = record.ended = QDateTime::currentDateTime();
+        record.address = kHost;
+        record.setPort(model.unit(0).port);
+        record.outcome = "finished";
+        record.firmwareSha256 = "83a9f043";
+        QCOMPARE(HistoryStore(HistoryLocation::parse(url)).append(record), std::nullopt);
+        LastFlashLookup lookup(model);
+        QSignalSpy filled(&lookup, &LastFlashLookup::filled);
+        lookup.refresh(url);
+        QVERIFY(filled.wait(kWaitMs));
+        QVERIFY(model.unit(0).lastFlash.endsWith(" finished 83a9f043"));
+
+        m_postgres.pause();
+        LoopWatch watch(std::chrono::milliseconds(10));
+        model.unitForUpdate(model.unit(0).id)->lastFlash.clear();
+        lookup.refresh(url);
+        auto *view = new HistoryDialog(HistoryLocation::parse(url));
+        QVERIFY(view->refresh());
+        QVERIFY(!LoopWatch::runUntil([&] { return filled.size() > 1; }, 1500));
+        delete view;
+        QVERIFY2(watch.worstMs() < 50, qPrintable(QString("%1 ms").arg(watch.worstMs())));
+        m_postgres.resume();
+        QVERIFY(LoopWatch::runUntil([&] { return filled.size() > 1; }, kWaitMs));
+        QCOMPARE(filled.last().first().toBool(), true);
+        QVERIFY(model.unit(0).lastFlash.endsWith(" finished 83a9f043"));
     }
 
     // Every upload finishes; each uploader says whether its row was saved, and the rows that

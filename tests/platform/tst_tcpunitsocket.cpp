@@ -1,3 +1,4 @@
+#include "LoopWatch.h"
 #include "PendingListener.h"
 #include "ScriptedUnit.h"
 #include "platform/TcpUnitSocket.h"
@@ -7,6 +8,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <chrono>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <thread>
@@ -19,7 +21,8 @@ namespace {
 class EchoPeer
 {
 public:
-    EchoPeer()
+    // delay: how long the peer takes over each reply.
+    explicit EchoPeer(std::chrono::milliseconds delay = {}) : m_delay(delay)
     {
         m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
@@ -48,10 +51,13 @@ private:
         m_peer = ::accept(m_listener, nullptr, nullptr);
         char bytes[256];
         ssize_t count = 0;
-        while (m_peer >= 0 && (count = ::recv(m_peer, bytes, sizeof bytes, 0)) > 0)
+        while (m_peer >= 0 && (count = ::recv(m_peer, bytes, sizeof bytes, 0)) > 0) {
+            std::this_thread::sleep_for(m_delay);
             ::send(m_peer, bytes, size_t(count), MSG_NOSIGNAL);
+        }
     }
 
+    std::chrono::milliseconds m_delay;
     int m_listener = -1;
     std::atomic<int> m_peer = -1;
     quint16 m_port = 0;
@@ -275,11 +281,13 @@ private Q_SLOTS:
                      QString("write the numbers without leading zeros, as 192.168.1.50"));
     }
 
-    // A unit that replies at once to every send must not keep the event loop from its timers.
+    // A unit that replies at once to every send must not keep the event loop from its timers,
+    // also where the socket waits for replies in its reads (the command line).
     void quickRepliesLeaveTheEventLoopRunning()
     {
         EchoPeer peer;
         TcpUnitSocket socket;
+        socket.setQuickWaits(true);
         QVERIFY(connectTo(socket, peer.port()));
         constexpr int kEnough = 100000;
         int replies = 0;
@@ -299,6 +307,38 @@ private Q_SLOTS:
         // Ten ticks of 5 ms; seconds mean that the replies held the loop.
         QVERIFY2(clock.elapsed() < 1500 && replies < kEnough, "the replies held the event loop");
         QVERIFY(replies > 10);
+    }
+
+    // A unit that takes a few milliseconds over each reply, answered at once as the upload does:
+    // the window's socket never waits for the reply in a read of its own, so the window's timers
+    // (input, painting) stay on time whatever the unit's pace.
+    void slowRepliesLeaveTheTimersOnTime_data()
+    {
+        QTest::addColumn<int>("replyMs");
+        for (int ms : {2, 5, 9, 12})
+            QTest::addRow("%d ms", ms) << ms;
+    }
+    void slowRepliesLeaveTheTimersOnTime()
+    {
+        QFETCH(int, replyMs);
+        EchoPeer peer{std::chrono::milliseconds(replyMs)};
+        TcpUnitSocket socket;
+        QVERIFY(connectTo(socket, peer.port()));
+        int replies = 0;
+        connect(&socket, &UnitSocket::dataArrival, this, [&](int) {
+            socket.receiveAll();
+            ++replies;
+            socket.send("ping");
+        });
+        constexpr std::chrono::milliseconds kTick{5};
+        LoopWatch watch(kTick);
+        socket.send("ping");
+        LoopWatch::runUntil([] { return false; }, 400);
+        socket.close();
+        QVERIFY2(watch.worstMs() <= double(kTick.count()),
+                 qPrintable(QString("the loop was held %1 ms").arg(watch.worstMs())));
+        QVERIFY(watch.ticks() > 40);
+        QVERIFY2(replies > 100 / replyMs, qPrintable(QString::number(replies)));
     }
 
     // A reset is an error (10054), not the orderly close that only a FIN is.

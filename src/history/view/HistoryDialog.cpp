@@ -2,7 +2,7 @@
 
 #include "HistoryPrinter.h"
 #include "HistoryToolOptions.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryWorker.h"
 #include "upload/AttemptOutcome.h"
 
 #include <QApplication>
@@ -37,8 +37,9 @@ QLineEdit *filterField(QFormLayout *form, const QString &label, const char *name
 } // namespace
 
 HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
-    : QDialog(parent), m_location(location)
+    : QDialog(parent), m_location(location), m_worker(new HistoryWorker(this))
 {
+    connect(m_worker, &HistoryWorker::selected, this, &HistoryDialog::showRows);
     setWindowTitle(tr("Flash History"));
     auto *form = new QFormLayout;
     m_unit = filterField(form, tr("Unit:"), "historyUnit", tr("address or address:port"));
@@ -132,15 +133,27 @@ bool HistoryDialog::refresh()
     const std::optional<QString> refused = readFilter(&filter);
     m_rows.clear();
     m_model->removeRows(0, m_model->rowCount());
+    m_reading = 0;
     if (refused) {
         m_status->setText(*refused);
         return false;
     }
-    HistoryStore store(m_location);
-    if (const std::optional<QString> problem = store.select(filter, &m_rows)) {
+    m_status->setText(tr("Reading the history\u2026"));
+    m_reading = m_worker->select(m_location, {filter});
+    return true;
+}
+
+void HistoryDialog::showRows(quint64 id, const QList<QList<HistoryRow>> &rows,
+                             const std::optional<QString> &problem)
+{
+    if (id != m_reading)
+        return;
+    if (problem) {
         m_status->setText(*problem);
-        return false;
+        Q_EMIT refreshed(false);
+        return;
     }
+    m_rows = rows.value(0);
     for (const HistoryRow &row : std::as_const(m_rows)) {
         QList<QStandardItem *> items;
         for (const QString &field : HistoryRecord::fields())
@@ -150,7 +163,7 @@ bool HistoryDialog::refresh()
     m_status->setText(m_rows.isEmpty()
                           ? tr("No attempts match.")
                           : tr("%n attempt(s), newest first.", nullptr, int(m_rows.size())));
-    return true;
+    Q_EMIT refreshed(true);
 }
 
 int HistoryDialog::rowCount() const

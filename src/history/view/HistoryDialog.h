@@ -8,7 +8,9 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
+class HistoryWorker;
 class QLabel;
 class QLineEdit;
 class QComboBox;
@@ -16,7 +18,8 @@ class QStandardItemModel;
 class QTableView;
 
 // The flash history as a table, newest first, with the history tool's filters; the selected
-// rows can be copied and the shown ones exported as CSV.
+// rows can be copied and the shown ones exported as CSV. The history is read on a thread of the
+// dialog's own: a slow database leaves the window that shows it responsive.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -33,19 +36,29 @@ public:
     void setUnits(const QList<QPair<QString, int>> &units, const QStringList &names);
     void setChooseSaveFile(ChooseSaveFile choose) { m_chooseSaveFile = std::move(choose); }
 
-    // Reads the history again with the filters as they stand; false when it cannot be read or
-    // a filter is refused (the dialog says why).
+    // Reads the history again with the filters as they stand; false when a filter is refused
+    // (the dialog says why). The rows follow, announced by refreshed().
     bool refresh();
     // The shown rows, tab-separated with a header line, or only the selected ones.
     QString copyText(bool selectedOnly) const;
     bool exportCsv();
     int rowCount() const;
 
+Q_SIGNALS:
+    // The rows asked for by the last refresh() are shown; false when the history could not be
+    // read (the dialog says why).
+    void refreshed(bool ok);
+
 private:
     // The filter the fields describe, or why one of them is refused.
     std::optional<QString> readFilter(HistoryFilter *filter) const;
+    void showRows(quint64 id, const QList<QList<HistoryRow>> &rows,
+                  const std::optional<QString> &problem);
 
     HistoryLocation m_location;
+    HistoryWorker *m_worker = nullptr;
+    // The reading whose answer is shown; an earlier one's is dropped.
+    quint64 m_reading = 0;
     QList<HistoryRow> m_rows;
     QLineEdit *m_unit = nullptr;
     QLineEdit *m_name = nullptr;
