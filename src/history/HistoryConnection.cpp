@@ -46,6 +46,15 @@ void HistoryConnection::append(quint64 id, const HistoryLocation &location,
     Q_EMIT appended(id, problem);
 }
 
+void HistoryConnection::appendEvent(quint64 id, const HistoryLocation &location,
+                                    const StationEvent &event)
+{
+    const std::optional<QString> problem = storeFor(location).appendEvent(event);
+    if (problem)
+        close();
+    Q_EMIT appended(id, problem);
+}
+
 void HistoryConnection::close()
 {
     m_store.reset();

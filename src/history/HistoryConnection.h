@@ -3,6 +3,7 @@
 #include "HistoryFilter.h"
 #include "HistoryLocation.h"
 #include "HistoryRecord.h"
+#include "StationEvent.h"
 
 #include <QList>
 #include <QObject>
@@ -27,6 +28,7 @@ public:
 
     void append(quint64 id, const HistoryLocation &location, const HistoryRecord &record);
     void select(quint64 id, const HistoryLocation &location, const QList<HistoryFilter> &filters);
+    void appendEvent(quint64 id, const HistoryLocation &location, const StationEvent &event);
     // Closes the connection; the next call connects anew.
     void close();
 

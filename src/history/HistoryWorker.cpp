@@ -125,6 +125,13 @@ quint64 HistoryWorker::append(const HistoryLocation &location, const HistoryReco
     });
 }
 
+quint64 HistoryWorker::appendEvent(const HistoryLocation &location, const StationEvent &event)
+{
+    return post([location, event](HistoryConnection *connection, quint64 id) {
+        connection->appendEvent(id, location, event);
+    });
+}
+
 quint64 HistoryWorker::select(const HistoryLocation &location, const QList<HistoryFilter> &filters)
 {
     return post([location, filters](HistoryConnection *connection, quint64 id) {

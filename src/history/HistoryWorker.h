@@ -3,6 +3,7 @@
 #include "HistoryFilter.h"
 #include "HistoryLocation.h"
 #include "HistoryRecord.h"
+#include "StationEvent.h"
 
 #include <QList>
 #include <QObject>
@@ -33,6 +34,8 @@ public:
 
     // Writes the row (opening for writing as HistoryStore::append does); answered by appended().
     quint64 append(const HistoryLocation &location, const HistoryRecord &record);
+    // Writes a station's event; answered by appended().
+    quint64 appendEvent(const HistoryLocation &location, const StationEvent &event);
     // Reads the rows of each filter; answered by selected().
     quint64 select(const HistoryLocation &location, const QList<HistoryFilter> &filters);
 

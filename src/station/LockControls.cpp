@@ -75,8 +75,10 @@ void LockControls::whenSupervisorAllows(const QString &what, std::function<void(
     m_lock->tryUnlock(password, [this, action](bool right) {
         if (!right)
             return;
+        Q_EMIT happened(QStringLiteral("unlock"));
         action();
         m_lock->lock();
+        Q_EMIT happened(QStringLiteral("lock"));
     });
 }
 

@@ -52,6 +52,9 @@ void ShiftWatch::askNewShift()
         tr("Start a new shift? Pass, Fail, Total and Yield start again from zero.\n\nNow: %1")
             .arg(m_counts->text()),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        m_counts->startNew();
+    if (answer != QMessageBox::Yes)
+        return;
+    const QString closed = m_counts->text();
+    m_counts->startNew();
+    Q_EMIT newShiftStarted(closed);
 }

@@ -27,6 +27,10 @@ public:
     QList<int> rememberedFailedRows() const;
     void askNewShift();
 
+Q_SIGNALS:
+    // A new shift began; the counts it closed.
+    void newShiftStarted(const QString &closedCounts);
+
 private:
     void show();
 

@@ -6,7 +6,7 @@
 #include "CountsLabel.h"
 #include "FirmwarePanel.h"
 #include "LockControls.h"
-#include "OperatorSeat.h"
+#include "OperatorDesk.h"
 #include "ProductionLock.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
@@ -78,13 +78,12 @@ StationWindow::StationWindow(QWidget *parent)
     connect(m_counts, &CountsLabel::failedClicked, m_views, &UnitViews::selectFailed);
     m_statusCounts = new QLabel(this);
     statusBar()->addPermanentWidget(m_statusCounts);
-    m_shift = new ShiftWatch(m_session.store(), m_runner, m_model, this);
-    statusBar()->addPermanentWidget(m_shift->statusLabel());
-    m_operator = new OperatorSeat(m_session.store(), this);
-    statusBar()->addPermanentWidget(m_operator->label());
-    connect(m_operator, &OperatorSeat::nameChanged, &m_runner, &StationRunner::setOperator);
-    m_lock = new LockControls(m_session.store(), this);
-    connect(m_lock, &LockControls::problem, this, &StationWindow::showError);
+    m_desk = new OperatorDesk(m_session.store(), m_runner, m_model, *m_views, this);
+    for (QWidget *label : m_desk->statusWidgets())
+        statusBar()->addPermanentWidget(label);
+    connect(m_desk, &OperatorDesk::problem, this, &StationWindow::showError);
+    connect(m_desk, &OperatorDesk::note, this,
+            [this](const QString &text) { statusBar()->showMessage(text, kStatusMessageMs); });
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -94,14 +93,8 @@ StationWindow::StationWindow(QWidget *parent)
     layout->addWidget(m_controls);
     auto *countsRow = new QHBoxLayout;
     countsRow->addWidget(m_counts, 1);
-    countsRow->addWidget(m_shift->headerLabel());
-    auto *scan = new ScanField(this);
-    connect(scan, &ScanField::scanned, this, [this](const QString &code) {
-        if (!m_views->assignSerial(code))
-            showError(tr("No unit can take the serial %1 now: select one that is not running.")
-                          .arg(code));
-    });
-    countsRow->addWidget(scan);
+    countsRow->addWidget(m_desk->shift().headerLabel());
+    countsRow->addWidget(m_desk->scanField());
     layout->addLayout(countsRow);
     layout->addWidget(m_views, 1);
     m_listControls = m_views->buildListControls();
@@ -215,14 +208,10 @@ void StationWindow::buildMenus()
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
-    file->addAction(tr("New &shift..."), this, [this] {
-        m_lock->whenSupervisorAllows(tr("New shift"), [this] { m_shift->askNewShift(); });
-    });
-    file->addSeparator();
-    m_lock->addActions(file);
-    file->addAction(m_operator->askAction());
-    m_listEditors.append(m_operator->askAction());
-    connect(&m_lock->lock(), &ProductionLock::lockedChanged, this, &StationWindow::updateControls);
+    for (QAction *action : m_desk->addFileActions(file))
+        m_listEditors.append(action);
+    connect(&m_desk->lock().lock(), &ProductionLock::lockedChanged, this,
+            &StationWindow::updateControls);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     menuBar()->addMenu(m_views->buildMenu(this));
@@ -247,13 +236,13 @@ void StationWindow::updateControls()
     const bool failedToRerun =
         m_runner.firmware().isValid()
             ? !m_runner.failedRows().isEmpty()
-            : m_firmware->isValid() && !m_shift->rememberedFailedRows().isEmpty();
+            : m_firmware->isValid() && !m_desk->shift().rememberedFailedRows().isEmpty();
     m_controls->rerunFailed()->setEnabled(!running && failedToRerun);
     m_controls->stopAll()->setEnabled(running);
     m_controls->stopSelected()->setEnabled(running && !m_table->selectedRows().isEmpty());
     // What changes what is flashed, or how, waits while a run is on and while the station is
     // locked for production.
-    const bool editable = !running && !m_lock->isLocked();
+    const bool editable = !running && !m_desk->lock().isLocked();
     m_firmware->setChoosingEnabled(editable);
     for (QObject *editor : std::as_const(m_listEditors)) {
         if (auto *widget = qobject_cast<QWidget *>(editor))
@@ -297,7 +286,7 @@ bool StationWindow::flashRows(const QList<int> &rows)
 void StationWindow::rerunFailed()
 {
     if (!m_runner.firmware().isValid()) {
-        flashRows(m_shift->rememberedFailedRows());
+        flashRows(m_desk->shift().rememberedFailedRows());
         return;
     }
     QString error;
@@ -497,7 +486,7 @@ void StationWindow::changeEvent(QEvent *event)
 
 void StationWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_runner.isRunning() && !m_lock->isLocked() && event->mimeData()->hasUrls() &&
+    if (!m_runner.isRunning() && !m_desk->lock().isLocked() && event->mimeData()->hasUrls() &&
         event->mimeData()->urls().size() == 1 && event->mimeData()->urls().first().isLocalFile())
         event->acceptProposedAction();
 }

@@ -8,13 +8,11 @@
 #include <QTimer>
 
 class CountsLabel;
-class LockControls;
-class OperatorSeat;
 class FirmwarePanel;
+class OperatorDesk;
 class LastFlashLookup;
 class QLabel;
 class ReportSaver;
-class ShiftWatch;
 class UnitListKeeper;
 class UnitTable;
 class UnitViews;
@@ -35,8 +33,7 @@ public:
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
     LastFlashLookup &lastFlash() { return *m_lastFlash; }
     QString countsText() const { return m_model.countsText(); }
-    LockControls &lockControls() { return *m_lock; }
-    OperatorSeat &operatorSeat() { return *m_operator; }
+    OperatorDesk &desk() { return *m_desk; }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
@@ -102,9 +99,7 @@ private:
     QWidget *m_listControls = nullptr;
     CountsLabel *m_counts = nullptr;
     QLabel *m_statusCounts = nullptr;
-    ShiftWatch *m_shift = nullptr;
-    LockControls *m_lock = nullptr;
-    OperatorSeat *m_operator = nullptr;
+    OperatorDesk *m_desk = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

@@ -2,6 +2,7 @@
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
 #include "LockControls.h"
+#include "OperatorDesk.h"
 #include "OperatorSeat.h"
 #include "ProgramNotice.h"
 #include "StationLook.h"
@@ -115,11 +116,11 @@ int main(int argc, char *argv[])
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
     if (!options.operatorName.isEmpty())
-        window.operatorSeat().setName(options.operatorName);
+        window.desk().operatorSeat().setName(options.operatorName);
     else if (!unattended && !options.flashAll)
-        window.operatorSeat().askIfWanted();
+        window.desk().operatorSeat().askIfWanted();
     if (options.locked) {
-        if (const std::optional<QString> why = window.lockControls().lockForProduction())
+        if (const std::optional<QString> why = window.desk().lock().lockForProduction())
             return fail(*why);
     }
     window.show();

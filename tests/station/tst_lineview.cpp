@@ -5,6 +5,8 @@
 #include "FirmwarePanel.h"
 #include "LineView.h"
 #include "LockControls.h"
+#include "OperatorDesk.h"
+#include "OperatorSeat.h"
 #include "ProductionLock.h"
 #include "ShiftCounts.h"
 #include "ShiftWatch.h"
@@ -17,6 +19,7 @@
 #include "UnitStateText.h"
 #include "UnitTable.h"
 #include "UnitViews.h"
+#include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
@@ -257,10 +260,13 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString firmware = dir.filePath("firmware.hex");
+        const QString history = "sqlite://" + dir.filePath("history.sqlite");
         QVERIFY(TestSupport::writeFile(firmware, ":0400000001020304F2\r\n:00000001FF\r\n"));
         {
             StationWindow window;
-            LockControls &lock = window.lockControls();
+            window.runner().setHistory(history);
+            window.desk().operatorSeat().setName("anna");
+            LockControls &lock = window.desk().lock();
             QVERIFY(lock.lockForProduction().has_value()); // no password yet
             QVERIFY(!lock.lock().setPassword("secret-1"));
             window.model().setUnits(::benches(2));
@@ -298,12 +304,22 @@ private Q_SLOTS:
             QVERIFY(lock.isLocked()); // locked again once the supervised change is done
             QVERIFY(window.close());
         }
+        // The supervisor's audit: every lock, unlock and refused unlock, with who ran the station.
+        HistoryStore store(HistoryLocation::parse(history));
+        QList<QVariantList> events;
+        const qsizetype event = StationEvent::fields().indexOf("event");
+        QTRY_VERIFY((store.selectEvents(0, &events), events.size() == 4));
+        QStringList words;
+        for (const QVariantList &values : std::as_const(events))
+            words.prepend(values.value(event).toString());
+        QCOMPARE(words, (QStringList{"lock", "refused_unlock", "unlock", "lock"}));
+        QCOMPARE(events[0].value(StationEvent::fields().indexOf("operator")).toString(), "anna");
         StationWindow again;
-        QVERIFY(again.lockControls().isLocked());
-        QSignalSpy unlocked(&again.lockControls().lock(), &ProductionLock::lockedChanged);
-        again.lockControls().lock().tryUnlock("secret-1");
+        QVERIFY(again.desk().lock().isLocked());
+        QSignalSpy unlocked(&again.desk().lock().lock(), &ProductionLock::lockedChanged);
+        again.desk().lock().lock().tryUnlock("secret-1");
         QVERIFY(unlocked.wait());
-        QVERIFY(!again.lockControls().isLocked());
+        QVERIFY(!again.desk().lock().isLocked());
         QVERIFY(again.model().setData(again.model().index(0, UnitListModel::Port), "6000",
                                       Qt::EditRole));
         QVERIFY(again.close());
