@@ -100,3 +100,24 @@ QString CsvText::line(const QStringList &fields)
         quoted.append(field(value));
     return quoted.join(QLatin1Char(','));
 }
+
+QString CsvText::printable(const QString &value)
+{
+    QString text = value;
+    for (QChar &c : text) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString CsvText::reportLine(const QStringList &fields)
+{
+    QStringList cells;
+    cells.reserve(fields.size());
+    for (const QString &value : fields)
+        cells.append(printable(value));
+    return line(cells);
+}
