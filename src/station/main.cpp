@@ -2,6 +2,7 @@
 #include "FirmwareSnapshot.h"
 #include "InterruptNotifier.h"
 #include "ProgramNotice.h"
+#include "ReportSaver.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
@@ -114,6 +115,14 @@ int main(int argc, char *argv[])
     const bool unattended = options.quitWhenDone;
     window.setUnattended(unattended || options.flashAll);
     window.setReportFolder(options.reportDir);
+    // A report that could not be saved would turn a good run into exit 1 ("a unit failed") and
+    // lose its record: a folder that cannot take it is refused before any unit is flashed.
+    if (!options.reportDir.isEmpty() || options.flashAll) {
+        if (const std::optional<QString> problem =
+                window.reportFolder().isEmpty() ? std::nullopt
+                                                : ReportSaver::folderProblem(window.reportFolder()))
+            return fail(*problem);
+    }
     window.setQuitWhenDone(options.quitWhenDone);
     if (options.responseTimeout || options.retries)
         window.setUnitOptions(
