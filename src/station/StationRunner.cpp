@@ -1,5 +1,6 @@
 #include "StationRunner.h"
 
+#include "CrashedAttemptRow.h"
 #include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitProcess.h"
@@ -37,8 +38,12 @@ StationRunner::StationRunner(UnitListModel &model, QObject *parent)
     : QObject(parent), m_model(model), m_cliPath(findCli())
 {}
 
+// Every uploader is stopped at once, so that they end in order side by side, not one after
+// another's grace.
 StationRunner::~StationRunner()
 {
+    for (UnitProcess *process : std::as_const(m_processes))
+        process->stop();
     qDeleteAll(m_processes);
 }
 
@@ -139,6 +144,7 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
             names.insert(address);
     }
     m_options.firmwarePath = m_snapshot.copyPath();
+    m_options.firmwareOrigin = m_snapshot.sourcePath();
     m_options.extraArguments = m_snapshot.uploaderArguments();
     m_model.setLocked(true);
     m_runStarted = QDateTime::currentDateTime();
@@ -262,7 +268,8 @@ void StationRunner::launchNext()
                 Qt::QueuedConnection);
         QStringList arguments = UnitProcess::arguments(m_model.unit(row), m_options);
         const QString firmware = arguments.takeLast();
-        process->start(m_cliPath, arguments + historyArguments(m_model.unit(row)) << firmware);
+        process->start(m_cliPath, arguments + historyArguments(m_model.unit(row)) << firmware,
+                       m_history);
     }
     if (!m_queue.isEmpty())
         QTimer::singleShot(0, this, &StationRunner::launchNext);
@@ -274,8 +281,6 @@ QStringList StationRunner::historyArguments(const StationUnit &unit) const
     QStringList arguments{QStringLiteral("--run-id=") + m_runId};
     if (!unit.name.isEmpty())
         arguments << QStringLiteral("--unit-name=") + unit.name;
-    if (!m_history.isEmpty())
-        arguments << QStringLiteral("--history=") + m_history;
     return arguments;
 }
 
@@ -306,7 +311,7 @@ void StationRunner::stop(const QList<int> &rows)
         ++m_lookupRound;
     }
     if (wasRunning && !isRunning())
-        onProcessEnded(0);
+        endRunWhenDone();
 }
 
 QList<qint64> StationRunner::processIds() const
@@ -319,9 +324,38 @@ QList<qint64> StationRunner::processIds() const
 
 void StationRunner::onProcessEnded(quint64 unitId)
 {
-    if (UnitProcess *process = m_processes.take(unitId))
+    if (UnitProcess *process = m_processes.take(unitId)) {
+        if (process->endedWithoutResult())
+            writeCrashedAttempt(unitId, process->endingSignal());
         process->deleteLater();
+    }
     launchNext();
+    endRunWhenDone();
+}
+
+// The run ends once the row of every uploader that could not write its own is in the history
+// (or known not to be), so that whoever reads it after the run finds them.
+void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
+{
+    const HistoryLocation location = HistoryLocation::resolve(
+        m_history.isEmpty() ? std::nullopt : std::optional<QString>(m_history));
+    const StationUnit *unit = m_model.unitForUpdate(unitId);
+    if (location.isOff() || !unit)
+        return;
+    ++m_rowsPending;
+    CrashedAttemptRow::write(
+        location, CrashedAttemptRow::record(*unit, m_snapshot, m_runId, signalNumber), this,
+        [this, unitId](const std::optional<QString> &problem) {
+            --m_rowsPending;
+            if (problem)
+                m_model.appendLog(
+                    unitId, tr("The attempt is not in the flash history (%1).").arg(*problem));
+            endRunWhenDone();
+        });
+}
+
+void StationRunner::endRunWhenDone()
+{
     if (isRunning())
         return;
     m_runEnded = QDateTime::currentDateTime();
