@@ -70,6 +70,8 @@ void CliUploader::start()
         runCheck();
         return;
     }
+    // Known before anything is refused, so that even a refused run's row names the unit.
+    loadConnection();
     if (!m_options.saveSettings && !m_scratch.isValid()) {
         // Without the scratch folder the engine's save would land in the user's settings.
         finish(ExitBadInput,
@@ -81,7 +83,7 @@ void CliUploader::start()
         finish(ExitBadInput, m_firmware.problem());
         return;
     }
-    if (!fillConnection())
+    if (!connectionGiven())
         return;
     m_engine->setKnownSoundContent(m_firmware.content());
 
@@ -130,13 +132,17 @@ void CliUploader::runCheck()
 }
 
 // The address and port the window would show for the title, unless the command line gives them.
-bool CliUploader::fillConnection()
+void CliUploader::loadConnection()
 {
     ConnectionSettings(m_options.title, m_userSettings).LoadConnectionSettings(m_view);
     if (m_options.address)
         m_view.setEthernetAddress(*m_options.address);
     if (m_options.port)
         m_view.setEthernetPort(*m_options.port);
+}
+
+bool CliUploader::connectionGiven()
+{
     if (m_view.ethernetAddress().isEmpty()) {
         finish(ExitBadInput, QStringLiteral("no address is saved or known for \"%1\": give "
                                             "--address.")
@@ -186,9 +192,7 @@ void CliUploader::interrupt(int signalNumber)
     // where it cannot stop, shutting it down still ends the program at once.
     m_engine->stopAttempt();
     m_engine->shutdown();
-    finish(m_stopCode, signalNumber == SIGHUP
-                           ? QStringLiteral("hung up; the connection to the unit is closed.")
-                           : QStringLiteral("interrupted; the connection to the unit is closed."));
+    finish(m_stopCode, stopMessage());
 }
 
 void CliUploader::onAttemptStarted()
@@ -287,27 +291,32 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
     }
 }
 
+// The same words on stderr, in the JSON result and in the attempt's row: the engine's reason
+// (the unit's refusal and what it refused, the lost connection, the unusable input), so that the
+// record says what happened rather than what the exit code means.
 QString CliUploader::attemptMessage(UploadOutcome outcome) const
 {
     switch (outcome) {
-    case UploadOutcome::Refused:
-        return QStringLiteral("the unit refused the firmware.");
+    case UploadOutcome::Finished:
+        return {};
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        return stopMessage();
     case UploadOutcome::ConnectFailed:
         return QStringLiteral("could not connect to the unit at %1 port %2.")
             .arg(m_view.ethernetAddress(), m_view.ethernetPort());
-    case UploadOutcome::ConnectionLost:
-        return QStringLiteral("the connection to the unit was lost.");
-    case UploadOutcome::UnitSilent:
-        return QStringLiteral("the unit stopped answering.");
-    case UploadOutcome::BadInput:
-        return QStringLiteral("the upload could not start; the log says why.");
-    case UploadOutcome::Cancelled:
-    case UploadOutcome::Stopped:
-        return QStringLiteral("interrupted; the connection to the unit is closed.");
-    case UploadOutcome::Finished:
+    default:
         break;
     }
-    return {};
+    const QString reason = m_engine->failureReason();
+    return reason.isEmpty() ? QStringLiteral("the attempt failed; the log says why.") : reason;
+}
+
+QString CliUploader::stopMessage() const
+{
+    return m_stopCode == ExitHangup
+               ? QStringLiteral("hung up; the connection to the unit is closed.")
+               : QStringLiteral("interrupted; the connection to the unit is closed.");
 }
 
 void CliUploader::checkSavedSettings()

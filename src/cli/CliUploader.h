@@ -54,12 +54,14 @@ Q_SIGNALS:
 
 private:
     void runCheck();
-    bool fillConnection();
+    void loadConnection();
+    bool connectionGiven();
     void reportStart();
     // signature_key_id and signature_comment when the image is signed; none otherwise.
     JsonLines::Fields signatureFields() const;
     void onAttemptEnded(UploadOutcome outcome);
     QString attemptMessage(UploadOutcome outcome) const;
+    QString stopMessage() const;
     bool retryConnection();
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);

@@ -1,0 +1,178 @@
+// The record a command-line run leaves: standard error, the JSON result and the flash history row
+// say the same thing about it, name the file and the unit as they were given, keep the line's
+// signing policy, and survive a second stop signal.
+
+#include "HexFileGenerator.h"
+#include "HistoryTestSupport.h"
+#include "MinisignTool.h"
+#include "TestSupport.h"
+#include "UnitSimProcess.h"
+#include "firmware/TrustedKeySettings.h"
+#include "history/HistoryStore.h"
+#include "platform/SettingsStore.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <time.h>
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+const QString kHost = QStringLiteral("127.0.0.1");
+const QString kTitle = QStringLiteral("Kestrel Max Firmware Uploader");
+
+struct Run
+{
+    int exitCode = -1;
+    QList<QJsonObject> events;
+    QString errors;
+    qint64 elapsedMs = 0;
+
+    QJsonObject result() const { return events.value(events.size() - 1); }
+};
+
+Run collect(QProcess &cli, const QElapsedTimer &sinceStart)
+{
+    Run run;
+    if (!cli.waitForFinished(kWaitMs)) {
+        cli.kill();
+        cli.waitForFinished();
+        return run;
+    }
+    run.elapsedMs = sinceStart.elapsed();
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.errors = QString::fromUtf8(cli.readAllStandardError());
+    for (const QByteArray &line : cli.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            run.events.append(QJsonDocument::fromJson(line).object());
+    }
+    return run;
+}
+
+void pauseMs(long ms)
+{
+    const timespec pause{0, ms * 1000000L};
+    nanosleep(&pause, nullptr);
+}
+
+} // namespace
+
+class tst_CliRecord : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    HexFileGenerator m_generator;
+    QString m_hexPath;
+    QString m_history;
+
+    QString config() const { return m_dir->filePath("config"); }
+
+    // --json, the unit, the scratch history; the firmware file last.
+    QStringList arguments(const QString &port, const QStringList &extra,
+                          const QString &address = kHost) const
+    {
+        return QStringList{"--json", "--title", kTitle,      "--address", address,
+                           "--port", port,      "--history", m_history} +
+               extra + QStringList{m_hexPath};
+    }
+
+    void start(QProcess &cli, const QStringList &arguments, const QString &timeScale = "0.02")
+    {
+        cli.setProcessEnvironment(TestSupport::programEnvironment(config(), timeScale));
+        cli.start(QStringLiteral(CLI_PATH), arguments);
+    }
+
+    Run run(const QStringList &arguments)
+    {
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        QProcess cli;
+        start(cli, arguments);
+        return collect(cli, sinceStart);
+    }
+
+    QList<HistoryRow> rows() const { return HistoryTestSupport::rowsOf(m_history); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_generator = HexFileGenerator();
+        m_generator.setDataRecords(40);
+        m_hexPath = m_dir->filePath("firmware.hex");
+        QVERIFY(m_generator.write(m_hexPath));
+        m_history = QStringLiteral("sqlite://") + m_dir->filePath("history.sqlite");
+    }
+
+    void lastWord_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QString>("firmware"); // "" keeps the good file
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // a pattern for the whole message
+
+        QTest::newRow("record refused")
+            << QStringList{"--fault", "nak-record-type@5"} << "" << kHost << 1
+            << "^The unit refused record 5, line 5 of the file: NAK - Incorrect Record Type\\.$";
+        QTest::newRow("request refused")
+            << QStringList{"--profile", "Corvus"} << "" << kHost << 1
+            << "^The unit refused the programming request: NAK - Incorrect Product Code\\.$";
+        QTest::newRow("answered more often")
+            << QStringList{"--fault", "twice@eof"} << "" << kHost << 1
+            << "^The unit answered more often than records were sent: .* nothing confirms "
+               "that it has the firmware\\.$";
+        QTest::newRow("unit closes")
+            << QStringList{"--fault", "close@3"} << "" << kHost << 3
+            << "^The connection to the unit was lost(: the unit closed it)?\\.$";
+        // Refused inputs: the row still names the unit as it was given.
+        QTest::newRow("damaged file") << QStringList{} << ":0400000001020304F3\r\n:00000001FF\r\n"
+                                      << kHost << 4 << "is not valid Intel HEX: line 1: checksum";
+        QTest::newRow("bad address")
+            << QStringList{} << ""
+            << "300.1.2.3" << 4 << "^Address \"300\\.1\\.2\\.3\" is not valid: ";
+    }
+
+    // The uploader's last word is the same on standard error, in the JSON result and in the row,
+    // and says what happened: the unit's own refusal and what it answered.
+    void lastWord()
+    {
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, firmware);
+        QFETCH(QString, address);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        if (!firmware.isEmpty())
+            QVERIFY(TestSupport::writeFile(m_hexPath, firmware.toLatin1()));
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), simArguments);
+        QVERIFY(!sim.port.isEmpty());
+        const Run result = run(arguments(sim.port, {}, address));
+        QCOMPARE(result.exitCode, exitCode);
+
+        const QString said = result.result().value("message").toString();
+        QVERIFY2(QRegularExpression(message).match(said).hasMatch(), qPrintable(said));
+        QCOMPARE(result.errors, "firmware-uploader-cli: " + said + '\n');
+        const QList<HistoryRow> written = rows();
+        QCOMPARE(written.size(), 1);
+        const HistoryRow &row = written.first();
+        QCOMPARE(row.text("message"), said);
+        QCOMPARE(row.text("address"), address);
+        QCOMPARE(row.text("port"), sim.port);
+    }
+
+};
+
+QTEST_GUILESS_MAIN(tst_CliRecord)
+#include "tst_clirecord.moc"
