@@ -267,8 +267,11 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
     setPhase("ended");
+    QElapsedTimer historyWait;
+    historyWait.start();
     m_history.attemptEnded(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome),
                            attemptMessage(outcome), m_attemptRecords);
+    m_historyWaitNs += historyWait.nsecsElapsed();
     if (outcome == UploadOutcome::ConnectFailed && retryConnection())
         return;
     if (outcome != UploadOutcome::Finished) {
@@ -371,9 +374,11 @@ void CliUploader::finish(int exitCode, const QString &message)
         m_report.message(message);
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
+    // The run's own time: waiting for the history to take its rows is no part of the upload.
+    const double duration = m_report.secondsSinceStart() - double(m_historyWaitNs) / 1e9;
     const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
-                     signatureFields(), historySaved});
+                     signatureFields(), historySaved, duration});
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     m_exitCode = exitCode;

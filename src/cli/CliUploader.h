@@ -112,6 +112,8 @@ private:
     int m_try = 1;
     QTimer m_retryTimer;
 
+    // Spent writing the rows of attempts that have ended; duration_s leaves it out.
+    qint64 m_historyWaitNs = 0;
     int m_uploadsFinished = 0;
     bool m_settingsSaved = false;
     int m_stopCode = 0;

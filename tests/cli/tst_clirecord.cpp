@@ -172,6 +172,31 @@ private Q_SLOTS:
         QCOMPARE(row.text("port"), sim.port);
     }
 
+    // duration_s is the run's own time: a history that keeps the row waiting adds nothing to it.
+    void durationLeavesOutTheHistoryWait()
+    {
+        QVERIFY(!HistoryStore(HistoryLocation::parse(m_history)).open(HistoryStore::Access::Write));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock");
+            db.setDatabaseName(m_dir->filePath("history.sqlite"));
+            QVERIFY(db.open());
+            QSqlQuery lock(db);
+            QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
+
+            UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--fault", "no-server"});
+            const Run result = run(arguments(sim.port, {}));
+            QCOMPARE(result.exitCode, 2);
+            const double duration = result.result().value("duration_s").toDouble(-1);
+            QVERIFY2(duration >= 0 && duration < 2.0, qPrintable(QString::number(duration)));
+            // The row did wait for the lock, so the figure above left that out.
+            QVERIFY2(result.elapsedMs > (duration + 2.0) * 1000,
+                     qPrintable(QString::number(result.elapsedMs)));
+            QVERIFY(lock.exec("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("lock");
+    }
+
 };
 
 QTEST_GUILESS_MAIN(tst_CliRecord)
