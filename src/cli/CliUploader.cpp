@@ -65,6 +65,8 @@ void CliUploader::start()
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256,
                                              keep ? FirmwareInspection::Keep::Content
                                                   : FirmwareInspection::Keep::Nothing);
+    if (!m_options.firmwareOrigin.isEmpty())
+        m_firmware.nameOrigin(m_options.firmwareOrigin);
     m_firmware.requireSignature(m_options.publicKeys, m_options.signaturePath);
     if (m_options.checkOnly) {
         runCheck();

@@ -47,6 +47,11 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
     return result;
 }
 
+void FirmwareInspection::nameOrigin(const QString &path)
+{
+    m_absolutePath = QFileInfo(path).absoluteFilePath();
+}
+
 void FirmwareInspection::requireSignature(const QStringList &publicKeys,
                                           const QString &signaturePath)
 {

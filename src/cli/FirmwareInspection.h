@@ -26,7 +26,11 @@ public:
     QString problem() const { return m_problem; }
     // Present when the file could be read, also when it is refused for its content.
     const std::optional<FirmwareSummary> &summary() const { return m_summary; }
+    // The file as the caller knows it: the path read, or the one nameOrigin() gave.
     QString absolutePath() const { return m_absolutePath; }
+    // A front-end that hands over a private copy of the operator's file names the original
+    // here: the record then names the file the operator chose, not a copy that is soon gone.
+    void nameOrigin(const QString &path);
     // The bytes that were read, checked and summed; empty with Keep::Nothing.
     const QByteArray &content() const { return m_content; }
     // {"path":..., ...the summary's fields} or null when the file could not be read.

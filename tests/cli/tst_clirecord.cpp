@@ -116,6 +116,26 @@ private Q_SLOTS:
         m_history = QStringLiteral("sqlite://") + m_dir->filePath("history.sqlite");
     }
 
+    // The station hands its uploaders a private copy: the record names the operator's file, and
+    // the hash of the bytes that were sent.
+    void firmwareOrigin()
+    {
+        const QString origin = m_dir->filePath("releases/fw-2.4.1.hex");
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
+        const Run result = run(arguments(sim.port, {"--firmware-origin", origin}));
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.events.first().value("firmware").toObject().value("path").toString(),
+                 origin);
+        QCOMPARE(result.result().value("firmware").toObject().value("path").toString(), origin);
+        const QList<HistoryRow> written = rows();
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written.first().text("firmware_path"), origin);
+        QFile file(m_hexPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(written.first().text("firmware_sha256").toLatin1(),
+                 QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+    }
+
     void lastWord_data()
     {
         QTest::addColumn<QStringList>("simArguments");
