@@ -217,6 +217,58 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase("lock");
     }
 
+    void repeatedStopSignals_data()
+    {
+        QTest::addColumn<bool>("underTimeout");
+        QTest::newRow("two SIGINTs 2 ms apart") << false;
+        // GNU timeout signals its child, then the child's whole process group.
+        QTest::newRow("GNU timeout") << true;
+    }
+
+    // The orderly end that the first signal starts writes the result line and the row, whatever
+    // follows it.
+    void repeatedStopSignals()
+    {
+        QFETCH(bool, underTimeout);
+        constexpr int kRuns = 10;
+        m_generator.setDataRecords(400);
+        QVERIFY(m_generator.write(m_hexPath));
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--delay", "5"});
+        QVERIFY(!sim.port.isEmpty());
+        for (int i = 0; i < kRuns; ++i) {
+            QElapsedTimer sinceStart;
+            sinceStart.start();
+            QProcess cli;
+            cli.setProcessEnvironment(TestSupport::programEnvironment(config(), "0.02"));
+            if (underTimeout) {
+                cli.start("timeout",
+                          QStringList{"--preserve-status", "0.4", QStringLiteral(CLI_PATH)} +
+                              arguments(sim.port, {}));
+            } else {
+                start(cli, arguments(sim.port, {}));
+                QByteArray seen;
+                while (!seen.contains("\"phase\":\"sending\"") && cli.waitForReadyRead(kWaitMs))
+                    seen += cli.peek(1 << 20);
+                QVERIFY(seen.contains("\"phase\":\"sending\""));
+                ::kill(pid_t(cli.processId()), SIGINT);
+                pauseMs(2);
+                ::kill(pid_t(cli.processId()), SIGINT);
+            }
+            const Run result = collect(cli, sinceStart);
+            const QString context = QStringLiteral("run %1: exit %2, %3")
+                                        .arg(i + 1)
+                                        .arg(result.exitCode)
+                                        .arg(result.errors);
+            QVERIFY2(result.exitCode == 130, qPrintable(context));
+            QVERIFY2(result.result().value("event") == "result", qPrintable(context));
+            QCOMPARE(result.result().value("outcome").toString(), "interrupted");
+            QVERIFY(result.result().value("history_saved").toBool());
+            const QList<HistoryRow> written = rows();
+            QVERIFY2(written.size() == i + 1, qPrintable(context));
+            QCOMPARE(written.first().text("outcome"), "interrupted");
+        }
+    }
+
 };
 
 QTEST_GUILESS_MAIN(tst_CliRecord)
