@@ -308,6 +308,8 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  --public-key KEY       refuse the file unless its signature verifies with\n"
                "                         KEY: a .pub key file or the base64 key itself;\n"
                "                         repeatable, any of the keys may have signed\n"
+               "                         (default: the title's trusted keys, when the\n"
+               "                         window's \"Flash only signed firmware\" is on)\n"
                "  --signature FILE       the signature of the firmware file (default: the\n"
                "                         firmware file's name plus .minisig)\n"
                "  --history URL          the flash history that gets one row per attempt:\n"
@@ -333,7 +335,8 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
                "       read, is not valid Intel HEX, is not the expected image, or has no\n"
-               "       signature that verifies with a --public-key\n"
+               "       signature that verifies with a --public-key (or a trusted key, when\n"
+               "       only signed firmware is flashed)\n"
                "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")

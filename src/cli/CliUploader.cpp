@@ -2,6 +2,7 @@
 
 #include "CliExitCode.h"
 #include "CliReport.h"
+#include "CliSignaturePolicy.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ProductProfile.h"
 #include "upload/ActivityLog.h"
@@ -60,14 +61,15 @@ void CliUploader::start()
 {
     if (m_finished)
         return;
+    const CliSignaturePolicy signatures = CliSignaturePolicy::forRun(m_options, m_userSettings);
     // A check alone keeps no copy of the file, unless a signature is to be verified against it.
-    const bool keep = !m_options.checkOnly || !m_options.publicKeys.isEmpty();
+    const bool keep = !m_options.checkOnly || signatures.required;
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256,
                                              keep ? FirmwareInspection::Keep::Content
                                                   : FirmwareInspection::Keep::Nothing);
     if (!m_options.firmwareOrigin.isEmpty())
         m_firmware.nameOrigin(m_options.firmwareOrigin);
-    m_firmware.requireSignature(m_options.publicKeys, m_options.signaturePath);
+    m_firmware.requireSignature(signatures, m_options.signaturePath);
     if (m_options.checkOnly) {
         runCheck();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliSignaturePolicy.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 
@@ -36,9 +37,9 @@ public:
     // {"path":..., ...the summary's fields} or null when the file could not be read.
     QJsonValue toJson() const;
 
-    // With public keys given (key files or base64 keys), refuses the image unless the signature
-    // file verifies against the bytes that were read.
-    void requireSignature(const QStringList &publicKeys, const QString &signaturePath);
+    // When the policy requires a signature, refuses the image unless the signature file
+    // verifies against the bytes that were read with one of its keys.
+    void requireSignature(const CliSignaturePolicy &policy, const QString &signaturePath);
     // Present once a signature was required and the file could be read.
     const std::optional<SignatureCheck> &signature() const { return m_signature; }
 

@@ -269,6 +269,66 @@ private Q_SLOTS:
         }
     }
 
+    void signingPolicy_data()
+    {
+        QTest::addColumn<QString>("signer"); // "": not signed
+        QTest::addColumn<bool>("keyTrusted");
+        QTest::addColumn<QStringList>("extra"); // "OTHER" stands for the other key's file
+        QTest::addColumn<QString>("refusal");   // empty: the upload goes ahead
+
+        QTest::newRow("signed by the trusted key") << "release" << true << QStringList{} << "";
+        QTest::newRow("not signed")
+            << "" << true << QStringList{}
+            << "\"Flash only signed firmware\" is on for \"" + kTitle +
+                   "\" (the window's File > "
+                   "Trusted Keys, kept in \"CONFIG\"): the firmware is not signed";
+        QTest::newRow("no key trusted") << "release" << false << QStringList{}
+                                        << "but no key is trusted there: add one, or give "
+                                           "--public-key.";
+        // The command line's key decides alone.
+        QTest::newRow("--public-key")
+            << "other" << true << QStringList{"--public-key", "OTHER"} << "";
+    }
+
+    // "Flash only signed firmware", set in the window, holds for scripts too.
+    void signingPolicy()
+    {
+        QFETCH(QString, signer);
+        QFETCH(bool, keyTrusted);
+        QFETCH(QStringList, extra);
+        QFETCH(QString, refusal);
+        const QString folder = m_dir->path();
+        QVERIFY(MinisignTool::makeKey(folder, "release") && MinisignTool::makeKey(folder, "other"));
+        if (!signer.isEmpty())
+            QVERIFY(MinisignTool::sign(folder, signer, m_hexPath, m_hexPath + ".minisig"));
+        TrustedKeySettings trusted;
+        trusted.requireSigned = true;
+        if (keyTrusted) {
+            QString problem;
+            const auto key = PublicKey::fromPathOrText(m_dir->filePath("release.pub"), &problem);
+            QVERIFY2(key, qPrintable(problem));
+            trusted.keys.append(*key);
+        }
+        SettingsStore settings(config());
+        QVERIFY(trusted.save(kTitle, settings));
+        extra.replaceInStrings("OTHER", m_dir->filePath("other.pub"));
+        refusal.replace("CONFIG", settings.fileName(kTitle));
+
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--verbose", "--connections", "1"});
+        const Run result = run(arguments(sim.port, extra));
+        if (refusal.isEmpty()) {
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(result.result().value("signature_key_id").toString(),
+                     MinisignTool::keyId(folder, signer));
+            return;
+        }
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY2(result.result().value("message").toString().contains(refusal),
+                 qPrintable(result.errors));
+        sim.process.kill();
+        sim.process.waitForFinished(kWaitMs);
+        QVERIFY(!sim.process.readAllStandardError().contains("connection 1 open"));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_CliRecord)
