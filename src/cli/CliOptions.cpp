@@ -120,6 +120,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     const QCommandLineOption runIdOption(QStringLiteral("run-id"), QString(), QStringLiteral("ID"));
     const QCommandLineOption unitNameOption(QStringLiteral("unit-name"), QString(),
                                             QStringLiteral("NAME"));
+    const QCommandLineOption originOption(QStringLiteral("firmware-origin"), QString(),
+                                          QStringLiteral("PATH"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
@@ -129,7 +131,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                        slowOption,       loopOption,      saveOption,      timeoutOption,
                        jsonOption,       checkOption,     shaOption,       retriesOption,
                        retryDelayOption, publicKeyOption, signatureOption, historyOption,
-                       runIdOption,      unitNameOption,  helpOption,      versionOption});
+                       runIdOption,      unitNameOption,  originOption,    helpOption,
+                       versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -148,7 +151,7 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     for (const QCommandLineOption *option :
          {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
           &retriesOption, &retryDelayOption, &signatureOption, &historyOption, &runIdOption,
-          &unitNameOption}) {
+          &unitNameOption, &originOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -252,6 +255,12 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
             return failure(QStringLiteral("--history: %1.").arg(location.error()));
         options.history = parser.value(historyOption);
     }
+    if (parser.isSet(originOption)) {
+        options.firmwareOrigin = parser.value(originOption);
+        if (options.firmwareOrigin.isEmpty())
+            return failure(QStringLiteral("--firmware-origin needs the path of the file the copy "
+                                          "was made from."));
+    }
     options.runId = parser.value(runIdOption);
     options.unitName = parser.value(unitNameOption);
     return options;
@@ -299,6 +308,8 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  --public-key KEY       refuse the file unless its signature verifies with\n"
                "                         KEY: a .pub key file or the base64 key itself;\n"
                "                         repeatable, any of the keys may have signed\n"
+               "                         (default: the title's trusted keys, when the\n"
+               "                         window's \"Flash only signed firmware\" is on)\n"
                "  --signature FILE       the signature of the firmware file (default: the\n"
                "                         firmware file's name plus .minisig)\n"
                "  --history URL          the flash history that gets one row per attempt:\n"
@@ -309,6 +320,9 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         row that cannot be written changes no outcome\n"
                "  --run-id ID            the run the rows belong to (the station's)\n"
                "  --unit-name NAME       the unit's name for the rows\n"
+               "  --firmware-origin PATH the file FILE.hex was copied from, named in the\n"
+               "                         rows and the JSON instead of FILE.hex (for\n"
+               "                         front-ends that pass a private copy)\n"
                "  -h, --help             show this text\n"
                "  -v, --version          show the version\n"
                "\n"
@@ -321,7 +335,8 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %7    connection lost, or the unit stopped answering\n"
                "  %8    bad arguments, bad address or port, a firmware file that cannot be\n"
                "       read, is not valid Intel HEX, is not the expected image, or has no\n"
-               "       signature that verifies with a --public-key\n"
+               "       signature that verifies with a --public-key (or a trusted key, when\n"
+               "       only signed firmware is flashed)\n"
                "  5    finished (--check: sound), but standard output could not be written\n"
                "  129  hung up (SIGHUP: the terminal was closed)\n"
                "  %9  interrupted (SIGINT or SIGTERM)\n")

@@ -38,6 +38,9 @@ struct CliOptions
     bool saveSettings = false;
     std::chrono::milliseconds responseTimeout = UploadEngine::kDefaultResponseTimeout;
     QString firmwarePath;
+    // The file the operator chose, when firmwarePath is a private copy of it (a front-end such as
+    // the station hands its uploaders one): the record names this one. Empty: firmwarePath.
+    QString firmwareOrigin;
 
     // JSON Lines on stdout instead of the log text. Also set when the other arguments are
     // refused, so that even then the caller gets its result line.

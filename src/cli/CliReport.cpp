@@ -74,7 +74,8 @@ void CliReport::result(const Result &result)
     JsonLines::Fields fields{
         {QStringLiteral("exit_code"), result.exitCode},
         {QStringLiteral("outcome"), QString::fromLatin1(outcomeWord(result.exitCode))},
-        {QStringLiteral("duration_s"), roundedSeconds(secondsSinceStart())},
+        {QStringLiteral("duration_s"),
+         roundedSeconds(result.durationSeconds.value_or(secondsSinceStart()))},
         {QStringLiteral("records_sent"), result.recordsSent},
         {QStringLiteral("settings_saved"), result.settingsSaved},
         {QStringLiteral("history_saved"), result.historySaved},

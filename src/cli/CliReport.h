@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 
 // Where a run's output goes. As text: the log on stdout, messages on stderr. As JSON Lines: one
 // object per line on stdout, messages still on stderr, and always exactly one result, last.
@@ -37,6 +38,9 @@ public:
         JsonLines::Fields signature;
         // Whether every attempt of the run is in the flash history.
         bool historySaved = false;
+        // duration_s: the seconds until the run ended, before its last row was written; unset:
+        // until now.
+        std::optional<double> durationSeconds = std::nullopt;
     };
     // JSON only, and only the first time: later calls are dropped.
     void result(const Result &result);

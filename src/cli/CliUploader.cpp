@@ -2,6 +2,7 @@
 
 #include "CliExitCode.h"
 #include "CliReport.h"
+#include "CliSignaturePolicy.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ProductProfile.h"
 #include "upload/ActivityLog.h"
@@ -60,16 +61,21 @@ void CliUploader::start()
 {
     if (m_finished)
         return;
+    const CliSignaturePolicy signatures = CliSignaturePolicy::forRun(m_options, m_userSettings);
     // A check alone keeps no copy of the file, unless a signature is to be verified against it.
-    const bool keep = !m_options.checkOnly || !m_options.publicKeys.isEmpty();
+    const bool keep = !m_options.checkOnly || signatures.required;
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256,
                                              keep ? FirmwareInspection::Keep::Content
                                                   : FirmwareInspection::Keep::Nothing);
-    m_firmware.requireSignature(m_options.publicKeys, m_options.signaturePath);
+    if (!m_options.firmwareOrigin.isEmpty())
+        m_firmware.nameOrigin(m_options.firmwareOrigin);
+    m_firmware.requireSignature(signatures, m_options.signaturePath);
     if (m_options.checkOnly) {
         runCheck();
         return;
     }
+    // Known before anything is refused, so that even a refused run's row names the unit.
+    loadConnection();
     if (!m_options.saveSettings && !m_scratch.isValid()) {
         // Without the scratch folder the engine's save would land in the user's settings.
         finish(ExitBadInput,
@@ -81,7 +87,7 @@ void CliUploader::start()
         finish(ExitBadInput, m_firmware.problem());
         return;
     }
-    if (!fillConnection())
+    if (!connectionGiven())
         return;
     m_engine->setKnownSoundContent(m_firmware.content());
 
@@ -130,13 +136,17 @@ void CliUploader::runCheck()
 }
 
 // The address and port the window would show for the title, unless the command line gives them.
-bool CliUploader::fillConnection()
+void CliUploader::loadConnection()
 {
     ConnectionSettings(m_options.title, m_userSettings).LoadConnectionSettings(m_view);
     if (m_options.address)
         m_view.setEthernetAddress(*m_options.address);
     if (m_options.port)
         m_view.setEthernetPort(*m_options.port);
+}
+
+bool CliUploader::connectionGiven()
+{
     if (m_view.ethernetAddress().isEmpty()) {
         finish(ExitBadInput, QStringLiteral("no address is saved or known for \"%1\": give "
                                             "--address.")
@@ -186,9 +196,7 @@ void CliUploader::interrupt(int signalNumber)
     // where it cannot stop, shutting it down still ends the program at once.
     m_engine->stopAttempt();
     m_engine->shutdown();
-    finish(m_stopCode, signalNumber == SIGHUP
-                           ? QStringLiteral("hung up; the connection to the unit is closed.")
-                           : QStringLiteral("interrupted; the connection to the unit is closed."));
+    finish(m_stopCode, stopMessage());
 }
 
 void CliUploader::onAttemptStarted()
@@ -263,8 +271,11 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
     setPhase("ended");
+    QElapsedTimer historyWait;
+    historyWait.start();
     m_history.attemptEnded(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome),
                            attemptMessage(outcome), m_attemptRecords);
+    m_historyWaitNs += historyWait.nsecsElapsed();
     if (outcome == UploadOutcome::ConnectFailed && retryConnection())
         return;
     if (outcome != UploadOutcome::Finished) {
@@ -287,27 +298,32 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
     }
 }
 
+// The same words on stderr, in the JSON result and in the attempt's row: the engine's reason
+// (the unit's refusal and what it refused, the lost connection, the unusable input), so that the
+// record says what happened rather than what the exit code means.
 QString CliUploader::attemptMessage(UploadOutcome outcome) const
 {
     switch (outcome) {
-    case UploadOutcome::Refused:
-        return QStringLiteral("the unit refused the firmware.");
+    case UploadOutcome::Finished:
+        return {};
+    case UploadOutcome::Cancelled:
+    case UploadOutcome::Stopped:
+        return stopMessage();
     case UploadOutcome::ConnectFailed:
         return QStringLiteral("could not connect to the unit at %1 port %2.")
             .arg(m_view.ethernetAddress(), m_view.ethernetPort());
-    case UploadOutcome::ConnectionLost:
-        return QStringLiteral("the connection to the unit was lost.");
-    case UploadOutcome::UnitSilent:
-        return QStringLiteral("the unit stopped answering.");
-    case UploadOutcome::BadInput:
-        return QStringLiteral("the upload could not start; the log says why.");
-    case UploadOutcome::Cancelled:
-    case UploadOutcome::Stopped:
-        return QStringLiteral("interrupted; the connection to the unit is closed.");
-    case UploadOutcome::Finished:
+    default:
         break;
     }
-    return {};
+    const QString reason = m_engine->failureReason();
+    return reason.isEmpty() ? QStringLiteral("the attempt failed; the log says why.") : reason;
+}
+
+QString CliUploader::stopMessage() const
+{
+    return m_stopCode == ExitHangup
+               ? QStringLiteral("hung up; the connection to the unit is closed.")
+               : QStringLiteral("interrupted; the connection to the unit is closed.");
 }
 
 void CliUploader::checkSavedSettings()
@@ -362,9 +378,11 @@ void CliUploader::finish(int exitCode, const QString &message)
         m_report.message(message);
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
+    // The run's own time: waiting for the history to take its rows is no part of the upload.
+    const double duration = m_report.secondsSinceStart() - double(m_historyWaitNs) / 1e9;
     const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
-                     signatureFields(), historySaved});
+                     signatureFields(), historySaved, duration});
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     m_exitCode = exitCode;

@@ -54,12 +54,14 @@ Q_SIGNALS:
 
 private:
     void runCheck();
-    bool fillConnection();
+    void loadConnection();
+    bool connectionGiven();
     void reportStart();
     // signature_key_id and signature_comment when the image is signed; none otherwise.
     JsonLines::Fields signatureFields() const;
     void onAttemptEnded(UploadOutcome outcome);
     QString attemptMessage(UploadOutcome outcome) const;
+    QString stopMessage() const;
     bool retryConnection();
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);
@@ -110,6 +112,8 @@ private:
     int m_try = 1;
     QTimer m_retryTimer;
 
+    // Spent writing the rows of attempts that have ended; duration_s leaves it out.
+    qint64 m_historyWaitNs = 0;
     int m_uploadsFinished = 0;
     bool m_settingsSaved = false;
     int m_stopCode = 0;

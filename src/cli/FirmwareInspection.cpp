@@ -47,24 +47,23 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
     return result;
 }
 
-void FirmwareInspection::requireSignature(const QStringList &publicKeys,
+void FirmwareInspection::nameOrigin(const QString &path)
+{
+    m_absolutePath = QFileInfo(path).absoluteFilePath();
+}
+
+void FirmwareInspection::requireSignature(const CliSignaturePolicy &policy,
                                           const QString &signaturePath)
 {
-    if (publicKeys.isEmpty() || !m_summary)
+    if (!policy.required || !m_summary)
         return;
-    QList<PublicKey> keys;
-    for (const QString &text : publicKeys) {
-        QString problem;
-        const auto key = PublicKey::fromPathOrText(text, &problem);
-        if (!key) {
-            m_problem = problem;
-            return;
-        }
-        keys.append(*key);
+    if (!policy.problem.isEmpty()) {
+        m_problem = policy.problem;
+        return;
     }
-    m_signature = SignatureCheck::verifyFile(m_content, signaturePath, keys);
+    m_signature = SignatureCheck::verifyFile(m_content, signaturePath, policy.keys);
     if (m_problem.isEmpty() && !m_signature->isValid())
-        m_problem = m_signature->problem();
+        m_problem = policy.refusalPrefix + m_signature->problem();
 }
 
 QJsonValue FirmwareInspection::toJson() const

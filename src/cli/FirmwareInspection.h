@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliSignaturePolicy.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 
@@ -26,15 +27,19 @@ public:
     QString problem() const { return m_problem; }
     // Present when the file could be read, also when it is refused for its content.
     const std::optional<FirmwareSummary> &summary() const { return m_summary; }
+    // The file as the caller knows it: the path read, or the one nameOrigin() gave.
     QString absolutePath() const { return m_absolutePath; }
+    // A front-end that hands over a private copy of the operator's file names the original
+    // here: the record then names the file the operator chose, not a copy that is soon gone.
+    void nameOrigin(const QString &path);
     // The bytes that were read, checked and summed; empty with Keep::Nothing.
     const QByteArray &content() const { return m_content; }
     // {"path":..., ...the summary's fields} or null when the file could not be read.
     QJsonValue toJson() const;
 
-    // With public keys given (key files or base64 keys), refuses the image unless the signature
-    // file verifies against the bytes that were read.
-    void requireSignature(const QStringList &publicKeys, const QString &signaturePath);
+    // When the policy requires a signature, refuses the image unless the signature file
+    // verifies against the bytes that were read with one of its keys.
+    void requireSignature(const CliSignaturePolicy &policy, const QString &signaturePath);
     // Present once a signature was required and the file could be read.
     const std::optional<SignatureCheck> &signature() const { return m_signature; }
 

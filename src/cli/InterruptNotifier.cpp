@@ -42,15 +42,15 @@ InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
     for (int signalNumber : kSignals) {
         if (inheritedAsIgnored(signalNumber))
             continue;
-        setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART | SA_RESETHAND);
-        m_handled.append(signalNumber);
+        setHandler(signalNumber, &InterruptNotifier::handle, SA_RESTART);
     }
 }
 
+// The handlers stay: a signal that comes now, while the program ends, finds no pipe and is
+// dropped rather than ending the program by its default action after its record is written
+// (the exit code would then be the signal's, not the one the result line gives).
 InterruptNotifier::~InterruptNotifier()
 {
-    for (int signalNumber : std::as_const(m_handled))
-        setHandler(signalNumber, SIG_DFL, 0);
     g_writeEnd = -1;
     for (int fd : m_pipe) {
         if (fd >= 0)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 
 class QSocketNotifier;
@@ -8,8 +7,9 @@ class QSocketNotifier;
 // Turns SIGINT, SIGTERM and SIGHUP into a Qt signal, except those the program was started with
 // ignored (nohup, a shell's background job): they stay ignored. The handler only writes a byte into
 // a pipe; the event loop reads it, so nothing but async-signal-safe calls run inside the handler.
-// After the first signal the default action is back in place: a second Ctrl-C ends a program that
-// no longer responds.
+// Every later signal takes the same way, to the end of the program: the orderly end that the
+// first one started writes the run's result and its history row, and a second Ctrl-C, or a
+// time-out that signals the process and then its group, must not cut that short.
 class InterruptNotifier : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,5 @@ private:
     void readPipe();
 
     int m_pipe[2] = {-1, -1};
-    QList<int> m_handled;
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -65,6 +65,7 @@ void UploadEngine::LoadStart_Click()
     m_snapshot = QByteArray();
     m_snapshotPath.clear();
 
+    m_failureReason.clear();
     log().setBackColour(ActivityLog::kWhite);
     log().clear();
     setStartControlsEnabled(false);
@@ -101,6 +102,9 @@ void UploadEngine::LoadStart_Click()
         log().append(QStringLiteral("Unit address %1, port %2.")
                          .arg(m_view.ethernetAddress())
                          .arg(m_socket.remotePort()));
+        m_failureReason = tr("Could not establish connection to %1, port %2.")
+                              .arg(m_view.ethernetAddress())
+                              .arg(m_socket.remotePort());
         failAttempt(UploadOutcome::ConnectFailed);
     }
 }
@@ -113,7 +117,7 @@ bool UploadEngine::ConnectToUnit()
     const QString portText = m_view.ethernetPort();
     const std::optional<quint16> port = PortNumber::parse(portText);
     if (!port) {
-        log().append(PortNumber::problemSentence(portText));
+        logFailure(PortNumber::problemSentence(portText));
         return false;
     }
     // A socket left open by an attempt that never finished is closed before the new connect.
@@ -124,7 +128,7 @@ bool UploadEngine::ConnectToUnit()
     if (problem.isEmpty() && !m_socket.setRemoteHost(address))
         problem = QStringLiteral("enter the unit's IPv4 address or host name");
     if (!problem.isEmpty()) {
-        log().append(QStringLiteral("Address \"%1\" is not valid: %2.").arg(address, problem));
+        logFailure(QStringLiteral("Address \"%1\" is not valid: %2.").arg(address, problem));
         return false;
     }
     m_socket.connectToUnit();
@@ -170,8 +174,8 @@ void UploadEngine::startTransfer()
 {
     const QByteArray request = UnitProtocol::programmingRequest(m_title);
     if (request.isEmpty()) {
-        log().append(QStringLiteral("No product profile matches the application title \"%1\".")
-                         .arg(m_title));
+        logFailure(QStringLiteral("No product profile matches the application title \"%1\".")
+                       .arg(m_title));
         failAttempt(UploadOutcome::BadInput);
         return;
     }
@@ -210,9 +214,9 @@ bool UploadEngine::prepareFirmware()
     if (m_pinned) {
         m_file->openContent(*m_pinned);
     } else if (path.isEmpty() || !m_file->open(path, &error)) {
-        log().append(QStringLiteral("Cannot open the firmware file \"%1\": %2")
-                         .arg(path.isEmpty() ? QStringLiteral("(none chosen)") : path,
-                              error.isEmpty() ? QStringLiteral("no file chosen") : error));
+        logFailure(QStringLiteral("Cannot open the firmware file \"%1\": %2")
+                       .arg(path.isEmpty() ? QStringLiteral("(none chosen)") : path,
+                            error.isEmpty() ? QStringLiteral("no file chosen") : error));
         return false;
     }
     // The bytes read here are checked and then sent: what the file becomes later is not.
@@ -222,14 +226,14 @@ bool UploadEngine::prepareFirmware()
     if (const std::optional<IntelHexCheck::Problem> problem =
             IntelHexCheck::checkContent(content)) {
         m_file->close();
-        log().append(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
-                         .arg(name, problem->text));
+        logFailure(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
+                       .arg(name, problem->text));
         return false;
     }
     if (const std::optional<QString> refusal =
             m_firmwareGate ? m_firmwareGate(m_file->content()) : std::nullopt) {
         m_file->close();
-        log().append(*refusal);
+        logFailure(*refusal);
         return false;
     }
     m_snapshot = m_file->content();
@@ -259,7 +263,7 @@ void UploadEngine::stopAttempt()
     // A new attempt number ends every pause of the stopped attempt without letting it go on.
     ++m_attempt;
     setPhase(Phase::Ending);
-    log().append(QStringLiteral("Stopped by the operator."));
+    logFailure(QStringLiteral("Stopped by the operator."));
     failAttempt(UploadOutcome::Stopped);
 }
 
@@ -305,6 +309,12 @@ void UploadEngine::logDebug(const QString &line) const
         log().append(line);
     else
         qCDebug(lcUpload).noquote() << line;
+}
+
+void UploadEngine::logFailure(const QString &line)
+{
+    log().append(line);
+    m_failureReason = line;
 }
 
 void UploadEngine::setStartControlsEnabled(bool enabled)

@@ -86,6 +86,12 @@ public:
     using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
     void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
 
+    // Why the last attempt failed, in the one sentence of its log that says it (the unit's
+    // refusal with the record and line it answered, the lost connection, the unusable input);
+    // empty while an attempt runs and after a finished one. Front-ends keep it as the attempt's
+    // message instead of guessing it from the outcome or the log's last line.
+    QString failureReason() const { return m_failureReason; }
+
 Q_SIGNALS:
     // Emitted once per attempt when it has ended (on success after the reboot wait, before a
     // loop restart).
@@ -122,7 +128,7 @@ private:
     void finishEndOfFile();
     bool awaitQuietUnit();
     void onAnswerAfterLast(ResponseCode code);
-    QString refusedPacketText() const;
+    QString refusedPacketName() const;
     void onRefusal(ResponseCode code);
     void onUnknown();
     void onFlooded(qint64 bytes);
@@ -133,6 +139,8 @@ private:
     ActivityLog &log() const;
     bool debug() const;
     void logDebug(const QString &line) const;
+    // Logs the line that says why the attempt fails, and keeps it as failureReason().
+    void logFailure(const QString &line);
     void setStartControlsEnabled(bool enabled);
     void showLoopCount();
     void noteUnitActivity();
@@ -151,6 +159,7 @@ private:
     QByteArray m_knownSoundContent;
     Phase m_phase = Phase::Idle;
     UploadOutcome m_failure = UploadOutcome::ConnectFailed;
+    QString m_failureReason;
     quint64 m_attempt = 0;
     // Monotonic seconds (Clock::monotonicSeconds) when connecting and the transfer started:
     // durations never follow the time of day when it is set back or passes midnight.

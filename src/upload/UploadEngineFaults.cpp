@@ -98,6 +98,6 @@ void UploadEngine::noteUnitActivity()
 void UploadEngine::endLostAttempt(const QString &reason, UploadOutcome outcome)
 {
     setPhase(Phase::Ending);
-    log().append(reason);
+    logFailure(reason);
     failAttempt(outcome);
 }

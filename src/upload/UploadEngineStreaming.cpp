@@ -217,8 +217,12 @@ void UploadEngine::onRefusal(ResponseCode code)
     }
     log().append(refusalText(code));
     log().append(QStringLiteral("Device responded with an error.  Please try again."));
-    if (isTransferring())
-        log().append(refusedPacketText());
+    if (isTransferring()) {
+        log().append(QStringLiteral("The unit refused %1.").arg(refusedPacketName()));
+        // The unit's own words and the line they answer, in one sentence for the record.
+        m_failureReason =
+            tr("The unit refused %1: %2.").arg(refusedPacketName(), refusalText(code));
+    }
     // Taken off at once, so that an arrival during the pause below cannot handle it again.
     takeFront(UnitProtocol::kResponseLength);
     if (!isTransferring())
@@ -239,11 +243,11 @@ void UploadEngine::onRefusal(ResponseCode code)
 }
 
 // Which packet the refusal answers, so that the operator can look at the line in the file.
-QString UploadEngine::refusedPacketText() const
+QString UploadEngine::refusedPacketName() const
 {
     if (m_recordsSent == 0)
-        return QStringLiteral("The unit refused the programming request.");
-    return QStringLiteral("The unit refused record %1, line %2 of the file.")
+        return QStringLiteral("the programming request");
+    return QStringLiteral("record %1, line %2 of the file")
         .arg(m_recordsSent)
         .arg(m_lastRecordLine);
 }
@@ -270,9 +274,9 @@ void UploadEngine::onAnswerAfterLast(ResponseCode code)
         log().append(QStringLiteral("Device responded with an error.  Please try again."));
         break;
     }
-    log().append(QStringLiteral("The unit answered more often than records were sent: its "
-                                "answers no longer match the records, so nothing confirms that "
-                                "it has the firmware."));
+    logFailure(QStringLiteral("The unit answered more often than records were sent: its answers "
+                              "no longer match the records, so nothing confirms that it has the "
+                              "firmware."));
     m_state.UploadDone = false;
     --m_state.LoopCount;
     showLoopCount();

@@ -175,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(lines[6].contains(",refuses,127.0.0.1," + model.unit(5).port + ",,refused,1,"));
         // Why each failed unit failed, in the uploader's words, also in the table.
         QVERIFY(model.unit(0).reason.isEmpty());
-        QVERIFY2(model.unit(5).reason.contains("refused the firmware") &&
+        QVERIFY2(model.unit(5).reason.contains("refused the programming request") &&
                      model.unit(5).reason.contains("NAK - Incorrect Product Code"),
                  qPrintable(model.unit(5).reason));
         QVERIFY(model.unit(6).reason.contains("port " + model.unit(6).port));
