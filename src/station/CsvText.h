@@ -24,4 +24,8 @@ public:
     static QString printable(const QString &value);
     // A parsed field as it was before field() kept it from being taken for a formula.
     static QString plain(const QString &value);
+
+private:
+    // In double quotes when it needs them.
+    static QString quoted(const QString &value);
 };
