@@ -117,10 +117,9 @@ int main(int argc, char *argv[])
     window.setReportFolder(options.reportDir);
     // A report that could not be saved would turn a good run into exit 1 ("a unit failed") and
     // lose its record: a folder that cannot take it is refused before any unit is flashed.
-    if (!options.reportDir.isEmpty() || options.flashAll) {
-        if (const std::optional<QString> problem =
-                window.reportFolder().isEmpty() ? std::nullopt
-                                                : ReportSaver::folderProblem(window.reportFolder()))
+    if (const QString folder = window.reportFolder();
+        (!options.reportDir.isEmpty() || options.flashAll) && !folder.isEmpty()) {
+        if (const std::optional<QString> problem = ReportSaver::folderProblem(folder))
             return fail(*problem);
     }
     window.setQuitWhenDone(options.quitWhenDone);
