@@ -539,7 +539,7 @@ private Q_SLOTS:
         QByteArray csv = "name,address,port\n";
         for (int i = 0; i < kUnits; ++i) {
             units.push_back(
-                std::make_unique<SimulatedUnit>(QStringList{"--delay", "20", "--verbose"}));
+                std::make_unique<SimulatedUnit>(QStringList{"--delay", "40", "--verbose"}));
             csv += QStringLiteral("unit %1,127.0.0.1,%2\n").arg(i).arg(units.back()->port).toUtf8();
         }
         QVERIFY(TestSupport::writeFile(dir.filePath("units.csv"), csv));
