@@ -4,6 +4,7 @@
 #include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitProcess.h"
+#include "history/HistoryStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,14 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <memory>
+
 namespace {
+
+// How long a run waits for a row the station writes: the history's busy time-out and a little
+// for the answer to come back, as an uploader waits for its own.
+constexpr std::chrono::milliseconds kRowWaitLimit =
+    std::chrono::milliseconds(HistoryStore::kBusyTimeoutMs) + std::chrono::seconds(1);
 
 const QString kCliName = QStringLiteral("firmware-uploader-cli");
 
@@ -334,7 +342,8 @@ void StationRunner::onProcessEnded(quint64 unitId)
 }
 
 // The run ends once the row of every uploader that could not write its own is in the history
-// (or known not to be), so that whoever reads it after the run finds them.
+// (or known not to be), so that whoever reads it after the run finds them; a history that does
+// not answer within the uploaders' own limit costs the row, never a run that does not end.
 void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
 {
     const HistoryLocation location = HistoryLocation::resolve(
@@ -343,15 +352,24 @@ void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
     if (location.isOff() || !unit)
         return;
     ++m_rowsPending;
-    CrashedAttemptRow::write(
-        location, CrashedAttemptRow::record(*unit, m_snapshot, m_runId, signalNumber), this,
-        [this, unitId](const std::optional<QString> &problem) {
-            --m_rowsPending;
-            if (problem)
-                m_model.appendLog(
-                    unitId, tr("The attempt is not in the flash history (%1).").arg(*problem));
-            endRunWhenDone();
-        });
+    auto answered = std::make_shared<bool>(false);
+    const auto settle = [this, unitId, answered](const std::optional<QString> &problem) {
+        if (std::exchange(*answered, true))
+            return;
+        --m_rowsPending;
+        if (problem)
+            m_model.appendLog(unitId,
+                              tr("The attempt is not in the flash history (%1).").arg(*problem));
+        endRunWhenDone();
+    };
+    CrashedAttemptRow::write(location,
+                             CrashedAttemptRow::record(*unit, m_snapshot, m_runId, signalNumber),
+                             this, settle);
+    QTimer::singleShot(kRowWaitLimit, this, [settle, location] {
+        settle(tr("no answer from %1 within %2 s")
+                   .arg(location.display())
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(kRowWaitLimit).count()));
+    });
 }
 
 void StationRunner::endRunWhenDone()
