@@ -2,12 +2,12 @@
 
 #include "AttemptRecorder.h"
 #include "HistoryDialog.h"
-#include "cli/CliExitCode.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 #include "upload/UploadView.h"
 
@@ -107,28 +107,6 @@ void WindowHistory::chooseDatabase(QWidget *dialogParent)
         QMessageBox::warning(dialogParent, tr("Flash history"), *problem);
 }
 
-QString WindowHistory::outcomeWord(UploadOutcome outcome)
-{
-    switch (outcome) {
-    case UploadOutcome::Finished:
-        return QStringLiteral("finished");
-    case UploadOutcome::Refused:
-        return QStringLiteral("refused");
-    case UploadOutcome::ConnectFailed:
-        return QStringLiteral("connect_failed");
-    case UploadOutcome::ConnectionLost:
-    case UploadOutcome::UnitSilent:
-        return QStringLiteral("connection_lost");
-    case UploadOutcome::BadInput:
-        return QStringLiteral("bad_input");
-    case UploadOutcome::Cancelled:
-    case UploadOutcome::Stopped:
-        break;
-    }
-    // The operator stopped it (File > Stop, or closing the window).
-    return QStringLiteral("stopped");
-}
-
 void WindowHistory::onStarted()
 {
     m_started = QDateTime::currentDateTime();
@@ -182,8 +160,9 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     // The window counts no records; a finished upload sent them all.
     if (outcome == UploadOutcome::Finished && firmware)
         record.recordsSent = firmware->records;
-    record.outcome = outcomeWord(outcome);
-    record.exitCode = exitCodeFor(outcome);
+    const AttemptOutcome attemptOutcome = AttemptOutcome::fromUpload(outcome);
+    record.outcome = attemptOutcome.word();
+    record.exitCode = attemptOutcome.exitCode();
     record.message = m_lastLogLine;
     m_started = QDateTime();
     if (const std::optional<QString> problem = m_store->append(record))

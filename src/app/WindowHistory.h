@@ -54,9 +54,6 @@ public:
     using SignatureSource = std::function<const SignatureCheck *(const QString &path)>;
     void setSignatureSource(SignatureSource source) { m_signatureSource = std::move(source); }
 
-    // The flash history's word for an outcome.
-    static QString outcomeWord(UploadOutcome outcome);
-
 private:
     void onStarted();
     void onEnded(UploadOutcome outcome);

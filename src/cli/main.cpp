@@ -4,11 +4,11 @@
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "CliUploader.h"
-#include "InterruptNotifier.h"
 #include "ProgramNotice.h"
 #include "StandardDescriptors.h"
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
+#include "platform/InterruptNotifier.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -3,6 +3,7 @@
 #include "FirmwareSnapshot.h"
 #include "StationUnit.h"
 #include "history/HistoryStore.h"
+#include "upload/AttemptOutcome.h"
 
 #include <QThread>
 
@@ -29,8 +30,8 @@ HistoryRecord CrashedAttemptRow::record(const StationUnit &unit, const FirmwareS
         record.signatureKeyId = firmware.signature()->keyId();
         record.signatureComment = firmware.signature()->trustedComment();
     }
-    record.outcome = QStringLiteral("crashed");
-    record.exitCode = kExitCode;
+    record.outcome = AttemptOutcome(AttemptOutcome::Crashed).word();
+    record.exitCode = AttemptOutcome(AttemptOutcome::Crashed).exitCode();
     record.message = QStringLiteral("the uploader was ended by signal %1 before its result; %2 "
                                     "records sent as far as its progress showed.")
                          .arg(signalNumber)

@@ -18,9 +18,6 @@ struct StationUnit;
 class CrashedAttemptRow
 {
 public:
-    // The report's exit code for an uploader that ended without one.
-    static constexpr int kExitCode = -1;
-
     // The attempt as the station saw it: the records sent are those of the uploader's last
     // progress line; signalNumber is the signal that ended it.
     static HistoryRecord record(const StationUnit &unit, const FirmwareSnapshot &firmware,

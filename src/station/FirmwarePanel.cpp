@@ -42,19 +42,28 @@ FirmwarePanel::FirmwarePanel(QWidget *parent) : QGroupBox(QStringLiteral("Firmwa
     layout->setColumnStretch(0, 1);
 }
 
+// A file that cannot be flashed never replaces one that can: the earlier choice stays, and the
+// refusal is said. Without an earlier choice the panel shows why the file cannot be flashed.
 bool FirmwarePanel::setPath(const QString &path)
 {
-    m_path = path;
+    const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     QStringList description;
     QString error;
-    m_valid = FirmwareSnapshot::inspect(path, &description, &error);
-    m_problem = m_valid ? QString() : error;
-    m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    const bool valid = FirmwareSnapshot::inspect(absolute, &description, &error);
+    m_problem = valid ? QString() : error;
+    if (!valid && m_valid) {
+        Q_EMIT refused(tr("%1\nThe firmware chosen before stays: %2")
+                           .arg(error, QDir::toNativeSeparators(m_path)));
+        return false;
+    }
+    m_path = absolute;
+    m_valid = valid;
+    m_pathLabel->setText(QDir::toNativeSeparators(absolute));
     m_pathLabel->setToolTip(m_pathLabel->text());
-    m_summaryLabel->setText(m_valid ? description.join(QLatin1Char('\n'))
-                                    : QStringLiteral("Cannot be flashed: ") + error);
-    Q_EMIT pathChanged(path);
-    return m_valid;
+    m_summaryLabel->setText(valid ? description.join(QLatin1Char('\n'))
+                                  : QStringLiteral("Cannot be flashed: ") + error);
+    Q_EMIT pathChanged(absolute);
+    return valid;
 }
 
 void FirmwarePanel::showSummary(const QStringList &description)

@@ -14,7 +14,8 @@ class FirmwarePanel : public QGroupBox
 public:
     explicit FirmwarePanel(QWidget *parent = nullptr);
 
-    // Shows and checks the file; false (with the reason shown) when it is not sound.
+    // Checks the file and shows it; false when it is not sound. A sound earlier choice then
+    // stays, and refused() says why the new one was not taken.
     bool setPath(const QString &path);
     QString path() const { return m_path; }
     bool isValid() const { return m_valid; }
@@ -25,7 +26,9 @@ public:
     void showSummary(const QStringList &description);
 
 Q_SIGNALS:
+    // The absolute path of the file chosen.
     void pathChanged(const QString &path);
+    void refused(const QString &reason);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -53,6 +53,13 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     if (!file.open(path, error))
         return false;
     const QByteArray content = file.content();
+    // What is wrong with the file itself comes first: a file that is not firmware at all is not
+    // worth a word about its signature.
+    IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
+    if (check.problem) {
+        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
+        return false;
+    }
     const StationTrust trust = StationTrust::current();
     std::optional<SignatureCheck> signature = trust.verify(content, path);
     if (const std::optional<QString> refused = trust.refusal(signature)) {
@@ -70,11 +77,6 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     const QString copy = dir->filePath(QFileInfo(path).fileName());
     if (!writeFile(copy, content, error))
         return false;
-    IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
-    if (check.problem) {
-        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
-        return false;
-    }
     const bool signedCopy = signature && signature->isValid();
     if (signedCopy &&
         !writeFile(SignatureCheck::defaultSignaturePath(copy), signature->signatureText(), error))

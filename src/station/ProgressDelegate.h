@@ -2,7 +2,8 @@
 
 #include <QStyledItemDelegate>
 
-// Draws the progress column as a bar carrying the cell's text (percent and time left).
+// Draws the progress column as a bar carrying the cell's text (percent and time left) while
+// the unit runs.
 class ProgressDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -103,12 +103,12 @@ QByteArray RunReport::csv() const
         QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
         text +=
-            CsvText::reportLine(
-                {m_createdAt, m_host, m_version, m_firmwarePath, QString::number(m_firmwareSize),
-                 m_firmwareSha256, unit.name, unit.address, unit.port, unit.title,
-                 UnitStateText::word(unit.state), QString::number(unit.exitCode),
-                 QString::number(unit.recordsSent), isoTime(unit.started), isoTime(unit.ended),
-                 unit.lastLogLine(), m_signatureKeyId, m_signatureComment, unit.reason}) +
+            CsvText::reportLine({m_createdAt, m_host, m_version, m_firmwarePath,
+                                 QString::number(m_firmwareSize), m_firmwareSha256, unit.name,
+                                 unit.address, unit.port, unit.title, UnitStateText::word(unit),
+                                 QString::number(unit.exitCode), QString::number(unit.recordsSent),
+                                 isoTime(unit.started), isoTime(unit.ended), unit.lastLogLine(),
+                                 m_signatureKeyId, m_signatureComment, unit.reason}) +
             QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -123,7 +123,7 @@ QByteArray RunReport::json() const
             {u"address"_s, unit.address},
             {u"port"_s, portValue(unit.port)},
             {u"title"_s, unit.title},
-            {u"outcome"_s, UnitStateText::word(unit.state)},
+            {u"outcome"_s, UnitStateText::word(unit)},
             {u"exit_code"_s, unit.exitCode},
             {u"records_sent"_s, unit.recordsSent},
             {u"started"_s, isoTime(unit.started)},

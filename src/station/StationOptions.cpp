@@ -42,13 +42,14 @@ StationOptions StationOptions::parse(const QStringList &arguments)
                                      QStringLiteral("MS"));
     const QCommandLineOption retries(QStringLiteral("retries"), QString(), QStringLiteral("N"));
     const QCommandLineOption dark(QStringLiteral("dark"));
+    const QCommandLineOption locked(QStringLiteral("locked"));
     const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
                                        QStringLiteral("KEY"));
     const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
-                       dark, publicKey, history, help, version});
+                       dark, locked, publicKey, history, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -65,6 +66,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     options.quitWhenDone = parser.isSet(quitWhenDone);
     options.reportDir = parser.value(reportDir);
     options.dark = parser.isSet(dark);
+    options.locked = parser.isSet(locked);
     options.publicKeys = parser.values(publicKey);
     if (parser.isSet(timeout)) {
         const std::optional<int> ms = wholeNumber(parser.value(timeout), 1, INT_MAX);
@@ -125,6 +127,9 @@ QString StationOptions::helpText()
         "                    60000, as the uploader's)\n"
         "  --retries N       further connection tries per unit (kept; at first 0)\n"
         "  --dark            use a dark colour scheme\n"
+        "  --locked          start locked for production: changing the firmware, the\n"
+        "                    list, time-out, retries or report folder needs the\n"
+        "                    supervisor password (File > Supervisor password...)\n"
         "  --public-key KEY  flash only firmware whose signature (FILE.hex.minisig)\n"
         "                    verifies with KEY: a .pub key file or the base64 key;\n"
         "                    repeatable, any of the keys may have signed\n"

@@ -27,6 +27,8 @@ struct StationOptions
     std::optional<std::chrono::milliseconds> responseTimeout;
     std::optional<int> retries;
     bool dark = false;
+    // Start in locked production mode (a supervisor password must have been set).
+    bool locked = false;
     // Key files or base64 keys; any of them may have signed, and signing is required.
     QStringList publicKeys;
     // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).

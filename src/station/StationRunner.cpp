@@ -336,6 +336,8 @@ void StationRunner::onProcessEnded(quint64 unitId)
         if (process->endedWithoutResult())
             writeCrashedAttempt(unitId, process->endingSignal());
         process->deleteLater();
+        if (const int row = m_model.rowOf(unitId); row >= 0)
+            Q_EMIT unitEnded(row);
     }
     launchNext();
     endRunWhenDone();

@@ -71,6 +71,8 @@ public:
 Q_SIGNALS:
     void runStarted();
     void runFinished();
+    // One unit's uploader has ended; its row holds the outcome.
+    void unitEnded(int row);
     // A run that had started looking up names did not go ahead; the reason is for the operator.
     void runRefused(const QString &reason);
 

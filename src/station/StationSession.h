@@ -20,6 +20,7 @@ public:
     StationSettings &settings() { return m_settings; }
     const StationSettings &settings() const { return m_settings; }
     QString fileName() const;
+    SettingsStore &store() { return m_store; }
 
     // The remembered list; when it cannot be read, empty with the reason in *problem.
     QList<StationUnit> rememberedUnits(QString *problem);

@@ -14,6 +14,9 @@ const QString kAutoSaveFolder = QStringLiteral("AutoSaveFolder");
 const QString kLimit = QStringLiteral("UnitsAtOnce");
 const QString kResponseTimeout = QStringLiteral("ResponseTimeoutMs");
 const QString kRetries = QStringLiteral("Retries");
+const QString kLineView = QStringLiteral("LineView");
+const QString kZoom = QStringLiteral("Zoom");
+const QString kGeometry = QStringLiteral("Geometry");
 
 int number(const QString &text, int fallback, int minimum)
 {
@@ -35,7 +38,10 @@ StationSettings StationSettings::load(const SettingsStore &store)
                     {kAutoSaveFolder, QString()},
                     {kLimit, QStringLiteral("0")},
                     {kResponseTimeout, QString::number(qint64(loaded.responseTimeout.count()))},
-                    {kRetries, QStringLiteral("0")}});
+                    {kRetries, QStringLiteral("0")},
+                    {kLineView, QStringLiteral("false")},
+                    {kZoom, QStringLiteral("100")},
+                    {kGeometry, QString()}});
     loaded.unitsCsv = values.at(0);
     loaded.unitsPath = values.at(1);
     loaded.firmwarePath = values.at(2);
@@ -44,6 +50,9 @@ StationSettings StationSettings::load(const SettingsStore &store)
     loaded.responseTimeout =
         std::chrono::milliseconds(number(values.at(5), int(loaded.responseTimeout.count()), 1));
     loaded.retries = number(values.at(6), 0, 0);
+    loaded.lineView = values.at(7) == QLatin1String("true");
+    loaded.zoom = number(values.at(8), 100, 1);
+    loaded.geometry = values.at(9);
     return loaded;
 }
 
@@ -54,7 +63,10 @@ QList<SettingsStore::Value> StationSettings::valuesButList() const
             {kAutoSaveFolder, autoSaveFolder},
             {kLimit, QString::number(limit)},
             {kResponseTimeout, QString::number(qint64(responseTimeout.count()))},
-            {kRetries, QString::number(retries)}};
+            {kRetries, QString::number(retries)},
+            {kLineView, lineView ? QStringLiteral("true") : QStringLiteral("false")},
+            {kZoom, QString::number(zoom)},
+            {kGeometry, geometry}};
 }
 
 bool StationSettings::saveKeepingList(SettingsStore &store) const

@@ -17,6 +17,11 @@ struct StationSettings
     // Handed to every uploader; the uploader's own defaults.
     std::chrono::milliseconds responseTimeout{60000};
     int retries = 0;
+    // How the operator left the window: the line view or the table, the tiles' zoom (percent),
+    // and the window's size and place (QWidget::saveGeometry, base64).
+    bool lineView = false;
+    int zoom = 100;
+    QString geometry;
 
     static StationSettings load(const SettingsStore &store);
     // False when the settings could not be kept (e.g. the folder cannot be written).

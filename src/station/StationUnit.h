@@ -29,6 +29,8 @@ struct StationUnit
     QString address;
     QString port;  // as typed: checked, never coerced
     QString title; // empty: the build's title
+    // The serial number on the unit's label, as scanned or listed; empty when none.
+    QString serial;
 
     UnitState state = UnitState::Idle;
     int sent = 0;
@@ -51,6 +53,8 @@ struct StationUnit
     QStringList log;             // the uploader's log, as it wrote it
     QStringList errors; // what the uploader said on standard error: its verdict, or why not
 
+    // The unit as the list names it uniquely: its address (case aside) and port.
+    QString key() const { return address.toLower() + QLatin1Char(':') + port; }
     bool isRunning() const
     {
         return state == UnitState::Waiting || state == UnitState::Connecting ||
@@ -90,6 +94,7 @@ struct StationUnit
     {
         StationUnit fresh = listed(name, address, port, title);
         fresh.id = id;
+        fresh.serial = serial;
         *this = fresh;
     }
     static StationUnit listed(const QString &name, const QString &address, const QString &port,

@@ -3,13 +3,19 @@
 #include "LastFlashLookup.h"
 #include "StationHistory.h"
 
+#include "CountsLabel.h"
 #include "FirmwarePanel.h"
+#include "LockControls.h"
+#include "ProductionLock.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
+#include "ScanField.h"
+#include "ShiftWatch.h"
 #include "StationHelp.h"
 #include "UnitListKeeper.h"
 #include "UnitLogDialog.h"
 #include "UnitTable.h"
+#include "UnitViews.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,13 +69,18 @@ StationWindow::StationWindow(QWidget *parent)
     setAcceptDrops(true);
 
     m_firmware = new FirmwarePanel(this);
-    m_table = new UnitTable(m_model, this);
-    connect(m_table, &UnitTable::logRequested, this, &StationWindow::showLog);
+    m_views = new UnitViews(m_model, this);
+    m_table = m_views->table();
+    connect(m_views, &UnitViews::logRequested, this, &StationWindow::showLog);
     connect(m_table, &QWidget::customContextMenuRequested, this, &StationWindow::showRowMenu);
-    m_counts = new QLabel(this);
-    QFont countsFont = m_counts->font();
-    countsFont.setBold(true);
-    m_counts->setFont(countsFont);
+    m_counts = new CountsLabel(m_model, this);
+    connect(m_counts, &CountsLabel::failedClicked, m_views, &UnitViews::selectFailed);
+    m_statusCounts = new QLabel(this);
+    statusBar()->addPermanentWidget(m_statusCounts);
+    m_shift = new ShiftWatch(m_session.store(), m_runner, m_model, this);
+    statusBar()->addPermanentWidget(m_shift->statusLabel());
+    m_lock = new LockControls(m_session.store(), this);
+    connect(m_lock, &LockControls::problem, this, &StationWindow::showError);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -77,9 +88,30 @@ StationWindow::StationWindow(QWidget *parent)
     m_controls = new RunControls(this);
     connectRunControls();
     layout->addWidget(m_controls);
-    layout->addWidget(m_counts);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(buildListControls());
+    auto *countsRow = new QHBoxLayout;
+    countsRow->addWidget(m_counts, 1);
+    countsRow->addWidget(m_shift->headerLabel());
+    auto *scan = new ScanField(this);
+    connect(scan, &ScanField::scanned, this, [this](const QString &code) {
+        if (!m_views->assignSerial(code))
+            showError(tr("No unit can take the serial %1 now: select one that is not running.")
+                          .arg(code));
+    });
+    countsRow->addWidget(scan);
+    layout->addLayout(countsRow);
+    layout->addWidget(m_views, 1);
+    m_listControls = m_views->buildListControls();
+    for (QWidget *button : m_listControls->findChildren<QPushButton *>())
+        m_listEditors.append(button);
+    connect(m_views, &UnitViews::listEdited, this, &StationWindow::updateControls);
+    layout->addWidget(m_listControls);
+    // The list is edited in the table; the line view gives the room to the tiles.
+    connect(m_views, &UnitViews::lineViewChanged, this, [this](bool on) {
+        m_listControls->setVisible(!on);
+        m_session.settings().lineView = on;
+    });
+    connect(m_views, &UnitViews::zoomChanged, this,
+            [this](int percent) { m_session.settings().zoom = percent; });
     setCentralWidget(central);
     connectFileHandling();
     buildMenus();
@@ -102,6 +134,7 @@ StationWindow::StationWindow(QWidget *parent)
             [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
     connect(&m_model, &QAbstractItemModel::modelReset, this,
             [this] { LastFlashLookup::fill(m_model, m_runner.history()); });
+    connect(m_firmware, &FirmwarePanel::refused, this, &StationWindow::showError);
     connect(m_firmware, &FirmwarePanel::pathChanged, this, [this](const QString &path) {
         m_session.settings().firmwarePath = path;
         updateControls();
@@ -114,6 +147,7 @@ StationWindow::StationWindow(QWidget *parent)
     updateControls();
     updateCounts();
     resize(1180, 640);
+    restoreGeometry(QByteArray::fromBase64(m_session.settings().geometry.toLatin1()));
 }
 
 // The last session's list, firmware and limits. A remembered list that cannot be read is
@@ -125,11 +159,17 @@ void StationWindow::restoreSession()
     // After the constructor, so that the caller can say first whether anyone watches.
     if (!problem.isEmpty())
         QTimer::singleShot(0, this, [this, problem] { showError(problem); });
-    if (!m_session.settings().firmwarePath.isEmpty() &&
-        QFileInfo::exists(m_session.settings().firmwarePath))
-        m_firmware->setPath(m_session.settings().firmwarePath);
+    const QString firmware = m_session.settings().firmwarePath;
+    if (!firmware.isEmpty() && QFileInfo::exists(firmware))
+        m_firmware->setPath(firmware);
+    else if (!firmware.isEmpty())
+        QTimer::singleShot(0, this, [this, firmware] {
+            showError(tr("The firmware chosen last time is gone: %1").arg(firmware));
+        });
     setLimit(m_session.settings().limit);
     setUnitOptions(m_session.settings().responseTimeout, m_session.settings().retries);
+    m_views->setZoom(m_session.settings().zoom);
+    m_views->setLineView(m_session.settings().lineView);
 }
 
 StationWindow::~StationWindow() = default;
@@ -156,32 +196,6 @@ void StationWindow::connectRunControls()
     m_listEditors.append(m_controls->unitOptions());
 }
 
-QWidget *StationWindow::buildListControls()
-{
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto addButton = [&](const QString &text, auto slot) {
-        auto *button = new QPushButton(text, row);
-        connect(button, &QPushButton::clicked, this, slot);
-        layout->addWidget(button);
-        m_listEditors.append(button);
-    };
-    addButton(QStringLiteral("A&dd unit"), [this] {
-        m_table->addUnit();
-        updateControls();
-    });
-    addButton(QStringLiteral("Re&move"), [this] {
-        m_table->removeSelected();
-        updateControls();
-    });
-    addButton(QStringLiteral("Move &up"), [this] { m_table->moveSelected(-1); });
-    addButton(QStringLiteral("Move do&wn"), [this] { m_table->moveSelected(1); });
-    layout->addStretch(1);
-    layout->addWidget(new QLabel(QStringLiteral("Double-click a row for its log."), row));
-    return row;
-}
-
 void StationWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -191,13 +205,20 @@ void StationWindow::buildMenus()
                     &UnitListKeeper::saveAs);
     file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
-    file->addAction(QStringLiteral("Report &folder for automatic saving..."), m_reports,
-                    &ReportSaver::chooseFolder);
+    m_listEditors.append(file->addAction(QStringLiteral("Report &folder for automatic saving..."),
+                                         m_reports, &ReportSaver::chooseFolder));
     file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
+    file->addAction(tr("New &shift..."), this, [this] {
+        m_lock->whenSupervisorAllows(tr("New shift"), [this] { m_shift->askNewShift(); });
+    });
+    file->addSeparator();
+    m_lock->addActions(file);
+    connect(&m_lock->lock(), &ProductionLock::lockedChanged, this, &StationWindow::updateControls);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    menuBar()->addMenu(m_views->buildMenu(this));
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
                     [this] { StationHelp::showShortcuts(this); });
@@ -206,7 +227,8 @@ void StationWindow::buildMenus()
 
 void StationWindow::updateCounts()
 {
-    m_counts->setText(m_model.countsText());
+    m_statusCounts->setText(m_model.countsText());
+    m_counts->update();
 }
 
 void StationWindow::updateControls()
@@ -215,17 +237,24 @@ void StationWindow::updateControls()
     const bool canFlash = !running && m_firmware->isValid() && m_model.rowCount() > 0;
     m_controls->flashAll()->setEnabled(canFlash && !m_model.hasProblems());
     m_controls->flashSelected()->setEnabled(canFlash && !m_table->selectedRows().isEmpty());
-    m_controls->rerunFailed()->setEnabled(!running && m_runner.firmware().isValid() &&
-                                          !m_runner.failedRows().isEmpty());
+    const bool failedToRerun =
+        m_runner.firmware().isValid()
+            ? !m_runner.failedRows().isEmpty()
+            : m_firmware->isValid() && !m_shift->rememberedFailedRows().isEmpty();
+    m_controls->rerunFailed()->setEnabled(!running && failedToRerun);
     m_controls->stopAll()->setEnabled(running);
     m_controls->stopSelected()->setEnabled(running && !m_table->selectedRows().isEmpty());
-    m_firmware->setChoosingEnabled(!running);
+    // What changes what is flashed, or how, waits while a run is on and while the station is
+    // locked for production.
+    const bool editable = !running && !m_lock->isLocked();
+    m_firmware->setChoosingEnabled(editable);
     for (QObject *editor : std::as_const(m_listEditors)) {
         if (auto *widget = qobject_cast<QWidget *>(editor))
-            widget->setEnabled(!running);
+            widget->setEnabled(editable);
         else if (auto *action = qobject_cast<QAction *>(editor))
-            action->setEnabled(!running);
+            action->setEnabled(editable);
     }
+    m_model.setLocked(!editable);
     if (running)
         m_elapsedTick.start();
     else
@@ -260,6 +289,10 @@ bool StationWindow::flashRows(const QList<int> &rows)
 
 void StationWindow::rerunFailed()
 {
+    if (!m_runner.firmware().isValid()) {
+        flashRows(m_shift->rememberedFailedRows());
+        return;
+    }
     QString error;
     if (!m_runner.rerunFailed(&error))
         showError(error);
@@ -320,7 +353,8 @@ void StationWindow::showRowMenu(const QPoint &position)
     QMenu menu(this);
     menu.addAction(QStringLiteral("&Stop"), this, &StationWindow::confirmStopSelected)
         ->setEnabled(running);
-    menu.addAction(QStringLiteral("Show &log"), this, [this, index] { showLog(index); });
+    menu.addAction(QStringLiteral("Show &log"), this,
+                   [this, index] { showLog(m_table->listRow(index)); });
     menu.addAction(QStringLiteral("&Re-run"), this, &StationWindow::rerunSelected)
         ->setEnabled(!running && m_runner.firmware().isValid());
     menu.exec(m_table->viewport()->mapToGlobal(position));
@@ -407,10 +441,10 @@ void StationWindow::setLimit(int limit)
     m_controls->showLimit(limit);
 }
 
-void StationWindow::showLog(const QModelIndex &index)
+void StationWindow::showLog(int row)
 {
-    if (index.isValid())
-        UnitLogDialog(m_model.unit(index.row()), this).exec();
+    if (row >= 0 && row < m_model.rowCount())
+        UnitLogDialog(m_model.unit(row), this).exec();
 }
 
 void StationWindow::setUnattended(bool unattended)
@@ -431,6 +465,7 @@ void StationWindow::showError(const QString &text)
 void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_runner.isRunning()) {
+        m_session.settings().geometry = QString::fromLatin1(saveGeometry().toBase64());
         m_lists->remember();
         event->accept();
         return;
@@ -460,7 +495,7 @@ void StationWindow::changeEvent(QEvent *event)
 
 void StationWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_runner.isRunning() && event->mimeData()->hasUrls() &&
+    if (!m_runner.isRunning() && !m_lock->isLocked() && event->mimeData()->hasUrls() &&
         event->mimeData()->urls().size() == 1 && event->mimeData()->urls().first().isLocalFile())
         event->acceptProposedAction();
 }

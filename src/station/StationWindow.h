@@ -7,11 +7,15 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class CountsLabel;
+class LockControls;
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
+class ShiftWatch;
 class UnitListKeeper;
 class UnitTable;
+class UnitViews;
 class RunControls;
 
 // The station's window: the units table, the firmware, the run controls and the counts. A thin
@@ -28,6 +32,7 @@ public:
     StationRunner &runner() { return m_runner; }
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
     QString countsText() const { return m_model.countsText(); }
+    LockControls &lockControls() { return *m_lock; }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
@@ -69,7 +74,6 @@ private:
     void connectRunControls();
     void connectFileHandling();
     template <typename Part> void showMessagesOf(Part *part);
-    QWidget *buildListControls();
     void restoreSession();
     bool flashRows(const QList<int> &rows);
     bool confirmStop(const QString &title, const QString &question);
@@ -78,7 +82,7 @@ private:
     void rerunSelected();
     void showRowMenu(const QPoint &position);
     void onRunRefused(const QString &reason);
-    void showLog(const QModelIndex &index);
+    void showLog(int row);
     void onRunFinished();
     void updateControls();
     void updateCounts();
@@ -92,8 +96,13 @@ private:
     bool m_closeAfterRun = false;
     int m_endStatus = -1; // set by endWithStatus()
     FirmwarePanel *m_firmware = nullptr;
+    UnitViews *m_views = nullptr;
     UnitTable *m_table = nullptr;
-    QLabel *m_counts = nullptr;
+    QWidget *m_listControls = nullptr;
+    CountsLabel *m_counts = nullptr;
+    QLabel *m_statusCounts = nullptr;
+    ShiftWatch *m_shift = nullptr;
+    LockControls *m_lock = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

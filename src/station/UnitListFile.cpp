@@ -44,8 +44,10 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
     const qsizetype addressColumn = header.indexOf(QLatin1String("address"));
     const qsizetype portColumn = header.indexOf(QLatin1String("port"));
     const qsizetype titleColumn = header.indexOf(QLatin1String("title"));
+    const qsizetype serialColumn = header.indexOf(QLatin1String("serial"));
     if (nameColumn < 0 || addressColumn < 0 || portColumn < 0) {
-        *error = QStringLiteral("The first line must be the header name,address,port[,title].");
+        *error =
+            QStringLiteral("The first line must be the header name,address,port[,title][,serial].");
         return {};
     }
     QList<StationUnit> units;
@@ -58,6 +60,7 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
         unit.address = cell(addressColumn).trimmed();
         unit.port = cell(portColumn).trimmed();
         unit.title = titleColumn >= 0 ? cell(titleColumn) : QString();
+        unit.serial = serialColumn >= 0 ? cell(serialColumn).trimmed() : QString();
         units.append(unit);
     }
     return units;
@@ -65,10 +68,17 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
 
 QString UnitListFile::toText(const QList<StationUnit> &units)
 {
-    QString text = QStringLiteral("name,address,port,title\r\n");
-    for (const StationUnit &unit : units)
-        text += CsvText::line({unit.name, unit.address, unit.port, unit.title}) +
-                QStringLiteral("\r\n");
+    // The serial column only when a unit has one, so that lists without serials stay as they were.
+    const bool serials = std::any_of(
+        units.begin(), units.end(), [](const StationUnit &unit) { return !unit.serial.isEmpty(); });
+    QString text = serials ? QStringLiteral("name,address,port,title,serial\r\n")
+                           : QStringLiteral("name,address,port,title\r\n");
+    for (const StationUnit &unit : units) {
+        QStringList cells{unit.name, unit.address, unit.port, unit.title};
+        if (serials)
+            cells.append(unit.serial);
+        text += CsvText::line(cells) + QStringLiteral("\r\n");
+    }
     return text;
 }
 

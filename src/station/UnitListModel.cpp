@@ -1,5 +1,6 @@
 #include "UnitListModel.h"
 
+#include "UnitCellText.h"
 #include "UnitStateText.h"
 #include "connection/PortNumber.h"
 #include "platform/UnitSocket.h"
@@ -8,7 +9,6 @@
 #include <QSet>
 
 #include <chrono>
-#include <cmath>
 
 using namespace std::chrono_literals;
 
@@ -16,9 +16,6 @@ namespace {
 
 // Fast enough that progress looks live, slow enough that 32 busy units cost little.
 constexpr std::chrono::milliseconds kRefreshInterval = 100ms;
-// An uploader says something several times a second while its unit answers; this long without a
-// word means the unit has stopped answering (the uploader gives up only at its time-out).
-constexpr std::chrono::milliseconds kSilenceShown = 3s;
 
 // What the uploader accepts, and never something that reads like an option.
 bool isValidAddress(const QString &text)
@@ -30,34 +27,6 @@ bool sharesUnit(const QString &problem)
 {
     return problem.contains(QLatin1String("same address")) ||
            problem.contains(QLatin1String("same unit"));
-}
-
-QString clockText(qint64 seconds)
-{
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// The rebooting unit is silent by design; connecting and sending are not.
-QString silenceText(const StationUnit &unit)
-{
-    if ((unit.state != UnitState::Connecting && unit.state != UnitState::Sending) ||
-        !unit.sinceActivity.isValid() || unit.sinceActivity.elapsed() < kSilenceShown.count())
-        return QString();
-    return QStringLiteral("no answer for %1 s").arg(unit.sinceActivity.elapsed() / 1000);
-}
-
-QString progressText(const StationUnit &unit)
-{
-    const QString silence = silenceText(unit);
-    if (unit.total <= 0)
-        return silence;
-    QString text = QStringLiteral("%1 %").arg(int(unit.percent));
-    if (!silence.isEmpty())
-        return text + QStringLiteral(", ") + silence;
-    if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
-        text += QStringLiteral(", %1 left")
-                    .arg(clockText(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
-    return text;
 }
 
 } // namespace
@@ -85,16 +54,16 @@ QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const names[Count] = {"Name",    "Address",   "Port",    "Title",
-                                             "State",   "Progress",  "Records", "Elapsed",
-                                             "Outcome", "Last flash"};
+    static const char *const names[Count] = {"Name",    "Address", "Port",      "Title",
+                                             "Serial",  "State",   "Progress",  "Records",
+                                             "Elapsed", "Outcome", "Last flash"};
     return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
 }
 
 Qt::ItemFlags UnitListModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() <= Title && !m_locked)
+    if (index.isValid() && index.column() <= Serial && !m_locked)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -108,17 +77,27 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return displayText(index.row(), index.column());
     case Qt::EditRole:
-        return index.column() <= Title ? displayText(index.row(), index.column()) : QVariant();
+        return index.column() <= Serial ? displayText(index.row(), index.column()) : QVariant();
     case Qt::BackgroundRole:
         return background(index.row(), index.column());
+    case Qt::ForegroundRole:
+        return foreground(index.row(), index.column());
+    case Qt::DecorationRole:
+        return index.column() == State ? QVariant(UnitStateText::icon(unit.state)) : QVariant();
     case Qt::ToolTipRole:
         if (!m_problems.at(index.row()).isEmpty())
             return m_problems.at(index.row());
-        return index.column() == Outcome ? unit.verdict() : QVariant();
+        return index.column() == Outcome ? QVariant(outcomeTip(index.row())) : QVariant();
     case PercentRole:
-        return unit.total > 0 ? int(unit.percent) : -1;
+        // Only a unit under way gets a bar: one that has ended shows how far it got as text on
+        // its row's colour, so a failed unit never looks like a running one.
+        return unit.total > 0 && unit.isRunning() ? int(unit.percent) : -1;
     case ProblemRole:
         return m_problems.at(index.row());
+    case StateRole:
+        return int(unit.state);
+    case SortRole:
+        return sortValue(index.row(), index.column());
     default:
         return {};
     }
@@ -136,23 +115,23 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.port;
     case Title:
         return unit.title;
+    case Serial:
+        return unit.serial;
     case State:
         if (unit.state == UnitState::Idle && !m_problems.at(row).isEmpty())
             return QStringLiteral("cannot run");
-        return UnitStateText::text(unit.state);
+        return UnitStateText::text(unit);
     case Progress:
-        return progressText(unit);
+        return UnitCellText::progress(unit);
     case Records:
         return unit.total > 0 ? QStringLiteral("%1 / %2").arg(unit.sent).arg(unit.total)
                               : QString();
     case Elapsed:
-        return unit.elapsed() < 0 ? QString() : clockText(unit.elapsed() / 1000);
+        return unit.elapsed() < 0 ? QString() : UnitCellText::clock(unit.elapsed() / 1000);
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
             return m_problems.at(row);
-        return unit.exitCode >= 0
-                   ? QStringLiteral("exit %1: %2").arg(unit.exitCode).arg(unit.verdict())
-                   : unit.verdict();
+        return unit.verdict();
     case LastFlash:
         return unit.lastFlash;
     default:
@@ -160,14 +139,38 @@ QVariant UnitListModel::displayText(int row, int column) const
     }
 }
 
+// The whole row takes its unit's state, so that it reads across the screen.
 QVariant UnitListModel::background(int row, int column) const
 {
-    if (hasColumnProblem(row, column))
-        return UnitStateText::background(UnitState::Error, m_darkPalette);
-    if (column != State && column != Outcome)
-        return {};
-    const QColor colour = UnitStateText::background(m_units.at(row).state, m_darkPalette);
+    const UnitState state =
+        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const QColor colour = UnitStateText::background(state, m_darkPalette);
     return colour.isValid() ? QVariant(colour) : QVariant();
+}
+
+QVariant UnitListModel::foreground(int row, int column) const
+{
+    const UnitState state =
+        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const QColor colour = UnitStateText::foreground(state, m_darkPalette);
+    return colour.isValid() ? QVariant(colour) : QVariant();
+}
+
+QString UnitListModel::outcomeTip(int row) const
+{
+    const StationUnit &unit = m_units.at(row);
+    const QString verdict = unit.verdict();
+    if (unit.isRunning() || unit.state == UnitState::Idle || unit.exitCode < 0)
+        return verdict;
+    return tr("%1\nExit code %2").arg(verdict).arg(unit.exitCode);
+}
+
+QVariant UnitListModel::sortValue(int row, int column) const
+{
+    if (column == State || column == Port || column == Progress || column == Records ||
+        column == Elapsed)
+        return UnitCellText::sortKey(m_units.at(row), column);
+    return displayText(row, column);
 }
 
 bool UnitListModel::hasColumnProblem(int row, int column) const
@@ -191,10 +194,10 @@ bool UnitListModel::hasColumnProblem(int row, int column) const
 
 bool UnitListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || index.column() > Title || m_locked)
+    if (!index.isValid() || role != Qt::EditRole || index.column() > Serial || m_locked)
         return false;
     StationUnit &unit = m_units[index.row()];
-    QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title};
+    QString *fields[] = {&unit.name, &unit.address, &unit.port, &unit.title, &unit.serial};
     *fields[index.column()] = value.toString();
     m_sameUnit.clear();
     recheck();
@@ -379,7 +382,7 @@ void UnitListModel::flushChanges()
         m_firstDirty = m_lastDirty = -1;
         return;
     }
-    const QModelIndex first = index(m_firstDirty, State);
+    const QModelIndex first = index(m_firstDirty, 0);
     const QModelIndex last = index(m_lastDirty, Count - 1);
     m_firstDirty = m_lastDirty = -1;
     Q_EMIT dataChanged(first, last);
@@ -400,6 +403,25 @@ UnitListModel::Counts UnitListModel::counts() const
             ++counts.running;
     }
     return counts;
+}
+
+bool UnitListModel::setSerial(int row, const QString &serial)
+{
+    if (row < 0 || row >= m_units.size() || m_units.at(row).isRunning())
+        return false;
+    m_units[row].serial = serial.trimmed();
+    Q_EMIT dataChanged(index(row, Serial), index(row, Serial));
+    return true;
+}
+
+QList<int> UnitListModel::failedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < m_units.size(); ++row) {
+        if (m_units.at(row).isFailed())
+            rows.append(row);
+    }
+    return rows;
 }
 
 QString UnitListModel::countsText() const

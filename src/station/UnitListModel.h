@@ -20,6 +20,7 @@ public:
         Address,
         Port,
         Title,
+        Serial,
         State,
         Progress,
         Records,
@@ -28,7 +29,15 @@ public:
         LastFlash,
         Count
     };
-    enum Role { PercentRole = Qt::UserRole + 1, ProblemRole };
+    enum Role {
+        // The progress bar's percent while the unit runs, else -1.
+        PercentRole = Qt::UserRole + 1,
+        ProblemRole,
+        // The row's UnitState, as an int.
+        StateRole,
+        // What the column sorts by: failed rows first in the State column, numbers as numbers.
+        SortRole
+    };
     struct Counts
     {
         int finished = 0;
@@ -62,6 +71,9 @@ public:
     // Rows found to reach the same unit under another name (by id, with the words that say so);
     // they cannot run until the list is edited.
     void markSameUnits(const QHash<quint64, QString> &problems);
+    // A scanned serial for a row; allowed while the list is locked, as scanning is the
+    // operator's work. False for a row that is running.
+    bool setSerial(int row, const QString &serial);
     // Rows may not be edited, added, removed or moved while a run is on.
     void setLocked(bool locked) { m_locked = locked; }
     bool isLocked() const { return m_locked; }
@@ -75,6 +87,8 @@ public:
     // Tells the views now about every change so far (the refresh timer does it on its own).
     void flushChanges();
     Counts counts() const;
+    // The rows whose unit failed, in list order.
+    QList<int> failedRows() const;
     // "12 units: 9 finished, 1 failed, 2 running, 0 waiting", and how many rows cannot run.
     QString countsText() const;
 
@@ -88,6 +102,9 @@ private:
     void markChanged(int row);
     QVariant displayText(int row, int column) const;
     QVariant background(int row, int column) const;
+    QVariant foreground(int row, int column) const;
+    QVariant sortValue(int row, int column) const;
+    QString outcomeTip(int row) const;
     bool hasColumnProblem(int row, int column) const;
 
     QList<StationUnit> m_units;

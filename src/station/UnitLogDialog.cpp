@@ -24,7 +24,7 @@ UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog
     QStringList header{QStringLiteral("%1 (%2:%3)").arg(who, unit.address, unit.port)};
     if (unit.state != UnitState::Idle)
         header << QStringLiteral("State: %1, exit code %2")
-                      .arg(UnitStateText::text(unit.state))
+                      .arg(UnitStateText::text(unit))
                       .arg(unit.exitCode);
     if (!unit.reason.isEmpty())
         header << QStringLiteral("Reason: %1").arg(unit.reason);

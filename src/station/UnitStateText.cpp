@@ -1,10 +1,60 @@
 #include "UnitStateText.h"
 
-QString UnitStateText::text(UnitState state)
+#include <QApplication>
+#include <QStyle>
+
+std::optional<AttemptOutcome> UnitStateText::outcome(const StationUnit &unit)
 {
-    switch (state) {
+    switch (unit.state) {
     case UnitState::Idle:
+    case UnitState::Waiting:
+    case UnitState::Connecting:
+    case UnitState::Sending:
+    case UnitState::Rebooting:
+        return std::nullopt;
+    case UnitState::Finished:
+        return AttemptOutcome::Finished;
+    case UnitState::Refused:
+        return AttemptOutcome::Refused;
+    case UnitState::ConnectFailed:
+        return AttemptOutcome::ConnectFailed;
+    case UnitState::Lost:
+        return AttemptOutcome::ConnectionLost;
+    case UnitState::Stopped:
+        return AttemptOutcome::Interrupted;
+    case UnitState::Error:
+        break;
+    }
+    // Not finished, whatever its result claimed: an exit status of 0 without a finished result
+    // is no more a verdict than a crash.
+    if (unit.exitCode <= 0)
+        return AttemptOutcome::Crashed;
+    return AttemptOutcome::fromExitCode(unit.exitCode);
+}
+
+QString UnitStateText::text(const StationUnit &unit)
+{
+    if (const std::optional<AttemptOutcome> ended = outcome(unit))
+        return ended->text();
+    switch (unit.state) {
+    case UnitState::Waiting:
+        return tr("waiting");
+    case UnitState::Connecting:
+        return tr("connecting");
+    case UnitState::Sending:
+        return tr("sending");
+    case UnitState::Rebooting:
+        return tr("writing/rebooting");
+    default:
         return QString();
+    }
+}
+
+QString UnitStateText::word(const StationUnit &unit)
+{
+    if (const std::optional<AttemptOutcome> ended = outcome(unit))
+        return ended->word();
+    switch (unit.state) {
     case UnitState::Waiting:
         return QStringLiteral("waiting");
     case UnitState::Connecting:
@@ -12,71 +62,112 @@ QString UnitStateText::text(UnitState state)
     case UnitState::Sending:
         return QStringLiteral("sending");
     case UnitState::Rebooting:
-        return QStringLiteral("writing/rebooting");
-    case UnitState::Finished:
-        return QStringLiteral("finished");
-    case UnitState::Refused:
-        return QStringLiteral("refused");
-    case UnitState::ConnectFailed:
-        return QStringLiteral("could not connect");
-    case UnitState::Lost:
-        return QStringLiteral("lost");
-    case UnitState::Stopped:
-        return QStringLiteral("stopped");
-    case UnitState::Error:
-        return QStringLiteral("error");
-    }
-    return QString();
-}
-
-QString UnitStateText::word(UnitState state)
-{
-    switch (state) {
-    case UnitState::Idle:
-        return QStringLiteral("not_run");
-    case UnitState::ConnectFailed:
-        return QStringLiteral("connect_failed");
-    case UnitState::Rebooting:
         return QStringLiteral("rebooting");
     default:
-        return text(state);
+        return QStringLiteral("not_run");
     }
 }
 
-QColor UnitStateText::background(UnitState state, bool darkPalette)
+namespace {
+
+enum class Look { None, Pass, Fail, Stopped, Running };
+
+Look lookOf(UnitState state)
 {
     switch (state) {
     case UnitState::Finished:
-        return darkPalette ? QColor(0x1f, 0x5c, 0x2e) : QColor(0xc8, 0xf0, 0xcc);
+        return Look::Pass;
     case UnitState::Refused:
     case UnitState::ConnectFailed:
     case UnitState::Lost:
     case UnitState::Error:
-        return darkPalette ? QColor(0x7a, 0x22, 0x22) : QColor(0xf6, 0xc4, 0xc4);
+        return Look::Fail;
     case UnitState::Stopped:
-        return darkPalette ? QColor(0x6b, 0x55, 0x14) : QColor(0xf7, 0xe3, 0xa8);
+        return Look::Stopped;
     case UnitState::Connecting:
     case UnitState::Sending:
     case UnitState::Rebooting:
-        return darkPalette ? QColor(0x1d, 0x3f, 0x6b) : QColor(0xcf, 0xe2, 0xfa);
+        return Look::Running;
     default:
+        return Look::None;
+    }
+}
+
+} // namespace
+
+// Pass is light and fail is dark in either palette, so the two differ in lightness by far more
+// than hue alone would (at least 3:1), which a colour-blind operator sees as well as anyone; each
+// carries text in the colour that reads best on it.
+QColor UnitStateText::background(UnitState state, bool darkPalette)
+{
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return darkPalette ? QColor(0x8f, 0xd1, 0x9e) : QColor(0xc3, 0xeb, 0xcb);
+    case Look::Fail:
+        return darkPalette ? QColor(0x8b, 0x10, 0x1a) : QColor(0xa3, 0x15, 0x1f);
+    case Look::Stopped:
+        return darkPalette ? QColor(0xe8, 0xc4, 0x5a) : QColor(0xf7, 0xe3, 0xa8);
+    case Look::Running:
+        return darkPalette ? QColor(0x1d, 0x3f, 0x6b) : QColor(0xcf, 0xe2, 0xfa);
+    case Look::None:
+        break;
+    }
+    return QColor();
+}
+
+QColor UnitStateText::foreground(UnitState state, bool darkPalette)
+{
+    const QColor back = background(state, darkPalette);
+    if (!back.isValid())
         return QColor();
+    return back.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QString UnitStateText::mark(UnitState state)
+{
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return tr("PASS");
+    case Look::Fail:
+    case Look::Stopped:
+        return tr("FAIL");
+    default:
+        return QString();
+    }
+}
+
+QIcon UnitStateText::icon(UnitState state)
+{
+    QStyle *style = QApplication::style();
+    switch (lookOf(state)) {
+    case Look::Pass:
+        return style->standardIcon(QStyle::SP_DialogApplyButton);
+    case Look::Fail:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case Look::Stopped:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    default:
+        return QIcon();
     }
 }
 
 UnitState UnitStateText::fromOutcome(const QString &outcome, bool stopRequested)
 {
-    if (outcome == QLatin1String("finished"))
+    switch (AttemptOutcome::fromWord(outcome).value_or(AttemptOutcome::BadInput).kind()) {
+    case AttemptOutcome::Finished:
         return UnitState::Finished;
-    if (outcome == QLatin1String("refused"))
+    case AttemptOutcome::Refused:
         return UnitState::Refused;
-    if (outcome == QLatin1String("connect_failed"))
+    case AttemptOutcome::ConnectFailed:
         return UnitState::ConnectFailed;
-    if (outcome == QLatin1String("connection_lost"))
+    case AttemptOutcome::ConnectionLost:
         return UnitState::Lost;
-    if (outcome == QLatin1String("interrupted") || outcome == QLatin1String("hangup"))
+    case AttemptOutcome::Interrupted:
+    case AttemptOutcome::Hangup:
         return stopRequested ? UnitState::Stopped : UnitState::Error;
-    return UnitState::Error;
+    default:
+        return UnitState::Error;
+    }
 }
 
 namespace {

@@ -1,12 +1,14 @@
+#include "EndedUnitPrinter.h"
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
-#include "InterruptNotifier.h"
+#include "LockControls.h"
 #include "ProgramNotice.h"
 #include "ReportSaver.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
+#include "platform/InterruptNotifier.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -123,6 +125,14 @@ int main(int argc, char *argv[])
             return fail(*problem);
     }
     window.setQuitWhenDone(options.quitWhenDone);
+    // Nobody watches a run that quits when done: each unit's verdict goes to standard output.
+    EndedUnitPrinter printer(window.model());
+    if (options.quitWhenDone) {
+        QObject::connect(&window.runner(), &StationRunner::unitEnded, &printer,
+                         &EndedUnitPrinter::unitEnded);
+        QObject::connect(&window.runner(), &StationRunner::runFinished, &printer,
+                         &EndedUnitPrinter::printTotals);
+    }
     if (options.responseTimeout || options.retries)
         window.setUnitOptions(
             options.responseTimeout.value_or(window.runner().unitOptions().responseTimeout),
@@ -133,6 +143,10 @@ int main(int argc, char *argv[])
         options.flashAll)
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
+    if (options.locked) {
+        if (const std::optional<QString> why = window.lockControls().lockForProduction())
+            return fail(*why);
+    }
     window.show();
     if (options.flashAll && !window.flashAll())
         return StationWindow::CouldNotStart;

@@ -122,7 +122,7 @@ private Q_SLOTS:
         for (int row = 0; row < 8; ++row) {
             const StationUnit &unit = model.unit(row);
             QVERIFY2(unit.state == states[row],
-                     qPrintable(unit.name + ": " + UnitStateText::text(unit.state) + "\n" +
+                     qPrintable(unit.name + ": " + UnitStateText::text(unit) + "\n" +
                                 unit.log.join('\n')));
             QCOMPARE(unit.exitCode, exitCodes[row]);
             QVERIFY(unit.started.isValid() && unit.ended >= unit.started);
@@ -157,7 +157,7 @@ private Q_SLOTS:
         const QJsonArray units = json["units"].toArray();
         QCOMPARE(units.size(), 8);
         const QStringList words{"finished", "finished", "finished",       "finished",
-                                "finished", "refused",  "connect_failed", "lost"};
+                                "finished", "refused",  "connect_failed", "connection_lost"};
         for (int row = 0; row < 8; ++row) {
             const QJsonObject unit = units[row].toObject();
             QCOMPARE(unit["name"].toString(), model.unit(row).name);
@@ -245,6 +245,18 @@ private Q_SLOTS:
             QJsonDocument::fromJson(RunReport(model.units(), runner.firmware()).json()).object();
         QCOMPARE(report["firmware"]["signature_key_id"].toString(), keyId);
         QCOMPARE(report["firmware"]["signature_comment"].toString(), "version 2.4.1");
+
+        // A refused file leaves the good choice in place and says first what is wrong with it:
+        // a text file is not HEX, whatever its signature.
+        const QString text = m_dir.filePath("notes.txt");
+        QVERIFY(TestSupport::writeFile(text, "not firmware\n"));
+        QSignalSpy refused(&panel, &FirmwarePanel::refused);
+        QVERIFY(!panel.setPath(text));
+        QVERIFY2(panel.problem().contains("not valid Intel HEX"), qPrintable(panel.problem()));
+        QVERIFY(panel.isValid());
+        QCOMPARE(panel.path(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(refused.first().first().toString().contains(path));
     }
 
     // Stop all mid-transfer, with a limit that keeps one unit waiting: every uploader ends, every
@@ -404,36 +416,38 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
+        // Standard output: a line per unit as it ends, then the totals.
+        QTest::addColumn<QStringList>("printed");
         // Where --report-dir points: the scratch folder, or one that cannot take a report.
         QTest::addColumn<QString>("reportDir");
         const QStringList good{"good,127.0.0.1,GOOD"};
         QTest::newRow("all finished") << good << "" << QStringList() << 0 << ""
+                                      << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
+                                                     "1 unit: 1 finished, 0 failed\n"}
                                       << "";
-        QTest::newRow("one refuses") << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"}
-                                     << "" << QStringList() << 1 << ""
-                                     << "";
+        QTest::newRow("one refuses")
+            << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"} << "" << QStringList()
+            << 1 << ""
+            << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
+                           "FAIL\tbad\t127.0.0.1:REFUSES\t\trefused\tThe unit ",
+                           "2 units: 1 finished, 1 failed\n"}
+            << "";
         QTest::newRow("bad row") << QStringList{"good,127.0.0.1,GOOD", "typo,127.0.0.1,70000"} << ""
-                                 << QStringList() << 2 << "port \"70000\""
-                                 << "";
+                                 << QStringList() << 2 << "port \"70000\"" << QStringList() << "";
         QTest::newRow("one unit, two names")
             << QStringList{"good,127.0.0.1,GOOD", "again,localhost,GOOD"} << "" << QStringList()
-            << 2 << "same unit as row"
-            << "";
+            << 2 << "same unit as row" << QStringList() << "";
         QTest::newRow("firmware is a pipe")
-            << good << "pipe" << QStringList() << 2 << "not a regular file"
-            << "";
-        QTest::newRow("list too large")
-            << good << "" << QStringList{"--units-padding"} << 2 << "too large"
-            << "";
-        QTest::newRow("bad option")
-            << good << "" << QStringList{"--no-such-option"} << 4 << "no-such-option"
-            << "";
+            << good << "pipe" << QStringList() << 2 << "not a regular file" << QStringList() << "";
+        QTest::newRow("list too large") << good << "" << QStringList{"--units-padding"} << 2
+                                        << "too large" << QStringList() << "";
+        QTest::newRow("bad option") << good << "" << QStringList{"--no-such-option"} << 4
+                                    << "no-such-option" << QStringList() << "";
         // A report that would be lost is found before any unit is flashed, not after.
         QTest::newRow("report folder is a file")
-            << good << "" << QStringList() << 2 << "is not a folder"
-            << "a file";
+            << good << "" << QStringList() << 2 << "is not a folder" << QStringList() << "a file";
         QTest::newRow("report folder cannot be made")
-            << good << "" << QStringList() << 2 << "cannot be made"
+            << good << "" << QStringList() << 2 << "cannot be made" << QStringList()
             << "a file/reports";
     }
     void headlessRunEnds()
@@ -443,6 +457,7 @@ private Q_SLOTS:
         QFETCH(QStringList, extra);
         QFETCH(int, status);
         QFETCH(QString, said);
+        QFETCH(QStringList, printed);
         QFETCH(QString, reportDir);
         QTemporaryDir dir;
         SimulatedUnit good({});
@@ -479,6 +494,13 @@ private Q_SLOTS:
         QCOMPARE(station.exitStatus(), QProcess::NormalExit);
         QVERIFY2(station.exitCode() == status, qPrintable(errors));
         QVERIFY2(errors.contains(said), qPrintable(errors));
+        const QString output = QString::fromUtf8(station.readAllStandardOutput());
+        for (QString line : printed) {
+            line.replace("GOOD", good.port).replace("REFUSES", refuses.port);
+            QVERIFY2(output.contains(line), qPrintable(output));
+        }
+        if (printed.isEmpty())
+            QVERIFY2(!output.contains("PASS") && !output.contains("FAIL"), qPrintable(output));
         const QStringList reports = QDir(dir.path()).entryList({"station-report-*"}, QDir::Files);
         QCOMPARE(reports.size(), status < 2 ? 2 : 0);
         // A run that could not start contacted no unit.
@@ -523,7 +545,7 @@ private Q_SLOTS:
         QFile report(dir.filePath(reports.first()));
         QVERIFY(report.open(QIODevice::ReadOnly));
         const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
-        QCOMPARE(json["units"][0]["outcome"].toString(), QString("stopped"));
+        QCOMPARE(json["units"][0]["outcome"].toString(), QString("interrupted"));
     }
 
     // A script's time-out (GNU timeout) signals the station and then its whole process group, so
@@ -574,7 +596,7 @@ private Q_SLOTS:
             QJsonDocument::fromJson(report.readAll()).object()["units"].toArray();
         QCOMPARE(reported.size(), kUnits);
         for (const QJsonValue &unit : reported) {
-            QVERIFY2(unit["exit_code"].toInt() == 130 && unit["outcome"].toString() == "stopped",
+            QVERIFY2(unit["exit_code"].toInt() == 130 && unit["outcome"].toString() == "interrupted",
                      QJsonDocument(unit.toObject()).toJson().constData());
         }
         HistoryStore store(HistoryLocation::parse(history));

@@ -1,5 +1,7 @@
 #include "HistoryToolOptions.h"
 
+#include "upload/AttemptOutcome.h"
+
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QRegularExpression>
@@ -56,10 +58,9 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
         filter.sha256Prefix = value("sha256").toLower();
     }
     if (parser.isSet(QStringLiteral("outcome"))) {
-        if (!HistoryToolOptions::outcomeWords().contains(value("outcome")))
+        if (!AttemptOutcome::words().contains(value("outcome")))
             return QStringLiteral("--outcome needs one of %1, not \"%2\".")
-                .arg(HistoryToolOptions::outcomeWords().join(QStringLiteral(", ")),
-                     value("outcome"));
+                .arg(AttemptOutcome::words().join(QStringLiteral(", ")), value("outcome"));
         filter.outcome = value("outcome");
     }
     for (const char *name : {"since", "until"}) {
@@ -84,16 +85,6 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
 }
 
 } // namespace
-
-const QStringList &HistoryToolOptions::outcomeWords()
-{
-    static const QStringList words{
-        QStringLiteral("finished"),       QStringLiteral("refused"),
-        QStringLiteral("connect_failed"), QStringLiteral("connection_lost"),
-        QStringLiteral("bad_input"),      QStringLiteral("hangup"),
-        QStringLiteral("interrupted"),    QStringLiteral("stopped")};
-    return words;
-}
 
 std::optional<qint64> HistoryToolOptions::parseTime(const QString &text, bool until)
 {
@@ -195,7 +186,7 @@ QString HistoryToolOptions::usage()
                "  0    done, also when no attempt matches\n"
                "  2    the history cannot be read\n"
                "  4    bad option\n")
-        .arg(QLatin1String(kProgramName), outcomeWords()
+        .arg(QLatin1String(kProgramName), AttemptOutcome::words()
                                               .join(QStringLiteral(", "))
                                               .replace(QStringLiteral("connection_lost, "),
                                                        QStringLiteral("connection_lost,\n"

@@ -17,8 +17,6 @@ struct HistoryToolOptions
 
     static HistoryToolOptions parse(const QStringList &arguments);
     static QString usage();
-    // The outcome words the uploader writes.
-    static const QStringList &outcomeWords();
     // Milliseconds since the epoch of an ISO date (its local midnight) or time (local unless it
     // names its offset). The end of a date or time when until: the following day or millisecond.
     static std::optional<qint64> parseTime(const QString &text, bool until);

@@ -3,6 +3,7 @@
 #include "HistoryPrinter.h"
 #include "HistoryToolOptions.h"
 #include "history/HistoryStore.h"
+#include "upload/AttemptOutcome.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,7 +45,7 @@ HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
     m_outcome = new QComboBox;
     m_outcome->setObjectName(QStringLiteral("historyOutcome"));
     m_outcome->addItem(tr("any"));
-    m_outcome->addItems(HistoryToolOptions::outcomeWords());
+    m_outcome->addItems(AttemptOutcome::words());
     form->addRow(tr("Outcome:"), m_outcome);
     m_since = filterField(form, tr("Since:"), "historySince", tr("2026-03-01 or 2026-03-01T14:30"));
     m_until = filterField(form, tr("Until:"), "historyUntil", tr("2026-03-31"));

@@ -1,0 +1,84 @@
+#include "UnitCellText.h"
+
+#include "UnitListModel.h"
+
+#include <chrono>
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// An uploader says something several times a second while its unit answers; this long without a
+// word means the unit has stopped answering (the uploader gives up only at its time-out).
+constexpr std::chrono::milliseconds kSilenceShown = 3s;
+
+} // namespace
+
+QString UnitCellText::clock(qint64 seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The rebooting unit is silent by design; connecting and sending are not.
+QString UnitCellText::silence(const StationUnit &unit)
+{
+    if ((unit.state != UnitState::Connecting && unit.state != UnitState::Sending) ||
+        !unit.sinceActivity.isValid() || unit.sinceActivity.elapsed() < kSilenceShown.count())
+        return QString();
+    return tr("no answer for %1 s").arg(unit.sinceActivity.elapsed() / 1000);
+}
+
+QString UnitCellText::progress(const StationUnit &unit)
+{
+    const QString silent = silence(unit);
+    if (unit.total <= 0)
+        return silent;
+    QString text = QStringLiteral("%1 %").arg(int(unit.percent));
+    if (!silent.isEmpty())
+        return text + QStringLiteral(", ") + silent;
+    if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
+        text += tr(", %1 left").arg(clock(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
+    return text;
+}
+
+int UnitCellText::stateOrder(UnitState state)
+{
+    switch (state) {
+    case UnitState::Refused:
+    case UnitState::ConnectFailed:
+    case UnitState::Lost:
+    case UnitState::Error:
+    case UnitState::Stopped:
+        return 0;
+    case UnitState::Connecting:
+    case UnitState::Sending:
+    case UnitState::Rebooting:
+        return 1;
+    case UnitState::Waiting:
+        return 2;
+    case UnitState::Finished:
+        return 3;
+    case UnitState::Idle:
+        break;
+    }
+    return 4;
+}
+
+QVariant UnitCellText::sortKey(const StationUnit &unit, int column)
+{
+    switch (column) {
+    case UnitListModel::State:
+        return stateOrder(unit.state);
+    case UnitListModel::Port:
+        return unit.port.toInt();
+    case UnitListModel::Progress:
+        return unit.percent;
+    case UnitListModel::Records:
+        return unit.sent;
+    case UnitListModel::Elapsed:
+        return unit.elapsed();
+    default:
+        return QVariant();
+    }
+}

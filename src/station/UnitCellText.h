@@ -1,0 +1,26 @@
+#pragma once
+
+#include "StationUnit.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QVariant>
+
+// What the units table shows of a run in its cells, and what its columns sort by.
+class UnitCellText
+{
+    Q_DECLARE_TR_FUNCTIONS(UnitCellText)
+
+public:
+    // "42 %, 0:13 left", or how long a unit that should talk has been silent.
+    static QString progress(const StationUnit &unit);
+    // Minutes and seconds: "2:05".
+    static QString clock(qint64 seconds);
+    // Failures first, then what is still going on, then the finished, then what has not run.
+    static int stateOrder(UnitState state);
+    // The sort key of a column that sorts by number or state (UnitListModel's columns).
+    static QVariant sortKey(const StationUnit &unit, int column);
+
+private:
+    static QString silence(const StationUnit &unit);
+};
