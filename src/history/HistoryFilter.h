@@ -12,6 +12,22 @@ struct HistoryFilter
 {
     static constexpr int kDefaultLimit = 50;
 
+    // Milliseconds since the epoch of an ISO date (its local midnight) or time (the reader's
+    // local time unless it names its offset or Z). The end of a date or time when until: the
+    // following day or millisecond.
+    static std::optional<qint64> parseTime(const QString &text, bool until);
+
+    // The filters as a person types them (the history tool's options, the window's fields):
+    // each takes its text or says why not, in words that do not name the field.
+    // "ADDRESS", "ADDRESS:PORT", "[IPv6]" or "[IPv6]:PORT"; an IPv6 address alone has no port.
+    std::optional<QString> setUnit(const QString &text);
+    // 8 to 64 hexadecimal digits.
+    std::optional<QString> setSha256(const QString &text);
+    std::optional<QString> setSince(const QString &text);
+    std::optional<QString> setUntil(const QString &text);
+    // A whole number, 0 for all.
+    std::optional<QString> setLimit(const QString &text);
+
     QString address;
     std::optional<int> port;
     QString unitName;

@@ -11,6 +11,7 @@ const QString kSqliteScheme = QStringLiteral("sqlite://");
 const QStringList kPostgresSchemes{QStringLiteral("postgresql://"), QStringLiteral("postgres://")};
 // A server that does not answer must not hold an uploader up for long: the history is a record.
 const QString kDefaultConnectTimeout = QStringLiteral("5");
+const QString kHidden = QStringLiteral("***");
 
 QString decoded(const QString &text)
 {
@@ -24,7 +25,8 @@ HistoryLocation HistoryLocation::invalid(const QString &text, const QString &why
     HistoryLocation location;
     location.m_kind = Kind::Invalid;
     location.m_text = text;
-    location.m_error = QStringLiteral("the history \"%1\" cannot be used: %2").arg(text, why);
+    location.m_error =
+        QStringLiteral("the history \"%1\" cannot be used: %2").arg(withoutPassword(text), why);
     return location;
 }
 
@@ -95,13 +97,19 @@ HistoryLocation HistoryLocation::parsePostgres(const QString &text, const QStrin
         }
     }
     // Neither a server that does not answer nor one that stops answering mid-statement may hold
-    // an uploader up: its row is given up, its outcome stands.
+    // an uploader up: its row is given up, its outcome stands. The keepalives notice a server
+    // that went away while the connection was idle within seconds, not the system's two hours
+    // (libpq ignores them on a Unix socket).
     const QList<QPair<QString, QString>> defaults{
         {QStringLiteral("connect_timeout"), kDefaultConnectTimeout},
         {QStringLiteral("tcp_user_timeout"), QStringLiteral("10000")},
+        {QStringLiteral("keepalives"), QStringLiteral("1")},
+        {QStringLiteral("keepalives_idle"), QStringLiteral("5")},
+        {QStringLiteral("keepalives_interval"), QStringLiteral("2")},
+        {QStringLiteral("keepalives_count"), QStringLiteral("3")},
         {QStringLiteral("options"), QStringLiteral("-c statement_timeout=10000")}};
     for (const auto &[key, value] : defaults) {
-        if (!location.m_connectOptions.contains(key + QLatin1Char('=')))
+        if (!location.hasOption(key))
             location.takeParameter(key, value);
     }
     return location;
@@ -140,6 +148,13 @@ std::optional<QString> HistoryLocation::takeAuthority(const QString &authority)
     if (!portText.isEmpty())
         return takeParameter(QStringLiteral("port"), portText);
     return std::nullopt;
+}
+
+bool HistoryLocation::hasOption(const QString &key) const
+{
+    const QString assignment = key + QLatin1Char('=');
+    return m_connectOptions.startsWith(assignment) ||
+           m_connectOptions.contains(QLatin1Char(';') + assignment);
 }
 
 std::optional<QString> HistoryLocation::takeParameter(const QString &key, const QString &value)
@@ -194,4 +209,42 @@ QString HistoryLocation::display() const
         break;
     }
     return m_text;
+}
+
+QString HistoryLocation::withoutPassword(const QString &text)
+{
+    qsizetype schemeEnd = -1;
+    for (const QString &scheme : kPostgresSchemes) {
+        if (text.startsWith(scheme))
+            schemeEnd = scheme.size();
+    }
+    if (schemeEnd < 0)
+        return text;
+    QString result = text;
+    const qsizetype queryStart = result.indexOf(QLatin1Char('?'), schemeEnd);
+    const qsizetype at = result.left(queryStart).lastIndexOf(QLatin1Char('@'));
+    const qsizetype colon = result.indexOf(QLatin1Char(':'), schemeEnd);
+    if (at > schemeEnd && colon >= 0 && colon < at)
+        result.remove(colon, at - colon);
+    static const QRegularExpression passwordPair(QStringLiteral("([?&])password=[^&]*&?"));
+    result.replace(passwordPair, QStringLiteral("\\1"));
+    if (result.endsWith(QLatin1Char('?')) || result.endsWith(QLatin1Char('&')))
+        result.chop(1);
+    return result;
+}
+
+QString HistoryLocation::scrub(const QString &message) const
+{
+    QString result = message;
+    if (!m_text.isEmpty())
+        result.replace(m_text, display());
+    // libpq's connection strings: password='it''s' or password=plain.
+    static const QRegularExpression passwordOption(
+        QStringLiteral("password\\s*=\\s*('(?:[^'\\\\]|\\\\.)*'|\\S+)"));
+    result.replace(passwordOption, QStringLiteral("password=") + kHidden);
+    if (!m_password.isEmpty()) {
+        result.replace(m_password, kHidden);
+        result.replace(QString::fromLatin1(QUrl::toPercentEncoding(m_password)), kHidden);
+    }
+    return result;
 }

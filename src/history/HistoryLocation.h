@@ -27,6 +27,12 @@ public:
     QString error() const { return m_error; }
     // The location for messages: the file, or the URL without its password.
     QString display() const;
+    // A message with this location's password taken out, wherever it shows: in the URL, as a
+    // connection string's password=..., or alone.
+    QString scrub(const QString &message) const;
+    // A history text as given, without the password it may hold, for messages about a text that
+    // could not be read.
+    static QString withoutPassword(const QString &text);
 
     // SQLite
     QString path() const { return m_path; }
@@ -44,6 +50,7 @@ private:
     static HistoryLocation parsePostgres(const QString &text, const QString &rest);
     std::optional<QString> takeParameter(const QString &key, const QString &value);
     std::optional<QString> takeAuthority(const QString &authority);
+    bool hasOption(const QString &key) const;
 
     Kind m_kind = Kind::Invalid;
     QString m_error;

@@ -24,6 +24,7 @@ template <typename T> QVariant numberOrNull(const std::optional<T> &number)
 const QStringList &HistoryRecord::fields()
 {
     static const QStringList names{QStringLiteral("id"),
+                                   QStringLiteral("attempt_id"),
                                    QStringLiteral("run_id"),
                                    QStringLiteral("started"),
                                    QStringLiteral("ended"),
@@ -51,7 +52,7 @@ const QStringList &HistoryRecord::fields()
 
 QString HistoryRecord::timeText(const QDateTime &time)
 {
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
+    return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
 void HistoryRecord::setOrigin(const QString &programName, const QString &programVersion)
@@ -73,7 +74,8 @@ void HistoryRecord::setPort(const QString &text)
 QVariantList HistoryRecord::values() const
 {
     const double duration = std::round(double(started.msecsTo(ended))) / 1000.0;
-    return {textOrNull(runId),
+    return {textOrNull(attemptId),
+            textOrNull(runId),
             timeText(started),
             timeText(ended),
             duration,
@@ -100,6 +102,11 @@ QVariantList HistoryRecord::values() const
 QVariant HistoryRow::value(const QString &field) const
 {
     return values.value(HistoryRecord::fields().indexOf(field));
+}
+
+QDateTime HistoryRow::time(const QString &field) const
+{
+    return QDateTime::fromString(value(field).toString(), Qt::ISODateWithMs);
 }
 
 QString HistoryRow::text(const QString &field) const

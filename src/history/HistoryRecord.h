@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 #include <QVariantList>
 
 #include <optional>
@@ -14,7 +15,8 @@ struct HistoryRecord
 {
     // Every field in output order, "id" first.
     static const QStringList &fields();
-    // started and ended as ISO 8601 with the offset from UTC, to the millisecond.
+    // started and ended as stored: ISO 8601 in UTC to the millisecond, 2026-12-08T11:53:56.123Z,
+    // so that text order is time order whoever wrote the row, wherever.
     static QString timeText(const QDateTime &time);
 
     // Sets host, operator (the login name), program and version to this process's.
@@ -24,6 +26,9 @@ struct HistoryRecord
     // The values of fields() after "id", in order, for an INSERT.
     QVariantList values() const;
 
+    // Made with the record, so that an insert sent again after its reply was lost finds its
+    // first copy instead of adding a second row.
+    QString attemptId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     QString runId;
     QDateTime started;
     QDateTime ended;
@@ -56,6 +61,8 @@ struct HistoryRow
     QVariantList values;
 
     QVariant value(const QString &field) const;
+    // started or ended as a time (invalid when the text is not one).
+    QDateTime time(const QString &field) const;
     // The field as text for a table or CSV: empty for NULL, numbers as written.
     QString text(const QString &field) const;
     QJsonObject toJson() const;

@@ -2,6 +2,8 @@
 
 #include "HistoryRecord.h"
 
+#include <QCoreApplication>
+#include <QPair>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -28,7 +30,58 @@ int versionOfColumn(const QString &field)
 {
     if (field == QLatin1String("signature_key_id") || field == QLatin1String("signature_comment"))
         return 2;
+    if (field == QLatin1String("attempt_id"))
+        return 3;
     return 1;
+}
+
+// Whether the attempts and the schema_version tables exist. A query rather than
+// QSqlDatabase::tables(), which answers "none" for a file that is no database or is locked; on
+// PostgreSQL one that reads pg_class as of now: to_regclass() can answer from the session's
+// cache, which still holds "missing" after another writer created the tables while this one
+// waited for the schema lock.
+std::optional<QPair<bool, bool>> historyTables(QSqlDatabase &db, QString *error)
+{
+    const auto exists = [&db](const char *table) {
+        return isPostgres(db)
+                   ? QStringLiteral("(SELECT COUNT(*) FROM pg_catalog.pg_class c JOIN "
+                                    "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                                    "n.nspname = current_schema() AND c.relname = '%1')")
+                         .arg(QLatin1String(table))
+                   : QStringLiteral("(SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' "
+                                    "AND name = '%1')")
+                         .arg(QLatin1String(table));
+    };
+    const QString sql =
+        QStringLiteral("SELECT %1 > 0, %2 > 0").arg(exists("attempts"), exists("schema_version"));
+    QSqlQuery query(db);
+    if (!query.exec(sql) || !query.next()) {
+        *error = query.lastError().text();
+        return std::nullopt;
+    }
+    return QPair<bool, bool>(query.value(0).toBool(), query.value(1).toBool());
+}
+
+// The times of older versions were local text with an offset: to UTC, and ended_ms beside them.
+QStringList toUtcTimes(bool postgres)
+{
+    if (postgres)
+        return {QStringLiteral("ALTER TABLE attempts ALTER COLUMN started TYPE timestamptz USING "
+                               "TIMESTAMPTZ 'epoch' + started_ms * INTERVAL '1 millisecond'"),
+                QStringLiteral("ALTER TABLE attempts ALTER COLUMN ended TYPE timestamptz USING "
+                               "ended::timestamptz"),
+                QStringLiteral("UPDATE attempts SET ended_ms = "
+                               "ROUND(EXTRACT(EPOCH FROM ended) * 1000)")};
+    // SQLite's date functions read the offset and answer in UTC; started_ms stands in for a
+    // text they cannot read.
+    return {QStringLiteral(
+        "UPDATE attempts SET "
+        "ended_ms = COALESCE(CAST(ROUND((julianday(ended) - 2440587.5) * 86400000.0) AS INTEGER), "
+        "started_ms), "
+        "started = COALESCE(strftime('%Y-%m-%dT%H:%M:%fZ', started), "
+        "strftime('%Y-%m-%dT%H:%M:%fZ', started_ms / 1000.0, 'unixepoch')), "
+        "ended = COALESCE(strftime('%Y-%m-%dT%H:%M:%fZ', ended), "
+        "strftime('%Y-%m-%dT%H:%M:%fZ', started_ms / 1000.0, 'unixepoch'))")};
 }
 
 } // namespace
@@ -43,14 +96,32 @@ QString HistorySchema::tooNewMessage(int version)
 
 std::optional<int> HistorySchema::version(QSqlDatabase &db, QString *error)
 {
-    if (!db.tables().contains(QStringLiteral("schema_version")))
-        return 0;
+    const std::optional<QPair<bool, bool>> tables = historyTables(db, error);
+    if (!tables)
+        return std::nullopt;
+    const auto [hasAttempts, hasVersion] = *tables;
+    if (!hasVersion) {
+        if (!hasAttempts)
+            return 0;
+        *error = QCoreApplication::translate(
+            "HistorySchema", "the history has attempts but no schema_version table");
+        return std::nullopt;
+    }
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next()) {
         *error = query.lastError().text();
         return std::nullopt;
     }
-    return query.value(0).toInt();
+    // An empty table, NULL or 0 is a damaged history, not a new one: reading it as empty
+    // would hide its attempts.
+    bool isNumber = false;
+    const int found = query.value(0).toInt(&isNumber);
+    if (!isNumber || found < 1) {
+        *error = QCoreApplication::translate("HistorySchema",
+                                             "the schema_version table holds no version");
+        return std::nullopt;
+    }
+    return found;
 }
 
 QStringList HistorySchema::upgradeTo(int version, bool postgres)
@@ -77,6 +148,18 @@ QStringList HistorySchema::upgradeTo(int version, bool postgres)
                 QStringLiteral("CREATE INDEX attempts_sha256 ON attempts (firmware_sha256)"),
                 QStringLiteral("CREATE INDEX attempts_unit ON attempts (address, port)"),
                 QStringLiteral("UPDATE schema_version SET version = 2")};
+    case 3:
+        return QStringList{QStringLiteral("ALTER TABLE attempts ADD COLUMN attempt_id ") +
+                               (postgres ? QStringLiteral("UUID") : QStringLiteral("TEXT")),
+                           QStringLiteral("ALTER TABLE attempts ADD COLUMN ended_ms BIGINT")} +
+               toUtcTimes(postgres) +
+               QStringList{QStringLiteral("CREATE UNIQUE INDEX attempts_attempt_id ON attempts "
+                                          "(attempt_id)"),
+                           // One word for one outcome: the window called its operator's stop
+                           // "stopped" where every other program says "interrupted".
+                           QStringLiteral("UPDATE attempts SET outcome = 'interrupted' WHERE "
+                                          "outcome = 'stopped'"),
+                           QStringLiteral("UPDATE schema_version SET version = 3")};
     default:
         return {};
     }
@@ -128,13 +211,23 @@ std::optional<QString> HistorySchema::ensureCurrent(QSqlDatabase &db)
     return std::nullopt;
 }
 
-QString HistorySchema::selectList(int version)
+QString HistorySchema::selectList(int version, bool postgres)
 {
+    const bool timestamps = postgres && version >= 3;
     QStringList columns;
     for (const QString &field : HistoryRecord::fields()) {
         const QString quoted = QLatin1Char('"') + field + QLatin1Char('"');
-        columns.append(versionOfColumn(field) <= version ? quoted
-                                                         : QStringLiteral("NULL AS ") + quoted);
+        if (versionOfColumn(field) > version)
+            columns.append(QStringLiteral("NULL AS ") + quoted);
+        else if (timestamps &&
+                 (field == QLatin1String("started") || field == QLatin1String("ended")))
+            columns.append(QStringLiteral("to_char(%1 AT TIME ZONE 'UTC', "
+                                          "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"') AS %1")
+                               .arg(quoted));
+        else if (postgres && field == QLatin1String("attempt_id"))
+            columns.append(QStringLiteral("CAST(attempt_id AS TEXT) AS ") + quoted);
+        else
+            columns.append(quoted);
     }
     return columns.join(QStringLiteral(", "));
 }

@@ -3,6 +3,7 @@
 #include "HistorySchema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -10,7 +11,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Details for a developer; every failure also goes back to the caller, who reports it.
@@ -30,7 +34,28 @@ QString columnNames()
     for (const QString &field : HistoryRecord::fields().mid(1))
         names.append(QLatin1Char('"') + field + QLatin1Char('"'));
     names.append(QStringLiteral("started_ms"));
+    names.append(QStringLiteral("ended_ms"));
     return names.join(QStringLiteral(", "));
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// An existing file of ours that others can read is made private; one of another account stays
+// as it is (its owner decides, and the row is still written).
+void makePrivate(const QByteArray &name)
+{
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info
+    {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        (info.st_mode & 0777) != 0600)
+        ::fchmod(fd, 0600);
+    ::close(fd);
 }
 
 } // namespace
@@ -46,7 +71,9 @@ HistoryStore::~HistoryStore()
 
 QString HistoryStore::failure(const QString &what) const
 {
-    return QStringLiteral("the history at %1: %2").arg(m_location.display(), what);
+    // A driver's text may quote the connection string, password and all.
+    return QStringLiteral("the history at %1: %2")
+        .arg(m_location.display(), m_location.scrub(what));
 }
 
 void HistoryStore::close()
@@ -61,22 +88,43 @@ void HistoryStore::close()
     m_open = false;
 }
 
-// The file is made by hand so that its mode is 0600 from the start: the history names hosts,
-// operators and units. SQLite gives its -wal and -shm files the same mode.
-std::optional<QString> HistoryStore::prepareSqliteFile() const
+// The history names hosts, operators and units: the file is made by hand so that its mode is
+// 0600 from the start (SQLite gives its -wal and -shm files the same mode), and a symbolic link
+// at its place is refused, so that a link planted there can neither send the rows elsewhere nor
+// create a file where it points.
+std::optional<QString> HistoryStore::prepareSqliteFile(Access access) const
 {
     const QString path = m_location.path();
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
-    if (info.exists())
-        return std::nullopt;
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return QStringLiteral("cannot create the file: %1")
-            .arg(QString::fromLocal8Bit(strerror(errno)));
-    ::close(fd);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    {};
+    if (::lstat(name.constData(), &info) != 0) {
+        if (errno != ENOENT)
+            return systemError();
+        if (access == Access::Read)
+            return QStringLiteral("there is no history file");
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!QDir().mkpath(folder))
+            return QStringLiteral("cannot create the folder %1").arg(folder);
+        const int fd =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        // Another writer made it meanwhile; it is checked as any existing file.
+        if (errno != EEXIST || ::lstat(name.constData(), &info) != 0)
+            return QStringLiteral("cannot create the file: %1").arg(systemError());
+    }
+    if (S_ISLNK(info.st_mode))
+        return QCoreApplication::translate(
+            "HistoryStore", "the history file is a symbolic link; give the file itself");
+    if (!S_ISREG(info.st_mode))
+        return QCoreApplication::translate("HistoryStore", "the history is not a file");
+    if (access == Access::Write) {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            makePrivate(name + suffix);
+    }
     return std::nullopt;
 }
 
@@ -84,12 +132,8 @@ std::optional<QString> HistoryStore::openDatabase(Access access)
 {
     QSqlDatabase db;
     if (m_location.kind() == HistoryLocation::Kind::Sqlite) {
-        if (access == Access::Read && !QFileInfo(m_location.path()).isFile())
-            return QStringLiteral("there is no history file");
-        if (access == Access::Write) {
-            if (std::optional<QString> problem = prepareSqliteFile())
-                return problem;
-        }
+        if (std::optional<QString> problem = prepareSqliteFile(access))
+            return problem;
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(m_location.path());
         db.setConnectOptions(
@@ -144,8 +188,9 @@ std::optional<QString> HistoryStore::open(Access access)
     db = QSqlDatabase();
     if (problem) {
         close();
-        qCDebug(lcHistory) << "cannot open" << m_location.display() << *problem;
-        return failure(*problem);
+        const QString message = failure(*problem);
+        qCDebug(lcHistory) << "cannot open:" << message;
+        return message;
     }
     m_version = *version;
     m_open = true;
@@ -169,11 +214,13 @@ std::optional<QString> HistoryStore::insert(const HistoryRecord &record)
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     QVariantList values = record.values();
     values.append(record.started.toMSecsSinceEpoch());
+    values.append(record.ended.toMSecsSinceEpoch());
     const QStringList placeholders(values.size(), QStringLiteral("?"));
+    // The row of an insert sent again after its reply was lost is there already: one row stays.
     return runQuery(query,
                     QStringLiteral("INSERT INTO attempts (") + columnNames() +
                         QStringLiteral(") VALUES (") + placeholders.join(QLatin1Char(',')) +
-                        QLatin1Char(')'),
+                        QStringLiteral(") ON CONFLICT (attempt_id) DO NOTHING"),
                     values);
 }
 
@@ -185,8 +232,8 @@ std::optional<QString> HistoryStore::append(const HistoryRecord &record)
             return problem;
     }
     std::optional<QString> problem = insert(record);
-    if (problem && wasOpen && m_location.kind() == HistoryLocation::Kind::Postgres) {
-        qCDebug(lcHistory) << "writing again after" << *problem;
+    if (problem && wasOpen && isPostgres()) {
+        qCDebug(lcHistory) << "writing again after" << m_location.scrub(*problem);
         if (std::optional<QString> reopenProblem = open(Access::Write))
             return reopenProblem;
         problem = insert(record);
@@ -196,17 +243,41 @@ std::optional<QString> HistoryStore::append(const HistoryRecord &record)
     return std::nullopt;
 }
 
+std::optional<QString> HistoryStore::openForReading()
+{
+    if (m_open)
+        return std::nullopt;
+    return open(Access::Read);
+}
+
+std::optional<QString> HistoryStore::count(const HistoryFilter &filter, qint64 *attempts)
+{
+    *attempts = 0;
+    if (std::optional<QString> problem = openForReading())
+        return problem;
+    if (m_version == 0)
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    QVariantList bindings;
+    if (std::optional<QString> problem = runQuery(
+            query, QStringLiteral("SELECT COUNT(*) FROM attempts") + filter.whereClause(&bindings),
+            bindings))
+        return failure(*problem);
+    if (!query.next())
+        return failure(query.lastError().text());
+    *attempts = query.value(0).toLongLong();
+    return std::nullopt;
+}
+
 std::optional<QString> HistoryStore::select(const HistoryFilter &filter, QList<HistoryRow> *rows)
 {
     rows->clear();
-    if (!m_open) {
-        if (std::optional<QString> problem = open(Access::Read))
-            return problem;
-    }
+    if (std::optional<QString> problem = openForReading())
+        return problem;
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     QVariantList bindings;
-    QString sql = QStringLiteral("SELECT ") + HistorySchema::selectList(m_version) +
+    QString sql = QStringLiteral("SELECT ") + HistorySchema::selectList(m_version, isPostgres()) +
                   QStringLiteral(" FROM attempts") + filter.whereClause(&bindings) +
                   QStringLiteral(" ORDER BY started_ms DESC, id DESC");
     if (filter.limit > 0)
@@ -247,10 +318,8 @@ std::optional<QString> HistoryStore::countBy(const QString &group, const QString
 std::optional<QString> HistoryStore::summary(const HistoryFilter &filter, QList<Count> *counts)
 {
     counts->clear();
-    if (!m_open) {
-        if (std::optional<QString> problem = open(Access::Read))
-            return problem;
-    }
+    if (std::optional<QString> problem = openForReading())
+        return problem;
     if (m_version == 0)
         return std::nullopt;
     if (std::optional<QString> problem =

@@ -47,16 +47,20 @@ public:
     std::optional<QString> append(const HistoryRecord &record);
     // Newest first.
     std::optional<QString> select(const HistoryFilter &filter, QList<HistoryRow> *rows);
+    // How many attempts the filter lets through, its limit aside.
+    std::optional<QString> count(const HistoryFilter &filter, qint64 *attempts);
     // Attempts per outcome for each firmware SHA-256 and for each unit (address:port), among
     // those the filter lets through (its limit aside).
     std::optional<QString> summary(const HistoryFilter &filter, QList<Count> *counts);
 
 private:
     std::optional<QString> openDatabase(Access access);
-    std::optional<QString> prepareSqliteFile() const;
+    std::optional<QString> prepareSqliteFile(Access access) const;
     std::optional<QString> insert(const HistoryRecord &record);
     static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,
                                            const QVariantList &bindings);
+    bool isPostgres() const { return m_location.kind() == HistoryLocation::Kind::Postgres; }
+    std::optional<QString> openForReading();
     std::optional<QString> countBy(const QString &group, const QString &keyExpression,
                                    const HistoryFilter &filter, QList<Count> *counts);
     QString failure(const QString &what) const;

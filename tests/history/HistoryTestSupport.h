@@ -17,5 +17,8 @@ void addBackendRows();
 QString freshHistory(const QString &backend, const QTemporaryDir &folder, PostgresServer &server);
 // Every row, newest first; none (and a warning) when the history cannot be read.
 QList<HistoryRow> rowsOf(const QString &url);
+// An attempt with every field set, started at startedMs in a zone an hour east of UTC; its
+// SHA-256 is that of the outcome word, so that each outcome has an image of its own.
+HistoryRecord record(const QString &address, int port, const QString &outcome, qint64 startedMs);
 
 } // namespace HistoryTestSupport

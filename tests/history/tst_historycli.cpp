@@ -6,6 +6,7 @@
 #include "PostgresServer.h"
 #include "TestSupport.h"
 #include "UnitSimProcess.h"
+#include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 
 #include <QCryptographicHash>
@@ -220,6 +221,42 @@ private Q_SLOTS:
         QCOMPARE(ports.size(), kUnits);
     }
 
+    // A writer that waited while another created the tables finds them, instead of creating
+    // them again and losing its row (PostgreSQL can answer from a cache of the session's first
+    // look).
+    void waitsForSchema()
+    {
+        const QString url = freshHistory("postgresql");
+        const HistoryLocation location = HistoryLocation::parse(url);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "raw");
+            db.setHostName(location.host());
+            db.setUserName(location.user());
+            db.setDatabaseName(location.database());
+            QVERIFY(db.open());
+            QVERIFY(db.transaction());
+            QSqlQuery query(db);
+            // The schema lock that every writer takes.
+            QVERIFY(query.exec("SELECT pg_advisory_xact_lock(702106)"));
+            UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
+            std::unique_ptr<QProcess> cli(
+                startCli({"--address", kHost, "--port", sim.port, "--history", url}));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QSqlQuery("SELECT 1 FROM pg_locks WHERE locktype = 'advisory' AND NOT granted", db)
+                    .next(),
+                kWaitMs);
+            for (int step = 1; step <= HistorySchema::kCurrentVersion; ++step) {
+                for (const QString &statement : HistorySchema::upgradeTo(step, true))
+                    QVERIFY2(query.exec(statement), qPrintable(statement));
+            }
+            QVERIFY(db.commit());
+            const Run run = collect(*cli);
+            QVERIFY2(run.result.value("history_saved").toBool(), qPrintable(run.errors));
+        }
+        QSqlDatabase::removeDatabase("raw");
+        QCOMPARE(HistoryTestSupport::rowsOf(url).size(), 1);
+    }
+
     void historyNotWritable_data()
     {
         QTest::addColumn<QString>("history");
@@ -282,39 +319,106 @@ private Q_SLOTS:
     void tool_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        // What is done to the history after its two rows are written.
+        QTest::addColumn<QString>("damage");
         QTest::addColumn<int>("exitCode");
         // What standard output holds, or standard error when it is empty.
         QTest::addColumn<QString>("expected");
-        QTest::newRow("table") << QStringList{} << 0 << "ID  STARTED";
-        QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << 0 << "{\"address\":";
-        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << 0
-                             << "id,run_id,started,ended,duration_s,host,operator,program,"
-                                "version,title,unit_name,address,port,firmware_path,"
+        QTest::newRow("table") << QStringList{} << "" << 0 << "ID  STARTED";
+        QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << "" << 0
+                              << "{\"address\":";
+        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << "" << 0
+                             << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
+                                "program,version,title,unit_name,address,port,firmware_path,"
                                 "firmware_size,firmware_sha256,records,records_sent,outcome,"
                                 "exit_code,message,signature_key_id,signature_comment\r\n";
-        QTest::newRow("summary") << QStringList{"--summary", "--json"} << 0
-                                 << "{\"attempts\":2,\"group\":\"firmware_sha256\"";
-        QTest::newRow("none") << QStringList{"--name", "nobody"} << 0 << "no attempts match";
-        QTest::newRow("bad option") << QStringList{"--limit", "x"} << 4 << "--limit";
-        QTest::newRow("unreadable")
-            << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"} << 2 << "no history file";
+        QTest::newRow("summary") << QStringList{"--summary", "--json"} << "" << 0
+                                 << "{\"attempts\":2,\"final_yield\":100,\"finished\":2,"
+                                    "\"firmware_sha256\":";
+        QTest::newRow("summary by day, csv")
+            << QStringList{"--summary", "--by", "day", "--csv"} << "" << 0
+            << "day,units,attempts,finished,first_pass_yield,final_yield\r\n";
+        QTest::newRow("none") << QStringList{"--name", "nobody"} << "" << 0 << "no attempts match";
+        QTest::newRow("bad option") << QStringList{"--limit", "x"} << "" << 4 << "--limit";
+        QTest::newRow("unreadable") << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"}
+                                    << "" << 2 << "no history file";
+        // A history that cannot be read is never shown as one without attempts.
+        QTest::newRow("not a database")
+            << QStringList{} << "not a database" << 2 << "not a database";
+        QTest::newRow("version 0")
+            << QStringList{} << "UPDATE schema_version SET version = 0" << 2 << "schema_version";
+        QTest::newRow("version NULL")
+            << QStringList{}
+            << "DROP TABLE schema_version; CREATE TABLE schema_version (version INTEGER); "
+               "INSERT INTO schema_version VALUES (NULL)"
+            << 2 << "schema_version";
+        QTest::newRow("no version")
+            << QStringList{} << "DELETE FROM schema_version" << 2 << "schema_version";
+        QTest::newRow("symbolic link") << QStringList{} << "symlink" << 2 << "symbolic link";
+        QTest::newRow("locked") << QStringList{} << "locked" << 2 << "locked";
+        QTest::newRow("full disk, cut -shm") << QStringList{} << "full disk" << 2 << "I/O error";
     }
 
     void tool()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, damage);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
-        const QString url = freshHistory("sqlite");
+        QString url = freshHistory("sqlite");
         UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "2"});
         for (int i = 0; i < 2; ++i)
             QCOMPARE(runCli({"--address", kHost, "--port", sim.port, "--history", url}).exitCode,
                      0);
+        const QString path = HistoryLocation::parse(url).path();
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        if (damage == "not a database") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray(8192, 'x'));
+        } else if (damage == "symlink") {
+            QVERIFY(QFile::rename(path, path + ".real"));
+            QVERIFY(QFile::link(path + ".real", path));
+        } else if (damage == "locked") {
+            // Another process's lock that readers cannot pass: given up after the busy time-out.
+            QVERIFY(db.open());
+            QSqlQuery lock(db);
+            for (const char *statement : {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
+                                          "DELETE FROM attempts WHERE id < 0"})
+                QVERIFY2(lock.exec(statement), statement);
+        } else if (damage == "full disk") {
+            // A row still in the journal, kept there by this open connection.
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("INSERT INTO attempts (started, started_ms, ended, outcome) "
+                                       "SELECT started, started_ms, ended, outcome FROM attempts"));
+        } else if (!damage.isEmpty()) {
+            QVERIFY(db.open());
+            for (const QString &statement : damage.split(';'))
+                QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+            db.close();
+        }
         QProcess tool;
-        tool.start(QStringLiteral(HISTORY_PATH), arguments.contains("--history")
-                                                     ? arguments
-                                                     : QStringList{"--history", url} + arguments);
+        if (damage == "full disk") {
+            // A copy on a file system of its own that is full, with an empty -shm file: what a
+            // full disk leaves behind. Root alone may mount, in a mount namespace of its own.
+            QVERIFY(QDir().mkpath(m_dir->filePath("full")));
+            tool.start("unshare",
+                       {"-m", "sh", "-c",
+                        "mount -t tmpfs -o size=256k tmpfs \"$0\" && cp \"$1\" \"$0/h.sqlite\" && "
+                        "cp \"$1-wal\" \"$0/h.sqlite-wal\" && : >\"$0/h.sqlite-shm\" && "
+                        "{ dd if=/dev/zero of=\"$0/fill\" bs=4k 2>/dev/null; "
+                        "exec \"$2\" --history \"sqlite://$0/h.sqlite\"; }",
+                        m_dir->filePath("full"), path, QStringLiteral(HISTORY_PATH)});
+        } else {
+            tool.start(QStringLiteral(HISTORY_PATH),
+                       arguments.contains("--history") ? arguments
+                                                       : QStringList{"--history", url} + arguments);
+        }
         QVERIFY(tool.waitForFinished(kWaitMs));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("raw");
         QCOMPARE(tool.exitCode(), exitCode);
         const QString out = QString::fromUtf8(tool.readAllStandardOutput());
         const QString err = QString::fromUtf8(tool.readAllStandardError());
@@ -324,6 +428,64 @@ private Q_SLOTS:
             QCOMPARE(row.keys().size(), HistoryRecord::fields().size());
             QCOMPARE(row.value("firmware_sha256").toString().toLatin1(), m_sha256);
         }
+    }
+
+    // What the tool shows of many rows written in several zones, one of them a hostile name:
+    // the reader's local time, every row in an export, a word when the table stops short, and
+    // nothing that steers a terminal.
+    void toolOutputs()
+    {
+        constexpr int kRows = 62;
+        const QString url = freshHistory("sqlite");
+        const qint64 t0 = QDateTime(QDate(2026, 3, 1), QTime(8, 0), Qt::UTC).toMSecsSinceEpoch();
+        {
+            HistoryStore store(HistoryLocation::parse(url));
+            for (int i = 0; i < kRows; ++i) {
+                HistoryRecord r;
+                r.started = QDateTime::fromMSecsSinceEpoch(t0 + i * 60000, Qt::OffsetFromUTC,
+                                                           i % 2 ? -5 * 3600 : 3600);
+                r.ended = r.started.addSecs(7);
+                r.address = kHost;
+                r.port = 5000 + i;
+                r.outcome = "finished";
+                r.unitName = i == 0 ? "bay\x1b]2;owned\x07 \u202E3" + QString(100000, 'x')
+                                    : QStringLiteral("bay %1").arg(i);
+                QCOMPARE(store.append(r), std::nullopt);
+            }
+        }
+        const auto run = [&url](const QStringList &arguments, QString *err) {
+            QProcess tool;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("TZ", "Asia/Kolkata");
+            tool.setProcessEnvironment(env);
+            tool.start(QStringLiteral(HISTORY_PATH), QStringList{"--history", url} + arguments);
+            if (!tool.waitForFinished(kWaitMs) || tool.exitCode() != 0)
+                return QString("failed");
+            *err = QString::fromUtf8(tool.readAllStandardError());
+            return QString::fromUtf8(tool.readAllStandardOutput());
+        };
+        QString err;
+        const QString table = run({}, &err);
+        QCOMPARE(table.count('\n'), HistoryFilter::kDefaultLimit + 1);
+        QVERIFY2(err.contains("50 of 62 attempts shown; --limit 0 shows all"), qPrintable(err));
+        QVERIFY2(table.contains("2026-03-01 14:31:00+05:30"), qPrintable(table.left(400)));
+        const QString all = run({"--limit", "0"}, &err);
+        QCOMPARE(all.count('\n'), kRows + 1);
+        QVERIFY(err.isEmpty());
+        for (const QString &line : all.split('\n'))
+            QVERIFY2(line.size() < 400, qPrintable(line.left(400)));
+        for (const QString &output : {all, run({"--csv"}, &err)}) {
+            for (const char16_t hostile : {u'\x1b', u'\x07'})
+                QVERIFY(!output.contains(QChar(hostile)));
+        }
+        QVERIFY(!all.contains(QChar(0x202E)));
+
+        QCOMPARE(run({"--json"}, &err).count('\n'), kRows);
+        QCOMPARE(run({"--csv"}, &err).count("\r\n"), kRows + 1);
+        // Without an offset a time is the reader's: 13:31 in Kolkata is 08:01 UTC.
+        for (const char *since :
+             {"2026-03-01T13:31", "2026-03-01T08:01Z", "2026-03-01 03:01-05:00"})
+            QCOMPARE(run({"--json", "--since", since}, &err).count('\n'), kRows - 1);
     }
 };
 

@@ -63,8 +63,8 @@ private Q_SLOTS:
         QVERIFY(generator.write(dialog.answer));
         // Signed, with the key trusted: every row names the key that signed the bytes sent.
         QVERIFY(MinisignTool::makeKey(m_dir.path(), "release"));
-        QVERIFY(MinisignTool::sign(m_dir.path(), "release", dialog.answer,
-                                   dialog.answer + ".minisig"));
+        QVERIFY(
+            MinisignTool::sign(m_dir.path(), "release", dialog.answer, dialog.answer + ".minisig"));
         TrustedKeySettings trusted;
         QString problem;
         trusted.keys.append(*PublicKey::fromPathOrText(m_dir.filePath("release.pub"), &problem));
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(shown->exportCsv());
         QFile exported(csv);
         QVERIFY(exported.open(QIODevice::ReadOnly));
-        QVERIFY(exported.readAll().startsWith("id,run_id,started,"));
+        QVERIFY(exported.readAll().startsWith("id,attempt_id,run_id,started,"));
         shown->findChild<QLineEdit *>("historySha256")->setText("abc");
         QVERIFY(!shown->refresh());
         shown->close();

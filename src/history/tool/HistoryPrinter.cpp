@@ -1,48 +1,100 @@
 #include "HistoryPrinter.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
+
+#include <cmath>
 
 namespace {
+
+constexpr QChar kReplacement(0xFFFD);
+
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7f && u <= 0x9f);
+}
 
 // What a table shows of an attempt; JSON and CSV carry every field.
 QStringList tableLine(const HistoryRow &row)
 {
     const QString port = row.text(QStringLiteral("port"));
     const QString records = row.text(QStringLiteral("records"));
-    return {
-        row.text(QStringLiteral("id")),
-        row.text(QStringLiteral("started")).left(19).replace(QLatin1Char('T'), QLatin1Char(' ')),
-        row.text(QStringLiteral("unit_name")),
-        row.text(QStringLiteral("address")) +
-            (port.isEmpty() ? QString() : QLatin1Char(':') + port),
-        row.text(QStringLiteral("outcome")),
-        row.text(QStringLiteral("records_sent")) +
-            (records.isEmpty() ? QString() : QLatin1Char('/') + records),
-        row.text(QStringLiteral("firmware_sha256")).left(8),
-        row.text(QStringLiteral("host")),
-        row.text(QStringLiteral("operator")),
-        row.text(QStringLiteral("message"))};
+    return {row.text(QStringLiteral("id")),
+            HistoryPrinter::localTime(row, QStringLiteral("started")),
+            row.text(QStringLiteral("unit_name")),
+            row.text(QStringLiteral("address")) +
+                (port.isEmpty() ? QString() : QLatin1Char(':') + port),
+            row.text(QStringLiteral("outcome")),
+            row.text(QStringLiteral("records_sent")) +
+                (records.isEmpty() ? QString() : QLatin1Char('/') + records),
+            row.text(QStringLiteral("firmware_sha256")).left(8),
+            row.text(QStringLiteral("host")),
+            row.text(QStringLiteral("operator")),
+            row.text(QStringLiteral("message"))};
 }
 
-// A table cell on one line: a message with line ends or control characters must not break
-// the layout or steer the terminal.
-QString cell(QString text)
+QString line(const QJsonObject &object)
 {
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    }
-    return text;
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
+           QLatin1Char('\n');
+}
+
+double roundedPercent(double value)
+{
+    return std::round(value * 10.0) / 10.0;
+}
+
+QString percentText(double value)
+{
+    return QString::number(roundedPercent(value), 'f', 1) + QLatin1Char('%');
 }
 
 } // namespace
+
+QString HistoryPrinter::localTime(const HistoryRow &row, const QString &field)
+{
+    const QDateTime time = row.time(field);
+    if (!time.isValid())
+        return row.text(field);
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const QString zone = offset == 0 ? QStringLiteral(" UTC")
+                                     : QStringLiteral("%1%2:%3")
+                                           .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                           .arg(qAbs(offset) / 3600, 2, 10, QLatin1Char('0'))
+                                           .arg(qAbs(offset) % 3600 / 60, 2, 10, QLatin1Char('0'));
+    return local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + zone;
+}
+
+QString HistoryPrinter::tableCell(const QString &value)
+{
+    QString text = value;
+    for (QChar &c : text) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+            c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+        else if (isControl(c) || c.category() == QChar::Other_Format)
+            c = kReplacement;
+    }
+    if (text.size() <= kMaxCellLength)
+        return text;
+    qsizetype keep = kMaxCellLength - 1;
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
 
 QString HistoryPrinter::csvField(const QString &value)
 {
     static const QString formulaStart = QStringLiteral("=+-@\t\r");
     QString text = value;
+    for (QChar &c : text) {
+        if (isControl(c) && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
+            c = kReplacement;
+    }
     if (!text.isEmpty() && formulaStart.contains(text.front()))
         text.prepend(QLatin1Char('\''));
     static const QString special = QStringLiteral(",\"\r\n");
@@ -69,20 +121,23 @@ QString HistoryPrinter::csv(const QStringList &header, const QList<QStringList> 
 
 QString HistoryPrinter::table(const QList<QStringList> &lines)
 {
+    QList<QStringList> cells;
     QList<qsizetype> widths;
     for (const QStringList &line : lines) {
+        QStringList shown;
         for (qsizetype i = 0; i < line.size(); ++i) {
+            shown.append(tableCell(line[i]));
             if (widths.size() <= i)
                 widths.append(0);
-            widths[i] = qMax(widths[i], cell(line[i]).size());
+            widths[i] = qMax(widths[i], shown.back().size());
         }
+        cells.append(shown);
     }
     QString out;
-    for (const QStringList &line : lines) {
+    for (const QStringList &line : std::as_const(cells)) {
         QString text;
         for (qsizetype i = 0; i < line.size(); ++i)
-            text +=
-                i + 1 < line.size() ? cell(line[i]).leftJustified(widths[i] + 2) : cell(line[i]);
+            text += i + 1 < line.size() ? line[i].leftJustified(widths[i] + 2) : line[i];
         out += text.trimmed() + QLatin1Char('\n');
     }
     return out;
@@ -95,16 +150,15 @@ QString HistoryPrinter::rows(const QList<HistoryRow> &rows) const
     case HistoryToolOptions::Format::Json: {
         QString out;
         for (const HistoryRow &row : rows)
-            out += QString::fromUtf8(QJsonDocument(row.toJson()).toJson(QJsonDocument::Compact)) +
-                   QLatin1Char('\n');
+            out += line(row.toJson());
         return out;
     }
     case HistoryToolOptions::Format::Csv:
         for (const HistoryRow &row : rows) {
-            QStringList line;
+            QStringList fields;
             for (const QString &field : HistoryRecord::fields())
-                line.append(row.text(field));
-            lines.append(line);
+                fields.append(row.text(field));
+            lines.append(fields);
         }
         return csv(HistoryRecord::fields(), lines);
     case HistoryToolOptions::Format::Table:
@@ -119,49 +173,71 @@ QString HistoryPrinter::rows(const QList<HistoryRow> &rows) const
     return table(lines);
 }
 
-QString HistoryPrinter::summary(const QList<HistoryStore::Count> &counts) const
+QString HistoryPrinter::summary(const QList<HistorySummary::Group> &groups,
+                                const QList<HistorySummary::Dimension> &by) const
 {
-    QList<QStringList> lines;
-    if (m_format == HistoryToolOptions::Format::Csv) {
-        for (const HistoryStore::Count &count : counts)
-            lines.append({count.group, count.key, count.outcome, QString::number(count.attempts)});
-        return csv({QStringLiteral("group"), QStringLiteral("key"), QStringLiteral("outcome"),
-                    QStringLiteral("attempts")},
-                   lines);
+    using Dimension = HistorySummary::Dimension;
+    const bool forPeople = m_format == HistoryToolOptions::Format::Table;
+    // Programs get the whole SHA-256 and the version apart; people the prefix with the version.
+    QStringList header;
+    for (Dimension dimension : by) {
+        if (dimension == Dimension::Firmware && !forPeople)
+            header << QStringLiteral("firmware_sha256") << QStringLiteral("firmware_version");
+        else
+            header << HistorySummary::name(dimension);
     }
-    // One entry per group and key, its outcomes in the order the counts came.
-    QList<QPair<QString, QString>> keys;
-    QMap<QPair<QString, QString>, QList<const HistoryStore::Count *>> byKey;
-    for (const HistoryStore::Count &count : counts) {
-        const QPair<QString, QString> key{count.group, count.key};
-        if (!byKey.contains(key))
-            keys.append(key);
-        byKey[key].append(&count);
-    }
+    header << QStringLiteral("units") << QStringLiteral("attempts") << QStringLiteral("finished")
+           << QStringLiteral("first_pass_yield") << QStringLiteral("final_yield");
+
     QString out;
-    if (m_format == HistoryToolOptions::Format::Table)
-        lines.append({QStringLiteral("GROUP"), QStringLiteral("KEY"), QStringLiteral("ATTEMPTS"),
-                      QStringLiteral("OUTCOMES")});
-    for (const auto &key : keys) {
-        qint64 total = 0;
-        QJsonObject outcomes;
-        QStringList words;
-        for (const HistoryStore::Count *count : byKey.value(key)) {
-            total += count->attempts;
-            outcomes.insert(count->outcome, count->attempts);
-            words.append(count->outcome + QLatin1Char(' ') + QString::number(count->attempts));
+    QList<QStringList> lines;
+    for (const HistorySummary::Group &group : groups) {
+        QJsonObject object;
+        QStringList cells;
+        for (qsizetype i = 0; i < by.size(); ++i) {
+            const QString &key = group.key.at(i);
+            if (by[i] != Dimension::Firmware) {
+                object.insert(HistorySummary::name(by[i]), key);
+                cells.append(key);
+            } else if (forPeople) {
+                cells.append(key.left(8) +
+                             (group.firmwareVersion.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" (%1)").arg(group.firmwareVersion)));
+            } else {
+                object.insert(QStringLiteral("firmware_sha256"), key);
+                object.insert(QStringLiteral("firmware_version"),
+                              group.firmwareVersion.isEmpty() ? QJsonValue()
+                                                              : QJsonValue(group.firmwareVersion));
+                cells << key << group.firmwareVersion;
+            }
         }
-        if (m_format == HistoryToolOptions::Format::Json) {
-            const QJsonObject object{{QStringLiteral("group"), key.first},
-                                     {QStringLiteral("key"), key.second},
-                                     {QStringLiteral("attempts"), total},
-                                     {QStringLiteral("outcomes"), outcomes}};
-            out += QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
-                   QLatin1Char('\n');
-        } else {
-            lines.append(
-                {key.first, key.second, QString::number(total), words.join(QStringLiteral(", "))});
-        }
+        object.insert(QStringLiteral("units"), group.units);
+        object.insert(QStringLiteral("attempts"), group.attempts);
+        object.insert(QStringLiteral("finished"), group.finished);
+        object.insert(QStringLiteral("first_pass_yield"), roundedPercent(group.firstPassYield));
+        object.insert(QStringLiteral("final_yield"), roundedPercent(group.finalYield));
+        cells << QString::number(group.units) << QString::number(group.attempts)
+              << QString::number(group.finished);
+        if (forPeople)
+            cells << percentText(group.firstPassYield) << percentText(group.finalYield);
+        else
+            cells << QString::number(roundedPercent(group.firstPassYield))
+                  << QString::number(roundedPercent(group.finalYield));
+        if (m_format == HistoryToolOptions::Format::Json)
+            out += line(object);
+        lines.append(cells);
     }
-    return m_format == HistoryToolOptions::Format::Json ? out : table(lines);
+    switch (m_format) {
+    case HistoryToolOptions::Format::Json:
+        return out;
+    case HistoryToolOptions::Format::Csv:
+        return csv(header, lines);
+    case HistoryToolOptions::Format::Table:
+        break;
+    }
+    for (QString &name : header)
+        name = name.toUpper().replace(QLatin1Char('_'), QLatin1Char('-'));
+    lines.prepend(header);
+    return HistoryPrinter::table(lines);
 }

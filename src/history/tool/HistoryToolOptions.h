@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistoryFilter.h"
+#include "history/HistorySummary.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,13 +18,13 @@ struct HistoryToolOptions
 
     static HistoryToolOptions parse(const QStringList &arguments);
     static QString usage();
-    // Milliseconds since the epoch of an ISO date (its local midnight) or time (local unless it
-    // names its offset). The end of a date or time when until: the following day or millisecond.
-    static std::optional<qint64> parseTime(const QString &text, bool until);
 
     Action action = Action::Fail;
     QString error;
     Format format = Format::Table;
     std::optional<QString> history;
+    // The table shows the newest kDefaultLimit unless --limit says otherwise; JSON, CSV and the
+    // summary take every matching attempt.
     HistoryFilter filter;
+    QList<HistorySummary::Dimension> summaryBy = HistorySummary::defaultDimensions();
 };

@@ -64,26 +64,28 @@ int main(int argc, char *argv[])
     }
     HistoryStore store(location);
     const HistoryPrinter printer(options.format);
-    std::optional<QString> problem;
-    qsizetype found = 0;
-    if (options.action == HistoryToolOptions::Action::Summary) {
-        QList<HistoryStore::Count> counts;
-        problem = store.summary(options.filter, &counts);
-        found = counts.size();
-        if (!problem && found > 0)
-            print(stdout, printer.summary(counts));
-    } else {
-        QList<HistoryRow> rows;
-        problem = store.select(options.filter, &rows);
-        found = rows.size();
-        if (!problem && (found > 0 || options.format == HistoryToolOptions::Format::Csv))
-            print(stdout, printer.rows(rows));
+    QList<HistoryRow> rows;
+    std::optional<QString> problem = store.select(options.filter, &rows);
+    qint64 matching = rows.size();
+    // The table stops at its limit; it says how much more there is.
+    if (!problem && options.filter.limit > 0 && rows.size() == options.filter.limit)
+        problem = store.count(options.filter, &matching);
+    if (!problem && options.action == HistoryToolOptions::Action::Summary) {
+        if (!rows.isEmpty())
+            print(stdout, printer.summary(HistorySummary::compute(rows, options.summaryBy),
+                                          options.summaryBy));
+    } else if (!problem && (!rows.isEmpty() || options.format == HistoryToolOptions::Format::Csv)) {
+        print(stdout, printer.rows(rows));
     }
     if (problem) {
         complain(*problem);
         return kExitBad;
     }
-    if (found == 0)
+    if (rows.isEmpty())
         complain(QStringLiteral("no attempts match"));
+    else if (matching > rows.size())
+        complain(QCoreApplication::translate("main", "%1 of %2 attempts shown; --limit 0 shows all")
+                     .arg(rows.size())
+                     .arg(matching));
     return kExitDone;
 }

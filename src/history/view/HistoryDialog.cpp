@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 QLineEdit *filterField(QFormLayout *form, const QString &label, const char *name,
@@ -99,33 +101,41 @@ void HistoryDialog::setUnits(const QList<QPair<QString, int>> &units, const QStr
     setWindowTitle(tr("Flash History: %1").arg(names.join(QStringLiteral(", "))));
 }
 
-QStringList HistoryDialog::filterArguments() const
+std::optional<QString> HistoryDialog::readFilter(HistoryFilter *filter) const
 {
-    QStringList arguments{QLatin1String(HistoryToolOptions::kProgramName)};
-    const QList<QPair<const char *, QLineEdit *>> fields{
-        {"--unit", m_unit},   {"--name", m_name},    {"--sha256", m_sha256}, {"--since", m_since},
-        {"--until", m_until}, {"--run-id", m_runId}, {"--limit", m_limit}};
-    for (const auto &[option, field] : fields) {
-        if (!field->text().trimmed().isEmpty())
-            arguments << QLatin1String(option) << field->text().trimmed();
+    // The same filters, checked the same way, as the history tool's.
+    using Setter = std::optional<QString> (HistoryFilter::*)(const QString &);
+    const QList<std::tuple<QString, QLineEdit *, Setter>> checked{
+        {tr("Unit"), m_unit, &HistoryFilter::setUnit},
+        {tr("SHA-256"), m_sha256, &HistoryFilter::setSha256},
+        {tr("Since"), m_since, &HistoryFilter::setSince},
+        {tr("Until"), m_until, &HistoryFilter::setUntil},
+        {tr("At most"), m_limit, &HistoryFilter::setLimit}};
+    for (const auto &[label, field, set] : checked) {
+        const QString text = field->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        if (std::optional<QString> problem = (filter->*set)(text))
+            return tr("%1: %2.").arg(label, *problem);
     }
+    filter->unitName = m_name->text().trimmed();
+    filter->runId = m_runId->text().trimmed();
     if (m_outcome->currentIndex() > 0)
-        arguments << QStringLiteral("--outcome") << m_outcome->currentText();
-    return arguments;
+        filter->outcome = m_outcome->currentText();
+    filter->units = m_units;
+    return std::nullopt;
 }
 
 bool HistoryDialog::refresh()
 {
-    // The same filters, checked the same way, as the history tool's.
-    const HistoryToolOptions options = HistoryToolOptions::parse(filterArguments());
+    HistoryFilter filter;
+    const std::optional<QString> refused = readFilter(&filter);
     m_rows.clear();
     m_model->removeRows(0, m_model->rowCount());
-    if (options.action == HistoryToolOptions::Action::Fail) {
-        m_status->setText(options.error);
+    if (refused) {
+        m_status->setText(*refused);
         return false;
     }
-    HistoryFilter filter = options.filter;
-    filter.units = m_units;
     HistoryStore store(m_location);
     if (const std::optional<QString> problem = store.select(filter, &m_rows)) {
         m_status->setText(*problem);

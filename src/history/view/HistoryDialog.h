@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/HistoryFilter.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryRecord.h"
 
@@ -41,7 +42,8 @@ public:
     int rowCount() const;
 
 private:
-    QStringList filterArguments() const;
+    // The filter the fields describe, or why one of them is refused.
+    std::optional<QString> readFilter(HistoryFilter *filter) const;
 
     HistoryLocation m_location;
     QList<HistoryRow> m_rows;
