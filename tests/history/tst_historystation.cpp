@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,9 +79,6 @@ private Q_SLOTS:
         const QString url = backend == "sqlite" ? "sqlite://" + m_dir.filePath("station.sqlite")
                                                 : m_postgres.createDatabase("station", &error);
         QVERIFY2(!url.isEmpty(), qPrintable(error));
-        // Made first: writers that all find no history create it in a race of their own.
-        QCOMPARE(HistoryStore(HistoryLocation::parse(url)).open(HistoryStore::Access::Write),
-                 std::nullopt);
         UnitListModel model;
         addUnit(model, "bay 1");
         addUnit(model, "bay 2");
@@ -134,6 +132,38 @@ private Q_SLOTS:
         // The History view of the first and the third unit.
         std::unique_ptr<HistoryDialog> view(StationHistory::show(runner, model, {0, 2}, nullptr));
         QCOMPARE(view->rowCount(), 3);
+    }
+
+    // A station's first run on a new SQLite history: every uploader finds no file, and all of
+    // them make it at once; each still gets its row.
+    void newHistoryGetsEveryRow()
+    {
+        constexpr int kUnits = 8;
+        constexpr int kRuns = 10;
+        // Ports where nothing listens: every upload fails at once, and writes its row.
+        UnitListModel model;
+        QList<int> rows;
+        {
+            std::vector<std::unique_ptr<QTcpServer>> taken;
+            for (int i = 0; i < kUnits; ++i) {
+                taken.push_back(std::make_unique<QTcpServer>());
+                QVERIFY(taken.back()->listen(QHostAddress::LocalHost));
+                model.addUnit(StationUnit::listed(QStringLiteral("unit %1").arg(i), kHost,
+                                                  QString::number(taken.back()->serverPort())));
+                rows.append(i);
+            }
+        }
+        for (int pass = 0; pass < kRuns; ++pass) {
+            const QString url =
+                "sqlite://" + m_dir.filePath(QStringLiteral("new-%1.sqlite").arg(pass));
+            StationRunner runner(model);
+            runner.setCliPath(QStringLiteral(CLI_PATH));
+            runner.setHistory(url);
+            QString error;
+            QVERIFY(
+                run(runner, [&](StationRunner &r) { return r.start(rows, m_hexPath, &error); }));
+            QCOMPARE(HistoryTestSupport::rowsOf(url).size(), kUnits);
+        }
     }
 
     // A password in the history URL reaches the uploaders, whose rows are written, but never
