@@ -645,10 +645,14 @@ private Q_SLOTS:
             QVERIFY(saved[0].endsWith(".csv") && saved[1].endsWith(".json"));
             QVERIFY(window.close());
         }
-        StationWindow again;
-        QCOMPARE(again.model().rowCount(), 2);
-        QCOMPARE(again.model().unit(1).name, QString::fromUtf8("zweite Prüfung"));
-        QCOMPARE(again.firmwarePanel().path(), m_hexPath);
+        {
+            StationWindow again;
+            QCOMPARE(again.model().rowCount(), 2);
+            QCOMPARE(again.model().unit(1).name, QString::fromUtf8("zweite Prüfung"));
+            QCOMPARE(again.firmwarePanel().path(), m_hexPath);
+        }
+        // The tests' settings outlive this folder: a later run must not make it again.
+        QVERIFY(store.write("Station", "Station", "AutoSaveFolder", QString()));
     }
 };
 
