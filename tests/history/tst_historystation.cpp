@@ -202,6 +202,12 @@ private Q_SLOTS:
     void crashedUploaderGetsItsRow()
     {
         const QString url = "sqlite://" + m_dir.filePath("crashed.sqlite");
+        // A killed uploader leaves its scratch folder behind: it goes with the test's.
+        const QByteArray tempDir = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard(
+            [tempDir] { tempDir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tempDir); });
+        QVERIFY(QDir().mkpath(m_dir.filePath("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(m_dir.filePath("tmp")));
         UnitListModel model;
         addUnit(model, "killed", {"--delay", "50"});
         StationRunner runner(model);
