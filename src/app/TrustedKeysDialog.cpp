@@ -33,6 +33,10 @@ TrustedKeysDialog::TrustedKeysDialog(const TrustedKeySettings &settings, QWidget
     m_required = new QCheckBox(tr("Flash only signed firmware"), this);
     m_required->setChecked(m_settings.requireSigned);
     layout->addWidget(m_required);
+    m_requiredHint =
+        new QLabel(tr("Add a trusted key first: with none, every file would be refused."), this);
+    m_requiredHint->setObjectName(QStringLiteral("requiredHint"));
+    layout->addWidget(m_requiredHint);
 
     auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(box);
@@ -100,4 +104,10 @@ void TrustedKeysDialog::showKeys()
     for (const PublicKey &key : std::as_const(m_settings.keys))
         m_list->addItem(tr("Key ID %1").arg(key.keyIdText()));
     m_remove->setEnabled(m_list->currentRow() >= 0);
+    // The setting with no key would refuse every file, in the window and in every script.
+    const bool anyKey = !m_settings.keys.isEmpty();
+    if (!anyKey)
+        m_required->setChecked(false);
+    m_required->setEnabled(anyKey);
+    m_requiredHint->setVisible(!anyKey);
 }

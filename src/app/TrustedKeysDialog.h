@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class SettingsStore;
 class QListWidget;
 class QPushButton;
@@ -35,4 +36,5 @@ private:
     QListWidget *m_list = nullptr;
     QPushButton *m_remove = nullptr;
     QCheckBox *m_required = nullptr;
+    QLabel *m_requiredHint = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "CliHistory.h"
 
-#include "CliExitCode.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "FirmwareInspection.h"
 #include "upload/ActivityLog.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/BasicUploadView.h"
 
 #include <QCoreApplication>
@@ -75,6 +75,9 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
                      QCoreApplication::applicationVersion());
     record.title = m_options.title;
     record.unitName = m_options.unitName;
+    record.unitSerial = m_options.unitSerial;
+    if (!m_options.operatorName.isEmpty())
+        record.operatorName = m_options.operatorName;
     record.address = m_view.ethernetAddress();
     record.setPort(m_view.ethernetPort());
     record.firmwarePath = m_firmware.absolutePath();
@@ -89,7 +92,7 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
         record.signatureKeyId = m_firmware.signature()->keyId();
         record.signatureComment = m_firmware.signature()->trustedComment();
     }
-    record.outcome = QString::fromLatin1(outcomeWord(exitCode));
+    record.outcome = AttemptOutcome::fromExitCode(exitCode).word();
     record.exitCode = exitCode;
     // What the program says about the attempt on stderr; the log's last line for a success.
     record.message = message.isEmpty() ? m_lastLogLine : message;

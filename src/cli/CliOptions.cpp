@@ -1,10 +1,10 @@
 #include "CliOptions.h"
 
-#include "CliExitCode.h"
 #include "connection/PortNumber.h"
 #include "connection/ProductProfile.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryLocation.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 
 #include <QCommandLineOption>
@@ -122,6 +122,10 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                             QStringLiteral("NAME"));
     const QCommandLineOption originOption(QStringLiteral("firmware-origin"), QString(),
                                           QStringLiteral("PATH"));
+    const QCommandLineOption unitSerialOption(QStringLiteral("unit-serial"), QString(),
+                                              QStringLiteral("TEXT"));
+    const QCommandLineOption operatorOption(QStringLiteral("operator"), QString(),
+                                            QStringLiteral("NAME"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
@@ -131,8 +135,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                        slowOption,       loopOption,      saveOption,      timeoutOption,
                        jsonOption,       checkOption,     shaOption,       retriesOption,
                        retryDelayOption, publicKeyOption, signatureOption, historyOption,
-                       runIdOption,      unitNameOption,  originOption,    helpOption,
-                       versionOption});
+                       runIdOption,      unitNameOption,  originOption,    unitSerialOption,
+                       operatorOption,   helpOption,      versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -151,7 +155,7 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     for (const QCommandLineOption *option :
          {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
           &retriesOption, &retryDelayOption, &signatureOption, &historyOption, &runIdOption,
-          &unitNameOption, &originOption}) {
+          &unitNameOption, &originOption, &unitSerialOption, &operatorOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -263,6 +267,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     }
     options.runId = parser.value(runIdOption);
     options.unitName = parser.value(unitNameOption);
+    options.unitSerial = parser.value(unitSerialOption).trimmed();
+    options.operatorName = parser.value(operatorOption).trimmed();
     return options;
 }
 
@@ -320,6 +326,9 @@ QString CliOptions::usage(const QString &defaultTitle)
                "                         row that cannot be written changes no outcome\n"
                "  --run-id ID            the run the rows belong to (the station's)\n"
                "  --unit-name NAME       the unit's name for the rows\n"
+               "  --unit-serial TEXT     the serial on the unit's label, for the rows and the\n"
+               "                         JSON's unit_serial\n"
+               "  --operator NAME        who runs it, for the rows (default: the login name)\n"
                "  --firmware-origin PATH the file FILE.hex was copied from, named in the\n"
                "                         rows and the JSON instead of FILE.hex (for\n"
                "                         front-ends that pass a private copy)\n"
@@ -342,7 +351,10 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  %9  interrupted (SIGINT or SIGTERM)\n")
         .arg(QString::fromLatin1(kProgramName), defaultTitle,
              QString::number(UploadEngine::kDefaultResponseTimeout.count()),
-             QString::number(ExitFinished), QString::number(ExitRefused),
-             QString::number(ExitConnectFailed), QString::number(ExitConnectionLost),
-             QString::number(ExitBadInput), QString::number(ExitInterrupted));
+             QString::number(AttemptOutcome::kExitFinished),
+             QString::number(AttemptOutcome::kExitRefused),
+             QString::number(AttemptOutcome::kExitConnectFailed),
+             QString::number(AttemptOutcome::kExitConnectionLost),
+             QString::number(AttemptOutcome::kExitBadInput),
+             QString::number(AttemptOutcome::kExitInterrupted));
 }

@@ -55,6 +55,10 @@ struct CliOptions
     std::optional<QString> history;
     QString runId;
     QString unitName;
+    // The serial on the unit's label (scanned at the bench), for the rows and the JSON.
+    QString unitSerial;
+    // Who runs it, for the rows; empty: the login name.
+    QString operatorName;
     int retries = 0;
     std::chrono::milliseconds retryDelay{2000};
     // Key files or base64 keys; any of them may have signed. Empty: no signature is required.

@@ -1,8 +1,8 @@
 #include "CliReport.h"
 
-#include "CliExitCode.h"
 #include "CliOptions.h"
 #include "platform/LogCategories.h"
+#include "upload/AttemptOutcome.h"
 
 #include <cerrno>
 #include <cmath>
@@ -73,14 +73,16 @@ void CliReport::result(const Result &result)
         return;
     JsonLines::Fields fields{
         {QStringLiteral("exit_code"), result.exitCode},
-        {QStringLiteral("outcome"), QString::fromLatin1(outcomeWord(result.exitCode))},
+        {QStringLiteral("outcome"), AttemptOutcome::fromExitCode(result.exitCode).word()},
         {QStringLiteral("duration_s"),
          roundedSeconds(result.durationSeconds.value_or(secondsSinceStart()))},
         {QStringLiteral("records_sent"), result.recordsSent},
         {QStringLiteral("settings_saved"), result.settingsSaved},
         {QStringLiteral("history_saved"), result.historySaved},
         {QStringLiteral("firmware"), result.firmware},
-        {QStringLiteral("message"), result.message}};
+        {QStringLiteral("message"), result.message},
+        {QStringLiteral("unit_serial"),
+         m_unitSerial.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(m_unitSerial)}};
     fields.append(result.signature);
     event(QStringLiteral("result"), fields);
     m_resultWritten = true;

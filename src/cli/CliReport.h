@@ -16,6 +16,8 @@ class CliReport
 public:
     // The clock of the "t" and "duration_s" figures starts here.
     CliReport(std::FILE *out, std::FILE *err, bool json);
+    // The serial on the unit's label, carried by the result as unit_serial (null when none).
+    void setUnitSerial(const QString &serial) { m_unitSerial = serial; }
 
     bool isJson() const { return m_json; }
     double secondsSinceStart() const;
@@ -52,6 +54,7 @@ public:
     int outputError() const { return m_outputError; }
 
 private:
+    QString m_unitSerial;
     void write(std::FILE *stream, const QByteArray &bytes);
 
     std::FILE *m_out = nullptr;

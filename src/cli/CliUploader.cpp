@@ -1,11 +1,11 @@
 #include "CliUploader.h"
 
-#include "CliExitCode.h"
 #include "CliReport.h"
 #include "CliSignaturePolicy.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ProductProfile.h"
 #include "upload/ActivityLog.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 
 #include <QCoreApplication>
@@ -78,13 +78,13 @@ void CliUploader::start()
     loadConnection();
     if (!m_options.saveSettings && !m_scratch.isValid()) {
         // Without the scratch folder the engine's save would land in the user's settings.
-        finish(ExitBadInput,
+        finish(AttemptOutcome::kExitBadInput,
                QStringLiteral("cannot create a scratch folder: %1").arg(m_scratch.errorString()));
         return;
     }
     // A bad file is reported before anything reaches the network.
     if (!m_firmware.isValid()) {
-        finish(ExitBadInput, m_firmware.problem());
+        finish(AttemptOutcome::kExitBadInput, m_firmware.problem());
         return;
     }
     if (!connectionGiven())
@@ -130,9 +130,9 @@ void CliUploader::runCheck()
             m_report.logLine(QStringLiteral("Signature: ") + m_firmware.signature()->describe());
     }
     if (m_firmware.isValid())
-        finish(ExitFinished);
+        finish(AttemptOutcome::kExitFinished);
     else
-        finish(ExitBadInput, m_firmware.problem());
+        finish(AttemptOutcome::kExitBadInput, m_firmware.problem());
 }
 
 // The address and port the window would show for the title, unless the command line gives them.
@@ -148,14 +148,16 @@ void CliUploader::loadConnection()
 bool CliUploader::connectionGiven()
 {
     if (m_view.ethernetAddress().isEmpty()) {
-        finish(ExitBadInput, QStringLiteral("no address is saved or known for \"%1\": give "
-                                            "--address.")
-                                 .arg(m_options.title));
+        finish(AttemptOutcome::kExitBadInput,
+               QStringLiteral("no address is saved or known for \"%1\": give "
+                              "--address.")
+                   .arg(m_options.title));
         return false;
     }
     if (m_view.ethernetPort().isEmpty()) {
-        finish(ExitBadInput, QStringLiteral("no port is saved or known for \"%1\": give --port.")
-                                 .arg(m_options.title));
+        finish(AttemptOutcome::kExitBadInput,
+               QStringLiteral("no port is saved or known for \"%1\": give --port.")
+                   .arg(m_options.title));
         return false;
     }
     return true;
@@ -174,7 +176,10 @@ void CliUploader::reportStart()
         // A saved port that is no number is reported by the engine; here it stays text.
         {QStringLiteral("port"),
          portIsNumber ? QJsonValue(port) : QJsonValue(m_view.ethernetPort())},
-        {QStringLiteral("firmware"), m_firmware.toJson()}};
+        {QStringLiteral("firmware"), m_firmware.toJson()},
+        {QStringLiteral("unit_serial"), m_options.unitSerial.isEmpty()
+                                            ? QJsonValue(QJsonValue::Null)
+                                            : QJsonValue(m_options.unitSerial)}};
     fields.append(signatureFields());
     m_report.event(QStringLiteral("start"), fields);
 }
@@ -191,7 +196,8 @@ void CliUploader::interrupt(int signalNumber)
 {
     if (m_finished)
         return;
-    m_stopCode = signalNumber == SIGHUP ? ExitHangup : ExitInterrupted;
+    m_stopCode =
+        signalNumber == SIGHUP ? AttemptOutcome::kExitHangup : AttemptOutcome::kExitInterrupted;
     // The engine decides what stopping means while it connects or transfers; in the reboot wait,
     // where it cannot stop, shutting it down still ends the program at once.
     m_engine->stopAttempt();
@@ -273,14 +279,16 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
     setPhase("ended");
     QElapsedTimer historyWait;
     historyWait.start();
-    m_history.attemptEnded(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome),
+    m_history.attemptEnded(m_stopCode != 0 ? m_stopCode
+                                           : AttemptOutcome::fromUpload(outcome).exitCode(),
                            attemptMessage(outcome), m_attemptRecords);
     m_historyWaitNs += historyWait.nsecsElapsed();
     if (outcome == UploadOutcome::ConnectFailed && retryConnection())
         return;
     if (outcome != UploadOutcome::Finished) {
         // A signal's own exit code wins over the way the engine reports the stop.
-        finish(m_stopCode != 0 ? m_stopCode : exitCodeFor(outcome), attemptMessage(outcome));
+        finish(m_stopCode != 0 ? m_stopCode : AttemptOutcome::fromUpload(outcome).exitCode(),
+               attemptMessage(outcome));
         return;
     }
 
@@ -293,7 +301,7 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
         // The engine saves the address and port once this signal has returned.
         QTimer::singleShot(0, this, [this] {
             checkSavedSettings();
-            finish(ExitFinished);
+            finish(AttemptOutcome::kExitFinished);
         });
     }
 }
@@ -321,7 +329,7 @@ QString CliUploader::attemptMessage(UploadOutcome outcome) const
 
 QString CliUploader::stopMessage() const
 {
-    return m_stopCode == ExitHangup
+    return m_stopCode == AttemptOutcome::kExitHangup
                ? QStringLiteral("hung up; the connection to the unit is closed.")
                : QStringLiteral("interrupted; the connection to the unit is closed.");
 }
@@ -399,7 +407,7 @@ int CliUploader::outputFailed(int exitCode)
                                         "run is incomplete.")
                              .arg(QString::fromLocal8Bit(std::strerror(m_report.outputError()))));
     }
-    return exitCode == ExitFinished ? ExitOutputFailed : exitCode;
+    return exitCode == AttemptOutcome::kExitFinished ? AttemptOutcome::kExitOutputFailed : exitCode;
 }
 
 void CliUploader::printLine(const QString &line)

@@ -1,6 +1,5 @@
 // firmware-uploader-cli: the uploader for scripts, test rigs and production lines.
 
-#include "CliExitCode.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "CliUploader.h"
@@ -9,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
 #include "platform/InterruptNotifier.h"
+#include "upload/AttemptOutcome.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -21,8 +21,8 @@
 
 namespace {
 
-// The help and the version on standard output: ExitOutputFailed, said on standard error, when
-// they could not be written (a full disk; a reader that went away ends them quietly).
+// The help and the version on standard output: AttemptOutcome::kExitOutputFailed, said on standard
+// error, when they could not be written (a full disk; a reader that went away ends them quietly).
 int printOut(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -31,11 +31,11 @@ int printOut(const QString &text)
              std::size_t(bytes.size()) &&
          std::fflush(stdout) == 0) ||
         errno == EPIPE)
-        return ExitFinished;
+        return AttemptOutcome::kExitFinished;
     const QByteArray reason = std::strerror(errno != 0 ? errno : EIO);
     std::fprintf(stderr, "%s: cannot write standard output: %s\n", CliOptions::kProgramName,
                  reason.constData());
-    return ExitOutputFailed;
+    return AttemptOutcome::kExitOutputFailed;
 }
 
 QString programName()
@@ -64,8 +64,8 @@ std::optional<QString> applyTimeScale()
 int refuse(CliReport &report, const QString &message)
 {
     report.message(message);
-    report.result({ExitBadInput, 0, false, QJsonValue::Null, message, {}});
-    return ExitBadInput;
+    report.result({AttemptOutcome::kExitBadInput, 0, false, QJsonValue::Null, message, {}});
+    return AttemptOutcome::kExitBadInput;
 }
 
 } // namespace
@@ -83,6 +83,7 @@ int main(int argc, char *argv[])
     const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
     const CliOptions options = CliOptions::parse(QCoreApplication::arguments(), defaultTitle);
     CliReport report(stdout, stderr, options.json);
+    report.setUnitSerial(options.unitSerial);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
         return printOut(
@@ -96,8 +97,9 @@ int main(int argc, char *argv[])
                        QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
                                       "Run \"%1 --help\" for the options and exit codes.")
                            .arg(programName()));
-        report.result({ExitBadInput, 0, false, QJsonValue::Null, options.error, {}});
-        return ExitBadInput;
+        report.result(
+            {AttemptOutcome::kExitBadInput, 0, false, QJsonValue::Null, options.error, {}});
+        return AttemptOutcome::kExitBadInput;
     case CliOptions::Action::Upload:
         break;
     }

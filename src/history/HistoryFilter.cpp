@@ -115,6 +115,8 @@ QString HistoryFilter::whereClause(QVariantList *bindings) const
         add("port = ?", qint64(*port));
     if (!unitName.isEmpty())
         add("unit_name = ?", unitName);
+    if (!unitSerial.isEmpty())
+        add("unit_serial = ?", unitSerial);
     if (!sha256Prefix.isEmpty()) {
         // setSha256 lets hex digits only through, so no LIKE wildcard can slip in.
         add("firmware_sha256 LIKE ?", QString(sha256Prefix + QLatin1Char('%')));

@@ -31,6 +31,7 @@ struct HistoryFilter
     QString address;
     std::optional<int> port;
     QString unitName;
+    QString unitSerial;
     // Lowercase hex, the start of the SHA-256.
     QString sha256Prefix;
     QString outcome;

@@ -35,6 +35,7 @@ const QStringList &HistoryRecord::fields()
                                    QStringLiteral("version"),
                                    QStringLiteral("title"),
                                    QStringLiteral("unit_name"),
+                                   QStringLiteral("unit_serial"),
                                    QStringLiteral("address"),
                                    QStringLiteral("port"),
                                    QStringLiteral("firmware_path"),
@@ -55,11 +56,16 @@ QString HistoryRecord::timeText(const QDateTime &time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+QString HistoryRecord::loginName()
+{
+    const passwd *entry = getpwuid(geteuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+}
+
 void HistoryRecord::setOrigin(const QString &programName, const QString &programVersion)
 {
     host = QSysInfo::machineHostName();
-    const passwd *entry = getpwuid(geteuid());
-    operatorName = entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+    operatorName = loginName();
     program = programName;
     version = programVersion;
 }
@@ -85,6 +91,7 @@ QVariantList HistoryRecord::values() const
             textOrNull(version),
             textOrNull(title),
             textOrNull(unitName),
+            textOrNull(unitSerial),
             textOrNull(address),
             numberOrNull(port),
             textOrNull(firmwarePath),

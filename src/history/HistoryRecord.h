@@ -19,6 +19,8 @@ struct HistoryRecord
     // so that text order is time order whoever wrote the row, wherever.
     static QString timeText(const QDateTime &time);
 
+    // The name this process runs under: the operator a row names unless told otherwise.
+    static QString loginName();
     // Sets host, operator (the login name), program and version to this process's.
     void setOrigin(const QString &programName, const QString &programVersion);
     // The port as a front-end holds it, as text; kept only when it is a number.
@@ -38,6 +40,8 @@ struct HistoryRecord
     QString version;
     QString title;
     QString unitName;
+    // The serial number on the unit's label (scanned at the bench), when known.
+    QString unitSerial;
     QString address;
     std::optional<int> port;
     QString firmwarePath;

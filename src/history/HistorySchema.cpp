@@ -1,6 +1,7 @@
 #include "HistorySchema.h"
 
 #include "HistoryRecord.h"
+#include "StationEvent.h"
 
 #include <QCoreApplication>
 #include <QPair>
@@ -28,6 +29,8 @@ std::optional<QString> run(QSqlDatabase &db, const QString &statement)
 // Columns that arrived after the first version, with the version that brought them.
 int versionOfColumn(const QString &field)
 {
+    if (field == QLatin1String("unit_serial"))
+        return 3;
     if (field == QLatin1String("signature_key_id") || field == QLatin1String("signature_comment"))
         return 2;
     if (field == QLatin1String("attempt_id"))
@@ -159,6 +162,10 @@ QStringList HistorySchema::upgradeTo(int version, bool postgres)
                            // "stopped" where every other program says "interrupted".
                            QStringLiteral("UPDATE attempts SET outcome = 'interrupted' WHERE "
                                           "outcome = 'stopped'"),
+                           QStringLiteral("ALTER TABLE attempts ADD COLUMN unit_serial TEXT"),
+                           QStringLiteral("CREATE INDEX attempts_unit_serial ON attempts "
+                                          "(unit_serial)"),
+                           StationEvent::createTable(postgres),
                            QStringLiteral("UPDATE schema_version SET version = 3")};
     default:
         return {};

@@ -316,6 +316,59 @@ std::optional<QString> HistoryStore::select(const HistoryFilter &filter, QList<H
     return std::nullopt;
 }
 
+std::optional<QString> HistoryStore::appendEvent(const StationEvent &event)
+{
+    if (!(m_open && m_access == Access::Write)) {
+        if (std::optional<QString> problem = open(Access::Write))
+            return problem;
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    QVariantList values = event.values();
+    values.append(event.time.toMSecsSinceEpoch());
+    QStringList columns;
+    for (const QString &field : StationEvent::fields().mid(1))
+        columns.append(QLatin1Char('"') + field + QLatin1Char('"'));
+    columns.append(QStringLiteral("time_ms"));
+    const QStringList placeholders(values.size(), QStringLiteral("?"));
+    if (std::optional<QString> problem =
+            runQuery(query,
+                     QStringLiteral("INSERT INTO station_events (") + columns.join(u',') +
+                         QStringLiteral(") VALUES (") + placeholders.join(u',') + u')',
+                     values))
+        return failure(*problem);
+    return std::nullopt;
+}
+
+std::optional<QString> HistoryStore::selectEvents(int limit, QList<QVariantList> *events)
+{
+    events->clear();
+    if (std::optional<QString> problem = openForReading())
+        return problem;
+    if (m_version < 3)
+        return std::nullopt;
+    QStringList columns;
+    for (const QString &field : StationEvent::fields())
+        columns.append(field == QLatin1String("time") && isPostgres()
+                           ? QStringLiteral("to_char(\"time\" AT TIME ZONE 'UTC', "
+                                            "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"')")
+                           : QLatin1Char('"') + field + QLatin1Char('"'));
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    QString sql = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
+                  QStringLiteral(" FROM station_events ORDER BY time_ms DESC, id DESC");
+    if (limit > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit);
+    if (std::optional<QString> problem = runQuery(query, sql, {}))
+        return failure(*problem);
+    while (query.next()) {
+        QVariantList values;
+        for (int i = 0; i < StationEvent::fields().size(); ++i)
+            values.append(query.value(i));
+        events->append(values);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> HistoryStore::countBy(const QString &group, const QString &keyExpression,
                                              const HistoryFilter &filter, QList<Count> *counts)
 {

@@ -3,6 +3,7 @@
 #include "HistoryFilter.h"
 #include "HistoryLocation.h"
 #include "HistoryRecord.h"
+#include "StationEvent.h"
 
 #include <QList>
 #include <QString>
@@ -53,6 +54,10 @@ public:
     // Attempts per outcome for each firmware SHA-256 and for each unit (address:port), among
     // those the filter lets through (its limit aside).
     std::optional<QString> summary(const HistoryFilter &filter, QList<Count> *counts);
+    // The station's events: written like a row, read newest first (limit 0: all), each the
+    // values of StationEvent::fields().
+    std::optional<QString> appendEvent(const StationEvent &event);
+    std::optional<QString> selectEvents(int limit, QList<QVariantList> *events);
 
 private:
     std::optional<QString> openDatabase(Access access);

@@ -69,12 +69,16 @@ void InterruptNotifier::handle(int signalNumber)
     errno = savedErrno;
 }
 
+// Signals that came together count as the first of them: it started the end, and its number is
+// the one the exit code and the record give, whatever followed it.
 void InterruptNotifier::readPipe()
 {
     unsigned char byte = 0;
-    int last = 0;
-    while (::read(m_pipe[0], &byte, 1) == 1)
-        last = byte;
-    if (last != 0)
-        Q_EMIT interrupted(last);
+    int first = 0;
+    while (::read(m_pipe[0], &byte, 1) == 1) {
+        if (first == 0)
+            first = byte;
+    }
+    if (first != 0)
+        Q_EMIT interrupted(first);
 }

@@ -43,13 +43,15 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     const QCommandLineOption retries(QStringLiteral("retries"), QString(), QStringLiteral("N"));
     const QCommandLineOption dark(QStringLiteral("dark"));
     const QCommandLineOption locked(QStringLiteral("locked"));
+    const QCommandLineOption operatorName(QStringLiteral("operator"), QString(),
+                                          QStringLiteral("NAME"));
     const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
                                        QStringLiteral("KEY"));
     const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
-                       dark, locked, publicKey, history, help, version});
+                       dark, locked, operatorName, publicKey, history, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -67,6 +69,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     options.reportDir = parser.value(reportDir);
     options.dark = parser.isSet(dark);
     options.locked = parser.isSet(locked);
+    options.operatorName = parser.value(operatorName).trimmed();
     options.publicKeys = parser.values(publicKey);
     if (parser.isSet(timeout)) {
         const std::optional<int> ms = wholeNumber(parser.value(timeout), 1, INT_MAX);
@@ -127,6 +130,9 @@ QString StationOptions::helpText()
         "                    60000, as the uploader's)\n"
         "  --retries N       further connection tries per unit (kept; at first 0)\n"
         "  --dark            use a dark colour scheme\n"
+        "  --operator NAME   who runs the station, in every uploader's history rows\n"
+        "                    (default: asked at start when File > Ask for the operator\n"
+        "                    is on, else the login name)\n"
         "  --locked          start locked for production: changing the firmware, the\n"
         "                    list, time-out, retries or report folder needs the\n"
         "                    supervisor password (File > Supervisor password...)\n"

@@ -29,6 +29,9 @@ struct StationOptions
     bool dark = false;
     // Start in locked production mode (a supervisor password must have been set).
     bool locked = false;
+    // Who runs the station (--operator); empty: asked at start when the settings say so, else
+    // the login name.
+    QString operatorName;
     // Key files or base64 keys; any of them may have signed, and signing is required.
     QStringList publicKeys;
     // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).

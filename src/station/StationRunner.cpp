@@ -289,6 +289,10 @@ QStringList StationRunner::historyArguments(const StationUnit &unit) const
     QStringList arguments{QStringLiteral("--run-id=") + m_runId};
     if (!unit.name.isEmpty())
         arguments << QStringLiteral("--unit-name=") + unit.name;
+    if (!unit.serial.isEmpty())
+        arguments << QStringLiteral("--unit-serial=") + unit.serial;
+    if (!m_operator.isEmpty())
+        arguments << QStringLiteral("--operator=") + m_operator;
     return arguments;
 }
 

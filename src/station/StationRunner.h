@@ -30,6 +30,9 @@ public:
     // their command lines); empty: their own default.
     void setHistory(const QString &url) { m_history = url; }
     QString history() const { return m_history; }
+    // Who runs the station, for every uploader's rows; empty: each uploader's login name.
+    void setOperator(const QString &name) { m_operator = name; }
+    QString operatorName() const { return m_operator; }
     // Names the rows of the current run's uploads in the flash history; new with each run.
     QString runId() const { return m_runId; }
     QString cliPath() const { return m_cliPath; }
@@ -93,6 +96,7 @@ private:
     UnitProcess::Options m_options;
     QString m_cliPath;
     QString m_history;
+    QString m_operator;
     QString m_runId;
     int m_limit = 0;
     QList<quint64> m_queue;

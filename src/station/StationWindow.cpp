@@ -6,6 +6,7 @@
 #include "CountsLabel.h"
 #include "FirmwarePanel.h"
 #include "LockControls.h"
+#include "OperatorSeat.h"
 #include "ProductionLock.h"
 #include "ReportSaver.h"
 #include "RunControls.h"
@@ -79,6 +80,9 @@ StationWindow::StationWindow(QWidget *parent)
     statusBar()->addPermanentWidget(m_statusCounts);
     m_shift = new ShiftWatch(m_session.store(), m_runner, m_model, this);
     statusBar()->addPermanentWidget(m_shift->statusLabel());
+    m_operator = new OperatorSeat(m_session.store(), this);
+    statusBar()->addPermanentWidget(m_operator->label());
+    connect(m_operator, &OperatorSeat::nameChanged, &m_runner, &StationRunner::setOperator);
     m_lock = new LockControls(m_session.store(), this);
     connect(m_lock, &LockControls::problem, this, &StationWindow::showError);
 
@@ -215,6 +219,8 @@ void StationWindow::buildMenus()
     });
     file->addSeparator();
     m_lock->addActions(file);
+    file->addAction(m_operator->askAction());
+    m_listEditors.append(m_operator->askAction());
     connect(&m_lock->lock(), &ProductionLock::lockedChanged, this, &StationWindow::updateControls);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);

@@ -9,6 +9,7 @@
 
 class CountsLabel;
 class LockControls;
+class OperatorSeat;
 class FirmwarePanel;
 class QLabel;
 class ReportSaver;
@@ -33,6 +34,7 @@ public:
     FirmwarePanel &firmwarePanel() { return *m_firmware; }
     QString countsText() const { return m_model.countsText(); }
     LockControls &lockControls() { return *m_lock; }
+    OperatorSeat &operatorSeat() { return *m_operator; }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
@@ -103,6 +105,7 @@ private:
     QLabel *m_statusCounts = nullptr;
     ShiftWatch *m_shift = nullptr;
     LockControls *m_lock = nullptr;
+    OperatorSeat *m_operator = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

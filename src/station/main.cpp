@@ -2,8 +2,10 @@
 #include "FirmwarePanel.h"
 #include "FirmwareSnapshot.h"
 #include "LockControls.h"
+#include "OperatorSeat.h"
 #include "ProgramNotice.h"
 #include "ReportSaver.h"
+#include "StationLook.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
@@ -19,29 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-QPalette darkPalette()
-{
-    QPalette palette;
-    const QColor window(0x2b, 0x2d, 0x30);
-    const QColor base(0x1e, 0x1f, 0x22);
-    const QColor text(0xe6, 0xe6, 0xe6);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::AlternateBase, window);
-    palette.setColor(QPalette::ToolTipBase, base);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x6f, 0xb6));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
-    return palette;
-}
 
 // A run that quits by itself may be started where there is no screen (a script over ssh); Qt
 // would refuse to start there, so it draws offscreen instead.
@@ -102,7 +81,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     if (options.dark) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(StationLook::darkPalette());
     }
 
     FirmwareSnapshot::sweepLeftovers();
@@ -143,6 +122,10 @@ int main(int argc, char *argv[])
         options.flashAll)
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
+    if (!options.operatorName.isEmpty())
+        window.operatorSeat().setName(options.operatorName);
+    else if (!unattended && !options.flashAll)
+        window.operatorSeat().askIfWanted();
     if (options.locked) {
         if (const std::optional<QString> why = window.lockControls().lockForProduction())
             return fail(*why);

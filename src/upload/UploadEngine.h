@@ -86,10 +86,11 @@ public:
     using FirmwareGate = std::function<std::optional<QString>(const QByteArray &content)>;
     void setFirmwareGate(FirmwareGate gate) { m_firmwareGate = std::move(gate); }
 
-    // Why the last attempt failed, in the one sentence of its log that says it (the unit's
-    // refusal with the record and line it answered, the lost connection, the unusable input);
-    // empty while an attempt runs and after a finished one. Front-ends keep it as the attempt's
-    // message instead of guessing it from the outcome or the log's last line.
+    // Why the last attempt failed, in one sentence for its record: the unit's refusal with the
+    // record and line it answered, the lost connection with the system's words, the unusable
+    // input. Empty from the start of an attempt until it fails, and after a finished one.
+    // Front-ends keep it as the attempt's message instead of guessing it from the outcome or
+    // the log's last line.
     QString failureReason() const { return m_failureReason; }
 
 Q_SIGNALS:
@@ -134,7 +135,8 @@ private:
     void onFlooded(qint64 bytes);
     void onPeerClosed();
     void onUnitSilent();
-    void endLostAttempt(const QString &reason, UploadOutcome outcome);
+    // line goes to the log; reason, when given, says more for failureReason().
+    void endLostAttempt(const QString &line, UploadOutcome outcome, const QString &reason = {});
 
     ActivityLog &log() const;
     bool debug() const;

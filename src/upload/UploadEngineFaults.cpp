@@ -28,9 +28,11 @@ void UploadEngine::Ethernet_Error(int number, const QString &description)
     for (const QString &line : SocketErrorReport::lines(number, description, m_title))
         log().append(line);
     log().ScrollLog();
+    // The log has just shown the system's words; the reason keeps them beside the loss.
     if (isTransferring())
         endLostAttempt(QStringLiteral("The connection to the unit was lost."),
-                       UploadOutcome::ConnectionLost);
+                       UploadOutcome::ConnectionLost,
+                       tr("The connection to the unit was lost: %1.").arg(description));
 }
 
 void UploadEngine::onFlooded(qint64 bytes)
@@ -95,9 +97,11 @@ void UploadEngine::noteUnitActivity()
         m_responseTimer.start(Clock::realMilliseconds(int(silenceLimit().count())));
 }
 
-void UploadEngine::endLostAttempt(const QString &reason, UploadOutcome outcome)
+void UploadEngine::endLostAttempt(const QString &line, UploadOutcome outcome, const QString &reason)
 {
     setPhase(Phase::Ending);
-    logFailure(reason);
+    logFailure(line);
+    if (!reason.isEmpty())
+        m_failureReason = reason;
     failAttempt(outcome);
 }

@@ -777,15 +777,21 @@ private Q_SLOTS:
         QCOMPARE(fresh->engine().state().FirmwarePath, good);
     }
 
-    // Keys are added from key files, each once, shown by key ID, kept through the settings.
+    // Keys are added from key files, each once, shown by key ID, kept through the settings; only
+    // signed firmware is flashed only while a key is trusted.
     void trustedKeysDialog()
     {
         QTemporaryDir folder;
         QVERIFY(MinisignTool::makeKey(folder.path(), "release"));
         const QString keyFile = folder.filePath("release.pub");
         TrustedKeysDialog dialog(TrustedKeySettings::load(kKestrel, *m_settings));
+        auto *required = dialog.findChild<QCheckBox *>();
+        auto *hint = dialog.findChild<QLabel *>("requiredHint");
+        QVERIFY(!required->isEnabled() && !hint->isHidden());
+        QVERIFY(hint->text().contains("Add a trusted key first"));
         QString problem;
         QVERIFY(dialog.addKeyFile(keyFile, &problem));
+        QVERIFY(required->isEnabled() && hint->isHidden());
         QVERIFY(!dialog.addKeyFile(keyFile, &problem));
         QVERIFY2(problem.contains("trusted already"), qPrintable(problem));
         QVERIFY(!dialog.addKeyFile(folder.filePath("missing.pub"), &problem));
@@ -795,13 +801,22 @@ private Q_SLOTS:
         auto *list = dialog.findChild<QListWidget *>("keyList");
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0)->text(), "Key ID " + MinisignTool::keyId(folder.path(), "release"));
-        dialog.findChild<QCheckBox *>()->setChecked(true);
+        required->setChecked(true);
         QVERIFY(dialog.settings().save(kKestrel, *m_settings));
 
         const TrustedKeySettings saved = TrustedKeySettings::load(kKestrel, *m_settings);
         QCOMPARE(saved.keys, dialog.settings().keys);
         QVERIFY(saved.requireSigned);
         QVERIFY(!TrustedKeySettings::load("Corvus", *m_settings).checksSignatures());
+
+        // Removing the last key takes the setting with it, before anything is saved.
+        list->setCurrentRow(0);
+        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            if (button->text() == "&Remove")
+                button->click();
+        }
+        QCOMPARE(list->count(), 0);
+        QVERIFY(!dialog.settings().requireSigned && !required->isEnabled());
     }
 
     void logCopiedAndReadableInADarkTheme()

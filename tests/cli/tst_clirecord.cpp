@@ -122,7 +122,8 @@ private Q_SLOTS:
     {
         const QString origin = m_dir->filePath("releases/fw-2.4.1.hex");
         UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1"});
-        const Run result = run(arguments(sim.port, {"--firmware-origin", origin}));
+        const Run result = run(arguments(sim.port, {"--firmware-origin", origin, "--unit-serial",
+                                                    " SN-0042 ", "--operator", "anna"}));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.events.first().value("firmware").toObject().value("path").toString(),
                  origin);
@@ -130,6 +131,11 @@ private Q_SLOTS:
         const QList<HistoryRow> written = rows();
         QCOMPARE(written.size(), 1);
         QCOMPARE(written.first().text("firmware_path"), origin);
+        // The unit's label and who ran it go with the row and the JSON.
+        QCOMPARE(result.events.first().value("unit_serial").toString(), "SN-0042");
+        QCOMPARE(result.result().value("unit_serial").toString(), "SN-0042");
+        QCOMPARE(written.first().text("unit_serial"), "SN-0042");
+        QCOMPARE(written.first().text("operator"), "anna");
         QFile file(m_hexPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(written.first().text("firmware_sha256").toLatin1(),
@@ -156,7 +162,9 @@ private Q_SLOTS:
                "that it has the firmware\\.$";
         QTest::newRow("unit closes")
             << QStringList{"--fault", "close@3"} << "" << kHost << 3
-            << "^The connection to the unit was lost(: the unit closed it)?\\.$";
+            << "^The connection to the unit was lost: the unit closed it\\.$";
+        QTest::newRow("unit resets") << QStringList{"--fault", "reset@3"} << "" << kHost << 3
+                                     << "^The connection to the unit was lost: \\w.+\\.$";
         // Refused inputs: the row still names the unit as it was given.
         QTest::newRow("damaged file") << QStringList{} << ":0400000001020304F3\r\n:00000001FF\r\n"
                                       << kHost << 4 << "is not valid Intel HEX: line 1: checksum";
@@ -219,17 +227,20 @@ private Q_SLOTS:
 
     void repeatedStopSignals_data()
     {
-        QTest::addColumn<bool>("underTimeout");
-        QTest::newRow("two SIGINTs 2 ms apart") << false;
+        QTest::addColumn<int>("firstSignal"); // 0: GNU timeout's
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("two SIGINTs 2 ms apart") << int(SIGINT) << "interrupted";
+        QTest::newRow("SIGHUP, SIGINT 2 ms later") << int(SIGHUP) << "hangup";
         // GNU timeout signals its child, then the child's whole process group.
-        QTest::newRow("GNU timeout") << true;
+        QTest::newRow("GNU timeout") << 0 << "interrupted";
     }
 
     // The orderly end that the first signal starts writes the result line and the row, whatever
-    // follows it.
+    // follows it; the first signal decides the outcome and the words.
     void repeatedStopSignals()
     {
-        QFETCH(bool, underTimeout);
+        QFETCH(int, firstSignal);
+        QFETCH(QString, outcome);
         constexpr int kRuns = 10;
         m_generator.setDataRecords(400);
         QVERIFY(m_generator.write(m_hexPath));
@@ -240,7 +251,7 @@ private Q_SLOTS:
             sinceStart.start();
             QProcess cli;
             cli.setProcessEnvironment(TestSupport::programEnvironment(config(), "0.02"));
-            if (underTimeout) {
+            if (firstSignal == 0) {
                 // A second into a transfer of about two (400 answers 5 ms apart); the exit
                 // status is the program's own, not the time-out's.
                 cli.start("timeout",
@@ -252,7 +263,7 @@ private Q_SLOTS:
                 while (!seen.contains("\"phase\":\"sending\"") && cli.waitForReadyRead(kWaitMs))
                     seen += cli.peek(1 << 20);
                 QVERIFY(seen.contains("\"phase\":\"sending\""));
-                ::kill(pid_t(cli.processId()), SIGINT);
+                ::kill(pid_t(cli.processId()), firstSignal);
                 pauseMs(2);
                 ::kill(pid_t(cli.processId()), SIGINT);
             }
@@ -261,13 +272,17 @@ private Q_SLOTS:
                                         .arg(i + 1)
                                         .arg(result.exitCode)
                                         .arg(result.errors);
-            QVERIFY2(result.exitCode == 130, qPrintable(context));
+            QVERIFY2(result.exitCode == (firstSignal == SIGHUP ? 129 : 130), qPrintable(context));
             QVERIFY2(result.result().value("event") == "result", qPrintable(context));
-            QCOMPARE(result.result().value("outcome").toString(), "interrupted");
+            QCOMPARE(result.result().value("outcome").toString(), outcome);
             QVERIFY(result.result().value("history_saved").toBool());
             const QList<HistoryRow> written = rows();
             QVERIFY2(written.size() == i + 1, qPrintable(context));
-            QCOMPARE(written.first().text("outcome"), "interrupted");
+            QCOMPARE(written.first().text("outcome"), outcome);
+            const QString message = result.result().value("message").toString();
+            QVERIFY2(message.startsWith(outcome == "hangup" ? "hung up;" : "interrupted;"),
+                     qPrintable(message));
+            QCOMPARE(written.first().text("message"), message);
         }
     }
 

@@ -86,6 +86,8 @@ private Q_SLOTS:
         StationRunner runner(model);
         runner.setCliPath(QStringLiteral(CLI_PATH));
         runner.setHistory(url);
+        runner.setOperator("anna");
+        model.setSerial(0, "SN-0001");
         QVERIFY(run(runner, [&](StationRunner &r) {
             return r.start({0, 1, 2}, m_hexPath, &error);
         }));
@@ -102,6 +104,8 @@ private Q_SLOTS:
         for (const HistoryRow &row : rows) {
             QCOMPARE(row.text("address"), kHost);
             QCOMPARE(row.text("port"), portOf.value(row.text("unit_name")));
+            QCOMPARE(row.text("operator"), "anna");
+            QCOMPARE(row.text("unit_serial"), row.text("unit_name") == "bay 1" ? "SN-0001" : "");
             outcomes[row.text("run_id") + '|' + row.text("unit_name")] += row.text("outcome");
         }
         QCOMPARE(outcomes.value(firstRun + "|bay 1"), "finished");

@@ -213,6 +213,43 @@ private Q_SLOTS:
                 summary.contains("10.0 finished 1"));
     }
 
+    // What a supervisor audits a shift by: the serial on the unit's label with its attempts, and
+    // the station's events beside them.
+    void serialsAndStationEvents_data() { HistoryTestSupport::addBackendRows(); }
+    void serialsAndStationEvents()
+    {
+        QFETCH(QString, backend);
+        HistoryStore store(HistoryLocation::parse(freshHistory(backend)));
+        HistoryRecord labelled = record("10.0.0.1", 5000, "finished", 1772323200000);
+        labelled.unitSerial = "SN-0042";
+        QCOMPARE(store.append(labelled), std::nullopt);
+        QCOMPARE(store.append(record("10.0.0.2", 5000, "refused", 1772323201000)), std::nullopt);
+        HistoryFilter filter;
+        filter.unitSerial = "SN-0042";
+        QList<HistoryRow> rows;
+        QCOMPARE(store.select(filter, &rows), std::nullopt);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].text("address"), "10.0.0.1");
+
+        StationEvent locked;
+        locked.event = "lock";
+        locked.operatorName = "anna";
+        locked.time = QDateTime::fromMSecsSinceEpoch(1772323202000, Qt::UTC);
+        QCOMPARE(store.appendEvent(locked), std::nullopt);
+        StationEvent shift = locked;
+        shift.event = "new_shift";
+        shift.time = shift.time.addSecs(60);
+        QCOMPARE(store.appendEvent(shift), std::nullopt);
+        QList<QVariantList> events;
+        QCOMPARE(store.selectEvents(0, &events), std::nullopt);
+        QCOMPARE(events.size(), 2);
+        const qsizetype event = StationEvent::fields().indexOf("event");
+        QCOMPARE(events[0].value(event).toString(), "new_shift");
+        QCOMPARE(events[1].value(StationEvent::fields().indexOf("time")).toString(),
+                 "2026-03-01T00:00:02.000Z");
+        QCOMPARE(events[1].value(StationEvent::fields().indexOf("operator")).toString(), "anna");
+    }
+
     void schemaVersions_data()
     {
         QTest::addColumn<QString>("backend");

@@ -8,6 +8,7 @@
 #include "ProductionLock.h"
 #include "ShiftCounts.h"
 #include "ShiftWatch.h"
+#include "StationLook.h"
 #include "StationWindow.h"
 #include "TestSupport.h"
 #include "UnitFilterModel.h"
@@ -19,12 +20,15 @@
 #include "platform/SettingsStore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,6 +116,17 @@ private Q_SLOTS:
             saveScreenshot(window, "station-line-view-light.png");
             window.findChild<UnitViews *>()->setLineView(false);
             saveScreenshot(window, "station-table-light.png");
+            window.findChild<UnitViews *>()->setLineView(true);
+            if (!qEnvironmentVariableIsEmpty("FWU_SCREENSHOT_DIR")) {
+                const QPalette light = QApplication::palette();
+                const QString style = QApplication::style()->name();
+                QApplication::setStyle(QStyleFactory::create("Fusion"));
+                QApplication::setPalette(StationLook::darkPalette());
+                QApplication::processEvents();
+                saveScreenshot(window, "station-line-view-dark.png");
+                QApplication::setPalette(light);
+                QApplication::setStyle(style);
+            }
         }
         QVERIFY(window.close());
     }

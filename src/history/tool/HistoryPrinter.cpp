@@ -1,5 +1,7 @@
 #include "HistoryPrinter.h"
 
+#include "history/StationEvent.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,6 +26,7 @@ QStringList tableLine(const HistoryRow &row)
     return {row.text(QStringLiteral("id")),
             HistoryPrinter::localTime(row, QStringLiteral("started")),
             row.text(QStringLiteral("unit_name")),
+            row.text(QStringLiteral("unit_serial")),
             row.text(QStringLiteral("address")) +
                 (port.isEmpty() ? QString() : QLatin1Char(':') + port),
             row.text(QStringLiteral("outcome")),
@@ -56,8 +59,11 @@ QString percentText(double value)
 QString HistoryPrinter::localTime(const HistoryRow &row, const QString &field)
 {
     const QDateTime time = row.time(field);
-    if (!time.isValid())
-        return row.text(field);
+    return time.isValid() ? localTime(time) : row.text(field);
+}
+
+QString HistoryPrinter::localTime(const QDateTime &time)
+{
     const QDateTime local = time.toLocalTime();
     const int offset = local.offsetFromUtc();
     const QString zone = offset == 0 ? QStringLiteral(" UTC")
@@ -165,12 +171,54 @@ QString HistoryPrinter::rows(const QList<HistoryRow> &rows) const
         break;
     }
     lines.append({QStringLiteral("ID"), QStringLiteral("STARTED"), QStringLiteral("NAME"),
-                  QStringLiteral("UNIT"), QStringLiteral("OUTCOME"), QStringLiteral("RECORDS"),
-                  QStringLiteral("SHA-256"), QStringLiteral("HOST"), QStringLiteral("OPERATOR"),
-                  QStringLiteral("MESSAGE")});
+                  QStringLiteral("SERIAL"), QStringLiteral("UNIT"), QStringLiteral("OUTCOME"),
+                  QStringLiteral("RECORDS"), QStringLiteral("SHA-256"), QStringLiteral("HOST"),
+                  QStringLiteral("OPERATOR"), QStringLiteral("MESSAGE")});
     for (const HistoryRow &row : rows)
         lines.append(tableLine(row));
     return table(lines);
+}
+
+QString HistoryPrinter::events(const QList<QVariantList> &events) const
+{
+    const QStringList &fields = StationEvent::fields();
+    QList<QStringList> lines;
+    for (const QVariantList &event : events) {
+        QStringList texts;
+        for (const QVariant &value : event)
+            texts.append(value.isNull() ? QString() : value.toString());
+        lines.append(texts);
+    }
+    switch (m_format) {
+    case HistoryToolOptions::Format::Json: {
+        QString out;
+        for (const QVariantList &event : events) {
+            QJsonObject object;
+            for (int i = 0; i < fields.size(); ++i)
+                object.insert(fields.at(i), event.value(i).isNull() ? QJsonValue(QJsonValue::Null)
+                                            : i == 0 ? QJsonValue(event.value(i).toLongLong())
+                                                     : QJsonValue(event.value(i).toString()));
+            out += line(object);
+        }
+        return out;
+    }
+    case HistoryToolOptions::Format::Csv:
+        return csv(fields, lines);
+    case HistoryToolOptions::Format::Table:
+        break;
+    }
+    QList<QStringList> shown{{QStringLiteral("ID"), QStringLiteral("TIME"), QStringLiteral("HOST"),
+                              QStringLiteral("OPERATOR"), QStringLiteral("PROGRAM"),
+                              QStringLiteral("TITLE"), QStringLiteral("EVENT"),
+                              QStringLiteral("DETAIL")}};
+    for (QStringList texts : std::as_const(lines)) {
+        const QDateTime time = QDateTime::fromString(texts.at(1), Qt::ISODateWithMs);
+        if (time.isValid())
+            texts[1] = localTime(time);
+        texts.removeAt(5); // the version
+        shown.append(texts);
+    }
+    return table(shown);
 }
 
 QString HistoryPrinter::summary(const QList<HistorySummary::Group> &groups,

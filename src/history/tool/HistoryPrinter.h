@@ -20,6 +20,8 @@ public:
     QString rows(const QList<HistoryRow> &rows) const;
     QString summary(const QList<HistorySummary::Group> &groups,
                     const QList<HistorySummary::Dimension> &by) const;
+    // The stations' events, each the values of StationEvent::fields().
+    QString events(const QList<QVariantList> &events) const;
 
     // A CSV field that a spreadsheet shows as text: one that would start a formula (= + - @,
     // tab or carriage return first) gets a leading apostrophe; quoted when it needs to be.
@@ -31,6 +33,7 @@ public:
     static QString tableCell(const QString &value);
     // started or ended as the reader's local time with its offset from UTC.
     static QString localTime(const HistoryRow &row, const QString &field);
+    static QString localTime(const QDateTime &time);
 
 private:
     static QString table(const QList<QStringList> &lines);

@@ -32,6 +32,7 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
             return QStringLiteral("--%1 %2.").arg(option, *problem);
     }
     filter.unitName = parser.value(QStringLiteral("name"));
+    filter.unitSerial = parser.value(QStringLiteral("unit-serial"));
     filter.runId = parser.value(QStringLiteral("run-id"));
     const QString outcome = parser.value(QStringLiteral("outcome"));
     if (parser.isSet(QStringLiteral("outcome"))) {
@@ -58,18 +59,17 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
 
 } // namespace
 
-
 HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QStringList valued{QStringLiteral("history"), QStringLiteral("unit"),
-                             QStringLiteral("name"),    QStringLiteral("sha256"),
-                             QStringLiteral("outcome"), QStringLiteral("since"),
-                             QStringLiteral("until"),   QStringLiteral("run-id"),
-                             QStringLiteral("limit"),   QStringLiteral("by")};
+    const QStringList valued{
+        QStringLiteral("history"), QStringLiteral("unit"),       QStringLiteral("name"),
+        QStringLiteral("sha256"),  QStringLiteral("outcome"),    QStringLiteral("since"),
+        QStringLiteral("until"),   QStringLiteral("run-id"),     QStringLiteral("limit"),
+        QStringLiteral("by"),      QStringLiteral("unit-serial")};
     for (const QString &name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
-    for (const char *name : {"json", "csv", "summary"})
+    for (const char *name : {"json", "csv", "summary", "events"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
     parser.addOption(
         QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}));
@@ -103,7 +103,11 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
         options.history = parser.value(QStringLiteral("history"));
     if (std::optional<QString> problem = takeFilter(parser, &options))
         return failure(*problem);
-    options.action = parser.isSet(QStringLiteral("summary")) ? Action::Summary : Action::List;
+    if (parser.isSet(QStringLiteral("events")) && parser.isSet(QStringLiteral("summary")))
+        return failure(QStringLiteral("--events and --summary exclude each other."));
+    options.action = parser.isSet(QStringLiteral("summary"))  ? Action::Summary
+                     : parser.isSet(QStringLiteral("events")) ? Action::Events
+                                                              : Action::List;
     return options;
 }
 
@@ -125,6 +129,7 @@ QString HistoryToolOptions::usage()
                "  --csv              comma-separated values with a header line (UTC)\n"
                "  --unit A[:P]       attempts on the unit at address A (and port P)\n"
                "  --name NAME        attempts on the unit of that name\n"
+               "  --unit-serial TEXT attempts on the unit with that serial on its label\n"
                "  --sha256 HEX       firmware whose SHA-256 begins with HEX (8 digits or more)\n"
                "  --outcome WORD     attempts that ended so: %2\n"
                "  --since WHEN       attempts started at or after WHEN: an ISO date or time,\n"
@@ -138,6 +143,8 @@ QString HistoryToolOptions::usage()
                "                     per group of every matching attempt\n"
                "  --by LIST          the summary's groups: any of title, firmware, day, unit\n"
                "                     (default title,firmware)\n"
+               "  --events           the stations' events instead: locked, unlocked, a\n"
+               "                     refused unlock, a new shift (with --limit)\n"
                "  -h, --help         show this text\n"
                "  -v, --version      show the version\n"
                "\n"

@@ -11,7 +11,7 @@
 // What the history tool is asked for, checked before the history is opened.
 struct HistoryToolOptions
 {
-    enum class Action { List, Summary, ShowHelp, ShowVersion, Fail };
+    enum class Action { List, Summary, Events, ShowHelp, ShowVersion, Fail };
     enum class Format { Table, Json, Csv };
 
     static constexpr const char *kProgramName = "firmware-uploader-history";

@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
         return kExitBadOption;
     case HistoryToolOptions::Action::List:
     case HistoryToolOptions::Action::Summary:
+    case HistoryToolOptions::Action::Events:
         break;
     }
 
@@ -64,6 +65,19 @@ int main(int argc, char *argv[])
     }
     HistoryStore store(location);
     const HistoryPrinter printer(options.format);
+    if (options.action == HistoryToolOptions::Action::Events) {
+        QList<QVariantList> events;
+        if (const std::optional<QString> problem =
+                store.selectEvents(options.filter.limit, &events)) {
+            complain(*problem);
+            return kExitBad;
+        }
+        if (events.isEmpty())
+            complain(QStringLiteral("no station events"));
+        else
+            print(stdout, printer.events(events));
+        return kExitDone;
+    }
     QList<HistoryRow> rows;
     std::optional<QString> problem = store.select(options.filter, &rows);
     qint64 matching = rows.size();
