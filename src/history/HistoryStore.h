@@ -13,6 +13,7 @@
 // The flash history behind one database connection: SQLite in a file (WAL journal, a busy
 // time-out so that many uploaders finishing at once all get their row) or a PostgreSQL server.
 // Every failure comes back as the reason; none is thrown or only logged.
+class QSqlDatabase;
 class QSqlQuery;
 
 class HistoryStore
@@ -60,6 +61,7 @@ public:
 
 private:
     std::optional<QString> openDatabase(Access access);
+    static std::optional<QString> useWal(QSqlDatabase &db);
     std::optional<QString> prepareSqliteFile(Access access) const;
     std::optional<QString> insert(const HistoryRecord &record);
     static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,

@@ -80,8 +80,12 @@ QString CsvText::plain(const QString &value)
 
 QString CsvText::field(const QString &given)
 {
+    return quoted(needsTextMark(given) ? kTextMark + given : given);
+}
+
+QString CsvText::quoted(const QString &value)
+{
     static const QString special = QStringLiteral(",\"\r\n");
-    const QString value = needsTextMark(given) ? kTextMark + given : given;
     bool needsQuotes = value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' '));
     for (QChar c : value)
         needsQuotes = needsQuotes || special.contains(c);
@@ -99,4 +103,27 @@ QString CsvText::line(const QStringList &fields)
     for (const QString &value : fields)
         quoted.append(field(value));
     return quoted.join(QLatin1Char(','));
+}
+
+QString CsvText::printable(const QString &value)
+{
+    QString text = value;
+    for (QChar &c : text) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString CsvText::reportLine(const QStringList &fields)
+{
+    QStringList cells;
+    cells.reserve(fields.size());
+    // The mark is decided on the value as given: a leading tab stays marked as a formula's start
+    // once it has become a space.
+    for (const QString &value : fields)
+        cells.append(quoted(printable(needsTextMark(value) ? kTextMark + value : value)));
+    return cells.join(QLatin1Char(','));
 }

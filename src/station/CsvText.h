@@ -17,6 +17,15 @@ public:
     // is a field that begins with ', so that plain() gives back exactly what was written.
     static QString line(const QStringList &fields);
     static QString field(const QString &value);
+    // line() for a report that may be printed in a terminal or read by a script: control
+    // characters (C0 and DEL), which a terminal would act on, never reach it. Line ends and tabs
+    // become spaces, the others U+FFFD. Lists keep their fields as given (see line()).
+    static QString reportLine(const QStringList &fields);
+    static QString printable(const QString &value);
     // A parsed field as it was before field() kept it from being taken for a formula.
     static QString plain(const QString &value);
+
+private:
+    // In double quotes when it needs them.
+    static QString quoted(const QString &value);
 };

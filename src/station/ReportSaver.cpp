@@ -5,7 +5,10 @@
 #include "StationSession.h"
 #include "UnitListModel.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 ReportSaver::ReportSaver(const UnitListModel &model, const StationRunner &runner,
                          StationSession &session, QWidget *parent)
@@ -15,6 +18,20 @@ ReportSaver::ReportSaver(const UnitListModel &model, const StationRunner &runner
 QString ReportSaver::folder() const
 {
     return m_sessionFolder.isEmpty() ? m_session.settings().autoSaveFolder : m_sessionFolder;
+}
+
+std::optional<QString> ReportSaver::folderProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return tr("The report folder %1 is not a folder.").arg(folder);
+    if (!QDir().mkpath(folder))
+        return tr("The report folder %1 cannot be made.").arg(folder);
+    // Permissions alone do not tell (a read-only file system, an ACL): a file is made and removed.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".station-report-XXXXXX")));
+    if (!probe.open())
+        return tr("Reports cannot be saved in %1: %2").arg(folder, probe.errorString());
+    return std::nullopt;
 }
 
 bool ReportSaver::save(const QString &basePath, QString *error) const

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 class StationRunner;
 class StationSession;
@@ -22,6 +24,10 @@ public:
     // Where this session saves each run's report instead of the settings' report folder.
     void setSessionFolder(const QString &folder) { m_sessionFolder = folder; }
     QString folder() const;
+    // Why reports cannot be saved in the folder (made when missing): not a folder, cannot be
+    // made, cannot be written; nullopt when they can. Checked before a run, so that a run whose
+    // report would be lost does not flash a unit.
+    static std::optional<QString> folderProblem(const QString &folder);
     // Writes a report of the rows as they stand; false with the reason when it cannot.
     bool save(const QString &basePath, QString *error) const;
     // The report of the run that has just ended, when there is a folder for it; false when it

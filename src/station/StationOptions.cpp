@@ -124,7 +124,8 @@ QString StationOptions::helpText()
         "                    ends: 0 every unit finished, 1 any did not, 2 the run\n"
         "                    could not start; no dialogs (runs without a display)\n"
         "  --report-dir DIR  save each run's report in DIR (default: the report folder\n"
-        "                    of the settings, if any)\n"
+        "                    of the settings, if any); one that cannot take it: exit 2\n"
+        "                    before any unit is flashed\n"
         "  --response-timeout MS  each uploader's response time-out (kept; at first\n"
         "                    60000, as the uploader's)\n"
         "  --retries N       further connection tries per unit (kept; at first 0)\n"
@@ -140,12 +141,14 @@ QString StationOptions::helpText()
         "                    repeatable, any of the keys may have signed\n"
         "  --history URL     the flash history every uploader writes its rows to\n"
         "                    (sqlite:///path, postgresql://user@host/db or off; default:\n"
-        "                    FWU_HISTORY, else the uploaders' default file)\n"
+        "                    FWU_HISTORY, else the uploaders' default file); every user\n"
+        "                    can read an option: give a password in ~/.pgpass\n"
         "  -h, --help        show this help and exit\n"
         "  -v, --version     show the version and exit\n"
         "Bad options: exit status 4.\n"
         "\n"
         "Environment:\n"
         "  FWU_STATION_CLI   the command-line uploader to run (default: the one beside\n"
-        "                    this program, else firmware-uploader-cli on PATH)\n");
+        "                    this program, else firmware-uploader-cli on PATH)\n"
+        "  FWU_HISTORY       the flash history when --history is not given\n");
 }

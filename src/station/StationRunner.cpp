@@ -1,8 +1,10 @@
 #include "StationRunner.h"
 
+#include "CrashedAttemptRow.h"
 #include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitProcess.h"
+#include "history/HistoryStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +15,14 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <memory>
+
 namespace {
+
+// How long a run waits for a row the station writes: the history's busy time-out and a little
+// for the answer to come back, as an uploader waits for its own.
+constexpr std::chrono::milliseconds kRowWaitLimit =
+    std::chrono::milliseconds(HistoryStore::kBusyTimeoutMs) + std::chrono::seconds(1);
 
 const QString kCliName = QStringLiteral("firmware-uploader-cli");
 
@@ -37,8 +46,12 @@ StationRunner::StationRunner(UnitListModel &model, QObject *parent)
     : QObject(parent), m_model(model), m_cliPath(findCli())
 {}
 
+// Every uploader is stopped at once, so that they end in order side by side, not one after
+// another's grace.
 StationRunner::~StationRunner()
 {
+    for (UnitProcess *process : std::as_const(m_processes))
+        process->stop();
     qDeleteAll(m_processes);
 }
 
@@ -139,6 +152,7 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
             names.insert(address);
     }
     m_options.firmwarePath = m_snapshot.copyPath();
+    m_options.firmwareOrigin = m_snapshot.sourcePath();
     m_options.extraArguments = m_snapshot.uploaderArguments();
     m_model.setLocked(true);
     m_runStarted = QDateTime::currentDateTime();
@@ -262,7 +276,8 @@ void StationRunner::launchNext()
                 Qt::QueuedConnection);
         QStringList arguments = UnitProcess::arguments(m_model.unit(row), m_options);
         const QString firmware = arguments.takeLast();
-        process->start(m_cliPath, arguments + historyArguments(m_model.unit(row)) << firmware);
+        process->start(m_cliPath, arguments + historyArguments(m_model.unit(row)) << firmware,
+                       m_history);
     }
     if (!m_queue.isEmpty())
         QTimer::singleShot(0, this, &StationRunner::launchNext);
@@ -278,8 +293,6 @@ QStringList StationRunner::historyArguments(const StationUnit &unit) const
         arguments << QStringLiteral("--unit-serial=") + unit.serial;
     if (!m_operator.isEmpty())
         arguments << QStringLiteral("--operator=") + m_operator;
-    if (!m_history.isEmpty())
-        arguments << QStringLiteral("--history=") + m_history;
     return arguments;
 }
 
@@ -310,7 +323,7 @@ void StationRunner::stop(const QList<int> &rows)
         ++m_lookupRound;
     }
     if (wasRunning && !isRunning())
-        onProcessEnded(0);
+        endRunWhenDone();
 }
 
 QList<qint64> StationRunner::processIds() const
@@ -324,11 +337,49 @@ QList<qint64> StationRunner::processIds() const
 void StationRunner::onProcessEnded(quint64 unitId)
 {
     if (UnitProcess *process = m_processes.take(unitId)) {
+        if (process->endedWithoutResult())
+            writeCrashedAttempt(unitId, process->endingSignal());
         process->deleteLater();
         if (const int row = m_model.rowOf(unitId); row >= 0)
             Q_EMIT unitEnded(row);
     }
     launchNext();
+    endRunWhenDone();
+}
+
+// The run ends once the row of every uploader that could not write its own is in the history
+// (or known not to be), so that whoever reads it after the run finds them; a history that does
+// not answer within the uploaders' own limit costs the row, never a run that does not end.
+void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
+{
+    const HistoryLocation location = HistoryLocation::resolve(
+        m_history.isEmpty() ? std::nullopt : std::optional<QString>(m_history));
+    const StationUnit *unit = m_model.unitForUpdate(unitId);
+    if (location.isOff() || !unit)
+        return;
+    ++m_rowsPending;
+    auto answered = std::make_shared<bool>(false);
+    const auto settle = [this, unitId, answered](const std::optional<QString> &problem) {
+        if (std::exchange(*answered, true))
+            return;
+        --m_rowsPending;
+        if (problem)
+            m_model.appendLog(unitId,
+                              tr("The attempt is not in the flash history (%1).").arg(*problem));
+        endRunWhenDone();
+    };
+    CrashedAttemptRow::write(location,
+                             CrashedAttemptRow::record(*unit, m_snapshot, m_runId, signalNumber),
+                             this, settle);
+    QTimer::singleShot(kRowWaitLimit, this, [settle, location] {
+        settle(tr("no answer from %1 within %2 s")
+                   .arg(location.display())
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(kRowWaitLimit).count()));
+    });
+}
+
+void StationRunner::endRunWhenDone()
+{
     if (isRunning())
         return;
     m_runEnded = QDateTime::currentDateTime();

@@ -26,7 +26,8 @@ public:
     // else the one on PATH.
     static QString findCli();
     void setCliPath(const QString &path) { m_cliPath = path; }
-    // The flash history the uploaders write to; empty: their own default.
+    // The flash history the uploaders write to (handed over in their environment, never on
+    // their command lines); empty: their own default.
     void setHistory(const QString &url) { m_history = url; }
     QString history() const { return m_history; }
     // Who runs the station, for every uploader's rows; empty: each uploader's login name.
@@ -58,7 +59,12 @@ public:
     void stopAll();
     void stop(const QList<int> &rows);
 
-    bool isRunning() const { return m_resolving || !m_processes.isEmpty() || !m_queue.isEmpty(); }
+    // Until every unit has ended and the rows the station writes for uploaders that could not
+    // are in the history.
+    bool isRunning() const
+    {
+        return m_resolving || !m_processes.isEmpty() || !m_queue.isEmpty() || m_rowsPending > 0;
+    }
     int activeCount() const { return int(m_processes.size()); }
     QList<qint64> processIds() const;
     const FirmwareSnapshot &firmware() const { return m_snapshot; }
@@ -81,6 +87,8 @@ private:
     void abandonQueuedRun();
     void launchNext();
     void onProcessEnded(quint64 unitId);
+    void writeCrashedAttempt(quint64 unitId, int signalNumber);
+    void endRunWhenDone();
     QStringList historyArguments(const StationUnit &unit) const;
 
     UnitListModel &m_model;
@@ -96,6 +104,7 @@ private:
     // Names looked up before a run, and what they gave (lower case; empty when unknown).
     QHash<QString, QList<QHostAddress>> m_resolved;
     int m_pendingLookups = 0;
+    int m_rowsPending = 0;
     quint64 m_lookupRound = 0; // answers from a round that was stopped are ignored
     bool m_resolving = false;
     QDateTime m_runStarted;

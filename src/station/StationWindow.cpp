@@ -399,6 +399,11 @@ void StationWindow::setReportFolder(const QString &folder)
     m_reports->setSessionFolder(folder);
 }
 
+QString StationWindow::reportFolder() const
+{
+    return m_reports->folder();
+}
+
 void StationWindow::onRunFinished()
 {
     updateControls();

@@ -53,6 +53,9 @@ public:
     void setUnattended(bool unattended);
     // Where this session saves each run's report instead of the settings' report folder.
     void setReportFolder(const QString &folder);
+    // Where each run's report is saved: this session's folder, else the settings' one; empty
+    // for none.
+    QString reportFolder() const;
     // Saves the report of a run when it ends and quits with 0 when every unit finished, 1 when
     // any did not (or the report could not be saved), 2 when the run was refused.
     void setQuitWhenDone(bool quit) { m_quitWhenDone = quit; }

@@ -3,6 +3,8 @@
 #include "StationLogging.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryStore.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -12,10 +14,12 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
-namespace {
+// The uploader waits up to the history's busy time-out for its row; the margin covers the
+// rest of its orderly end.
+const std::chrono::milliseconds UnitProcess::kStopGrace =
+    std::chrono::milliseconds(HistoryStore::kBusyTimeoutMs) + std::chrono::seconds(5);
 
-// An uploader that has not gone this long after SIGTERM is killed.
-constexpr std::chrono::milliseconds kStopGrace = std::chrono::seconds(5);
+namespace {
 
 // No sound line comes near this; a longer one is cut rather than held without end.
 constexpr qsizetype kLineLimit = 1024 * 1024;
@@ -56,8 +60,13 @@ UnitProcess::UnitProcess(UnitListModel &model, quint64 unitId, QObject *parent)
     // If the station goes (closed, killed, crashed), each uploader gets SIGTERM and ends its
     // upload cleanly instead of flashing on with nobody to see the outcome. A station that died
     // before the request was made is seen by the parent having changed.
+    // Each uploader has a process group of its own: a stop signal sent to the station's group (a
+    // script's time-out signals the station and then its group; Ctrl-C in a terminal) reaches
+    // the station, which stops every uploader with exactly one SIGTERM, instead of adding a
+    // second signal to the station's that could end an uploader before its result and row.
     const pid_t station = ::getpid();
     m_process.setChildProcessModifier([station] {
+        ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (::getppid() != station)
             ::_exit(128 + SIGTERM);
@@ -75,25 +84,42 @@ QStringList UnitProcess::arguments(const StationUnit &unit, const Options &optio
     if (!unit.title.isEmpty())
         arguments << QStringLiteral("--title=") + unit.title;
     arguments << options.extraArguments;
+    // The history names the file the operator chose, not the private copy that goes with the run.
+    if (!options.firmwareOrigin.isEmpty())
+        arguments << QStringLiteral("--firmware-origin=") + options.firmwareOrigin;
     arguments << options.firmwarePath; // absolute, so never read as an option
     return arguments;
 }
 
+// The station is going without an event loop to see the uploader out; it still gets SIGTERM
+// and its grace first, so that it ends its upload in order and writes its row.
 UnitProcess::~UnitProcess()
 {
-    if (isRunning()) {
+    if (!isRunning())
+        return;
+    disconnect(&m_process, nullptr, this, nullptr);
+    stop();
+    if (!m_process.waitForFinished(int(qMax<qint64>(0, m_killDeadline.remainingTime())))) {
+        qCInfo(lcStation) << "uploader" << m_process.processId()
+                          << "did not end after SIGTERM; killed";
         m_process.kill();
         m_process.waitForFinished();
     }
 }
 
-void UnitProcess::start(const QString &program, const QStringList &arguments)
+void UnitProcess::start(const QString &program, const QStringList &arguments,
+                        const QString &history)
 {
     if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
         unit->state = UnitState::Connecting;
         unit->started = QDateTime::currentDateTime();
         unit->runClock.start();
         unit->sinceActivity.start();
+    }
+    if (!history.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(HistoryLocation::kEnvironmentVariable), history);
+        m_process.setProcessEnvironment(environment);
     }
     m_process.start(program, arguments, QIODevice::ReadOnly);
 }
@@ -105,6 +131,7 @@ void UnitProcess::stop()
     m_stopRequested = true;
     m_process.terminate();
     m_killTimer.start();
+    m_killDeadline.setRemainingTime(kStopGrace);
 }
 
 void UnitProcess::readOutput()
@@ -199,10 +226,14 @@ void UnitProcess::takeResult(StationUnit &unit, const QJsonObject &result)
 
 void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
 {
+    m_killTimer.stop();
     readOutput();
     if (!m_pendingOutput.isEmpty())
         handleLine(std::exchange(m_pendingOutput, {}));
     readErrors();
+    // Qt gives the signal's number as the exit code of a process a signal ended.
+    m_crashed = status != QProcess::NormalExit;
+    m_endingSignal = m_crashed ? exitCode : 0;
     StationUnit *unit = m_model.unitForUpdate(m_unitId);
     if (unit && !m_ended) {
         unit->ended = QDateTime::currentDateTime();
@@ -216,8 +247,8 @@ void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
             unit->state = UnitState::Stopped;
         else
             unit->state = UnitState::Error;
-        if (status != QProcess::NormalExit)
-            log(QStringLiteral("The uploader crashed."));
+        if (m_crashed)
+            log(tr("The uploader crashed (signal %1).").arg(exitCode));
         else if (!m_resultSeen)
             log(QStringLiteral("The uploader ended with exit code %1 and no result.").arg(code));
         else if (code != unit->exitCode)

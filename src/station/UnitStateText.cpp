@@ -172,14 +172,6 @@ UnitState UnitStateText::fromOutcome(const QString &outcome, bool stopRequested)
 
 namespace {
 
-QString sentence(QString text)
-{
-    text = text.trimmed();
-    if (!text.isEmpty())
-        text[0] = text.at(0).toUpper();
-    return text;
-}
-
 // The unit's refusal as the log gives it, e.g. "NAK - Incorrect Checksum", with the line that
 // follows it when that one names the record.
 QString refusalDetail(const QStringList &log)
@@ -198,15 +190,15 @@ QString refusalDetail(const QStringList &log)
 
 } // namespace
 
+// The uploader's message is the record's reason, word for word, as its JSON result, its
+// standard error and its history row give it; the log stands in only when it said none.
 QString UnitStateText::reason(const StationUnit &unit, const QString &message)
 {
-    QString text = sentence(message);
-    QString detail;
+    if (!message.trimmed().isEmpty())
+        return message.trimmed();
     if (unit.outcome == QLatin1String("refused"))
-        detail = refusalDetail(unit.log);
-    else if (unit.outcome == QLatin1String("bad_input"))
-        detail = unit.lastLogLine();
-    if (!detail.isEmpty() && !text.contains(detail))
-        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + detail;
-    return text;
+        return refusalDetail(unit.log);
+    if (unit.outcome == QLatin1String("bad_input"))
+        return unit.lastLogLine();
+    return QString();
 }

@@ -34,7 +34,7 @@ public:
     static QIcon icon(UnitState state);
     // The state a program's result outcome word stands for.
     static UnitState fromOutcome(const QString &outcome, bool stopRequested);
-    // Why a run ended as it did: the uploader's message, with what the unit refused (and the
-    // record and file line, when the log names them) or what the log gives as the cause.
+    // Why a run ended as it did: the uploader's message as it gave it; without one, what the
+    // unit refused (and the record, when the log names it) or what the log gives as the cause.
     static QString reason(const StationUnit &unit, const QString &message);
 };

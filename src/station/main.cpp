@@ -5,6 +5,7 @@
 #include "OperatorDesk.h"
 #include "OperatorSeat.h"
 #include "ProgramNotice.h"
+#include "ReportSaver.h"
 #include "StationLook.h"
 #include "StationOptions.h"
 #include "StationTrust.h"
@@ -96,6 +97,13 @@ int main(int argc, char *argv[])
     const bool unattended = options.quitWhenDone;
     window.setUnattended(unattended || options.flashAll);
     window.setReportFolder(options.reportDir);
+    // A report that could not be saved would turn a good run into exit 1 ("a unit failed") and
+    // lose its record: a folder that cannot take it is refused before any unit is flashed.
+    if (const QString folder = window.reportFolder();
+        (!options.reportDir.isEmpty() || options.flashAll) && !folder.isEmpty()) {
+        if (const std::optional<QString> problem = ReportSaver::folderProblem(folder))
+            return fail(*problem);
+    }
     window.setQuitWhenDone(options.quitWhenDone);
     // Nobody watches a run that quits when done: each unit's verdict goes to standard output.
     EndedUnitPrinter printer(window.model());

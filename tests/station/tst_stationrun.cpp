@@ -11,6 +11,7 @@
 #include "UnitListModel.h"
 #include "UnitSimProcess.h"
 #include "UnitStateText.h"
+#include "history/HistoryStore.h"
 #include "platform/SettingsStore.h"
 
 #include <QJsonArray>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -416,27 +418,37 @@ private Q_SLOTS:
         QTest::addColumn<QString>("said");
         // Standard output: a line per unit as it ends, then the totals.
         QTest::addColumn<QStringList>("printed");
+        // Where --report-dir points: the scratch folder, or one that cannot take a report.
+        QTest::addColumn<QString>("reportDir");
         const QStringList good{"good,127.0.0.1,GOOD"};
         QTest::newRow("all finished") << good << "" << QStringList() << 0 << ""
                                       << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
-                                                     "1 unit: 1 finished, 0 failed\n"};
+                                                     "1 unit: 1 finished, 0 failed\n"}
+                                      << "";
         QTest::newRow("one refuses")
             << QStringList{"good,127.0.0.1,GOOD", "bad,127.0.0.1,REFUSES"} << "" << QStringList()
             << 1 << ""
             << QStringList{"PASS\tgood\t127.0.0.1:GOOD\t\tfinished\t\n",
                            "FAIL\tbad\t127.0.0.1:REFUSES\t\trefused\tThe unit ",
-                           "2 units: 1 finished, 1 failed\n"};
+                           "2 units: 1 finished, 1 failed\n"}
+            << "";
         QTest::newRow("bad row") << QStringList{"good,127.0.0.1,GOOD", "typo,127.0.0.1,70000"} << ""
-                                 << QStringList() << 2 << "port \"70000\"" << QStringList();
+                                 << QStringList() << 2 << "port \"70000\"" << QStringList() << "";
         QTest::newRow("one unit, two names")
             << QStringList{"good,127.0.0.1,GOOD", "again,localhost,GOOD"} << "" << QStringList()
-            << 2 << "same unit as row" << QStringList();
+            << 2 << "same unit as row" << QStringList() << "";
         QTest::newRow("firmware is a pipe")
-            << good << "pipe" << QStringList() << 2 << "not a regular file" << QStringList();
-        QTest::newRow("list too large")
-            << good << "" << QStringList{"--units-padding"} << 2 << "too large" << QStringList();
+            << good << "pipe" << QStringList() << 2 << "not a regular file" << QStringList() << "";
+        QTest::newRow("list too large") << good << "" << QStringList{"--units-padding"} << 2
+                                        << "too large" << QStringList() << "";
         QTest::newRow("bad option") << good << "" << QStringList{"--no-such-option"} << 4
-                                    << "no-such-option" << QStringList();
+                                    << "no-such-option" << QStringList() << "";
+        // A report that would be lost is found before any unit is flashed, not after.
+        QTest::newRow("report folder is a file")
+            << good << "" << QStringList() << 2 << "is not a folder" << QStringList() << "a file";
+        QTest::newRow("report folder cannot be made")
+            << good << "" << QStringList() << 2 << "cannot be made" << QStringList()
+            << "a file/reports";
     }
     void headlessRunEnds()
     {
@@ -446,6 +458,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, said);
         QFETCH(QStringList, printed);
+        QFETCH(QString, reportDir);
         QTemporaryDir dir;
         SimulatedUnit good({});
         SimulatedUnit refuses({"--profile", "Meridian 8"});
@@ -460,6 +473,8 @@ private Q_SLOTS:
             firmwarePath = dir.filePath("firmware.hex");
             QCOMPARE(::mkfifo(QFile::encodeName(firmwarePath).constData(), 0600), 0);
         }
+        if (!reportDir.isEmpty())
+            QVERIFY(TestSupport::writeFile(dir.filePath("a file"), "not a folder"));
         QProcess station;
         QProcessEnvironment env = TestSupport::programEnvironment(dir.filePath("config"), "0.02");
         // No screen at all: the station must find its own way to run.
@@ -469,7 +484,8 @@ private Q_SLOTS:
         station.setProcessEnvironment(env);
         station.start(STATION_PATH,
                       QStringList{"--units", dir.filePath("units.csv"), "--firmware", firmwarePath,
-                                  "--flash-all", "--quit-when-done", "--report-dir", dir.path()} +
+                                  "--flash-all", "--quit-when-done", "--report-dir",
+                                  reportDir.isEmpty() ? dir.path() : dir.filePath(reportDir)} +
                           extra);
         QVERIFY(station.waitForStarted());
         const qint64 pid = station.processId();
@@ -487,6 +503,11 @@ private Q_SLOTS:
             QVERIFY2(!output.contains("PASS") && !output.contains("FAIL"), qPrintable(output));
         const QStringList reports = QDir(dir.path()).entryList({"station-report-*"}, QDir::Files);
         QCOMPARE(reports.size(), status < 2 ? 2 : 0);
+        // A run that could not start contacted no unit.
+        if (status >= 2) {
+            QTest::qWait(200);
+            QCOMPARE(good.summaries().size(), 0);
+        }
         // Its private copy of the firmware went with it.
         QVERIFY(QDir::temp()
                     .entryList({QStringLiteral("firmware-uploader-station-%1-*").arg(pid)})
@@ -527,6 +548,72 @@ private Q_SLOTS:
         QCOMPARE(json["units"][0]["outcome"].toString(), QString("interrupted"));
     }
 
+    // A script's time-out (GNU timeout) signals the station and then its whole process group, so
+    // that the station and every uploader see the signal, some twice: still every unit ends with
+    // its uploader's own result in the report and its row in the history.
+    void scriptTimeOutKeepsEveryResult()
+    {
+        const QString timeout = QStandardPaths::findExecutable("timeout");
+        QVERIFY2(!timeout.isEmpty(), "GNU timeout is needed");
+        constexpr int kUnits = 8;
+        QTemporaryDir dir;
+        std::vector<std::unique_ptr<SimulatedUnit>> units;
+        QByteArray csv = "name,address,port\n";
+        for (int i = 0; i < kUnits; ++i) {
+            units.push_back(
+                std::make_unique<SimulatedUnit>(QStringList{"--delay", "40", "--verbose"}));
+            csv += QStringLiteral("unit %1,127.0.0.1,%2\n").arg(i).arg(units.back()->port).toUtf8();
+        }
+        QVERIFY(TestSupport::writeFile(dir.filePath("units.csv"), csv));
+        const QString history = "sqlite://" + dir.filePath("history.sqlite");
+        QProcess script;
+        QProcessEnvironment env = TestSupport::programEnvironment(dir.filePath("config"), "0.02");
+        env.insert("FWU_STATION_CLI", CLI_PATH);
+        env.insert("FWU_HISTORY", history);
+        script.setProcessEnvironment(env);
+        script.start(timeout,
+                     {"300", STATION_PATH, "--units", dir.filePath("units.csv"), "--firmware",
+                      m_hexPath, "--flash-all", "--quit-when-done", "--report-dir", dir.path()});
+        QVERIFY(script.waitForStarted());
+        std::vector<QByteArray> said(kUnits);
+        for (int i = 0; i < kUnits; ++i)
+            QTRY_VERIFY_WITH_TIMEOUT((said[i] += units[i]->sim.process.readAllStandardError())
+                                         .contains("connection 1 open"),
+                                     kWaitMs);
+        QTest::qWait(300);
+        // What timeout does when its own time is up: the signal to the station, then to the group.
+        QCOMPARE(::kill(pid_t(script.processId()), SIGTERM), 0);
+        // The event loop keeps reading the units' output, so that none of them stalls on it.
+        QTRY_VERIFY_WITH_TIMEOUT(script.state() == QProcess::NotRunning, kWaitMs);
+        QCOMPARE(script.exitCode(), 128 + SIGTERM);
+
+        const QStringList reports =
+            QDir(dir.path()).entryList({"station-report-*.json"}, QDir::Files);
+        QCOMPARE(reports.size(), 1);
+        QFile report(dir.filePath(reports.first()));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QJsonArray reported =
+            QJsonDocument::fromJson(report.readAll()).object()["units"].toArray();
+        QCOMPARE(reported.size(), kUnits);
+        for (const QJsonValue &unit : reported) {
+            QVERIFY2(unit["exit_code"].toInt() == 130 &&
+                         unit["outcome"].toString() == "interrupted",
+                     QJsonDocument(unit.toObject()).toJson().constData());
+        }
+        HistoryStore store(HistoryLocation::parse(history));
+        HistoryFilter all;
+        all.limit = 0;
+        QList<HistoryRow> rows;
+        QCOMPARE(store.select(all, &rows), std::nullopt);
+        QSet<QString> named;
+        for (const HistoryRow &row : std::as_const(rows)) {
+            QCOMPARE(row.text("outcome"), QString("interrupted"));
+            named.insert(row.text("unit_name"));
+        }
+        QCOMPARE(rows.size(), kUnits);
+        QCOMPARE(named.size(), kUnits);
+    }
+
     // The window as an operator uses it: a list, a firmware, Flash all; the report saved on its
     // own into the folder set for it; the list back at the next start.
     void windowRunSavesReportAndReopensList()
@@ -558,10 +645,14 @@ private Q_SLOTS:
             QVERIFY(saved[0].endsWith(".csv") && saved[1].endsWith(".json"));
             QVERIFY(window.close());
         }
-        StationWindow again;
-        QCOMPARE(again.model().rowCount(), 2);
-        QCOMPARE(again.model().unit(1).name, QString::fromUtf8("zweite Prüfung"));
-        QCOMPARE(again.firmwarePanel().path(), m_hexPath);
+        {
+            StationWindow again;
+            QCOMPARE(again.model().rowCount(), 2);
+            QCOMPARE(again.model().unit(1).name, QString::fromUtf8("zweite Prüfung"));
+            QCOMPARE(again.firmwarePanel().path(), m_hexPath);
+        }
+        // The tests' settings outlive this folder: a later run must not make it again.
+        QVERIFY(store.write("Station", "Station", "AutoSaveFolder", QString()));
     }
 };
 

@@ -121,12 +121,38 @@ private Q_SLOTS:
         QVERIFY(CsvText::parse(QString::fromUtf8(report.csv()), &rows));
         const qsizetype nameColumn = rows[0].indexOf("name");
         for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(rows[i + 1][nameColumn], "'" + names[i]);
+            QCOMPARE(rows[i + 1][nameColumn], "'" + CsvText::printable(names[i]));
         const QJsonArray json = QJsonDocument::fromJson(report.json()).object()["units"].toArray();
         for (int i = 0; i < names.size(); ++i) {
             QCOMPARE(json[i]["name"].toString(), names[i]);
             QCOMPARE(json[i]["port"].toInt(), 5000 + i);
         }
+    }
+
+    // A unit name or reason with terminal controls (ESC sequences, BEL, DEL, line ends) cannot
+    // act in a terminal that prints the CSV report; the JSON keeps them, escaped.
+    void controlCharactersNeverReachTheCsvReport()
+    {
+        StationUnit unit =
+            StationUnit::listed("bay\x1b[2J\x1b]0;owned\x07 1\x7f", "127.0.0.1", "5000");
+        unit.reason = "first line\r\nsecond\tline\x1b[31m";
+        const RunReport report({unit, StationUnit::listed("=\x1b[1mformula", "127.0.0.1", "5001")},
+                               FirmwareSnapshot());
+        const QByteArray csv = report.csv();
+        QByteArray withoutLineEnds = csv;
+        withoutLineEnds.replace("\r\n", "");
+        for (const char c : std::as_const(withoutLineEnds))
+            QVERIFY2(uchar(c) >= 0x20 && uchar(c) != 0x7f, csv.toPercentEncoding().constData());
+        QList<QStringList> rows;
+        QVERIFY(CsvText::parse(QString::fromUtf8(csv), &rows));
+        QCOMPARE(rows.size(), 3);
+        const qsizetype name = rows[0].indexOf("name");
+        QCOMPARE(rows[1][name], QString::fromUtf8("bay\uFFFD[2J\uFFFD]0;owned\uFFFD 1\uFFFD"));
+        QCOMPARE(rows[1][rows[0].indexOf("reason")],
+                 QString::fromUtf8("first line  second line\uFFFD[31m"));
+        QCOMPARE(rows[2][name], QString::fromUtf8("'=\uFFFD[1mformula"));
+        const QJsonArray json = QJsonDocument::fromJson(report.json()).object()["units"].toArray();
+        QCOMPARE(json[0]["name"].toString(), unit.name);
     }
 
     // Two stations that share a folder and end in the same millisecond keep both reports, and
