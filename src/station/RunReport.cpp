@@ -94,22 +94,49 @@ QString RunReport::isoTime(const QDateTime &time)
 
 QByteArray RunReport::csv() const
 {
-    QString text =
-        CsvText::reportLine({u"date"_s, u"host"_s, u"version"_s, u"firmware"_s, u"firmware_size"_s,
-                             u"firmware_sha256"_s, u"name"_s, u"address"_s, u"port"_s, u"title"_s,
-                             u"outcome"_s, u"exit_code"_s, u"records_sent"_s, u"started"_s,
-                             u"ended"_s, u"last_log_line"_s, u"signature_key_id"_s,
-                             u"signature_comment"_s, u"reason"_s}) +
-        QStringLiteral("\r\n");
+    QString text = CsvText::reportLine({u"date"_s,
+                                        u"host"_s,
+                                        u"version"_s,
+                                        u"firmware"_s,
+                                        u"firmware_size"_s,
+                                        u"firmware_sha256"_s,
+                                        u"name"_s,
+                                        u"address"_s,
+                                        u"port"_s,
+                                        u"title"_s,
+                                        u"outcome"_s,
+                                        u"exit_code"_s,
+                                        u"records_sent"_s,
+                                        u"started"_s,
+                                        u"ended"_s,
+                                        u"last_log_line"_s,
+                                        u"signature_key_id"_s,
+                                        u"signature_comment"_s,
+                                        u"reason"_s,
+                                        u"unit_serial"_s}) +
+                   QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
-        text +=
-            CsvText::reportLine({m_createdAt, m_host, m_version, m_firmwarePath,
-                                 QString::number(m_firmwareSize), m_firmwareSha256, unit.name,
-                                 unit.address, unit.port, unit.title, UnitStateText::word(unit),
-                                 QString::number(unit.exitCode), QString::number(unit.recordsSent),
-                                 isoTime(unit.started), isoTime(unit.ended), unit.lastLogLine(),
-                                 m_signatureKeyId, m_signatureComment, unit.reason}) +
-            QStringLiteral("\r\n");
+        text += CsvText::reportLine({m_createdAt,
+                                     m_host,
+                                     m_version,
+                                     m_firmwarePath,
+                                     QString::number(m_firmwareSize),
+                                     m_firmwareSha256,
+                                     unit.name,
+                                     unit.address,
+                                     unit.port,
+                                     unit.title,
+                                     UnitStateText::word(unit),
+                                     QString::number(unit.exitCode),
+                                     QString::number(unit.recordsSent),
+                                     isoTime(unit.started),
+                                     isoTime(unit.ended),
+                                     unit.lastLogLine(),
+                                     m_signatureKeyId,
+                                     m_signatureComment,
+                                     unit.reason,
+                                     unit.serial}) +
+                QStringLiteral("\r\n");
     }
     return text.toUtf8();
 }
@@ -130,6 +157,7 @@ QByteArray RunReport::json() const
             {u"ended"_s, isoTime(unit.ended)},
             {u"last_log_line"_s, unit.lastLogLine()},
             {u"reason"_s, unit.reason},
+            {u"unit_serial"_s, unit.serial},
         });
     }
     const QJsonObject report{

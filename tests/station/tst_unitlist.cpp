@@ -136,6 +136,7 @@ private Q_SLOTS:
         StationUnit unit =
             StationUnit::listed("bay\x1b[2J\x1b]0;owned\x07 1\x7f", "127.0.0.1", "5000");
         unit.reason = "first line\r\nsecond\tline\x1b[31m";
+        unit.serial = "SN-0042";
         const RunReport report({unit, StationUnit::listed("=\x1b[1mformula", "127.0.0.1", "5001")},
                                FirmwareSnapshot());
         const QByteArray csv = report.csv();
@@ -151,8 +152,10 @@ private Q_SLOTS:
         QCOMPARE(rows[1][rows[0].indexOf("reason")],
                  QString::fromUtf8("first line  second line\uFFFD[31m"));
         QCOMPARE(rows[2][name], QString::fromUtf8("'=\uFFFD[1mformula"));
+        QCOMPARE(rows[1][rows[0].indexOf("unit_serial")], "SN-0042");
         const QJsonArray json = QJsonDocument::fromJson(report.json()).object()["units"].toArray();
         QCOMPARE(json[0]["name"].toString(), unit.name);
+        QCOMPARE(json[0]["unit_serial"].toString(), "SN-0042");
     }
 
     // Two stations that share a folder and end in the same millisecond keep both reports, and
