@@ -187,7 +187,11 @@ void WindowHistory::onEnded(UploadOutcome outcome)
     const AttemptOutcome attemptOutcome = AttemptOutcome::fromUpload(outcome);
     record.outcome = attemptOutcome.word();
     record.exitCode = attemptOutcome.exitCode();
-    record.message = m_lastLogLine;
+    // Why it failed, as the engine says it (the unit's own refusal, a signature that does not
+    // verify), not whatever the log said last while it closed the connection.
+    const QString reason = m_engine.failureReason();
+    record.message =
+        outcome != UploadOutcome::Finished && !reason.isEmpty() ? reason : m_lastLogLine;
     m_started = QDateTime();
     m_worker->append(history, record);
     if (!m_slowDatabase.isActive())

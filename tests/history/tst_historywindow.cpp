@@ -130,6 +130,9 @@ private Q_SLOTS:
         const QByteArray sha = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
         QCOMPARE(rows[0].text("outcome"), "refused");
         QCOMPARE(rows[0].value("exit_code").toInt(), 1);
+        QVERIFY2(rows[0].text("message").contains("refused record 10") &&
+                     rows[0].text("message").contains("NAK - Incorrect Checksum"),
+                 qPrintable(rows[0].text("message")));
         QVERIFY(rows[0].value("records_sent").isNull());
         QCOMPARE(rows[1].text("outcome"), "finished");
         QCOMPARE(rows[1].value("records_sent"), rows[1].value("records"));
