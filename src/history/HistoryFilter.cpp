@@ -117,6 +117,8 @@ QString HistoryFilter::whereClause(QVariantList *bindings) const
         add("unit_name = ?", unitName);
     if (!unitSerial.isEmpty())
         add("unit_serial = ?", unitSerial);
+    if (!title.isEmpty())
+        add("title = ?", title);
     if (!sha256Prefix.isEmpty()) {
         // setSha256 lets hex digits only through, so no LIKE wildcard can slip in.
         add("firmware_sha256 LIKE ?", QString(sha256Prefix + QLatin1Char('%')));

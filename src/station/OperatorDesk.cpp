@@ -3,9 +3,11 @@
 #include "LockControls.h"
 #include "OperatorSeat.h"
 #include "ScanField.h"
+#include "SerialCheck.h"
 #include "ShiftWatch.h"
 #include "StationEventLog.h"
 #include "StationRunner.h"
+#include "UnitListModel.h"
 #include "UnitViews.h"
 
 #include <QLabel>
@@ -16,8 +18,17 @@ OperatorDesk::OperatorDesk(SettingsStore &store, StationRunner &runner, UnitList
     : QObject(window), m_runner(runner), m_views(views),
       m_shift(new ShiftWatch(store, runner, model, window)),
       m_operator(new OperatorSeat(store, window)), m_lock(new LockControls(store, window)),
-      m_events(new StationEventLog(this)), m_scan(new ScanField(window))
+      m_events(new StationEventLog(this)), m_scan(new ScanField(window)),
+      m_serials(new SerialCheck(model, runner, this))
 {
+    connect(&model, &UnitListModel::serialChanged, m_serials,
+            [this](int row) { m_serials->check({row}); });
+    connect(&model, &QAbstractItemModel::modelReset, m_serials, [this, &model] {
+        QList<int> rows;
+        for (int row = 0; row < model.rowCount(); ++row)
+            rows.append(row);
+        m_serials->check(rows);
+    });
     connect(m_operator, &OperatorSeat::nameChanged, &m_runner, &StationRunner::setOperator);
     connect(m_operator, &OperatorSeat::nameChanged, m_events, &StationEventLog::setOperator);
     connect(m_events, &StationEventLog::problem, this, &OperatorDesk::note);

@@ -9,6 +9,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class ScanField;
+class SerialCheck;
 class SettingsStore;
 class ShiftWatch;
 class StationEventLog;
@@ -31,6 +32,7 @@ public:
     OperatorSeat &operatorSeat() { return *m_operator; }
     LockControls &lock() { return *m_lock; }
     ScanField *scanField() const { return m_scan; }
+    SerialCheck &serials() { return *m_serials; }
     // The labels for the status bar: the shift's counts and the operator.
     QList<QWidget *> statusWidgets() const;
     // New shift, the lock's actions and the operator question; returns the actions that only an
@@ -53,4 +55,5 @@ private:
     LockControls *m_lock = nullptr;
     StationEventLog *m_events = nullptr;
     ScanField *m_scan = nullptr;
+    SerialCheck *m_serials = nullptr;
 };

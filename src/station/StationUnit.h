@@ -31,6 +31,9 @@ struct StationUnit
     QString title; // empty: the build's title
     // The serial number on the unit's label, as scanned or listed; empty when none.
     QString serial;
+    // When that serial already finished, as the flash history says: where and when; empty when
+    // it never did (or nobody has looked yet).
+    QString serialSeen;
 
     UnitState state = UnitState::Idle;
     int sent = 0;
@@ -95,6 +98,7 @@ struct StationUnit
         StationUnit fresh = listed(name, address, port, title);
         fresh.id = id;
         fresh.serial = serial;
+        fresh.serialSeen = serialSeen;
         *this = fresh;
     }
     static StationUnit listed(const QString &name, const QString &address, const QString &port,

@@ -11,6 +11,7 @@
 #include "ReportSaver.h"
 #include "RunControls.h"
 #include "ScanField.h"
+#include "SerialCheck.h"
 #include "ShiftWatch.h"
 #include "StationHelp.h"
 #include "UnitListKeeper.h"
@@ -272,6 +273,8 @@ void StationWindow::flashSelected()
 
 bool StationWindow::flashRows(const QList<int> &rows)
 {
+    if (!m_desk->serials().confirm(rows, this, m_unattended))
+        return false;
     m_lists->remember();
     QString error;
     if (!m_runner.start(rows, m_firmware->path(), &error)) {

@@ -83,10 +83,14 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return foreground(index.row(), index.column());
     case Qt::DecorationRole:
+        if (index.column() == Serial && !unit.serialSeen.isEmpty())
+            return UnitStateText::icon(UnitState::Stopped);
         return index.column() == State ? QVariant(UnitStateText::icon(unit.state)) : QVariant();
     case Qt::ToolTipRole:
         if (!m_problems.at(index.row()).isEmpty())
             return m_problems.at(index.row());
+        if (index.column() == Serial && !unit.serialSeen.isEmpty())
+            return unit.serialSeen;
         return index.column() == Outcome ? QVariant(outcomeTip(index.row())) : QVariant();
     case PercentRole:
         // Only a unit under way gets a bar: one that has ended shows how far it got as text on
@@ -140,18 +144,27 @@ QVariant UnitListModel::displayText(int row, int column) const
 }
 
 // The whole row takes its unit's state, so that it reads across the screen.
+// A serial that already finished is marked as a warning until the unit is flashed.
+UnitState UnitListModel::cellState(int row, int column) const
+{
+    const StationUnit &unit = m_units.at(row);
+    if (hasColumnProblem(row, column))
+        return UnitState::Error;
+    if (column == Serial && !unit.serialSeen.isEmpty() && unit.state == UnitState::Idle)
+        return UnitState::Stopped;
+    return unit.state;
+}
+
 QVariant UnitListModel::background(int row, int column) const
 {
-    const UnitState state =
-        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const UnitState state = cellState(row, column);
     const QColor colour = UnitStateText::background(state, m_darkPalette);
     return colour.isValid() ? QVariant(colour) : QVariant();
 }
 
 QVariant UnitListModel::foreground(int row, int column) const
 {
-    const UnitState state =
-        hasColumnProblem(row, column) ? UnitState::Error : m_units.at(row).state;
+    const UnitState state = cellState(row, column);
     const QColor colour = UnitStateText::foreground(state, m_darkPalette);
     return colour.isValid() ? QVariant(colour) : QVariant();
 }
@@ -202,6 +215,11 @@ bool UnitListModel::setData(const QModelIndex &index, const QVariant &value, int
     m_sameUnit.clear();
     recheck();
     Q_EMIT dataChanged(this->index(0, 0), this->index(rowCount() - 1, Count - 1));
+    if (index.column() == Serial) {
+        unit.serial = unit.serial.trimmed();
+        unit.serialSeen.clear();
+        Q_EMIT serialChanged(index.row());
+    }
     return true;
 }
 
@@ -410,8 +428,19 @@ bool UnitListModel::setSerial(int row, const QString &serial)
     if (row < 0 || row >= m_units.size() || m_units.at(row).isRunning())
         return false;
     m_units[row].serial = serial.trimmed();
+    m_units[row].serialSeen.clear();
     Q_EMIT dataChanged(index(row, Serial), index(row, Serial));
+    Q_EMIT serialChanged(row);
     return true;
+}
+
+void UnitListModel::setSerialSeen(quint64 id, const QString &seen)
+{
+    const int row = rowOf(id);
+    if (row < 0 || m_units.at(row).serialSeen == seen)
+        return;
+    m_units[row].serialSeen = seen;
+    Q_EMIT dataChanged(index(row, 0), index(row, Count - 1));
 }
 
 QList<int> UnitListModel::failedRows() const

@@ -74,6 +74,8 @@ public:
     // A scanned serial for a row; allowed while the list is locked, as scanning is the
     // operator's work. False for a row that is running.
     bool setSerial(int row, const QString &serial);
+    // What the history says of a row's serial (StationUnit::serialSeen).
+    void setSerialSeen(quint64 id, const QString &seen);
     // Rows may not be edited, added, removed or moved while a run is on.
     void setLocked(bool locked) { m_locked = locked; }
     bool isLocked() const { return m_locked; }
@@ -96,6 +98,8 @@ public:
 
 Q_SIGNALS:
     void countsChanged();
+    // A row's serial was scanned or edited; its earlier attempts are worth a look.
+    void serialChanged(int row);
 
 private:
     void recheck();
@@ -103,6 +107,7 @@ private:
     QVariant displayText(int row, int column) const;
     QVariant background(int row, int column) const;
     QVariant foreground(int row, int column) const;
+    UnitState cellState(int row, int column) const;
     QVariant sortValue(int row, int column) const;
     QString outcomeTip(int row) const;
     bool hasColumnProblem(int row, int column) const;

@@ -329,7 +329,21 @@ private Q_SLOTS:
     // for the next scan, and the list keeps the serials in its own column.
     void scannedSerialsFillTheBenches()
     {
+        // SN-0042 already finished for this title; SN-0043 only for another.
+        QTemporaryDir dir;
+        const QString history = "sqlite://" + dir.filePath("history.sqlite");
+        HistoryStore store(HistoryLocation::parse(history));
+        for (const char *title : {FWU_APP_TITLE, "Other Product"}) {
+            HistoryRecord earlier;
+            earlier.started = earlier.ended = QDateTime::currentDateTime();
+            earlier.title = title;
+            earlier.unitSerial = title == QString(FWU_APP_TITLE) ? "SN-0042" : "SN-0043";
+            earlier.unitName = "bench 9";
+            earlier.outcome = "finished";
+            QCOMPARE(store.append(earlier), std::nullopt);
+        }
         StationWindow window;
+        window.runner().setHistory(history);
         window.model().setUnits(::benches(3));
         window.show();
         UnitTable *table = window.findChild<UnitTable *>();
@@ -340,6 +354,15 @@ private Q_SLOTS:
         QCOMPARE(window.model().unit(1).serial, QString("SN-0042"));
         QCOMPARE(table->selectedRows(), QList<int>{2});
         QVERIFY(scan->text().isEmpty());
+        QTest::keyClicks(scan, "SN-0043");
+        QTest::keyClick(scan, Qt::Key_Return);
+        // The one that finished before is flagged on its row before any run.
+        QTRY_VERIFY(!window.model().unit(1).serialSeen.isEmpty());
+        QVERIFY(window.model().unit(1).serialSeen.contains("bench 9"));
+        QCOMPARE(window.model().index(1, UnitListModel::Serial).data(Qt::ToolTipRole).toString(),
+                 window.model().unit(1).serialSeen);
+        QTest::qWait(200);
+        QVERIFY(window.model().unit(2).serialSeen.isEmpty());
         const QString text = UnitListFile::toText(window.model().units());
         QVERIFY(text.startsWith("name,address,port,title,serial\r\n"));
         QString error;
