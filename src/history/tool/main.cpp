@@ -7,6 +7,12 @@
 #include "history/HistoryStore.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
 
 #include <cstdio>
 
@@ -28,6 +34,61 @@ void complain(const QString &text)
 {
     print(stderr, QLatin1String(HistoryToolOptions::kProgramName) + QStringLiteral(": ") + text +
                       QLatin1Char('\n'));
+}
+
+// How long the history may take to answer: an SQLite file locked by a writer gets its busy
+// time-out, and more.
+constexpr std::chrono::milliseconds kReadLimit{HistoryStore::kBusyTimeoutMs + 20000};
+
+struct Reading
+{
+    QString out;
+    QString err;
+    int code = kExitDone;
+};
+
+Reading failed(const QString &problem)
+{
+    return {QString(), problem, kExitBad};
+}
+
+Reading read(const HistoryToolOptions &options, const HistoryLocation &location)
+{
+    HistoryStore store(location);
+    const HistoryPrinter printer(options.format);
+    if (options.action == HistoryToolOptions::Action::Events) {
+        QList<QVariantList> events;
+        if (const std::optional<QString> problem =
+                store.selectEvents(options.filter.limit, &events))
+            return failed(*problem);
+        if (events.isEmpty())
+            return {QString(), QStringLiteral("no station events"), kExitDone};
+        return {printer.events(events), QString(), kExitDone};
+    }
+    QList<HistoryRow> rows;
+    std::optional<QString> problem = store.select(options.filter, &rows);
+    qint64 matching = rows.size();
+    // The table stops at its limit; it says how much more there is.
+    if (!problem && options.filter.limit > 0 && rows.size() == options.filter.limit)
+        problem = store.count(options.filter, &matching);
+    if (problem)
+        return failed(*problem);
+    Reading reading;
+    if (options.action == HistoryToolOptions::Action::Summary) {
+        if (!rows.isEmpty())
+            reading.out = printer.summary(HistorySummary::compute(rows, options.summaryBy),
+                                          options.summaryBy);
+    } else if (!rows.isEmpty() || options.format == HistoryToolOptions::Format::Csv) {
+        reading.out = printer.rows(rows);
+    }
+    if (rows.isEmpty())
+        reading.err = QStringLiteral("no attempts match");
+    else if (matching > rows.size())
+        reading.err =
+            QCoreApplication::translate("main", "%1 of %2 attempts shown; --limit 0 shows all")
+                .arg(rows.size())
+                .arg(matching);
+    return reading;
 }
 
 } // namespace
@@ -63,43 +124,26 @@ int main(int argc, char *argv[])
         complain(QStringLiteral("the history is off; give --history URL."));
         return kExitBad;
     }
-    HistoryStore store(location);
-    const HistoryPrinter printer(options.format);
-    if (options.action == HistoryToolOptions::Action::Events) {
-        QList<QVariantList> events;
-        if (const std::optional<QString> problem =
-                store.selectEvents(options.filter.limit, &events)) {
-            complain(*problem);
-            return kExitBad;
-        }
-        if (events.isEmpty())
-            complain(QStringLiteral("no station events"));
-        else
-            print(stdout, printer.events(events));
-        return kExitDone;
+    // The reading runs on a thread of its own, so that a server that stops answering after
+    // the login costs a bounded wait and a clear exit, never a program that hangs.
+    Reading reading;
+    QThread *thread =
+        QThread::create([&reading, &options, location] { reading = read(options, location); });
+    QEventLoop loop;
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kReadLimit, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec();
+    if (!thread->isFinished()) {
+        complain(QStringLiteral("no answer from the history at %1 within %2 s")
+                     .arg(location.display())
+                     .arg(std::chrono::duration_cast<std::chrono::seconds>(kReadLimit).count()));
+        // The thread is still in the database driver: ending here leaves its objects alone.
+        std::_Exit(kExitBad);
     }
-    QList<HistoryRow> rows;
-    std::optional<QString> problem = store.select(options.filter, &rows);
-    qint64 matching = rows.size();
-    // The table stops at its limit; it says how much more there is.
-    if (!problem && options.filter.limit > 0 && rows.size() == options.filter.limit)
-        problem = store.count(options.filter, &matching);
-    if (!problem && options.action == HistoryToolOptions::Action::Summary) {
-        if (!rows.isEmpty())
-            print(stdout, printer.summary(HistorySummary::compute(rows, options.summaryBy),
-                                          options.summaryBy));
-    } else if (!problem && (!rows.isEmpty() || options.format == HistoryToolOptions::Format::Csv)) {
-        print(stdout, printer.rows(rows));
-    }
-    if (problem) {
-        complain(*problem);
-        return kExitBad;
-    }
-    if (rows.isEmpty())
-        complain(QStringLiteral("no attempts match"));
-    else if (matching > rows.size())
-        complain(QCoreApplication::translate("main", "%1 of %2 attempts shown; --limit 0 shows all")
-                     .arg(rows.size())
-                     .arg(matching));
-    return kExitDone;
+    delete thread;
+    print(stdout, reading.out);
+    if (!reading.err.isEmpty())
+        complain(reading.err);
+    return reading.code;
 }
