@@ -26,14 +26,16 @@ failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
 options_in() { grep -o -- '--[a-z][a-z0-9-]*' | sort -u; }
+# Help and version need no display, not even an offscreen one: a terminal over ssh has none.
+bare() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$@"; }
 
 for program in "$root"/usr/bin/*; do
     name=$(basename "$program")
-    out=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --version 2>/dev/null) ||
+    out=$(bare "$program" --version 2>/dev/null) ||
         fail "$name --version exits $?"
     [[ $out == *"$version"* ]] || fail "$name --version says \"$out\", not $version"
     [[ $out == *"Licensed under the MIT licence."* ]] || fail "$name --version names no licence"
-    short=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" -v 2>/dev/null) || fail "$name -v exits $?"
+    short=$(bare "$program" -v 2>/dev/null) || fail "$name -v exits $?"
     [ "$short" = "$out" ] || fail "$name -v says \"$short\", --version \"$out\""
     # One exit status for a bad option in every program, as each manual page says.
     status=0
@@ -45,7 +47,7 @@ for program in "$root"/usr/bin/*; do
         fail "$name has no manual page"
         continue
     fi
-    help_options=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --help 2>/dev/null | options_in)
+    help_options=$(bare "$program" --help 2>/dev/null | options_in)
     man_options=$(zcat "$page" | sed 's/\\-/-/g; s/\\f[BIRP]//g' | options_in)
     if [ "$help_options" != "$man_options" ]; then
         fail "$name: options of --help and of the manual page differ:"
