@@ -5,9 +5,11 @@
 #include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QMutex>
+#include <QPair>
 #include <QPointer>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdlib.h>
 #include <unistd.h>
@@ -21,31 +23,36 @@ namespace {
 // after all.
 constexpr std::chrono::milliseconds kIdleShutdown = 1s;
 
-// Threads left with a call under way. Their QThread objects are never deleted, so that the
-// process can ask them at its exit whether they are done.
+// Threads left with a call under way, with their connections. The QThread objects live on until
+// the process's exit, so that it can ask them then whether they are done.
 QMutex g_abandonedMutex;
-QList<QThread *> g_abandoned;
+QList<QPair<QThread *, HistoryConnection *>> g_abandoned;
 
 // At the process's exit, before the static objects go (Qt SQL's list of connections among them):
 // a thread left behind may still be using them, so the process then ends at once, with the
-// status it was ending with.
+// status it was ending with. Threads that have ended since are cleared away.
 void endWithoutStatics(int status, void *)
 {
     const QMutexLocker locker(&g_abandonedMutex);
-    for (QThread *thread : std::as_const(g_abandoned)) {
+    for (const auto &[thread, connection] : std::as_const(g_abandoned)) {
         if (!thread->isFinished()) {
             std::fflush(nullptr);
             ::_exit(status);
         }
     }
+    for (const auto &[thread, connection] : std::as_const(g_abandoned)) {
+        delete connection;
+        delete thread;
+    }
+    g_abandoned.clear();
 }
 
-void abandon(QThread *thread)
+void abandon(QThread *thread, HistoryConnection *connection)
 {
     const QMutexLocker locker(&g_abandonedMutex);
     if (g_abandoned.isEmpty())
         ::on_exit(&endWithoutStatics, nullptr);
-    g_abandoned.append(thread);
+    g_abandoned.append({thread, connection});
 }
 
 } // namespace
@@ -89,7 +96,8 @@ HistoryWorker::~HistoryWorker()
             thread->quit();
         },
         Qt::QueuedConnection);
-    if (thread->wait(QDeadlineTimer(m_pending > 0 ? m_shutdownWait : kIdleShutdown))) {
+    // A call under way gets a moment to end even when nothing it does must be waited for.
+    if (thread->wait(QDeadlineTimer(std::max(m_shutdownWait, kIdleShutdown)))) {
         delete connection;
         delete thread;
         return;
@@ -97,8 +105,7 @@ HistoryWorker::~HistoryWorker()
     // Stuck in the driver (a server that stopped answering): the call may still end, and the
     // thread with it; until then nothing here may touch the connection, nor destroy the thread.
     qCDebug(lcHistory) << "left" << m_pending << "history call(s) without an answer";
-    connect(thread, &QThread::finished, connection, &QObject::deleteLater);
-    abandon(thread);
+    abandon(thread, connection);
 }
 
 // After the answer's own signal, whose receiver may have made another call meanwhile.
