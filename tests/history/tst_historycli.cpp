@@ -391,6 +391,27 @@ private Q_SLOTS:
             QVERIFY2(elapsedMs < 15000, qPrintable(QString::number(elapsedMs)));
     }
 
+    // The history tool never hangs on a server that stops answering: it gives up after --wait.
+    void toolGivesUpOnAPausedServer()
+    {
+        const QString url = freshHistory("postgresql");
+        QVERIFY(!HistoryStore(HistoryLocation::parse(url)).open(HistoryStore::Access::Write));
+        m_postgres.pause();
+        QProcess tool;
+        QElapsedTimer clock;
+        clock.start();
+        tool.start(QStringLiteral(HISTORY_PATH), {"--history", url, "--wait", "2"});
+        const bool ended = tool.waitForFinished(kWaitMs);
+        const qint64 elapsedMs = clock.elapsed();
+        m_postgres.resume();
+        QVERIFY(ended);
+        QCOMPARE(tool.exitCode(), 2);
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(err.contains("no answer from the history") && err.contains("within 2 s"),
+                 qPrintable(err));
+        QVERIFY2(elapsedMs < 4500, qPrintable(QString::number(elapsedMs)));
+    }
+
     void tool_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -402,11 +423,12 @@ private Q_SLOTS:
         QTest::newRow("table") << QStringList{} << "" << 0 << "ID  STARTED";
         QTest::newRow("json") << QStringList{"--json", "--limit", "1"} << "" << 0
                               << "{\"address\":";
-        QTest::newRow("csv") << QStringList{"--csv", "--outcome", "refused"} << "" << 0
-                             << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
-                                "program,version,title,unit_name,unit_serial,address,port,firmware_path,"
-                                "firmware_size,firmware_sha256,records,records_sent,outcome,"
-                                "exit_code,message,signature_key_id,signature_comment\r\n";
+        QTest::newRow("csv")
+            << QStringList{"--csv", "--outcome", "refused"} << "" << 0
+            << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
+               "program,version,title,unit_name,unit_serial,address,port,firmware_path,"
+               "firmware_size,firmware_sha256,records,records_sent,outcome,"
+               "exit_code,message,signature_key_id,signature_comment\r\n";
         QTest::newRow("summary") << QStringList{"--summary", "--json"} << "" << 0
                                  << "{\"attempts\":2,\"final_yield\":100,\"finished\":2,"
                                     "\"firmware_sha256\":";

@@ -63,10 +63,10 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QStringList valued{
-        QStringLiteral("history"), QStringLiteral("unit"),       QStringLiteral("name"),
-        QStringLiteral("sha256"),  QStringLiteral("outcome"),    QStringLiteral("since"),
-        QStringLiteral("until"),   QStringLiteral("run-id"),     QStringLiteral("limit"),
-        QStringLiteral("by"),      QStringLiteral("unit-serial")};
+        QStringLiteral("history"), QStringLiteral("unit"),        QStringLiteral("name"),
+        QStringLiteral("sha256"),  QStringLiteral("outcome"),     QStringLiteral("since"),
+        QStringLiteral("until"),   QStringLiteral("run-id"),      QStringLiteral("limit"),
+        QStringLiteral("by"),      QStringLiteral("unit-serial"), QStringLiteral("wait")};
     for (const QString &name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
     for (const char *name : {"json", "csv", "summary", "events"})
@@ -101,6 +101,13 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
         options.format = Format::Csv;
     if (parser.isSet(QStringLiteral("history")))
         options.history = parser.value(QStringLiteral("history"));
+    if (parser.isSet(QStringLiteral("wait"))) {
+        bool ok = false;
+        options.waitSeconds = parser.value(QStringLiteral("wait")).toInt(&ok);
+        if (!ok || options.waitSeconds < 1 || options.waitSeconds > 3600)
+            return failure(QStringLiteral("--wait needs seconds from 1 to 3600, not \"%1\".")
+                               .arg(parser.value(QStringLiteral("wait"))));
+    }
     if (std::optional<QString> problem = takeFilter(parser, &options))
         return failure(*problem);
     if (parser.isSet(QStringLiteral("events")) && parser.isSet(QStringLiteral("summary")))
@@ -125,6 +132,8 @@ QString HistoryToolOptions::usage()
                "                     ?host=/socket/dir included; keep a password in\n"
                "                     ~/.pgpass); default: FWU_HISTORY, else\n"
                "                     ~/.local/share/FirmwareUploader/history.sqlite\n"
+               "  --wait SECONDS     how long the history may take to answer before the\n"
+               "                     tool gives up with exit 2 (default 30)\n"
                "  --json             JSON Lines: one object per attempt (times in UTC)\n"
                "  --csv              comma-separated values with a header line (UTC)\n"
                "  --unit A[:P]       attempts on the unit at address A (and port P)\n"

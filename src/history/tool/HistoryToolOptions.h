@@ -23,6 +23,10 @@ struct HistoryToolOptions
     QString error;
     Format format = Format::Table;
     std::optional<QString> history;
+    // How long the history may take to answer (--wait, seconds).
+    int waitSeconds = kDefaultWaitSeconds;
+    // An SQLite file a writer holds gets its 10 s busy time-out, and more.
+    static constexpr int kDefaultWaitSeconds = 30;
     // The table shows the newest kDefaultLimit unless --limit says otherwise; JSON, CSV and the
     // summary take every matching attempt.
     HistoryFilter filter;

@@ -36,10 +36,6 @@ void complain(const QString &text)
                       QLatin1Char('\n'));
 }
 
-// How long the history may take to answer: an SQLite file locked by a writer gets its busy
-// time-out, and more.
-constexpr std::chrono::milliseconds kReadLimit{HistoryStore::kBusyTimeoutMs + 20000};
-
 struct Reading
 {
     QString out;
@@ -131,13 +127,13 @@ int main(int argc, char *argv[])
         QThread::create([&reading, &options, location] { reading = read(options, location); });
     QEventLoop loop;
     QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(kReadLimit, &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::chrono::seconds(options.waitSeconds), &loop, &QEventLoop::quit);
     thread->start();
     loop.exec();
     if (!thread->isFinished()) {
         complain(QStringLiteral("no answer from the history at %1 within %2 s")
                      .arg(location.display())
-                     .arg(std::chrono::duration_cast<std::chrono::seconds>(kReadLimit).count()));
+                     .arg(options.waitSeconds));
         // The thread is still in the database driver: ending here leaves its objects alone.
         std::_Exit(kExitBad);
     }
