@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <chrono>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -331,13 +333,19 @@ private Q_SLOTS:
             socket.send("ping");
         });
         constexpr std::chrono::milliseconds kTick{5};
-        LoopWatch watch(kTick);
         socket.send("ping");
-        LoopWatch::runUntil([] { return false; }, 400);
+        // A socket that waits for replies holds the loop at every reply, in every round; a busy
+        // machine's stray delay does not come back round after round.
+        double bestWorstMs = 1e9;
+        for (int round = 0; round < 3 && bestWorstMs > double(kTick.count()); ++round) {
+            LoopWatch watch(kTick);
+            LoopWatch::runUntil([] { return false; }, 400);
+            QVERIFY(watch.ticks() > 40);
+            bestWorstMs = std::min(bestWorstMs, watch.worstMs());
+        }
         socket.close();
-        QVERIFY2(watch.worstMs() <= double(kTick.count()),
-                 qPrintable(QString("the loop was held %1 ms").arg(watch.worstMs())));
-        QVERIFY(watch.ticks() > 40);
+        QVERIFY2(bestWorstMs <= double(kTick.count()),
+                 qPrintable(QString("the loop was held %1 ms").arg(bestWorstMs)));
         QVERIFY2(replies > 100 / replyMs, qPrintable(QString::number(replies)));
     }
 
