@@ -138,9 +138,8 @@ void LineView::paintEvent(QPaintEvent *)
 void LineView::paintTile(QPainter &painter, int row, const QRect &rect) const
 {
     const StationUnit &unit = m_model.unit(row);
-    const bool dark = palette().color(QPalette::Base).lightness() < 128;
-    QColor back = UnitStateText::background(unit.state, dark);
-    QColor fore = UnitStateText::foreground(unit.state, dark);
+    QColor back = UnitStateText::background(unit.state, m_model.isDarkPalette());
+    QColor fore = UnitStateText::foreground(unit.state, m_model.isDarkPalette());
     if (!back.isValid()) {
         back = palette().color(QPalette::AlternateBase);
         fore = palette().color(QPalette::Text);

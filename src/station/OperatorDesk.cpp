@@ -62,6 +62,5 @@ QList<QAction *> OperatorDesk::addFileActions(QMenu *file)
 // The events go where the uploaders write their rows.
 void OperatorDesk::record(const QString &event, const QString &detail)
 {
-    m_events->setHistory(m_runner.history());
-    m_events->record(event, detail);
+    m_events->record(m_runner.historyLocation(), event, detail);
 }

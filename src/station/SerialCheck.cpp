@@ -18,9 +18,7 @@ SerialCheck::SerialCheck(UnitListModel &model, StationRunner &runner, QObject *p
 
 void SerialCheck::check(const QList<int> &rows)
 {
-    const QString history = m_runner.history();
-    const HistoryLocation location =
-        HistoryLocation::resolve(history.isEmpty() ? std::nullopt : std::optional(history));
+    const HistoryLocation location = m_runner.historyLocation();
     if (location.isOff() || location.kind() == HistoryLocation::Kind::Invalid)
         return;
     QList<HistoryFilter> filters;

@@ -22,10 +22,9 @@ StationEventLog::StationEventLog(QObject *parent)
             });
 }
 
-void StationEventLog::record(const QString &event, const QString &detail)
+void StationEventLog::record(const HistoryLocation &location, const QString &event,
+                             const QString &detail)
 {
-    const HistoryLocation location = HistoryLocation::resolve(
-        m_history.isEmpty() ? std::nullopt : std::optional<QString>(m_history));
     if (location.isOff() || location.kind() == HistoryLocation::Kind::Invalid)
         return;
     StationEvent entry;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class HistoryLocation;
 class HistoryWorker;
 
 // The station's events for the supervisor's audit of a shift (lock, unlock, refused unlock, new
@@ -15,16 +16,15 @@ class StationEventLog : public QObject
 public:
     explicit StationEventLog(QObject *parent = nullptr);
 
-    // The history the uploaders are given (empty: theirs by default) and who runs the station.
-    void setHistory(const QString &history) { m_history = history; }
+    // Who runs the station.
     void setOperator(const QString &name) { m_operator = name; }
-    void record(const QString &event, const QString &detail = QString());
+    void record(const HistoryLocation &location, const QString &event,
+                const QString &detail = QString());
 
 Q_SIGNALS:
     void problem(const QString &text);
 
 private:
     HistoryWorker *m_worker = nullptr;
-    QString m_history;
     QString m_operator;
 };

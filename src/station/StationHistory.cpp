@@ -22,10 +22,7 @@ HistoryDialog *StationHistory::show(const StationRunner &runner, const UnitListM
         units.append({unit.address, port});
         names.append(unit.name.isEmpty() ? unit.address : unit.name);
     }
-    const QString history = runner.history();
-    auto *dialog = new HistoryDialog(
-        HistoryLocation::resolve(history.isEmpty() ? std::nullopt : std::optional(history)),
-        parent);
+    auto *dialog = new HistoryDialog(runner.historyLocation(), parent);
     dialog->setObjectName(QStringLiteral("historyDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setUnits(units, names);

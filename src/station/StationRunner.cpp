@@ -350,10 +350,15 @@ void StationRunner::onProcessEnded(quint64 unitId)
 // The run ends once the row of every uploader that could not write its own is in the history
 // (or known not to be), so that whoever reads it after the run finds them; a history that does
 // not answer within the uploaders' own limit costs the row, never a run that does not end.
+HistoryLocation StationRunner::historyLocation() const
+{
+    return HistoryLocation::resolve(m_history.isEmpty() ? std::nullopt
+                                                        : std::optional<QString>(m_history));
+}
+
 void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
 {
-    const HistoryLocation location = HistoryLocation::resolve(
-        m_history.isEmpty() ? std::nullopt : std::optional<QString>(m_history));
+    const HistoryLocation location = historyLocation();
     const StationUnit *unit = m_model.unitForUpdate(unitId);
     if (location.isOff() || !unit)
         return;

@@ -2,6 +2,7 @@
 
 #include "FirmwareSnapshot.h"
 #include "UnitProcess.h"
+#include "history/HistoryLocation.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -30,6 +31,8 @@ public:
     // their command lines); empty: their own default.
     void setHistory(const QString &url) { m_history = url; }
     QString history() const { return m_history; }
+    // Where the rows go: the URL given, else FWU_HISTORY, else the default file.
+    HistoryLocation historyLocation() const;
     // Who runs the station, for every uploader's rows; empty: each uploader's login name.
     void setOperator(const QString &name) { m_operator = name; }
     QString operatorName() const { return m_operator; }

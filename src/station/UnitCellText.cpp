@@ -42,34 +42,22 @@ QString UnitCellText::progress(const StationUnit &unit)
     return text;
 }
 
-int UnitCellText::stateOrder(UnitState state)
+int UnitCellText::stateOrder(const StationUnit &unit)
 {
-    switch (state) {
-    case UnitState::Refused:
-    case UnitState::ConnectFailed:
-    case UnitState::Lost:
-    case UnitState::Error:
-    case UnitState::Stopped:
+    if (unit.isFailed())
         return 0;
-    case UnitState::Connecting:
-    case UnitState::Sending:
-    case UnitState::Rebooting:
-        return 1;
-    case UnitState::Waiting:
+    if (unit.state == UnitState::Waiting)
         return 2;
-    case UnitState::Finished:
-        return 3;
-    case UnitState::Idle:
-        break;
-    }
-    return 4;
+    if (unit.isRunning())
+        return 1;
+    return unit.state == UnitState::Finished ? 3 : 4;
 }
 
 QVariant UnitCellText::sortKey(const StationUnit &unit, int column)
 {
     switch (column) {
     case UnitListModel::State:
-        return stateOrder(unit.state);
+        return stateOrder(unit);
     case UnitListModel::Port:
         return unit.port.toInt();
     case UnitListModel::Progress:

@@ -16,8 +16,9 @@ public:
     static QString progress(const StationUnit &unit);
     // Minutes and seconds: "2:05".
     static QString clock(qint64 seconds);
-    // Failures first, then what is still going on, then the finished, then what has not run.
-    static int stateOrder(UnitState state);
+    // Failures first, then what is still going on, then the waiting, then the finished, then
+    // what has not run.
+    static int stateOrder(const StationUnit &unit);
     // The sort key of a column that sorts by number or state (UnitListModel's columns).
     static QVariant sortKey(const StationUnit &unit, int column);
 

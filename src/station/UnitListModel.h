@@ -95,6 +95,7 @@ public:
     QString countsText() const;
 
     void setDarkPalette(bool dark);
+    bool isDarkPalette() const { return m_darkPalette; }
 
 Q_SIGNALS:
     void countsChanged();
