@@ -1,5 +1,6 @@
 #include "EndedUnitPrinter.h"
 
+#include "CsvText.h"
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 
@@ -7,11 +8,12 @@
 
 namespace {
 
-// One field of a tab-separated line: nothing in it may start another field or line.
+// One field of a tab-separated line: nothing in it may start another field or line, nor act on
+// the terminal that shows it (as in the station's CSV reports).
 QString field(QString text)
 {
     static const QRegularExpression breaks(QStringLiteral("[\\t\\r\\n\\x{2028}\\x{2029}]+"));
-    return text.replace(breaks, QStringLiteral(" ")).trimmed();
+    return CsvText::printable(text.replace(breaks, QStringLiteral(" ")).trimmed());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CsvText.h"
+#include "EndedUnitPrinter.h"
 #include "FirmwareSnapshot.h"
 #include "RunReport.h"
 #include "UnitListFile.h"
@@ -155,6 +156,13 @@ private Q_SLOTS:
         QCOMPARE(rows[1][rows[0].indexOf("unit_serial")], "SN-0042");
         const QJsonArray json = QJsonDocument::fromJson(report.json()).object()["units"].toArray();
         QCOMPARE(json[0]["name"].toString(), unit.name);
+        // Nor the headless run's line per unit on standard output.
+        UnitListModel model;
+        model.setUnits({unit});
+        const QString printed = EndedUnitPrinter::line(model, 0);
+        QVERIFY2(!printed.contains(QChar(0x1b)) && !printed.contains(QChar(0x07)) &&
+                     printed.count('\t') == 5,
+                 qPrintable(printed));
         QCOMPARE(json[0]["unit_serial"].toString(), "SN-0042");
     }
 
