@@ -48,6 +48,13 @@ void CliHistory::describeFirmware()
     }
 }
 
+void CliHistory::setSerial(const QString &value, const QString &pool, const QString &imageSha256)
+{
+    m_serial = value;
+    m_serialPool = pool;
+    m_imageSha256 = imageSha256;
+}
+
 void CliHistory::attemptEnded(int exitCode, const QString &message, qint64 recordsSent)
 {
     if (m_attemptOpen)
@@ -139,7 +146,13 @@ void CliHistory::write(int exitCode, const QString &message, qint64 recordsSent)
         record.firmwareSize = m_size;
     if (m_records >= 0)
         record.records = m_records;
-    record.firmwareSha256 = m_sha256;
+    record.attemptId = m_attemptId;
+    // Each attempt after this one is another row.
+    m_attemptId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    record.baseSha256 = m_sha256;
+    record.firmwareSha256 = m_imageSha256.isEmpty() ? m_sha256 : m_imageSha256;
+    record.serial = m_serial;
+    record.serialPool = m_serial.isEmpty() ? QString() : m_serialPool;
     record.recordsSent = recordsSent;
     // A signed image's signer, as the JSON result names it.
     if (m_firmware.signature() && m_firmware.signature()->isValid()) {

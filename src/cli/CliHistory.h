@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QUuid>
 
 #include <chrono>
 #include <optional>
@@ -49,6 +50,12 @@ public:
     // The run ends: an attempt still under way, or a run without any, gets its row. Returns
     // whether every row of the run is in the history (false when it is off or there were none).
     bool runEnded(int exitCode, const QString &message, qint64 recordsSent);
+    // The id of the attempt under way, or of the next one before it starts: its row's
+    // attempt_id, and what the pool of serial values knows it by.
+    QString attemptId() const { return m_attemptId; }
+    // The value written into the attempt's image, its pool, and the SHA-256 of the bytes sent;
+    // empty when no value is written.
+    void setSerial(const QString &value, const QString &pool, const QString &imageSha256);
     // A stop signal came while runEnded() waits: the wait ends within kInterruptedWait.
     void interruptWait(int signalNumber);
     // The signal that came while runEnded() waited; 0 when none did.
@@ -75,6 +82,10 @@ private:
     bool m_attemptOpen = false;
     QString m_lastLogLine;
     QString m_sha256;
+    QString m_attemptId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString m_serial;
+    QString m_serialPool;
+    QString m_imageSha256;
     qint64 m_size = -1;
     qint64 m_records = -1;
     int m_rowsQueued = 0;

@@ -126,17 +126,31 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
                                               QStringLiteral("TEXT"));
     const QCommandLineOption operatorOption(QStringLiteral("operator"), QString(),
                                             QStringLiteral("NAME"));
+    const QCommandLineOption serialAtOption(QStringLiteral("serial-at"), QString(),
+                                            QStringLiteral("ADDRESS:LENGTH"));
+    const QCommandLineOption serialFormatOption(QStringLiteral("serial-format"), QString(),
+                                                QStringLiteral("FORMAT"));
+    const QCommandLineOption serialFromOption(QStringLiteral("serial-from"), QString(),
+                                              QStringLiteral("SOURCE"));
+    const QCommandLineOption serialOption(QStringLiteral("serial"), QString(),
+                                          QStringLiteral("VALUE"));
+    const QCommandLineOption serialPoolOption(QStringLiteral("serial-pool"), QString(),
+                                              QStringLiteral("NAME"));
+    const QCommandLineOption serialStaleOption(QStringLiteral("serial-stale-after"), QString(),
+                                               QStringLiteral("SECONDS"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
     QCommandLineParser parser;
-    parser.addOptions({titleOption,      addressOption,   portOption,      debugOption,
-                       slowOption,       loopOption,      saveOption,      timeoutOption,
-                       jsonOption,       checkOption,     shaOption,       retriesOption,
-                       retryDelayOption, publicKeyOption, signatureOption, historyOption,
-                       runIdOption,      unitNameOption,  originOption,    unitSerialOption,
-                       operatorOption,   helpOption,      versionOption});
+    parser.addOptions({titleOption,      addressOption,    portOption,         debugOption,
+                       slowOption,       loopOption,       saveOption,         timeoutOption,
+                       jsonOption,       checkOption,      shaOption,          retriesOption,
+                       retryDelayOption, publicKeyOption,  signatureOption,    historyOption,
+                       runIdOption,      unitNameOption,   originOption,       unitSerialOption,
+                       operatorOption,   serialAtOption,   serialFormatOption, serialFromOption,
+                       serialOption,     serialPoolOption, serialStaleOption,  helpOption,
+                       versionOption});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -153,9 +167,12 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
 
     // A value given twice is most likely a script that builds its command line wrongly.
     for (const QCommandLineOption *option :
-         {&titleOption, &addressOption, &portOption, &loopOption, &timeoutOption, &shaOption,
-          &retriesOption, &retryDelayOption, &signatureOption, &historyOption, &runIdOption,
-          &unitNameOption, &originOption, &unitSerialOption, &operatorOption}) {
+         {&titleOption,        &addressOption,    &portOption,     &loopOption,
+          &timeoutOption,      &shaOption,        &retriesOption,  &retryDelayOption,
+          &signatureOption,    &historyOption,    &runIdOption,    &unitNameOption,
+          &originOption,       &unitSerialOption, &operatorOption, &serialAtOption,
+          &serialFormatOption, &serialFromOption, &serialOption,   &serialPoolOption,
+          &serialStaleOption}) {
         if (parser.values(*option).size() > 1)
             return failure(
                 QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
@@ -269,7 +286,43 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     options.unitName = parser.value(unitNameOption);
     options.unitSerial = parser.value(unitSerialOption).trimmed();
     options.operatorName = parser.value(operatorOption).trimmed();
+    options.serialAt = parser.value(serialAtOption).trimmed();
+    options.serialFormat = parser.value(serialFormatOption).trimmed();
+    options.serialFrom = parser.value(serialFromOption).trimmed();
+    if (parser.isSet(serialOption))
+        options.serial = parser.value(serialOption).trimmed();
+    options.serialPool = parser.value(serialPoolOption).trimmed();
+    if (parser.isSet(serialStaleOption)) {
+        const std::optional<qint64> limit =
+            wholeNumber(parser.value(serialStaleOption), 1, kMaxSerialStaleSeconds);
+        if (!limit)
+            return failure(QStringLiteral("--serial-stale-after needs a whole number of seconds "
+                                          "from 1 to %1, not \"%2\".")
+                               .arg(kMaxSerialStaleSeconds)
+                               .arg(parser.value(serialStaleOption)));
+        options.serialStaleAfter = std::chrono::seconds(*limit);
+    }
+    if (const QString problem = checkSerialOptions(options); !problem.isEmpty())
+        return failure(problem);
     return options;
+}
+
+QString CliOptions::checkSerialOptions(const CliOptions &options)
+{
+    if (!options.usesSerials() && options.serialFormat.isEmpty() && options.serialPool.isEmpty())
+        return {};
+    if (options.serial && !options.serialFrom.isEmpty())
+        return QStringLiteral("--serial and --serial-from both give the unit's value; give one.");
+    if (!options.serial && options.serialFrom.isEmpty())
+        return QStringLiteral("Say where the unit's value comes from: --serial-from SOURCE or "
+                              "--serial VALUE.");
+    if (options.serial && options.serial->isEmpty())
+        return QStringLiteral("--serial needs the unit's value.");
+    const bool hexList = options.serialFrom.startsWith(QLatin1String("hexlist:"));
+    if (options.serialAt.isEmpty() && !hexList)
+        return QStringLiteral("--serial-at ADDRESS:LENGTH is needed: where the unit's value "
+                              "goes in the image.");
+    return {};
 }
 
 QString CliOptions::usage(const QString &defaultTitle)
@@ -332,6 +385,24 @@ QString CliOptions::usage(const QString &defaultTitle)
                "  --firmware-origin PATH the file FILE.hex was copied from, named in the\n"
                "                         rows and the JSON instead of FILE.hex (for\n"
                "                         front-ends that pass a private copy)\n"
+               "  --serial-at ADDRESS:LENGTH\n"
+               "                         write the unit's own value (a serial number, a MAC\n"
+               "                         address) at this absolute address of the image, in\n"
+               "                         LENGTH bytes (1 to 32; decimal or 0x hex)\n"
+               "  --serial-format FORMAT le or be (a number in LENGTH bytes), ascii (decimal\n"
+               "                         digits), hex (upper-case hex digits) or bytes (the\n"
+               "                         value's own bytes, e.g. 00:1A:2B:3C:4D:5E); default le\n"
+               "  --serial-from SOURCE   take each unit's value from a pool in the flash\n"
+               "                         history, never one value twice: counter:START[:END],\n"
+               "                         list:FILE (a value a line) or hexlist:FILE (an Intel\n"
+               "                         HEX data record a line, its address and data)\n"
+               "  --serial VALUE         the unit's value, e.g. from its label; refused when\n"
+               "                         it already finished in the pool\n"
+               "  --serial-pool NAME     the pool of values (default: the title)\n"
+               "  --serial-stale-after SECONDS\n"
+               "                         a value taken this long ago and never settled by its\n"
+               "                         uploader is burnt, never handed out again (default\n"
+               "                         3600)\n"
                "  -h, --help             show this text\n"
                "  -v, --version          show the version\n"
                "\n"

@@ -16,6 +16,7 @@ struct CliOptions
     static constexpr const char *kProgramName = "firmware-uploader-cli";
     static constexpr int kMaxRetries = 1000;
     static constexpr int kMaxRetryDelaySeconds = 3600;
+    static constexpr qint64 kMaxSerialStaleSeconds = 366LL * 24 * 3600;
 
     // arguments as QCoreApplication::arguments() gives them, program name first. defaultTitle is
     // the build's application title.
@@ -59,6 +60,18 @@ struct CliOptions
     QString unitSerial;
     // Who runs it, for the rows; empty: the login name.
     QString operatorName;
+    // Each unit's own data written into the image: where (ADDRESS:LENGTH), in which format, from
+    // which source (counter:, list:, hexlist:) or the one value given, and the pool in the
+    // flash history the values are taken from (empty: the title). Checked when the run starts,
+    // before anything reaches the network.
+    QString serialAt;
+    QString serialFormat;
+    QString serialFrom;
+    std::optional<QString> serial;
+    QString serialPool;
+    // A number taken by an uploader that has not settled it for this long is burnt.
+    std::chrono::seconds serialStaleAfter{3600};
+    bool usesSerials() const { return !serialAt.isEmpty() || !serialFrom.isEmpty() || serial; }
     int retries = 0;
     std::chrono::milliseconds retryDelay{2000};
     // Key files or base64 keys; any of them may have signed. Empty: no signature is required.
@@ -67,5 +80,7 @@ struct CliOptions
     QString signaturePath;
 
 private:
+    // Why the serial options do not go together; empty when they do (or none is given).
+    static QString checkSerialOptions(const CliOptions &options);
     static CliOptions parseArguments(const QStringList &arguments, const QString &defaultTitle);
 };

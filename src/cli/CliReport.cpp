@@ -84,6 +84,7 @@ void CliReport::result(const Result &result)
         {QStringLiteral("unit_serial"),
          m_unitSerial.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(m_unitSerial)}};
     fields.append(result.signature);
+    fields.append(result.extra);
     event(QStringLiteral("result"), fields);
     m_resultWritten = true;
 }

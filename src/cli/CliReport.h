@@ -43,6 +43,8 @@ public:
         // duration_s: the seconds until the run ended, before its last row was written; unset:
         // until now.
         std::optional<double> durationSeconds = std::nullopt;
+        // Further fields of the run: the serial value written and what became of it.
+        JsonLines::Fields extra = {};
     };
     // JSON only, and only the first time: later calls are dropped.
     void result(const Result &result);

@@ -52,7 +52,10 @@ CliUploader::CliUploader(const CliOptions &options, CliReport &report, std::FILE
     m_progressTimer.setInterval(kProgressInterval);
     connect(&m_progressTimer, &QTimer::timeout, this, &CliUploader::onProgressTick);
     m_retryTimer.setSingleShot(true);
-    connect(&m_retryTimer, &QTimer::timeout, m_engine.get(), &UploadEngine::LoadStart_Click);
+    connect(&m_retryTimer, &QTimer::timeout, this, [this] {
+        if (takeSerial())
+            m_engine->LoadStart_Click();
+    });
 }
 
 CliUploader::~CliUploader() = default;
@@ -63,13 +66,21 @@ void CliUploader::start()
         return;
     const CliSignaturePolicy signatures = CliSignaturePolicy::forRun(m_options, m_userSettings);
     // A check alone keeps no copy of the file, unless a signature is to be verified against it.
-    const bool keep = !m_options.checkOnly || signatures.required;
+    const bool keep = !m_options.checkOnly || signatures.required || m_serial.isOn();
     m_firmware = FirmwareInspection::inspect(m_options.firmwarePath, m_options.expectedSha256,
                                              keep ? FirmwareInspection::Keep::Content
                                                   : FirmwareInspection::Keep::Nothing);
     if (!m_options.firmwareOrigin.isEmpty())
         m_firmware.nameOrigin(m_options.firmwareOrigin);
     m_firmware.requireSignature(signatures, m_options.signaturePath);
+    // The unit's own value is checked against the verified image, before any connection.
+    if (m_firmware.isValid()) {
+        if (const std::optional<QString> refusal = m_serial.prepare(m_firmware)) {
+            loadConnection();
+            finish(AttemptOutcome::kExitBadInput, *refusal);
+            return;
+        }
+    }
     if (m_options.checkOnly) {
         runCheck();
         return;
@@ -103,6 +114,8 @@ void CliUploader::start()
     m_engine->pinFirmware(m_firmware.content());
     if (m_showProgress)
         m_progress.countContent(m_firmware.content());
+    if (!takeSerial())
+        return;
     reportStart();
     m_progressTimer.start();
     m_engine->LoadStart_Click();
@@ -119,7 +132,10 @@ void CliUploader::runCheck()
              {QStringLiteral("firmware"), m_firmware.toJson()},
              {QStringLiteral("signature"), m_firmware.signature()
                                                ? QJsonValue(m_firmware.signature()->toJson())
-                                               : QJsonValue(QJsonValue::Null)}});
+                                               : QJsonValue(QJsonValue::Null)},
+             {QStringLiteral("serial"), m_serial.isOn() && m_firmware.isValid()
+                                            ? QJsonValue(m_serial.preview())
+                                            : QJsonValue(QJsonValue::Null)}});
     } else if (m_firmware.isValid()) {
         m_report.logLine(QStringLiteral("%1: valid Intel HEX, %2 bytes")
                              .arg(m_options.firmwarePath)
@@ -128,6 +144,8 @@ void CliUploader::runCheck()
             m_report.logLine(line);
         if (m_firmware.signature())
             m_report.logLine(QStringLiteral("Signature: ") + m_firmware.signature()->describe());
+        if (m_serial.isOn())
+            printSerialPreview();
     }
     if (m_firmware.isValid())
         finish(AttemptOutcome::kExitFinished);
@@ -181,6 +199,7 @@ void CliUploader::reportStart()
                                             ? QJsonValue(QJsonValue::Null)
                                             : QJsonValue(m_options.unitSerial)}};
     fields.append(signatureFields());
+    fields.append(serialFields(false));
     m_report.event(QStringLiteral("start"), fields);
 }
 
@@ -280,6 +299,7 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
 {
     endProgress();
     setPhase("ended");
+    settleSerial(outcome == UploadOutcome::Finished);
     QElapsedTimer historyWait;
     historyWait.start();
     m_history.attemptEnded(m_stopCode != 0 ? m_stopCode
@@ -298,6 +318,11 @@ void CliUploader::onAttemptEnded(UploadOutcome outcome)
     m_try = 1;
     ++m_uploadsFinished;
     const int wanted = m_options.loopCount.value_or(1);
+    // The next pass's unit gets a value of its own before the engine restarts.
+    if ((wanted == 0 || m_uploadsFinished < wanted) && !takeSerial()) {
+        m_view.setChecked(Tool::Loop, false);
+        return;
+    }
     if (wanted != 0 && m_uploadsFinished >= wanted) {
         // The engine reads the check mark right after this signal, before its restart pause.
         m_view.setChecked(Tool::Loop, false);
@@ -389,6 +414,8 @@ void CliUploader::finish(int exitCode, const QString &message)
         m_report.message(message);
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
+    // An attempt cut short by a signal hands its value back, or burns it.
+    settleSerial(false);
     // The run's own time: waiting for the history to take its rows is no part of the upload.
     const double duration = m_report.secondsSinceStart() - double(m_historyWaitNs) / 1e9;
     const bool historySaved = m_history.runEnded(exitCode, message, m_attemptRecords);
@@ -398,7 +425,7 @@ void CliUploader::finish(int exitCode, const QString &message)
         exitCode =
             signalNumber == SIGHUP ? AttemptOutcome::kExitHangup : AttemptOutcome::kExitInterrupted;
     m_report.result({exitCode, m_recordsSent, m_settingsSaved, m_firmware.toJson(), message,
-                     signatureFields(), historySaved, duration});
+                     signatureFields(), historySaved, duration, serialFields(true)});
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     m_exitCode = exitCode;

@@ -2,6 +2,7 @@
 
 #include "CliHistory.h"
 #include "CliOptions.h"
+#include "CliSerial.h"
 #include "CountingUnitSocket.h"
 #include "FirmwareInspection.h"
 #include "JsonLines.h"
@@ -54,6 +55,7 @@ Q_SIGNALS:
 
 private:
     void runCheck();
+    void printSerialPreview();
     void loadConnection();
     bool connectionGiven();
     void reportStart();
@@ -63,6 +65,11 @@ private:
     QString attemptMessage(UploadOutcome outcome) const;
     QString stopMessage() const;
     bool retryConnection();
+    // Takes the next attempt's serial value and pins its image; false (the run ended) when none
+    // can be had.
+    bool takeSerial();
+    void settleSerial(bool finished);
+    JsonLines::Fields serialFields(bool withState) const;
     void onAttemptStarted();
     void onRecordSent(qsizetype bytes);
     void onProgressValue(int value, int maximum);
@@ -82,6 +89,8 @@ private:
     void endProgress();
 
     CliOptions m_options;
+    // The unit's own value in its image, when the options ask for one.
+    CliSerial m_serial{m_options};
     CliReport &m_report;
     std::FILE *m_err = nullptr;
     bool m_showProgress = false;

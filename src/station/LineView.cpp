@@ -1,5 +1,7 @@
 #include "LineView.h"
 
+#include "UnitCellText.h"
+
 #include "UnitListModel.h"
 #include "UnitStateText.h"
 
@@ -162,11 +164,16 @@ void LineView::paintTile(QPainter &painter, int row, const QRect &rect) const
     painter.drawText(area.left(), area.top() + nameMetrics.ascent(),
                      nameMetrics.elidedText(name, Qt::ElideRight, area.width()));
     area.setTop(area.top() + nameMetrics.height());
-    if (!unit.serial.isEmpty()) {
+    // The label's serial, and the number written into the unit when it is another.
+    QString serial = unit.serial;
+    if (!unit.serialWritten.isEmpty() && unit.serialWritten != unit.serial)
+        serial = (serial.isEmpty() ? QString() : serial + QStringLiteral(" \u00B7 ")) +
+                 tr("No. %1").arg(UnitCellText::number(unit));
+    if (!serial.isEmpty()) {
         painter.setFont(scaled(font(), 9.5 * scale, false));
         const QFontMetrics serialMetrics(painter.font());
         painter.drawText(area.left(), area.top() + serialMetrics.ascent(),
-                         serialMetrics.elidedText(unit.serial, Qt::ElideMiddle, area.width()));
+                         serialMetrics.elidedText(serial, Qt::ElideMiddle, area.width()));
         area.setTop(area.top() + serialMetrics.height());
     }
     area.setTop(area.top() + pad / 2);

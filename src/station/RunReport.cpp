@@ -113,7 +113,9 @@ QByteArray RunReport::csv() const
                                         u"signature_key_id"_s,
                                         u"signature_comment"_s,
                                         u"reason"_s,
-                                        u"unit_serial"_s}) +
+                                        u"unit_serial"_s,
+                                        u"serial"_s,
+                                        u"serial_state"_s}) +
                    QStringLiteral("\r\n");
     for (const StationUnit &unit : m_units) {
         text += CsvText::reportLine({m_createdAt,
@@ -135,7 +137,9 @@ QByteArray RunReport::csv() const
                                      m_signatureKeyId,
                                      m_signatureComment,
                                      unit.reason,
-                                     unit.serial}) +
+                                     unit.serial,
+                                     unit.serialWritten,
+                                     unit.serialState}) +
                 QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -158,6 +162,8 @@ QByteArray RunReport::json() const
             {u"last_log_line"_s, unit.lastLogLine()},
             {u"reason"_s, unit.reason},
             {u"unit_serial"_s, unit.serial},
+            {u"serial"_s, nullIfEmpty(unit.serialWritten)},
+            {u"serial_state"_s, nullIfEmpty(unit.serialState)},
         });
     }
     const QJsonObject report{

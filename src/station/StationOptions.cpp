@@ -48,10 +48,19 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
                                        QStringLiteral("KEY"));
     const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption serialAt(QStringLiteral("serial-at"), QString(),
+                                      QStringLiteral("ADDRESS:LENGTH"));
+    const QCommandLineOption serialFormat(QStringLiteral("serial-format"), QString(),
+                                          QStringLiteral("FORMAT"));
+    const QCommandLineOption serialFrom(QStringLiteral("serial-from"), QString(),
+                                        QStringLiteral("SOURCE"));
+    const QCommandLineOption serialPool(QStringLiteral("serial-pool"), QString(),
+                                        QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
-                       dark, locked, operatorName, publicKey, history, help, version});
+                       dark, locked, operatorName, publicKey, history, serialAt, serialFormat,
+                       serialFrom, serialPool, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -71,6 +80,14 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     options.locked = parser.isSet(locked);
     options.operatorName = parser.value(operatorName).trimmed();
     options.publicKeys = parser.values(publicKey);
+    const auto given = [&parser](const QCommandLineOption &option) -> std::optional<QString> {
+        return parser.isSet(option) ? std::optional<QString>(parser.value(option).trimmed())
+                                    : std::nullopt;
+    };
+    options.serialAt = given(serialAt);
+    options.serialFormat = given(serialFormat);
+    options.serialFrom = given(serialFrom);
+    options.serialPool = given(serialPool);
     if (parser.isSet(timeout)) {
         const std::optional<int> ms = wholeNumber(parser.value(timeout), 1, INT_MAX);
         if (!ms)
@@ -143,6 +160,15 @@ QString StationOptions::helpText()
         "                    (sqlite:///path, postgresql://user@host/db or off; default:\n"
         "                    FWU_HISTORY, else the uploaders' default file); every user\n"
         "                    can read an option: give a password in ~/.pgpass\n"
+        "  --serial-at ADDRESS:LENGTH  write each unit's own number at this address of\n"
+        "                    the image, in LENGTH bytes (1 to 32); with any --serial-*\n"
+        "                    option the numbers are on for this session, the options\n"
+        "                    not given as in File > Serial numbers...\n"
+        "  --serial-format FORMAT  le, be, ascii, hex or bytes (as the uploader's)\n"
+        "  --serial-from SOURCE  counter:START[:END], list:FILE, hexlist:FILE, or label\n"
+        "                    (each unit's scanned serial is its number)\n"
+        "  --serial-pool NAME  the pool in the flash history the numbers come from\n"
+        "                    (default: the title)\n"
         "  -h, --help        show this help and exit\n"
         "  -v, --version     show the version and exit\n"
         "Bad options: exit status 4.\n"

@@ -37,6 +37,13 @@ struct StationOptions
     // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).
     QString history;
 
+    // Each unit's own number (--serial-at, --serial-format, --serial-from, --serial-pool): those
+    // given replace the settings' for this session and turn the numbers on.
+    std::optional<QString> serialAt;
+    std::optional<QString> serialFormat;
+    std::optional<QString> serialFrom;
+    std::optional<QString> serialPool;
+    bool serialsGiven() const { return serialAt || serialFormat || serialFrom || serialPool; }
     static StationOptions parse(const QStringList &arguments);
     static QString helpText();
 };

@@ -117,6 +117,11 @@ bool StationRunner::checkRows(const QList<int> &rows, QString *error)
             *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
             return false;
         }
+        const QString serialProblem = m_serials.problemFor(m_model.unit(row));
+        if (!serialProblem.isEmpty()) {
+            *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(serialProblem);
+            return false;
+        }
     }
     return true;
 }
@@ -291,6 +296,7 @@ QStringList StationRunner::historyArguments(const StationUnit &unit) const
         arguments << QStringLiteral("--unit-name=") + unit.name;
     if (!unit.serial.isEmpty())
         arguments << QStringLiteral("--unit-serial=") + unit.serial;
+    arguments << m_serials.uploaderArguments(unit);
     if (!m_operator.isEmpty())
         arguments << QStringLiteral("--operator=") + m_operator;
     return arguments;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FirmwareSnapshot.h"
+#include "SerialSettings.h"
 #include "UnitProcess.h"
 #include "history/HistoryLocation.h"
 
@@ -40,6 +41,9 @@ public:
     QString runId() const { return m_runId; }
     QString cliPath() const { return m_cliPath; }
 
+    // Each unit's own number, as every later run's uploaders are to write it.
+    void setSerialSettings(const SerialSettings &settings) { m_serials = settings; }
+    const SerialSettings &serialSettings() const { return m_serials; }
     // Units at once; 0 for all.
     void setLimit(int limit);
     int limit() const { return m_limit; }
@@ -100,6 +104,7 @@ private:
     QString m_cliPath;
     QString m_history;
     QString m_operator;
+    SerialSettings m_serials;
     QString m_runId;
     int m_limit = 0;
     QList<quint64> m_queue;

@@ -32,16 +32,18 @@ StationSettings StationSettings::load(const SettingsStore &store)
     StationSettings loaded;
     const QStringList values =
         store.read(kApplication, kSection,
-                   {{kUnitsCsv, QString()},
-                    {kUnitsPath, QString()},
-                    {kFirmwarePath, QString()},
-                    {kAutoSaveFolder, QString()},
-                    {kLimit, QStringLiteral("0")},
-                    {kResponseTimeout, QString::number(qint64(loaded.responseTimeout.count()))},
-                    {kRetries, QStringLiteral("0")},
-                    {kLineView, QStringLiteral("false")},
-                    {kZoom, QStringLiteral("100")},
-                    {kGeometry, QString()}});
+                   QList<SettingsStore::Value>{
+                       {kUnitsCsv, QString()},
+                       {kUnitsPath, QString()},
+                       {kFirmwarePath, QString()},
+                       {kAutoSaveFolder, QString()},
+                       {kLimit, QStringLiteral("0")},
+                       {kResponseTimeout, QString::number(qint64(loaded.responseTimeout.count()))},
+                       {kRetries, QStringLiteral("0")},
+                       {kLineView, QStringLiteral("false")},
+                       {kZoom, QStringLiteral("100")},
+                       {kGeometry, QString()}} +
+                       SerialSettings().values());
     loaded.unitsCsv = values.at(0);
     loaded.unitsPath = values.at(1);
     loaded.firmwarePath = values.at(2);
@@ -53,20 +55,23 @@ StationSettings StationSettings::load(const SettingsStore &store)
     loaded.lineView = values.at(7) == QLatin1String("true");
     loaded.zoom = number(values.at(8), 100, 1);
     loaded.geometry = values.at(9);
+    loaded.serials = SerialSettings::fromValues(values.mid(10));
     return loaded;
 }
 
 QList<SettingsStore::Value> StationSettings::valuesButList() const
 {
-    return {{kUnitsPath, unitsPath},
-            {kFirmwarePath, firmwarePath},
-            {kAutoSaveFolder, autoSaveFolder},
-            {kLimit, QString::number(limit)},
-            {kResponseTimeout, QString::number(qint64(responseTimeout.count()))},
-            {kRetries, QString::number(retries)},
-            {kLineView, lineView ? QStringLiteral("true") : QStringLiteral("false")},
-            {kZoom, QString::number(zoom)},
-            {kGeometry, geometry}};
+    return QList<SettingsStore::Value>{
+               {kUnitsPath, unitsPath},
+               {kFirmwarePath, firmwarePath},
+               {kAutoSaveFolder, autoSaveFolder},
+               {kLimit, QString::number(limit)},
+               {kResponseTimeout, QString::number(qint64(responseTimeout.count()))},
+               {kRetries, QString::number(retries)},
+               {kLineView, lineView ? QStringLiteral("true") : QStringLiteral("false")},
+               {kZoom, QString::number(zoom)},
+               {kGeometry, geometry}} +
+           serials.values();
 }
 
 bool StationSettings::saveKeepingList(SettingsStore &store) const

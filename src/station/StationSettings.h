@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SerialSettings.h"
 #include "platform/SettingsStore.h"
 
 #include <QString>
@@ -22,6 +23,8 @@ struct StationSettings
     bool lineView = false;
     int zoom = 100;
     QString geometry;
+    // Each unit's own number written into its image; off unless turned on.
+    SerialSettings serials;
 
     static StationSettings load(const SettingsStore &store);
     // False when the settings could not be kept (e.g. the folder cannot be written).

@@ -35,6 +35,10 @@ struct StationUnit
     // it never did (or nobody has looked yet).
     QString serialSeen;
 
+    // The number the last run's uploader wrote into the unit's image, and what became of it in
+    // the pool (used, burnt, returned); empty when no number was written.
+    QString serialWritten;
+    QString serialState;
     UnitState state = UnitState::Idle;
     int sent = 0;
     int total = 0;

@@ -12,6 +12,7 @@
 #include "RunControls.h"
 #include "ScanField.h"
 #include "SerialCheck.h"
+#include "SerialControls.h"
 #include "ShiftWatch.h"
 #include "StationHelp.h"
 #include "UnitListKeeper.h"
@@ -82,6 +83,8 @@ StationWindow::StationWindow(QWidget *parent)
     m_desk = new OperatorDesk(m_session.store(), m_runner, m_model, *m_views, this);
     for (QWidget *label : m_desk->statusWidgets())
         statusBar()->addPermanentWidget(label);
+    m_serials = new SerialControls(m_session, m_runner, this);
+    statusBar()->addPermanentWidget(m_serials->statusLabel());
     connect(m_desk, &OperatorDesk::problem, this, &StationWindow::showError);
     connect(m_desk, &OperatorDesk::note, this,
             [this](const QString &text) { statusBar()->showMessage(text, kStatusMessageMs); });
@@ -211,6 +214,7 @@ void StationWindow::buildMenus()
     });
     for (QAction *action : m_desk->addFileActions(file))
         m_listEditors.append(action);
+    m_listEditors.append(m_serials->addAction(file));
     connect(&m_desk->lock().lock(), &ProductionLock::lockedChanged, this,
             &StationWindow::updateControls);
     file->addSeparator();

@@ -10,6 +10,7 @@
 class CountsLabel;
 class FirmwarePanel;
 class OperatorDesk;
+class SerialControls;
 class LastFlashLookup;
 class QLabel;
 class ReportSaver;
@@ -34,6 +35,9 @@ public:
     LastFlashLookup &lastFlash() { return *m_lastFlash; }
     QString countsText() const { return m_model.countsText(); }
     OperatorDesk &desk() { return *m_desk; }
+    // Whether and how each unit gets a number of its own; apply() after changing the settings.
+    StationSession &session() { return m_session; }
+    SerialControls &serials() { return *m_serials; }
 
     bool openList(const QString &path);
     // Units at once; a negative number keeps the current setting.
@@ -103,6 +107,7 @@ private:
     CountsLabel *m_counts = nullptr;
     QLabel *m_statusCounts = nullptr;
     OperatorDesk *m_desk = nullptr;
+    SerialControls *m_serials = nullptr;
     RunControls *m_controls = nullptr;
     UnitListKeeper *m_lists = nullptr;
     ReportSaver *m_reports = nullptr;

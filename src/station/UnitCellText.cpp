@@ -42,6 +42,16 @@ QString UnitCellText::progress(const StationUnit &unit)
     return text;
 }
 
+QString UnitCellText::number(const StationUnit &unit)
+{
+    if (unit.serialWritten.isEmpty() || unit.serialState.isEmpty() ||
+        unit.serialState == QLatin1String("used"))
+        return unit.serialWritten;
+    //: The number written into a unit and what became of it: burnt (never handed out again),
+    //: returned (handed out again) or allocated.
+    return tr("%1 (%2)").arg(unit.serialWritten, unit.serialState);
+}
+
 int UnitCellText::stateOrder(const StationUnit &unit)
 {
     if (unit.isFailed())

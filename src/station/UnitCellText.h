@@ -14,6 +14,8 @@ class UnitCellText
 public:
     // "42 %, 0:13 left", or how long a unit that should talk has been silent.
     static QString progress(const StationUnit &unit);
+    // The number written into the unit's image, with what became of it unless it was used.
+    static QString number(const StationUnit &unit);
     // Minutes and seconds: "2:05".
     static QString clock(qint64 seconds);
     // Failures first, then what is still going on, then the waiting, then the finished, then

@@ -54,10 +54,12 @@ QVariant UnitListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const names[Count] = {"Name",    "Address", "Port",      "Title",
-                                             "Serial",  "State",   "Progress",  "Records",
-                                             "Elapsed", "Outcome", "Last flash"};
-    return section >= 0 && section < Count ? QString::fromLatin1(names[section]) : QVariant();
+    static const char *const names[Count] = {
+        QT_TR_NOOP("Name"),     QT_TR_NOOP("Address"), QT_TR_NOOP("Port"),
+        QT_TR_NOOP("Title"),    QT_TR_NOOP("Serial"),  QT_TR_NOOP("State"),
+        QT_TR_NOOP("Progress"), QT_TR_NOOP("Records"), QT_TR_NOOP("Number"),
+        QT_TR_NOOP("Elapsed"),  QT_TR_NOOP("Outcome"), QT_TR_NOOP("Last flash")};
+    return section >= 0 && section < Count ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags UnitListModel::flags(const QModelIndex &index) const
@@ -130,6 +132,8 @@ QVariant UnitListModel::displayText(int row, int column) const
     case Records:
         return unit.total > 0 ? QStringLiteral("%1 / %2").arg(unit.sent).arg(unit.total)
                               : QString();
+    case Number:
+        return UnitCellText::number(unit);
     case Elapsed:
         return unit.elapsed() < 0 ? QString() : UnitCellText::clock(unit.elapsed() / 1000);
     case Outcome:

@@ -24,6 +24,8 @@ public:
         State,
         Progress,
         Records,
+        // The number written into the unit's image by its last run.
+        Number,
         Elapsed,
         Outcome,
         LastFlash,

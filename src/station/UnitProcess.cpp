@@ -189,6 +189,7 @@ void UnitProcess::handleEvent(const QJsonObject &event)
     if (kind == QLatin1String("start")) {
         const QJsonObject firmware = event.value(QLatin1String("firmware")).toObject();
         unit->total = firmware.value(QLatin1String("records")).toInt(unit->total);
+        unit->serialWritten = event.value(QLatin1String("serial")).toString();
     } else if (kind == QLatin1String("phase") && !m_resultSeen) {
         const QString phase = event.value(QLatin1String("phase")).toString();
         if (phase == QLatin1String("connecting"))
@@ -213,6 +214,10 @@ void UnitProcess::takeResult(StationUnit &unit, const QJsonObject &result)
     m_resultSeen = true;
     unit.outcome = result.value(QLatin1String("outcome")).toString();
     unit.exitCode = result.value(QLatin1String("exit_code")).toInt(-1);
+    if (result.contains(QLatin1String("serial"))) {
+        unit.serialWritten = result.value(QLatin1String("serial")).toString();
+        unit.serialState = result.value(QLatin1String("serial_state")).toString();
+    }
     unit.recordsSent =
         qint64(result.value(QLatin1String("records_sent")).toDouble(double(unit.sent)));
     m_resultFinished = unit.outcome == QLatin1String("finished") && unit.exitCode == 0;

@@ -6,8 +6,10 @@
 #include "OperatorSeat.h"
 #include "ProgramNotice.h"
 #include "ReportSaver.h"
+#include "SerialControls.h"
 #include "StationLook.h"
 #include "StationOptions.h"
+#include "StationSession.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
@@ -123,6 +125,19 @@ int main(int argc, char *argv[])
         options.flashAll)
         return fail(window.firmwarePanel().problem());
     window.setLimit(options.limit);
+    if (options.serialsGiven()) {
+        SerialSettings &serials = window.session().settings().serials;
+        serials.enabled = true;
+        serials.at = options.serialAt.value_or(serials.at);
+        serials.format = options.serialFormat.value_or(serials.format);
+        serials.from = options.serialFrom.value_or(serials.from);
+        serials.pool = options.serialPool.value_or(serials.pool);
+        if (const QString problem = serials.problem(); !problem.isEmpty()) {
+            fail(problem);
+            return StationOptions::kBadOptionStatus;
+        }
+        window.serials().apply();
+    }
     if (!options.operatorName.isEmpty())
         window.desk().operatorSeat().setName(options.operatorName);
     else if (!unattended && !options.flashAll)

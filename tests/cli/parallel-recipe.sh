@@ -59,6 +59,29 @@ for i in 1 2 3 4 5 6; do
     cmp -s sent.hex <(tr -d '\r' <"received-$i.hex") || fail "unit $i did not receive every record"
 done
 
+# The serial recipe, as README shows it, against six fresh units: each gets its own number.
+mkdir serial && cd serial
+echo "# address port" >units.txt
+for i in 1 2 3 4 5 6; do
+    start_unit "serial$i" --connections 1 --write-hex "received-$i.hex"
+    echo "127.0.0.1 $port" >>units.txt
+done
+"$hexgen" firmware.hex --records 2100 >/dev/null
+sed -n '/^# flash-units-serial:/,/^```$/p' "$readme" | sed '$d' >recipe.sh
+grep -q -- --serial-from recipe.sh || { echo "no serial recipe found in README" >&2; exit 1; }
+numbers=$(PATH="$cli_dir:$PATH" FWU_TIME_SCALE=0.02 FWU_HISTORY="sqlite://$work/history.sqlite" \
+    bash recipe.sh </dev/null 2>parallel.err) || true
+[ "$(grep -c ' used finished$' <<<"$numbers")" -eq 6 ] || fail "not every unit finished with a number: $numbers"
+[ "$(awk '{print $2}' <<<"$numbers" | sort -u | tr '\n' ' ')" = "100000 100001 100002 100003 100004 100005 " ] ||
+    fail "the numbers are not 100000 to 100005 once each: $numbers"
+for i in 1 2 3 4 5 6; do
+    # The record at 0x7FF0 carries the number, little-endian, in its first four data bytes.
+    bytes=$(tr -d '\r' <"received-$i.hex" | grep '^:107FF000' | cut -c10-17)
+    number=$((16#${bytes:6:2}${bytes:4:2}${bytes:2:2}${bytes:0:2}))
+    grep -q " $number used " <<<"$numbers" || fail "unit $i holds $number, which no result names"
+done
+cd ..
+
 echo "$summary"
-[ $failed -eq 0 ] && echo "eight units: six flashed, one refused, one absent"
+[ $failed -eq 0 ] && echo "eight units: six flashed, one refused, one absent; six numbered"
 exit $failed

@@ -2,6 +2,7 @@
 #include "HexFileGenerator.h"
 #include "MinisignTool.h"
 #include "RunReport.h"
+#include "SerialSettings.h"
 #include "StationRunner.h"
 #include "StationSettings.h"
 #include "StationTrust.h"
@@ -94,6 +95,52 @@ private Q_SLOTS:
 
     void cleanup() { m_units.clear(); }
 
+    // Each unit's own number: the station hands every uploader the same settings, the numbers
+    // come back into the rows and the report; "the scanned label" writes each unit's serial and
+    // refuses a unit without one before the run starts.
+    void serialNumbers()
+    {
+        UnitListModel model;
+        for (const char *name : {"a", "b", "c"})
+            addUnit(model, name, {});
+        StationRunner runner(model);
+        runner.setHistory("sqlite://" + m_dir.filePath("serials.sqlite"));
+        SerialSettings serials;
+        serials.enabled = true;
+        serials.at = "0x54:2";
+        serials.from = "counter:500:599";
+        runner.setSerialSettings(serials);
+        QString error;
+        QVERIFY2(runner.start({0, 1, 2}, m_hexPath, &error), qPrintable(error));
+        QVERIFY(waitForRun(runner));
+        QSet<QString> numbers;
+        for (const StationUnit &unit : model.units()) {
+            QCOMPARE(unit.state, UnitState::Finished);
+            QCOMPARE(unit.serialState, "used");
+            numbers.insert(unit.serialWritten);
+        }
+        QCOMPARE(numbers, QSet<QString>({"500", "501", "502"}));
+        const QJsonArray reported = QJsonDocument::fromJson(
+                                        RunReport(model.units(), runner.firmware()).json())
+                                        .object()
+                                        .value("units")
+                                        .toArray();
+        QCOMPARE(reported.at(1).toObject().value("serial").toString(), model.unit(1).serialWritten);
+
+        serials.from = SerialSettings::kLabelSource;
+        serials.format = "ascii";
+        serials.at = "0x54:4";
+        runner.setSerialSettings(serials);
+        QVERIFY(model.setSerial(0, "0042"));
+        QVERIFY(!runner.start({0, 1}, m_hexPath, &error));
+        QVERIFY2(error.contains("b has no scanned serial"), qPrintable(error));
+        QVERIFY(model.setSerial(1, "0043"));
+        QVERIFY2(runner.start({0, 1}, m_hexPath, &error), qPrintable(error));
+        QVERIFY(waitForRun(runner));
+        QCOMPARE(model.unit(0).serialWritten, "0042");
+        QCOMPARE(model.unit(1).serialWritten, "0043");
+    }
+
     // Eight units, three of them failing in different ways; then only those three again.
     void mixedRunReportAndRerun()
     {
@@ -182,9 +229,9 @@ private Q_SLOTS:
                  qPrintable(model.unit(5).reason));
         QVERIFY(model.unit(6).reason.contains("port " + model.unit(6).port));
         QVERIFY(model.unit(7).reason.contains("connection to the unit was lost"));
-        // The reason, then the serial (none here).
-        QVERIFY(lines[6].endsWith("," + model.unit(5).reason + ",") ||
-                lines[6].endsWith(",\"" + model.unit(5).reason + "\","));
+        // The reason, then the label's serial, the number written and its state (none here).
+        QVERIFY(lines[6].endsWith("," + model.unit(5).reason + ",,,") ||
+                lines[6].endsWith(",\"" + model.unit(5).reason + "\",,,"));
         QVERIFY(model.data(model.index(5, UnitListModel::Outcome), Qt::DisplayRole)
                     .toString()
                     .contains(model.unit(5).reason));
