@@ -75,8 +75,8 @@ std::optional<SerialFormat> SerialFormat::parse(QStringView name, QString *probl
         if (name == QLatin1String(entry.name))
             return SerialFormat(entry.kind);
     }
-    setProblem(problem,
-               tr("'%1' is no format; the formats are le, be, ascii, hex and bytes").arg(name));
+    setProblem(problem, tr("'%1' is no format; the formats are le, be, ascii, hex and bytes")
+                            .arg(SerialNumberText::shown(name)));
     return std::nullopt;
 }
 
@@ -155,7 +155,7 @@ std::optional<SerialValue> SerialFormat::fromNumber(quint64 n, int length, QStri
 std::optional<SerialValue> SerialFormat::fromText(QStringView text, int length,
                                                   QString *problem) const
 {
-    const QString what = tr("the value '%1'").arg(text);
+    const QString what = tr("the value '%1'").arg(SerialNumberText::shown(text));
     std::optional<quint64> n;
     switch (m_kind) {
     case Kind::Bytes:
@@ -192,14 +192,14 @@ std::optional<SerialValue> SerialFormat::bytesFromText(QStringView text, int len
             wellFormed = false;
     }
     if (!wellFormed || digits.isEmpty()) {
-        setProblem(problem,
-                   tr("the value '%1' is not bytes written as 00:1A:2B or 001A2B").arg(text));
+        setProblem(problem, tr("the value '%1' is not bytes written as 00:1A:2B or 001A2B")
+                                .arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
     const QByteArray bytes = QByteArray::fromHex(digits.toLatin1());
     if (bytes.size() != length) {
         setProblem(problem, tr("the value '%1' has %2 bytes, the region %3")
-                                .arg(text)
+                                .arg(SerialNumberText::shown(text))
                                 .arg(bytes.size())
                                 .arg(length));
         return std::nullopt;

@@ -39,9 +39,9 @@ std::optional<quint64> parseDigits(QStringView digits, int base, const QString &
         if (digit < 0) {
             setProblem(problem, base == 16
                                     ? SerialNumberText::tr("%1 holds '%2', not a hexadecimal digit")
-                                          .arg(what, QString(c))
+                                          .arg(what, SerialNumberText::shown(QStringView(&c, 1)))
                                     : SerialNumberText::tr("%1 holds '%2', not a decimal digit")
-                                          .arg(what, QString(c)));
+                                          .arg(what, SerialNumberText::shown(QStringView(&c, 1))));
             return std::nullopt;
         }
         if (value > (kLargest - quint64(digit)) / quint64(base)) {
@@ -71,6 +71,18 @@ std::optional<quint64> SerialNumberText::parseHexDigits(QStringView digits, cons
                                                         QString *problem)
 {
     return parseDigits(digits, 16, what, problem);
+}
+
+QString SerialNumberText::shown(QStringView text, qsizetype longest)
+{
+    QString shown = longest >= 0 && text.size() > longest
+                        ? text.first(longest).toString() + QChar(0x2026)
+                        : text.toString();
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QChar::ReplacementCharacter;
+    }
+    return shown;
 }
 
 QString SerialNumberText::hex(quint64 value)

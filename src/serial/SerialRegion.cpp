@@ -18,7 +18,9 @@ std::optional<SerialRegion> SerialRegion::parse(QStringView text, QString *probl
 {
     const qsizetype colon = text.indexOf(u':');
     if (colon < 0 || text.indexOf(u':', colon + 1) >= 0) {
-        setProblem(problem, tr("'%1' is not ADDRESS:LENGTH (e.g. 0x7FF0:4)").arg(text));
+        setProblem(
+            problem,
+            tr("'%1' is not ADDRESS:LENGTH (e.g. 0x7FF0:4)").arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
     const auto address = SerialNumberText::parse(
@@ -35,8 +37,8 @@ std::optional<SerialRegion> SerialRegion::parse(QStringView text, QString *probl
         return std::nullopt;
     }
     if (*address >= kAddressSpace || *address + *length > kAddressSpace) {
-        setProblem(problem,
-                   tr("the region %1 reaches past 0xFFFFFFFF, the highest address").arg(text));
+        setProblem(problem, tr("the region %1 reaches past 0xFFFFFFFF, the highest address")
+                                .arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
     return SerialRegion{quint32(*address), int(*length)};

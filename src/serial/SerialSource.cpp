@@ -60,20 +60,20 @@ std::optional<SerialSource> SerialSource::parse(QStringView spec, QString *probl
     if (kind != u"list" && kind != u"hexlist") {
         setProblem(problem, tr("'%1' is no source; the sources are counter:START[:END], "
                                "list:FILE and hexlist:FILE")
-                                .arg(spec));
+                                .arg(SerialNumberText::shown(spec)));
         return std::nullopt;
     }
     const QString path = rest.toString();
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        setProblem(problem,
-                   tr("cannot read the %1 file '%2': %3")
-                       .arg(kind, path, path.isEmpty() ? tr("no file named") : file.errorString()));
+        setProblem(problem, tr("cannot read the %1 file '%2': %3")
+                                .arg(kind, SerialNumberText::shown(path, -1),
+                                     path.isEmpty() ? tr("no file named") : file.errorString()));
         return std::nullopt;
     }
     if (file.size() > kMaxFileSize) {
         setProblem(problem, tr("the %1 file '%2' is larger than %3 MiB")
-                                .arg(kind, path)
+                                .arg(kind, SerialNumberText::shown(path, -1))
                                 .arg(kMaxFileSize / 1024 / 1024));
         return std::nullopt;
     }
@@ -81,7 +81,8 @@ std::optional<SerialSource> SerialSource::parse(QStringView spec, QString *probl
     QString reason;
     auto source = fromContent(kind == u"list" ? Kind::List : Kind::HexList, content, &reason);
     if (!source)
-        setProblem(problem, tr("the %1 file '%2': %3").arg(kind, path, reason));
+        setProblem(problem,
+                   tr("the %1 file '%2': %3").arg(kind, SerialNumberText::shown(path, -1), reason));
     return source;
 }
 
@@ -278,12 +279,18 @@ bool SerialSource::checkList(const SerialFormat &format, int length, QString *pr
     return true;
 }
 
+QString SerialSource::outOfRange(qint64 index) const
+{
+    // 1-based for a person; an index at the very top of qint64 still has a next number.
+    const QString number = index < 0 ? QString::number(index) : QString::number(quint64(index) + 1);
+    return tr("the source holds %1 values, none numbered %2").arg(size()).arg(number);
+}
+
 std::optional<SerialValue> SerialSource::valueAt(qint64 index, const SerialFormat &format,
                                                  int length, QString *problem) const
 {
     if (index < 0 || index >= size()) {
-        setProblem(problem,
-                   tr("the source holds %1 values, none numbered %2").arg(size()).arg(index + 1));
+        setProblem(problem, outOfRange(index));
         return std::nullopt;
     }
     if (m_kind == Kind::Counter)
@@ -307,8 +314,7 @@ std::optional<SerialRegion> SerialSource::regionAt(qint64 index,
         return given;
     }
     if (index < 0 || index >= size()) {
-        setProblem(problem,
-                   tr("the source holds %1 values, none numbered %2").arg(size()).arg(index + 1));
+        setProblem(problem, outOfRange(index));
         return std::nullopt;
     }
     const Record record = recordAt(index);

@@ -85,6 +85,7 @@ private:
     Record recordAt(qint64 index) const;
     bool checkCounter(const SerialFormat &format, int length, QString *problem) const;
     bool checkList(const SerialFormat &format, int length, QString *problem) const;
+    QString outOfRange(qint64 index) const;
 
     Kind m_kind = Kind::Counter;
     quint64 m_start = 0;
