@@ -149,6 +149,8 @@ private Q_SLOTS:
                                               << "not a decimal digit";
         QTest::newRow("blank") << "be" << 4 << " 5"
                                << "not a decimal digit";
+        QTest::newRow("line end, shown without it")
+            << "be" << 4 << "4\n2" << QString::fromUtf8("the value '4\uFFFD2' holds '\uFFFD'");
         QTest::newRow("empty") << "ascii" << 4 << ""
                                << "no digits";
         QTest::newRow("bytes too few") << "bytes" << 6 << "00:1A:2B:3C:4D"
