@@ -109,7 +109,7 @@ public:
                 ++at;
         }
         for (Piece &piece : patch.m_pieces) {
-            if (letterCaseOf(m_content.sliced(piece.lineStart, piece.lineLength)) ==
+            if (letterCaseOf(QByteArrayView(m_content).sliced(piece.lineStart, piece.lineLength)) ==
                 LetterCase::None)
                 piece.lowerCase = m_fileCase == LetterCase::Lower;
         }
@@ -181,7 +181,8 @@ private:
                 sum += quint8(bytes.at(i));
         }
         piece.unchangedSum = quint8(sum);
-        piece.lowerCase = letterCaseOf(m_content.sliced(start, length)) == LetterCase::Lower;
+        piece.lowerCase =
+            letterCaseOf(QByteArrayView(m_content).sliced(start, length)) == LetterCase::Lower;
         for (int i = 0; i < piece.count; ++i)
             m_covered |= quint64(1) << (piece.valueOffset + i);
         return piece;
