@@ -426,8 +426,9 @@ private Q_SLOTS:
         QTest::newRow("csv")
             << QStringList{"--csv", "--outcome", "refused"} << "" << 0
             << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
-               "program,version,title,unit_name,unit_serial,address,port,firmware_path,"
-               "firmware_size,firmware_sha256,records,records_sent,outcome,"
+               "program,version,title,unit_name,unit_serial,serial,serial_pool,address,port,"
+               "firmware_path,firmware_size,firmware_sha256,base_sha256,records,records_sent,"
+               "outcome,"
                "exit_code,message,signature_key_id,signature_comment\r\n";
         QTest::newRow("summary") << QStringList{"--summary", "--json"} << "" << 0
                                  << "{\"attempts\":2,\"final_yield\":100,\"finished\":2,"
