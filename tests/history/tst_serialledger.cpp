@@ -6,6 +6,7 @@
 #include "PostgresServer.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
+#include "history/HistoryWorker.h"
 #include "history/SerialLedger.h"
 #include "platform/ProcessIdentity.h"
 
@@ -177,6 +178,23 @@ private Q_SLOTS:
         QCOMPARE(states(ledger), QStringList({"SN-1000:burnt", "SN-1001:burnt", "SN-1002:burnt"}));
         QVERIFY(ProcessIdentity::isRunning(ProcessIdentity::current().pid,
                                            ProcessIdentity::current().startTicks));
+    }
+
+    // The ledger on the history's own thread, as the front-ends reach the history.
+    void throughTheWorker()
+    {
+        HistoryWorker worker;
+        QSignalSpy answers(&worker, &HistoryWorker::appended);
+        const HistoryLocation location = HistoryLocation::parse(freshHistory("sqlite"));
+        auto claim = std::make_shared<Ledger::Claim>();
+        const quint64 id = worker.useLedger(location, [claim](Ledger &ledger) {
+            return ledger.take(kPool, kIdentity, 3, valueAt, holder("w1"),
+                               Ledger::kDefaultStaleLimit, claim.get());
+        });
+        QVERIFY(answers.wait(20000));
+        QCOMPARE(answers.at(0).at(0).toULongLong(), id);
+        QCOMPARE(answers.at(0).at(1).value<std::optional<QString>>(), std::nullopt);
+        QCOMPARE(claim->value, "SN-1000");
     }
 
     void upgradeFromVersion3_data() { HistoryTestSupport::addBackendRows(); }
