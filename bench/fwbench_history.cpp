@@ -4,6 +4,8 @@
 //  - write: one row appended, to a store kept open (loop mode) and to a store opened for it (a
 //    new uploader process: connect, schema check, insert), median and worst in ms; beside the
 //    floor of a durable write, one small write() + fdatasync() of a file in the same folder;
+//  - take: a serial number taken from a pool and settled as used, on a store kept open, median
+//    and worst in ms of each step;
 //  - burst: UNITS uploader processes against as many simulated units, all started at once and
 //    finishing together, with the history off, on SQLite and on PostgreSQL: the processes' own
 //    duration (median and worst, from their JSON result), the wall time and the rows written.
@@ -12,6 +14,7 @@
 
 #include "PostgresServer.h"
 #include "history/HistoryStore.h"
+#include "history/SerialLedger.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +25,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QUuid>
 
 #include <algorithm>
 #include <fcntl.h>
@@ -118,6 +122,49 @@ void printWrites(QTextStream &out, const QString &backend, const QString &url, i
         << Qt::endl;
 }
 
+void printTakes(QTextStream &out, const QString &backend, const QString &url, int count)
+{
+    HistoryStore store(HistoryLocation::parse(url));
+    SerialLedger ledger(store);
+    const SerialLedger::ValueAt valueAt = [](qint64 index, QString *value) {
+        *value = QStringLiteral("SN-%1").arg(index, 8, 10, QLatin1Char('0'));
+        return std::optional<QString>();
+    };
+    Figures takes;
+    Figures settles;
+    int failures = 0;
+    for (int i = 0; i <= count; ++i) {
+        const QString attemptId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        SerialLedger::Claim claim;
+        QElapsedTimer timer;
+        timer.start();
+        failures += ledger
+                        .take(QStringLiteral("bench"), QStringLiteral("counter:0:99999999"),
+                              100000000, valueAt, SerialLedger::Holder::ofThisProcess(attemptId),
+                              SerialLedger::kDefaultStaleLimit, &claim)
+                        .has_value();
+        const double took = elapsedMs(timer);
+        timer.start();
+        failures +=
+            ledger
+                .settle(QStringLiteral("bench"), claim.value, attemptId, SerialLedger::State::Used)
+                .has_value();
+        // The first take opened the store and created the schema: not what an attempt pays.
+        if (i > 0) {
+            takes.values.append(took);
+            settles.values.append(elapsedMs(timer));
+        }
+    }
+    out << "row=take backend=" << backend << " takes=" << count << " failures=" << failures
+        << QStringLiteral(" take_median_ms=%1 take_worst_ms=%2 settle_median_ms=%3 "
+                          "settle_worst_ms=%4")
+               .arg(takes.median(), 0, 'f', 2)
+               .arg(takes.worst(), 0, 'f', 2)
+               .arg(settles.median(), 0, 'f', 2)
+               .arg(settles.worst(), 0, 'f', 2)
+        << Qt::endl;
+}
+
 struct Burst
 {
     Figures durations;
@@ -203,6 +250,10 @@ int main(int argc, char *argv[])
     printWrites(out, QStringLiteral("sqlite"), sqlite, writes);
     printWrites(out, QStringLiteral("postgresql"),
                 postgres.createDatabase(QStringLiteral("w"), &error), writes);
+    printTakes(out, QStringLiteral("sqlite"),
+               QStringLiteral("sqlite://") + scratch.filePath(QStringLiteral("t.sqlite")), writes);
+    printTakes(out, QStringLiteral("postgresql"),
+               postgres.createDatabase(QStringLiteral("t"), &error), writes);
 
     const QString hex = scratch.filePath(QStringLiteral("unit.hex"));
     QProcess::execute(hexgen, {hex, QStringLiteral("--records"), QStringLiteral("512")});

@@ -1,6 +1,7 @@
 #include "HistoryConnection.h"
 
 #include "HistoryStore.h"
+#include "SerialLedger.h"
 
 namespace {
 
@@ -51,6 +52,17 @@ void HistoryConnection::appendEvent(quint64 id, const HistoryLocation &location,
 {
     const std::optional<QString> problem = storeFor(location).appendEvent(event);
     if (problem)
+        close();
+    Q_EMIT appended(id, problem);
+}
+
+void HistoryConnection::useLedger(quint64 id, const HistoryLocation &location,
+                                  const std::function<std::optional<QString>(SerialLedger &)> &work)
+{
+    SerialLedger ledger(storeFor(location));
+    const std::optional<QString> problem = work(ledger);
+    // A refusal (a pool used up, a number held) leaves a working connection.
+    if (problem && !ledger.refused())
         close();
     Q_EMIT appended(id, problem);
 }

@@ -9,10 +9,12 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class HistoryStore;
+class SerialLedger;
 
 // The flash history's side of a HistoryWorker: lives on the worker's thread and owns the one
 // connection made there (Qt SQL connections belong to the thread that opened them). Calls run
@@ -29,6 +31,10 @@ public:
     void append(quint64 id, const HistoryLocation &location, const HistoryRecord &record);
     void select(quint64 id, const HistoryLocation &location, const QList<HistoryFilter> &filters);
     void appendEvent(quint64 id, const HistoryLocation &location, const StationEvent &event);
+    // Runs work on the serial-number ledger of the history; answered by appended() with its
+    // reason.
+    void useLedger(quint64 id, const HistoryLocation &location,
+                   const std::function<std::optional<QString>(SerialLedger &)> &work);
     // Closes the connection; the next call connects anew.
     void close();
 

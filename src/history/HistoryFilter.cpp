@@ -117,6 +117,8 @@ QString HistoryFilter::whereClause(QVariantList *bindings) const
         add("unit_name = ?", unitName);
     if (!unitSerial.isEmpty())
         add("unit_serial = ?", unitSerial);
+    if (!serial.isEmpty())
+        add("serial = ?", serial);
     if (!title.isEmpty())
         add("title = ?", title);
     if (!sha256Prefix.isEmpty()) {

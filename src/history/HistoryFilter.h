@@ -32,6 +32,8 @@ struct HistoryFilter
     std::optional<int> port;
     QString unitName;
     QString unitSerial;
+    // The serial number written into the image.
+    QString serial;
     // The product title the attempt was made for.
     QString title;
     // Lowercase hex, the start of the SHA-256.

@@ -36,11 +36,14 @@ const QStringList &HistoryRecord::fields()
                                    QStringLiteral("title"),
                                    QStringLiteral("unit_name"),
                                    QStringLiteral("unit_serial"),
+                                   QStringLiteral("serial"),
+                                   QStringLiteral("serial_pool"),
                                    QStringLiteral("address"),
                                    QStringLiteral("port"),
                                    QStringLiteral("firmware_path"),
                                    QStringLiteral("firmware_size"),
                                    QStringLiteral("firmware_sha256"),
+                                   QStringLiteral("base_sha256"),
                                    QStringLiteral("records"),
                                    QStringLiteral("records_sent"),
                                    QStringLiteral("outcome"),
@@ -56,6 +59,12 @@ QString HistoryRecord::timeText(const QDateTime &time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+QString HistoryRecord::hostName()
+{
+    const QString given = qEnvironmentVariable(kHostNameVariable);
+    return given.isEmpty() ? QSysInfo::machineHostName() : given;
+}
+
 QString HistoryRecord::loginName()
 {
     const passwd *entry = getpwuid(geteuid());
@@ -64,7 +73,7 @@ QString HistoryRecord::loginName()
 
 void HistoryRecord::setOrigin(const QString &programName, const QString &programVersion)
 {
-    host = QSysInfo::machineHostName();
+    host = hostName();
     operatorName = loginName();
     program = programName;
     version = programVersion;
@@ -92,11 +101,14 @@ QVariantList HistoryRecord::values() const
             textOrNull(title),
             textOrNull(unitName),
             textOrNull(unitSerial),
+            textOrNull(serial),
+            textOrNull(serialPool),
             textOrNull(address),
             numberOrNull(port),
             textOrNull(firmwarePath),
             numberOrNull(firmwareSize),
             textOrNull(firmwareSha256),
+            textOrNull(baseSha256),
             numberOrNull(records),
             numberOrNull(recordsSent),
             outcome,

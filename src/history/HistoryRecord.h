@@ -19,6 +19,11 @@ struct HistoryRecord
     // so that text order is time order whoever wrote the row, wherever.
     static QString timeText(const QDateTime &time);
 
+    // The environment variable that names this PC in place of its host name, so that one machine
+    // can stand for several (the tests' stations).
+    static constexpr const char *kHostNameVariable = "FWU_HOST_NAME";
+    // This PC's name as the history keeps it: FWU_HOST_NAME when set, else the host name.
+    static QString hostName();
     // The name this process runs under: the operator a row names unless told otherwise.
     static QString loginName();
     // Sets host, operator (the login name), program and version to this process's.
@@ -42,12 +47,17 @@ struct HistoryRecord
     QString unitName;
     // The serial number on the unit's label (scanned at the bench), when known.
     QString unitSerial;
+    // The serial number written into the image for this unit, and the pool it came from.
+    QString serial;
+    QString serialPool;
     QString address;
     std::optional<int> port;
     QString firmwarePath;
     std::optional<qint64> firmwareSize;
     // Of the bytes sent, lowercase hex.
     QString firmwareSha256;
+    // Of the file before the unit's own data was written into it; empty when nothing was.
+    QString baseSha256;
     std::optional<qint64> records;
     // Unset when the front-end cannot count them.
     std::optional<qint64> recordsSent;

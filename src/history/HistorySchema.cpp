@@ -1,6 +1,7 @@
 #include "HistorySchema.h"
 
 #include "HistoryRecord.h"
+#include "SerialLedger.h"
 #include "StationEvent.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,9 @@ std::optional<QString> run(QSqlDatabase &db, const QString &statement)
 // Columns that arrived after the first version, with the version that brought them.
 int versionOfColumn(const QString &field)
 {
+    if (field == QLatin1String("serial") || field == QLatin1String("serial_pool") ||
+        field == QLatin1String("base_sha256"))
+        return 4;
     if (field == QLatin1String("unit_serial"))
         return 3;
     if (field == QLatin1String("signature_key_id") || field == QLatin1String("signature_comment"))
@@ -167,6 +171,13 @@ QStringList HistorySchema::upgradeTo(int version, bool postgres)
                                           "(unit_serial)"),
                            StationEvent::createTable(postgres),
                            QStringLiteral("UPDATE schema_version SET version = 3")};
+    case 4:
+        return QStringList{QStringLiteral("ALTER TABLE attempts ADD COLUMN serial TEXT"),
+                           QStringLiteral("ALTER TABLE attempts ADD COLUMN serial_pool TEXT"),
+                           QStringLiteral("ALTER TABLE attempts ADD COLUMN base_sha256 TEXT"),
+                           QStringLiteral("CREATE INDEX attempts_serial ON attempts (serial)")} +
+               SerialLedger::createTables(postgres) +
+               QStringList{QStringLiteral("UPDATE schema_version SET version = 4")};
     default:
         return {};
     }

@@ -9,11 +9,12 @@
 // The tables of the flash history and the steps from each schema version to the next. The
 // schema_version table holds the version; a history without it (and without attempts) is new.
 // Version 3 keeps started and ended in UTC (timestamptz on PostgreSQL), adds ended_ms and the
-// attempt_id that makes a retried insert harmless.
+// attempt_id that makes a retried insert harmless. Version 4 adds the serial-number pools and the
+// serial each attempt wrote.
 class HistorySchema
 {
 public:
-    static constexpr int kCurrentVersion = 3;
+    static constexpr int kCurrentVersion = 4;
 
     // The version of the history on db: 0 when it has no schema yet, nullopt when it cannot be
     // read or is damaged (attempts without a version, a version table without one).

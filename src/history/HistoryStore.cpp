@@ -264,9 +264,14 @@ std::optional<QString> HistoryStore::append(const HistoryRecord &record)
 
 std::optional<QString> HistoryStore::openForReading()
 {
-    if (m_open)
+    return ensureOpen(Access::Read);
+}
+
+std::optional<QString> HistoryStore::ensureOpen(Access access)
+{
+    if (m_open && (access == Access::Read || m_access == Access::Write))
         return std::nullopt;
-    return open(Access::Read);
+    return open(access);
 }
 
 std::optional<QString> HistoryStore::count(const HistoryFilter &filter, qint64 *attempts)

@@ -59,18 +59,27 @@ public:
     std::optional<QString> appendEvent(const StationEvent &event);
     std::optional<QString> selectEvents(int limit, QList<QVariantList> *events);
 
+    // For the classes that keep their own tables in the history (SerialLedger), on the thread
+    // that opened the store: opens it when it is not open yet (or only for reading when
+    // writing is asked for), then lends its connection.
+    std::optional<QString> ensureOpen(Access access);
+    QString connectionName() const { return m_connectionName; }
+    // The schema version of the open history (0: none yet).
+    int schemaVersion() const { return m_version; }
+    bool isPostgres() const { return m_location.kind() == HistoryLocation::Kind::Postgres; }
+    // A reason with the history's place in front and the password taken out.
+    QString failure(const QString &what) const;
+    static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,
+                                           const QVariantList &bindings);
+
 private:
     std::optional<QString> openDatabase(Access access);
     static std::optional<QString> useWal(QSqlDatabase &db);
     std::optional<QString> prepareSqliteFile(Access access) const;
     std::optional<QString> insert(const HistoryRecord &record);
-    static std::optional<QString> runQuery(QSqlQuery &query, const QString &sql,
-                                           const QVariantList &bindings);
-    bool isPostgres() const { return m_location.kind() == HistoryLocation::Kind::Postgres; }
     std::optional<QString> openForReading();
     std::optional<QString> countBy(const QString &group, const QString &keyExpression,
                                    const HistoryFilter &filter, QList<Count> *counts);
-    QString failure(const QString &what) const;
 
     HistoryLocation m_location;
     QString m_connectionName;

@@ -145,3 +145,11 @@ quint64 HistoryWorker::select(const HistoryLocation &location, const QList<Histo
         connection->select(id, location, filters);
     });
 }
+
+quint64 HistoryWorker::useLedger(const HistoryLocation &location,
+                                 std::function<std::optional<QString>(SerialLedger &)> work)
+{
+    return post([location, work](HistoryConnection *connection, quint64 id) {
+        connection->useLedger(id, location, work);
+    });
+}

@@ -15,6 +15,7 @@
 
 class HistoryConnection;
 class QThread;
+class SerialLedger;
 
 // The flash history off the caller's thread: a thread of its own with its own connection, so
 // that a locked file or a server that stops answering never holds up an event loop. Calls are
@@ -36,6 +37,11 @@ public:
     quint64 append(const HistoryLocation &location, const HistoryRecord &record);
     // Writes a station's event; answered by appended().
     quint64 appendEvent(const HistoryLocation &location, const StationEvent &event);
+    // Runs work with the history's serial-number ledger on the history's thread (take, claim,
+    // settle, peek, select: what work writes to variables of its own is the caller's to read
+    // once appended() answers); answered by appended() with work's reason.
+    quint64 useLedger(const HistoryLocation &location,
+                      std::function<std::optional<QString>(SerialLedger &)> work);
     // Reads the rows of each filter; answered by selected().
     quint64 select(const HistoryLocation &location, const QList<HistoryFilter> &filters);
 

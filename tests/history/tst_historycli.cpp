@@ -426,8 +426,9 @@ private Q_SLOTS:
         QTest::newRow("csv")
             << QStringList{"--csv", "--outcome", "refused"} << "" << 0
             << "id,attempt_id,run_id,started,ended,duration_s,host,operator,"
-               "program,version,title,unit_name,unit_serial,address,port,firmware_path,"
-               "firmware_size,firmware_sha256,records,records_sent,outcome,"
+               "program,version,title,unit_name,unit_serial,serial,serial_pool,address,port,"
+               "firmware_path,firmware_size,firmware_sha256,base_sha256,records,records_sent,"
+               "outcome,"
                "exit_code,message,signature_key_id,signature_comment\r\n";
         QTest::newRow("summary") << QStringList{"--summary", "--json"} << "" << 0
                                  << "{\"attempts\":2,\"final_yield\":100,\"finished\":2,"
@@ -435,6 +436,23 @@ private Q_SLOTS:
         QTest::newRow("summary by day, csv")
             << QStringList{"--summary", "--by", "day", "--csv"} << "" << 0
             << "day,units,attempts,finished,first_pass_yield,final_yield\r\n";
+        // The serial-number ledger beside the attempts, and the attempts of one written serial.
+        const QString number =
+            "INSERT INTO serial_numbers (pool, value, seq, state, attempt_id, port, changed, "
+            "changed_ms) VALUES ('%1', 'SN-7', 0, 'used', 'a1', 5000, '2026-03-01T08:00:00.000Z', "
+            "0)";
+        QTest::newRow("serials, csv")
+            << QStringList{"--serials", "--pool", "board", "--csv"}
+            << number.arg("board") + ";" + number.arg("alpha") << 0
+            << "pool,value,state,attempt_id,unit_name,address,port,host,changed\r\n"
+               "board,SN-7,used,a1,,,5000,,2026-03-01T08:00:00.000Z\r\n";
+        QTest::newRow("serials, json") << QStringList{"--serials", "--json"} << number.arg("board")
+                                       << 0 << "\"port\":5000,\"state\":\"used\"";
+        QTest::newRow("no serials") << QStringList{"--serials"} << "" << 0 << "no serial numbers";
+        QTest::newRow("pool alone") << QStringList{"--pool", "board"} << "" << 4 << "--serials";
+        QTest::newRow("one serial")
+            << QStringList{"--json", "--serial", "SN-7"}
+            << "UPDATE attempts SET serial = 'SN-7' WHERE id = 1" << 0 << "\"serial\":\"SN-7\"";
         QTest::newRow("none") << QStringList{"--name", "nobody"} << "" << 0 << "no attempts match";
         QTest::newRow("bad option") << QStringList{"--limit", "x"} << "" << 4 << "--limit";
         QTest::newRow("unreadable") << QStringList{"--history", "sqlite:///nonexistent/h.sqlite"}

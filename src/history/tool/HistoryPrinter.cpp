@@ -1,6 +1,9 @@
 #include "HistoryPrinter.h"
 
+#include "history/SerialLedger.h"
 #include "history/StationEvent.h"
+
+#include <QCoreApplication>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -216,6 +219,55 @@ QString HistoryPrinter::events(const QList<QVariantList> &events) const
         if (time.isValid())
             texts[1] = localTime(time);
         texts.removeAt(5); // the version
+        shown.append(texts);
+    }
+    return table(shown);
+}
+
+QString HistoryPrinter::serials(const QList<QVariantList> &numbers) const
+{
+    const QStringList &fields = SerialLedger::fields();
+    const qsizetype port = fields.indexOf(QStringLiteral("port"));
+    const qsizetype changed = fields.indexOf(QStringLiteral("changed"));
+    QList<QStringList> lines;
+    QString json;
+    for (const QVariantList &number : numbers) {
+        QStringList texts;
+        QJsonObject object;
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QVariant value = number.value(i);
+            texts.append(value.isNull() ? QString() : value.toString());
+            object.insert(fields.at(i), value.isNull() ? QJsonValue(QJsonValue::Null)
+                                        : i == port    ? QJsonValue(value.toLongLong())
+                                                       : QJsonValue(value.toString()));
+        }
+        lines.append(texts);
+        json += line(object);
+    }
+    switch (m_format) {
+    case HistoryToolOptions::Format::Json:
+        return json;
+    case HistoryToolOptions::Format::Csv:
+        return csv(fields, lines);
+    case HistoryToolOptions::Format::Table:
+        break;
+    }
+    QStringList header;
+    for (const char *title :
+         {QT_TRANSLATE_NOOP("HistoryPrinter", "POOL"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "SERIAL"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "STATE"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "ATTEMPT"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "UNIT"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "ADDRESS"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "PORT"), QT_TRANSLATE_NOOP("HistoryPrinter", "HOST"),
+          QT_TRANSLATE_NOOP("HistoryPrinter", "CHANGED")})
+        header.append(QCoreApplication::translate("HistoryPrinter", title));
+    QList<QStringList> shown{header};
+    for (QStringList texts : std::as_const(lines)) {
+        const QDateTime time = QDateTime::fromString(texts.at(changed), Qt::ISODateWithMs);
+        if (time.isValid())
+            texts[changed] = localTime(time);
         shown.append(texts);
     }
     return table(shown);

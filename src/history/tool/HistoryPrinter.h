@@ -22,6 +22,8 @@ public:
                     const QList<HistorySummary::Dimension> &by) const;
     // The stations' events, each the values of StationEvent::fields().
     QString events(const QList<QVariantList> &events) const;
+    // The serial-number ledger, each number the values of SerialLedger::fields().
+    QString serials(const QList<QVariantList> &numbers) const;
 
     // A CSV field that a spreadsheet shows as text: one that would start a formula (= + - @,
     // tab or carriage return first) gets a leading apostrophe; quoted when it needs to be.

@@ -3,6 +3,7 @@
 #include "upload/AttemptOutcome.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QPair>
 
 namespace {
@@ -33,6 +34,7 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
     }
     filter.unitName = parser.value(QStringLiteral("name"));
     filter.unitSerial = parser.value(QStringLiteral("unit-serial"));
+    filter.serial = parser.value(QStringLiteral("serial"));
     filter.runId = parser.value(QStringLiteral("run-id"));
     const QString outcome = parser.value(QStringLiteral("outcome"));
     if (parser.isSet(QStringLiteral("outcome"))) {
@@ -66,10 +68,11 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
         QStringLiteral("history"), QStringLiteral("unit"),        QStringLiteral("name"),
         QStringLiteral("sha256"),  QStringLiteral("outcome"),     QStringLiteral("since"),
         QStringLiteral("until"),   QStringLiteral("run-id"),      QStringLiteral("limit"),
-        QStringLiteral("by"),      QStringLiteral("unit-serial"), QStringLiteral("wait")};
+        QStringLiteral("by"),      QStringLiteral("unit-serial"), QStringLiteral("wait"),
+        QStringLiteral("serial"),  QStringLiteral("pool")};
     for (const QString &name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
-    for (const char *name : {"json", "csv", "summary", "events"})
+    for (const char *name : {"json", "csv", "summary", "events", "serials"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
     parser.addOption(
         QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}));
@@ -110,11 +113,20 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
     }
     if (std::optional<QString> problem = takeFilter(parser, &options))
         return failure(*problem);
-    if (parser.isSet(QStringLiteral("events")) && parser.isSet(QStringLiteral("summary")))
-        return failure(QStringLiteral("--events and --summary exclude each other."));
-    options.action = parser.isSet(QStringLiteral("summary"))  ? Action::Summary
-                     : parser.isSet(QStringLiteral("events")) ? Action::Events
-                                                              : Action::List;
+    const int actions = int(parser.isSet(QStringLiteral("events"))) +
+                        int(parser.isSet(QStringLiteral("summary"))) +
+                        int(parser.isSet(QStringLiteral("serials")));
+    if (actions > 1)
+        return failure(QCoreApplication::translate(
+            "HistoryToolOptions", "--events, --summary and --serials exclude each other."));
+    if (parser.isSet(QStringLiteral("pool")) && !parser.isSet(QStringLiteral("serials")))
+        return failure(
+            QCoreApplication::translate("HistoryToolOptions", "--pool goes with --serials."));
+    options.pool = parser.value(QStringLiteral("pool"));
+    options.action = parser.isSet(QStringLiteral("summary"))   ? Action::Summary
+                     : parser.isSet(QStringLiteral("events"))  ? Action::Events
+                     : parser.isSet(QStringLiteral("serials")) ? Action::Serials
+                                                               : Action::List;
     return options;
 }
 
@@ -139,6 +151,7 @@ QString HistoryToolOptions::usage()
                "  --unit A[:P]       attempts on the unit at address A (and port P)\n"
                "  --name NAME        attempts on the unit of that name\n"
                "  --unit-serial TEXT attempts on the unit with that serial on its label\n"
+               "  --serial VALUE     attempts that wrote that serial number into the image\n"
                "  --sha256 HEX       firmware whose SHA-256 begins with HEX (8 digits or more)\n"
                "  --outcome WORD     attempts that ended so: %2\n"
                "  --since WHEN       attempts started at or after WHEN: an ISO date or time,\n"
@@ -154,6 +167,10 @@ QString HistoryToolOptions::usage()
                "                     (default title,firmware)\n"
                "  --events           the stations' events instead: locked, unlocked, a\n"
                "                     refused unlock, a new shift (with --limit)\n"
+               "  --serials          the serial-number ledger instead: each number of each\n"
+               "                     pool, its state (allocated, used, burnt, returned) and\n"
+               "                     the attempt, unit and host that last held it\n"
+               "  --pool NAME        with --serials: the numbers of that pool only\n"
                "  -h, --help         show this text\n"
                "  -v, --version      show the version\n"
                "\n"

@@ -11,7 +11,7 @@
 // What the history tool is asked for, checked before the history is opened.
 struct HistoryToolOptions
 {
-    enum class Action { List, Summary, Events, ShowHelp, ShowVersion, Fail };
+    enum class Action { List, Summary, Events, Serials, ShowHelp, ShowVersion, Fail };
     enum class Format { Table, Json, Csv };
 
     static constexpr const char *kProgramName = "firmware-uploader-history";
@@ -30,5 +30,7 @@ struct HistoryToolOptions
     // The table shows the newest kDefaultLimit unless --limit says otherwise; JSON, CSV and the
     // summary take every matching attempt.
     HistoryFilter filter;
+    // --serials: the ledger of this pool only (--pool), else of every pool.
+    QString pool;
     QList<HistorySummary::Dimension> summaryBy = HistorySummary::defaultDimensions();
 };

@@ -5,6 +5,7 @@
 #include "HistoryToolOptions.h"
 #include "ProgramNotice.h"
 #include "history/HistoryStore.h"
+#include "history/SerialLedger.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -61,6 +62,15 @@ Reading read(const HistoryToolOptions &options, const HistoryLocation &location)
             return {QString(), QStringLiteral("no station events"), kExitDone};
         return {printer.events(events), QString(), kExitDone};
     }
+    if (options.action == HistoryToolOptions::Action::Serials) {
+        SerialLedger ledger(store);
+        QList<QVariantList> numbers;
+        if (const std::optional<QString> problem = ledger.select(options.pool, &numbers))
+            return failed(*problem);
+        if (numbers.isEmpty() && options.format != HistoryToolOptions::Format::Csv)
+            return {QString(), QCoreApplication::translate("main", "no serial numbers"), kExitDone};
+        return {printer.serials(numbers), QString(), kExitDone};
+    }
     QList<HistoryRow> rows;
     std::optional<QString> problem = store.select(options.filter, &rows);
     qint64 matching = rows.size();
@@ -112,6 +122,7 @@ int main(int argc, char *argv[])
     case HistoryToolOptions::Action::List:
     case HistoryToolOptions::Action::Summary:
     case HistoryToolOptions::Action::Events:
+    case HistoryToolOptions::Action::Serials:
         break;
     }
 
