@@ -114,9 +114,10 @@ void CliUploader::start()
     m_engine->pinFirmware(m_firmware.content());
     if (m_showProgress)
         m_progress.countContent(m_firmware.content());
-    if (!takeSerial())
+    if (!takeSerial(false))
         return;
     reportStart();
+    announceSerial();
     m_progressTimer.start();
     m_engine->LoadStart_Click();
 }

@@ -67,7 +67,8 @@ private:
     bool retryConnection();
     // Takes the next attempt's serial value and pins its image; false (the run ended) when none
     // can be had.
-    bool takeSerial();
+    bool takeSerial(bool announce = true);
+    void announceSerial();
     void settleSerial(bool finished);
     JsonLines::Fields serialFields(bool withState) const;
     void onAttemptStarted();

@@ -3,12 +3,13 @@
 
 #include "CliReport.h"
 #include "CliUploader.h"
+#include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
-bool CliUploader::takeSerial()
+bool CliUploader::takeSerial(bool announce)
 {
     if (!m_serial.isOn())
         return true;
@@ -24,8 +25,15 @@ bool CliUploader::takeSerial()
     m_engine->pinFirmware(image);
     m_engine->setKnownSoundContent(image);
     m_history.setSerial(m_serial.value(), m_serial.pool(), m_serial.imageSha256());
-    printLine(tr("Serial value %1 from pool \"%2\".").arg(m_serial.value(), m_serial.pool()));
+    if (announce)
+        announceSerial();
     return true;
+}
+
+void CliUploader::announceSerial()
+{
+    if (m_serial.isOn())
+        printLine(tr("Serial value %1 from pool \"%2\".").arg(m_serial.value(), m_serial.pool()));
 }
 
 void CliUploader::settleSerial(bool finished)

@@ -431,10 +431,14 @@ std::optional<QString> SerialLedger::openForReading(bool *hasLedger)
 }
 
 std::optional<QString> SerialLedger::peek(const QString &pool, const QString &identity, qint64 size,
-                                          const ValueAt &valueAt, QString *value)
+                                          const ValueAt &valueAt, QString *value, qint64 *valueIndex)
 {
     m_refused = false;
     value->clear();
+    qint64 ignored = -1;
+    if (!valueIndex)
+        valueIndex = &ignored;
+    *valueIndex = -1;
     bool hasLedger = false;
     if (std::optional<QString> problem = openForReading(&hasLedger))
         return problem;
@@ -475,6 +479,7 @@ std::optional<QString> SerialLedger::peek(const QString &pool, const QString &id
         }
         if (!taken) {
             *value = candidate;
+            *valueIndex = index;
             return std::nullopt;
         }
     }

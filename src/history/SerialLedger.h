@@ -82,9 +82,11 @@ public:
     // allocated to that attempt is left as it is, and the reason says so.
     std::optional<QString> settle(const QString &pool, const QString &value,
                                   const QString &attemptId, State state);
-    // The value take() would hand out now (before its sweep), without taking it; writes nothing.
+    // The value take() would hand out now (before its sweep), without taking it, and its index
+    // in the pool (-1 for a label's value); writes nothing.
     std::optional<QString> peek(const QString &pool, const QString &identity, qint64 size,
-                                const ValueAt &valueAt, QString *value);
+                                const ValueAt &valueAt, QString *value,
+                                qint64 *valueIndex = nullptr);
     // The numbers of one pool, or of all when pool is empty: the values of fields(), by pool and
     // index.
     std::optional<QString> select(const QString &pool, QList<QVariantList> *rows);

@@ -81,10 +81,11 @@ class tst_CliSerial : public QObject
     {
         QProcess cli;
         cli.setProcessEnvironment(TestSupport::programEnvironment(path("config"), "0.02"));
+        const QStringList history =
+            extra.contains("--history") ? QStringList() : QStringList{"--history", m_history};
         cli.start(QStringLiteral(CLI_PATH), QStringList{"--json", "--title", kTitle, "--address",
-                                                        "127.0.0.1", "--port", port, "--history",
-                                                        m_history} +
-                                                extra + QStringList{m_hexPath});
+                                                        "127.0.0.1", "--port", port} +
+                                                history + extra + QStringList{m_hexPath});
         Run run;
         if (!cli.waitForFinished(kWaitMs)) {
             cli.kill();

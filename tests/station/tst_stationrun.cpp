@@ -104,6 +104,7 @@ private Q_SLOTS:
         for (const char *name : {"a", "b", "c"})
             addUnit(model, name, {});
         StationRunner runner(model);
+        runner.setCliPath(QStringLiteral(CLI_PATH));
         runner.setHistory("sqlite://" + m_dir.filePath("serials.sqlite"));
         SerialSettings serials;
         serials.enabled = true;
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(waitForRun(runner));
         QSet<QString> numbers;
         for (const StationUnit &unit : model.units()) {
-            QCOMPARE(unit.state, UnitState::Finished);
+            QVERIFY2(unit.state == UnitState::Finished, qPrintable(unit.verdict()));
             QCOMPARE(unit.serialState, "used");
             numbers.insert(unit.serialWritten);
         }
