@@ -48,10 +48,14 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     const QCommandLineOption publicKey(QStringLiteral("public-key"), QString(),
                                        QStringLiteral("KEY"));
     const QCommandLineOption history(QStringLiteral("history"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption serve(QStringLiteral("serve"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption serveTokenFile(QStringLiteral("serve-token-file"), QString(),
+                                            QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
-                       dark, locked, operatorName, publicKey, history, help, version});
+                       dark, locked, operatorName, publicKey, history, serve, serveTokenFile, help,
+                       version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -98,6 +102,11 @@ StationOptions StationOptions::parse(const QStringList &arguments)
             return failure(QStringLiteral("--history: %1.").arg(location.error()));
         options.history = parser.value(history);
     }
+    if (parser.isSet(serve))
+        options.serve = parser.value(serve);
+    options.serveTokenFile = parser.value(serveTokenFile);
+    if (!options.serveTokenFile.isEmpty() && !options.serve)
+        return failure(QStringLiteral("--serve-token-file needs --serve."));
     if (options.flashAll && (options.unitsPath.isEmpty() || options.firmwarePath.isEmpty()))
         return failure(QStringLiteral("--flash-all needs --units and --firmware."));
     if (options.quitWhenDone && !options.flashAll)
@@ -143,6 +152,11 @@ QString StationOptions::helpText()
         "                    (sqlite:///path, postgresql://user@host/db or off; default:\n"
         "                    FWU_HISTORY, else the uploaders' default file); every user\n"
         "                    can read an option: give a password in ~/.pgpass\n"
+        "  --serve [ADDRESS:]PORT  answer the HTTP/JSON control interface of a line\n"
+        "                    system on 127.0.0.1 (or ADDRESS, an address of this PC)\n"
+        "                    and PORT (0: a free one); prints its URL and token file\n"
+        "  --serve-token-file FILE  write the interface's token to FILE instead of\n"
+        "                    $XDG_RUNTIME_DIR/FirmwareUploader/station-PORT.token\n"
         "  -h, --help        show this help and exit\n"
         "  -v, --version     show the version and exit\n"
         "Bad options: exit status 4.\n"
@@ -150,5 +164,7 @@ QString StationOptions::helpText()
         "Environment:\n"
         "  FWU_STATION_CLI   the command-line uploader to run (default: the one beside\n"
         "                    this program, else firmware-uploader-cli on PATH)\n"
-        "  FWU_HISTORY       the flash history when --history is not given\n");
+        "  FWU_HISTORY       the flash history when --history is not given\n"
+        "  FWU_STATION_POLL_MS  how long a poll of the interface's events waits at most\n"
+        "                    (default 25000; for tests)\n");
 }
