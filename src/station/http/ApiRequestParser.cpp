@@ -12,6 +12,24 @@ using Error = ApiError;
 // Names of units in one request; a list any longer is not a line's.
 constexpr qsizetype kMaxNames = 10000;
 
+// A name the client sent, as a reason quotes it: one line, and short whatever was sent.
+QString shown(const QString &name)
+{
+    constexpr qsizetype kShownLength = 64;
+    QString text = name.left(kShownLength);
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c.isSurrogate())
+            c = QChar::ReplacementCharacter;
+    }
+    return name.size() > kShownLength ? text + QStringLiteral("...") : text;
+}
+
+Error unknownField(const QString &name)
+{
+    return Error{400, QStringLiteral("unknown_field"),
+                 ApiRequestParser::tr("Unknown field \"%1\".").arg(shown(name))};
+}
+
 std::variant<QJsonDocument, Error> document(const QByteArray &body)
 {
     QJsonParseError parseError;
@@ -36,8 +54,7 @@ std::variant<QJsonObject, Error> object(const QByteArray &body, const QStringLis
     const QJsonObject result = doc.object();
     for (auto it = result.begin(); it != result.end(); ++it) {
         if (!allowed.contains(it.key()))
-            return Error{400, QStringLiteral("unknown_field"),
-                         ApiRequestParser::tr("Unknown field \"%1\".").arg(it.key())};
+            return unknownField(it.key());
     }
     return result;
 }
@@ -108,8 +125,7 @@ std::variant<StationUnit, Error> unitFrom(const QJsonValue &value)
     const QJsonObject unit = value.toObject();
     for (auto it = unit.begin(); it != unit.end(); ++it) {
         if (!fields.contains(it.key()))
-            return Error{400, QStringLiteral("unknown_field"),
-                         ApiRequestParser::tr("Unknown field \"%1\".").arg(it.key())};
+            return unknownField(it.key());
     }
     Error error;
     const std::optional<QString> name = text(unit, fields[0], true, &error);
