@@ -240,7 +240,7 @@ ApiReply StationApi::startRun(const QByteArray &body)
 ApiReply StationApi::run(const QString &runId) const
 {
     if (runId.isEmpty() || runId != m_feed->runId())
-        return ApiReply::of(ApiError{kNotFound, QStringLiteral("not_found"),
+        return ApiReply::of(ApiError{kNotFound, QStringLiteral("unknown_run"),
                                      tr("The station knows only its latest run.")});
     QJsonArray units;
     const UnitListModel &model = m_window.model();
