@@ -127,7 +127,9 @@ int main(int argc, char *argv[])
     window.setLimit(options.limit);
     if (!options.operatorName.isEmpty())
         window.desk().operatorSeat().setName(options.operatorName);
-    else if (!unattended && !options.flashAll)
+    else if (!unattended && !options.flashAll &&
+             QGuiApplication::platformName() != QLatin1String("offscreen"))
+        // Offscreen nobody could answer, and a station serving a line system would never start.
         window.desk().operatorSeat().askIfWanted();
     if (options.locked) {
         if (const std::optional<QString> why = window.desk().lock().lockForProduction())

@@ -11,6 +11,7 @@ import http.client
 import json
 import os
 import re
+import select
 import socket
 import sqlite3
 import stat
@@ -43,16 +44,23 @@ class UnitSim:
 class Station:
     """A station answering on a free port; its URL and token file come from its first line."""
 
-    def __init__(self, scratch, *arguments, name="station"):
+    def __init__(self, scratch, *arguments, name="station", settings=""):
         self.home = os.path.join(scratch, name)
         os.makedirs(os.path.join(self.home, "run"), mode=0o700)
+        os.makedirs(os.path.join(self.home, "config", "FirmwareUploader"))
+        with open(os.path.join(self.home, "config", "FirmwareUploader", "Station.ini"), "w") as ini:
+            ini.write(settings)
         self.env = dict(os.environ, XDG_RUNTIME_DIR=os.path.join(self.home, "run"),
                         XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                         HOME=self.home, FWU_TIME_SCALE="0.02", FWU_STATION_POLL_MS="3000",
                         FWU_HISTORY="sqlite://" + os.path.join(self.home, "history.sqlite"))
         self.process = subprocess.Popen([STATION, "--serve", "0", *arguments], env=self.env,
                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        line = self.process.stdout.readline()
+
+    def wait_until_serving(self):
+        """A station that never says it serves fails the test instead of holding it up."""
+        ready, _, _ = select.select([self.process.stdout], [], [], WAIT_S / 4)
+        line = self.process.stdout.readline() if ready else ""
         match = re.search(r"http://127\.0\.0\.1:(\d+)/api/v1/ \(token in (.*)\)$", line.strip())
         assert match, "the station did not say where it serves: " + line
         self.port = int(match.group(1))
@@ -101,7 +109,11 @@ class Station:
     def close(self):
         if self.process.poll() is None:
             self.process.terminate()
-        self.process.wait(WAIT_S)
+        try:
+            self.process.wait(WAIT_S / 4)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
         self.process.stdout.close()
 
 
@@ -121,8 +133,9 @@ class StationHttpTest(unittest.TestCase):
             process.close()
         self.scratch.cleanup()
 
-    def station(self, *arguments, name="station"):
-        self.stations.append(Station(self.scratch.name, *arguments, name=name))
+    def station(self, *arguments, name="station", settings=""):
+        self.stations.append(Station(self.scratch.name, *arguments, name=name, settings=settings))
+        self.stations[-1].wait_until_serving()
         return self.stations[-1]
 
     def units(self, station, *kinds):
@@ -250,7 +263,9 @@ class StationHttpTest(unittest.TestCase):
         self.assertEqual(stat.S_IMODE(os.stat(station.token_path).st_mode), 0o600)
         self.assertRegex(station.token, r"^[0-9a-f]{64}$")
         chosen = os.path.join(self.scratch.name, "chosen.token")
-        other = self.station("--serve-token-file", chosen, name="other")
+        # Offscreen, the operator is not asked for even when the settings say so.
+        other = self.station("--serve-token-file", chosen, name="other",
+                             settings="[Station]\nAskOperator=true\n")
         self.assertEqual(other.token_path, chosen)
         self.assertEqual(stat.S_IMODE(os.stat(chosen).st_mode), 0o600)
         # Each station has its own token.
