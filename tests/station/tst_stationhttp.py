@@ -154,8 +154,9 @@ class StationHttpTest(unittest.TestCase):
                                        {"path": FIRMWARE, "sha256": sha256_of(FIRMWARE)})
         self.assertEqual(status, 200, body)
 
-    def test_whole_run_matches_the_history(self):
-        station = self.station()
+    def test_whole_run_matches_the_history_and_the_report(self):
+        reports = os.path.join(self.scratch.name, "reports")
+        station = self.station("--report-dir", reports)
         self.units(station, [], [], [], ["--profile", "Meridian 8"])
         self.load_firmware(station)
         firmware = station.get("/station")["firmware"]
@@ -188,6 +189,12 @@ class StationHttpTest(unittest.TestCase):
         self.assertEqual(sorted(rows), sorted((name, unit["outcome"], unit["records_sent"])
                                               for name, unit in by_name.items()))
         self.assertEqual(station.get("/station")["shift"]["total"], 4)
+        [report] = [name for name in os.listdir(reports) if name.endswith(".json")]
+        with open(os.path.join(reports, report)) as file:
+            self.assertEqual(sorted(u["outcome"] for u in json.load(file)["units"]),
+                             sorted(u["outcome"] for u in by_name.values()))
+        # A reader of an earlier station on this port learns the last number at once.
+        self.assertEqual(station.get("/events?after=999999")["next"], events[-1]["seq"])
 
     def test_busy_and_stop(self):
         station = self.station()

@@ -227,7 +227,9 @@ void ApiServer::pollEvents(const QHttpServerRequest &request, QTcpSocket *socket
     }
     const quint64 id = m_nextWaiter++;
     m_waiters.emplace(id, Waiter{std::move(responder), socket, std::get<qint64>(parsed)});
-    if (m_api.feed().log().last() > std::get<qint64>(parsed) || m_pollWait.count() == 0) {
+    // A number beyond the last is a reader of an earlier station on this port: it is told the
+    // last number at once.
+    if (m_api.feed().log().last() != std::get<qint64>(parsed) || m_pollWait.count() == 0) {
         answerWaiter(id);
         return;
     }
@@ -257,7 +259,7 @@ void ApiServer::answerWaiter(quint64 id)
         return;
     const QJsonArray events = m_api.feed().log().after(waiter.after);
     const qint64 next = events.isEmpty()
-                            ? waiter.after
+                            ? qMin(waiter.after, m_api.feed().log().last())
                             : events.last().toObject().value(QStringLiteral("seq")).toInteger();
     send(waiter.responder,
          ApiReply{200, QJsonDocument(QJsonObject{{QStringLiteral("events"), events},
