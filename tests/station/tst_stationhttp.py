@@ -44,7 +44,7 @@ class UnitSim:
 class Station:
     """A station answering on a free port; its URL and token file come from its first line."""
 
-    def __init__(self, scratch, *arguments, name="station", settings=""):
+    def __init__(self, scratch, *arguments, name="station", settings="", env=None):
         self.home = os.path.join(scratch, name)
         os.makedirs(os.path.join(self.home, "run"), mode=0o700)
         os.makedirs(os.path.join(self.home, "config", "FirmwareUploader"))
@@ -54,6 +54,11 @@ class Station:
                         XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                         HOME=self.home, FWU_TIME_SCALE="0.02", FWU_STATION_POLL_MS="3000",
                         FWU_HISTORY="sqlite://" + os.path.join(self.home, "history.sqlite"))
+        for key, value in (env or {}).items():
+            if value is None:
+                self.env.pop(key, None)
+            else:
+                self.env[key] = value
         self.process = subprocess.Popen([STATION, "--serve", "0", *arguments], env=self.env,
                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 
@@ -133,8 +138,9 @@ class StationHttpTest(unittest.TestCase):
             process.close()
         self.scratch.cleanup()
 
-    def station(self, *arguments, name="station", settings=""):
-        self.stations.append(Station(self.scratch.name, *arguments, name=name, settings=settings))
+    def station(self, *arguments, name="station", settings="", env=None):
+        self.stations.append(Station(self.scratch.name, *arguments, name=name, settings=settings,
+                                     env=env))
         self.stations[-1].wait_until_serving()
         return self.stations[-1]
 
@@ -277,7 +283,15 @@ class StationHttpTest(unittest.TestCase):
         self.assertEqual(stat.S_IMODE(os.stat(chosen).st_mode), 0o600)
         # Each station has its own token.
         self.assertEqual(other.request("GET", "/station", token=station.token)[0], 401)
-        for each in (station, other):
+        # Without a runtime folder, a private folder of this user's in the temporary folder.
+        temporary = os.path.join(self.scratch.name, "tmp")
+        os.mkdir(temporary)
+        fallback = self.station(name="fallback", env={"XDG_RUNTIME_DIR": None, "TMPDIR": temporary})
+        folder = os.path.join(temporary, "FirmwareUploader-%d" % os.getuid())
+        self.assertEqual(fallback.token_path, os.path.join(
+            folder, "FirmwareUploader", "station-%d.token" % fallback.port))
+        self.assertEqual(stat.S_IMODE(os.stat(folder).st_mode), 0o700)
+        for each in (station, other, fallback):
             each.close()
             self.assertEqual(each.process.returncode, 128 + 15)
             self.assertFalse(os.path.exists(each.token_path))
