@@ -74,8 +74,9 @@ class Station:
             self.token = file.read().strip()
 
     def request(self, method, path, body=None, content_type="application/json", token=None,
-                timeout=WAIT_S):
-        """(status, parsed JSON body) of one request on a connection of its own."""
+                timeout=WAIT_S, headers_out=None):
+        """(status, parsed JSON body) of one request on a connection of its own; the answer's
+        headers go into headers_out when it is given."""
         headers = {"Authorization": "Bearer " + (self.token if token is None else token)}
         if token == "":
             headers = {}
@@ -87,6 +88,8 @@ class Station:
         try:
             connection.request(method, "/api/v1" + path, body=body, headers=headers)
             response = connection.getresponse()
+            if headers_out is not None:
+                headers_out.update(response.getheaders())
             return response.status, json.loads(response.read() or b"null")
         finally:
             connection.close()
@@ -337,7 +340,11 @@ class StationHttpTest(unittest.TestCase):
                         self.assertNotIn((status, answer and answer.get("error")),
                                          [(404, "not_found"), (405, "method_not_allowed")])
                     else:
+                        headers = {}
+                        status, _ = station.request(method.upper(), concrete, headers_out=headers)
                         self.assertEqual(status, 405)
+                        self.assertEqual(sorted(headers["Allow"].split(", ")),
+                                         sorted(m.upper() for m in operations if m in methods))
         for path in ["/", "/station/x", "/runs", "/runs/a/b", "/events/1"]:
             if path not in document["paths"]:
                 with self.subTest(path=path):

@@ -67,6 +67,18 @@ QString mediaType(const QHttpServerRequest &request)
         .toLower();
 }
 
+QByteArray methodName(Method method)
+{
+    switch (method) {
+    case Method::Put:
+        return "PUT";
+    case Method::Post:
+        return "POST";
+    default:
+        return "GET";
+    }
+}
+
 std::chrono::milliseconds pollWait()
 {
     bool ok = false;
@@ -126,22 +138,25 @@ std::optional<ApiReply> ApiServer::refusal(const QHttpServerRequest &request, co
     if (request.body().size() > ApiRequestParser::kMaxBodyBytes)
         return failure(413, QStringLiteral("too_large"), tr("The body is larger than 1 MiB."));
     const QString path = request.url().path();
-    bool pathKnown = false;
+    QByteArrayList allowed;
     for (qsizetype i = 0; i < routes().size() && !*route; ++i) {
         const QRegularExpressionMatch match = expressions().at(i).match(path);
         if (!match.hasMatch())
             continue;
-        pathKnown = true;
+        allowed.append(methodName(routes().at(i).method));
         if (routes().at(i).method == request.method()) {
             *route = &routes().at(i);
             *parts = match.capturedTexts().mid(1);
         }
     }
-    if (!pathKnown)
+    if (allowed.isEmpty())
         return failure(404, QStringLiteral("not_found"), tr("No such resource."));
-    if (!*route)
-        return failure(405, QStringLiteral("method_not_allowed"),
-                       tr("The resource does not take this method."));
+    if (!*route) {
+        ApiReply reply = failure(405, QStringLiteral("method_not_allowed"),
+                                 tr("The resource does not take this method."));
+        reply.allow = allowed.join(", ");
+        return reply;
+    }
     const bool hasBody = !request.body().isEmpty();
     if ((*route)->bodyRequired && !hasBody)
         return failure(400, QStringLiteral("bad_request"), tr("The request needs a body."));
@@ -194,7 +209,7 @@ ApiReply ApiServer::dispatch(const Route &route, const QStringList &parts,
     case OpenApi: {
         QFile file(QStringLiteral(":/station/http/openapi.json"));
         file.open(QIODevice::ReadOnly);
-        return ApiReply{200, QJsonDocument::fromJson(file.readAll())};
+        return ApiReply{200, QJsonDocument::fromJson(file.readAll()), {}};
     }
     case Events:
         break;
@@ -208,6 +223,9 @@ void ApiServer::send(QHttpServerResponder &responder, const ApiReply &reply)
     if (reply.status == 401)
         responder.write(body,
                         {{"Content-Type", "application/json"}, {"WWW-Authenticate", "Bearer"}},
+                        Status(reply.status));
+    else if (!reply.allow.isEmpty())
+        responder.write(body, {{"Content-Type", "application/json"}, {"Allow", reply.allow}},
                         Status(reply.status));
     else
         responder.write(body, {{"Content-Type", "application/json"}}, Status(reply.status));
@@ -261,7 +279,8 @@ void ApiServer::answerWaiter(quint64 id)
     const qint64 next = events.isEmpty()
                             ? qMin(waiter.after, m_api.feed().log().last())
                             : events.last().toObject().value(QStringLiteral("seq")).toInteger();
-    send(waiter.responder,
-         ApiReply{200, QJsonDocument(QJsonObject{{QStringLiteral("events"), events},
-                                                 {QStringLiteral("next"), next}})});
+    send(waiter.responder, ApiReply{200,
+                                    QJsonDocument(QJsonObject{{QStringLiteral("events"), events},
+                                                              {QStringLiteral("next"), next}}),
+                                    {}});
 }

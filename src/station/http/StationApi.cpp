@@ -27,12 +27,12 @@ constexpr int kLocked = 423;
 
 ApiReply reply(int status, const QJsonObject &body)
 {
-    return ApiReply{status, QJsonDocument(body)};
+    return ApiReply{status, QJsonDocument(body), {}};
 }
 
 ApiReply reply(int status, const QJsonArray &body)
 {
-    return ApiReply{status, QJsonDocument(body)};
+    return ApiReply{status, QJsonDocument(body), {}};
 }
 
 ApiError unprocessable(const QString &word, const QString &reason)
@@ -54,7 +54,7 @@ QByteArray sha256Of(const QString &path)
 
 ApiReply ApiReply::of(const ApiError &error)
 {
-    return ApiReply{error.status, QJsonDocument(ApiJson::error(error.word, error.reason))};
+    return ApiReply{error.status, QJsonDocument(ApiJson::error(error.word, error.reason)), {}};
 }
 
 StationApi::StationApi(StationWindow &window, QObject *parent)

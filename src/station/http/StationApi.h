@@ -19,6 +19,8 @@ struct ApiReply
 {
     int status = 200;
     QJsonDocument body;
+    // With 405: the methods the resource takes, for the Allow header.
+    QByteArray allow;
 
     static ApiReply of(const ApiError &error);
 };
