@@ -140,6 +140,9 @@ class StationHttpTest(unittest.TestCase):
         for process in self.stations + self.sims:
             process.close()
         self.scratch.cleanup()
+        # Every station ended in order on SIGTERM (a sanitizer's finding at exit would not).
+        self.assertEqual([s.process.returncode for s in self.stations],
+                         [128 + 15] * len(self.stations))
 
     def station(self, *arguments, name="station", settings="", env=None):
         self.stations.append(Station(self.scratch.name, *arguments, name=name, settings=settings,
