@@ -56,11 +56,14 @@ StationOptions StationOptions::parse(const QStringList &arguments)
                                         QStringLiteral("SOURCE"));
     const QCommandLineOption serialPool(QStringLiteral("serial-pool"), QString(),
                                         QStringLiteral("NAME"));
+    const QCommandLineOption serve(QStringLiteral("serve"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption serveTokenFile(QStringLiteral("serve-token-file"), QString(),
+                                            QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
                        dark, locked, operatorName, publicKey, history, serialAt, serialFormat,
-                       serialFrom, serialPool, help, version});
+                       serialFrom, serialPool, serve, serveTokenFile, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -115,6 +118,11 @@ StationOptions StationOptions::parse(const QStringList &arguments)
             return failure(QStringLiteral("--history: %1.").arg(location.error()));
         options.history = parser.value(history);
     }
+    if (parser.isSet(serve))
+        options.serve = parser.value(serve);
+    options.serveTokenFile = parser.value(serveTokenFile);
+    if (!options.serveTokenFile.isEmpty() && !options.serve)
+        return failure(QStringLiteral("--serve-token-file needs --serve."));
     if (options.flashAll && (options.unitsPath.isEmpty() || options.firmwarePath.isEmpty()))
         return failure(QStringLiteral("--flash-all needs --units and --firmware."));
     if (options.quitWhenDone && !options.flashAll)
@@ -169,6 +177,11 @@ QString StationOptions::helpText()
         "                    (each unit's scanned serial is its number)\n"
         "  --serial-pool NAME  the pool in the flash history the numbers come from\n"
         "                    (default: the title)\n"
+        "  --serve [ADDRESS:]PORT  answer the HTTP/JSON control interface of a line\n"
+        "                    system on 127.0.0.1 (or ADDRESS, an address of this PC)\n"
+        "                    and PORT (0: a free one); prints its URL and token file\n"
+        "  --serve-token-file FILE  write the interface's token to FILE instead of\n"
+        "                    $XDG_RUNTIME_DIR/FirmwareUploader/station-PORT.token\n"
         "  -h, --help        show this help and exit\n"
         "  -v, --version     show the version and exit\n"
         "Bad options: exit status 4.\n"
@@ -176,5 +189,7 @@ QString StationOptions::helpText()
         "Environment:\n"
         "  FWU_STATION_CLI   the command-line uploader to run (default: the one beside\n"
         "                    this program, else firmware-uploader-cli on PATH)\n"
-        "  FWU_HISTORY       the flash history when --history is not given\n");
+        "  FWU_HISTORY       the flash history when --history is not given\n"
+        "  FWU_STATION_POLL_MS  how long a poll of the interface's events waits at most\n"
+        "                    (default 25000; for tests)\n");
 }

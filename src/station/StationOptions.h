@@ -36,6 +36,10 @@ struct StationOptions
     QStringList publicKeys;
     // The flash history URL the uploaders are given; empty: theirs (FWU_HISTORY or the default).
     QString history;
+    // --serve: where the HTTP interface listens (127.0.0.1 unless an address is given; port 0
+    // picks a free one), and where its token goes (empty: the default place).
+    std::optional<QString> serve;
+    QString serveTokenFile;
 
     // Each unit's own number (--serial-at, --serial-format, --serial-from, --serial-pool): those
     // given replace the settings' for this session and turn the numbers on.

@@ -275,14 +275,17 @@ void StationWindow::flashSelected()
     flashRows(m_table->selectedRows());
 }
 
-bool StationWindow::flashRows(const QList<int> &rows)
+bool StationWindow::flashRows(const QList<int> &rows, QString *error)
 {
-    if (!m_desk->serials().confirm(rows, this, m_unattended))
+    if (!m_desk->serials().confirm(rows, this, m_unattended || error))
         return false;
     m_lists->remember();
-    QString error;
-    if (!m_runner.start(rows, m_firmware->path(), &error)) {
-        showError(error);
+    QString reason;
+    if (!m_runner.start(rows, m_firmware->path(), &reason)) {
+        if (error)
+            *error = reason;
+        else
+            showError(reason);
         return false;
     }
     // The summary shown is that of the bytes the units get, even if the file changed meanwhile.
@@ -433,6 +436,14 @@ void StationWindow::onRunFinished()
 bool StationWindow::openList(const QString &path)
 {
     return m_lists->open(path);
+}
+
+void StationWindow::replaceUnits(const QList<StationUnit> &units)
+{
+    m_model.setUnits(units);
+    m_lists->remember();
+    updateControls();
+    updateCounts();
 }
 
 void StationWindow::setLimit(int limit)

@@ -47,6 +47,11 @@ public:
     // False, with the reason shown, when the run cannot start.
     bool flashAll();
     void flashSelected();
+    // Flashes these rows as Flash selected does. With error given, the reason a run cannot
+    // start goes there instead of to the operator, and nobody is asked anything.
+    bool flashRows(const QList<int> &rows, QString *error = nullptr);
+    // Replaces the units, as opening a list does.
+    void replaceUnits(const QList<StationUnit> &units);
     void rerunFailed();
     // Stops without asking (the buttons ask first).
     void stopAll();
@@ -80,7 +85,6 @@ private:
     void connectFileHandling();
     template <typename Part> void showMessagesOf(Part *part);
     void restoreSession();
-    bool flashRows(const QList<int> &rows);
     bool confirmStop(const QString &title, const QString &question);
     void confirmStopAll();
     void confirmStopSelected();

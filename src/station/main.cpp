@@ -10,6 +10,7 @@
 #include "StationLook.h"
 #include "StationOptions.h"
 #include "StationSession.h"
+#include "StationServe.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
@@ -25,11 +26,12 @@
 
 namespace {
 
-// A run that quits by itself may be started where there is no screen (a script over ssh); Qt
-// would refuse to start there, so it draws offscreen instead.
+// A run that quits by itself, or a station a line system drives over HTTP, may be started where
+// there is no screen (a script over ssh); Qt would refuse to start there, so it draws offscreen
+// instead.
 void drawOffscreenWithoutDisplay(const StationOptions &options)
 {
-    if (options.quitWhenDone && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+    if ((options.quitWhenDone || options.serve) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -140,11 +142,20 @@ int main(int argc, char *argv[])
     }
     if (!options.operatorName.isEmpty())
         window.desk().operatorSeat().setName(options.operatorName);
-    else if (!unattended && !options.flashAll)
+    else if (!unattended && !options.flashAll &&
+             QGuiApplication::platformName() != QLatin1String("offscreen"))
+        // Offscreen nobody could answer, and a station serving a line system would never start.
         window.desk().operatorSeat().askIfWanted();
     if (options.locked) {
         if (const std::optional<QString> why = window.desk().lock().lockForProduction())
             return fail(*why);
+    }
+    // Answers only once the list and the firmware of the command line are in place.
+    StationServe serve(window);
+    if (options.serve) {
+        if (const std::optional<QString> problem =
+                serve.start(*options.serve, options.serveTokenFile))
+            return fail(*problem);
     }
     window.show();
     if (options.flashAll && !window.flashAll())
