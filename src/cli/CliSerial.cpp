@@ -78,7 +78,8 @@ std::optional<QString> CliSerial::prepareSource()
 std::optional<QString> CliSerial::checkSignedRegions(const FirmwareInspection &firmware)
 {
     if (firmware.signature() && firmware.signature()->isValid()) {
-        m_signed = SignedRegions::fromTrustedComment(firmware.signature()->trustedComment().toUtf8());
+        m_signed =
+            SignedRegions::fromTrustedComment(firmware.signature()->trustedComment().toUtf8());
     } else if (QFileInfo(m_options.signaturePath).isFile()) {
         QFile file(m_options.signaturePath);
         QString problem;
@@ -99,7 +100,8 @@ std::optional<QString> CliSerial::checkSignedRegions(const FirmwareInspection &f
     if (m_source && m_source->kind() == SerialSource::Kind::HexList) {
         for (qint64 index = 0; index < m_source->size(); ++index) {
             QString problem;
-            if (const std::optional<SerialRegion> region = m_source->regionAt(index, m_region, &problem))
+            if (const std::optional<SerialRegion> region =
+                    m_source->regionAt(index, m_region, &problem))
                 regions.append(*region);
         }
     }
@@ -212,8 +214,9 @@ std::optional<QString> CliSerial::take(const Unit &unit, QByteArray *image)
         *image = patch->apply(m_content, value.bytes);
     if (!patch || image->isEmpty()) {
         settle(false, 0);
-        return problem.isEmpty() ? tr("The value \"%1\" does not fit %2.").arg(value.text, region.text())
-                                 : problem;
+        return problem.isEmpty()
+                   ? tr("The value \"%1\" does not fit %2.").arg(value.text, region.text())
+                   : problem;
     }
     m_firstSentRecord = patch->firstSentRecord();
     m_imageSha256 =
@@ -235,7 +238,8 @@ std::optional<QString> CliSerial::settle(bool finished, qint64 recordsSent)
         return std::nullopt;
     if (const std::optional<QString> problem =
             m_ledger->settle(m_pool, m_value.text, m_attemptId, state))
-        return tr("The pool could not be told that %1 is %2: %3").arg(m_value.text, m_state, *problem);
+        return tr("The pool could not be told that %1 is %2: %3")
+            .arg(m_value.text, m_state, *problem);
     return std::nullopt;
 }
 

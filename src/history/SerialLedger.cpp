@@ -431,7 +431,8 @@ std::optional<QString> SerialLedger::openForReading(bool *hasLedger)
 }
 
 std::optional<QString> SerialLedger::peek(const QString &pool, const QString &identity, qint64 size,
-                                          const ValueAt &valueAt, QString *value, qint64 *valueIndex)
+                                          const ValueAt &valueAt, QString *value,
+                                          qint64 *valueIndex)
 {
     m_refused = false;
     value->clear();

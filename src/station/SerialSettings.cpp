@@ -24,7 +24,7 @@ QString tr(const char *text)
 
 } // namespace
 
-QStringList SerialSettings::uploaderArguments(const StationUnit &unit) const
+QStringList SerialSettings::uploaderArguments(const StationUnit &unit, const QString &value) const
 {
     if (!enabled)
         return {};
@@ -32,7 +32,9 @@ QStringList SerialSettings::uploaderArguments(const StationUnit &unit) const
     if (!at.isEmpty())
         arguments << QStringLiteral("--serial-at=") + at;
     arguments << QStringLiteral("--serial-format=") + format;
-    if (usesLabel())
+    if (!value.isEmpty())
+        arguments << QStringLiteral("--serial=") + value;
+    else if (usesLabel())
         arguments << QStringLiteral("--serial=") + unit.serial;
     else
         arguments << QStringLiteral("--serial-from=") + from;
@@ -71,9 +73,9 @@ QString SerialSettings::problem() const
     return {};
 }
 
-QString SerialSettings::problemFor(const StationUnit &unit) const
+QString SerialSettings::problemFor(const StationUnit &unit, const QString &value) const
 {
-    if (enabled && usesLabel() && unit.serial.trimmed().isEmpty())
+    if (enabled && usesLabel() && unit.serial.trimmed().isEmpty() && value.isEmpty())
         return tr("%1 has no scanned serial to write.").arg(unit.name);
     return {};
 }

@@ -24,13 +24,14 @@ struct SerialSettings
     QString pool;                          // empty: the uploaders' default (the title)
 
     bool usesLabel() const { return from == QLatin1String(kLabelSource); }
-    // What a unit's uploader is given; empty when the numbers are off.
-    QStringList uploaderArguments(const StationUnit &unit) const;
+    // What a unit's uploader is given; empty when the numbers are off. value, when given, is the
+    // unit's own for this run, in place of the source's.
+    QStringList uploaderArguments(const StationUnit &unit, const QString &value = {}) const;
     // Why the settings cannot be used as they stand; empty when they can (or are off).
     QString problem() const;
     // Why a unit cannot be flashed with these settings (a label source and no label); empty when
     // it can.
-    QString problemFor(const StationUnit &unit) const;
+    QString problemFor(const StationUnit &unit, const QString &value = {}) const;
     // One line for the operator: "off", or the region, format and source.
     QString describe() const;
 

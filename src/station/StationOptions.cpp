@@ -61,9 +61,10 @@ StationOptions StationOptions::parse(const QStringList &arguments)
                                             QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({units, firmware, limit, flashAll, quitWhenDone, reportDir, timeout, retries,
-                       dark, locked, operatorName, publicKey, history, serialAt, serialFormat,
-                       serialFrom, serialPool, serve, serveTokenFile, help, version});
+    parser.addOptions({units,          firmware, limit,        flashAll,   quitWhenDone, reportDir,
+                       timeout,        retries,  dark,         locked,     operatorName, publicKey,
+                       history,        serialAt, serialFormat, serialFrom, serialPool,   serve,
+                       serveTokenFile, help,     version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())

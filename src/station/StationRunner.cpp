@@ -117,7 +117,8 @@ bool StationRunner::checkRows(const QList<int> &rows, QString *error)
             *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
             return false;
         }
-        const QString serialProblem = m_serials.problemFor(m_model.unit(row));
+        const StationUnit &unit = m_model.unit(row);
+        const QString serialProblem = m_serials.problemFor(unit, m_nextSerialValues.value(unit.id));
         if (!serialProblem.isEmpty()) {
             *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(serialProblem);
             return false;
@@ -144,6 +145,8 @@ bool StationRunner::launch(const QList<int> &rows, QString *error)
     }
     m_model.clearRuns(rows);
     m_queue.clear();
+    // Values given for a run are that run's: a re-run takes the source's again.
+    m_serialValues = std::exchange(m_nextSerialValues, {});
     for (int row : rows) {
         m_model.unitForUpdate(m_model.unit(row).id)->state = UnitState::Waiting;
         m_queue.append(m_model.unit(row).id);
@@ -296,7 +299,7 @@ QStringList StationRunner::historyArguments(const StationUnit &unit) const
         arguments << QStringLiteral("--unit-name=") + unit.name;
     if (!unit.serial.isEmpty())
         arguments << QStringLiteral("--unit-serial=") + unit.serial;
-    arguments << m_serials.uploaderArguments(unit);
+    arguments << m_serials.uploaderArguments(unit, m_serialValues.value(unit.id));
     if (!m_operator.isEmpty())
         arguments << QStringLiteral("--operator=") + m_operator;
     return arguments;

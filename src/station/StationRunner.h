@@ -44,6 +44,8 @@ public:
     // Each unit's own number, as every later run's uploaders are to write it.
     void setSerialSettings(const SerialSettings &settings) { m_serials = settings; }
     const SerialSettings &serialSettings() const { return m_serials; }
+    // Values for some units of the next run only (by unit id), written in place of the source's.
+    void setSerialValues(const QHash<quint64, QString> &values) { m_nextSerialValues = values; }
     // Units at once; 0 for all.
     void setLimit(int limit);
     int limit() const { return m_limit; }
@@ -105,6 +107,8 @@ private:
     QString m_history;
     QString m_operator;
     SerialSettings m_serials;
+    QHash<quint64, QString> m_nextSerialValues;
+    QHash<quint64, QString> m_serialValues; // this run's
     QString m_runId;
     int m_limit = 0;
     QList<quint64> m_queue;

@@ -80,6 +80,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // How long a note stays in the status bar.
+    static constexpr int kStatusMessageMs = 8000;
     void buildMenus();
     void connectRunControls();
     void connectFileHandling();

@@ -141,8 +141,9 @@ private Q_SLOTS:
     // and the history name it; the record keeps the file's own hash beside the bytes sent.
     void numberOnTheWire()
     {
-        const QStringList serial{"--serial-at", "0x5E:4", "--serial-format", "be",
-                                 "--serial-from", "counter:1000:1999", "--serial-pool", "line 3"};
+        const QStringList serial{
+            "--serial-at",       "0x5E:4",        "--serial-format", "be", "--serial-from",
+            "counter:1000:1999", "--serial-pool", "line 3"};
         QHash<quint32, quint8> received;
         Run result = flash(serial, &received);
         QCOMPARE(result.exitCode, 0);
@@ -174,8 +175,8 @@ private Q_SLOTS:
         const QStringList counter{"--serial-from", "counter:1"};
         QTest::newRow("not in the image")
             << QStringList{"--serial-at", "0x5000:4"} + counter << "0x5000";
-        QTest::newRow("never sent") << QStringList{"--serial-at", "0xFC02:2"} + counter
-                                    << "(?i)fc00";
+        QTest::newRow("never sent")
+            << QStringList{"--serial-at", "0xFC02:2"} + counter << "(?i)fc00";
         QTest::newRow("too large")
             << QStringList{"--serial-at", "0x50:1", "--serial", "300"} << "300";
         QTest::newRow("history off")
@@ -200,8 +201,8 @@ private Q_SLOTS:
         QCOMPARE(flash(small).exitCode, 0);
         expectRefused(small, "^serial pool .* is used up: last number 6$");
 
-        const QStringList label{"--serial-at", "0x50:4", "--serial-format", "ascii", "--serial",
-                                "0777", "--serial-pool", "labels"};
+        const QStringList label{"--serial-at", "0x50:4", "--serial-format", "ascii",
+                                "--serial",    "0777",   "--serial-pool",   "labels"};
         QHash<quint32, quint8> received;
         QCOMPARE(flash(label, &received).exitCode, 0);
         QCOMPARE(bytesAt(received, 0x50, 4), QByteArray("0777"));

@@ -107,11 +107,14 @@ class tst_SerialBatch : public QObject
         QStringList arguments{"--connections", "1", "--write-hex", unit.hexPath};
         switch (unit.fault) {
         case Fault::Before:
-            return arguments << "--fault" << "nak-record-type@3";
+            return arguments << "--fault"
+                             << "nak-record-type@3";
         case Fault::After:
-            return arguments << "--fault" << "nak-record-type@10";
+            return arguments << "--fault"
+                             << "nak-record-type@10";
         case Fault::Kill:
-            return arguments << "--delay" << "40";
+            return arguments << "--delay"
+                             << "40";
         case Fault::None:
             break;
         }
@@ -119,15 +122,14 @@ class tst_SerialBatch : public QObject
     }
 
     // One round: a unit on every bench at once, each with a fresh simulated unit.
-    void runRound(const QString &history, const QStringList &hosts, QList<Unit> &units,
-                  int first)
+    void runRound(const QString &history, const QStringList &hosts, QList<Unit> &units, int first)
     {
         std::vector<std::unique_ptr<QProcess>> sims, clis;
         for (int bench = 0; bench < kBenches && first + bench < kUnits; ++bench) {
             Unit &unit = units[first + bench];
             auto sim = std::make_unique<QProcess>();
-            sim->start(QStringLiteral(UNIT_SIM_PATH), QStringList{"--port", "0"} +
-                                                          simArguments(unit));
+            sim->start(QStringLiteral(UNIT_SIM_PATH),
+                       QStringList{"--port", "0"} + simArguments(unit));
             QVERIFY(sim->waitForReadyRead(kWaitMs));
             const QString port = QRegularExpression("127\\.0\\.0\\.1:(\\d+)")
                                      .match(QString::fromLatin1(sim->readLine()))
@@ -157,7 +159,8 @@ class tst_SerialBatch : public QObject
                 clis[i]->kill();
             }
             QVERIFY(clis[i]->waitForFinished(kWaitMs));
-            unit.exitCode = clis[i]->exitStatus() == QProcess::NormalExit ? clis[i]->exitCode() : -1;
+            unit.exitCode =
+                clis[i]->exitStatus() == QProcess::NormalExit ? clis[i]->exitCode() : -1;
             const QList<QByteArray> lines = clis[i]->readAllStandardOutput().trimmed().split('\n');
             const QJsonObject result = QJsonDocument::fromJson(lines.last()).object();
             if (result.value("event") == "result") {

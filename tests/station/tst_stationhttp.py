@@ -208,6 +208,29 @@ class StationHttpTest(unittest.TestCase):
         # A reader of an earlier station on this port learns the last number at once.
         self.assertEqual(station.get("/events?after=999999")["next"], events[-1]["seq"])
 
+    def test_serial_values_for_a_run(self):
+        plain = self.station(name="plain")
+        self.units(plain, [])
+        self.load_firmware(plain)
+        status, refused = plain.request("POST", "/runs", {"units": "all",
+                                                          "serials": {"unit1": "0777"}})
+        self.assertEqual((status, refused["error"]), (422, "no_serials"))
+
+        station = self.station("--serial-at", "0x0010:4", "--serial-format", "ascii",
+                               "--serial-from", "counter:1")
+        self.units(station, [], [])
+        self.load_firmware(station)
+        status, refused = station.request("POST", "/runs", {"units": ["unit1"],
+                                                            "serials": {"unit2": "0777"}})
+        self.assertEqual((status, refused["error"]), (422, "unknown_unit"))
+        status, started = station.request("POST", "/runs", {"units": "all",
+                                                            "serials": {"unit1": "0777"}})
+        self.assertEqual(status, 202, started)
+        station.events_until_run_ended(started["run_id"])
+        run = station.get("/runs/" + started["run_id"])
+        self.assertEqual([(u["serial_written"], u["serial_state"]) for u in run["units"]],
+                         [("0777", "used"), ("0001", "used")])
+
     def test_busy_and_stop(self):
         station = self.station()
         self.units(station, ["--fault", "silent@3"], ["--fault", "silent@3"])
@@ -245,8 +268,10 @@ class StationHttpTest(unittest.TestCase):
             ("PUT", "/units", "[{", "application/json", None, 400, "bad_request"),
             ("PUT", "/units", [{"name": "x", "address": "127.0.0.1", "port": 1, "colour": 1}],
              "application/json", None, 400, "unknown_field"),
-            ("POST", "/runs", {"units": "all", "serials": {}}, "application/json", None, 400,
+            ("POST", "/runs", {"units": "all", "colour": {}}, "application/json", None, 400,
              "unknown_field"),
+            ("POST", "/runs", {"units": "all", "serials": {"unit1": 7}}, "application/json", None,
+             400, "bad_request"),
             ("GET", "/nothing", None, "application/json", None, 404, "not_found"),
             ("GET", "/runs/no-such-run", None, "application/json", None, 404, "unknown_run"),
             ("DELETE", "/units", None, "application/json", None, 405, "method_not_allowed"),

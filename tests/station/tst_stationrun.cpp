@@ -121,11 +121,11 @@ private Q_SLOTS:
             numbers.insert(unit.serialWritten);
         }
         QCOMPARE(numbers, QSet<QString>({"500", "501", "502"}));
-        const QJsonArray reported = QJsonDocument::fromJson(
-                                        RunReport(model.units(), runner.firmware()).json())
-                                        .object()
-                                        .value("units")
-                                        .toArray();
+        const QJsonArray reported =
+            QJsonDocument::fromJson(RunReport(model.units(), runner.firmware()).json())
+                .object()
+                .value("units")
+                .toArray();
         QCOMPARE(reported.at(1).toObject().value("serial").toString(), model.unit(1).serialWritten);
 
         serials.from = SerialSettings::kLabelSource;

@@ -49,6 +49,10 @@ QJsonObject ApiJson::unit(const StationUnit &unit)
         {QStringLiteral("outcome"), outcome ? QJsonValue(outcome->word()) : QJsonValue()},
         {QStringLiteral("reason"), ended && !unit.isFailed() ? unit.reason : unit.verdict()},
         {QStringLiteral("records_sent"), unit.recordsSent},
+        {QStringLiteral("serial_written"),
+         unit.serialWritten.isEmpty() ? QJsonValue() : QJsonValue(unit.serialWritten)},
+        {QStringLiteral("serial_state"),
+         unit.serialState.isEmpty() ? QJsonValue() : QJsonValue(unit.serialState)},
     };
 }
 

@@ -90,6 +90,28 @@ std::variant<QStringList, Error> names(const QJsonValue &value, const QString &f
     return result;
 }
 
+// {"unit name": "value", ...}: each value as the unit's label gives it, trimmed, not empty.
+std::variant<QHash<QString, QString>, Error> serialValues(const QJsonValue &value)
+{
+    const auto refusal = [] {
+        return badField(QStringLiteral("serials"),
+                        ApiRequestParser::tr("an object of unit names and their values"));
+    };
+    if (value.isUndefined())
+        return QHash<QString, QString>();
+    if (!value.isObject() || value.toObject().size() > kMaxNames)
+        return refusal();
+    QHash<QString, QString> result;
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString text = it.value().toString().trimmed();
+        if (it.key().isEmpty() || !it.value().isString() || text.isEmpty())
+            return refusal();
+        result.insert(it.key(), text);
+    }
+    return result;
+}
+
 std::optional<QString> text(const QJsonObject &unit, const QString &field, bool required,
                             Error *error)
 {
@@ -168,7 +190,8 @@ ApiRequestParser::firmware(const QByteArray &body)
 // it is understood.
 ApiRequestParser::Result<ApiRequestParser::RunRequest> ApiRequestParser::run(const QByteArray &body)
 {
-    auto parsed = object(body, {QStringLiteral("units"), QStringLiteral("expect_sha256")});
+    auto parsed = object(body, {QStringLiteral("units"), QStringLiteral("expect_sha256"),
+                                QStringLiteral("serials")});
     if (const Error *error = std::get_if<Error>(&parsed))
         return *error;
     const QJsonObject &json = std::get<QJsonObject>(parsed);
@@ -190,6 +213,10 @@ ApiRequestParser::Result<ApiRequestParser::RunRequest> ApiRequestParser::run(con
     if (const Error *error = std::get_if<Error>(&hash))
         return *error;
     request.expectSha256 = std::get<QByteArray>(hash);
+    auto serials = serialValues(json.value(QStringLiteral("serials")));
+    if (const Error *error = std::get_if<Error>(&serials))
+        return *error;
+    request.serials = std::get<QHash<QString, QString>>(serials);
     return request;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,8 @@ public:
         Which which = Which::All;
         QStringList names;
         QByteArray expectSha256; // lower-case hex; empty: not checked
+        // Each named unit's own value for this run ("serials"), in place of the pool's next.
+        QHash<QString, QString> serials;
     };
     struct StopRequest
     {

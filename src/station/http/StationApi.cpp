@@ -193,6 +193,36 @@ std::optional<ApiError> StationApi::rowsNamed(const QStringList &names, QList<in
     return std::nullopt;
 }
 
+// Values given for units of this run are written in place of the pool's next; only where the
+// station writes serial numbers at all, and only for units the run flashes.
+std::optional<ApiError> StationApi::takeSerials(const QHash<QString, QString> &serials,
+                                                const QList<int> &rows)
+{
+    StationRunner &runner = m_window.runner();
+    if (serials.isEmpty()) {
+        runner.setSerialValues({});
+        return std::nullopt;
+    }
+    if (!runner.serialSettings().enabled)
+        return unprocessable(QStringLiteral("no_serials"),
+                             tr("The station writes no serial numbers: turn them on in File > "
+                                "Serial numbers... or with --serial-at and --serial-from."));
+    QHash<quint64, QString> values;
+    for (auto it = serials.begin(); it != serials.end(); ++it) {
+        quint64 id = 0;
+        for (int row : rows) {
+            if (m_window.model().unit(row).name == it.key())
+                id = m_window.model().unit(row).id;
+        }
+        if (id == 0)
+            return unprocessable(QStringLiteral("unknown_unit"),
+                                 tr("\"%1\" is not a unit of this run.").arg(it.key().left(64)));
+        values.insert(id, it.value());
+    }
+    runner.setSerialValues(values);
+    return std::nullopt;
+}
+
 ApiReply StationApi::startRun(const QByteArray &body)
 {
     auto parsed = ApiRequestParser::run(body);
@@ -227,6 +257,8 @@ ApiReply StationApi::startRun(const QByteArray &body)
     } else if (const std::optional<ApiError> unknown = rowsNamed(request.names, &rows)) {
         return ApiReply::of(*unknown);
     }
+    if (const std::optional<ApiError> refusal = takeSerials(request.serials, rows))
+        return ApiReply::of(*refusal);
     QString error;
     if (!m_window.flashRows(rows, &error))
         return ApiReply::of(unprocessable(QStringLiteral("refused"), error));

@@ -50,6 +50,8 @@ public:
 private:
     std::optional<ApiError> refuseChange() const;
     std::optional<ApiError> rowsNamed(const QStringList &names, QList<int> *rows) const;
+    std::optional<ApiError> takeSerials(const QHash<QString, QString> &serials,
+                                        const QList<int> &rows);
     void takeFirmwareFacts(const QString &path);
     QStringList runningNames() const;
 
