@@ -246,8 +246,11 @@ class tst_SerialBatch : public QObject
         }
         for (const QString &value : std::as_const(finished))
             QCOMPARE(holders.value(value), 1);
+        // A returned number is still returned, or went to a later unit (which may have failed
+        // in turn, or been the killed one, whose number nobody saw).
         for (const QString &value : std::as_const(returned))
-            QVERIFY2(finished.contains(value) || states.value(value) == "returned",
+            QVERIFY2(states.value(value) == "returned" || holders.value(value) > 0 ||
+                         states.value(value) == "burnt",
                      qPrintable(value));
         QVERIFY(!returned.isEmpty() && !(returned & finished).isEmpty());
         // The ledger adds up: every number taken is in one state, and the killed uploader's
