@@ -3,13 +3,17 @@
 // process; the platform plugin decides whether the window is visible (xcb under Xvfb) or
 // offscreen. Prints one line: ok, units, finished, records, seconds, rate, stall_ms.
 //
-//   fwbench-station UNITS.csv FIRMWARE.hex   (FWU_STATION_CLI names the uploader)
+//   fwbench-station UNITS.csv FIRMWARE.hex   (FWU_STATION_CLI names the uploader; with
+//                                             FWU_BENCH_SERVE_TOKEN=FILE the station also answers
+//                                             its HTTP interface on a free port of 127.0.0.1 and
+//                                             prints "Control interface: URL ..." first)
 //   fwbench-station --idle STOPFILE          (the baseline: an idle Qt process's stall, watched
 //                                             beside the same load until STOPFILE exists)
 
 #include "FirmwarePanel.h"
 #include "StallMonitor.h"
 #include "StationWindow.h"
+#include "http/StationServe.h"
 #include "platform/EventDispatcher.h"
 
 #include <QApplication>
@@ -64,6 +68,14 @@ int main(int argc, char *argv[])
         return 1;
     }
     window.setLimit(0);
+    StationServe serve(window);
+    if (const QString tokenFile = qEnvironmentVariable("FWU_BENCH_SERVE_TOKEN");
+        !tokenFile.isEmpty()) {
+        if (const std::optional<QString> problem = serve.start(QStringLiteral("0"), tokenFile)) {
+            out << "ok=0 failure=serve\n";
+            return 1;
+        }
+    }
     window.show();
     QApplication::processEvents();
 
