@@ -47,6 +47,18 @@ bool isOwnersProcessGone(const QFileInfo &folder)
 FirmwareSnapshot::FirmwareSnapshot() = default;
 FirmwareSnapshot::~FirmwareSnapshot() = default;
 
+bool FirmwareSnapshot::copySignature(const QString &path, const QString &copy, QString *error)
+{
+    QFile signature(SignatureCheck::defaultSignaturePath(path));
+    if (!signature.exists())
+        return true;
+    if (signature.size() > kMaxSignatureSize || !signature.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot read the signature %1").arg(signature.fileName());
+        return false;
+    }
+    return writeFile(SignatureCheck::defaultSignaturePath(copy), signature.readAll(), error);
+}
+
 bool FirmwareSnapshot::take(const QString &path, QString *error)
 {
     FirmwareFile file;
@@ -80,6 +92,10 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     const bool signedCopy = signature && signature->isValid();
     if (signedCopy &&
         !writeFile(SignatureCheck::defaultSignaturePath(copy), signature->signatureText(), error))
+        return false;
+    // A signature nobody here verifies still says where its signer lets each unit's own data
+    // go: the uploaders see it beside their copy too.
+    if (!signedCopy && !copySignature(path, copy, error))
         return false;
     m_signature = signature;
     m_keyArguments.clear();

@@ -48,6 +48,9 @@ public:
     static int sweepLeftovers();
 
 private:
+    // Far above any signature file.
+    static constexpr qint64 kMaxSignatureSize = 64 * 1024;
+    static bool copySignature(const QString &path, const QString &copy, QString *error);
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_sourcePath;
     QString m_copyPath;

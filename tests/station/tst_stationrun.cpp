@@ -140,6 +140,18 @@ private Q_SLOTS:
         QVERIFY(waitForRun(runner));
         QCOMPARE(model.unit(0).serialWritten, "0042");
         QCOMPARE(model.unit(1).serialWritten, "0043");
+
+        // A signed image keeps its signer's word in the uploaders' private copy, verified here
+        // or not: a region outside it is refused before any unit is contacted.
+        const QString signedHex = m_dir.filePath("numbered-release.hex");
+        QVERIFY(QFile::copy(m_hexPath, signedHex));
+        QVERIFY(MinisignTool::makeKey(m_dir.path(), "serials"));
+        QVERIFY(MinisignTool::sign(m_dir.path(), "serials", signedHex, signedHex + ".minisig",
+                                   MinisignTool::Kind::Prehashed, "version 1 serial-at=0x10:4"));
+        QVERIFY2(runner.start({0}, signedHex, &error), qPrintable(error));
+        QVERIFY(waitForRun(runner));
+        QCOMPARE(model.unit(0).state, UnitState::Error);
+        QVERIFY2(model.unit(0).reason.contains("0x10:4"), qPrintable(model.unit(0).reason));
     }
 
     // Eight units, three of them failing in different ways; then only those three again.
