@@ -231,6 +231,38 @@ class StationHttpTest(unittest.TestCase):
         self.assertEqual([(u["serial_written"], u["serial_state"]) for u in run["units"]],
                          [("0777", "used"), ("0001", "used")])
 
+    def test_event_stream(self):
+        station = self.station()
+        self.units(station, [])
+        connection = http.client.HTTPConnection("127.0.0.1", station.port, timeout=WAIT_S)
+        try:
+            connection.request("GET", "/api/v1/events?after=0",
+                               headers={"Authorization": "Bearer " + station.token,
+                                        "Accept": "text/event-stream"})
+            response = connection.getresponse()
+            self.assertEqual((response.status, response.getheader("Content-Type")),
+                             (200, "text/event-stream"))
+
+            def next_event():
+                fields = {}
+                while True:
+                    line = response.fp.readline().decode().rstrip("\n")
+                    if line == "" and "data" in fields:
+                        return fields
+                    if line and not line.startswith(":"):
+                        key, _, value = line.partition(": ")
+                        fields[key] = value
+
+            first = next_event()
+            self.assertEqual((first["id"], first["event"]), ("1", "units_changed"))
+            self.assertEqual(json.loads(first["data"])["seq"], 1)
+            # Live: a change made now arrives on the open stream.
+            self.units(station, [], [])
+            second = next_event()
+            self.assertEqual((second["id"], second["event"]), ("2", "units_changed"))
+        finally:
+            connection.close()
+
     def test_busy_and_stop(self):
         station = self.station()
         self.units(station, ["--fault", "silent@3"], ["--fault", "silent@3"])
@@ -358,6 +390,15 @@ class StationHttpTest(unittest.TestCase):
                               capture_output=True, check=True)
         document = json.loads(curl.stdout)
         self.assertTrue(document["openapi"].startswith("3."))
+        # Each answer as OpenAPI 3 writes one: a text, and its body's schema under a media type.
+        for path, operations in document["paths"].items():
+            for method, operation in operations.items():
+                for code, answer in operation.get("responses", {}).items():
+                    with self.subTest(path=path, method=method, code=code):
+                        if "$ref" not in answer:
+                            self.assertIsInstance(answer["description"], str)
+                            for media in answer.get("content", {}).values():
+                                self.assertIn("schema", media)
         methods = {"get", "put", "post", "delete", "patch"}
         for path, operations in document["paths"].items():
             concrete = path.replace("{run_id}", "no-such-run")

@@ -110,6 +110,10 @@ ApiServer::ApiServer(StationApi &api, const ApiToken &token, QObject *parent)
     // The OpenAPI document lives in this static library's resources.
     Q_INIT_RESOURCE(http);
     connect(&api.feed(), &ApiEventFeed::added, this, &ApiServer::answerWaiters);
+    connect(&api.feed(), &ApiEventFeed::added, this, &ApiServer::feedStreams);
+    m_heartbeat = new QTimer(this);
+    m_heartbeat->setInterval(kStreamHeartbeat);
+    connect(m_heartbeat, &QTimer::timeout, this, &ApiServer::beatStreams);
 }
 
 ApiServer::~ApiServer() = default;
@@ -243,6 +247,10 @@ void ApiServer::pollEvents(const QHttpServerRequest &request, QTcpSocket *socket
         send(responder, ApiReply::of(*error));
         return;
     }
+    if (header(request, "Accept").contains("text/event-stream")) {
+        streamEvents(std::move(responder), socket, std::get<qint64>(parsed));
+        return;
+    }
     const quint64 id = m_nextWaiter++;
     m_waiters.emplace(id, Waiter{std::move(responder), socket, std::get<qint64>(parsed)});
     // A number beyond the last is a reader of an earlier station on this port: it is told the
@@ -283,4 +291,59 @@ void ApiServer::answerWaiter(quint64 id)
                                     QJsonDocument(QJsonObject{{QStringLiteral("events"), events},
                                                               {QStringLiteral("next"), next}}),
                                     {}});
+}
+
+// Server-Sent Events: the events after the reader's number at once, then each as it happens,
+// on a response that stays open until the reader goes.
+void ApiServer::streamEvents(QHttpServerResponder &&responder, QTcpSocket *socket, qint64 after)
+{
+    std::erase_if(m_streams, [](const auto &entry) { return !entry.second.socket; });
+    if (m_streams.size() >= size_t(kMaxStreams)) {
+        send(responder, failure(503, QStringLiteral("too_many_streams"),
+                                tr("Too many readers of the event stream; poll instead.")));
+        return;
+    }
+    responder.writeStatusLine(Status::Ok);
+    responder.writeHeaders({{"Content-Type", "text/event-stream"},
+                            {"Cache-Control", "no-cache"},
+                            {"Connection", "close"}});
+    const quint64 id = m_nextWaiter++;
+    Stream &stream =
+        m_streams.emplace(id, Stream{std::move(responder), socket, after}).first->second;
+    feedStream(stream);
+    m_heartbeat->start();
+}
+
+void ApiServer::feedStreams()
+{
+    std::erase_if(m_streams, [](const auto &entry) { return !entry.second.socket; });
+    for (auto &[id, stream] : m_streams)
+        feedStream(stream);
+}
+
+void ApiServer::feedStream(Stream &stream)
+{
+    if (!stream.socket)
+        return;
+    const QJsonArray events = m_api.feed().log().after(stream.sent);
+    QByteArray text;
+    for (const QJsonValue &event : events) {
+        const qint64 seq = event.toObject().value(QStringLiteral("seq")).toInteger();
+        text += "id: " + QByteArray::number(seq) +
+                "\nevent: " + event.toObject().value(QStringLiteral("type")).toString().toUtf8() +
+                "\ndata: " + QJsonDocument(event.toObject()).toJson(QJsonDocument::Compact) +
+                "\n\n";
+        stream.sent = seq;
+    }
+    if (!text.isEmpty())
+        stream.responder.writeBody(text);
+}
+
+void ApiServer::beatStreams()
+{
+    std::erase_if(m_streams, [](const auto &entry) { return !entry.second.socket; });
+    for (auto &[id, stream] : m_streams)
+        stream.responder.writeBody(": still here\n\n");
+    if (m_streams.empty())
+        m_heartbeat->stop();
 }

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -30,6 +31,10 @@ class ApiServer : public QAbstractHttpServer
 public:
     // How long a poll of the events waits for the first; FWU_STATION_POLL_MS shortens it.
     static constexpr std::chrono::milliseconds kPollWait{25000};
+    // Readers of the events as a stream (Accept: text/event-stream) at once, and how often a
+    // quiet stream gets a comment line, so that a reader that went away is found.
+    static constexpr int kMaxStreams = 64;
+    static constexpr std::chrono::milliseconds kStreamHeartbeat{15000};
 
     struct Route
     {
@@ -61,6 +66,16 @@ private:
         qint64 after = 0;
     };
 
+    struct Stream
+    {
+        QHttpServerResponder responder;
+        QPointer<QTcpSocket> socket;
+        qint64 sent = 0; // the last event's number written to it
+    };
+    void streamEvents(QHttpServerResponder &&responder, QTcpSocket *socket, qint64 after);
+    void feedStreams();
+    void feedStream(Stream &stream);
+    void beatStreams();
     std::optional<ApiReply> refusal(const QHttpServerRequest &request, const Route **route,
                                     QStringList *parts) const;
     ApiReply dispatch(const Route &route, const QStringList &parts,
@@ -75,5 +90,7 @@ private:
     quint16 m_port = 0;
     std::chrono::milliseconds m_pollWait = kPollWait;
     std::map<quint64, Waiter> m_waiters;
+    std::map<quint64, Stream> m_streams;
+    QTimer *m_heartbeat = nullptr;
     quint64 m_nextWaiter = 1;
 };
