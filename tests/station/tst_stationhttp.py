@@ -263,6 +263,29 @@ class StationHttpTest(unittest.TestCase):
         finally:
             connection.close()
 
+    def test_a_huge_body_is_cut_off(self):
+        """Qt's server keeps a whole request in memory: the station stops reading past its bound."""
+        station = self.station()
+
+        def peak_kib():
+            with open("/proc/%d/status" % station.process.pid) as file:
+                return int(re.search(r"VmHWM:\s+(\d+)", file.read()).group(1))
+
+        before = peak_kib()
+        connection = http.client.HTTPConnection("127.0.0.1", station.port, timeout=WAIT_S)
+        try:
+            connection.request("PUT", "/api/v1/units", body=b"[" * (64 << 20),
+                               headers={"Content-Type": "application/json"})
+            status = connection.getresponse().status
+        except OSError:
+            status = None  # cut off while still sending
+        finally:
+            connection.close()
+        self.assertIn(status, (413, None))
+        self.assertEqual(station.request("GET", "/station")[0], 200)
+        # Without the bound the 64 MiB stay in memory, twice over.
+        self.assertLess(peak_kib() - before, 24 << 10)
+
     def test_busy_and_stop(self):
         station = self.station()
         self.units(station, ["--fault", "silent@3"], ["--fault", "silent@3"])

@@ -1,5 +1,7 @@
 #include "ApiServer.h"
 
+#include "BoundedTcpServer.h"
+
 #include "ApiEventFeed.h"
 #include "ApiJson.h"
 #include "ApiRequestParser.h"
@@ -120,9 +122,15 @@ ApiServer::~ApiServer() = default;
 
 std::optional<QString> ApiServer::start(const QHostAddress &address, quint16 port)
 {
-    m_port = listen(address, port);
-    if (m_port == 0)
+    // A request's body, its headers and a little more; beyond that the client is cut off
+    // before its bytes fill the station's memory.
+    auto *server = new BoundedTcpServer(ApiRequestParser::kMaxBodyBytes + kMaxHeaderBytes, this);
+    if (!server->listen(address, port)) {
+        delete server;
         return tr("Cannot listen on %1 port %2.").arg(address.toString()).arg(port);
+    }
+    bind(server);
+    m_port = server->serverPort();
     return std::nullopt;
 }
 

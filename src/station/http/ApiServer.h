@@ -31,6 +31,8 @@ class ApiServer : public QAbstractHttpServer
 public:
     // How long a poll of the events waits for the first; FWU_STATION_POLL_MS shortens it.
     static constexpr std::chrono::milliseconds kPollWait{25000};
+    // What a request may bring beside its body: the request line and the headers.
+    static constexpr qint64 kMaxHeaderBytes = 64 * 1024;
     // Readers of the events as a stream (Accept: text/event-stream) at once, and how often a
     // quiet stream gets a comment line, so that a reader that went away is found.
     static constexpr int kMaxStreams = 64;
