@@ -129,13 +129,11 @@ QMenu *ActivityLogView::createContextMenu(QAction *saveLog)
 {
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("logContextMenu"));
-    QAction *copyLine =
-        menu->addAction(QStringLiteral("&Copy line"), this, &ActivityLogView::copySelectedLine);
+    QAction *copyLine = menu->addAction(tr("&Copy line"), this, &ActivityLogView::copySelectedLine);
     copyLine->setObjectName(QStringLiteral("logCopyLine"));
     copyLine->setShortcut(QKeySequence::Copy);
     copyLine->setEnabled(m_log.selectedIndex() >= 0);
-    QAction *copyAll =
-        menu->addAction(QStringLiteral("Copy &all"), this, &ActivityLogView::copyAll);
+    QAction *copyAll = menu->addAction(tr("Copy &all"), this, &ActivityLogView::copyAll);
     copyAll->setObjectName(QStringLiteral("logCopyAll"));
     copyAll->setEnabled(m_log.count() > 0);
     if (saveLog) {

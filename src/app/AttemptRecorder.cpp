@@ -63,28 +63,30 @@ LogRecord AttemptRecorder::record(const QString &program) const
 QString AttemptRecorder::outcomeText(std::optional<UploadOutcome> outcome, bool running)
 {
     if (running)
-        return QStringLiteral("in progress");
+        //: The saved log's outcome while the upload still runs.
+        return tr("in progress");
     if (!outcome)
-        return QStringLiteral("no upload");
+        //: The saved log's outcome before any upload was started.
+        return tr("no upload");
     switch (*outcome) {
     case UploadOutcome::Finished:
-        return QStringLiteral("Finished");
+        return tr("Finished");
     case UploadOutcome::Refused:
-        return QStringLiteral("Failed: refused by the unit");
+        return tr("Failed: refused by the unit");
     case UploadOutcome::ConnectFailed:
-        return QStringLiteral("Failed: could not connect");
+        return tr("Failed: could not connect");
     case UploadOutcome::ConnectionLost:
-        return QStringLiteral("Failed: connection lost");
+        return tr("Failed: connection lost");
     case UploadOutcome::UnitSilent:
-        return QStringLiteral("Failed: the unit stopped answering");
+        return tr("Failed: the unit stopped answering");
     case UploadOutcome::BadInput:
-        return QStringLiteral("Failed: unusable address, port or firmware file");
+        return tr("Failed: unusable address, port or firmware file");
     case UploadOutcome::Stopped:
-        return QStringLiteral("Stopped by the operator");
+        return tr("Stopped by the operator");
     case UploadOutcome::Cancelled:
-        return QStringLiteral("Failed: the program was closed");
+        return tr("Failed: the program was closed");
     }
-    return QStringLiteral("Failed");
+    return tr("Failed");
 }
 
 QStringList AttemptRecorder::describeFirmware(const QString &path)
@@ -93,16 +95,19 @@ QStringList AttemptRecorder::describeFirmware(const QString &path)
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("cannot be read: ") + file.errorString()};
-    auto sizeLine = [](qint64 bytes) { return QStringLiteral("Size: %1 bytes").arg(bytes); };
+        return {tr("cannot be read: %1").arg(file.errorString())};
     if (file.size() > kLargestSummarised)
         return {sizeLine(file.size())};
     return describeContent(file.readAll());
 }
 
+QString AttemptRecorder::sizeLine(qint64 bytes)
+{
+    return tr("Size: %1 bytes").arg(bytes);
+}
+
 QStringList AttemptRecorder::describeContent(const QByteArray &content)
 {
     const FirmwareSummary summary = FirmwareSummary::fromContent(content);
-    return QStringList{QStringLiteral("Size: %1 bytes").arg(summary.sizeBytes)} +
-           summary.describe();
+    return QStringList{sizeLine(summary.sizeBytes)} + summary.describe();
 }

@@ -39,6 +39,8 @@ Q_SIGNALS:
     void ended(UploadOutcome outcome);
 
 private:
+    static QString sizeLine(qint64 bytes);
+
     void onStarted();
     void onEnded(UploadOutcome outcome);
 

@@ -54,23 +54,25 @@ ClientArea::ClientArea(ActivityLog &log, QWidget *parent) : QWidget(parent)
     ListBox->setObjectName(QStringLiteral("ListBox"));
     ProgressBar = make<QProgressBar>(this, "ProgressBar");
     frmFirmwareFile = make<QGroupBox>(this, "frmFirmwareFile");
-    frmFirmwareFile->setTitle(QStringLiteral("Firmware File"));
+    frmFirmwareFile->setTitle(tr("Firmware File"));
     frmConnectionSettings = make<QGroupBox>(this, "frmConnectionSettings");
-    frmConnectionSettings->setTitle(QStringLiteral("Connection Settings"));
+    frmConnectionSettings->setTitle(tr("Connection Settings"));
 
     EthernetAddress = make<QLineEdit>(frmConnectionSettings, "EthernetAddress");
     EthernetPort = make<QLineEdit>(frmConnectionSettings, "EthernetPort");
     lblAddress = make<QLabel>(frmConnectionSettings, "lblAddress");
-    lblAddress->setText(QStringLiteral("Address"));
+    //: The unit's network address.
+    lblAddress->setText(tr("Address"));
     lblPort = make<QLabel>(frmConnectionSettings, "lblPort");
-    lblPort->setText(QStringLiteral("Port"));
+    //: The unit's TCP port number.
+    lblPort->setText(tr("Port"));
     LoadStart = make<QPushButton>(frmConnectionSettings, "LoadStart");
-    LoadStart->setText(QStringLiteral("Load and Start"));
+    LoadStart->setText(tr("Load and Start"));
 
     FirmwareFile = make<QLabel>(frmFirmwareFile, "FirmwareFile");
     // A file's name is shown as it is, even one that looks like markup.
     FirmwareFile->setTextFormat(Qt::PlainText);
-    FirmwareFile->setText(QStringLiteral("Select Firmware File..."));
+    FirmwareFile->setText(tr("Select Firmware File..."));
     FirmwareFile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FirmwareFile->setWordWrap(true);
     FirmwareFile->setCursor(Qt::PointingHandCursor);
@@ -86,23 +88,25 @@ ClientArea::ClientArea(ActivityLog &log, QWidget *parent) : QWidget(parent)
 
 void ClientArea::describeForAssistiveTools()
 {
-    auto describe = [](QWidget *widget, const char *name, const char *description) {
-        widget->setAccessibleName(QLatin1String(name));
-        widget->setAccessibleDescription(QLatin1String(description));
+    auto describe = [](QWidget *widget, const QString &name, const QString &description) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
     };
-    describe(ListBox, "Activity log",
-             "What the upload did, newest line last; green after a finished upload, red after "
-             "a failure");
-    describe(ProgressBar, "Upload progress", "Share of the firmware file sent, and time left");
-    describe(frmFirmwareFile, "Firmware File", "Click to choose the firmware file");
-    describe(FirmwareFile, "Firmware file",
-             "The chosen firmware file; click to choose another, or drop one on the window");
-    describe(frmConnectionSettings, "Connection Settings", "Where the unit is on the network");
-    describe(EthernetAddress, "Address", "Network address of the unit");
-    describe(EthernetPort, "Port", "TCP port of the unit");
-    describe(lblAddress, "Address", "Label of the address box");
-    describe(lblPort, "Port", "Label of the port box");
-    describe(LoadStart, "Load and Start", "Send the chosen firmware file to the unit");
+    describe(ListBox, tr("Activity log"),
+             tr("What the upload did, newest line last; green after a finished upload, red after "
+                "a failure"));
+    describe(ProgressBar, tr("Upload progress"),
+             tr("Share of the firmware file sent, and time left"));
+    describe(frmFirmwareFile, tr("Firmware File"), tr("Click to choose the firmware file"));
+    describe(FirmwareFile, tr("Firmware file"),
+             tr("The chosen firmware file; click to choose another, or drop one on the window"));
+    describe(frmConnectionSettings, tr("Connection Settings"),
+             tr("Where the unit is on the network"));
+    describe(EthernetAddress, tr("Address"), tr("Network address of the unit"));
+    describe(EthernetPort, tr("Port"), tr("TCP port of the unit"));
+    describe(lblAddress, tr("Address"), tr("Label of the address box"));
+    describe(lblPort, tr("Port"), tr("Label of the port box"));
+    describe(LoadStart, tr("Load and Start"), tr("Send the chosen firmware file to the unit"));
     lblAddress->setBuddy(EthernetAddress);
     lblPort->setBuddy(EthernetPort);
 }

@@ -34,17 +34,17 @@ QString FirmwareChoice::problemWith(const QString &path, FirmwareSummary *summar
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("there is no such file");
+        return tr("there is no such file");
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return tr("it is a folder, not a file");
     QString openError;
     std::optional<IntelHexCheck::Result> check = IntelHexCheck::inspect(path, &openError);
     if (!check)
-        return QStringLiteral("not valid Intel HEX: ") + openError;
+        return tr("not valid Intel HEX: %1").arg(openError);
     if (summary)
         *summary = std::move(check->summary);
     if (check->problem)
-        return QStringLiteral("not valid Intel HEX: ") + check->problem->text;
+        return tr("not valid Intel HEX: %1").arg(check->problem->text);
     return {};
 }
 
@@ -88,8 +88,7 @@ void FirmwareChoice::refuse(const QString &path, const QString &reason)
 {
     ActivityLog &log = m_view.activityLog();
     // Two short lines rather than one long one: the log is narrow at its drawn size.
-    log.append(
-        QStringLiteral("Cannot use \"%1\" as the firmware file:").arg(QFileInfo(path).fileName()));
+    log.append(tr("Cannot use \"%1\" as the firmware file:").arg(QFileInfo(path).fileName()));
     log.append(QStringLiteral("  ") + reason);
     // Red tells of a failed upload; a refusal in the middle of one must not look like its end.
     if (!m_engine.isBusy())
@@ -100,7 +99,7 @@ void FirmwareChoice::refuse(const QString &path, const QString &reason)
 QString FirmwareChoice::tooltipFor(const QString &path, const QStringList &more)
 {
     if (path.isEmpty())
-        return QStringLiteral("Click to choose the firmware file, or drop one on the window");
+        return tr("Click to choose the firmware file, or drop one on the window");
     // As text, line by line: a file name that looks like markup is shown as it is.
     const QStringList lines = QStringList{path} + AttemptRecorder::describeFirmware(path) + more;
     return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ class WindowMemory;
 // the same way (accepts()).
 class FirmwareChoice
 {
+    Q_DECLARE_TR_FUNCTIONS(FirmwareChoice)
+
 public:
     FirmwareChoice(FirmwareSelector &selector, UploadEngine &engine, UploadView &view,
                    WindowMemory &memory);

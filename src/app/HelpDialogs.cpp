@@ -7,14 +7,15 @@
 
 QString HelpDialogs::aboutText(const QString &title, const QString &version)
 {
-    QString text = QStringLiteral("<p><b>%1</b><br>Version %2</p>"
-                                  "<p>Installs Intel HEX firmware into a control unit over "
-                                  "Ethernet.</p>"
-                                  "<p>Built with Qt %3, running on Qt %4.</p>"
-                                  "<p>%5</p>")
-                       .arg(title.toHtmlEscaped(), version, QStringLiteral(QT_VERSION_STR),
-                            QString::fromLatin1(qVersion()),
-                            QStringLiteral(FWU_LICENCE_NOTICE).toHtmlEscaped());
+    QString text =
+        QStringLiteral("<p><b>%1</b><br>%2</p><p>%3</p><p>%4</p><p>%5</p>")
+            .arg(title.toHtmlEscaped(), tr("Version %1").arg(version).toHtmlEscaped(),
+                 tr("Installs Intel HEX firmware into a control unit over Ethernet.")
+                     .toHtmlEscaped(),
+                 tr("Built with Qt %1, running on Qt %2.")
+                     .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()))
+                     .toHtmlEscaped(),
+                 QStringLiteral(FWU_LICENCE_NOTICE).toHtmlEscaped());
     const QString homepage = QStringLiteral(FWU_HOMEPAGE);
     if (!homepage.isEmpty())
         text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homepage.toHtmlEscaped());
@@ -32,12 +33,13 @@ QString HelpDialogs::shortcutsText()
 
 void HelpDialogs::showAbout(QWidget *parent, const QString &title, const QString &version)
 {
-    QMessageBox::about(parent, QStringLiteral("About ") + title, aboutText(title, version));
+    //: The title of Help > About; %1 is the program's name.
+    QMessageBox::about(parent, tr("About %1").arg(title), aboutText(title, version));
 }
 
 void HelpDialogs::showShortcuts(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keyboard Shortcuts"), shortcutsText(),
+    QMessageBox box(QMessageBox::NoIcon, tr("Keyboard Shortcuts"), shortcutsText(),
                     QMessageBox::Close, parent);
     box.setTextFormat(Qt::RichText);
     box.exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -8,8 +9,10 @@ class QWidget;
 // something: where to save the log, and whether to stop a running transfer.
 class OperatorQuestions
 {
+    Q_DECLARE_TR_FUNCTIONS(OperatorQuestions)
+
 public:
-    static const QString kStopQuestion;
+    static QString stopQuestion();
 
     // The chosen path, or an empty text when the operator cancelled.
     static QString whereToSaveLog(QWidget *parent, const QString &suggested);

@@ -9,9 +9,8 @@ OutcomeAnnouncer::OutcomeAnnouncer(QWidget &window, QStatusBar &statusBar, const
       m_notifier(title)
 {
     m_label->setObjectName(QStringLiteral("lblOutcome"));
-    m_label->setAccessibleName(QStringLiteral("Outcome"));
-    m_label->setAccessibleDescription(
-        QStringLiteral("How the last upload ended: Finished or Failed"));
+    m_label->setAccessibleName(tr("Outcome"));
+    m_label->setAccessibleDescription(tr("How the last upload ended: Finished or Failed"));
     // The socket state the status monitor writes keeps the left of the bar; the word keeps
     // clear of the window's edge.
     m_label->setContentsMargins(0, 0, 4, 0);
@@ -31,9 +30,7 @@ void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome, bool seriesGoesOn)
     if (outcome == UploadOutcome::Cancelled)
         return;
     const bool finished = outcome == UploadOutcome::Finished;
-    const QString word = finished                            ? QStringLiteral("Finished")
-                         : outcome == UploadOutcome::Stopped ? QStringLiteral("Stopped")
-                                                             : QStringLiteral("Failed");
+    const QString word = wordFor(outcome);
     m_label->setText(word);
     m_label->show();
 
@@ -41,10 +38,23 @@ void OutcomeAnnouncer::attemptEnded(UploadOutcome outcome, bool seriesGoesOn)
     if (m_window.isActiveWindow() || seriesGoesOn)
         return;
     QApplication::alert(&m_window);
-    m_notifier.notify(m_title + QStringLiteral(": ") + word,
-                      finished ? QStringLiteral("The firmware was installed.")
-                               : QStringLiteral("The upload failed; the log says why."),
+    //: A desktop notification's summary: the program's title, then how the upload ended.
+    m_notifier.notify(tr("%1: %2").arg(m_title, word),
+                      finished ? tr("The firmware was installed.")
+                               : tr("The upload failed; the log says why."),
                       !finished);
+}
+
+QString OutcomeAnnouncer::wordFor(UploadOutcome outcome)
+{
+    if (outcome == UploadOutcome::Finished)
+        //: How the last upload ended, in the status bar.
+        return tr("Finished");
+    if (outcome == UploadOutcome::Stopped)
+        //: How the last upload ended, in the status bar: the operator stopped it.
+        return tr("Stopped");
+    //: How the last upload ended, in the status bar.
+    return tr("Failed");
 }
 
 QString OutcomeAnnouncer::shownOutcome() const

@@ -27,6 +27,9 @@ public:
     QString shownOutcome() const;
 
 private:
+    // The word the status bar shows.
+    static QString wordFor(UploadOutcome outcome);
+
     QWidget &m_window;
     QLabel *m_label = nullptr;
     QString m_title;

@@ -11,8 +11,10 @@ void ProgressCaption::restart()
 QString ProgressCaption::formatDuration(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        //: A time left below a minute, in seconds.
+        return tr("%1 s").arg(seconds);
+    //: A time left of a minute or more: minutes, then seconds as two digits.
+    return tr("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString ProgressCaption::text(int value, int maximum, bool transferring, qint64 nowMs)
@@ -23,7 +25,8 @@ QString ProgressCaption::text(int value, int maximum, bool transferring, qint64 
     value = std::clamp(value, 0, maximum);
     // Rounded down: the bar reads 100 % only when everything has gone out.
     const int percent = int(qint64(value) * 100 / maximum);
-    const QString percentText = QStringLiteral("%1%").arg(percent);
+    //: The share of the firmware file sent, in percent.
+    const QString percentText = tr("%1%").arg(percent);
     if (!transferring || value == 0 || value >= maximum)
         return percentText;
 
@@ -37,5 +40,6 @@ QString ProgressCaption::text(int value, int maximum, bool transferring, qint64 
         return percentText;
     const double msPerUnit = double(elapsedMs) / done;
     const auto secondsLeft = qint64(std::ceil(msPerUnit * (maximum - value) / 1000.0));
-    return QStringLiteral("%1 - %2 left").arg(percentText, formatDuration(secondsLeft));
+    //: The progress bar's text: the share sent, then the time left.
+    return tr("%1 - %2 left").arg(percentText, formatDuration(secondsLeft));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -8,6 +9,8 @@
 // at the rate of the transfer so far.
 class ProgressCaption
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressCaption)
+
 public:
     // A new attempt: the rate starts over.
     void restart();

@@ -28,6 +28,8 @@ std::optional<QString> SignatureStatus::refusal(const QString &path, const QByte
                                         trusted.keys);
     if (m_last->isValid() || !trusted.requireSigned)
         return std::nullopt;
+    // Left untranslated: the engine reports it as the attempt's failure, which the flash
+    // history keeps.
     return QStringLiteral("Only signed firmware is flashed here: ") + m_last->problem();
 }
 
@@ -41,9 +43,8 @@ std::optional<QString> SignatureStatus::check(const QString &path)
     if (!m_last || refused)
         return refused;
     ActivityLog &log = m_view.activityLog();
-    log.append(m_last->isValid()
-                   ? m_last->describe()
-                   : QStringLiteral("Not signed by a trusted key: ") + m_last->problem());
+    log.append(m_last->isValid() ? m_last->describe()
+                                 : tr("Not signed by a trusted key: %1").arg(m_last->problem()));
     log.ScrollLog();
     return std::nullopt;
 }
@@ -53,7 +54,7 @@ QStringList SignatureStatus::describe(const QString &path) const
     if (!m_last || path.isEmpty() || path != m_lastPath)
         return {};
     if (!m_last->isValid())
-        return {QStringLiteral("Signature: not valid: ") + m_last->problem()};
-    return {QStringLiteral("Signature: key %1, trusted comment: %2")
+        return {tr("Signature: not valid: %1").arg(m_last->problem())};
+    return {tr("Signature: key %1, trusted comment: %2")
                 .arg(m_last->keyId(), m_last->trustedComment())};
 }

@@ -3,6 +3,7 @@
 #include "firmware/SignatureCheck.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ class UploadView;
 // trusted keys are read from the settings each time, so a change in the dialog applies at once.
 class SignatureStatus
 {
+    Q_DECLARE_TR_FUNCTIONS(SignatureStatus)
+
 public:
     SignatureStatus(const QString &title, SettingsStore &settings, UploadView &view);
 

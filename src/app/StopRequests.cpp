@@ -38,6 +38,6 @@ bool StopRequests::operatorAgrees()
     if (m_engine.state().TransferIdle)
         return true;
     const QScopedValueRollback asking(m_asking, true);
-    const QString &question = OperatorQuestions::kStopQuestion;
+    const QString question = OperatorQuestions::stopQuestion();
     return m_confirm ? m_confirm(question) : OperatorQuestions::stopTransfer(&m_window, question);
 }

@@ -82,8 +82,10 @@ bool TrustedKeysDialog::addKeyFile(const QString &path, QString *problem)
 
 void TrustedKeysDialog::onAdd()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Add Trusted Key"), QString(),
-                                                      tr("Public keys (*.pub);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Add Trusted Key"), QString(),
+                                     tr("Public keys") + QStringLiteral(" (*.pub);;") +
+                                         tr("All files") + QStringLiteral(" (*)"));
     QString problem;
     if (!path.isEmpty() && !addKeyFile(path, &problem))
         QMessageBox::warning(this, windowTitle(), problem);

@@ -47,7 +47,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-const QString frmMain::kWritingStatus = QStringLiteral("Writing firmware: do not remove power");
+QString frmMain::writingStatus()
+{
+    return tr("Writing firmware: do not remove power");
+}
 
 QIcon frmMain::appIcon()
 {
@@ -199,8 +202,9 @@ void frmMain::createMenus()
 void frmMain::Form_Load()
 {
     m_statusMonitor->start();
-    setWindowTitle(m_title + QStringLiteral(" v") + versionText());
-    setFirmwareFileCaption(QStringLiteral("Select file..."));
+    //: The window's caption: the program's title and version.
+    setWindowTitle(tr("%1 v%2").arg(m_title, versionText()));
+    setFirmwareFileCaption(tr("Select file..."));
     m_connectionSettings->LoadConnectionSettings(*this);
     setControlEnabled(StartControl::LoadStart, false);
     setChecked(Tool::Slow, false);
@@ -226,7 +230,7 @@ void frmMain::setStatusText(const QString &text)
 {
     // The connection is closed while the unit writes, and "Not connected" must not read as
     // leave to switch the unit off.
-    m_sbStatusBar->showMessage(unitIsWriting() ? kWritingStatus : text);
+    m_sbStatusBar->showMessage(unitIsWriting() ? writingStatus() : text);
 }
 
 bool frmMain::unitIsWriting() const
@@ -322,7 +326,7 @@ void frmMain::onAttemptEnded(UploadOutcome outcome)
 {
     m_announcer->attemptEnded(outcome, outcome == UploadOutcome::Finished && isChecked(Tool::Loop));
     // The socket's state takes the status bar back at once, not at the next tick.
-    if (statusText() == kWritingStatus && !m_engine->isShutDown())
+    if (statusText() == writingStatus() && !m_engine->isShutDown())
         m_statusMonitor->EthernetStatusTimer_Timer();
 }
 
@@ -334,7 +338,7 @@ bool frmMain::saveLogTo(const QString &path)
     if (record.write(path, &error))
         return true;
     // Reported where every other failure is, without touching the outcome colour.
-    m_log->append(QStringLiteral("Could not save the log to \"%1\": %2").arg(path, error));
+    m_log->append(tr("Could not save the log to \"%1\": %2").arg(path, error));
     m_log->ScrollLog();
     return false;
 }
@@ -480,7 +484,7 @@ void frmMain::mnuLoop_Click()
 {
     UploadState &state = m_engine->state();
     state.LoopCount = 0;
-    setStatusText(QStringLiteral("Loops: ") + QString::number(state.LoopCount));
+    setStatusText(tr("Loops: %1").arg(state.LoopCount));
 }
 
 void frmMain::mnuForget_Click()

@@ -99,7 +99,7 @@ public:
 
     QString statusText() const;
     // What the status bar says for the whole reboot wait, in place of the socket's state.
-    static const QString kWritingStatus;
+    static QString writingStatus();
     QString versionText() const;
 
     // A firmware file chosen in one move (dropped, or named at start); a file that is no Intel

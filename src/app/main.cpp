@@ -16,21 +16,26 @@ constexpr int kBadOptionStatus = 4;
 // The window's options; --help and --version are answered here.
 struct Options
 {
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Displays version information.")};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("main", "Displays version information.")};
     QCommandLineParser parser;
 
     Options()
     {
         parser.setApplicationDescription(
-            QStringLiteral("Installs Intel HEX firmware into a control unit over Ethernet.\n"
-                           "A demo firmware file to try it with: " FWU_DEMO_FIRMWARE));
+            QCoreApplication::translate("main",
+                                        "Installs Intel HEX firmware into a control unit over "
+                                        "Ethernet.\nA demo firmware file to try it with: %1")
+                .arg(QStringLiteral(FWU_DEMO_FIRMWARE)));
         parser.addHelpOption();
         // Qt's own version option prints one line; this one names the licence too.
         parser.addOption(version);
-        parser.addPositionalArgument(QStringLiteral("file"),
-                                     QStringLiteral("Firmware file to choose at start (.hex)."),
-                                     QStringLiteral("[FILE.hex]"));
+        parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QCoreApplication::translate("main", "Firmware file to choose at start (.hex)."),
+            //: The command line's usage line: an optional firmware file.
+            QCoreApplication::translate("main", "[FILE.hex]"));
     }
 };
 

@@ -180,7 +180,7 @@ private Q_SLOTS:
         click(start);
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
         QCOMPARE(ended.first().first().value<UploadOutcome>(), UploadOutcome::Finished);
-        QCOMPARE(statusWhileWriting, QStringList(3, frmMain::kWritingStatus));
+        QCOMPARE(statusWhileWriting, QStringList(3, frmMain::writingStatus()));
         QCOMPARE(window->statusText(), QStringLiteral("Not connected"));
 
         HexFileGenerator generator;

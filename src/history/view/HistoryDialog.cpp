@@ -43,6 +43,7 @@ HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
     setWindowTitle(tr("Flash History"));
     auto *form = new QFormLayout;
     m_unit = filterField(form, tr("Unit:"), "historyUnit", tr("address or address:port"));
+    //: The unit's name.
     m_name = filterField(form, tr("Name:"), "historyName", QString());
     m_sha256 = filterField(form, tr("SHA-256:"), "historySha256", tr("8 hex digits or more"));
     m_outcome = new QComboBox;
@@ -52,6 +53,7 @@ HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
     form->addRow(tr("Outcome:"), m_outcome);
     m_since = filterField(form, tr("Since:"), "historySince", tr("2026-03-01 or 2026-03-01T14:30"));
     m_until = filterField(form, tr("Until:"), "historyUntil", tr("2026-03-31"));
+    //: The station run an attempt belongs to.
     m_runId = filterField(form, tr("Run:"), "historyRunId", QString());
     m_limit = filterField(form, tr("At most:"), "historyLimit", tr("0 for all"));
     m_limit->setText(QString::number(HistoryFilter::kDefaultLimit));
@@ -87,7 +89,7 @@ HistoryDialog::HistoryDialog(const HistoryLocation &location, QWidget *parent)
 
     m_chooseSaveFile = [this](const QString &suggested) {
         return QFileDialog::getSaveFileName(this, tr("Export History"), suggested,
-                                            tr("CSV files (*.csv)"));
+                                            tr("CSV files") + QStringLiteral(" (*.csv)"));
     };
 }
 
