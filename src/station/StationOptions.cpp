@@ -116,6 +116,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
     if (parser.isSet(history)) {
         const HistoryLocation location = HistoryLocation::parse(parser.value(history));
         if (location.kind() == HistoryLocation::Kind::Invalid)
+            //: An option, then what is wrong with its value.
             return failure(tr("%1: %2.").arg(QStringLiteral("--history"), location.error()));
         options.history = parser.value(history);
     }
@@ -123,6 +124,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
         options.serve = parser.value(serve);
     options.serveTokenFile = parser.value(serveTokenFile);
     if (!options.serveTokenFile.isEmpty() && !options.serve)
+        //: Two option names.
         return failure(tr("%1 needs %2.")
                            .arg(QStringLiteral("--serve-token-file"), QStringLiteral("--serve")));
     if (options.flashAll && (options.unitsPath.isEmpty() || options.firmwarePath.isEmpty()))
@@ -130,6 +132,7 @@ StationOptions StationOptions::parse(const QStringList &arguments)
                            .arg(QStringLiteral("--flash-all"), QStringLiteral("--units"),
                                 QStringLiteral("--firmware")));
     if (options.quitWhenDone && !options.flashAll)
+        //: Two option names.
         return failure(tr("%1 needs %2.")
                            .arg(QStringLiteral("--quit-when-done"), QStringLiteral("--flash-all")));
     return options;
