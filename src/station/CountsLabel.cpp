@@ -16,7 +16,7 @@ CountsLabel::CountsLabel(const UnitListModel &model, QWidget *parent)
 void CountsLabel::update()
 {
     const int failed = m_model.counts().failed;
-    const QString failedText = QStringLiteral("%1 failed").arg(failed);
+    const QString failedText = UnitListModel::failedText(failed).toHtmlEscaped();
     QString html = m_model.countsText().toHtmlEscaped();
     if (failed > 0)
         html.replace(failedText, QStringLiteral("<a href=\"failed\">%1</a>").arg(failedText));

@@ -24,15 +24,15 @@ QString localFile(const QMimeData *mime)
 
 } // namespace
 
-FirmwarePanel::FirmwarePanel(QWidget *parent) : QGroupBox(QStringLiteral("Firmware"), parent)
+FirmwarePanel::FirmwarePanel(QWidget *parent) : QGroupBox(tr("Firmware"), parent)
 {
     setAcceptDrops(true);
-    m_pathLabel = new QLabel(QStringLiteral("No file chosen: choose one or drop it here."), this);
+    m_pathLabel = new QLabel(tr("No file chosen: choose one or drop it here."), this);
     m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_summaryLabel = new QLabel(this);
     m_summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_summaryLabel->setWordWrap(true);
-    auto *choose = new QPushButton(QStringLiteral("&Choose..."), this);
+    auto *choose = new QPushButton(tr("&Choose..."), this);
     m_chooseButton = choose;
     connect(choose, &QPushButton::clicked, this, &FirmwarePanel::choose);
     auto *layout = new QGridLayout(this);
@@ -61,7 +61,7 @@ bool FirmwarePanel::setPath(const QString &path)
     m_pathLabel->setText(QDir::toNativeSeparators(absolute));
     m_pathLabel->setToolTip(m_pathLabel->text());
     m_summaryLabel->setText(valid ? description.join(QLatin1Char('\n'))
-                                  : QStringLiteral("Cannot be flashed: ") + error);
+                                  : tr("Cannot be flashed: %1").arg(error));
     Q_EMIT pathChanged(absolute);
     return valid;
 }
@@ -79,9 +79,9 @@ void FirmwarePanel::setChoosingEnabled(bool enabled)
 
 void FirmwarePanel::choose()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Choose firmware"), QFileInfo(m_path).absolutePath(),
-        QStringLiteral("Intel HEX files (*.hex);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Choose firmware"), QFileInfo(m_path).absolutePath(),
+                                     tr("Intel HEX files (*.hex);;All files (*)"));
     if (!path.isEmpty())
         setPath(path);
 }

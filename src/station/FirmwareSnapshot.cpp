@@ -25,7 +25,7 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
         !file.flush()) {
-        *error = QStringLiteral("Cannot write the run's copy of the firmware: %1")
+        *error = FirmwareSnapshot::tr("Cannot write the run's copy of the firmware: %1")
                      .arg(file.errorString());
         return false;
     }
@@ -69,7 +69,7 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     // worth a word about its signature.
     IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
     if (check.problem) {
-        *error = QStringLiteral("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
+        *error = tr("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
         return false;
     }
     const StationTrust trust = StationTrust::current();
@@ -82,7 +82,7 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
         QDir(QDir::tempPath())
             .filePath(kFolderPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
     if (!dir->isValid()) {
-        *error = QStringLiteral("Cannot make a private folder: %1").arg(dir->errorString());
+        *error = tr("Cannot make a private folder: %1").arg(dir->errorString());
         return false;
     }
     // The copy is checked, not the original, so the check and the upload see the same bytes.
@@ -128,10 +128,9 @@ QStringList FirmwareSnapshot::describe() const
     QStringList lines = m_summary.describe();
     if (m_signature)
         lines.append(m_signature->isValid()
-                         ? QStringLiteral("Signature: key %1, trusted comment: %2")
+                         ? tr("Signature: key %1, trusted comment: %2")
                                .arg(m_signature->keyId(), m_signature->trustedComment())
-                         : QStringLiteral("Not signed by a trusted key: ") +
-                               m_signature->problem());
+                         : tr("Not signed by a trusted key: %1").arg(m_signature->problem()));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include "firmware/FirmwareSummary.h"
 #include "firmware/SignatureCheck.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class QTemporaryDir;
 // not others.
 class FirmwareSnapshot
 {
+    Q_DECLARE_TR_FUNCTIONS(FirmwareSnapshot)
+
 public:
     FirmwareSnapshot();
     ~FirmwareSnapshot();

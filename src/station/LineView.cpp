@@ -183,7 +183,7 @@ void LineView::paintTile(QPainter &painter, int row, const QRect &rect) const
     const QFontMetrics verdictMetrics(painter.font());
     QString verdict = UnitStateText::mark(unit.state);
     if (verdict.isEmpty())
-        verdict = unit.isRunning() && unit.total > 0 ? QStringLiteral("%1 %").arg(int(unit.percent))
+        verdict = unit.isRunning() && unit.total > 0 ? UnitCellText::percent(unit)
                                                      : UnitStateText::text(unit);
     int textLeft = area.left();
     const QIcon icon = UnitStateText::icon(unit.state);

@@ -44,8 +44,8 @@ bool ReportSaver::saveAfterRun(bool unattendedRun)
     const QString into = folder();
     if (into.isEmpty()) {
         if (unattendedRun)
-            Q_EMIT unattendedNote(QStringLiteral("no report folder is set (--report-dir or File > "
-                                                 "Report folder), so no report is saved."));
+            Q_EMIT unattendedNote(tr("no report folder is set (--report-dir or File > Report "
+                                     "folder), so no report is saved."));
         return true;
     }
     QString error;
@@ -55,17 +55,17 @@ bool ReportSaver::saveAfterRun(bool unattendedRun)
         Q_EMIT problem(error);
         return false;
     }
-    Q_EMIT statusMessage(QStringLiteral("Report saved as %1.csv and .json").arg(*base));
+    Q_EMIT statusMessage(tr("Report saved as %1.csv and .json").arg(*base));
     return true;
 }
 
 void ReportSaver::askAndSave()
 {
     QString path = QFileDialog::getSaveFileName(
-        m_dialogParent, QStringLiteral("Save report (CSV and JSON)"),
+        m_dialogParent, tr("Save report (CSV and JSON)"),
         RunReport::basePathIn(m_session.settings().autoSaveFolder, QDateTime::currentDateTime()) +
             QStringLiteral(".csv"),
-        QStringLiteral("Report (*.csv)"));
+        tr("Report (*.csv)"));
     if (path.isEmpty())
         return;
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
@@ -78,13 +78,12 @@ void ReportSaver::askAndSave()
 void ReportSaver::chooseFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(
-        m_dialogParent,
-        QStringLiteral("Folder for reports saved at the end of each run (cancel: none)"),
+        m_dialogParent, tr("Folder for reports saved at the end of each run (cancel: none)"),
         m_session.settings().autoSaveFolder);
     m_session.settings().autoSaveFolder = folder;
     if (const std::optional<QString> failure = m_session.save())
         Q_EMIT problem(*failure);
-    Q_EMIT statusMessage(
-        folder.isEmpty() ? QStringLiteral("Reports are saved only when asked.")
-                         : QStringLiteral("Reports are saved in %1 after each run.").arg(folder));
+    Q_EMIT statusMessage(folder.isEmpty()
+                             ? tr("Reports are saved only when asked.")
+                             : tr("Reports are saved in %1 after each run.").arg(folder));
 }

@@ -26,18 +26,19 @@ RunControls::RunControls(QWidget *parent) : QWidget(parent)
         layout->addWidget(button);
         return button;
     };
-    m_flashAll = addButton(QStringLiteral("Flash &all"));
-    m_flashSelected = addButton(QStringLiteral("Flash &selected"));
-    m_rerunFailed = addButton(QStringLiteral("&Re-run failed"));
-    m_stopSelected = addButton(QStringLiteral("Sto&p selected"));
-    m_stopAll = addButton(QStringLiteral("S&top all"));
+    m_flashAll = addButton(tr("Flash &all"));
+    m_flashSelected = addButton(tr("Flash &selected"));
+    m_rerunFailed = addButton(tr("&Re-run failed"));
+    m_stopSelected = addButton(tr("Sto&p selected"));
+    m_stopAll = addButton(tr("S&top all"));
     layout->addStretch(1);
     m_limit = new QSpinBox(this);
     m_limit->setRange(0, 999);
-    m_limit->setSpecialValueText(QStringLiteral("all"));
-    m_limit->setToolTip(QStringLiteral("How many units are flashed at the same time"));
+    //: Units at once: no limit.
+    m_limit->setSpecialValueText(tr("all"));
+    m_limit->setToolTip(tr("How many units are flashed at the same time"));
     connect(m_limit, &QSpinBox::valueChanged, this, &RunControls::limitChanged);
-    layout->addWidget(labelFor(QStringLiteral("&Units at once:"), m_limit));
+    layout->addWidget(labelFor(tr("&Units at once:"), m_limit));
     layout->addWidget(m_limit);
     layout->addWidget(buildUnitOptions());
 }
@@ -50,17 +51,18 @@ QWidget *RunControls::buildUnitOptions()
     m_responseTimeout = new QSpinBox(m_unitOptions);
     m_responseTimeout->setRange(1, 3600 * 1000);
     m_responseTimeout->setSingleStep(1000);
-    m_responseTimeout->setSuffix(QStringLiteral(" ms"));
+    //: Milliseconds, after the number.
+    m_responseTimeout->setSuffix(tr(" ms"));
     m_responseTimeout->setToolTip(
-        QStringLiteral("An upload ends when the unit is silent this long during the transfer"));
+        tr("An upload ends when the unit is silent this long during the transfer"));
     m_retries = new QSpinBox(m_unitOptions);
     m_retries->setRange(0, 1000);
-    m_retries->setToolTip(QStringLiteral("Further tries of a connection that never came about"));
+    m_retries->setToolTip(tr("Further tries of a connection that never came about"));
     connect(m_responseTimeout, &QSpinBox::valueChanged, this, &RunControls::emitUnitOptions);
     connect(m_retries, &QSpinBox::valueChanged, this, &RunControls::emitUnitOptions);
-    layout->addWidget(labelFor(QStringLiteral("Response time-&out:"), m_responseTimeout));
+    layout->addWidget(labelFor(tr("Response time-&out:"), m_responseTimeout));
     layout->addWidget(m_responseTimeout);
-    layout->addWidget(labelFor(QStringLiteral("Retr&ies:"), m_retries));
+    layout->addWidget(labelFor(tr("Retr&ies:"), m_retries));
     layout->addWidget(m_retries);
     return m_unitOptions;
 }

@@ -24,11 +24,11 @@ bool writeNewFile(const QString &path, const QByteArray &content, bool *taken, Q
     *taken = false;
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         *taken = QFileInfo::exists(path);
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        *error = RunReport::tr("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     if (file.write(content) != content.size() || !file.flush()) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        *error = RunReport::tr("Cannot save %1: %2").arg(path, file.errorString());
         file.remove();
         return false;
     }
@@ -58,7 +58,7 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
         !file.commit()) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        *error = RunReport::tr("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -200,7 +200,7 @@ std::optional<QString> RunReport::saveNew(const QString &folder, const QDateTime
 {
     constexpr int kTries = 1000;
     if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("Cannot make the report folder %1.").arg(folder);
+        *error = tr("Cannot make the report folder %1.").arg(folder);
         return std::nullopt;
     }
     const QString base = basePathIn(folder, at);
@@ -221,6 +221,6 @@ std::optional<QString> RunReport::saveNew(const QString &folder, const QDateTime
         if (!taken)
             return std::nullopt;
     }
-    *error = QStringLiteral("Cannot save a report in %1: every name is taken.").arg(folder);
+    *error = tr("Cannot save a report in %1: every name is taken.").arg(folder);
     return std::nullopt;
 }

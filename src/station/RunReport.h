@@ -3,6 +3,7 @@
 #include "StationUnit.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -16,6 +17,8 @@ class FirmwareSnapshot;
 // that every line stands alone) and as JSON.
 class RunReport
 {
+    Q_DECLARE_TR_FUNCTIONS(RunReport)
+
 public:
     RunReport(const QList<StationUnit> &units, const FirmwareSnapshot &firmware,
               const QDateTime &createdAt = QDateTime::currentDateTime());

@@ -6,7 +6,6 @@
 #include "serial/SerialRegion.h"
 #include "serial/SerialSource.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -16,11 +15,6 @@ const QString kAt = QStringLiteral("SerialAt");
 const QString kFormat = QStringLiteral("SerialFormat");
 const QString kFrom = QStringLiteral("SerialFrom");
 const QString kPool = QStringLiteral("SerialPool");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SerialSettings", text);
-}
 
 } // namespace
 

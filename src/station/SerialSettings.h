@@ -2,6 +2,7 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,9 @@ struct StationUnit;
 // one of them the same settings, or a unit's scanned label as its number.
 struct SerialSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(SerialSettings)
+
+public:
     // The source that writes each unit's scanned label (its serial column) as its number.
     static constexpr const char *kLabelSource = "label";
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -7,6 +8,8 @@ class QWidget;
 // The Help menu's two boxes: what the station is, and its keyboard shortcuts.
 class StationHelp
 {
+    Q_DECLARE_TR_FUNCTIONS(StationHelp)
+
 public:
     static QString aboutText();
     static QString shortcutsText();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,9 @@
 // when the run is done.
 struct StationOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(StationOptions)
+
+public:
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
     // Bad options: the same status in every program of the project (the command-line uploader's
     // "bad input").

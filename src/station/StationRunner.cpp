@@ -86,7 +86,7 @@ void StationRunner::setUnitOptions(std::chrono::milliseconds responseTimeout, in
 bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, QString *error)
 {
     if (isRunning()) {
-        *error = QStringLiteral("A run is on.");
+        *error = tr("A run is on.");
         return false;
     }
     if (!checkRows(rows, error) || !m_snapshot.take(firmwarePath, error))
@@ -97,11 +97,11 @@ bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, Q
 bool StationRunner::rerun(const QList<int> &rows, QString *error)
 {
     if (isRunning()) {
-        *error = QStringLiteral("A run is on.");
+        *error = tr("A run is on.");
         return false;
     }
     if (!m_snapshot.isValid()) {
-        *error = QStringLiteral("Nothing has run yet.");
+        *error = tr("Nothing has run yet.");
         return false;
     }
     return checkRows(rows, error) && launch(rows, error);
@@ -114,13 +114,13 @@ bool StationRunner::checkRows(const QList<int> &rows, QString *error)
     m_model.markSameUnits({});
     for (int row : rows) {
         if (!m_model.problem(row).isEmpty()) {
-            *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
+            *error = tr("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
             return false;
         }
         const StationUnit &unit = m_model.unit(row);
         const QString serialProblem = m_serials.problemFor(unit, m_nextSerialValues.value(unit.id));
         if (!serialProblem.isEmpty()) {
-            *error = QStringLiteral("Row %1: %2").arg(row + 1).arg(serialProblem);
+            *error = tr("Row %1: %2").arg(row + 1).arg(serialProblem);
             return false;
         }
     }
@@ -140,7 +140,7 @@ QList<int> StationRunner::failedRows() const
 bool StationRunner::launch(const QList<int> &rows, QString *error)
 {
     if (rows.isEmpty()) {
-        *error = QStringLiteral("No units to flash.");
+        *error = tr("No units to flash.");
         return false;
     }
     m_model.clearRuns(rows);
@@ -249,7 +249,7 @@ bool StationRunner::checkSameUnits(QString *error)
                     [&](const QHostAddress &other) { return plain(other) == plain(address); });
                 if (!shared)
                     continue;
-                same.insert(a.id, QStringLiteral("same unit as row %1 (both reach %2 port %3)")
+                same.insert(a.id, tr("same unit as row %1 (both reach %2 port %3)")
                                       .arg(targets[j].row + 1)
                                       .arg(plain(address).toString(), a.port));
                 break;
@@ -262,7 +262,7 @@ bool StationRunner::checkSameUnits(QString *error)
     for (const Target &target : std::as_const(targets)) {
         const quint64 id = m_model.unit(target.row).id;
         if (same.contains(id)) {
-            *error = QStringLiteral("Row %1: %2").arg(target.row + 1).arg(same.value(id));
+            *error = tr("Row %1: %2").arg(target.row + 1).arg(same.value(id));
             break;
         }
     }
@@ -321,7 +321,7 @@ void StationRunner::stop(const QList<int> &rows)
         if (m_queue.removeOne(id)) {
             StationUnit *unit = m_model.unitForUpdate(id);
             unit->state = UnitState::Stopped;
-            unit->reason = QStringLiteral("Stopped before it started.");
+            unit->reason = tr("Stopped before it started.");
             unit->log.append(unit->reason);
         } else if (UnitProcess *process = m_processes.value(id)) {
             process->stop();

@@ -21,8 +21,8 @@ QList<StationUnit> StationSession::rememberedUnits(QString *problem)
     if (error.isEmpty())
         return units;
     m_keepList = true;
-    *problem = QStringLiteral("The remembered list of units in %1 cannot be read (%2). It is "
-                              "kept as it is until another list is opened or made.")
+    *problem = tr("The remembered list of units in %1 cannot be read (%2). It is kept as it "
+                  "is until another list is opened or made.")
                    .arg(fileName(), error);
     return {};
 }
@@ -46,7 +46,7 @@ std::optional<QString> StationSession::saved(bool ok)
     m_failing = !ok;
     if (!newlyFailing)
         return std::nullopt;
-    return QStringLiteral("The station's settings could not be saved in %1; the list of units "
-                          "and the choices made here are not remembered.")
+    return tr("The station's settings could not be saved in %1; the list of units and the "
+              "choices made here are not remembered.")
         .arg(fileName());
 }

@@ -4,6 +4,7 @@
 #include "StationUnit.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,8 @@
 // a save that fails is reported (once, not at every save that follows).
 class StationSession
 {
+    Q_DECLARE_TR_FUNCTIONS(StationSession)
+
 public:
     StationSession() = default;
 

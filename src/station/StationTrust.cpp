@@ -49,5 +49,5 @@ std::optional<QString> StationTrust::refusal(const std::optional<SignatureCheck>
 {
     if (!verdict || verdict->isValid() || !m_required)
         return std::nullopt;
-    return QStringLiteral("Only signed firmware is flashed here: ") + verdict->problem();
+    return tr("Only signed firmware is flashed here: %1").arg(verdict->problem());
 }

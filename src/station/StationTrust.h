@@ -4,6 +4,7 @@
 #include "firmware/SignatureCheck.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 // the window's settings applies to the next firmware chosen.
 class StationTrust
 {
+    Q_DECLARE_TR_FUNCTIONS(StationTrust)
+
 public:
     // The station's --public-key values; false and the reason when one cannot be used.
     static bool setCommandLineKeys(const QStringList &keys, QString *error);

@@ -67,7 +67,7 @@ void printError(const QString &text)
 StationWindow::StationWindow(QWidget *parent)
     : QMainWindow(parent), m_runner(m_model), m_unattended(isOffscreen())
 {
-    setWindowTitle(QStringLiteral("Firmware Uploader Station"));
+    setWindowTitle(tr("Firmware Uploader Station"));
     setAcceptDrops(true);
 
     m_firmware = new FirmwarePanel(this);
@@ -334,8 +334,7 @@ void StationWindow::onRunFinished()
 {
     updateControls();
     updateCounts();
-    statusBar()->showMessage(QStringLiteral("Run ended. ") + m_model.countsText(),
-                             kStatusMessageMs);
+    statusBar()->showMessage(tr("Run ended. %1").arg(m_model.countsText()), kStatusMessageMs);
     const bool reportSaved = m_reports->saveAfterRun(m_quitWhenDone);
     if (m_endStatus >= 0) {
         endWithStatus(m_endStatus);
@@ -404,8 +403,7 @@ void StationWindow::closeEvent(QCloseEvent *event)
     if (m_closeAfterRun)
         return;
     if (!m_unattended) {
-        if (!confirmStop(QStringLiteral("Quit"),
-                         QStringLiteral("Units are being flashed. Stop them all and quit?")))
+        if (!confirmStop(tr("Quit"), tr("Units are being flashed. Stop them all and quit?")))
             return;
         if (!m_runner.isRunning()) {
             QTimer::singleShot(0, this, &QWidget::close);

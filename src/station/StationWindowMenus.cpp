@@ -21,16 +21,16 @@
 
 void StationWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_listEditors.append(file->addAction(QStringLiteral("&Open units list..."), QKeySequence::Open,
-                                         m_lists, &UnitListKeeper::chooseAndOpen));
-    file->addAction(QStringLiteral("Save units list &as..."), QKeySequence::SaveAs, m_lists,
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    m_listEditors.append(file->addAction(tr("&Open units list..."), QKeySequence::Open, m_lists,
+                                         &UnitListKeeper::chooseAndOpen));
+    file->addAction(tr("Save units list &as..."), QKeySequence::SaveAs, m_lists,
                     &UnitListKeeper::saveAs);
-    file->addAction(QStringLiteral("Save &report..."), m_reports, &ReportSaver::askAndSave);
+    file->addAction(tr("Save &report..."), m_reports, &ReportSaver::askAndSave);
     file->addSeparator();
-    m_listEditors.append(file->addAction(QStringLiteral("Report &folder for automatic saving..."),
-                                         m_reports, &ReportSaver::chooseFolder));
-    file->addAction(QStringLiteral("&History of the selected units..."), this, [this] {
+    m_listEditors.append(file->addAction(tr("Report &folder for automatic saving..."), m_reports,
+                                         &ReportSaver::chooseFolder));
+    file->addAction(tr("&History of the selected units..."), this, [this] {
         StationHistory::show(m_runner, m_model, m_table->selectedRows(), this);
     });
     for (QAction *action : m_desk->addFileActions(file))
@@ -39,27 +39,27 @@ void StationWindow::buildMenus()
     connect(&m_desk->lock().lock(), &ProductionLock::lockedChanged, this,
             &StationWindow::updateControls);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     menuBar()->addMenu(m_views->buildMenu(this));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
-                    [this] { StationHelp::showShortcuts(this); });
-    help->addAction(QStringLiteral("&About"), this, [this] { StationHelp::showAbout(this); });
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Keyboard Shortcuts"), this, [this] { StationHelp::showShortcuts(this); });
+    help->addAction(tr("&About"), this, [this] { StationHelp::showAbout(this); });
 }
 
 bool StationWindow::confirmStop(const QString &title, const QString &question)
 {
     const auto answer = QMessageBox::question(
         this, title,
-        question + QStringLiteral("\n\nUnits that are mid-transfer stay in programming mode until "
-                                  "they are flashed again."),
+        tr("%1\n\nUnits that are mid-transfer stay in programming mode until they are flashed "
+           "again.")
+            .arg(question),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
 void StationWindow::confirmStopAll()
 {
-    if (confirmStop(QStringLiteral("Stop"), QStringLiteral("Stop every unit now?")))
+    if (confirmStop(tr("Stop"), tr("Stop every unit now?")))
         stopAll();
 }
 
@@ -67,21 +67,20 @@ void StationWindow::confirmStopSelected()
 {
     const QList<int> rows = m_table->selectedRows();
     if (!rows.isEmpty() &&
-        confirmStop(QStringLiteral("Stop"),
-                    QStringLiteral("Stop the %1 selected unit(s) now?").arg(rows.size())))
+        confirmStop(tr("Stop"), tr("Stop the %n selected unit(s) now?", nullptr, int(rows.size()))))
         stopSelected();
 }
 
 void StationWindow::stopAll()
 {
     m_runner.stopAll();
-    statusBar()->showMessage(QStringLiteral("Stopping..."));
+    statusBar()->showMessage(tr("Stopping..."));
 }
 
 void StationWindow::stopSelected()
 {
     m_runner.stop(m_table->selectedRows());
-    statusBar()->showMessage(QStringLiteral("Stopping the selected units..."), kStatusMessageMs);
+    statusBar()->showMessage(tr("Stopping the selected units..."), kStatusMessageMs);
 }
 
 void StationWindow::showRowMenu(const QPoint &position)
@@ -93,11 +92,9 @@ void StationWindow::showRowMenu(const QPoint &position)
         m_table->selectRow(index.row());
     const bool running = m_runner.isRunning();
     QMenu menu(this);
-    menu.addAction(QStringLiteral("&Stop"), this, &StationWindow::confirmStopSelected)
-        ->setEnabled(running);
-    menu.addAction(QStringLiteral("Show &log"), this,
-                   [this, index] { showLog(m_table->listRow(index)); });
-    menu.addAction(QStringLiteral("&Re-run"), this, &StationWindow::rerunSelected)
+    menu.addAction(tr("&Stop"), this, &StationWindow::confirmStopSelected)->setEnabled(running);
+    menu.addAction(tr("Show &log"), this, [this, index] { showLog(m_table->listRow(index)); });
+    menu.addAction(tr("&Re-run"), this, &StationWindow::rerunSelected)
         ->setEnabled(!running && m_runner.firmware().isValid());
     menu.exec(m_table->viewport()->mapToGlobal(position));
 }

@@ -20,6 +20,12 @@ QString UnitCellText::clock(qint64 seconds)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString UnitCellText::percent(const StationUnit &unit)
+{
+    //: A unit's progress in percent.
+    return tr("%1 %").arg(int(unit.percent));
+}
+
 // The rebooting unit is silent by design; connecting and sending are not.
 QString UnitCellText::silence(const StationUnit &unit)
 {
@@ -34,9 +40,10 @@ QString UnitCellText::progress(const StationUnit &unit)
     const QString silent = silence(unit);
     if (unit.total <= 0)
         return silent;
-    QString text = QStringLiteral("%1 %").arg(int(unit.percent));
+    QString text = percent(unit);
     if (!silent.isEmpty())
-        return text + QStringLiteral(", ") + silent;
+        //: How far a unit has got, then how long it has been silent.
+        return tr("%1, %2").arg(text, silent);
     if (unit.state == UnitState::Sending && unit.rate > 0 && unit.sent < unit.total)
         text += tr(", %1 left").arg(clock(qint64(std::ceil((unit.total - unit.sent) / unit.rate))));
     return text;

@@ -14,6 +14,8 @@ class UnitCellText
 public:
     // "42 %, 0:13 left", or how long a unit that should talk has been silent.
     static QString progress(const StationUnit &unit);
+    // How far a unit has got: "42 %".
+    static QString percent(const StationUnit &unit);
     // The number written into the unit's image, with what became of it unless it was used.
     static QString number(const StationUnit &unit);
     // Minutes and seconds: "2:05".

@@ -19,7 +19,7 @@ QList<StationUnit> UnitListFile::load(const QString &path, QString *error)
     if (!file.open(path, error))
         return {};
     if (file.size() > kFileSizeLimit) {
-        *error = QStringLiteral("%1 is too large for a list of units.").arg(path);
+        *error = tr("%1 is too large for a list of units.").arg(path);
         return {};
     }
     error->clear();
@@ -30,11 +30,11 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
 {
     QList<QStringList> rows;
     if (!CsvText::parse(text, &rows)) {
-        *error = QStringLiteral("A quoted field never ends.");
+        *error = tr("A quoted field never ends.");
         return {};
     }
     if (rows.isEmpty()) {
-        *error = QStringLiteral("The file is empty.");
+        *error = tr("The file is empty.");
         return {};
     }
     QStringList header;
@@ -46,8 +46,8 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
     const qsizetype titleColumn = header.indexOf(QLatin1String("title"));
     const qsizetype serialColumn = header.indexOf(QLatin1String("serial"));
     if (nameColumn < 0 || addressColumn < 0 || portColumn < 0) {
-        *error =
-            QStringLiteral("The first line must be the header name,address,port[,title][,serial].");
+        *error = tr("The first line must be the header %1.")
+                     .arg(QStringLiteral("name,address,port[,title][,serial]"));
         return {};
     }
     QList<StationUnit> units;
@@ -87,7 +87,7 @@ bool UnitListFile::save(const QString &path, const QList<StationUnit> &units, QS
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toText(units).toUtf8()) < 0 ||
         !file.commit()) {
-        *error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        *error = tr("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "StationUnit.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -9,6 +10,8 @@
 // unit per line, UTF-8.
 class UnitListFile
 {
+    Q_DECLARE_TR_FUNCTIONS(UnitListFile)
+
 public:
     // The units of the file; on failure empty, with the reason in *error.
     static QList<StationUnit> load(const QString &path, QString *error);

@@ -23,25 +23,25 @@ bool UnitListKeeper::open(const QString &path)
     remember();
     Q_EMIT opened();
     if (m_model.hasProblems())
-        Q_EMIT statusMessage(
-            QStringLiteral("Some rows cannot run: see the rows marked \"cannot run\"."));
+        Q_EMIT statusMessage(tr("Some rows cannot run: see the rows marked \"%1\".")
+                                 .arg(UnitListModel::tr("cannot run")));
     return true;
 }
 
 void UnitListKeeper::chooseAndOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        m_dialogParent, QStringLiteral("Open units list"), m_session.settings().unitsPath,
-        QStringLiteral("Units list (*.csv)"));
+    const QString path =
+        QFileDialog::getOpenFileName(m_dialogParent, tr("Open units list"),
+                                     m_session.settings().unitsPath, tr("Units list (*.csv)"));
     if (!path.isEmpty())
         open(path);
 }
 
 void UnitListKeeper::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        m_dialogParent, QStringLiteral("Save units list"), m_session.settings().unitsPath,
-        QStringLiteral("Units list (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(m_dialogParent, tr("Save units list"),
+                                     m_session.settings().unitsPath, tr("Units list (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;

@@ -23,12 +23,6 @@ bool isValidAddress(const QString &text)
     return UnitSocket::isAcceptableHost(text) && !text.startsWith(QLatin1Char('-'));
 }
 
-bool sharesUnit(const QString &problem)
-{
-    return problem.contains(QLatin1String("same address")) ||
-           problem.contains(QLatin1String("same unit"));
-}
-
 } // namespace
 
 UnitListModel::UnitListModel(QObject *parent) : QAbstractTableModel(parent)
@@ -89,8 +83,8 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
             return UnitStateText::icon(UnitState::Stopped);
         return index.column() == State ? QVariant(UnitStateText::icon(unit.state)) : QVariant();
     case Qt::ToolTipRole:
-        if (!m_problems.at(index.row()).isEmpty())
-            return m_problems.at(index.row());
+        if (!problem(index.row()).isEmpty())
+            return problem(index.row());
         if (index.column() == Serial && !unit.serialSeen.isEmpty())
             return unit.serialSeen;
         return index.column() == Outcome ? QVariant(outcomeTip(index.row())) : QVariant();
@@ -99,7 +93,7 @@ QVariant UnitListModel::data(const QModelIndex &index, int role) const
         // its row's colour, so a failed unit never looks like a running one.
         return unit.total > 0 && unit.isRunning() ? int(unit.percent) : -1;
     case ProblemRole:
-        return m_problems.at(index.row());
+        return problem(index.row());
     case StateRole:
         return int(unit.state);
     case SortRole:
@@ -124,8 +118,8 @@ QVariant UnitListModel::displayText(int row, int column) const
     case Serial:
         return unit.serial;
     case State:
-        if (unit.state == UnitState::Idle && !m_problems.at(row).isEmpty())
-            return QStringLiteral("cannot run");
+        if (unit.state == UnitState::Idle && !problem(row).isEmpty())
+            return tr("cannot run");
         return UnitStateText::text(unit);
     case Progress:
         return UnitCellText::progress(unit);
@@ -138,7 +132,7 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.elapsed() < 0 ? QString() : UnitCellText::clock(unit.elapsed() / 1000);
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
-            return m_problems.at(row);
+            return problem(row);
         return unit.verdict();
     case LastFlash:
         return unit.lastFlash;
@@ -192,16 +186,17 @@ QVariant UnitListModel::sortValue(int row, int column) const
 
 bool UnitListModel::hasColumnProblem(int row, int column) const
 {
-    if (m_problems.at(row).isEmpty())
+    const RowProblem &rowProblem = m_problems.at(row);
+    if (rowProblem.text.isEmpty())
         return false;
     const StationUnit &unit = m_units.at(row);
     switch (column) {
     case Address:
-        return !isValidAddress(unit.address) || sharesUnit(m_problems.at(row));
+        return !isValidAddress(unit.address) || rowProblem.sharesUnit;
     case Port:
-        return !PortNumber::parse(unit.port) || sharesUnit(m_problems.at(row));
+        return !PortNumber::parse(unit.port) || rowProblem.sharesUnit;
     case Name:
-        return m_problems.at(row).contains(QLatin1String("same name"));
+        return rowProblem.sameName;
     case State:
         return true;
     default:
@@ -288,7 +283,7 @@ int UnitListModel::addUnit(const StationUnit &unit)
     beginInsertRows({}, row, row);
     m_units.append(unit);
     m_units.last().id = m_nextId++;
-    m_problems.append(QString());
+    m_problems.append(RowProblem());
     endInsertRows();
     recheck();
     Q_EMIT dataChanged(index(0, 0), index(row, Count - 1));
@@ -306,8 +301,8 @@ int UnitListModel::rowOf(quint64 id) const
 
 bool UnitListModel::hasProblems() const
 {
-    for (const QString &problem : m_problems) {
-        if (!problem.isEmpty())
+    for (const RowProblem &problem : m_problems) {
+        if (!problem.text.isEmpty())
             return true;
     }
     return false;
@@ -319,27 +314,34 @@ void UnitListModel::recheck()
 {
     QHash<QString, int> firstByTarget;
     QHash<QString, int> firstByName;
-    m_problems = QList<QString>(m_units.size());
+    m_problems = QList<RowProblem>(m_units.size());
     for (int row = 0; row < m_units.size(); ++row) {
         const StationUnit &unit = m_units.at(row);
+        RowProblem &found = m_problems[row];
         QStringList problems;
         if (!isValidAddress(unit.address))
-            problems << QStringLiteral("address \"%1\" is not valid").arg(unit.address);
+            problems << tr("address \"%1\" is not valid").arg(unit.address);
         if (const QString problem = PortNumber::problem(unit.port); !problem.isEmpty())
             problems << problem;
         const QString target = unit.address.toLower() + QLatin1Char(':') + unit.port;
-        if (firstByTarget.contains(target))
-            problems << QStringLiteral("same address and port as row %1")
-                            .arg(firstByTarget.value(target) + 1);
-        else
+        if (firstByTarget.contains(target)) {
+            problems << tr("same address and port as row %1").arg(firstByTarget.value(target) + 1);
+            found.sharesUnit = true;
+        } else {
             firstByTarget.insert(target, row);
-        if (!unit.name.isEmpty() && firstByName.contains(unit.name))
-            problems << QStringLiteral("same name as row %1").arg(firstByName.value(unit.name) + 1);
-        else if (!unit.name.isEmpty())
+        }
+        if (!unit.name.isEmpty() && firstByName.contains(unit.name)) {
+            problems << tr("same name as row %1").arg(firstByName.value(unit.name) + 1);
+            found.sameName = true;
+        } else if (!unit.name.isEmpty()) {
             firstByName.insert(unit.name, row);
-        if (m_sameUnit.contains(unit.id))
+        }
+        if (m_sameUnit.contains(unit.id)) {
             problems << m_sameUnit.value(unit.id);
-        m_problems[row] = problems.join(QStringLiteral("; "));
+            found.sharesUnit = true;
+        }
+        //: Joins the reasons one row cannot run.
+        found.text = problems.join(tr("; "));
     }
 }
 
@@ -457,21 +459,36 @@ QList<int> UnitListModel::failedRows() const
     return rows;
 }
 
+QString UnitListModel::failedText(int failed)
+{
+    //: Part of the counts above the units, where it is a link to the failed units.
+    return tr("%n failed", nullptr, failed);
+}
+
 QString UnitListModel::countsText() const
 {
     const Counts current = counts();
-    QString text = QStringLiteral("%1 units: %2 finished, %3 failed, %4 running, %5 waiting")
-                       .arg(rowCount())
-                       .arg(current.finished)
-                       .arg(current.failed)
-                       .arg(current.running)
-                       .arg(current.waiting);
     int cannotRun = 0;
     for (int row = 0; row < rowCount(); ++row)
         cannotRun += problem(row).isEmpty() ? 0 : 1;
-    if (cannotRun > 0)
-        text += QStringLiteral(" (%1 cannot run: see the marked rows)").arg(cannotRun);
-    return text;
+    const QString failed = failedText(current.failed);
+    if (cannotRun == 0) {
+        //: The counts above the units; %2 is the failed count, e.g. "3 failed".
+        return tr("%n units: %1 finished, %2, %3 running, %4 waiting", nullptr, rowCount())
+            .arg(current.finished)
+            .arg(failed)
+            .arg(current.running)
+            .arg(current.waiting);
+    }
+    //: The counts above the units; %2 is the failed count, e.g. "3 failed".
+    return tr("%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked "
+              "rows)",
+              nullptr, rowCount())
+        .arg(current.finished)
+        .arg(failed)
+        .arg(current.running)
+        .arg(current.waiting)
+        .arg(cannotRun);
 }
 
 void UnitListModel::setDarkPalette(bool dark)

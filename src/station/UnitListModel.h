@@ -68,7 +68,7 @@ public:
     int rowOf(quint64 id) const;
 
     // Why the row cannot run (bad address or port, a duplicate), or empty.
-    QString problem(int row) const { return m_problems.value(row); }
+    QString problem(int row) const { return m_problems.value(row).text; }
     bool hasProblems() const;
     // Rows found to reach the same unit under another name (by id, with the words that say so);
     // they cannot run until the list is edited.
@@ -95,6 +95,8 @@ public:
     QList<int> failedRows() const;
     // "12 units: 9 finished, 1 failed, 2 running, 0 waiting", and how many rows cannot run.
     QString countsText() const;
+    // The failed count as the counts text gives it: "3 failed".
+    static QString failedText(int failed);
 
     void setDarkPalette(bool dark);
     bool isDarkPalette() const { return m_darkPalette; }
@@ -115,8 +117,16 @@ private:
     QString outcomeTip(int row) const;
     bool hasColumnProblem(int row, int column) const;
 
+    // Why a row cannot run, and which of its cells the reasons point at.
+    struct RowProblem
+    {
+        QString text;
+        bool sharesUnit = false;
+        bool sameName = false;
+    };
+
     QList<StationUnit> m_units;
-    QList<QString> m_problems;
+    QList<RowProblem> m_problems;
     QHash<quint64, QString> m_sameUnit;
     quint64 m_nextId = 1;
     bool m_locked = false;

@@ -255,9 +255,9 @@ void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
         if (m_crashed)
             log(tr("The uploader crashed (signal %1).").arg(exitCode));
         else if (!m_resultSeen)
-            log(QStringLiteral("The uploader ended with exit code %1 and no result.").arg(code));
+            log(tr("The uploader ended with exit code %1 and no result.").arg(code));
         else if (code != unit->exitCode)
-            log(QStringLiteral("The uploader reported exit code %1 but ended with %2.")
+            log(tr("The uploader reported exit code %1 but ended with %2.")
                     .arg(unit->exitCode)
                     .arg(code));
         if (unit->state == UnitState::Finished && !m_resultFinished)
@@ -274,8 +274,7 @@ void UnitProcess::onErrorOccurred(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart || m_ended)
         return;
-    log(QStringLiteral("Cannot start the uploader %1: %2")
-            .arg(m_process.program(), m_process.errorString()));
+    log(tr("Cannot start the uploader %1: %2").arg(m_process.program(), m_process.errorString()));
     if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
         unit->state = UnitState::Error;
         unit->ended = QDateTime::currentDateTime();

@@ -82,7 +82,8 @@ void UnitTable::addUnit()
     m_filter->setFailedOnly(false);
     m_filter->showListOrder();
     const int row = m_model.addUnit(StationUnit::listed(
-        QStringLiteral("unit %1").arg(m_model.rowCount() + 1), QString(), QString()));
+        //: The name a new row of the list starts with.
+        tr("unit %1").arg(m_model.rowCount() + 1), QString(), QString()));
     const QModelIndex address = m_filter->mapFromSource(m_model.index(row, UnitListModel::Address));
     setCurrentIndex(address);
     edit(address);

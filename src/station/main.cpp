@@ -55,16 +55,17 @@ int main(int argc, char *argv[])
     switch (options.action) {
     case StationOptions::Action::ShowHelp:
         std::fputs(qPrintable(StationOptions::helpText()), stdout);
-        std::puts("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE);
+        std::printf("\n%s\n", qPrintable(QCoreApplication::translate(
+                                             "main", "A demo firmware file to try with: %1")
+                                             .arg(QStringLiteral(FWU_DEMO_FIRMWARE))));
         return 0;
     case StationOptions::Action::ShowVersion:
         std::printf("firmware-uploader-station %s\n%s\n", FWU_APP_VERSION, FWU_LICENCE_NOTICE);
         return 0;
     case StationOptions::Action::Fail:
-        std::fprintf(stderr,
-                     "firmware-uploader-station: %s\n"
-                     "Run \"firmware-uploader-station --help\" for the options.\n",
-                     qPrintable(options.error));
+        std::fprintf(stderr, "firmware-uploader-station: %s\n%s\n", qPrintable(options.error),
+                     qPrintable(QCoreApplication::translate("main", "Run \"%1\" for the options.")
+                                    .arg(QStringLiteral("firmware-uploader-station --help"))));
         return StationOptions::kBadOptionStatus;
     case StationOptions::Action::Run:
         break;

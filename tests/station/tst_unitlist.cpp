@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <unistd.h>
@@ -77,6 +78,36 @@ private Q_SLOTS:
             QCOMPARE(again[row].address, model.unit(row).address);
             QCOMPARE(again[row].port, model.unit(row).port);
         }
+    }
+
+    // The cells a problem points at are marked in whatever words the problems are given.
+    void marksDoNotDependOnTheWording()
+    {
+        class Reworder : public QTranslator
+        {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return QLatin1Char('~') + QString::fromUtf8(source);
+            }
+        } reworder;
+        QCoreApplication::installTranslator(&reworder);
+        UnitListModel model;
+        model.setUnits({StationUnit::listed("a", "127.0.0.1", "5000"),
+                        StationUnit::listed("a", "127.0.0.1", "5000"),
+                        StationUnit::listed("b", "127.0.0.1", "5001")});
+        QCoreApplication::removeTranslator(&reworder);
+        const auto background = [&model](int row, int column) {
+            return model.data(model.index(row, column), Qt::BackgroundRole);
+        };
+        QVERIFY(model.problem(1).startsWith(QLatin1Char('~')));
+        const QVariant marked = background(1, UnitListModel::State);
+        QVERIFY(marked.isValid());
+        for (int column : {UnitListModel::Name, UnitListModel::Address, UnitListModel::Port})
+            QCOMPARE(background(1, column), marked);
+        QVERIFY(background(1, UnitListModel::Title) != marked);
+        QVERIFY(background(2, UnitListModel::Name) != marked);
     }
 
     void unreadableListsAreRefused()
