@@ -1,6 +1,8 @@
 #include "ProgramNotice.h"
 #include "frmMain.h"
 #include "platform/EventDispatcher.h"
+#include "platform/Language.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +21,8 @@ struct Options
     QCommandLineOption version{
         {QStringLiteral("v"), QStringLiteral("version")},
         QCoreApplication::translate("main", "Displays version information.")};
+    QCommandLineOption language{QStringLiteral("language"), Language::optionDescription(),
+                                QStringLiteral("CODE")};
     QCommandLineParser parser;
 
     Options()
@@ -31,6 +35,7 @@ struct Options
         parser.addHelpOption();
         // Qt's own version option prints one line; this one names the licence too.
         parser.addOption(version);
+        parser.addOption(language);
         parser.addPositionalArgument(
             QStringLiteral("file"),
             QCoreApplication::translate("main", "Firmware file to choose at start (.hex)."),
@@ -61,6 +66,17 @@ bool asksOnly(int argc, char *argv[])
     return false;
 }
 
+// --language, else the user's choice, else the system's; false for an unknown language.
+bool chooseLanguage()
+{
+    QStringList arguments = QCoreApplication::arguments();
+    const SettingsStore settings;
+    const QString error = Language::setUp(&arguments, &settings);
+    if (!error.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return error.isEmpty();
+}
+
 // Parses the options: the exit status when the program is done (help, version, a bad option).
 std::optional<int> answer(QCoreApplication &app, Options &options)
 {
@@ -84,6 +100,8 @@ int main(int argc, char *argv[])
     if (asksOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameApplication();
+        if (!chooseLanguage())
+            return kBadOptionStatus;
         Options options;
         return answer(app, options).value_or(0);
     }
@@ -92,6 +110,8 @@ int main(int argc, char *argv[])
     nameApplication();
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("firmware-uploader"));
+    if (!chooseLanguage())
+        return kBadOptionStatus;
     Options options;
     if (const std::optional<int> status = answer(app, options))
         return *status;

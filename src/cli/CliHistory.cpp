@@ -92,8 +92,8 @@ void CliHistory::waitForRows()
     disconnect(m_worker, &HistoryWorker::appended, this, nullptr);
     const QString why =
         m_interruptedBy != 0
-            ? QStringLiteral("the program was stopped while it waited for the history")
-            : QStringLiteral("no answer from %1 within %2 s")
+            ? tr("the program was stopped while it waited for the history")
+            : tr("no answer from %1 within %2 s")
                   .arg(m_location.display())
                   .arg(std::chrono::duration_cast<std::chrono::seconds>(kWriteLimit).count());
     for (int i = m_worker->pending(); i > 0; --i)
@@ -119,8 +119,8 @@ void CliHistory::onAppended(const std::optional<QString> &problem)
 void CliHistory::reportLost(const QString &problem)
 {
     ++m_rowsLost;
-    m_report.message(QStringLiteral("the attempt is not in the flash history (%1); the "
-                                    "outcome stands.")
+    m_report.message(tr("the attempt is not in the flash history (%1); the "
+                        "outcome stands.")
                          .arg(problem));
 }
 

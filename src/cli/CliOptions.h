@@ -2,6 +2,7 @@
 
 #include "upload/UploadEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -83,4 +84,6 @@ private:
     // Why the serial options do not go together; empty when they do (or none is given).
     static QString checkSerialOptions(const CliOptions &options);
     static CliOptions parseArguments(const QStringList &arguments, const QString &defaultTitle);
+
+    Q_DECLARE_TR_FUNCTIONS(CliOptions)
 };

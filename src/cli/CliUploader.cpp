@@ -369,8 +369,8 @@ void CliUploader::checkSavedSettings()
         return;
     m_settingsSaved = settingsTook();
     if (!m_settingsSaved)
-        m_report.message(QStringLiteral("the address and port could not be saved in \"%1\"; "
-                                        "the next run will not find them.")
+        m_report.message(tr("the address and port could not be saved in \"%1\"; "
+                            "the next run will not find them.")
                              .arg(m_userSettings.fileName(m_options.title)));
 }
 
@@ -439,8 +439,8 @@ int CliUploader::outputFailed(int exitCode)
 {
     if (!m_outputFailureTold) {
         m_outputFailureTold = true;
-        m_report.message(QStringLiteral("cannot write standard output: %1; the record of this "
-                                        "run is incomplete.")
+        m_report.message(tr("cannot write standard output: %1; the record of this "
+                            "run is incomplete.")
                              .arg(QString::fromLocal8Bit(std::strerror(m_report.outputError()))));
     }
     return exitCode == AttemptOutcome::kExitFinished ? AttemptOutcome::kExitOutputFailed : exitCode;

@@ -62,7 +62,8 @@ QString ProgressLine::format(qint64 records, qint64 totalRecords, qint64 bytes, 
         const double remaining = double(qMax<qint64>(0, totalBytes - bytes));
         left = formatDuration(qint64(std::ceil(remaining / bytesPerSecond)));
     }
-    return QStringLiteral("%1/%2 records  %3%  %4  %5 left")
+    //: The progress line on a terminal: records sent of all, percent, rate, time left.
+    return tr("%1/%2 records  %3%  %4  %5 left")
         .arg(records)
         .arg(totalRecords)
         .arg(percent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -8,6 +9,8 @@
 // them; the counts come from what actually went onto the wire.
 class ProgressLine
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressLine)
+
 public:
     // Counts the records the upload will send from the file's bytes.
     void countContent(const QByteArray &content);

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/EventDispatcher.h"
 #include "platform/InterruptNotifier.h"
+#include "platform/Language.h"
 #include "upload/AttemptOutcome.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,11 @@
 
 namespace {
 
+QString programName()
+{
+    return QString::fromLatin1(CliOptions::kProgramName);
+}
+
 // The help and the version on standard output: AttemptOutcome::kExitOutputFailed, said on standard
 // error, when they could not be written (a full disk; a reader that went away ends them quietly).
 int printOut(const QString &text)
@@ -33,14 +39,11 @@ int printOut(const QString &text)
         errno == EPIPE)
         return AttemptOutcome::kExitFinished;
     const QByteArray reason = std::strerror(errno != 0 ? errno : EIO);
-    std::fprintf(stderr, "%s: cannot write standard output: %s\n", CliOptions::kProgramName,
-                 reason.constData());
+    const QString complaint =
+        QCoreApplication::translate("main", "%1: cannot write standard output: %2\n")
+            .arg(programName(), QString::fromLocal8Bit(reason));
+    std::fputs(complaint.toUtf8().constData(), stderr);
     return AttemptOutcome::kExitOutputFailed;
-}
-
-QString programName()
-{
-    return QString::fromLatin1(CliOptions::kProgramName);
 }
 
 // FWU_TIME_SCALE, a testing aid: every pause and the clock run at this fraction of real time,
@@ -81,22 +84,30 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
 
     const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
-    const CliOptions options = CliOptions::parse(QCoreApplication::arguments(), defaultTitle);
+    QStringList arguments = QCoreApplication::arguments();
+    const QString languageProblem = Language::setUp(&arguments);
+    CliOptions options = CliOptions::parse(arguments, defaultTitle);
+    if (!languageProblem.isEmpty()) {
+        options.action = CliOptions::Action::Fail;
+        options.error = languageProblem;
+    }
     CliReport report(stdout, stderr, options.json);
     report.setUnitSerial(options.unitSerial);
     switch (options.action) {
     case CliOptions::Action::ShowHelp:
         return printOut(
             CliOptions::usage(defaultTitle) +
-            QStringLiteral("\nA demo firmware file to try with: " FWU_DEMO_FIRMWARE "\n"));
+            QCoreApplication::translate("main", "\nA demo firmware file to try with: %1\n")
+                .arg(QStringLiteral(FWU_DEMO_FIRMWARE)));
     case CliOptions::Action::ShowVersion:
         return printOut(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                         QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
     case CliOptions::Action::Fail:
-        report.message(options.error +
-                       QStringLiteral("\nUsage: %1 [options] FILE.hex\n"
-                                      "Run \"%1 --help\" for the options and exit codes.")
-                           .arg(programName()));
+        report.message(
+            options.error +
+            QCoreApplication::translate("main", "\nUsage: %1 [options] FILE.hex\n"
+                                                "Run \"%1 --help\" for the options and exit codes.")
+                .arg(programName()));
         report.result(
             {AttemptOutcome::kExitBadInput, 0, false, QJsonValue::Null, options.error, {}});
         return AttemptOutcome::kExitBadInput;

@@ -15,6 +15,8 @@
 #include "StationWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/InterruptNotifier.h"
+#include "platform/Language.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,6 +25,7 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -42,6 +45,14 @@ int fail(const QString &problem)
     return StationWindow::CouldNotStart;
 }
 
+// The options' help with --language before --help.
+QString helpText()
+{
+    QString text = StationOptions::helpText();
+    const qsizetype at = text.indexOf(QLatin1String("  -h, --help"));
+    return text.insert(at < 0 ? text.size() : at, Language::helpLine(20));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,10 +62,21 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    const Language::Request language = Language::take(&arguments);
+    const SettingsStore settings;
+    std::optional<QCoreApplication> early; // help, version and bad options speak the language too
+    if (!language.error.isEmpty() ||
+        StationOptions::parse(arguments).action != StationOptions::Action::Run)
+        early.emplace(argc, argv);
+    Language::applyChoice(language.code, &settings);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "firmware-uploader-station: %s\n", qPrintable(language.error));
+        return StationOptions::kBadOptionStatus;
+    }
     const StationOptions options = StationOptions::parse(arguments);
     switch (options.action) {
     case StationOptions::Action::ShowHelp:
-        std::fputs(qPrintable(StationOptions::helpText()), stdout);
+        std::fputs(qPrintable(helpText()), stdout);
         std::printf("\n%s\n", qPrintable(QCoreApplication::translate(
                                              "main", "A demo firmware file to try with: %1")
                                              .arg(QStringLiteral(FWU_DEMO_FIRMWARE))));
@@ -81,6 +103,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("firmware-uploader-station"));
     QApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("firmware-uploader-station"));
+    Language::applyChoice(language.code, &settings);
     QIcon icon;
     for (int size : {16, 24, 32, 48})
         icon.addFile(QStringLiteral(":/icons/firmware-uploader-%1.png").arg(size));

@@ -1,8 +1,9 @@
-// unit-sim: the simulated unit as a program, for demos, scripts and benchmarks.
+// firmware-uploader-unit-sim: the simulated unit as a program, for demos, scripts and benchmarks.
 
 #include "ProgramNotice.h"
 #include "UnitSimulator.h"
 #include "connection/ProductProfile.h"
+#include "platform/Language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,9 +30,15 @@ QTextStream &err()
 constexpr int kBadOptionStatus = 4;
 constexpr int kCannotListenStatus = 2;
 
+// The program's texts for a person: its help and its complaints about options.
+struct SimulatorHelp
+{
+    Q_DECLARE_TR_FUNCTIONS(SimulatorHelp)
+};
+
 int fail(const QString &message, int status = kBadOptionStatus)
 {
-    err() << "unit-sim: " << message << Qt::endl;
+    err() << "firmware-uploader-unit-sim: " << message << Qt::endl;
     return status;
 }
 
@@ -55,12 +62,15 @@ bool parseNumber(const QString &text, int minimum, int *value)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("unit-sim"));
+    QCoreApplication::setApplicationName(QStringLiteral("firmware-uploader-unit-sim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
+    QStringList arguments = QCoreApplication::arguments();
+    if (const QString problem = Language::setUp(&arguments); !problem.isEmpty())
+        return fail(problem);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral(
+        SimulatorHelp::tr(
             "A simulated control unit: a TCP server on a loopback address that takes display "
             "texts, a programming request and Intel HEX record lines, and answers each packet "
             "as the unit does, or with the faults asked for.\n\n"
@@ -71,58 +81,64 @@ int main(int argc, char *argv[])
             "Faults (--fault KIND[:ARG]@N[#C], N a packet or \"eof\" for the record of type 01, "
             "C a connection number from 1, default every connection):\n  ") +
         UnitFault::syntaxHelp().join(QStringLiteral("\n  ")) +
-        QStringLiteral("\nServer faults (--fault KIND, no packet):\n"
-                       "  never-accept        connects stay pending (the accept queue is full)\n"
-                       "  no-server           nothing listens: connects are refused; prints "
-                       "\"no server at 127.0.0.1:PORT\"\n\n"
-                       "A demo firmware file to send it: " FWU_DEMO_FIRMWARE));
+        //: Keep the fault names and the columns.
+        SimulatorHelp::tr("\nServer faults (--fault KIND, no packet):\n"
+                          "  never-accept        connects stay pending (the accept queue is full)\n"
+                          "  no-server           nothing listens: connects are refused; prints "
+                          "\"no server at 127.0.0.1:PORT\"\n\n"
+                          "A demo firmware file to send it: %1")
+            .arg(QStringLiteral(FWU_DEMO_FIRMWARE)));
     parser.addHelpOption();
     // Qt's own version option prints one line; this one names the licence too.
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Displays version information."));
+                                           SimulatorHelp::tr("Displays version information."));
     parser.addOption(versionOption);
 
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("TCP port; 0 picks a free one. Printed at start as "
-                       "\"listening on 127.0.0.1:PORT\"."),
+        SimulatorHelp::tr("TCP port; 0 picks a free one. Printed at start as "
+                          "\"listening on 127.0.0.1:PORT\"."),
         QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption addressOption(QStringLiteral("address"),
-                                           QStringLiteral("Loopback address to listen on."),
+                                           SimulatorHelp::tr("Loopback address to listen on."),
                                            QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption profileOption(
         QStringLiteral("profile"),
-        QStringLiteral("The product the unit is: %1.").arg(profileNames()), QStringLiteral("NAME"),
-        QStringLiteral("Kestrel Max"));
+        SimulatorHelp::tr("The product the unit is: %1.").arg(profileNames()),
+        QStringLiteral("NAME"), QStringLiteral("Kestrel Max"));
     const QCommandLineOption delayOption(QStringLiteral("delay"),
-                                         QStringLiteral("Milliseconds before each answer."),
+                                         SimulatorHelp::tr("Milliseconds before each answer."),
                                          QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption tailOption(
         QStringLiteral("tail"),
-        QStringLiteral("The 4 bytes after each response code, as 8 hex digits, or \"random\"."),
+        SimulatorHelp::tr("The 4 bytes after each response code, as 8 hex digits, or \"random\"."),
         QStringLiteral("HEX"), QStringLiteral("00000000"));
     const QCommandLineOption gapOption(
         QStringLiteral("fragment-gap"),
-        QStringLiteral("Milliseconds between the writes of a split or repeated answer."),
+        SimulatorHelp::tr("Milliseconds between the writes of a split or repeated answer."),
         QStringLiteral("MS"), QString::number(SimulatorSettings::kDefaultFragmentGap.count()));
-    const QCommandLineOption faultOption(QStringLiteral("fault"),
-                                         QStringLiteral("Inject a fault (repeatable, see above)."),
-                                         QStringLiteral("KIND@N"));
+    const QCommandLineOption faultOption(
+        QStringLiteral("fault"), SimulatorHelp::tr("Inject a fault (repeatable, see above)."),
+        QStringLiteral("KIND@N"));
     const QCommandLineOption hexOption(
         QStringLiteral("write-hex"),
-        QStringLiteral("Write every record received, one per line, to FILE after each "
-                       "connection."),
+        SimulatorHelp::tr("Write every record received, one per line, to FILE after each "
+                          "connection."),
         QStringLiteral("FILE"));
     const QCommandLineOption connectionsOption(
-        QStringLiteral("connections"), QStringLiteral("Stop after N connections (0 = never)."),
+        QStringLiteral("connections"), SimulatorHelp::tr("Stop after N connections (0 = never)."),
         QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"),
-                                           QStringLiteral("Stop after T seconds (0 = never)."),
+                                           SimulatorHelp::tr("Stop after T seconds (0 = never)."),
                                            QStringLiteral("T"), QStringLiteral("0"));
     const QCommandLineOption verboseOption(
-        QStringLiteral("verbose"), QStringLiteral("Print each packet and its verdict on stderr."));
+        QStringLiteral("verbose"),
+        SimulatorHelp::tr("Print each packet and its verdict on stderr."));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            Language::optionDescription(), QStringLiteral("CODE"));
     parser.addOptions({portOption, addressOption, profileOption, delayOption, tailOption, gapOption,
-                       faultOption, hexOption, connectionsOption, secondsOption, verboseOption});
+                       faultOption, hexOption, connectionsOption, secondsOption, verboseOption,
+                       languageOption});
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
     parser.process(app); // answers --help
@@ -133,36 +149,36 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"")
+        return fail(SimulatorHelp::tr("unexpected argument \"%1\"")
                         .arg(parser.positionalArguments().constFirst()));
 
     UnitSimulator simulator;
     int port = 0;
     if (!parseNumber(parser.value(portOption), 0, &port) || port > 65535)
-        return fail(QStringLiteral("--port needs a number from 0 to 65535"));
+        return fail(SimulatorHelp::tr("--port needs a number from 0 to 65535"));
     const QHostAddress address(parser.value(addressOption));
     if (address.isNull() || !address.isLoopback())
-        return fail(QStringLiteral("--address must be a loopback address, not \"%1\"")
+        return fail(SimulatorHelp::tr("--address must be a loopback address, not \"%1\"")
                         .arg(parser.value(addressOption)));
     const ProductProfile *profile = ProductProfile::named(parser.value(profileOption).toUtf8());
     if (!profile)
-        return fail(QStringLiteral("unknown profile \"%1\"; known: %2")
+        return fail(SimulatorHelp::tr("unknown profile \"%1\"; known: %2")
                         .arg(parser.value(profileOption), profileNames()));
     simulator.setProfile(profile);
     int delay = 0;
     if (!parseNumber(parser.value(delayOption), 0, &delay))
-        return fail(QStringLiteral("--delay needs a number of milliseconds"));
+        return fail(SimulatorHelp::tr("--delay needs a number of milliseconds"));
     simulator.setResponseDelay(std::chrono::milliseconds(delay));
     int gap = 0;
     if (!parseNumber(parser.value(gapOption), 0, &gap))
-        return fail(QStringLiteral("--fragment-gap needs a number of milliseconds"));
+        return fail(SimulatorHelp::tr("--fragment-gap needs a number of milliseconds"));
     simulator.setFragmentGap(std::chrono::milliseconds(gap));
     if (parser.value(tailOption) == QLatin1String("random")) {
         simulator.setRandomTail(true);
     } else {
         const QByteArray tail = QByteArray::fromHex(parser.value(tailOption).toLatin1());
         if (tail.size() != 4 || parser.value(tailOption).size() != 8)
-            return fail(QStringLiteral("--tail needs 8 hex digits or \"random\""));
+            return fail(SimulatorHelp::tr("--tail needs 8 hex digits or \"random\""));
         simulator.setResponseTail(tail);
     }
     for (const QString &text : parser.values(faultOption)) {
@@ -182,17 +198,17 @@ int main(int argc, char *argv[])
     }
     int connections = 0;
     if (!parseNumber(parser.value(connectionsOption), 0, &connections))
-        return fail(QStringLiteral("--connections needs a number"));
+        return fail(SimulatorHelp::tr("--connections needs a number"));
     bool secondsOk = false;
     const double seconds = parser.value(secondsOption).toDouble(&secondsOk);
     if (!secondsOk || seconds < 0)
-        return fail(QStringLiteral("--seconds needs a number"));
+        return fail(SimulatorHelp::tr("--seconds needs a number"));
     const QString hexPath = parser.value(hexOption);
     const bool verbose = parser.isSet(verboseOption);
 
     auto writeHex = [&] {
         if (!hexPath.isEmpty() && !simulator.writeHex(hexPath))
-            err() << "unit-sim: cannot write " << hexPath << Qt::endl;
+            err() << "firmware-uploader-unit-sim: cannot write " << hexPath << Qt::endl;
     };
     auto stop = [&] {
         simulator.close();
@@ -230,7 +246,7 @@ int main(int argc, char *argv[])
     }
 
     if (!simulator.listen(address, quint16(port)))
-        return fail(QStringLiteral("cannot listen on %1:%2: %3")
+        return fail(SimulatorHelp::tr("cannot listen on %1:%2: %3")
                         .arg(address.toString())
                         .arg(port)
                         .arg(simulator.errorString()),

@@ -1,5 +1,6 @@
 #include "HistoryToolOptions.h"
 
+#include "platform/Language.h"
 #include "upload/AttemptOutcome.h"
 
 #include <QCommandLineParser>
@@ -30,7 +31,7 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
         if (!parser.isSet(option))
             continue;
         if (std::optional<QString> problem = (filter.*set)(parser.value(option)))
-            return QStringLiteral("--%1 %2.").arg(option, *problem);
+            return HistoryToolOptions::tr("--%1 %2.").arg(option, *problem);
     }
     filter.unitName = parser.value(QStringLiteral("name"));
     filter.unitSerial = parser.value(QStringLiteral("unit-serial"));
@@ -39,7 +40,7 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
     const QString outcome = parser.value(QStringLiteral("outcome"));
     if (parser.isSet(QStringLiteral("outcome"))) {
         if (!AttemptOutcome::words().contains(outcome))
-            return QStringLiteral("--outcome needs one of %1, not \"%2\".")
+            return HistoryToolOptions::tr("--outcome needs one of %1, not \"%2\".")
                 .arg(AttemptOutcome::words().join(QStringLiteral(", ")), outcome);
         filter.outcome = outcome;
     }
@@ -51,10 +52,10 @@ std::optional<QString> takeFilter(const QCommandLineParser &parser, HistoryToolO
         filter.limit = 0;
     if (parser.isSet(QStringLiteral("by"))) {
         if (!summary)
-            return QStringLiteral("--by goes with --summary.");
+            return HistoryToolOptions::tr("--by goes with --summary.");
         if (std::optional<QString> problem = HistorySummary::parseDimensions(
                 parser.value(QStringLiteral("by")), &options->summaryBy))
-            return QStringLiteral("--by %1.").arg(*problem);
+            return HistoryToolOptions::tr("--by %1.").arg(*problem);
     }
     return std::nullopt;
 }
@@ -91,13 +92,13 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
     }
     for (const QString &name : valued) {
         if (parser.values(name).size() > 1)
-            return failure(QStringLiteral("--%1 is given more than once.").arg(name));
+            return failure(HistoryToolOptions::tr("--%1 is given more than once.").arg(name));
     }
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("Unexpected argument \"%1\".")
+        return failure(HistoryToolOptions::tr("Unexpected argument \"%1\".")
                            .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("csv")))
-        return failure(QStringLiteral("--json and --csv exclude each other."));
+        return failure(HistoryToolOptions::tr("--json and --csv exclude each other."));
     if (parser.isSet(QStringLiteral("json")))
         options.format = Format::Json;
     else if (parser.isSet(QStringLiteral("csv")))
@@ -108,8 +109,9 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
         bool ok = false;
         options.waitSeconds = parser.value(QStringLiteral("wait")).toInt(&ok);
         if (!ok || options.waitSeconds < 1 || options.waitSeconds > 3600)
-            return failure(QStringLiteral("--wait needs seconds from 1 to 3600, not \"%1\".")
-                               .arg(parser.value(QStringLiteral("wait"))));
+            return failure(
+                HistoryToolOptions::tr("--wait needs seconds from 1 to 3600, not \"%1\".")
+                    .arg(parser.value(QStringLiteral("wait"))));
     }
     if (std::optional<QString> problem = takeFilter(parser, &options))
         return failure(*problem);
@@ -132,58 +134,61 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
 
 QString HistoryToolOptions::usage()
 {
-    return QStringLiteral(
-               "Usage: %1 [options]\n"
-               "\n"
-               "Shows the flash history: one row per upload attempt by the window, the\n"
-               "command-line uploader and the station, newest first.\n"
-               "\n"
-               "Options:\n"
-               "  --history URL      the history: sqlite:///path/file.sqlite,\n"
-               "                     postgresql://user@host:port/dbname (libpq's URI forms,\n"
-               "                     ?host=/socket/dir included; keep a password in\n"
-               "                     ~/.pgpass); default: FWU_HISTORY, else\n"
-               "                     ~/.local/share/FirmwareUploader/history.sqlite\n"
-               "  --wait SECONDS     how long the history may take to answer before the\n"
-               "                     tool gives up with exit 2 (default 30)\n"
-               "  --json             JSON Lines: one object per attempt (times in UTC)\n"
-               "  --csv              comma-separated values with a header line (UTC)\n"
-               "  --unit A[:P]       attempts on the unit at address A (and port P)\n"
-               "  --name NAME        attempts on the unit of that name\n"
-               "  --unit-serial TEXT attempts on the unit with that serial on its label\n"
-               "  --serial VALUE     attempts that wrote that serial number into the image\n"
-               "  --sha256 HEX       firmware whose SHA-256 begins with HEX (8 digits or more)\n"
-               "  --outcome WORD     attempts that ended so: %2\n"
-               "  --since WHEN       attempts started at or after WHEN: an ISO date or time,\n"
-               "                     2026-03-01T14:30Z or +01:00; without Z or an offset,\n"
-               "                     your local time\n"
-               "  --until WHEN       attempts started up to WHEN (a date: to its end)\n"
-               "  --run-id ID        attempts of one station run\n"
-               "  --limit N          at most N attempts, 0 for all (default: %3 in the\n"
-               "                     table, all with --json or --csv)\n"
-               "  --summary          units, attempts, finished, first-pass and final yield\n"
-               "                     per group of every matching attempt\n"
-               "  --by LIST          the summary's groups: any of title, firmware, day, unit\n"
-               "                     (default title,firmware)\n"
-               "  --events           the stations' events instead: locked, unlocked, a\n"
-               "                     refused unlock, a new shift (with --limit)\n"
-               "  --serials          the serial-number ledger instead: each number of each\n"
-               "                     pool, its state (allocated, used, burnt, returned) and\n"
-               "                     the attempt, unit and host that last held it\n"
-               "  --pool NAME        with --serials: the numbers of that pool only\n"
-               "  -h, --help         show this text\n"
-               "  -v, --version      show the version\n"
-               "\n"
-               "The table shows your local time with its offset; JSON and CSV keep UTC.\n"
-               "\n"
-               "Exit codes:\n"
-               "  0    done, also when no attempt matches\n"
-               "  2    the history cannot be read\n"
-               "  4    bad option\n")
-        .arg(QLatin1String(kProgramName), AttemptOutcome::words()
-                                              .join(QStringLiteral(", "))
-                                              .replace(QStringLiteral("connection_lost, "),
-                                                       QStringLiteral("connection_lost,\n"
-                                                                      "                     ")))
-        .arg(HistoryFilter::kDefaultLimit);
+    const QString outcomes =
+        AttemptOutcome::words()
+            .join(QStringLiteral(", "))
+            .replace(QStringLiteral("connection_lost, "), QStringLiteral("connection_lost,\n"
+                                                                         "                     "));
+    //: Keep the option names, the words in capitals after them and the columns.
+    return tr("Usage: %1 [options]\n"
+              "\n"
+              "Shows the flash history: one row per upload attempt by the window, the\n"
+              "command-line uploader and the station, newest first.\n"
+              "\n"
+              "Options:\n"
+              "  --history URL      the history: sqlite:///path/file.sqlite,\n"
+              "                     postgresql://user@host:port/dbname (libpq's URI forms,\n"
+              "                     ?host=/socket/dir included; keep a password in\n"
+              "                     ~/.pgpass); default: FWU_HISTORY, else\n"
+              "                     ~/.local/share/FirmwareUploader/history.sqlite\n"
+              "  --wait SECONDS     how long the history may take to answer before the\n"
+              "                     tool gives up with exit 2 (default 30)\n"
+              "  --json             JSON Lines: one object per attempt (times in UTC)\n"
+              "  --csv              comma-separated values with a header line (UTC)\n"
+              "  --unit A[:P]       attempts on the unit at address A (and port P)\n"
+              "  --name NAME        attempts on the unit of that name\n"
+              "  --unit-serial TEXT attempts on the unit with that serial on its label\n"
+              "  --serial VALUE     attempts that wrote that serial number into the image\n"
+              "  --sha256 HEX       firmware whose SHA-256 begins with HEX (8 digits or more)\n"
+              "  --outcome WORD     attempts that ended so: %2\n"
+              "  --since WHEN       attempts started at or after WHEN: an ISO date or time,\n"
+              "                     2026-03-01T14:30Z or +01:00; without Z or an offset,\n"
+              "                     your local time\n"
+              "  --until WHEN       attempts started up to WHEN (a date: to its end)\n"
+              "  --run-id ID        attempts of one station run\n"
+              "  --limit N          at most N attempts, 0 for all (default: %3 in the\n"
+              "                     table, all with --json or --csv)\n"
+              "  --summary          units, attempts, finished, first-pass and final yield\n"
+              "                     per group of every matching attempt\n"
+              "  --by LIST          the summary's groups: any of title, firmware, day, unit\n"
+              "                     (default title,firmware)\n"
+              "  --events           the stations' events instead: locked, unlocked, a\n"
+              "                     refused unlock, a new shift (with --limit)\n"
+              "  --serials          the serial-number ledger instead: each number of each\n"
+              "                     pool, its state (allocated, used, burnt, returned) and\n"
+              "                     the attempt, unit and host that last held it\n"
+              "  --pool NAME        with --serials: the numbers of that pool only\n")
+               .arg(QLatin1String(kProgramName), outcomes)
+               .arg(HistoryFilter::kDefaultLimit) +
+           Language::helpLine(21) +
+           //: Keep the option names and the columns.
+           tr("  -h, --help         show this text\n"
+              "  -v, --version      show the version\n"
+              "\n"
+              "The table shows your local time with its offset; JSON and CSV keep UTC.\n"
+              "\n"
+              "Exit codes:\n"
+              "  0    done, also when no attempt matches\n"
+              "  2    the history cannot be read\n"
+              "  4    bad option\n");
 }

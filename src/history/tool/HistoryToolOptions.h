@@ -3,6 +3,7 @@
 #include "history/HistoryFilter.h"
 #include "history/HistorySummary.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -33,4 +34,7 @@ struct HistoryToolOptions
     // --serials: the ledger of this pool only (--pool), else of every pool.
     QString pool;
     QList<HistorySummary::Dimension> summaryBy = HistorySummary::defaultDimensions();
+
+    // Last: it leaves the members after it private.
+    Q_DECLARE_TR_FUNCTIONS(HistoryToolOptions)
 };

@@ -6,6 +6,7 @@
 #include "ProgramNotice.h"
 #include "history/HistoryStore.h"
 #include "history/SerialLedger.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -59,7 +60,7 @@ Reading read(const HistoryToolOptions &options, const HistoryLocation &location)
                 store.selectEvents(options.filter.limit, &events))
             return failed(*problem);
         if (events.isEmpty())
-            return {QString(), QStringLiteral("no station events"), kExitDone};
+            return {QString(), QCoreApplication::translate("main", "no station events"), kExitDone};
         return {printer.events(events), QString(), kExitDone};
     }
     if (options.action == HistoryToolOptions::Action::Serials) {
@@ -88,7 +89,7 @@ Reading read(const HistoryToolOptions &options, const HistoryLocation &location)
         reading.out = printer.rows(rows);
     }
     if (rows.isEmpty())
-        reading.err = QStringLiteral("no attempts match");
+        reading.err = QCoreApplication::translate("main", "no attempts match");
     else if (matching > rows.size())
         reading.err =
             QCoreApplication::translate("main", "%1 of %2 attempts shown; --limit 0 shows all")
@@ -105,7 +106,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QLatin1String(HistoryToolOptions::kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(FWU_APP_VERSION));
 
-    const HistoryToolOptions options = HistoryToolOptions::parse(QCoreApplication::arguments());
+    QStringList arguments = QCoreApplication::arguments();
+    if (const QString problem = Language::setUp(&arguments); !problem.isEmpty()) {
+        complain(problem);
+        return kExitBadOption;
+    }
+    const HistoryToolOptions options = HistoryToolOptions::parse(arguments);
     switch (options.action) {
     case HistoryToolOptions::Action::ShowHelp:
         print(stdout, HistoryToolOptions::usage());
@@ -116,8 +122,9 @@ int main(int argc, char *argv[])
                           QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
         return kExitDone;
     case HistoryToolOptions::Action::Fail:
-        complain(options.error + QStringLiteral("\nRun \"%1 --help\" for the options.")
-                                     .arg(QLatin1String(HistoryToolOptions::kProgramName)));
+        complain(options.error +
+                 QCoreApplication::translate("main", "\nRun \"%1 --help\" for the options.")
+                     .arg(QLatin1String(HistoryToolOptions::kProgramName)));
         return kExitBadOption;
     case HistoryToolOptions::Action::List:
     case HistoryToolOptions::Action::Summary:
@@ -128,7 +135,7 @@ int main(int argc, char *argv[])
 
     const HistoryLocation location = HistoryLocation::resolve(options.history);
     if (location.isOff()) {
-        complain(QStringLiteral("the history is off; give --history URL."));
+        complain(QCoreApplication::translate("main", "the history is off; give --history URL."));
         return kExitBad;
     }
     // The reading runs on a thread of its own, so that a server that stops answering after
@@ -142,7 +149,7 @@ int main(int argc, char *argv[])
     thread->start();
     loop.exec();
     if (!thread->isFinished()) {
-        complain(QStringLiteral("no answer from the history at %1 within %2 s")
+        complain(QCoreApplication::translate("main", "no answer from the history at %1 within %2 s")
                      .arg(location.display())
                      .arg(options.waitSeconds));
         // The thread is still in the database driver: ending here leaves its objects alone.
