@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ActivityLogView</name>
+    <message>
+        <source>&amp;Copy line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ApiRequestParser</name>
     <message>
         <source>Unknown field &quot;%1&quot;.</source>
@@ -94,6 +105,10 @@
         <source>The body must be %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Too many readers of the event stream; poll instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApiToken</name>
@@ -146,6 +161,63 @@
     </message>
     <message>
         <source>Uploader crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AttemptRecorder</name>
+    <message>
+        <source>in progress</source>
+        <extracomment>The saved log&apos;s outcome while the upload still runs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no upload</source>
+        <extracomment>The saved log&apos;s outcome before any upload was started.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: refused by the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: could not connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: connection lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: the unit stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: unusable address, port or firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped by the operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: the program was closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: %1 bytes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -347,10 +419,185 @@ Exit codes:
     </message>
 </context>
 <context>
+    <name>ClientArea</name>
+    <message>
+        <source>Firmware File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <extracomment>The unit&apos;s network address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <extracomment>The unit&apos;s TCP port number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load and Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Firmware File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the upload did, newest line last; green after a finished upload, red after a failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the firmware file sent, and time left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to choose the firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen firmware file; click to choose another, or drop one on the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the unit is on the network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network address of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP port of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label of the address box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label of the port box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the chosen firmware file to the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareChoice</name>
+    <message>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid Intel HEX: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use &quot;%1&quot; as the firmware file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to choose the firmware file, or drop one on the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirmwarePanel</name>
     <message>
         <source>%1
 The firmware chosen before stays: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file chosen: choose one or drop it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be flashed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intel HEX files (*.hex);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareSnapshot</name>
+    <message>
+        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not valid Intel HEX: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: key %1, trusted comment: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed by a trusted key: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialogs</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs Intel HEX firmware into a control unit over Ethernet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The title of Help &gt; About; %1 is the program&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -370,6 +617,7 @@ The firmware chosen before stays: %2</source>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The unit&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -406,6 +654,7 @@ The firmware chosen before stays: %2</source>
     </message>
     <message>
         <source>Run:</source>
+        <extracomment>The station run an attempt belongs to.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -430,10 +679,6 @@ The firmware chosen before stays: %2</source>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -485,6 +730,10 @@ The firmware chosen before stays: %2</source>
     </message>
     <message>
         <source>Exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -796,6 +1045,125 @@ Exit codes:
     </message>
 </context>
 <context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Log &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trusted &amp;Keys…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loop</source>
+        <extracomment>Tools menu toggle: start the upload again after each finished one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <extracomment>Tools menu toggle: send the records at a slower pace.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Debug</source>
+        <extracomment>Tools menu toggle: write more detail to the log.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <extracomment>Tools menu item: drop the remembered address and port.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the firmware file (or drop a .hex file anywhere on the window)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load and Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The name of the key, as printed on keyboards.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the address or port box: Load and Start; on the file label: choose the firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the log to a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the upload while it connects or sends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected log line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+F, X</source>
+        <extracomment>The keys of File &gt; Exit: Alt with the File menu&apos;s underlined letter, then Exit&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <extracomment>The name of the key, as printed on keyboards.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move between the log, the address, the port, Load and Start and the file label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <extracomment>The name of the key, as printed on keyboards.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Load and Start, or choose the firmware file on the file label</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OperatorDesk</name>
     <message>
         <source>No unit can take the serial %1 now: select one that is not running.</source>
@@ -807,6 +1175,35 @@ Exit codes:
     </message>
     <message>
         <source>New shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperatorQuestions</name>
+    <message>
+        <source>Stop the upload now?
+
+The unit stays in programming mode until it gets a whole firmware file or is restarted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Log As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -826,6 +1223,45 @@ Exit codes:
     </message>
     <message>
         <source>Who runs the station?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeAnnouncer</name>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the last upload ended: Finished or Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A desktop notification&apos;s summary: the program&apos;s title, then how the upload ended.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The upload failed; the log says why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>How the last upload ended, in the status bar.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <extracomment>How the last upload ended, in the status bar: the operator stopped it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <extracomment>How the last upload ended, in the status bar.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -852,6 +1288,29 @@ Exit codes:
     </message>
 </context>
 <context>
+    <name>ProgressCaption</name>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time left below a minute, in seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <extracomment>A time left of a minute or more: minutes, then seconds as two digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The share of the firmware file sent, in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2 left</source>
+        <extracomment>The progress bar&apos;s text: the share sent, then the time left.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgressLine</name>
     <message>
         <source>%1/%2 records  %3%  %4  %5 left</source>
@@ -871,6 +1330,106 @@ Exit codes:
     </message>
     <message>
         <source>Reports cannot be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no report folder is set (--report-dir or File &gt; Report folder), so no report is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report saved as %1.csv and .json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report (CSV and JSON)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder for reports saved at the end of each run (cancel: none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports are saved only when asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports are saved in %1 after each run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunControls</name>
+    <message>
+        <source>Flash &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash &amp;selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Re-run failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sto&amp;p selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <extracomment>Units at once: no limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many units are flashed at the same time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Units at once:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after the number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An upload ends when the unit is silent this long during the transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Further tries of a connection that never came about</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Response time-&amp;out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retr&amp;ies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the report folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save a report in %1: every name is taken.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1259,6 +1818,21 @@ Now: %1</source>
     </message>
 </context>
 <context>
+    <name>SignatureStatus</name>
+    <message>
+        <source>Not signed by a trusted key: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: not valid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: key %1, trusted comment: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SignedRegions</name>
     <message>
         <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
@@ -1425,6 +1999,280 @@ A demo firmware file to send it: %1</source>
     </message>
 </context>
 <context>
+    <name>StationHelp</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashes one Intel HEX firmware file into many control units at once, one command-line uploader per unit.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a list of units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the list of units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <extracomment>The accelerator of the &quot;Flash &amp;all&quot; button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <extracomment>The accelerator of the &quot;Flash &amp;selected&quot; button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash the selected units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <extracomment>The accelerator of the &quot;&amp;Re-run failed&quot; button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-run the failed units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+P</source>
+        <extracomment>The accelerator of the &quot;Sto&amp;p selected&quot; button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the selected units (asks first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <extracomment>The accelerator of the &quot;S&amp;top all&quot; button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop all (asks first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the current cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter, double-click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the unit&apos;s log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu key, right click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop, show the log or re-run the selected units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit (asks first while units are flashed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Firmware Uploader Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationOptions</name>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of milliseconds, at least 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from 0 to 1000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number, 0 for all units at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>An option, then what is wrong with its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <extracomment>Two option names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2 and %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open this list of units (CSV: name,address,port[,title])
+instead of the last one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose this Intel HEX file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>units flashed at the same time; 0 for all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start flashing every unit at once (needs %1 and
+%2); problems that stop the run go to standard
+error and the program exits with status 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with %1: save the report and exit when the run
+ends: 0 every unit finished, 1 any did not, 2 the run
+could not start; no dialogs (runs without a display)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save each run&apos;s report in DIR (default: the report folder
+of the settings, if any); one that cannot take it: exit 2
+before any unit is flashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each uploader&apos;s response time-out (kept; at first
+60000, as the uploader&apos;s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>further connection tries per unit (kept; at first 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>use a dark colour scheme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>who runs the station, in every uploader&apos;s history rows
+(default: asked at start when File &gt; Ask for the operator
+is on, else the login name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start locked for production: changing the firmware, the
+list, time-out, retries or report folder needs the
+supervisor password (File &gt; Supervisor password...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flash only firmware whose signature (FILE.hex.minisig)
+verifies with KEY: a .pub key file or the base64 key;
+repeatable, any of the keys may have signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the flash history every uploader writes its rows to
+(sqlite:///path, postgresql://user@host/db or off; default:
+FWU_HISTORY, else the uploaders&apos; default file); every user
+can read an option: give a password in ~/.pgpass</source>
+        <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write each unit&apos;s own number at this address of
+the image, in LENGTH bytes (1 to 32); with any %1
+option the numbers are on for this session, the options
+not given as in File &gt; Serial numbers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
+        <extracomment>Keep the format words as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>counter:START[:END], list:FILE, hexlist:FILE, or label
+(each unit&apos;s scanned serial is its number)</source>
+        <extracomment>Keep counter:START[:END], list:FILE, hexlist:FILE and label as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pool in the flash history the numbers come from
+(default: the title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer the HTTP/JSON control interface of a line
+system on 127.0.0.1 (or ADDRESS, an address of this PC)
+and PORT (0: a free one); prints its URL and token file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write the interface&apos;s token to FILE instead of
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command-line uploader to run (default: the one beside
+this program, else %1 on PATH)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the flash history when %1 is not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how long a poll of the interface&apos;s events waits at most
+(default 25000; for tests)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+Flashes one firmware file into many units at once, one %2
+process per unit, and reports each unit&apos;s outcome.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad options: exit status %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StationRunner</name>
     <message>
         <source>The attempt is not in the flash history (%1).</source>
@@ -1432,6 +2280,30 @@ A demo firmware file to send it: %1</source>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A run is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has run yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No units to flash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same unit as row %1 (both reach %2 port %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped before it started.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1455,9 +2327,124 @@ A demo firmware file to send it: %1</source>
     </message>
 </context>
 <context>
+    <name>StationSession</name>
+    <message>
+        <source>The remembered list of units in %1 cannot be read (%2). It is kept as it is until another list is opened or made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationTrust</name>
+    <message>
+        <source>Only signed firmware is flashed here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StationWindow</name>
     <message>
         <source>The firmware chosen last time is gone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Uploader Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run ended. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units are being flashed. Stop them all and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open units list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save units list &amp;as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report &amp;folder for automatic saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History of the selected units...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Units that are mid-transfer stay in programming mode until they are flashed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop every unit now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop the %n selected unit(s) now?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the selected units...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Re-run</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1500,11 +2487,15 @@ A demo firmware file to send it: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Public keys (*.pub);;All files (*)</source>
+        <source>Key ID %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Key ID %1</source>
+        <source>Public keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1521,6 +2512,58 @@ A demo firmware file to send it: %1</source>
     <message>
         <source>%1 (%2)</source>
         <extracomment>The number written into a unit and what became of it: burnt (never handed out again), returned (handed out again) or allocated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A unit&apos;s progress in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How far a unit has got, then how long it has been silent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitListFile</name>
+    <message>
+        <source>%1 is too large for a list of units.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field never ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first line must be the header %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitListKeeper</name>
+    <message>
+        <source>Some rows cannot run: see the rows marked &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open units list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units list (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save units list</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1579,11 +2622,99 @@ A demo firmware file to send it: %1</source>
 Exit code %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>address &quot;%1&quot; is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same address and port as row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same name as row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the reasons one row cannot run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <extracomment>Part of the counts above the units, where it is a link to the failed units.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n units: %1 finished, %2, %3 running, %4 waiting</source>
+        <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked rows)</source>
+        <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UnitLogDialog</name>
+    <message>
+        <source>Log of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State: %1, exit code %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log files (*.log *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnitProcess</name>
     <message>
         <source>The uploader crashed (signal %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The uploader ended with exit code %1 and no result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The uploader reported exit code %1 but ended with %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start the uploader %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1611,6 +2742,14 @@ Exit code %2</source>
     </message>
     <message>
         <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitTable</name>
+    <message>
+        <source>unit %1</source>
+        <extracomment>The name a new row of the list starts with.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1721,6 +2860,30 @@ empty for the default):</source>
     </message>
 </context>
 <context>
+    <name>frmMain</name>
+    <message>
+        <source>Writing firmware: do not remove power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 v%2</source>
+        <extracomment>The window&apos;s caption: the program&apos;s title and version.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the log to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loops: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1: cannot write standard output: %2
@@ -1766,6 +2929,32 @@ Run &quot;%1 --help&quot; for the options.</source>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs Intel HEX firmware into a control unit over Ethernet.
+A demo firmware file to try it with: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware file to choose at start (.hex).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FILE.hex]</source>
+        <extracomment>The command line&apos;s usage line: an optional firmware file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A demo firmware file to try with: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &quot;%1&quot; for the options.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

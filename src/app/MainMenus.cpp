@@ -1,5 +1,7 @@
 #include "MainMenus.h"
 
+#include "LanguageMenu.h"
+
 #include "KeyboardAccess.h"
 
 #include <QAction>
@@ -72,6 +74,8 @@ void MainMenus::createHelpMenu(QMenuBar &bar)
     mnuHelp = addMenu(bar, "mnuHelp", tr("&Help"));
     mnuHelpShortcuts = addItem(mnuHelp, "mnuHelpShortcuts", tr("&Keyboard Shortcuts"));
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", tr("&About"));
+    // The language of the next start, remembered for the user.
+    mnuHelp->addMenu(new LanguageMenu(SettingsStore(), mnuHelp));
 }
 
 QList<std::pair<QString, QString>> MainMenus::shortcuts()

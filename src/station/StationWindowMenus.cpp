@@ -12,6 +12,8 @@
 #include "UnitListKeeper.h"
 #include "UnitTable.h"
 #include "UnitViews.h"
+#include "app/LanguageMenu.h"
+#include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QMenu>
@@ -44,6 +46,8 @@ void StationWindow::buildMenus()
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Keyboard Shortcuts"), this, [this] { StationHelp::showShortcuts(this); });
     help->addAction(tr("&About"), this, [this] { StationHelp::showAbout(this); });
+    // The language of the next start, remembered for the user.
+    help->addMenu(new LanguageMenu(SettingsStore(), help));
 }
 
 bool StationWindow::confirmStop(const QString &title, const QString &question)
