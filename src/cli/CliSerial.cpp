@@ -236,8 +236,15 @@ std::optional<QString> CliSerial::settle(bool finished, qint64 recordsSent)
     m_state = SerialLedger::word(state);
     if (!m_ledger)
         return std::nullopt;
-    if (const std::optional<QString> problem =
-            m_ledger->settle(m_pool, m_value.text, m_attemptId, state))
+    std::optional<QString> problem = m_ledger->settle(m_pool, m_value.text, m_attemptId, state);
+    // A connection that broke during a long upload is made again once: the value would
+    // otherwise stay allocated and be burnt later, although the pool could know better.
+    if (problem && !m_ledger->refused()) {
+        m_store->close();
+        if (!m_store->open(HistoryStore::Access::Write))
+            problem = m_ledger->settle(m_pool, m_value.text, m_attemptId, state);
+    }
+    if (problem)
         return tr("The pool could not be told that %1 is %2: %3")
             .arg(m_value.text, m_state, *problem);
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "HexFileGenerator.h"
 #include "HistoryTestSupport.h"
 #include "MinisignTool.h"
+#include "PostgresServer.h"
 #include "TestSupport.h"
 #include "UnitSimProcess.h"
 
@@ -14,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/types.h>
 
 namespace {
 
@@ -245,6 +248,39 @@ private Q_SLOTS:
         QVERIFY2(records.first().toString().startsWith(":10005000") &&
                      records.first().toString().mid(9 + 8, 8) == "2A000000",
                  qPrintable(records.first().toString()));
+    }
+
+    // A PostgreSQL server restarted while a unit is flashed: the number is still settled.
+    void settledAfterTheServerRestarted()
+    {
+        PostgresServer server;
+        QString problem = server.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        m_history = server.createDatabase("restart", &problem);
+        QVERIFY2(!m_history.isEmpty(), qPrintable(problem));
+        UnitSimProcess sim(QStringLiteral(UNIT_SIM_PATH), {"--connections", "1", "--delay", "25"});
+        QProcess cli;
+        cli.setProcessEnvironment(TestSupport::programEnvironment(path("config"), "0.02"));
+        cli.start(QStringLiteral(CLI_PATH),
+                  {"--json", "--title", kTitle, "--address", "127.0.0.1", "--port", sim.port,
+                   "--history", m_history, "--serial-at", "0x54:2", "--serial-from", "counter:1",
+                   m_hexPath});
+        QVERIFY(cli.waitForReadyRead(kWaitMs)); // the start event: the number is taken
+        // Held while the server goes down and comes back, so that the upload ends after both.
+        ::kill(pid_t(cli.processId()), SIGSTOP);
+        server.stop();
+        problem = server.restart();
+        ::kill(pid_t(cli.processId()), SIGCONT);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(cli.waitForFinished(kWaitMs));
+        QCOMPARE(cli.exitCode(), 0);
+        QProcess tool;
+        tool.setProcessEnvironment(TestSupport::programEnvironment(path("config"), {}));
+        tool.start(QStringLiteral(HISTORY_TOOL_PATH),
+                   {"--history", m_history, "--serials", "--csv"});
+        QVERIFY(tool.waitForFinished(kWaitMs));
+        const QString ledger = QString::fromUtf8(tool.readAllStandardOutput());
+        QVERIFY2(ledger.contains(",1,used,"), qPrintable(ledger + cli.readAllStandardError()));
     }
 
     // A list of Intel HEX records: each unit gets one record's address and data.
