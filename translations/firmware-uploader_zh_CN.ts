@@ -485,7 +485,7 @@ Exit codes:
     </message>
     <message>
         <source>each hexlist record&apos;s own</source>
-        <translation>每条 hexlist 记录自身的</translation>
+        <translation>每条 hexlist 记录各自的区域</translation>
     </message>
     <message>
         <source>Next value: cannot be told: %1</source>
@@ -1835,7 +1835,7 @@ Flash these units all the same?</source>
     </message>
     <message>
         <source>the list&apos;s</source>
-        <translation>列表自身的</translation>
+        <translation>列表给出的位置</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1850,7 @@ Flash these units all the same?</source>
     </message>
     <message>
         <source>no file named</source>
-        <translation>未指定文件</translation>
+        <translation>未指定文件名</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
