@@ -2289,8 +2289,7 @@ instead of the last one</source>
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
         <translation>立即开始烧录所有单元（需要 %1 和 %2）；
-使运行停止的问题输出到标准错误，
-程序以状态 2 退出</translation>
+使运行停止的问题输出到标准错误，程序以状态 2 退出</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
@@ -2355,7 +2354,7 @@ can read an option: give a password in ~/.pgpass</source>
         <translation>每个上传程序写入其历史行的烧录历史
 （sqlite:///path、postgresql://user@host/db 或 off；
 默认：FWU_HISTORY，否则为上传程序的默认文件）；
-每个用户都能读取选项：请将密码放在 ~/.pgpass 中</translation>
+命令行选项对所有用户可见：请将密码放在 ~/.pgpass 中</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
