@@ -364,7 +364,7 @@ Options:
   --unit-name NAME       写入这些行的单元名称
   --unit-serial TEXT     单元标签上的序列号，用于这些行和 JSON 的
                          unit_serial
-  --operator NAME        操作者，用于这些行（默认：登录名）
+  --operator NAME        运行它的操作员，用于这些行（默认：登录名）
   --firmware-origin PATH FILE.hex 的复制来源文件，在这些行和 JSON 中
                          代替 FILE.hex 出现（用于传入私有副本的前端）
   --serial-at ADDRESS:LENGTH
@@ -696,7 +696,7 @@ The firmware chosen before stays: %2</source>
     </message>
     <message>
         <source>address or address:port</source>
-        <translation>地址或 地址:端口</translation>
+        <translation>地址 或 地址:端口</translation>
     </message>
     <message>
         <source>Name:</source>
