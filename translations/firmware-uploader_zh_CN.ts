@@ -5,163 +5,163 @@
     <name>ActivityLogView</name>
     <message>
         <source>&amp;Copy line</source>
-        <translation type="unfinished"></translation>
+        <translation>复制此行(&amp;C)</translation>
     </message>
     <message>
         <source>Copy &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部复制(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>ApiRequestParser</name>
     <message>
         <source>Unknown field &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知字段“%1”。</translation>
     </message>
     <message>
         <source>The body is not JSON: %1 at byte %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>请求体不是 JSON：%1，位于第 %2 字节。</translation>
     </message>
     <message>
         <source>The body must be a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>请求体必须是 JSON 对象。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”必须是%2。</translation>
     </message>
     <message>
         <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>由 64 个十六进制数字组成的 SHA-256</translation>
     </message>
     <message>
         <source>a list of unit names</source>
-        <translation type="unfinished"></translation>
+        <translation>单元名称列表</translation>
     </message>
     <message>
         <source>an object of unit names and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>由单元名称及其值组成的对象</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>文本</translation>
     </message>
     <message>
         <source>a port number</source>
-        <translation type="unfinished"></translation>
+        <translation>端口号</translation>
     </message>
     <message>
         <source>Every unit must be an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单元都必须是对象。</translation>
     </message>
     <message>
         <source>the firmware file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>固件文件的路径</translation>
     </message>
     <message>
         <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>单元名称列表、&quot;all&quot; 或 &quot;failed&quot;</translation>
     </message>
     <message>
         <source>The body must be a JSON list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>请求体必须是单元的 JSON 列表。</translation>
     </message>
     <message>
         <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;after&quot; 必须是从 0 起的整数。</translation>
     </message>
 </context>
 <context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 端口 %2 上监听。</translation>
     </message>
     <message>
         <source>No such resource.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有此资源。</translation>
     </message>
     <message>
         <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation type="unfinished"></translation>
+        <translation>请提供工作站的令牌：Authorization: Bearer TOKEN。</translation>
     </message>
     <message>
         <source>The body is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>请求体大于 1 MiB。</translation>
     </message>
     <message>
         <source>The resource does not take this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>该资源不接受此方法。</translation>
     </message>
     <message>
         <source>The request needs a body.</source>
-        <translation type="unfinished"></translation>
+        <translation>该请求需要请求体。</translation>
     </message>
     <message>
         <source>The resource takes no body.</source>
-        <translation type="unfinished"></translation>
+        <translation>该资源不接受请求体。</translation>
     </message>
     <message>
         <source>The body must be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>请求体必须是%1。</translation>
     </message>
     <message>
         <source>Too many readers of the event stream; poll instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>事件流的读取者过多；请改用轮询。</translation>
     </message>
 </context>
 <context>
     <name>ApiToken</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1：%2</translation>
     </message>
     <message>
         <source>%1 must be a folder of this user&apos;s that nobody else can enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 必须是本用户的、其他人无法进入的文件夹。</translation>
     </message>
     <message>
         <source>Cannot write the token file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入令牌文件 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>AttemptOutcome</name>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>被单元拒绝</translation>
     </message>
     <message>
         <source>Could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>无法连接</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>连接中断</translation>
     </message>
     <message>
         <source>Unusable input</source>
-        <translation type="unfinished"></translation>
+        <translation>输入不可用</translation>
     </message>
     <message>
         <source>Output not written</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入输出</translation>
     </message>
     <message>
         <source>Hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>已挂断</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>Uploader crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>上传程序崩溃</translation>
     </message>
 </context>
 <context>
@@ -169,71 +169,71 @@
     <message>
         <source>in progress</source>
         <extracomment>The saved log&apos;s outcome while the upload still runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>进行中</translation>
     </message>
     <message>
         <source>no upload</source>
         <extracomment>The saved log&apos;s outcome before any upload was started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未上传</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Failed: refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：被单元拒绝</translation>
     </message>
     <message>
         <source>Failed: could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：无法连接</translation>
     </message>
     <message>
         <source>Failed: connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：连接中断</translation>
     </message>
     <message>
         <source>Failed: the unit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：单元不再应答</translation>
     </message>
     <message>
         <source>Failed: unusable address, port or firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：地址、端口或固件文件不可用</translation>
     </message>
     <message>
         <source>Stopped by the operator</source>
-        <translation type="unfinished"></translation>
+        <translation>已被操作员停止</translation>
     </message>
     <message>
         <source>Failed: the program was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：程序已关闭</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取：%1</translation>
     </message>
     <message>
         <source>Size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>大小：%1 字节</translation>
     </message>
 </context>
 <context>
     <name>CliHistory</name>
     <message>
         <source>the program was stopped while it waited for the history</source>
-        <translation type="unfinished"></translation>
+        <translation>程序在等待烧录历史时被停止</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 秒内没有应答</translation>
     </message>
     <message>
         <source>the attempt is not in the flash history (%1); the outcome stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>该次尝试不在烧录历史中（%1）；结果不变。</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,75 @@ Options:
                          3600)
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：%1 [options] FILE.hex
+      %1 --check [--json] [--expect-sha256 HEX]
+            [--public-key KEY] FILE.hex
+
+通过 TCP 将 Intel HEX 固件安装到控制单元，对话过程、日志和重启等待
+均与窗口相同。日志输出到标准输出；在终端上，标准错误显示进度。
+如有多个单元，请为每个单元运行一个进程。
+
+选项：
+  --title TEXT           应用程序标题；用于选择产品配置
+                         （默认 &quot;%2&quot;）
+  --address A            单元的地址（默认：窗口为该标题显示的地址：
+                         已保存的地址，否则为配置中的地址）
+  --port P               单元的 TCP 端口，1 到 65535（默认：同
+                         --address）
+  --debug                详细记录对话过程
+  --slow                 发送每条记录前暂停 30 毫秒
+  --loop N               以循环模式上传 N 次；0 表示不停止
+  --save-settings        上传完成后保存地址和端口，与窗口相同
+                         （默认情况下已保存的值保持不变）
+  --response-timeout MS  传输期间单元 MS 毫秒未应答时放弃
+                         （默认 %3）
+  --json                 在标准输出上写入 JSON Lines 而不是日志：
+                         start、log、phase、progress，以及一个
+                         result，始终在最后
+  --check                检查文件并打印其摘要（记录、数据字节、
+                         地址范围、SHA-256、跳过的记录），不连接
+  --expect-sha256 HEX    拒绝 SHA-256 不是 HEX 的文件
+  --retries N            单元无法访问时最多再尝试连接 N 次
+                         （默认 0）；一旦编程请求已发出则不再重试
+  --retry-delay SECONDS  每次再尝试前暂停的秒数（默认 2）
+  --public-key KEY       除非文件的签名可用 KEY 验证，否则拒绝该文件：
+                         KEY 为 .pub 密钥文件或 base64 密钥本身；
+                         可重复，任一密钥签名即可（默认：当窗口的
+                         “仅烧录已签名的固件”开启时，使用该标题的
+                         受信任密钥）
+  --signature FILE       固件文件的签名（默认：固件文件名加上
+                         .minisig）
+  --history URL          每次尝试写入一行的烧录历史：
+                         sqlite:///path/file.sqlite,
+                         postgresql://user@host:port/dbname 或 off
+                         （默认：FWU_HISTORY，否则为
+                         ~/.local/share/FirmwareUploader/history.sqlite）；
+                         无法写入的行不会改变任何结果
+  --run-id ID            这些行所属的运行（工作站的运行）
+  --unit-name NAME       写入这些行的单元名称
+  --unit-serial TEXT     单元标签上的序列号，用于这些行和 JSON 的
+                         unit_serial
+  --operator NAME        运行它的操作员，用于这些行（默认：登录名）
+  --firmware-origin PATH FILE.hex 的复制来源文件，在这些行和 JSON 中
+                         代替 FILE.hex 出现（用于传入私有副本的前端）
+  --serial-at ADDRESS:LENGTH
+                         在映像的此绝对地址写入单元自己的值（序列号、
+                         MAC 地址），长度为 LENGTH 字节（1 到 32；
+                         十进制或 0x 十六进制）
+  --serial-format FORMAT le 或 be（LENGTH 字节的数字）、ascii（十进制
+                         数字）、hex（大写十六进制数字）或 bytes（值本身
+                         的字节，例如 00:1A:2B:3C:4D:5E）；默认 le
+  --serial-from SOURCE   从烧录历史中的号池取每个单元的值，同一个值
+                         绝不使用两次：counter:START[:END]、list:FILE
+                         （每行一个值）或 hexlist:FILE（每行一条
+                         Intel HEX 数据记录，含其地址和数据）
+  --serial VALUE         单元的值，例如来自其标签；若该值已在号池中
+                         完成则拒绝
+  --serial-pool NAME     值池（默认：标题）
+  --serial-stale-after SECONDS
+                         取出已达此时长、且从未被其上传程序确认结果的值
+                         将作废（burnt），不再发出（默认 3600）
+</translation>
     </message>
     <message>
         <source>  -h, --help             show this text
@@ -338,188 +406,202 @@ Exit codes:
   %6  interrupted (SIGINT or SIGTERM)
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help             显示此文本
+  -v, --version          显示版本
+
+退出代码：
+  %1    完成：单元已有该固件并已重启（--check：文件完好）
+  %2    被单元拒绝（或单元应答的次数多于发送的记录数）
+  %3    无法连接
+  %4    连接中断，或单元不再应答
+  %5    参数错误、地址或端口错误，固件文件无法读取、不是有效的
+       Intel HEX、不是预期的映像，或没有可用 --public-key（或在
+       只烧录已签名固件时，用受信任的密钥）验证的签名
+  5    完成（--check：完好），但无法写入标准输出
+  129  已挂断（SIGHUP：终端已关闭）
+  %6  被中断（SIGINT 或 SIGTERM）
+</translation>
     </message>
 </context>
 <context>
     <name>CliSerial</name>
     <message>
         <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-from 从烧录历史中的号池取值，而烧录历史已关闭：请提供 --history，或用 --serial 给出一个值。</translation>
     </message>
     <message>
         <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation type="unfinished"></translation>
+        <translation>映像的签名文件无法读取（%1）：无法判断签名者允许在何处写入每个单元的数据。</translation>
     </message>
     <message>
         <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>已签名的映像只允许在 %1 中写入每个单元的数据；%2 在此范围之外。</translation>
     </message>
     <message>
         <source>The pool of values cannot be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法访问值池：%1</translation>
     </message>
     <message>
         <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>号池“%1”发出了“%2”，但其来源中没有该值。</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>值“%1”无法放入 %2。</translation>
     </message>
     <message>
         <source>The pool could not be told that %1 is %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法告知号池 %1 已变为 %2：%3</translation>
     </message>
 </context>
 <context>
     <name>CliSignaturePolicy</name>
     <message>
         <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”已开启“仅烧录已签名的固件”（窗口的 文件 &gt; 受信任的密钥，保存在“%2”中）</translation>
     </message>
     <message>
         <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation type="unfinished"></translation>
+        <translation>，但那里没有受信任的密钥：请添加一个，或提供 --public-key。</translation>
     </message>
 </context>
 <context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
-        <translation type="unfinished"></translation>
+        <translation>地址和端口无法保存到“%1”中；下次运行将找不到它们。</translation>
     </message>
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入标准输出：%1；本次运行的记录不完整。</translation>
     </message>
     <message>
         <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>序列值 %1，来自号池“%2”。</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号区域：%1，格式 %2，号池“%3”</translation>
     </message>
     <message>
         <source>each hexlist record&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>每条 hexlist 记录各自的区域</translation>
     </message>
     <message>
         <source>Next value: cannot be told: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>下一个值：无法确定：%1</translation>
     </message>
     <message>
         <source>Next value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>下一个值：%1</translation>
     </message>
     <message>
         <source>Patched record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已修补的记录：%1</translation>
     </message>
 </context>
 <context>
     <name>ClientArea</name>
     <message>
         <source>Firmware File</source>
-        <translation type="unfinished"></translation>
+        <translation>固件文件</translation>
     </message>
     <message>
         <source>Connection Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>连接设置</translation>
     </message>
     <message>
         <source>Address</source>
         <extracomment>The unit&apos;s network address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>地址</translation>
     </message>
     <message>
         <source>Port</source>
         <extracomment>The unit&apos;s TCP port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>加载并启动</translation>
     </message>
     <message>
         <source>Select Firmware File...</source>
-        <translation type="unfinished"></translation>
+        <translation>选择固件文件...</translation>
     </message>
     <message>
         <source>Activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>活动日志</translation>
     </message>
     <message>
         <source>What the upload did, newest line last; green after a finished upload, red after a failure</source>
-        <translation type="unfinished"></translation>
+        <translation>上传的过程，最新的行在最后；上传完成后显示绿色，失败后显示红色</translation>
     </message>
     <message>
         <source>Upload progress</source>
-        <translation type="unfinished"></translation>
+        <translation>上传进度</translation>
     </message>
     <message>
         <source>Share of the firmware file sent, and time left</source>
-        <translation type="unfinished"></translation>
+        <translation>固件文件已发送的比例及剩余时间</translation>
     </message>
     <message>
         <source>Click to choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>单击以选择固件文件</translation>
     </message>
     <message>
         <source>Firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>固件文件</translation>
     </message>
     <message>
         <source>The chosen firmware file; click to choose another, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>所选的固件文件；单击可选择其他文件，或将文件拖放到窗口上</translation>
     </message>
     <message>
         <source>Where the unit is on the network</source>
-        <translation type="unfinished"></translation>
+        <translation>单元在网络上的位置</translation>
     </message>
     <message>
         <source>Network address of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单元的网络地址</translation>
     </message>
     <message>
         <source>TCP port of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单元的 TCP 端口</translation>
     </message>
     <message>
         <source>Label of the address box</source>
-        <translation type="unfinished"></translation>
+        <translation>地址框的标签</translation>
     </message>
     <message>
         <source>Label of the port box</source>
-        <translation type="unfinished"></translation>
+        <translation>端口框的标签</translation>
     </message>
     <message>
         <source>Send the chosen firmware file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选固件文件发送到单元</translation>
     </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>没有此文件</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>这是文件夹，不是文件</translation>
     </message>
     <message>
         <source>not valid Intel HEX: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不是有效的 Intel HEX：%1</translation>
     </message>
     <message>
         <source>Cannot use &quot;%1&quot; as the firmware file:</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将“%1”用作固件文件：</translation>
     </message>
     <message>
         <source>Click to choose the firmware file, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>单击以选择固件文件，或将文件拖放到窗口上</translation>
     </message>
 </context>
 <context>
@@ -527,343 +609,344 @@ Exit codes:
     <message>
         <source>%1
 The firmware chosen before stays: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+之前选择的固件保持不变：%2</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>固件</translation>
     </message>
     <message>
         <source>No file chosen: choose one or drop it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择文件：请选择一个文件或拖放到此处。</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>选择(&amp;C)...</translation>
     </message>
     <message>
         <source>Cannot be flashed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法烧录：%1</translation>
     </message>
     <message>
         <source>Choose firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>选择固件</translation>
     </message>
     <message>
         <source>Intel HEX files (*.hex);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel HEX 文件 (*.hex);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
     <message>
         <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入本次运行的固件副本：%1</translation>
     </message>
     <message>
         <source>%1 is not valid Intel HEX: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的 Intel HEX：%2</translation>
     </message>
     <message>
         <source>Cannot make a private folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建私有文件夹：%1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>签名：密钥 %1，受信任的注释：%2</translation>
     </message>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未由受信任的密钥签名：%1</translation>
     </message>
 </context>
 <context>
     <name>HelpDialogs</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.</source>
-        <translation type="unfinished"></translation>
+        <translation>通过以太网将 Intel HEX 固件安装到控制单元。</translation>
     </message>
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用 Qt %1 构建，运行于 Qt %2。</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The title of Help &gt; About; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关于 %1</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Flash History</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录历史</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>单元：</translation>
     </message>
     <message>
         <source>address or address:port</source>
-        <translation type="unfinished"></translation>
+        <translation>地址 或 地址:端口</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>The unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名称：</translation>
     </message>
     <message>
         <source>SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256：</translation>
     </message>
     <message>
         <source>8 hex digits or more</source>
-        <translation type="unfinished"></translation>
+        <translation>8 个或更多十六进制数字</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>结果：</translation>
     </message>
     <message>
         <source>Since:</source>
-        <translation type="unfinished"></translation>
+        <translation>起始：</translation>
     </message>
     <message>
         <source>2026-03-01 or 2026-03-01T14:30</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-01 或 2026-03-01T14:30</translation>
     </message>
     <message>
         <source>Until:</source>
-        <translation type="unfinished"></translation>
+        <translation>截止：</translation>
     </message>
     <message>
         <source>2026-03-31</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-31</translation>
     </message>
     <message>
         <source>Run:</source>
         <extracomment>The station run an attempt belongs to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>运行：</translation>
     </message>
     <message>
         <source>At most:</source>
-        <translation type="unfinished"></translation>
+        <translation>最多：</translation>
     </message>
     <message>
         <source>0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>0 表示全部</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>显示(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>导出 CSV(&amp;E)…</translation>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>导出历史</translation>
     </message>
     <message>
         <source>Flash History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录历史：%1</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单元</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Since</source>
-        <translation type="unfinished"></translation>
+        <translation>起始</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation type="unfinished"></translation>
+        <translation>截止</translation>
     </message>
     <message>
         <source>At most</source>
-        <translation type="unfinished"></translation>
+        <translation>最多</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2。</translation>
     </message>
     <message>
         <source>Reading the history…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取历史…</translation>
     </message>
     <message>
         <source>No attempts match.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有匹配的尝试。</translation>
     </message>
     <message numerus="yes">
         <source>%n attempt(s), newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 次尝试，最新的在前。</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已导出到 %1。</translation>
     </message>
     <message>
         <source>CSV files</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 文件</translation>
     </message>
 </context>
 <context>
     <name>HistoryFilter</name>
     <message>
         <source>needs ADDRESS or ADDRESS:PORT, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>需要 ADDRESS 或 ADDRESS:PORT，而不是“%1”</translation>
     </message>
     <message>
         <source>needs a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>需要 1 到 65535 之间的端口，而不是“%1”</translation>
     </message>
     <message>
         <source>needs 8 to 64 hexadecimal digits, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>需要 8 到 64 个十六进制数字，而不是“%1”</translation>
     </message>
     <message>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>需要整数（0 表示全部），而不是“%1”</translation>
     </message>
 </context>
 <context>
     <name>HistoryPrinter</name>
     <message>
         <source>POOL</source>
-        <translation type="unfinished"></translation>
+        <translation>POOL</translation>
     </message>
     <message>
         <source>SERIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>SERIAL</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>STATE</translation>
     </message>
     <message>
         <source>ATTEMPT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTEMPT</translation>
     </message>
     <message>
         <source>UNIT</source>
-        <translation type="unfinished"></translation>
+        <translation>UNIT</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDRESS</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>HOST</translation>
     </message>
     <message>
         <source>CHANGED</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANGED</translation>
     </message>
 </context>
 <context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
-        <translation type="unfinished"></translation>
+        <translation>历史中有尝试记录，但没有 schema_version 表</translation>
     </message>
     <message>
         <source>the schema_version table holds no version</source>
-        <translation type="unfinished"></translation>
+        <translation>schema_version 表中没有版本</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the history file is a symbolic link; give the file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>历史文件是符号链接；请给出文件本身</translation>
     </message>
     <message>
         <source>the history is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>历史不是文件</translation>
     </message>
 </context>
 <context>
     <name>HistorySummary</name>
     <message>
         <source>needs a list of title, firmware, day and unit, each once, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>需要由 title、firmware、day 和 unit 组成的列表，每项一次，而不是“%1”</translation>
     </message>
 </context>
 <context>
     <name>HistoryToolOptions</name>
     <message>
         <source>--%1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 %2。</translation>
     </message>
     <message>
         <source>--outcome needs one of %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--outcome 需要 %1 之一，而不是“%2”。</translation>
     </message>
     <message>
         <source>--by goes with --summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by 需与 --summary 一起使用。</translation>
     </message>
     <message>
         <source>--by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by %1。</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 给出了不止一次。</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数“%1”。</translation>
     </message>
     <message>
         <source>--json and --csv exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json 和 --csv 不能同时使用。</translation>
     </message>
     <message>
         <source>--wait needs seconds from 1 to 3600, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait 需要 1 到 3600 之间的秒数，而不是“%1”。</translation>
     </message>
     <message>
         <source>--events, --summary and --serials exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--events、--summary 和 --serials 不能同时使用。</translation>
     </message>
     <message>
         <source>--pool goes with --serials.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pool 需与 --serials 一起使用。</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -906,7 +989,45 @@ Options:
   --pool NAME        with --serials: the numbers of that pool only
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：%1 [options]
+
+显示烧录历史：窗口、命令行上传程序和工作站的每次上传尝试各占一行，
+最新的在前。
+
+选项：
+  --history URL      烧录历史：sqlite:///path/file.sqlite,
+                     postgresql://user@host:port/dbname（libpq 的 URI
+                     形式，包括 ?host=/socket/dir；密码请放在
+                     ~/.pgpass 中）；默认：FWU_HISTORY，否则为
+                     ~/.local/share/FirmwareUploader/history.sqlite
+  --wait SECONDS     烧录历史可用多长时间应答，超时后工具放弃并
+                     以状态 2 退出（默认 30）
+  --json             JSON Lines：每次尝试一个对象（时间为 UTC）
+  --csv              带表头行的逗号分隔值（UTC）
+  --unit A[:P]       地址为 A（端口为 P）的单元上的尝试
+  --name NAME        该名称的单元上的尝试
+  --unit-serial TEXT 标签上带有该序列号的单元上的尝试
+  --serial VALUE     将该序列号写入映像的尝试
+  --sha256 HEX       SHA-256 以 HEX 开头的固件（8 个或更多数字）
+  --outcome WORD     以此结束的尝试：%2
+  --since WHEN       在 WHEN 或之后开始的尝试：ISO 日期或时间，
+                     2026-03-01T14:30Z 或 +01:00；不带 Z 或偏移时
+                     为本地时间
+  --until WHEN       在 WHEN 之前开始的尝试（日期：到当天结束）
+  --run-id ID        某次工作站运行的尝试
+  --limit N          最多 N 次尝试，0 表示全部（默认：表格中为 %3，
+                     使用 --json 或 --csv 时为全部）
+  --summary          所有匹配尝试按组统计的单元数、尝试数、完成数、
+                     一次通过率和最终良率
+  --by LIST          摘要的分组：title、firmware、day、unit 中的任意项
+                     （默认 title,firmware）
+  --events           改为显示工作站的事件：锁定、解锁、被拒绝的
+                     解锁、新班次（可配合 --limit）
+  --serials          改为显示序列号台账：每个号池的每个编号、其状态
+                     （allocated、used、burnt、returned），以及最后
+                     持有它的尝试、单元和主机
+  --pool NAME        与 --serials 一起使用：只显示该号池的编号
+</translation>
     </message>
     <message>
         <source>  -h, --help         show this text
@@ -920,261 +1041,270 @@ Exit codes:
   4    bad option
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help         显示此文本
+  -v, --version      显示版本
+
+表格以本地时间显示并带有偏移；JSON 和 CSV 保持 UTC。
+
+退出代码：
+  0    完成，没有匹配的尝试时也是如此
+  2    无法读取烧录历史
+  4    选项错误
+</translation>
     </message>
 </context>
 <context>
     <name>ImagePatch</name>
     <message>
         <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>区域 %1：%2 不在映像的数据中</translation>
     </message>
     <message>
         <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation type="unfinished"></translation>
+        <translation>区域 %1：第 %2 行写入该区域，但加载在 FC00-FFFF，那里的记录永远不会发送</translation>
     </message>
     <message>
         <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation type="unfinished"></translation>
+        <translation>区域 %1 的长度不在 1 到 %2 字节之间</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>--language needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--language 需要语言代码</translation>
     </message>
     <message>
         <source>unknown language &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>未知语言“%1”；已知语言：%2</translation>
     </message>
     <message>
         <source>The language to speak: %1 (default: the system&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>界面语言：%1（默认：系统语言）。</translation>
     </message>
     <message>
         <source>the language to speak: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>界面语言：%1</translation>
     </message>
     <message>
         <source>(default: the system&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>（默认：系统语言）</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <source>The &amp;system&apos;s (%1)</source>
         <extracomment>The entry that follows the desktop&apos;s language; %1 names the one it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>系统语言(&amp;S)（%1）</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>The choice of language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存所选语言。</translation>
     </message>
     <message>
         <source>The new language is used from the next start of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>新语言将在程序下次启动时生效。</translation>
     </message>
 </context>
 <context>
     <name>LineView</name>
     <message>
         <source>Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>产线视图</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 号</translation>
     </message>
 </context>
 <context>
     <name>LockControls</name>
     <message>
         <source>Wrong supervisor password: the station stays locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>主管密码错误：工作站保持锁定。</translation>
     </message>
     <message>
         <source>&amp;Lock for production</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定以投入生产(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Unlock...</source>
-        <translation type="unfinished"></translation>
+        <translation>解锁(&amp;U)...</translation>
     </message>
     <message>
         <source>Supervisor &amp;password...</source>
-        <translation type="unfinished"></translation>
+        <translation>主管密码(&amp;P)...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>解锁</translation>
     </message>
     <message>
         <source>Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>主管密码：</translation>
     </message>
     <message>
         <source>The station is locked. Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站已锁定。主管密码：</translation>
     </message>
     <message>
         <source>Supervisor password</source>
-        <translation type="unfinished"></translation>
+        <translation>主管密码</translation>
     </message>
     <message>
         <source>New supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>新的主管密码：</translation>
     </message>
     <message>
         <source>The same password again:</source>
-        <translation type="unfinished"></translation>
+        <translation>再次输入密码：</translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>两次输入的密码不同：未做任何更改。</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)</translation>
     </message>
     <message>
         <source>Save Log &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>日志另存为(&amp;A)…</translation>
     </message>
     <message>
         <source>Trusted &amp;Keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>受信任的密钥(&amp;K)…</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>工具(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Loop</source>
         <extracomment>Tools menu toggle: start the upload again after each finished one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>循环(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
         <extracomment>Tools menu toggle: send the records at a slower pace.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>慢速(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
         <extracomment>Tools menu toggle: write more detail to the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>调试(&amp;D)</translation>
     </message>
     <message>
         <source>Forget</source>
         <extracomment>Tools menu item: drop the remembered address and port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>忘记</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)</translation>
     </message>
     <message>
         <source>Choose the firmware file (or drop a .hex file anywhere on the window)</source>
-        <translation type="unfinished"></translation>
+        <translation>选择固件文件（或将 .hex 文件拖放到窗口的任意位置）</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>加载并启动</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>In the address or port box: Load and Start; on the file label: choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>在地址框或端口框中：加载并启动；在文件标签上：选择固件文件</translation>
     </message>
     <message>
         <source>Save the log to a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>将日志保存到文本文件</translation>
     </message>
     <message>
         <source>Stop the upload while it connects or sends</source>
-        <translation type="unfinished"></translation>
+        <translation>在连接或发送期间停止上传</translation>
     </message>
     <message>
         <source>Copy the selected log line</source>
-        <translation type="unfinished"></translation>
+        <translation>复制所选的日志行</translation>
     </message>
     <message>
         <source>Alt+F, X</source>
         <extracomment>The keys of File &gt; Exit: Alt with the File menu&apos;s underlined letter, then Exit&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+F, X</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Tab</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Move between the log, the address, the port, Load and Start and the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>在日志、地址、端口、“加载并启动”和文件标签之间移动</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空格</translation>
     </message>
     <message>
         <source>Press Load and Start, or choose the firmware file on the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>按下“加载并启动”，或在文件标签上选择固件文件</translation>
     </message>
 </context>
 <context>
     <name>OperatorDesk</name>
     <message>
         <source>No unit can take the serial %1 now: select one that is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>现在没有单元可以接受序列号 %1：请选择一个未在运行的单元。</translation>
     </message>
     <message>
         <source>New &amp;shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>新班次(&amp;S)...</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>新班次</translation>
     </message>
 </context>
 <context>
@@ -1183,106 +1313,108 @@ Exit codes:
         <source>Stop the upload now?
 
 The unit stays in programming mode until it gets a whole firmware file or is restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>现在停止上传吗？
+
+在收到完整的固件文件或重新启动之前，单元将一直处于编程模式。</translation>
     </message>
     <message>
         <source>Save Log As</source>
-        <translation type="unfinished"></translation>
+        <translation>日志另存为</translation>
     </message>
     <message>
         <source>Log files</source>
-        <translation type="unfinished"></translation>
+        <translation>日志文件</translation>
     </message>
     <message>
         <source>Stop the upload</source>
-        <translation type="unfinished"></translation>
+        <translation>停止上传</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>继续(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>OperatorSeat</name>
     <message>
         <source>Ask for the &amp;operator at start</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时询问操作员(&amp;T)</translation>
     </message>
     <message>
         <source>Operator: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>操作员：%1</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>操作员</translation>
     </message>
     <message>
         <source>Who runs the station?</source>
-        <translation type="unfinished"></translation>
+        <translation>谁在操作工作站？</translation>
     </message>
 </context>
 <context>
     <name>OutcomeAnnouncer</name>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>How the last upload ended: Finished or Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>上次上传的结果：完成或失败</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A desktop notification&apos;s summary: the program&apos;s title, then how the upload ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>The firmware was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>固件已安装。</translation>
     </message>
     <message>
         <source>The upload failed; the log says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>上传失败；原因见日志。</translation>
     </message>
     <message>
         <source>Finished</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>How the last upload ended, in the status bar: the operator stopped it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>Failed</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
 </context>
 <context>
     <name>ProductionLock</name>
     <message>
         <source>The station is locked: unlock it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站已锁定：请先解锁。</translation>
     </message>
     <message numerus="yes">
         <source>The password needs at least %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>密码至少需要 %n 个字符。</numerusform>
         </translation>
     </message>
     <message>
         <source>The password could not be hashed (out of memory).</source>
-        <translation type="unfinished"></translation>
+        <translation>无法对密码进行哈希运算（内存不足）。</translation>
     </message>
     <message>
         <source>Set a supervisor password first (File &gt; Supervisor password...): without one nobody could unlock the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>请先设置主管密码（文件 &gt; 主管密码...）：没有密码，任何人都无法解锁工作站。</translation>
     </message>
 </context>
 <context>
@@ -1290,22 +1422,22 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1 s</source>
         <extracomment>A time left below a minute, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
     <message>
         <source>%1:%2</source>
         <extracomment>A time left of a minute or more: minutes, then seconds as two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>The share of the firmware file sent, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 - %2 left</source>
         <extracomment>The progress bar&apos;s text: the share sent, then the time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 剩余 %2</translation>
     </message>
 </context>
 <context>
@@ -1313,528 +1445,532 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1/%2 records  %3%  %4  %5 left</source>
         <extracomment>The progress line on a terminal: records sent of all, percent, rate, time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 条记录  %3%  %4  剩余 %5</translation>
     </message>
 </context>
 <context>
     <name>ReportSaver</name>
     <message>
         <source>The report folder %1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>报告文件夹 %1 不是文件夹。</translation>
     </message>
     <message>
         <source>The report folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建报告文件夹 %1。</translation>
     </message>
     <message>
         <source>Reports cannot be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中保存报告：%2</translation>
     </message>
     <message>
         <source>no report folder is set (--report-dir or File &gt; Report folder), so no report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>未设置报告文件夹（--report-dir 或 文件 &gt; 报告文件夹），因此不保存报告。</translation>
     </message>
     <message>
         <source>Report saved as %1.csv and .json</source>
-        <translation type="unfinished"></translation>
+        <translation>报告已保存为 %1.csv 和 .json</translation>
     </message>
     <message>
         <source>Save report (CSV and JSON)</source>
-        <translation type="unfinished"></translation>
+        <translation>保存报告（CSV 和 JSON）</translation>
     </message>
     <message>
         <source>Report (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>报告 (*.csv)</translation>
     </message>
     <message>
         <source>Folder for reports saved at the end of each run (cancel: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>每次运行结束时保存报告的文件夹（取消：不保存）</translation>
     </message>
     <message>
         <source>Reports are saved only when asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>仅在要求时保存报告。</translation>
     </message>
     <message>
         <source>Reports are saved in %1 after each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>每次运行后将报告保存在 %1 中。</translation>
     </message>
 </context>
 <context>
     <name>RunControls</name>
     <message>
         <source>Flash &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部烧录(&amp;A)</translation>
     </message>
     <message>
         <source>Flash &amp;selected</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录所选(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Re-run failed</source>
-        <translation type="unfinished"></translation>
+        <translation>重新运行失败项(&amp;R)</translation>
     </message>
     <message>
         <source>Sto&amp;p selected</source>
-        <translation type="unfinished"></translation>
+        <translation>停止所选(&amp;P)</translation>
     </message>
     <message>
         <source>S&amp;top all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部停止(&amp;T)</translation>
     </message>
     <message>
         <source>all</source>
         <extracomment>Units at once: no limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>How many units are flashed at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>同时烧录的单元数量</translation>
     </message>
     <message>
         <source>&amp;Units at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>同时烧录(&amp;N)：</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> 毫秒</translation>
     </message>
     <message>
         <source>An upload ends when the unit is silent this long during the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>传输期间单元静默达到此时长时，上传结束</translation>
     </message>
     <message>
         <source>Further tries of a connection that never came about</source>
-        <translation type="unfinished"></translation>
+        <translation>连接未能建立时的额外尝试次数</translation>
     </message>
     <message>
         <source>Response time-&amp;out:</source>
-        <translation type="unfinished"></translation>
+        <translation>响应超时(&amp;O)：</translation>
     </message>
     <message>
         <source>Retr&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>重试次数(&amp;I)：</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存 %1：%2</translation>
     </message>
     <message>
         <source>Cannot make the report folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建报告文件夹 %1。</translation>
     </message>
     <message>
         <source>Cannot save a report in %1: every name is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中保存报告：所有名称都已被占用。</translation>
     </message>
 </context>
 <context>
     <name>ScanField</name>
     <message>
         <source>scan a unit&apos;s label</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描单元的标签</translation>
     </message>
     <message>
         <source>Se&amp;rial:</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号(&amp;E)：</translation>
     </message>
 </context>
 <context>
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已于 %2 在 %3（%4）上完成：请重新扫描标签，或在烧录时确认再次烧录此单元。</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号已烧录</translation>
     </message>
     <message>
         <source>
 
 Flash these units all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+仍然烧录这些单元吗？</translation>
     </message>
 </context>
 <context>
     <name>SerialControls</name>
     <message>
         <source>Serial &amp;numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号(&amp;N)...</translation>
     </message>
 </context>
 <context>
     <name>SerialDialog</name>
     <message>
         <source>Serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>&amp;Write a number of its own into each unit&apos;s image</source>
-        <translation type="unfinished"></translation>
+        <translation>在每个单元的映像中写入其自己的编号(&amp;W)</translation>
     </message>
     <message>
         <source>e.g. 0x7FF0:4</source>
-        <translation type="unfinished"></translation>
+        <translation>例如 0x7FF0:4</translation>
     </message>
     <message>
         <source>Number, little-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>数字，小端序</translation>
     </message>
     <message>
         <source>Number, big-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>数字，大端序</translation>
     </message>
     <message>
         <source>Decimal digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>十进制数字 (ASCII)</translation>
     </message>
     <message>
         <source>Hex digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>十六进制数字 (ASCII)</translation>
     </message>
     <message>
         <source>Bytes as given (e.g. a MAC address)</source>
-        <translation type="unfinished"></translation>
+        <translation>原样字节（例如 MAC 地址）</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器</translation>
     </message>
     <message>
         <source>List file</source>
-        <translation type="unfinished"></translation>
+        <translation>列表文件</translation>
     </message>
     <message>
         <source>Intel HEX list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel HEX 列表文件</translation>
     </message>
     <message>
         <source>The scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描的标签</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览(&amp;B)...</translation>
     </message>
     <message>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>&amp;Address:length:</source>
-        <translation type="unfinished"></translation>
+        <translation>地址:长度(&amp;A)：</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>格式(&amp;F)：</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>来源(&amp;S)：</translation>
     </message>
     <message>
         <source>&amp;Pool:</source>
-        <translation type="unfinished"></translation>
+        <translation>号池(&amp;P)：</translation>
     </message>
     <message>
         <source>first[:last], e.g. 1000:1999</source>
-        <translation type="unfinished"></translation>
+        <translation>first[:last]，例如 1000:1999</translation>
     </message>
     <message>
         <source>the file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Serial number list</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号列表</translation>
     </message>
 </context>
 <context>
     <name>SerialFormat</name>
     <message>
         <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是格式；格式有 le、be、ascii、hex 和 bytes</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 无法放入格式为 %3 的 %2 个字节中（最大为 %4）</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>长度为 %1 字节；必须在 1 到 %2 之间</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>值“%1”</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation type="unfinished"></translation>
+        <translation>值“%1”不是写成 00:1A:2B 或 001A2B 形式的字节</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation type="unfinished"></translation>
+        <translation>值“%1”有 %2 个字节，而区域为 %3 个字节</translation>
     </message>
 </context>
 <context>
     <name>SerialLedger</name>
     <message>
         <source>serial pool %1 holds %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号池 %1 中有 %2，而不是 %3</translation>
     </message>
     <message>
         <source>serial pool %1 is used up: last number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号池 %1 已用完：最后一个编号为 %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>号池 %2 中的序列号 %1 在此期间已被取走；请重试</translation>
     </message>
     <message>
         <source>serial %1 already finished in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号 %1 已在号池 %2 中完成</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>号池 %2 中的序列号 %1 正由 %4 写入 %3</translation>
     </message>
     <message>
         <source>a number ends used, burnt or returned</source>
-        <translation type="unfinished"></translation>
+        <translation>编号以 used、burnt 或 returned 结束</translation>
     </message>
     <message>
         <source>serial %1 is not in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号 %1 不在号池 %2 中</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>号池 %2 中的序列号 %1 对尝试 %4 为 %3，并非由尝试 %5 持有；保持原样</translation>
     </message>
 </context>
 <context>
     <name>SerialNumberText</name>
     <message>
         <source>%1 has no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有数字</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 含有“%2”，不是十六进制数字</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 含有“%2”，不是十进制数字</translation>
     </message>
     <message>
         <source>%1 is larger than %2, the largest number taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 大于所取的最大编号 %2</translation>
     </message>
 </context>
 <context>
     <name>SerialRegion</name>
     <message>
         <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是 ADDRESS:LENGTH（例如 0x7FF0:4）</translation>
     </message>
     <message>
         <source>the address</source>
-        <translation type="unfinished"></translation>
+        <translation>地址</translation>
     </message>
     <message>
         <source>the length</source>
-        <translation type="unfinished"></translation>
+        <translation>长度</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>长度为 %1 字节；必须在 1 到 %2 之间</translation>
     </message>
     <message>
         <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation type="unfinished"></translation>
+        <translation>区域 %1 超出了最高地址 0xFFFFFFFF</translation>
     </message>
 </context>
 <context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
-        <translation type="unfinished"></translation>
+        <translation>请说明编号写在何处：地址和长度，例如 0x7FF0:4。</translation>
     </message>
     <message>
         <source>Address and length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>地址和长度：%1</translation>
     </message>
     <message>
         <source>Format: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>格式：%1</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>来源：%1</translation>
     </message>
     <message>
         <source>Say where the numbers come from: a counter, a list file or an Intel HEX list file.</source>
-        <translation type="unfinished"></translation>
+        <translation>请说明编号从何而来：计数器、列表文件或 Intel HEX 列表文件。</translation>
     </message>
     <message>
         <source>The list of numbers cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取编号列表：%1</translation>
     </message>
     <message>
         <source>%1 has no scanned serial to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有可写入的扫描序列号。</translation>
     </message>
     <message>
         <source>Serial numbers: off</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号：关闭</translation>
     </message>
     <message>
         <source>the scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描的标签</translation>
     </message>
     <message>
         <source>Serial numbers: %1 at %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号：%1，位于 %2（%3）</translation>
     </message>
     <message>
         <source>the list&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>列表给出的位置</translation>
     </message>
 </context>
 <context>
     <name>SerialSource</name>
     <message>
         <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是来源；来源有 counter:START[:END]、list:FILE 和 hexlist:FILE</translation>
     </message>
     <message>
         <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 文件“%2”：%3</translation>
     </message>
     <message>
         <source>no file named</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定文件名</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 文件“%2”大于 %3 MiB</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 文件“%2”：%3</translation>
     </message>
     <message>
         <source>the counter&apos;s START</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器的 START</translation>
     </message>
     <message>
         <source>the counter&apos;s END</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器的 END</translation>
     </message>
     <message>
         <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器的 END %1 小于其 START %2</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>大于 %1 MiB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行超过 %2 字节</translation>
     </message>
     <message>
         <source>holds no values</source>
-        <translation type="unfinished"></translation>
+        <translation>没有任何值</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：类型为 %2 的记录，不是数据记录 (00)</translation>
     </message>
     <message>
         <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：该记录携带 %2 个数据字节；必须为 1 到 %3 个</translation>
     </message>
     <message>
         <source>line %1 repeats the record of line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行重复了第 %2 行的记录</translation>
     </message>
     <message>
         <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>这些值需要写入的区域 (ADDRESS:LENGTH)</translation>
     </message>
     <message>
         <source>the counter&apos;s START: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器的 START：%1</translation>
     </message>
     <message>
         <source>the counter&apos;s END: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>计数器的 END：%1</translation>
     </message>
     <message>
         <source>line %1 repeats the value %2 of line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行重复了第 %3 行的值 %2</translation>
     </message>
     <message>
         <source>the source holds %1 values, none numbered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>来源中有 %1 个值，没有编号为 %2 的值</translation>
     </message>
     <message>
         <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：该记录在 %3 处写入 %2 个字节，不是区域 %4</translation>
     </message>
 </context>
 <context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>通过 %1  失败 %2  总数 %3  良率 %4 %</translation>
     </message>
 </context>
 <context>
     <name>ShiftWatch</name>
     <message>
         <source>Shift: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>班次：%1</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>新班次</translation>
     </message>
     <message>
         <source>Start a new shift? Pass, Fail, Total and Yield start again from zero.
 
 Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>开始新班次吗？通过、失败、总数和良率将从零重新开始。
+
+当前：%1</translation>
     </message>
 </context>
 <context>
     <name>SignatureStatus</name>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未由受信任的密钥签名：%1</translation>
     </message>
     <message>
         <source>Signature: not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>签名：无效：%1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>签名：密钥 %1，受信任的注释：%2</translation>
     </message>
 </context>
 <context>
     <name>SignedRegions</name>
     <message>
         <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation type="unfinished"></translation>
+        <translation>签名未声明用于每个单元数据的区域 (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -1846,7 +1982,12 @@ Packets are counted per connection from 0: the programming request is packet 0, 
 
 Faults (--fault KIND[:ARG]@N[#C], N a packet or &quot;eof&quot; for the record of type 01, C a connection number from 1, default every connection):
   </source>
-        <translation type="unfinished"></translation>
+        <translation>模拟的控制单元：一个在回环地址上的 TCP 服务器，接收显示文本、编程请求和 Intel HEX 记录行，并像单元一样应答每个数据包，或按要求注入故障。
+
+数据包按连接从 0 开始计数：编程请求为数据包 0，第一条记录行为 1，依此类推；显示文本数据包不应答也不计数。不构成数据包的字节在每次运行中以 NakChecksum 应答一次，并丢弃到下一个 &apos;:&apos;、FE 或 F0 为止。
+
+故障（--fault KIND[:ARG]@N[#C]，N 为数据包编号，或 &quot;eof&quot; 表示类型 01 的记录；C 为从 1 开始的连接编号，默认每个连接）：
+  </translation>
     </message>
     <message>
         <source>
@@ -1855,336 +1996,354 @@ Server faults (--fault KIND, no packet):
   no-server           nothing listens: connects are refused; prints &quot;no server at 127.0.0.1:PORT&quot;
 
 A demo firmware file to send it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+服务器故障（--fault KIND，不对应数据包）：
+  never-accept        连接保持挂起（accept 队列已满）
+  no-server           没有监听：连接被拒绝；打印 &quot;no server at 127.0.0.1:PORT&quot;
+
+可发送给它的演示固件文件：%1</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示版本信息。</translation>
     </message>
     <message>
         <source>TCP port; 0 picks a free one. Printed at start as &quot;listening on 127.0.0.1:PORT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP 端口；0 表示选择一个空闲端口。启动时打印为 &quot;listening on 127.0.0.1:PORT&quot;。</translation>
     </message>
     <message>
         <source>Loopback address to listen on.</source>
-        <translation type="unfinished"></translation>
+        <translation>要监听的回环地址。</translation>
     </message>
     <message>
         <source>The product the unit is: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>该单元所属的产品：%1。</translation>
     </message>
     <message>
         <source>Milliseconds before each answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>每次应答前等待的毫秒数。</translation>
     </message>
     <message>
         <source>The 4 bytes after each response code, as 8 hex digits, or &quot;random&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>每个响应代码之后的 4 个字节，以 8 个十六进制数字表示，或 &quot;random&quot;。</translation>
     </message>
     <message>
         <source>Milliseconds between the writes of a split or repeated answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>拆分或重复应答的各次写入之间的毫秒数。</translation>
     </message>
     <message>
         <source>Inject a fault (repeatable, see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>注入故障（可重复，见上文）。</translation>
     </message>
     <message>
         <source>Write every record received, one per line, to FILE after each connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>每次连接后，将收到的每条记录写入 FILE，每行一条。</translation>
     </message>
     <message>
         <source>Stop after N connections (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>在 N 次连接后停止（0 = 永不）。</translation>
     </message>
     <message>
         <source>Stop after T seconds (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>在 T 秒后停止（0 = 永不）。</translation>
     </message>
     <message>
         <source>Print each packet and its verdict on stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>在 stderr 上打印每个数据包及其判定结果。</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数“%1”</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port 需要 0 到 65535 之间的数字</translation>
     </message>
     <message>
         <source>--address must be a loopback address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--address 必须是回环地址，而不是“%1”</translation>
     </message>
     <message>
         <source>unknown profile &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>未知配置“%1”；已知配置：%2</translation>
     </message>
     <message>
         <source>--delay needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--delay 需要毫秒数</translation>
     </message>
     <message>
         <source>--fragment-gap needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--fragment-gap 需要毫秒数</translation>
     </message>
     <message>
         <source>--tail needs 8 hex digits or &quot;random&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tail 需要 8 个十六进制数字或 &quot;random&quot;</translation>
     </message>
     <message>
         <source>--connections needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--connections 需要一个数字</translation>
     </message>
     <message>
         <source>--seconds needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds 需要一个数字</translation>
     </message>
     <message>
         <source>cannot listen on %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1:%2 上监听：%3</translation>
     </message>
 </context>
 <context>
     <name>StationApi</name>
     <message>
         <source>The station is locked for production.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站已锁定以投入生产。</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在运行。</translation>
     </message>
     <message>
         <source>The file&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件的 SHA-256 为 %1。</translation>
     </message>
     <message>
         <source>No unit is named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有名为 %1 的单元。</translation>
     </message>
     <message>
         <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站不写入序列号：请在 文件 &gt; 序列号... 中开启，或使用 --serial-at 和 --serial-from。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是本次运行的单元。</translation>
     </message>
     <message>
         <source>No firmware that can be flashed is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>未加载可烧录的固件。</translation>
     </message>
     <message>
         <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已加载固件的 SHA-256 为 %1。</translation>
     </message>
     <message>
         <source>The station knows only its latest run.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站只知道其最近一次运行。</translation>
     </message>
     <message>
         <source>The run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>运行已结束。</translation>
     </message>
 </context>
 <context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站的事件不在烧录历史中：%1</translation>
     </message>
 </context>
 <context>
     <name>StationHelp</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashes one Intel HEX firmware file into many control units at once, one command-line uploader per unit.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;固件上传工具工作站&lt;/b&gt;&lt;br&gt;版本 %1&lt;/p&gt;&lt;p&gt;一次将一个 Intel HEX 固件文件烧录到多个控制单元，每个单元使用一个命令行上传程序。&lt;/p&gt;&lt;p&gt;使用 Qt %2 构建，运行于 Qt %3。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Open a list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>打开单元列表</translation>
     </message>
     <message>
         <source>Save the list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>保存单元列表</translation>
     </message>
     <message>
         <source>Alt+A</source>
         <extracomment>The accelerator of the &quot;Flash &amp;all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+A</translation>
     </message>
     <message>
         <source>Flash all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部烧录</translation>
     </message>
     <message>
         <source>Alt+S</source>
         <extracomment>The accelerator of the &quot;Flash &amp;selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+S</translation>
     </message>
     <message>
         <source>Flash the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录所选单元</translation>
     </message>
     <message>
         <source>Alt+R</source>
         <extracomment>The accelerator of the &quot;&amp;Re-run failed&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Re-run the failed units</source>
-        <translation type="unfinished"></translation>
+        <translation>重新运行失败的单元</translation>
     </message>
     <message>
         <source>Alt+P</source>
         <extracomment>The accelerator of the &quot;Sto&amp;p selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+P</translation>
     </message>
     <message>
         <source>Stop the selected units (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>停止所选单元（先询问）</translation>
     </message>
     <message>
         <source>Alt+T</source>
         <extracomment>The accelerator of the &quot;S&amp;top all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Stop all (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>全部停止（先询问）</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Edit the current cell</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑当前单元格</translation>
     </message>
     <message>
         <source>Enter, double-click</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter，双击</translation>
     </message>
     <message>
         <source>Show the unit&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>显示单元的日志</translation>
     </message>
     <message>
         <source>Menu key, right click</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单键，右键单击</translation>
     </message>
     <message>
         <source>Stop, show the log or re-run the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>停止、显示日志或重新运行所选单元</translation>
     </message>
     <message>
         <source>Quit (asks first while units are flashed)</source>
-        <translation type="unfinished"></translation>
+        <translation>退出（正在烧录单元时先询问）</translation>
     </message>
     <message>
         <source>About Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>关于固件上传工具工作站</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键</translation>
     </message>
 </context>
 <context>
     <name>StationOptions</name>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>意外的参数：%1</translation>
     </message>
     <message>
         <source>%1 needs a whole number of milliseconds, at least 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要以毫秒为单位的整数，至少为 1。</translation>
     </message>
     <message>
         <source>%1 needs a whole number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 0 到 1000 之间的整数。</translation>
     </message>
     <message>
         <source>%1 needs a whole number, 0 for all units at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要整数，0 表示所有单元同时进行。</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>An option, then what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2。</translation>
     </message>
     <message>
         <source>%1 needs %2.</source>
         <extracomment>Two option names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 %2。</translation>
     </message>
     <message>
         <source>%1 needs %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 %2 和 %3。</translation>
     </message>
     <message>
         <source>open this list of units (CSV: name,address,port[,title])
 instead of the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>打开此单元列表（CSV：name,address,port[,title]），
+而不是上次的列表</translation>
     </message>
     <message>
         <source>choose this Intel HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>选择此 Intel HEX 文件</translation>
     </message>
     <message>
         <source>units flashed at the same time; 0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>同时烧录的单元数；0 表示全部</translation>
     </message>
     <message>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation type="unfinished"></translation>
+        <translation>立即开始烧录所有单元（需要 %1 和 %2）；
+使运行停止的问题输出到标准错误，程序以状态 2 退出</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation type="unfinished"></translation>
+        <translation>与 %1 一起使用：运行结束时保存报告并退出：
+0 所有单元均完成，1 有单元未完成，2 运行
+无法开始；不显示对话框（可在无显示器时运行）</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
 of the settings, if any); one that cannot take it: exit 2
 before any unit is flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>将每次运行的报告保存在 DIR 中（默认：设置中的
+报告文件夹，如有）；若其无法保存报告：在烧录
+任何单元之前以状态 2 退出</translation>
     </message>
     <message>
         <source>each uploader&apos;s response time-out (kept; at first
 60000, as the uploader&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>每个上传程序的响应超时（会保存；初始为
+60000，与上传程序相同）</translation>
     </message>
     <message>
         <source>further connection tries per unit (kept; at first 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单元额外的连接尝试次数（会保存；初始为 0）</translation>
     </message>
     <message>
         <source>use a dark colour scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>使用深色配色方案</translation>
     </message>
     <message>
         <source>who runs the station, in every uploader&apos;s history rows
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
-        <translation type="unfinished"></translation>
+        <translation>谁在操作工作站，写入每个上传程序的历史行
+（默认：若开启了 文件 &gt; 启动时询问操作员，
+则在启动时询问，否则为登录名）</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
 list, time-out, retries or report folder needs the
 supervisor password (File &gt; Supervisor password...)</source>
-        <translation type="unfinished"></translation>
+        <translation>以生产锁定状态启动：更改固件、列表、超时、
+重试次数或报告文件夹需要主管密码
+（文件 &gt; 主管密码...）</translation>
     </message>
     <message>
         <source>flash only firmware whose signature (FILE.hex.minisig)
 verifies with KEY: a .pub key file or the base64 key;
 repeatable, any of the keys may have signed</source>
-        <translation type="unfinished"></translation>
+        <translation>只烧录签名 (FILE.hex.minisig) 可用 KEY 验证的固件：
+KEY 为 .pub 密钥文件或 base64 密钥本身；
+可重复，任一密钥签名即可</translation>
     </message>
     <message>
         <source>the flash history every uploader writes its rows to
@@ -2192,473 +2351,492 @@ repeatable, any of the keys may have signed</source>
 FWU_HISTORY, else the uploaders&apos; default file); every user
 can read an option: give a password in ~/.pgpass</source>
         <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>每个上传程序写入其历史行的烧录历史
+（sqlite:///path、postgresql://user@host/db 或 off；
+默认：FWU_HISTORY，否则为上传程序的默认文件）；
+命令行选项对所有用户可见：请将密码放在 ~/.pgpass 中</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>在映像的此地址写入每个单元自己的编号，
+长度为 LENGTH 字节（1 到 32）；给出任一 %1
+选项时，本次会话开启编号，未给出的选项
+按 文件 &gt; 序列号... 中的设置</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
         <extracomment>Keep the format words as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le、be、ascii、hex 或 bytes（与上传程序相同）</translation>
     </message>
     <message>
         <source>counter:START[:END], list:FILE, hexlist:FILE, or label
 (each unit&apos;s scanned serial is its number)</source>
         <extracomment>Keep counter:START[:END], list:FILE, hexlist:FILE and label as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>counter:START[:END]、list:FILE、hexlist:FILE 或 label
+（每个单元扫描的序列号即为其编号）</translation>
     </message>
     <message>
         <source>the pool in the flash history the numbers come from
 (default: the title)</source>
-        <translation type="unfinished"></translation>
+        <translation>编号所来自的烧录历史中的号池
+（默认：标题）</translation>
     </message>
     <message>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation type="unfinished"></translation>
+        <translation>为产线系统提供 HTTP/JSON 控制接口，监听
+127.0.0.1（或 ADDRESS，本机的一个地址）和
+PORT（0：一个空闲端口）；打印其 URL 和令牌文件</translation>
     </message>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>将接口的令牌写入 FILE，而不是
+%1</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>显示此帮助并退出</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>显示版本并退出</translation>
     </message>
     <message>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
-        <translation type="unfinished"></translation>
+        <translation>要运行的命令行上传程序（默认：本程序旁边的那个，
+否则为 PATH 中的 %1）</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
-        <translation type="unfinished"></translation>
+        <translation>未给出 %1 时使用的烧录历史</translation>
     </message>
     <message>
         <source>how long a poll of the interface&apos;s events waits at most
 (default 25000; for tests)</source>
-        <translation type="unfinished"></translation>
+        <translation>接口事件的一次轮询最多等待多久
+（默认 25000；用于测试）</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：%1 [options]
+一次将一个固件文件烧录到多个单元，每个单元一个 %2
+进程，并报告每个单元的结果。
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>选项：</translation>
     </message>
     <message>
         <source>Bad options: exit status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>选项错误：退出状态 %1。</translation>
     </message>
     <message>
         <source>Environment:</source>
-        <translation type="unfinished"></translation>
+        <translation>环境变量：</translation>
     </message>
 </context>
 <context>
     <name>StationRunner</name>
     <message>
         <source>The attempt is not in the flash history (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>该次尝试不在烧录历史中（%1）。</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 秒内没有应答</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在运行。</translation>
     </message>
     <message>
         <source>Nothing has run yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未运行任何内容。</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>No units to flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要烧录的单元。</translation>
     </message>
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>与第 %1 行是同一单元（两者都连接 %2 端口 %3）</translation>
     </message>
     <message>
         <source>Stopped before it started.</source>
-        <translation type="unfinished"></translation>
+        <translation>在开始之前已停止。</translation>
     </message>
 </context>
 <context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve 需要 [ADDRESS:]PORT，例如 8080 或 192.0.2.7:8080。</translation>
     </message>
     <message>
         <source>--serve: %1 is not an address of this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve：%1 不是本机的地址。</translation>
     </message>
     <message>
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>控制接口在 %1 上应答，其他计算机可能访问到它：任何持有令牌的人都能操控工作站。</translation>
     </message>
     <message>
         <source>Control interface: %1 (token in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>控制接口：%1（令牌位于 %2）</translation>
     </message>
 </context>
 <context>
     <name>StationSession</name>
     <message>
         <source>The remembered list of units in %1 cannot be read (%2). It is kept as it is until another list is opened or made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中记住的单元列表无法读取（%2）。在打开或新建另一个列表之前，它将保持原样。</translation>
     </message>
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>工作站的设置无法保存到 %1 中；单元列表和在此所做的选择将不会被记住。</translation>
     </message>
 </context>
 <context>
     <name>StationTrust</name>
     <message>
         <source>Only signed firmware is flashed here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此处只烧录已签名的固件：%1</translation>
     </message>
 </context>
 <context>
     <name>StationWindow</name>
     <message>
         <source>The firmware chosen last time is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>上次选择的固件已不存在：%1</translation>
     </message>
     <message>
         <source>Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>固件上传工具工作站</translation>
     </message>
     <message>
         <source>Run ended. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>运行结束。%1</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Units are being flashed. Stop them all and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>正在烧录单元。全部停止并退出吗？</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Open units list...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开单元列表(&amp;O)...</translation>
     </message>
     <message>
         <source>Save units list &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>单元列表另存为(&amp;A)...</translation>
     </message>
     <message>
         <source>Save &amp;report...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存报告(&amp;R)...</translation>
     </message>
     <message>
         <source>Report &amp;folder for automatic saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>自动保存报告的文件夹(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;History of the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>所选单元的历史(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)</translation>
     </message>
     <message>
         <source>%1
 
 Units that are mid-transfer stay in programming mode until they are flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+正在传输中的单元将一直处于编程模式，直到再次烧录。</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Stop every unit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>现在停止所有单元吗？</translation>
     </message>
     <message numerus="yes">
         <source>Stop the %n selected unit(s) now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>现在停止所选的 %n 个单元吗？</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在停止...</translation>
     </message>
     <message>
         <source>Stopping the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在停止所选单元...</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;S)</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>显示日志(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Re-run</source>
-        <translation type="unfinished"></translation>
+        <translation>重新运行(&amp;R)</translation>
     </message>
 </context>
 <context>
     <name>TrustedKeysDialog</name>
     <message>
         <source>Trusted Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>受信任的密钥</translation>
     </message>
     <message>
         <source>Firmware signed with one of these keys is trusted:</source>
-        <translation type="unfinished"></translation>
+        <translation>用以下任一密钥签名的固件是受信任的：</translation>
     </message>
     <message>
         <source>&amp;Add Key File…</source>
-        <translation type="unfinished"></translation>
+        <translation>添加密钥文件(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除(&amp;R)</translation>
     </message>
     <message>
         <source>Flash only signed firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>仅烧录已签名的固件</translation>
     </message>
     <message>
         <source>Add a trusted key first: with none, every file would be refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>请先添加受信任的密钥：没有密钥时，所有文件都会被拒绝。</translation>
     </message>
     <message>
         <source>The trusted keys could not be saved in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将受信任的密钥保存到“%1”中。</translation>
     </message>
     <message>
         <source>The key %1 is trusted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>密钥 %1 已受信任。</translation>
     </message>
     <message>
         <source>Add Trusted Key</source>
-        <translation type="unfinished"></translation>
+        <translation>添加受信任的密钥</translation>
     </message>
     <message>
         <source>Key ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>密钥 ID %1</translation>
     </message>
     <message>
         <source>Public keys</source>
-        <translation type="unfinished"></translation>
+        <translation>公钥</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件</translation>
     </message>
 </context>
 <context>
     <name>UnitCellText</name>
     <message>
         <source>no answer for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒无应答</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>，剩余 %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>The number written into a unit and what became of it: burnt (never handed out again), returned (handed out again) or allocated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A unit&apos;s progress in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>How far a unit has got, then how long it has been silent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 太大，不能作为单元列表。</translation>
     </message>
     <message>
         <source>A quoted field never ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>带引号的字段没有结束。</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件为空。</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>第一行必须是表头 %1。</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>UnitListKeeper</name>
     <message>
         <source>Some rows cannot run: see the rows marked &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>有些行无法运行：请查看标记为“%1”的行。</translation>
     </message>
     <message>
         <source>Open units list</source>
-        <translation type="unfinished"></translation>
+        <translation>打开单元列表</translation>
     </message>
     <message>
         <source>Units list (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>单元列表 (*.csv)</translation>
     </message>
     <message>
         <source>Save units list</source>
-        <translation type="unfinished"></translation>
+        <translation>保存单元列表</translation>
     </message>
 </context>
 <context>
     <name>UnitListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>地址</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>记录</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>编号</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>已用时间</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>Last flash</source>
-        <translation type="unfinished"></translation>
+        <translation>上次烧录</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+退出代码 %2</translation>
     </message>
     <message>
         <source>cannot run</source>
-        <translation type="unfinished"></translation>
+        <translation>无法运行</translation>
     </message>
     <message>
         <source>address &quot;%1&quot; is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>地址“%1”无效</translation>
     </message>
     <message>
         <source>same address and port as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>与第 %1 行的地址和端口相同</translation>
     </message>
     <message>
         <source>same name as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>与第 %1 行的名称相同</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Joins the reasons one row cannot run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <extracomment>Part of the counts above the units, where it is a link to the failed units.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个失败</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个单元：%1 个完成，%2，%3 个运行中，%4 个等待中</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked rows)</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个单元：%1 个完成，%2，%3 个运行中，%4 个等待中（%5 个无法运行：请查看标记的行）</numerusform>
         </translation>
     </message>
 </context>
@@ -2666,77 +2844,77 @@ Exit code %2</source>
     <name>UnitLogDialog</name>
     <message>
         <source>Log of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的日志</translation>
     </message>
     <message>
         <source>State: %1, exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>状态：%1，退出代码 %2</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>原因：%1</translation>
     </message>
     <message>
         <source>Standard error:</source>
-        <translation type="unfinished"></translation>
+        <translation>标准错误：</translation>
     </message>
     <message>
         <source>Save log</source>
-        <translation type="unfinished"></translation>
+        <translation>保存日志</translation>
     </message>
     <message>
         <source>Log files (*.log *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>日志文件 (*.log *.txt)</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>UnitProcess</name>
     <message>
         <source>The uploader crashed (signal %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>上传程序崩溃（信号 %1）。</translation>
     </message>
     <message>
         <source>The uploader ended with exit code %1 and no result.</source>
-        <translation type="unfinished"></translation>
+        <translation>上传程序以退出代码 %1 结束，没有结果。</translation>
     </message>
     <message>
         <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>上传程序报告的退出代码为 %1，但以 %2 结束。</translation>
     </message>
     <message>
         <source>Cannot start the uploader %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法启动上传程序 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>连接中</translation>
     </message>
     <message>
         <source>sending</source>
-        <translation type="unfinished"></translation>
+        <translation>发送中</translation>
     </message>
     <message>
         <source>writing/rebooting</source>
-        <translation type="unfinished"></translation>
+        <translation>写入/重启中</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>通过</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
 </context>
 <context>
@@ -2744,137 +2922,138 @@ Exit code %2</source>
     <message>
         <source>unit %1</source>
         <extracomment>The name a new row of the list starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>单元 %1</translation>
     </message>
 </context>
 <context>
     <name>UnitViews</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>产线视图(&amp;L)</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>放大(&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>实际大小(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>仅显示失败(&amp;F)</translation>
     </message>
     <message>
         <source>List &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>列表顺序(&amp;R)</translation>
     </message>
     <message>
         <source>A&amp;dd unit</source>
-        <translation type="unfinished"></translation>
+        <translation>添加单元(&amp;D)</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>移除(&amp;M)</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移(&amp;U)</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>下移(&amp;W)</translation>
     </message>
     <message>
         <source>Double-click a row for its log.</source>
-        <translation type="unfinished"></translation>
+        <translation>双击某行可查看其日志。</translation>
     </message>
 </context>
 <context>
     <name>UploadEngine</name>
     <message>
         <source>Could not establish connection to %1, port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法与 %1 端口 %2 建立连接。</translation>
     </message>
     <message>
         <source>The connection to the unit was lost: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>与单元的连接已中断：%1。</translation>
     </message>
     <message>
         <source>The unit refused %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>单元拒绝了 %1：%2。</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>The flash history does not answer; the attempt is written when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录历史没有应答；待其应答时再写入该次尝试。</translation>
     </message>
     <message>
         <source>Flash history</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录历史</translation>
     </message>
     <message>
         <source>Database (sqlite:///path/file.sqlite, postgresql://user@host/dbname or off;
 empty for the default):</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库（sqlite:///path/file.sqlite、postgresql://user@host/dbname 或 off；
+留空则使用默认值）：</translation>
     </message>
     <message>
         <source>A password is not kept in the window&apos;s settings. Leave it out of the URL and put it in ~/.pgpass (a line host:port:database:user:password, the file with mode 0600), where the database client finds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>密码不会保存在窗口的设置中。请不要将其写入 URL，而是放在 ~/.pgpass 中（一行 host:port:database:user:password，文件权限为 0600），数据库客户端会在那里找到它。</translation>
     </message>
     <message>
         <source>the setting could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存该设置</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>历史(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Show…</source>
-        <translation type="unfinished"></translation>
+        <translation>显示(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库(&amp;D)…</translation>
     </message>
     <message>
         <source>The attempt is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>该次尝试不在烧录历史中：%1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Writing firmware: do not remove power</source>
-        <translation type="unfinished"></translation>
+        <translation>正在写入固件：请勿断电</translation>
     </message>
     <message>
         <source>%1 v%2</source>
         <extracomment>The window&apos;s caption: the program&apos;s title and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 v%2</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件...</translation>
     </message>
     <message>
         <source>Could not save the log to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将日志保存到“%1”：%2</translation>
     </message>
     <message>
         <source>Loops: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>循环次数：%1</translation>
     </message>
 </context>
 <context>
@@ -2882,74 +3061,81 @@ empty for the default):</source>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法写入标准输出：%2
+</translation>
     </message>
     <message>
         <source>
 A demo firmware file to try with: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+可用于试用的演示固件文件：%1
+</translation>
     </message>
     <message>
         <source>
 Usage: %1 [options] FILE.hex
 Run &quot;%1 --help&quot; for the options and exit codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+用法：%1 [options] FILE.hex
+运行 &quot;%1 --help&quot; 查看选项和退出代码。</translation>
     </message>
     <message>
         <source>no station events</source>
-        <translation type="unfinished"></translation>
+        <translation>没有工作站事件</translation>
     </message>
     <message>
         <source>no serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>没有序列号</translation>
     </message>
     <message>
         <source>no attempts match</source>
-        <translation type="unfinished"></translation>
+        <translation>没有匹配的尝试</translation>
     </message>
     <message>
         <source>%1 of %2 attempts shown; --limit 0 shows all</source>
-        <translation type="unfinished"></translation>
+        <translation>显示了 %2 次尝试中的 %1 次；--limit 0 显示全部</translation>
     </message>
     <message>
         <source>
 Run &quot;%1 --help&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+运行 &quot;%1 --help&quot; 查看选项。</translation>
     </message>
     <message>
         <source>the history is off; give --history URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>烧录历史已关闭；请提供 --history URL。</translation>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 处的烧录历史在 %2 秒内没有应答</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示版本信息。</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>通过以太网将 Intel HEX 固件安装到控制单元。
+可用于试用的演示固件文件：%1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时选择的固件文件 (.hex)。</translation>
     </message>
     <message>
         <source>[FILE.hex]</source>
         <extracomment>The command line&apos;s usage line: an optional firmware file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[FILE.hex]</translation>
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>可用于试用的演示固件文件：%1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>运行 &quot;%1&quot; 查看选项。</translation>
     </message>
 </context>
 </TS>
