@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>No such resource.</source>
-        <translation>Keine solche Ressource.</translation>
+        <translation>Ressource nicht vorhanden.</translation>
     </message>
     <message>
         <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Hung up</source>
-        <translation>Aufgelegt</translation>
+        <translation>Terminal getrennt</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -436,7 +436,7 @@ Exit-Codes:
        Schlüssel, wenn nur signierte Firmware geflasht wird)
   5    finished (--check: einwandfrei), aber die Standardausgabe konnte nicht
        geschrieben werden
-  129  aufgelegt (SIGHUP: das Terminal wurde geschlossen)
+  129  Terminal getrennt (SIGHUP: das Terminal wurde geschlossen)
   %6  unterbrochen (SIGINT oder SIGTERM)
 </translation>
     </message>
@@ -495,7 +495,7 @@ Exit-Codes:
     </message>
     <message>
         <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation>Seriennummernwert %1 aus Pool „%2“.</translation>
+        <translation>Seriennummer %1 aus Pool „%2“.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
@@ -731,7 +731,7 @@ Die zuvor gewählte Firmware bleibt: %2</translation>
     </message>
     <message>
         <source>any</source>
-        <translation>alle</translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>Outcome:</source>
@@ -1603,7 +1603,7 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation>%1 wurde bereits auf %2 am %3 abgeschlossen (%4): das Etikett erneut scannen oder bei Flashen bestätigen, dass dieses Gerät noch einmal geflasht wird.</translation>
+        <translation>%1 wurde bereits auf %2 am %3 abgeschlossen (%4): das Etikett erneut scannen oder beim Flashen bestätigen, dass dieses Gerät noch einmal geflasht wird.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
@@ -1954,7 +1954,7 @@ Diese Geräte trotzdem flashen?</translation>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
-        <translation>Gut %1  Schlecht %2  Gesamt %3  Ausbeute %4 %</translation>
+        <translation>i.O. %1  n.i.O. %2  Gesamt %3  Ausbeute %4 %</translation>
     </message>
 </context>
 <context>
@@ -1971,7 +1971,7 @@ Diese Geräte trotzdem flashen?</translation>
         <source>Start a new shift? Pass, Fail, Total and Yield start again from zero.
 
 Now: %1</source>
-        <translation>Eine neue Schicht beginnen? Gut, Schlecht, Gesamt und Ausbeute beginnen wieder bei null.
+        <translation>Eine neue Schicht beginnen? i.O., n.i.O., Gesamt und Ausbeute beginnen wieder bei null.
 
 Jetzt: %1</translation>
     </message>
@@ -2023,7 +2023,7 @@ Server faults (--fault KIND, no packet):
 A demo firmware file to send it: %1</source>
         <translation>
 Serverfehler (--fault KIND, kein Paket):
-  never-accept        Verbindungen bleiben hängen (die Accept-Warteschlange ist voll)
+  never-accept        Verbindungen bleiben hängen (Accept-Queue voll)
   no-server           niemand lauscht: Verbindungen werden abgelehnt; gibt &quot;no server at 127.0.0.1:PORT&quot; aus
 
 Eine Demo-Firmware-Datei zum Senden: %1</translation>
@@ -2321,9 +2321,10 @@ Standardfehlerausgabe und das Programm endet mit Status 2</translation>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation>mit %1: den Bericht speichern und beenden, wenn der Lauf
-endet: 0 alle Geräte abgeschlossen, 1 eines nicht, 2 der
-Lauf konnte nicht starten; keine Dialoge (läuft ohne Display)</translation>
+        <translation>mit %1: den Bericht speichern und beenden, wenn
+der Lauf endet: 0 alle Geräte abgeschlossen, 1 eines
+nicht, 2 der Lauf konnte nicht starten; keine Dialoge
+(läuft ohne Display)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
@@ -2354,8 +2355,9 @@ anfangs 0)</translation>
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
         <translation>wer die Station bedient, in den Verlaufszeilen jedes
-Uploaders (Vorgabe: beim Start erfragt, wenn Datei &gt; Beim
-Start nach dem Bediener fragen an ist, sonst der Anmeldename)</translation>
+Uploaders (Vorgabe: beim Start erfragt, wenn Datei &gt;
+Beim Start nach dem Bediener fragen an ist, sonst der
+Anmeldename)</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
@@ -2419,9 +2421,9 @@ angegebene Optionen wie in Datei &gt; Seriennummern...</translation>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation>die HTTP/JSON-Steuerschnittstelle eines Liniensystems auf
-127.0.0.1 (oder ADDRESS, einer Adresse dieses PCs) und
-PORT (0: ein freier) bedienen; gibt ihre URL und
+        <translation>die HTTP/JSON-Steuerschnittstelle eines Liniensystems
+auf 127.0.0.1 (oder ADDRESS, einer Adresse dieses PCs)
+und PORT (0: ein freier) bedienen; gibt ihre URL und
 Token-Datei aus</translation>
     </message>
     <message>
@@ -2946,11 +2948,11 @@ Exit-Code %2</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation>GUT</translation>
+        <translation>i.O.</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation>SCHLECHT</translation>
+        <translation>n.i.O.</translation>
     </message>
 </context>
 <context>
@@ -3089,7 +3091,7 @@ leer für die Vorgabe):</translation>
     </message>
     <message>
         <source>Loops: %1</source>
-        <translation>Schleifen: %1</translation>
+        <translation>Durchläufe: %1</translation>
     </message>
 </context>
 <context>
