@@ -1033,7 +1033,7 @@ Optionen:
   --outcome WORD     Versuche, die so endeten: %2
   --since WHEN       Versuche, die zu oder nach WHEN begannen: ein ISO-Datum
                      oder eine Uhrzeit, 2026-03-01T14:30Z oder +01:00; ohne
-                     Z oder Versatz in Ihrer Ortszeit
+                     Z oder Versatz: die Ortszeit
   --until WHEN       Versuche, die bis WHEN begannen (ein Datum: bis zu
                      seinem Ende)
   --run-id ID        Versuche eines Laufs der Station
@@ -1068,7 +1068,7 @@ Exit codes:
         <translation>  -h, --help         diesen Text anzeigen
   -v, --version      die Version anzeigen
 
-Die Tabelle zeigt Ihre Ortszeit mit ihrem Versatz; JSON und CSV behalten UTC.
+Die Tabelle zeigt die Ortszeit mit ihrem Versatz; JSON und CSV behalten UTC.
 
 Exit-Codes:
   0    erledigt, auch wenn kein Versuch passt
@@ -2394,10 +2394,11 @@ Passwort in ~/.pgpass angeben</translation>
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation>die eigene Nummer jedes Geräts an diese Adresse des
-Abbilds schreiben, in LENGTH Bytes (1 bis 32); mit einer
-%1-Option sind die Nummern für diese Sitzung an, nicht
-angegebene Optionen wie in Datei &gt; Seriennummern...</translation>
+        <translation>die eigene Nummer jedes Geräts an diese Adresse
+des Abbilds schreiben, in LENGTH Bytes (1 bis 32); mit
+einer %1-Option sind die Nummern für diese Sitzung
+an, nicht angegebene Optionen wie in
+Datei &gt; Seriennummern...</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
@@ -2429,8 +2430,8 @@ Token-Datei aus</translation>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation>den Token der Schnittstelle in FILE schreiben statt in
-%1</translation>
+        <translation>den Token der Schnittstelle in FILE statt in
+%1 schreiben</translation>
     </message>
     <message>
         <source>show this help and exit</source>
