@@ -2430,8 +2430,8 @@ Token-Datei aus</translation>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation>den Token der Schnittstelle in FILE statt in
-%1 schreiben</translation>
+        <translation>den Token der Schnittstelle in FILE schreiben, statt
+in %1</translation>
     </message>
     <message>
         <source>show this help and exit</source>
