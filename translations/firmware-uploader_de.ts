@@ -5,163 +5,163 @@
     <name>ActivityLogView</name>
     <message>
         <source>&amp;Copy line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kopieren</translation>
     </message>
 </context>
 <context>
     <name>ApiRequestParser</name>
     <message>
         <source>Unknown field &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Feld „%1“.</translation>
     </message>
     <message>
         <source>The body is not JSON: %1 at byte %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rumpf ist kein JSON: %1 bei Byte %2.</translation>
     </message>
     <message>
         <source>The body must be a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rumpf muss ein JSON-Objekt sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ muss %2 sein.</translation>
     </message>
     <message>
         <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ein SHA-256 aus 64 Hexadezimalziffern</translation>
     </message>
     <message>
         <source>a list of unit names</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Gerätenamen</translation>
     </message>
     <message>
         <source>an object of unit names and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt aus Gerätenamen und ihren Werten</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>a port number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Portnummer</translation>
     </message>
     <message>
         <source>Every unit must be an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Gerät muss ein Objekt sein.</translation>
     </message>
     <message>
         <source>the firmware file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pfad der Firmware-Datei</translation>
     </message>
     <message>
         <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Gerätenamen, &quot;all&quot; oder &quot;failed&quot;</translation>
     </message>
     <message>
         <source>The body must be a JSON list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rumpf muss eine JSON-Liste von Geräten sein.</translation>
     </message>
     <message>
         <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;after&quot; muss eine ganze Zahl ab 0 sein.</translation>
     </message>
 </context>
 <context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 Port %2 kann nicht gelauscht werden.</translation>
     </message>
     <message>
         <source>No such resource.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource nicht vorhanden.</translation>
     </message>
     <message>
         <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Token der Station angeben: Authorization: Bearer TOKEN.</translation>
     </message>
     <message>
         <source>The body is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rumpf ist größer als 1 MiB.</translation>
     </message>
     <message>
         <source>The resource does not take this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ressource nimmt diese Methode nicht an.</translation>
     </message>
     <message>
         <source>The request needs a body.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage braucht einen Rumpf.</translation>
     </message>
     <message>
         <source>The resource takes no body.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ressource nimmt keinen Rumpf an.</translation>
     </message>
     <message>
         <source>The body must be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rumpf muss %1 sein.</translation>
     </message>
     <message>
         <source>Too many readers of the event stream; poll instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Leser des Ereignisstroms; stattdessen abfragen (Polling).</translation>
     </message>
 </context>
 <context>
     <name>ApiToken</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 must be a folder of this user&apos;s that nobody else can enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss ein Ordner dieses Benutzers sein, den niemand sonst betreten kann.</translation>
     </message>
     <message>
         <source>Cannot write the token file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Token-Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>AttemptOutcome</name>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Gerät abgelehnt</translation>
     </message>
     <message>
         <source>Could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung möglich</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung verloren</translation>
     </message>
     <message>
         <source>Unusable input</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbrauchbare Eingabe</translation>
     </message>
     <message>
         <source>Output not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe nicht geschrieben</translation>
     </message>
     <message>
         <source>Hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal getrennt</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Uploader crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploader abgestürzt</translation>
     </message>
 </context>
 <context>
@@ -169,71 +169,71 @@
     <message>
         <source>in progress</source>
         <extracomment>The saved log&apos;s outcome while the upload still runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <source>no upload</source>
         <extracomment>The saved log&apos;s outcome before any upload was started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Upload</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Failed: refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: vom Gerät abgelehnt</translation>
     </message>
     <message>
         <source>Failed: could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: keine Verbindung möglich</translation>
     </message>
     <message>
         <source>Failed: connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: Verbindung verloren</translation>
     </message>
     <message>
         <source>Failed: the unit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: das Gerät antwortet nicht mehr</translation>
     </message>
     <message>
         <source>Failed: unusable address, port or firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: unbrauchbare Adresse, Port oder Firmware-Datei</translation>
     </message>
     <message>
         <source>Stopped by the operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Bediener angehalten</translation>
     </message>
     <message>
         <source>Failed: the program was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: das Programm wurde geschlossen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>Size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe: %1 Bytes</translation>
     </message>
 </context>
 <context>
     <name>CliHistory</name>
     <message>
         <source>the program was stopped while it waited for the history</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programm wurde angehalten, während es auf den Verlauf wartete</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort von %1 innerhalb von %2 s</translation>
     </message>
     <message>
         <source>the attempt is not in the flash history (%1); the outcome stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Versuch steht nicht im Flash-Verlauf (%1); das Ergebnis bleibt bestehen.</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,88 @@ Options:
                          3600)
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] FILE.hex
+       %1 --check [--json] [--expect-sha256 HEX]
+             [--public-key KEY] FILE.hex
+
+Installiert Intel-HEX-Firmware über TCP in ein Steuergerät, mit demselben
+Ablauf, Protokoll und Warten auf den Neustart wie das Fenster. Das Protokoll
+geht auf die Standardausgabe; auf einem Terminal zeigt die Standardfehlerausgabe
+den Fortschritt. Für mehrere Geräte je Gerät einen Prozess starten.
+
+Optionen:
+  --title TEXT           Anwendungstitel; wählt das Produktprofil
+                         (Vorgabe „%2“)
+  --address A            die Adresse des Geräts (Vorgabe: die Adresse, die das
+                         Fenster für den Titel zeigt: die gespeicherte, sonst
+                         die des Profils)
+  --port P               der TCP-Port des Geräts, 1 bis 65535 (Vorgabe: wie
+                         bei --address)
+  --debug                den Ablauf ausführlich protokollieren
+  --slow                 vor jedem Datensatz 30 ms warten
+  --loop N               N-mal im Schleifenbetrieb hochladen; 0 ohne Ende
+  --save-settings        Adresse und Port nach einem abgeschlossenen Upload
+                         speichern, wie das Fenster (ohne diese Option
+                         bleiben die gespeicherten Werte unverändert)
+  --response-timeout MS  aufgeben, wenn das Gerät während der Übertragung MS
+                         Millisekunden lang nicht antwortet (Vorgabe %3)
+  --json                 JSON Lines statt des Protokolls auf die
+                         Standardausgabe schreiben: start, log, phase,
+                         progress und ein result, immer zuletzt
+  --check                die Datei prüfen und ihre Zusammenfassung ausgeben
+                         (Datensätze, Datenbytes, Adressbereiche, SHA-256,
+                         übergangene Datensätze), ohne zu verbinden
+  --expect-sha256 HEX    eine Datei ablehnen, deren SHA-256 nicht HEX ist
+  --retries N            bis zu N weitere Verbindungsversuche, wenn das Gerät
+                         nicht erreichbar ist (Vorgabe 0); nie, nachdem die
+                         Programmieranfrage gesendet wurde
+  --retry-delay SECONDS  Pause vor jedem weiteren Versuch (Vorgabe 2)
+  --public-key KEY       die Datei ablehnen, sofern ihre Signatur nicht mit
+                         KEY bestätigt wird: eine .pub-Schlüsseldatei oder
+                         der Base64-Schlüssel selbst; wiederholbar, jeder der
+                         Schlüssel darf signiert haben (Vorgabe: die
+                         vertrauenswürdigen Schlüssel des Titels, wenn im
+                         Fenster „Nur signierte Firmware flashen“ an ist)
+  --signature FILE       die Signatur der Firmware-Datei (Vorgabe: der Name
+                         der Firmware-Datei plus .minisig)
+  --history URL          der Flash-Verlauf, der je Versuch eine Zeile erhält:
+                         sqlite:///path/file.sqlite,
+                         postgresql://user@host:port/dbname oder off
+                         (Vorgabe: FWU_HISTORY, sonst
+                         ~/.local/share/FirmwareUploader/history.sqlite);
+                         eine Zeile, die nicht geschrieben werden kann,
+                         ändert kein Ergebnis
+  --run-id ID            der Lauf, zu dem die Zeilen gehören (der der Station)
+  --unit-name NAME       der Name des Geräts für die Zeilen
+  --unit-serial TEXT     die Seriennummer auf dem Etikett des Geräts, für die
+                         Zeilen und unit_serial im JSON
+  --operator NAME        wer es ausführt, für die Zeilen (Vorgabe: der
+                         Anmeldename)
+  --firmware-origin PATH die Datei, aus der FILE.hex kopiert wurde; in den
+                         Zeilen und im JSON statt FILE.hex genannt (für
+                         Oberflächen, die eine private Kopie übergeben)
+  --serial-at ADDRESS:LENGTH
+                         den eigenen Wert des Geräts (eine Seriennummer, eine
+                         MAC-Adresse) an diese absolute Adresse des Abbilds
+                         schreiben, in LENGTH Bytes (1 bis 32; dezimal oder
+                         0x hex)
+  --serial-format FORMAT le oder be (eine Zahl in LENGTH Bytes), ascii
+                         (Dezimalziffern), hex (Hexziffern in Großbuchstaben)
+                         oder bytes (die Bytes des Werts selbst, z. B.
+                         00:1A:2B:3C:4D:5E); Vorgabe le
+  --serial-from SOURCE   den Wert jedes Geräts aus einem Pool im Flash-Verlauf
+                         nehmen, nie einen Wert zweimal: counter:START[:END],
+                         list:FILE (ein Wert je Zeile) oder hexlist:FILE (ein
+                         Intel-HEX-Datensatz je Zeile, seine Adresse und
+                         Daten)
+  --serial VALUE         der Wert des Geräts, z. B. von seinem Etikett;
+                         abgelehnt, wenn er im Pool bereits abgeschlossen ist
+  --serial-pool NAME     der Pool der Werte (Vorgabe: der Titel)
+  --serial-stale-after SECONDS
+                         ein Wert, der vor so langer Zeit genommen und von
+                         seinem Uploader nie abgeschlossen wurde, gilt als
+                         burnt und wird nie wieder ausgegeben (Vorgabe 3600)
+</translation>
     </message>
     <message>
         <source>  -h, --help             show this text
@@ -338,188 +419,207 @@ Exit codes:
   %6  interrupted (SIGINT or SIGTERM)
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help             diesen Text anzeigen
+  -v, --version          die Version anzeigen
+
+Exit-Codes:
+  %1    finished: das Gerät hat die Firmware und ist neu gestartet (--check:
+       die Datei ist einwandfrei)
+  %2    vom Gerät abgelehnt (oder es antwortete öfter, als Datensätze
+       gesendet wurden)
+  %3    keine Verbindung möglich
+  %4    Verbindung verloren, oder das Gerät antwortet nicht mehr
+  %5    falsche Argumente, falsche Adresse oder falscher Port, eine
+       Firmware-Datei, die nicht lesbar ist, kein gültiges Intel HEX ist,
+       nicht das erwartete Abbild ist oder keine Signatur hat, die mit einem
+       --public-key bestätigt wird (oder mit einem vertrauenswürdigen
+       Schlüssel, wenn nur signierte Firmware geflasht wird)
+  5    finished (--check: einwandfrei), aber die Standardausgabe konnte nicht
+       geschrieben werden
+  129  Terminal getrennt (SIGHUP: das Terminal wurde geschlossen)
+  %6  unterbrochen (SIGINT oder SIGTERM)
+</translation>
     </message>
 </context>
 <context>
     <name>CliSerial</name>
     <message>
         <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-from nimmt seine Werte aus einem Pool im Flash-Verlauf, und der Verlauf ist aus: --history angeben, oder einen einzelnen Wert mit --serial.</translation>
     </message>
     <message>
         <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild hat eine Signaturdatei, die nicht lesbar ist (%1): wo der Signierer gerätespezifische Daten erlaubt, ist nicht feststellbar.</translation>
     </message>
     <message>
         <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das signierte Abbild erlaubt gerätespezifische Daten nur in %1; %2 liegt außerhalb.</translation>
     </message>
     <message>
         <source>The pool of values cannot be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pool der Werte ist nicht erreichbar: %1</translation>
     </message>
     <message>
         <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pool „%1“ hat „%2“ ausgegeben, das seine Quelle nicht enthält.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ passt nicht zu %2.</translation>
     </message>
     <message>
         <source>The pool could not be told that %1 is %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Pool konnte nicht mitgeteilt werden, dass %1 %2 ist: %3</translation>
     </message>
 </context>
 <context>
     <name>CliSignaturePolicy</name>
     <message>
         <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>„Nur signierte Firmware flashen“ ist für „%1“ an (Datei &gt; Vertrauenswürdige Schlüssel im Fenster, gespeichert in „%2“)</translation>
     </message>
     <message>
         <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation type="unfinished"></translation>
+        <translation>, aber dort ist kein Schlüssel vertrauenswürdig: einen hinzufügen oder --public-key angeben.</translation>
     </message>
 </context>
 <context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse und Port konnten nicht in „%1“ gespeichert werden; der nächste Lauf findet sie nicht.</translation>
     </message>
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe kann nicht geschrieben werden: %1; die Aufzeichnung dieses Laufs ist unvollständig.</translation>
     </message>
     <message>
         <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 aus Pool „%2“.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummernbereich: %1, Format %2, Pool „%3“</translation>
     </message>
     <message>
         <source>each hexlist record&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>der eigene jedes hexlist-Datensatzes</translation>
     </message>
     <message>
         <source>Next value: cannot be told: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Wert: nicht feststellbar: %1</translation>
     </message>
     <message>
         <source>Next value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Wert: %1</translation>
     </message>
     <message>
         <source>Patched record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderter Datensatz: %1</translation>
     </message>
 </context>
 <context>
     <name>ClientArea</name>
     <message>
         <source>Firmware File</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei</translation>
     </message>
     <message>
         <source>Connection Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungseinstellungen</translation>
     </message>
     <message>
         <source>Address</source>
         <extracomment>The unit&apos;s network address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
         <extracomment>The unit&apos;s TCP port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden und starten</translation>
     </message>
     <message>
         <source>Select Firmware File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei wählen...</translation>
     </message>
     <message>
         <source>Activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivitätsprotokoll</translation>
     </message>
     <message>
         <source>What the upload did, newest line last; green after a finished upload, red after a failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Upload getan hat, neueste Zeile zuletzt; grün nach einem abgeschlossenen Upload, rot nach einem Fehler</translation>
     </message>
     <message>
         <source>Upload progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload-Fortschritt</translation>
     </message>
     <message>
         <source>Share of the firmware file sent, and time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendeter Anteil der Firmware-Datei und verbleibende Zeit</translation>
     </message>
     <message>
         <source>Click to choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Firmware-Datei zu wählen</translation>
     </message>
     <message>
         <source>Firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei</translation>
     </message>
     <message>
         <source>The chosen firmware file; click to choose another, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Firmware-Datei; klicken, um eine andere zu wählen, oder eine auf das Fenster ziehen</translation>
     </message>
     <message>
         <source>Where the unit is on the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo das Gerät im Netzwerk ist</translation>
     </message>
     <message>
         <source>Network address of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkadresse des Geräts</translation>
     </message>
     <message>
         <source>TCP port of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port des Geräts</translation>
     </message>
     <message>
         <source>Label of the address box</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung des Adressfelds</translation>
     </message>
     <message>
         <source>Label of the port box</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung des Portfelds</translation>
     </message>
     <message>
         <source>Send the chosen firmware file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Firmware-Datei an das Gerät senden</translation>
     </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>not valid Intel HEX: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gültiges Intel HEX: %1</translation>
     </message>
     <message>
         <source>Cannot use &quot;%1&quot; as the firmware file:</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht als Firmware-Datei verwendet werden:</translation>
     </message>
     <message>
         <source>Click to choose the firmware file, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Firmware-Datei zu wählen, oder eine auf das Fenster ziehen</translation>
     </message>
 </context>
 <context>
@@ -527,344 +627,345 @@ Exit codes:
     <message>
         <source>%1
 The firmware chosen before stays: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Die zuvor gewählte Firmware bleibt: %2</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>No file chosen: choose one or drop it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei gewählt: eine wählen oder hierher ziehen.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wäh&amp;len...</translation>
     </message>
     <message>
         <source>Cannot be flashed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kann nicht geflasht werden: %1</translation>
     </message>
     <message>
         <source>Choose firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wählen</translation>
     </message>
     <message>
         <source>Intel HEX files (*.hex);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel-HEX-Dateien (*.hex);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
     <message>
         <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie der Firmware für den Lauf kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>%1 is not valid Intel HEX: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiges Intel HEX: %2</translation>
     </message>
     <message>
         <source>Cannot make a private folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein privater Ordner kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur: Schlüssel %1, vertrauenswürdiger Kommentar: %2</translation>
     </message>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von einem vertrauenswürdigen Schlüssel signiert: %1</translation>
     </message>
 </context>
 <context>
     <name>HelpDialogs</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert Intel-HEX-Firmware über Ethernet in ein Steuergerät.</translation>
     </message>
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit Qt %1, läuft mit Qt %2.</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The title of Help &gt; About; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Flash History</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash-Verlauf</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät:</translation>
     </message>
     <message>
         <source>address or address:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse oder Adresse:Port</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>The unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256:</translation>
     </message>
     <message>
         <source>8 hex digits or more</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Hexziffern oder mehr</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
         <source>Since:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit:</translation>
     </message>
     <message>
         <source>2026-03-01 or 2026-03-01T14:30</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-01 oder 2026-03-01T14:30</translation>
     </message>
     <message>
         <source>Until:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>2026-03-31</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-31</translation>
     </message>
     <message>
         <source>Run:</source>
         <extracomment>The station run an attempt belongs to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lauf:</translation>
     </message>
     <message>
         <source>At most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens:</translation>
     </message>
     <message>
         <source>0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>0 für alle</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf exportieren</translation>
     </message>
     <message>
         <source>Flash History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash-Verlauf: %1</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Since</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>At most</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Reading the history…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf wird gelesen…</translation>
     </message>
     <message>
         <source>No attempts match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versuche passen.</translation>
     </message>
     <message numerus="yes">
         <source>%n attempt(s), newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Versuch, neuester zuerst.</numerusform>
+            <numerusform>%n Versuche, neueste zuerst.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach %1.</translation>
     </message>
     <message>
         <source>CSV files</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien</translation>
     </message>
 </context>
 <context>
     <name>HistoryFilter</name>
     <message>
         <source>needs ADDRESS or ADDRESS:PORT, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet ADRESSE oder ADRESSE:PORT, nicht „%1“</translation>
     </message>
     <message>
         <source>needs a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet einen Port von 1 bis 65535, nicht „%1“</translation>
     </message>
     <message>
         <source>needs 8 to 64 hexadecimal digits, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet 8 bis 64 Hexadezimalziffern, nicht „%1“</translation>
     </message>
     <message>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine ganze Zahl (0 für alle), nicht „%1“</translation>
     </message>
 </context>
 <context>
     <name>HistoryPrinter</name>
     <message>
         <source>POOL</source>
-        <translation type="unfinished"></translation>
+        <translation>POOL</translation>
     </message>
     <message>
         <source>SERIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>SERIENNR.</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUSTAND</translation>
     </message>
     <message>
         <source>ATTEMPT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSUCH</translation>
     </message>
     <message>
         <source>UNIT</source>
-        <translation type="unfinished"></translation>
+        <translation>GERÄT</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADRESSE</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>HOST</translation>
     </message>
     <message>
         <source>CHANGED</source>
-        <translation type="unfinished"></translation>
+        <translation>GEÄNDERT</translation>
     </message>
 </context>
 <context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf enthält Versuche, aber keine Tabelle schema_version</translation>
     </message>
     <message>
         <source>the schema_version table holds no version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle schema_version enthält keine Version</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the history file is a symbolic link; give the file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verlaufsdatei ist ein symbolischer Link; die Datei selbst angeben</translation>
     </message>
     <message>
         <source>the history is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf ist keine Datei</translation>
     </message>
 </context>
 <context>
     <name>HistorySummary</name>
     <message>
         <source>needs a list of title, firmware, day and unit, each once, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet eine Liste aus title, firmware, day und unit, jedes einmal, nicht „%1“</translation>
     </message>
 </context>
 <context>
     <name>HistoryToolOptions</name>
     <message>
         <source>--%1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 %2.</translation>
     </message>
     <message>
         <source>--outcome needs one of %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--outcome erwartet eines von %1, nicht „%2“.</translation>
     </message>
     <message>
         <source>--by goes with --summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by gehört zu --summary.</translation>
     </message>
     <message>
         <source>--by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by %1.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>--json and --csv exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json und --csv schließen einander aus.</translation>
     </message>
     <message>
         <source>--wait needs seconds from 1 to 3600, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait erwartet Sekunden von 1 bis 3600, nicht „%1“.</translation>
     </message>
     <message>
         <source>--events, --summary and --serials exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--events, --summary und --serials schließen einander aus.</translation>
     </message>
     <message>
         <source>--pool goes with --serials.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pool gehört zu --serials.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -907,7 +1008,50 @@ Options:
   --pool NAME        with --serials: the numbers of that pool only
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]
+
+Zeigt den Flash-Verlauf: eine Zeile je Upload-Versuch durch das Fenster, den
+Kommandozeilen-Uploader und die Station, neueste zuerst.
+
+Optionen:
+  --history URL      der Verlauf: sqlite:///path/file.sqlite,
+                     postgresql://user@host:port/dbname (die URI-Formen von
+                     libpq, ?host=/socket/dir eingeschlossen; ein Passwort
+                     in ~/.pgpass ablegen); Vorgabe: FWU_HISTORY, sonst
+                     ~/.local/share/FirmwareUploader/history.sqlite
+  --wait SECONDS     wie lange der Verlauf für eine Antwort brauchen darf,
+                     bevor das Werkzeug mit Exit-Code 2 aufgibt (Vorgabe 30)
+  --json             JSON Lines: ein Objekt je Versuch (Zeiten in UTC)
+  --csv              kommagetrennte Werte mit einer Kopfzeile (UTC)
+  --unit A[:P]       Versuche am Gerät mit der Adresse A (und dem Port P)
+  --name NAME        Versuche am Gerät mit diesem Namen
+  --unit-serial TEXT Versuche am Gerät mit dieser Seriennummer auf dem
+                     Etikett
+  --serial VALUE     Versuche, die diese Seriennummer ins Abbild schrieben
+  --sha256 HEX       Firmware, deren SHA-256 mit HEX beginnt (8 Ziffern oder
+                     mehr)
+  --outcome WORD     Versuche, die so endeten: %2
+  --since WHEN       Versuche, die zu oder nach WHEN begannen: ein ISO-Datum
+                     oder eine Uhrzeit, 2026-03-01T14:30Z oder +01:00; ohne
+                     Z oder Versatz: die Ortszeit
+  --until WHEN       Versuche, die bis WHEN begannen (ein Datum: bis zu
+                     seinem Ende)
+  --run-id ID        Versuche eines Laufs der Station
+  --limit N          höchstens N Versuche, 0 für alle (Vorgabe: %3 in der
+                     Tabelle, alle mit --json oder --csv)
+  --summary          Geräte, Versuche, abgeschlossen, Erstausbeute und
+                     Endausbeute je Gruppe aller passenden Versuche
+  --by LIST          die Gruppen der Zusammenfassung: beliebige aus title,
+                     firmware, day, unit (Vorgabe title,firmware)
+  --events           stattdessen die Ereignisse der Stationen: gesperrt,
+                     entsperrt, ein abgelehntes Entsperren, eine neue Schicht
+                     (mit --limit)
+  --serials          stattdessen das Seriennummernbuch: jede Nummer jedes
+                     Pools, ihr Zustand (allocated, used, burnt, returned)
+                     und der Versuch, das Gerät und der Host, die sie zuletzt
+                     hielten
+  --pool NAME        mit --serials: nur die Nummern dieses Pools
+</translation>
     </message>
     <message>
         <source>  -h, --help         show this text
@@ -921,261 +1065,270 @@ Exit codes:
   4    bad option
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help         diesen Text anzeigen
+  -v, --version      die Version anzeigen
+
+Die Tabelle zeigt die Ortszeit mit ihrem Versatz; JSON und CSV behalten UTC.
+
+Exit-Codes:
+  0    erledigt, auch wenn kein Versuch passt
+  2    der Verlauf kann nicht gelesen werden
+  4    falsche Option
+</translation>
     </message>
 </context>
 <context>
     <name>ImagePatch</name>
     <message>
         <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bereich %1: %2 nicht in den Daten des Abbilds</translation>
     </message>
     <message>
         <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bereich %1: Zeile %2 schreibt hinein, lädt aber bei FC00-FFFF, wohin nie Datensätze gesendet werden</translation>
     </message>
     <message>
         <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bereich %1 ist nicht 1 bis %2 Bytes lang</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>--language needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--language erwartet einen Sprachcode</translation>
     </message>
     <message>
         <source>unknown language &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Sprache „%1“; bekannt: %2</translation>
     </message>
     <message>
         <source>The language to speak: %1 (default: the system&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu verwendende Sprache: %1 (Vorgabe: die des Systems).</translation>
     </message>
     <message>
         <source>the language to speak: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu verwendende Sprache: %1</translation>
     </message>
     <message>
         <source>(default: the system&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Vorgabe: die des Systems)</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rache</translation>
     </message>
     <message>
         <source>The &amp;system&apos;s (%1)</source>
         <extracomment>The entry that follows the desktop&apos;s language; %1 names the one it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache (%1)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The choice of language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahl der Sprache konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The new language is used from the next start of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache gilt ab dem nächsten Start des Programms.</translation>
     </message>
 </context>
 <context>
     <name>LineView</name>
     <message>
         <source>Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienansicht</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>LockControls</name>
     <message>
         <source>Wrong supervisor password: the station stays locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Supervisor-Passwort: die Station bleibt gesperrt.</translation>
     </message>
     <message>
         <source>&amp;Lock for production</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Produktion &amp;sperren</translation>
     </message>
     <message>
         <source>&amp;Unlock...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entsperren...</translation>
     </message>
     <message>
         <source>Supervisor &amp;password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisor-&amp;Passwort...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisor-Passwort:</translation>
     </message>
     <message>
         <source>The station is locked. Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station ist gesperrt. Supervisor-Passwort:</translation>
     </message>
     <message>
         <source>Supervisor password</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisor-Passwort</translation>
     </message>
     <message>
         <source>New supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Supervisor-Passwort:</translation>
     </message>
     <message>
         <source>The same password again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Passwort noch einmal:</translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter unterscheiden sich: nichts wurde geändert.</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Save Log &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Trusted &amp;Keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrauenswürdige &amp;Schlüssel…</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Loop</source>
         <extracomment>Tools menu toggle: start the upload again after each finished one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endlosschleife</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
         <extracomment>Tools menu toggle: send the records at a slower pace.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langsam</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
         <extracomment>Tools menu toggle: write more detail to the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Debug-&amp;Modus</translation>
     </message>
     <message>
         <source>Forget</source>
         <extracomment>Tools menu item: drop the remembered address and port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vergessen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Choose the firmware file (or drop a .hex file anywhere on the window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Datei wählen (oder eine .hex-Datei irgendwo auf das Fenster ziehen)</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden und starten</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>In the address or port box: Load and Start; on the file label: choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Adress- oder Portfeld: Laden und starten; auf der Dateibeschriftung: die Firmware-Datei wählen</translation>
     </message>
     <message>
         <source>Save the log to a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll in einer Textdatei speichern</translation>
     </message>
     <message>
         <source>Stop the upload while it connects or sends</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Upload anhalten, während er verbindet oder sendet</translation>
     </message>
     <message>
         <source>Copy the selected log line</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Protokollzeile kopieren</translation>
     </message>
     <message>
         <source>Alt+F, X</source>
         <extracomment>The keys of File &gt; Exit: Alt with the File menu&apos;s underlined letter, then Exit&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+D, B</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Tab</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Move between the log, the address, the port, Load and Start and the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Protokoll, Adresse, Port, Laden und starten und der Dateibeschriftung wechseln</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Press Load and Start, or choose the firmware file on the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden und starten drücken, oder auf der Dateibeschriftung die Firmware-Datei wählen</translation>
     </message>
 </context>
 <context>
     <name>OperatorDesk</name>
     <message>
         <source>No unit can take the serial %1 now: select one that is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gerät kann die Seriennummer %1 jetzt übernehmen: eines wählen, das nicht läuft.</translation>
     </message>
     <message>
         <source>New &amp;shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Sc&amp;hicht...</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Schicht</translation>
     </message>
 </context>
 <context>
@@ -1184,107 +1337,109 @@ Exit codes:
         <source>Stop the upload now?
 
 The unit stays in programming mode until it gets a whole firmware file or is restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Upload jetzt anhalten?
+
+Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei erhält oder neu gestartet wird.</translation>
     </message>
     <message>
         <source>Save Log As</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern unter</translation>
     </message>
     <message>
         <source>Log files</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldateien</translation>
     </message>
     <message>
         <source>Stop the upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload anhalten</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
 </context>
 <context>
     <name>OperatorSeat</name>
     <message>
         <source>Ask for the &amp;operator at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach dem Bediener &amp;fragen</translation>
     </message>
     <message>
         <source>Operator: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bediener: %1</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bediener</translation>
     </message>
     <message>
         <source>Who runs the station?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer bedient die Station?</translation>
     </message>
 </context>
 <context>
     <name>OutcomeAnnouncer</name>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>How the last upload ended: Finished or Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der letzte Upload endete: Abgeschlossen oder Fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A desktop notification&apos;s summary: the program&apos;s title, then how the upload ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The firmware was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware wurde installiert.</translation>
     </message>
     <message>
         <source>The upload failed; the log says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Upload ist fehlgeschlagen; das Protokoll nennt den Grund.</translation>
     </message>
     <message>
         <source>Finished</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>How the last upload ended, in the status bar: the operator stopped it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Failed</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>ProductionLock</name>
     <message>
         <source>The station is locked: unlock it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station ist gesperrt: zuerst entsperren.</translation>
     </message>
     <message numerus="yes">
         <source>The password needs at least %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Passwort braucht mindestens %n Zeichen.</numerusform>
+            <numerusform>Das Passwort braucht mindestens %n Zeichen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The password could not be hashed (out of memory).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht gehasht werden (kein Speicher mehr).</translation>
     </message>
     <message>
         <source>Set a supervisor password first (File &gt; Supervisor password...): without one nobody could unlock the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst ein Supervisor-Passwort festlegen (Datei &gt; Supervisor-Passwort...): ohne eines könnte niemand die Station entsperren.</translation>
     </message>
 </context>
 <context>
@@ -1292,22 +1447,22 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1 s</source>
         <extracomment>A time left below a minute, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1:%2</source>
         <extracomment>A time left of a minute or more: minutes, then seconds as two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>The share of the firmware file sent, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 - %2 left</source>
         <extracomment>The progress bar&apos;s text: the share sent, then the time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – noch %2</translation>
     </message>
 </context>
 <context>
@@ -1315,528 +1470,532 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1/%2 records  %3%  %4  %5 left</source>
         <extracomment>The progress line on a terminal: records sent of all, percent, rate, time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 Datensätze  %3 %  %4  noch %5</translation>
     </message>
 </context>
 <context>
     <name>ReportSaver</name>
     <message>
         <source>The report folder %1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Berichtsordner %1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>The report folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Berichtsordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Reports cannot be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte können nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>no report folder is set (--report-dir or File &gt; Report folder), so no report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Berichtsordner festgelegt (--report-dir oder Datei &gt; Berichtsordner), daher wird kein Bericht gespeichert.</translation>
     </message>
     <message>
         <source>Report saved as %1.csv and .json</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht gespeichert als %1.csv und .json</translation>
     </message>
     <message>
         <source>Save report (CSV and JSON)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern (CSV und JSON)</translation>
     </message>
     <message>
         <source>Report (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht (*.csv)</translation>
     </message>
     <message>
         <source>Folder for reports saved at the end of each run (cancel: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für Berichte, die am Ende jedes Laufs gespeichert werden (Abbrechen: keiner)</translation>
     </message>
     <message>
         <source>Reports are saved only when asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte werden nur auf Anforderung gespeichert.</translation>
     </message>
     <message>
         <source>Reports are saved in %1 after each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte werden nach jedem Lauf in %1 gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>RunControls</name>
     <message>
         <source>Flash &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;flashen</translation>
     </message>
     <message>
         <source>Flash &amp;selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;gewählte flashen</translation>
     </message>
     <message>
         <source>&amp;Re-run failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagene &amp;wiederholen</translation>
     </message>
     <message>
         <source>Sto&amp;p selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte anhal&amp;ten</translation>
     </message>
     <message>
         <source>S&amp;top all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle a&amp;nhalten</translation>
     </message>
     <message>
         <source>all</source>
         <extracomment>Units at once: no limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>How many units are flashed at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Geräte gleichzeitig geflasht werden</translation>
     </message>
     <message>
         <source>&amp;Units at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte &amp;parallel:</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>An upload ends when the unit is silent this long during the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Upload endet, wenn das Gerät während der Übertragung so lange schweigt</translation>
     </message>
     <message>
         <source>Further tries of a connection that never came about</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Versuche einer Verbindung, die nie zustande kam</translation>
     </message>
     <message>
         <source>Response time-&amp;out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort&amp;zeitlimit:</translation>
     </message>
     <message>
         <source>Retr&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versuche:</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Cannot make the report folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Berichtsordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot save a report in %1: every name is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann kein Bericht gespeichert werden: jeder Name ist vergeben.</translation>
     </message>
 </context>
 <context>
     <name>ScanField</name>
     <message>
         <source>scan a unit&apos;s label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikett eines Geräts scannen</translation>
     </message>
     <message>
         <source>Se&amp;rial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;riennummer:</translation>
     </message>
 </context>
 <context>
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde bereits auf %2 am %3 abgeschlossen (%4): das Etikett erneut scannen oder beim Flashen bestätigen, dass dieses Gerät noch einmal geflasht wird.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits geflashte Seriennummern</translation>
     </message>
     <message>
         <source>
 
 Flash these units all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Diese Geräte trotzdem flashen?</translation>
     </message>
 </context>
 <context>
     <name>SerialControls</name>
     <message>
         <source>Serial &amp;numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien&amp;nummern...</translation>
     </message>
 </context>
 <context>
     <name>SerialDialog</name>
     <message>
         <source>Serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern</translation>
     </message>
     <message>
         <source>&amp;Write a number of its own into each unit&apos;s image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine eigene Nummer in das Abbild jedes Geräts &amp;schreiben</translation>
     </message>
     <message>
         <source>e.g. 0x7FF0:4</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 0x7FF0:4</translation>
     </message>
     <message>
         <source>Number, little-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl, Little-Endian</translation>
     </message>
     <message>
         <source>Number, big-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl, Big-Endian</translation>
     </message>
     <message>
         <source>Decimal digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalziffern (ASCII)</translation>
     </message>
     <message>
         <source>Hex digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexziffern (ASCII)</translation>
     </message>
     <message>
         <source>Bytes as given (e.g. a MAC address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes wie angegeben (z. B. eine MAC-Adresse)</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>List file</source>
-        <translation type="unfinished"></translation>
+        <translation>Listendatei</translation>
     </message>
     <message>
         <source>Intel HEX list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel-HEX-Listendatei</translation>
     </message>
     <message>
         <source>The scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gescannte Etikett</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>der Titel</translation>
     </message>
     <message>
         <source>&amp;Address:length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:Länge:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quelle:</translation>
     </message>
     <message>
         <source>&amp;Pool:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pool:</translation>
     </message>
     <message>
         <source>first[:last], e.g. 1000:1999</source>
-        <translation type="unfinished"></translation>
+        <translation>erste[:letzte], z. B. 1000:1999</translation>
     </message>
     <message>
         <source>the file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei</translation>
     </message>
     <message>
         <source>Serial number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummernliste</translation>
     </message>
 </context>
 <context>
     <name>SerialFormat</name>
     <message>
         <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Format; die Formate sind le, be, ascii, hex und bytes</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht in %2 Bytes im Format %3 (höchstens %4)</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge ist %1 Bytes; sie muss 1 bis %2 sein</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert „%1“</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert „%1“ sind keine Bytes in der Form 00:1A:2B oder 001A2B</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert „%1“ hat %2 Bytes, der Bereich %3</translation>
     </message>
 </context>
 <context>
     <name>SerialLedger</name>
     <message>
         <source>serial pool %1 holds %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern-Pool %1 enthält %2, nicht %3</translation>
     </message>
     <message>
         <source>serial pool %1 is used up: last number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern-Pool %1 ist aufgebraucht: letzte Nummer %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 in Pool %2 wurde inzwischen vergeben; erneut versuchen</translation>
     </message>
     <message>
         <source>serial %1 already finished in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 ist in Pool %2 bereits abgeschlossen</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 in Pool %2 wird gerade von %4 auf %3 geschrieben</translation>
     </message>
     <message>
         <source>a number ends used, burnt or returned</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Nummer endet als used, burnt oder returned</translation>
     </message>
     <message>
         <source>serial %1 is not in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 ist nicht in Pool %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1 in Pool %2 ist %3 für Versuch %4, nicht von Versuch %5 gehalten; sie bleibt unverändert</translation>
     </message>
 </context>
 <context>
     <name>SerialNumberText</name>
     <message>
         <source>%1 has no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Ziffern</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält „%2“, keine Hexadezimalziffer</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält „%2“, keine Dezimalziffer</translation>
     </message>
     <message>
         <source>%1 is larger than %2, the largest number taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2, die größte angenommene Zahl</translation>
     </message>
 </context>
 <context>
     <name>SerialRegion</name>
     <message>
         <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht ADDRESS:LENGTH (z. B. 0x7FF0:4)</translation>
     </message>
     <message>
         <source>the address</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse</translation>
     </message>
     <message>
         <source>the length</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge ist %1 Bytes; sie muss 1 bis %2 sein</translation>
     </message>
     <message>
         <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bereich %1 reicht über 0xFFFFFFFF hinaus, die höchste Adresse</translation>
     </message>
 </context>
 <context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeben, wohin die Nummer kommt: eine Adresse und eine Länge, z. B. 0x7FF0:4.</translation>
     </message>
     <message>
         <source>Address and length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse und Länge: %1</translation>
     </message>
     <message>
         <source>Format: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Format: %1</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle: %1</translation>
     </message>
     <message>
         <source>Say where the numbers come from: a counter, a list file or an Intel HEX list file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeben, woher die Nummern kommen: ein Zähler, eine Listendatei oder eine Intel-HEX-Listendatei.</translation>
     </message>
     <message>
         <source>The list of numbers cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummernliste kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 has no scanned serial to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine gescannte Seriennummer zum Schreiben.</translation>
     </message>
     <message>
         <source>Serial numbers: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern: aus</translation>
     </message>
     <message>
         <source>the scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>das gescannte Etikett</translation>
     </message>
     <message>
         <source>Serial numbers: %1 at %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern: %1 bei %2 (%3)</translation>
     </message>
     <message>
         <source>the list&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>den Adressen der Liste</translation>
     </message>
 </context>
 <context>
     <name>SerialSource</name>
     <message>
         <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Quelle; die Quellen sind counter:START[:END], list:FILE und hexlist:FILE</translation>
     </message>
     <message>
         <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die %1-Datei „%2“ kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>no file named</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateiname angegeben</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>die %1-Datei „%2“ ist größer als %3 MiB</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die %1-Datei „%2“: %3</translation>
     </message>
     <message>
         <source>the counter&apos;s START</source>
-        <translation type="unfinished"></translation>
+        <translation>START des Zählers</translation>
     </message>
     <message>
         <source>the counter&apos;s END</source>
-        <translation type="unfinished"></translation>
+        <translation>END des Zählers</translation>
     </message>
     <message>
         <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation type="unfinished"></translation>
+        <translation>END %1 des Zählers liegt unter seinem START %2</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MiB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist länger als %2 Bytes</translation>
     </message>
     <message>
         <source>holds no values</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Werte</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: ein Datensatz vom Typ %2, kein Datendatensatz (00)</translation>
     </message>
     <message>
         <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: der Datensatz trägt %2 Datenbytes; er muss 1 bis %3 tragen</translation>
     </message>
     <message>
         <source>line %1 repeats the record of line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 wiederholt den Datensatz aus Zeile %2</translation>
     </message>
     <message>
         <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte brauchen einen Bereich (ADDRESS:LENGTH), in den sie kommen</translation>
     </message>
     <message>
         <source>the counter&apos;s START: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>START des Zählers: %1</translation>
     </message>
     <message>
         <source>the counter&apos;s END: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>END des Zählers: %1</translation>
     </message>
     <message>
         <source>line %1 repeats the value %2 of line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 wiederholt den Wert %2 aus Zeile %3</translation>
     </message>
     <message>
         <source>the source holds %1 values, none numbered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Quelle enthält %1 Werte, keinen mit der Nummer %2</translation>
     </message>
     <message>
         <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: der Datensatz schreibt %2 Bytes bei %3, das ist nicht der Bereich %4</translation>
     </message>
 </context>
 <context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>i.O. %1  n.i.O. %2  Gesamt %3  Ausbeute %4 %</translation>
     </message>
 </context>
 <context>
     <name>ShiftWatch</name>
     <message>
         <source>Shift: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht: %1</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Schicht</translation>
     </message>
     <message>
         <source>Start a new shift? Pass, Fail, Total and Yield start again from zero.
 
 Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Schicht beginnen? i.O., n.i.O., Gesamt und Ausbeute beginnen wieder bei null.
+
+Jetzt: %1</translation>
     </message>
 </context>
 <context>
     <name>SignatureStatus</name>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von einem vertrauenswürdigen Schlüssel signiert: %1</translation>
     </message>
     <message>
         <source>Signature: not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur: ungültig: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur: Schlüssel %1, vertrauenswürdiger Kommentar: %2</translation>
     </message>
 </context>
 <context>
     <name>SignedRegions</name>
     <message>
         <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Signatur legt keinen Bereich für gerätespezifische Daten fest (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +2007,12 @@ Packets are counted per connection from 0: the programming request is packet 0, 
 
 Faults (--fault KIND[:ARG]@N[#C], N a packet or &quot;eof&quot; for the record of type 01, C a connection number from 1, default every connection):
   </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein simuliertes Steuergerät: ein TCP-Server auf einer Loopback-Adresse, der Anzeigetexte, eine Programmieranfrage und Intel-HEX-Datensatzzeilen annimmt und jedes Paket so beantwortet wie das Gerät oder mit den verlangten Fehlern.
+
+Pakete werden je Verbindung ab 0 gezählt: die Programmieranfrage ist Paket 0, die erste Datensatzzeile 1 und so weiter; Anzeigetext-Pakete werden weder beantwortet noch gezählt. Bytes, die kein Paket bilden, werden einmal je Lauf mit NakChecksum beantwortet und bis zum nächsten &apos;:&apos;, FE oder F0 verworfen.
+
+Fehler (--fault KIND[:ARG]@N[#C], N ein Paket oder &quot;eof&quot; für den Datensatz vom Typ 01, C eine Verbindungsnummer ab 1, Vorgabe jede Verbindung):
+  </translation>
     </message>
     <message>
         <source>
@@ -1857,336 +2021,361 @@ Server faults (--fault KIND, no packet):
   no-server           nothing listens: connects are refused; prints &quot;no server at 127.0.0.1:PORT&quot;
 
 A demo firmware file to send it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Serverfehler (--fault KIND, kein Paket):
+  never-accept        Verbindungen bleiben hängen (Accept-Queue voll)
+  no-server           niemand lauscht: Verbindungen werden abgelehnt; gibt &quot;no server at 127.0.0.1:PORT&quot; aus
+
+Eine Demo-Firmware-Datei zum Senden: %1</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Versionsinformationen an.</translation>
     </message>
     <message>
         <source>TCP port; 0 picks a free one. Printed at start as &quot;listening on 127.0.0.1:PORT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Port; 0 wählt einen freien. Wird beim Start als „listening on 127.0.0.1:PORT“ ausgegeben.</translation>
     </message>
     <message>
         <source>Loopback address to listen on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopback-Adresse, auf der gelauscht wird.</translation>
     </message>
     <message>
         <source>The product the unit is: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Produkt, das das Gerät ist: %1.</translation>
     </message>
     <message>
         <source>Milliseconds before each answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden vor jeder Antwort.</translation>
     </message>
     <message>
         <source>The 4 bytes after each response code, as 8 hex digits, or &quot;random&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 4 Bytes nach jedem Antwortcode, als 8 Hexziffern, oder „random“.</translation>
     </message>
     <message>
         <source>Milliseconds between the writes of a split or repeated answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden zwischen den Schreibvorgängen einer geteilten oder wiederholten Antwort.</translation>
     </message>
     <message>
         <source>Inject a fault (repeatable, see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Fehler einschleusen (wiederholbar, siehe oben).</translation>
     </message>
     <message>
         <source>Write every record received, one per line, to FILE after each connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden empfangenen Datensatz, einen je Zeile, nach jeder Verbindung in FILE schreiben.</translation>
     </message>
     <message>
         <source>Stop after N connections (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach N Verbindungen aufhören (0 = nie).</translation>
     </message>
     <message>
         <source>Stop after T seconds (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach T Sekunden aufhören (0 = nie).</translation>
     </message>
     <message>
         <source>Print each packet and its verdict on stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Paket und sein Urteil auf stderr ausgeben.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port erwartet eine Zahl von 0 bis 65535</translation>
     </message>
     <message>
         <source>--address must be a loopback address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--address muss eine Loopback-Adresse sein, nicht „%1“</translation>
     </message>
     <message>
         <source>unknown profile &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Profil „%1“; bekannt: %2</translation>
     </message>
     <message>
         <source>--delay needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--delay erwartet eine Anzahl Millisekunden</translation>
     </message>
     <message>
         <source>--fragment-gap needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--fragment-gap erwartet eine Anzahl Millisekunden</translation>
     </message>
     <message>
         <source>--tail needs 8 hex digits or &quot;random&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tail erwartet 8 Hexziffern oder „random“</translation>
     </message>
     <message>
         <source>--connections needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--connections erwartet eine Zahl</translation>
     </message>
     <message>
         <source>--seconds needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds erwartet eine Zahl</translation>
     </message>
     <message>
         <source>cannot listen on %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>auf %1:%2 kann nicht gelauscht werden: %3</translation>
     </message>
 </context>
 <context>
     <name>StationApi</name>
     <message>
         <source>The station is locked for production.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station ist für die Produktion gesperrt.</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lauf ist im Gange.</translation>
     </message>
     <message>
         <source>The file&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SHA-256 der Datei ist %1.</translation>
     </message>
     <message>
         <source>No unit is named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gerät heißt %1.</translation>
     </message>
     <message>
         <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station schreibt keine Seriennummern: in Datei &gt; Seriennummern... oder mit --serial-at und --serial-from einschalten.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Gerät dieses Laufs.</translation>
     </message>
     <message>
         <source>No firmware that can be flashed is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine flashbare Firmware geladen.</translation>
     </message>
     <message>
         <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SHA-256 der geladenen Firmware ist %1.</translation>
     </message>
     <message>
         <source>The station knows only its latest run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station kennt nur ihren letzten Lauf.</translation>
     </message>
     <message>
         <source>The run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf ist beendet.</translation>
     </message>
 </context>
 <context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis der Station steht nicht im Flash-Verlauf: %1</translation>
     </message>
 </context>
 <context>
     <name>StationHelp</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashes one Intel HEX firmware file into many control units at once, one command-line uploader per unit.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flasht eine Intel-HEX-Firmware-Datei gleichzeitig in viele Steuergeräte, mit einem Kommandozeilen-Uploader je Gerät.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Open a list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Geräteliste öffnen</translation>
     </message>
     <message>
         <source>Save the list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste speichern</translation>
     </message>
     <message>
         <source>Alt+A</source>
         <extracomment>The accelerator of the &quot;Flash &amp;all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+F</translation>
     </message>
     <message>
         <source>Flash all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle flashen</translation>
     </message>
     <message>
         <source>Alt+S</source>
         <extracomment>The accelerator of the &quot;Flash &amp;selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G</translation>
     </message>
     <message>
         <source>Flash the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Geräte flashen</translation>
     </message>
     <message>
         <source>Alt+R</source>
         <extracomment>The accelerator of the &quot;&amp;Re-run failed&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+W</translation>
     </message>
     <message>
         <source>Re-run the failed units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fehlgeschlagenen Geräte wiederholen</translation>
     </message>
     <message>
         <source>Alt+P</source>
         <extracomment>The accelerator of the &quot;Sto&amp;p selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Stop the selected units (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Geräte anhalten (fragt zuerst)</translation>
     </message>
     <message>
         <source>Alt+T</source>
         <extracomment>The accelerator of the &quot;S&amp;top all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Stop all (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anhalten (fragt zuerst)</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Edit the current cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Zelle bearbeiten</translation>
     </message>
     <message>
         <source>Enter, double-click</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter, Doppelklick</translation>
     </message>
     <message>
         <source>Show the unit&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll des Geräts anzeigen</translation>
     </message>
     <message>
         <source>Menu key, right click</source>
-        <translation type="unfinished"></translation>
+        <translation>Menütaste, Rechtsklick</translation>
     </message>
     <message>
         <source>Stop, show the log or re-run the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Geräte anhalten, ihr Protokoll anzeigen oder sie wiederholen</translation>
     </message>
     <message>
         <source>Quit (asks first while units are flashed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden (fragt zuerst, während Geräte geflasht werden)</translation>
     </message>
     <message>
         <source>About Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>StationOptions</name>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>%1 needs a whole number of milliseconds, at least 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl von Millisekunden, mindestens 1.</translation>
     </message>
     <message>
         <source>%1 needs a whole number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl von 0 bis 1000.</translation>
     </message>
     <message>
         <source>%1 needs a whole number, 0 for all units at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl, 0 für alle Geräte gleichzeitig.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>An option, then what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1 needs %2.</source>
         <extracomment>Two option names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert %2.</translation>
     </message>
     <message>
         <source>%1 needs %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert %2 und %3.</translation>
     </message>
     <message>
         <source>open this list of units (CSV: name,address,port[,title])
 instead of the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Geräteliste öffnen (CSV: name,address,port[,title])
+statt der letzten</translation>
     </message>
     <message>
         <source>choose this Intel HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Intel-HEX-Datei wählen</translation>
     </message>
     <message>
         <source>units flashed at the same time; 0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>gleichzeitig geflashte Geräte; 0 für alle</translation>
     </message>
     <message>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Geräte sofort flashen (erfordert %1 und
+%2); Probleme, die den Lauf anhalten, gehen auf die
+Standardfehlerausgabe und das Programm endet mit Status 2</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation type="unfinished"></translation>
+        <translation>mit %1: den Bericht speichern und beenden, wenn
+der Lauf endet: 0 alle Geräte abgeschlossen, 1 eines
+nicht, 2 der Lauf konnte nicht starten; keine Dialoge
+(läuft ohne Display)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
 of the settings, if any); one that cannot take it: exit 2
 before any unit is flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>den Bericht jedes Laufs in DIR speichern (Vorgabe: der
+Berichtsordner der Einstellungen, falls vorhanden); einer,
+der ihn nicht aufnehmen kann: Exit 2, bevor ein Gerät
+geflasht wird</translation>
     </message>
     <message>
         <source>each uploader&apos;s response time-out (kept; at first
 60000, as the uploader&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Antwortzeitlimit jedes Uploaders (wird behalten;
+anfangs 60000, wie beim Uploader)</translation>
     </message>
     <message>
         <source>further connection tries per unit (kept; at first 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>weitere Verbindungsversuche je Gerät (wird behalten;
+anfangs 0)</translation>
     </message>
     <message>
         <source>use a dark colour scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>ein dunkles Farbschema verwenden</translation>
     </message>
     <message>
         <source>who runs the station, in every uploader&apos;s history rows
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
-        <translation type="unfinished"></translation>
+        <translation>wer die Station bedient, in den Verlaufszeilen jedes
+Uploaders (Vorgabe: beim Start erfragt, wenn Datei &gt;
+Beim Start nach dem Bediener fragen an ist, sonst der
+Anmeldename)</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
 list, time-out, retries or report folder needs the
 supervisor password (File &gt; Supervisor password...)</source>
-        <translation type="unfinished"></translation>
+        <translation>für die Produktion gesperrt starten: Ändern der Firmware,
+der Liste, des Zeitlimits, der Versuche oder des
+Berichtsordners erfordert das Supervisor-Passwort
+(Datei &gt; Supervisor-Passwort...)</translation>
     </message>
     <message>
         <source>flash only firmware whose signature (FILE.hex.minisig)
 verifies with KEY: a .pub key file or the base64 key;
 repeatable, any of the keys may have signed</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Firmware flashen, deren Signatur (FILE.hex.minisig)
+mit KEY bestätigt wird: eine .pub-Schlüsseldatei oder der
+Base64-Schlüssel; wiederholbar, jeder der Schlüssel darf
+signiert haben</translation>
     </message>
     <message>
         <source>the flash history every uploader writes its rows to
@@ -2194,477 +2383,499 @@ repeatable, any of the keys may have signed</source>
 FWU_HISTORY, else the uploaders&apos; default file); every user
 can read an option: give a password in ~/.pgpass</source>
         <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Flash-Verlauf, in den jeder Uploader seine Zeilen
+schreibt (sqlite:///path, postgresql://user@host/db oder
+off; Vorgabe: FWU_HISTORY, sonst die Vorgabedatei der
+Uploader); jeder Benutzer kann eine Option lesen: ein
+Passwort in ~/.pgpass angeben</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>die eigene Nummer jedes Geräts an diese Adresse
+des Abbilds schreiben, in LENGTH Bytes (1 bis 32); mit
+einer %1-Option sind die Nummern für diese Sitzung
+an, nicht angegebene Optionen wie in
+Datei &gt; Seriennummern...</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
         <extracomment>Keep the format words as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le, be, ascii, hex oder bytes (wie beim Uploader)</translation>
     </message>
     <message>
         <source>counter:START[:END], list:FILE, hexlist:FILE, or label
 (each unit&apos;s scanned serial is its number)</source>
         <extracomment>Keep counter:START[:END], list:FILE, hexlist:FILE and label as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>counter:START[:END], list:FILE, hexlist:FILE oder label
+(die gescannte Seriennummer jedes Geräts ist seine Nummer)</translation>
     </message>
     <message>
         <source>the pool in the flash history the numbers come from
 (default: the title)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pool im Flash-Verlauf, aus dem die Nummern kommen
+(Vorgabe: der Titel)</translation>
     </message>
     <message>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation type="unfinished"></translation>
+        <translation>die HTTP/JSON-Steuerschnittstelle eines Liniensystems
+auf 127.0.0.1 (oder ADDRESS, einer Adresse dieses PCs)
+und PORT (0: ein freier) bedienen; gibt ihre URL und
+Token-Datei aus</translation>
     </message>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den Token der Schnittstelle in FILE schreiben, statt
+in %1</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen und beenden</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version anzeigen und beenden</translation>
     </message>
     <message>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
-        <translation type="unfinished"></translation>
+        <translation>der auszuführende Kommandozeilen-Uploader (Vorgabe: der
+neben diesem Programm, sonst %1 im PATH)</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
-        <translation type="unfinished"></translation>
+        <translation>der Flash-Verlauf, wenn %1 nicht angegeben ist</translation>
     </message>
     <message>
         <source>how long a poll of the interface&apos;s events waits at most
 (default 25000; for tests)</source>
-        <translation type="unfinished"></translation>
+        <translation>wie lange eine Abfrage der Ereignisse der Schnittstelle
+höchstens wartet (Vorgabe 25000; für Tests)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]
+Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
+%2-Prozess je Gerät, und meldet das Ergebnis jedes Geräts.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Bad options: exit status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Optionen: Exit-Status %1.</translation>
     </message>
     <message>
         <source>Environment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebung:</translation>
     </message>
 </context>
 <context>
     <name>StationRunner</name>
     <message>
         <source>The attempt is not in the flash history (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versuch steht nicht im Flash-Verlauf (%1).</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort von %1 innerhalb von %2 s</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lauf ist im Gange.</translation>
     </message>
     <message>
         <source>Nothing has run yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher ist nichts gelaufen.</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>No units to flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte zu flashen.</translation>
     </message>
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>dasselbe Gerät wie Zeile %1 (beide erreichen %2 Port %3)</translation>
     </message>
     <message>
         <source>Stopped before it started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten, bevor es begann.</translation>
     </message>
 </context>
 <context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve erwartet [ADDRESS:]PORT, z. B. 8080 oder 192.0.2.7:8080.</translation>
     </message>
     <message>
         <source>--serve: %1 is not an address of this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve: %1 ist keine Adresse dieses PCs.</translation>
     </message>
     <message>
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steuerschnittstelle antwortet auf %1, das andere Computer erreichen können: jeder mit dem Token kann die Station steuern.</translation>
     </message>
     <message>
         <source>Control interface: %1 (token in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschnittstelle: %1 (Token in %2)</translation>
     </message>
 </context>
 <context>
     <name>StationSession</name>
     <message>
         <source>The remembered list of units in %1 cannot be read (%2). It is kept as it is until another list is opened or made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Geräteliste in %1 kann nicht gelesen werden (%2). Sie bleibt unverändert, bis eine andere Liste geöffnet oder erstellt wird.</translation>
     </message>
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen der Station konnten nicht in %1 gespeichert werden; die Geräteliste und die hier getroffenen Einstellungen werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>StationTrust</name>
     <message>
         <source>Only signed firmware is flashed here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird nur signierte Firmware geflasht: %1</translation>
     </message>
 </context>
 <context>
     <name>StationWindow</name>
     <message>
         <source>The firmware chosen last time is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt gewählte Firmware ist nicht mehr vorhanden: %1</translation>
     </message>
     <message>
         <source>Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Run ended. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf beendet. %1</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Units are being flashed. Stop them all and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte werden geflasht. Alle anhalten und beenden?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open units list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste &amp;öffnen...</translation>
     </message>
     <message>
         <source>Save units list &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save &amp;report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richt speichern...</translation>
     </message>
     <message>
         <source>Report &amp;folder for automatic saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichts&amp;ordner für automatisches Speichern...</translation>
     </message>
     <message>
         <source>&amp;History of the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf der ausgewählten Geräte...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>%1
 
 Units that are mid-transfer stay in programming mode until they are flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Geräte mitten in der Übertragung bleiben im Programmiermodus, bis sie erneut geflasht werden.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Stop every unit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt alle Geräte anhalten?</translation>
     </message>
     <message numerus="yes">
         <source>Stop the %n selected unit(s) now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das %n ausgewählte Gerät jetzt anhalten?</numerusform>
+            <numerusform>Die %n ausgewählten Geräte jetzt anhalten?</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
     <message>
         <source>Stopping the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Geräte werden angehalten...</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll anzeigen</translation>
     </message>
     <message>
         <source>&amp;Re-run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
     <name>TrustedKeysDialog</name>
     <message>
         <source>Trusted Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrauenswürdige Schlüssel</translation>
     </message>
     <message>
         <source>Firmware signed with one of these keys is trusted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem dieser Schlüssel signierte Firmware ist vertrauenswürdig:</translation>
     </message>
     <message>
         <source>&amp;Add Key File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsseldatei &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Flash only signed firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur signierte Firmware flashen</translation>
     </message>
     <message>
         <source>Add a trusted key first: with none, every file would be refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst einen vertrauenswürdigen Schlüssel hinzufügen: ohne einen würde jede Datei abgelehnt.</translation>
     </message>
     <message>
         <source>The trusted keys could not be saved in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vertrauenswürdigen Schlüssel konnten nicht in „%1“ gespeichert werden.</translation>
     </message>
     <message>
         <source>The key %1 is trusted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel %1 ist bereits vertrauenswürdig.</translation>
     </message>
     <message>
         <source>Add Trusted Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrauenswürdigen Schlüssel hinzufügen</translation>
     </message>
     <message>
         <source>Key ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel-ID %1</translation>
     </message>
     <message>
         <source>Public keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Schlüssel</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>
     <name>UnitCellText</name>
     <message>
         <source>no answer for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort seit %1 s</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, noch %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>The number written into a unit and what became of it: burnt (never handed out again), returned (handed out again) or allocated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A unit&apos;s progress in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>How far a unit has got, then how long it has been silent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für eine Geräteliste.</translation>
     </message>
     <message>
         <source>A quoted field never ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen endet nie.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile muss die Kopfzeile %1 sein.</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListKeeper</name>
     <message>
         <source>Some rows cannot run: see the rows marked &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Zeilen können nicht laufen: siehe die mit „%1“ markierten Zeilen.</translation>
     </message>
     <message>
         <source>Open units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste öffnen</translation>
     </message>
     <message>
         <source>Units list (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste (*.csv)</translation>
     </message>
     <message>
         <source>Save units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste speichern</translation>
     </message>
 </context>
 <context>
     <name>UnitListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr.</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensätze</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Last flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Flash</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Exit-Code %2</translation>
     </message>
     <message>
         <source>cannot run</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht laufen</translation>
     </message>
     <message>
         <source>address &quot;%1&quot; is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse „%1“ ist ungültig</translation>
     </message>
     <message>
         <source>same address and port as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dieselbe Adresse und derselbe Port wie Zeile %1</translation>
     </message>
     <message>
         <source>same name as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>derselbe Name wie Zeile %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Joins the reasons one row cannot run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <extracomment>Part of the counts above the units, where it is a link to the failed units.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät: %1 abgeschlossen, %2, %3 laufen, %4 warten</numerusform>
+            <numerusform>%n Geräte: %1 abgeschlossen, %2, %3 laufen, %4 warten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked rows)</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gerät: %1 abgeschlossen, %2, %3 laufen, %4 warten (%5 können nicht laufen: siehe die markierten Zeilen)</numerusform>
+            <numerusform>%n Geräte: %1 abgeschlossen, %2, %3 laufen, %4 warten (%5 können nicht laufen: siehe die markierten Zeilen)</numerusform>
         </translation>
     </message>
 </context>
@@ -2672,77 +2883,77 @@ Exit code %2</source>
     <name>UnitLogDialog</name>
     <message>
         <source>Log of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll von %1</translation>
     </message>
     <message>
         <source>State: %1, exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand: %1, Exit-Code %2</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund: %1</translation>
     </message>
     <message>
         <source>Standard error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfehlerausgabe:</translation>
     </message>
     <message>
         <source>Save log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern</translation>
     </message>
     <message>
         <source>Log files (*.log *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldateien (*.log *.txt)</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitProcess</name>
     <message>
         <source>The uploader crashed (signal %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Uploader ist abgestürzt (Signal %1).</translation>
     </message>
     <message>
         <source>The uploader ended with exit code %1 and no result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Uploader endete mit Exit-Code %1 und ohne Ergebnis.</translation>
     </message>
     <message>
         <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Uploader meldete Exit-Code %1, endete aber mit %2.</translation>
     </message>
     <message>
         <source>Cannot start the uploader %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Uploader %1 kann nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>verbindet</translation>
     </message>
     <message>
         <source>sending</source>
-        <translation type="unfinished"></translation>
+        <translation>sendet</translation>
     </message>
     <message>
         <source>writing/rebooting</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt/startet neu</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>i.O.</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>n.i.O.</translation>
     </message>
 </context>
 <context>
@@ -2750,137 +2961,138 @@ Exit code %2</source>
     <message>
         <source>unit %1</source>
         <extracomment>The name a new row of the list starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1</translation>
     </message>
 </context>
 <context>
     <name>UnitViews</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linienansicht</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalgröße</translation>
     </message>
     <message>
         <source>&amp;Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;fehlgeschlagene</translation>
     </message>
     <message>
         <source>List &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reihenfolge</translation>
     </message>
     <message>
         <source>A&amp;dd unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät h&amp;inzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Double-click a row for its log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick auf eine Zeile zeigt ihr Protokoll.</translation>
     </message>
 </context>
 <context>
     <name>UploadEngine</name>
     <message>
         <source>Could not establish connection to %1, port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Verbindung zu %1, Port %2 hergestellt werden.</translation>
     </message>
     <message>
         <source>The connection to the unit was lost: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Gerät ging verloren: %1.</translation>
     </message>
     <message>
         <source>The unit refused %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat %1 abgelehnt: %2.</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>The flash history does not answer; the attempt is written when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Flash-Verlauf antwortet nicht; der Versuch wird geschrieben, sobald er antwortet.</translation>
     </message>
     <message>
         <source>Flash history</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash-Verlauf</translation>
     </message>
     <message>
         <source>Database (sqlite:///path/file.sqlite, postgresql://user@host/dbname or off;
 empty for the default):</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank (sqlite:///path/file.sqlite, postgresql://user@host/dbname oder off;
+leer für die Vorgabe):</translation>
     </message>
     <message>
         <source>A password is not kept in the window&apos;s settings. Leave it out of the URL and put it in ~/.pgpass (a line host:port:database:user:password, the file with mode 0600), where the database client finds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort wird nicht in den Einstellungen des Fensters gespeichert. Es aus der URL weglassen und in ~/.pgpass ablegen (eine Zeile host:port:database:user:password, die Datei mit Modus 0600), wo der Datenbank-Client es findet.</translation>
     </message>
     <message>
         <source>the setting could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellung konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <source>&amp;Show…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen…</translation>
     </message>
     <message>
         <source>&amp;Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenbank…</translation>
     </message>
     <message>
         <source>The attempt is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versuch steht nicht im Flash-Verlauf: %1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Writing firmware: do not remove power</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird geschrieben: Strom nicht trennen</translation>
     </message>
     <message>
         <source>%1 v%2</source>
         <extracomment>The window&apos;s caption: the program&apos;s title and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 v%2</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen...</translation>
     </message>
     <message>
         <source>Could not save the log to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll konnte nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Loops: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchläufe: %1</translation>
     </message>
 </context>
 <context>
@@ -2888,74 +3100,81 @@ empty for the default):</source>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Standardausgabe kann nicht geschrieben werden: %2
+</translation>
     </message>
     <message>
         <source>
 A demo firmware file to try with: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Eine Demo-Firmware-Datei zum Ausprobieren: %1
+</translation>
     </message>
     <message>
         <source>
 Usage: %1 [options] FILE.hex
 Run &quot;%1 --help&quot; for the options and exit codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Aufruf: %1 [Optionen] FILE.hex
+„%1 --help“ zeigt die Optionen und Exit-Codes.</translation>
     </message>
     <message>
         <source>no station events</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ereignisse der Station</translation>
     </message>
     <message>
         <source>no serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Seriennummern</translation>
     </message>
     <message>
         <source>no attempts match</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Versuche passen</translation>
     </message>
     <message>
         <source>%1 of %2 attempts shown; --limit 0 shows all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Versuchen angezeigt; --limit 0 zeigt alle</translation>
     </message>
     <message>
         <source>
 Run &quot;%1 --help&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+„%1 --help“ zeigt die Optionen.</translation>
     </message>
     <message>
         <source>the history is off; give --history URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf ist aus; --history URL angeben.</translation>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort vom Verlauf bei %1 innerhalb von %2 s</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Versionsinformationen an.</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert Intel-HEX-Firmware über Ethernet in ein Steuergerät.
+Eine Demo-Firmware-Datei zum Ausprobieren: %1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei, die beim Start gewählt wird (.hex).</translation>
     </message>
     <message>
         <source>[FILE.hex]</source>
         <extracomment>The command line&apos;s usage line: an optional firmware file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[FILE.hex]</translation>
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Demo-Firmware-Datei zum Ausprobieren: %1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ zeigt die Optionen.</translation>
     </message>
 </context>
 </TS>
