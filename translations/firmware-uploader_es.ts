@@ -328,7 +328,8 @@ por unidad.
 
 Opciones:
   --title TEXT           título de la aplicación; selecciona el perfil de
-                         producto (predeterminado &quot;%2&quot;)
+                         producto (predeterminado
+                         &quot;%2&quot;)
   --address A            la dirección de la unidad (predeterminada: la que la
                          ventana muestra para el título: la guardada, si no, la
                          del perfil)
@@ -341,7 +342,8 @@ Opciones:
                          completada, como hace la ventana (por defecto los
                          valores guardados se dejan como están)
   --response-timeout MS  abandonar cuando la unidad lleve MS milisegundos sin
-                         responder durante la transferencia (predeterminado %3)
+                         responder durante la transferencia (predeterminado
+                         %3)
   --json                 escribir JSON Lines en la salida estándar en lugar del
                          registro: start, log, phase, progress y un result,
                          siempre el último
@@ -477,7 +479,7 @@ Códigos de salida:
     <name>CliSignaturePolicy</name>
     <message>
         <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardado en &quot;%2&quot;)</translation>
+        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardadas en &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>, but no key is trusted there: add one, or give --public-key.</source>
@@ -1604,7 +1606,7 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation>%1 ya se completó en %2 el %3 (%4): vuelva a escanear la etiqueta, o confirme al grabar que esta unidad se graba de nuevo.</translation>
+        <translation>%1 ya se completó el %2 en %3 (%4): vuelva a escanear la etiqueta, o confirme al grabar que esta unidad se vuelve a grabar.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
@@ -2027,7 +2029,7 @@ Fallos del servidor (--fault KIND, sin paquete):
   never-accept        las conexiones quedan pendientes (la cola de aceptación está llena)
   no-server           nadie escucha: las conexiones se rechazan; muestra &quot;no server at 127.0.0.1:PORT&quot;
 
-Un archivo de firmware de demostración para enviarle: %1</translation>
+Firmware de ejemplo para enviarle: %1</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -2314,28 +2316,28 @@ instead of the last one</source>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation>empezar a grabar todas las unidades a la vez (necesita %1
-y %2); los problemas que detienen la ejecución van a la
-salida de error estándar y el programa termina con el
-estado 2</translation>
+        <translation>empezar a grabar todas las unidades a la vez (necesita
+%1 y %2); los problemas que detienen la
+ejecución van a la salida de error estándar y el programa
+termina con el estado 2</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation>con %1: guardar el informe y salir cuando termine la
-ejecución: 0 si todas las unidades se completaron, 1 si
-alguna no, 2 si la ejecución no pudo empezar; sin
-diálogos (funciona sin pantalla)</translation>
+        <translation>con %1: guardar el informe y salir cuando termine
+la ejecución: 0 si todas las unidades se completaron, 1 si
+alguna no, 2 si la ejecución no pudo empezar; sin diálogos
+(funciona sin pantalla)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
 of the settings, if any); one that cannot take it: exit 2
 before any unit is flashed</source>
         <translation>guardar el informe de cada ejecución en DIR
-(predeterminado: la carpeta de informes de los ajustes,
-si la hay); si no lo admite: salida 2 antes de grabar
-ninguna unidad</translation>
+(predeterminado: la carpeta de informes de los ajustes, si
+la hay); si no lo admite: salida 2 antes de grabar ninguna
+unidad</translation>
     </message>
     <message>
         <source>each uploader&apos;s response time-out (kept; at first
@@ -2357,18 +2359,18 @@ principio 0)</translation>
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
         <translation>quién maneja la estación, en las filas del historial de
-cada cargador (predeterminado: se pregunta al inicio
-cuando Archivo &gt; Preguntar por el operario está activado;
-si no, el nombre de inicio de sesión)</translation>
+cada cargador (predeterminado: se pregunta al inicio cuando
+Archivo &gt; Preguntar por el operario está activado; si no,
+el nombre de inicio de sesión)</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
 list, time-out, retries or report folder needs the
 supervisor password (File &gt; Supervisor password...)</source>
-        <translation>iniciar bloqueada para producción: cambiar el firmware,
-la lista, el tiempo de espera, los reintentos o la
-carpeta de informes requiere la contraseña de supervisor
-(Archivo &gt; Contraseña de supervisor...)</translation>
+        <translation>iniciar bloqueada para producción: cambiar el firmware, la
+lista, el tiempo de espera, los reintentos o la carpeta de
+informes requiere la contraseña de supervisor (Archivo &gt;
+Contraseña de supervisor...)</translation>
     </message>
     <message>
         <source>flash only firmware whose signature (FILE.hex.minisig)
@@ -2386,10 +2388,10 @@ FWU_HISTORY, else the uploaders&apos; default file); every user
 can read an option: give a password in ~/.pgpass</source>
         <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
         <translation>el historial de grabación en el que cada cargador escribe
-sus filas (sqlite:///path, postgresql://user@host/db u
-off; predeterminado: FWU_HISTORY, si no, el archivo
-predeterminado de los cargadores); cualquier usuario
-puede leer una opción: ponga la contraseña en ~/.pgpass</translation>
+sus filas (sqlite:///path, postgresql://user@host/db u off;
+predeterminado: FWU_HISTORY, si no, el archivo
+predeterminado de los cargadores); cualquier usuario puede
+leer una opción: ponga la contraseña en ~/.pgpass</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
@@ -2398,8 +2400,8 @@ option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
         <translation>escribir el número propio de cada unidad en esta
 dirección de la imagen, en LENGTH bytes (de 1 a 32); con
-cualquier opción %1 los números se activan para esta
-sesión, y las opciones no indicadas quedan como en
+cualquier opción %1 los números se activan para
+esta sesión, y las opciones no indicadas quedan como en
 Archivo &gt; Números de serie...</translation>
     </message>
     <message>
@@ -2424,9 +2426,9 @@ números (predeterminada: el título)</translation>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation>atender la interfaz de control HTTP/JSON de un sistema de
-línea en 127.0.0.1 (o ADDRESS, una dirección de este
-equipo) y PORT (0: uno libre); muestra su URL y su
+        <translation>atender la interfaz de control HTTP/JSON de un
+sistema de línea en 127.0.0.1 (o ADDRESS, una dirección de
+este equipo) y PORT (0: uno libre); muestra su URL y su
 archivo de token</translation>
     </message>
     <message>
@@ -2447,8 +2449,8 @@ archivo de token</translation>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
         <translation>el cargador de línea de comandos que se ejecuta
-(predeterminado: el que está junto a este programa, si
-no, %1 en PATH)</translation>
+(predeterminado: el que está junto a este programa, si no,
+%1 en PATH)</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
@@ -2466,8 +2468,8 @@ Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
         <translation>Uso: %1 [opciones]
-Graba un archivo de firmware en muchas unidades a la vez, con un
-proceso %2 por unidad, e informa del resultado de cada unidad.
+Graba un archivo de firmware en muchas unidades a la vez, con un proceso
+%2 por unidad, e informa del resultado de cada unidad.
 </translation>
     </message>
     <message>
@@ -3111,7 +3113,7 @@ vacío para la predeterminada):</translation>
 A demo firmware file to try with: %1
 </source>
         <translation>
-Un archivo de firmware de demostración para probar: %1
+Firmware de ejemplo para probar: %1
 </translation>
     </message>
     <message>
@@ -3150,7 +3152,7 @@ Ejecute &quot;%1 --help&quot; para ver las opciones.</translation>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
-        <translation>sin respuesta del historial en %1 en %2 s</translation>
+        <translation>el historial en %1 no respondió en %2 s</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -3160,7 +3162,7 @@ Ejecute &quot;%1 --help&quot; para ver las opciones.</translation>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
         <translation>Instala firmware Intel HEX en una unidad de control a través de Ethernet.
-Un archivo de firmware de demostración para probarlo: %1</translation>
+Firmware de ejemplo para probarlo: %1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
@@ -3173,7 +3175,7 @@ Un archivo de firmware de demostración para probarlo: %1</translation>
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation>Un archivo de firmware de demostración para probar: %1</translation>
+        <translation>Firmware de ejemplo para probar: %1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
