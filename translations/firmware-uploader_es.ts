@@ -5,163 +5,163 @@
     <name>ActivityLogView</name>
     <message>
         <source>&amp;Copy line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar línea</translation>
     </message>
     <message>
         <source>Copy &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;todo</translation>
     </message>
 </context>
 <context>
     <name>ApiRequestParser</name>
     <message>
         <source>Unknown field &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo desconocido &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The body is not JSON: %1 at byte %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo no es JSON: %1 en el byte %2.</translation>
     </message>
     <message>
         <source>The body must be a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo debe ser un objeto JSON.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; debe ser %2.</translation>
     </message>
     <message>
         <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>un SHA-256 de 64 dígitos hexadecimales</translation>
     </message>
     <message>
         <source>a list of unit names</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de nombres de unidades</translation>
     </message>
     <message>
         <source>an object of unit names and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto de nombres de unidades y sus valores</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto</translation>
     </message>
     <message>
         <source>a port number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número de puerto</translation>
     </message>
     <message>
         <source>Every unit must be an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada unidad debe ser un objeto.</translation>
     </message>
     <message>
         <source>the firmware file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta del archivo de firmware</translation>
     </message>
     <message>
         <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de nombres de unidades, &quot;all&quot; o &quot;failed&quot;</translation>
     </message>
     <message>
         <source>The body must be a JSON list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo debe ser una lista JSON de unidades.</translation>
     </message>
     <message>
         <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;after&quot; debe ser un número entero a partir de 0.</translation>
     </message>
 </context>
 <context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escuchar en %1, puerto %2.</translation>
     </message>
     <message>
         <source>No such resource.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe ese recurso.</translation>
     </message>
     <message>
         <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el token de la estación: Authorization: Bearer TOKEN.</translation>
     </message>
     <message>
         <source>The body is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo supera 1 MiB.</translation>
     </message>
     <message>
         <source>The resource does not take this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>El recurso no admite este método.</translation>
     </message>
     <message>
         <source>The request needs a body.</source>
-        <translation type="unfinished"></translation>
+        <translation>La petición necesita un cuerpo.</translation>
     </message>
     <message>
         <source>The resource takes no body.</source>
-        <translation type="unfinished"></translation>
+        <translation>El recurso no admite cuerpo.</translation>
     </message>
     <message>
         <source>The body must be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo debe ser %1.</translation>
     </message>
     <message>
         <source>Too many readers of the event stream; poll instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados lectores del flujo de eventos; consulte periódicamente en su lugar.</translation>
     </message>
 </context>
 <context>
     <name>ApiToken</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>%1 must be a folder of this user&apos;s that nobody else can enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser una carpeta de este usuario en la que nadie más pueda entrar.</translation>
     </message>
     <message>
         <source>Cannot write the token file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo del token %1: %2</translation>
     </message>
 </context>
 <context>
     <name>AttemptOutcome</name>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado por la unidad</translation>
     </message>
     <message>
         <source>Could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión perdida</translation>
     </message>
     <message>
         <source>Unusable input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada inutilizable</translation>
     </message>
     <message>
         <source>Output not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida no escrita</translation>
     </message>
     <message>
         <source>Hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal cerrado</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>Uploader crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre inesperado del cargador</translation>
     </message>
 </context>
 <context>
@@ -169,71 +169,71 @@
     <message>
         <source>in progress</source>
         <extracomment>The saved log&apos;s outcome while the upload still runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en curso</translation>
     </message>
     <message>
         <source>no upload</source>
         <extracomment>The saved log&apos;s outcome before any upload was started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin carga</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>Failed: refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: rechazada por la unidad</translation>
     </message>
     <message>
         <source>Failed: could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: no se pudo conectar</translation>
     </message>
     <message>
         <source>Failed: connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: conexión perdida</translation>
     </message>
     <message>
         <source>Failed: the unit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: la unidad dejó de responder</translation>
     </message>
     <message>
         <source>Failed: unusable address, port or firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: dirección, puerto o archivo de firmware inutilizables</translation>
     </message>
     <message>
         <source>Stopped by the operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida por el operario</translation>
     </message>
     <message>
         <source>Failed: the program was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida: se cerró el programa</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallida</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>Size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño: %1 bytes</translation>
     </message>
 </context>
 <context>
     <name>CliHistory</name>
     <message>
         <source>the program was stopped while it waited for the history</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa se detuvo mientras esperaba al historial</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta de %1 en %2 s</translation>
     </message>
     <message>
         <source>the attempt is not in the flash history (%1); the outcome stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>el intento no está en el historial de grabación (%1); el resultado se mantiene.</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,92 @@ Options:
                          3600)
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones] FILE.hex
+     %1 --check [--json] [--expect-sha256 HEX]
+           [--public-key KEY] FILE.hex
+
+Instala firmware Intel HEX en una unidad de control a través de TCP, con la
+misma conversación, el mismo registro y la misma espera de reinicio que la
+ventana. El registro va a la salida estándar; en un terminal, la salida de
+error estándar muestra el progreso. Para varias unidades, ejecute un proceso
+por unidad.
+
+Opciones:
+  --title TEXT           título de la aplicación; selecciona el perfil de
+                         producto (predeterminado
+                         &quot;%2&quot;)
+  --address A            la dirección de la unidad (predeterminada: la que la
+                         ventana muestra para el título: la guardada, si no, la
+                         del perfil)
+  --port P               el puerto TCP de la unidad, de 1 a 65535
+                         (predeterminado: como para --address)
+  --debug                registrar la conversación en detalle
+  --slow                 esperar 30 ms antes de cada registro
+  --loop N               cargar N veces en modo bucle; 0 para no acabar nunca
+  --save-settings        guardar la dirección y el puerto tras una carga
+                         completada, como hace la ventana (por defecto los
+                         valores guardados se dejan como están)
+  --response-timeout MS  abandonar cuando la unidad lleve MS milisegundos sin
+                         responder durante la transferencia (predeterminado
+                         %3)
+  --json                 escribir JSON Lines en la salida estándar en lugar del
+                         registro: start, log, phase, progress y un result,
+                         siempre el último
+  --check                comprobar el archivo y mostrar su resumen (registros,
+                         bytes de datos, rangos de direcciones, SHA-256,
+                         registros omitidos) sin conectar
+  --expect-sha256 HEX    rechazar un archivo cuyo SHA-256 no sea HEX
+  --retries N            intentar conectar hasta N veces más cuando no se llega
+                         a la unidad (predeterminado 0); nunca una vez enviada
+                         la petición de programación
+  --retry-delay SECONDS  pausa antes de cada nuevo intento (predeterminado 2)
+  --public-key KEY       rechazar el archivo salvo que su firma se verifique
+                         con KEY: un archivo de clave .pub o la propia clave en
+                         base64; repetible, cualquiera de las claves puede
+                         haber firmado (predeterminado: las claves de confianza
+                         del título, cuando &quot;Grabar solo firmware firmado&quot; de
+                         la ventana está activado)
+  --signature FILE       la firma del archivo de firmware (predeterminado: el
+                         nombre del archivo de firmware más .minisig)
+  --history URL          el historial de grabación que recibe una fila por
+                         intento: sqlite:///path/file.sqlite,
+                         postgresql://user@host:port/dbname u off
+                         (predeterminado: FWU_HISTORY, si no,
+                         ~/.local/share/FirmwareUploader/history.sqlite); una
+                         fila que no se puede escribir no cambia ningún
+                         resultado
+  --run-id ID            la ejecución a la que pertenecen las filas (la de la
+                         estación)
+  --unit-name NAME       el nombre de la unidad para las filas
+  --unit-serial TEXT     el número de serie de la etiqueta de la unidad, para
+                         las filas y el unit_serial del JSON
+  --operator NAME        quién lo ejecuta, para las filas (predeterminado: el
+                         nombre de inicio de sesión)
+  --firmware-origin PATH el archivo del que se copió FILE.hex, indicado en las
+                         filas y en el JSON en lugar de FILE.hex (para
+                         interfaces que pasan una copia privada)
+  --serial-at ADDRESS:LENGTH
+                         escribir el valor propio de la unidad (un número de
+                         serie, una dirección MAC) en esta dirección absoluta
+                         de la imagen, en LENGTH bytes (de 1 a 32; decimal o
+                         hex 0x)
+  --serial-format FORMAT le o be (un número en LENGTH bytes), ascii (dígitos
+                         decimales), hex (dígitos hex en mayúsculas) o bytes
+                         (los propios bytes del valor, p. ej.
+                         00:1A:2B:3C:4D:5E); predeterminado le
+  --serial-from SOURCE   tomar el valor de cada unidad de una reserva del
+                         historial de grabación, sin repetir nunca un valor:
+                         counter:START[:END], list:FILE (un valor por línea) o
+                         hexlist:FILE (un registro de datos Intel HEX por
+                         línea, su dirección y sus datos)
+  --serial VALUE         el valor de la unidad, p. ej. de su etiqueta; se
+                         rechaza si ya se completó en la reserva
+  --serial-pool NAME     la reserva de valores (predeterminada: el título)
+  --serial-stale-after SECONDS
+                         un valor tomado hace este tiempo y nunca resuelto por
+                         su cargador queda quemado y no se vuelve a entregar
+                         (predeterminado 3600)
+</translation>
     </message>
     <message>
         <source>  -h, --help             show this text
@@ -338,188 +423,206 @@ Exit codes:
   %6  interrupted (SIGINT or SIGTERM)
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help             mostrar este texto
+  -v, --version          mostrar la versión
+
+Códigos de salida:
+  %1    completado: la unidad tiene el firmware y se ha reiniciado (--check: el
+       archivo es correcto)
+  %2    rechazado por la unidad (o respondió más veces de las que se enviaron
+       registros)
+  %3    no se pudo conectar
+  %4    conexión perdida, o la unidad dejó de responder
+  %5    argumentos incorrectos, dirección o puerto incorrectos, un archivo de
+       firmware que no se puede leer, no es Intel HEX válido, no es la imagen
+       esperada o no tiene una firma que se verifique con una --public-key (o
+       con una clave de confianza, cuando solo se graba firmware firmado)
+  5    completado (--check: correcto), pero no se pudo escribir en la salida
+       estándar
+  129  desconexión (SIGHUP: se cerró el terminal)
+  %6  interrumpido (SIGINT o SIGTERM)
+</translation>
     </message>
 </context>
 <context>
     <name>CliSerial</name>
     <message>
         <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-from toma sus valores de una reserva del historial de grabación, y el historial está desactivado: indique --history, o un solo valor con --serial.</translation>
     </message>
     <message>
         <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen tiene un archivo de firma que no se puede leer (%1): no se puede saber dónde permite el firmante datos propios de cada unidad.</translation>
     </message>
     <message>
         <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen firmada solo permite datos propios de cada unidad en %1; %2 queda fuera.</translation>
     </message>
     <message>
         <source>The pool of values cannot be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a la reserva de valores: %1</translation>
     </message>
     <message>
         <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reserva &quot;%1&quot; entregó &quot;%2&quot;, que su origen no contiene.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor &quot;%1&quot; no cabe en %2.</translation>
     </message>
     <message>
         <source>The pool could not be told that %1 is %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo comunicar a la reserva que %1 está en estado %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CliSignaturePolicy</name>
     <message>
         <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardadas en &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation type="unfinished"></translation>
+        <translation>, pero allí no hay ninguna clave de confianza: añada una, o indique --public-key.</translation>
     </message>
 </context>
 <context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron guardar la dirección y el puerto en &quot;%1&quot;; la próxima ejecución no los encontrará.</translation>
     </message>
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la salida estándar: %1; el registro de esta ejecución está incompleto.</translation>
     </message>
     <message>
         <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de serie %1 de la reserva &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de serie: %1, formato %2, reserva &quot;%3&quot;</translation>
     </message>
     <message>
         <source>each hexlist record&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>la propia de cada registro de hexlist</translation>
     </message>
     <message>
         <source>Next value: cannot be told: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente valor: no se puede saber: %1</translation>
     </message>
     <message>
         <source>Next value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente valor: %1</translation>
     </message>
     <message>
         <source>Patched record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro modificado: %1</translation>
     </message>
 </context>
 <context>
     <name>ClientArea</name>
     <message>
         <source>Firmware File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de firmware</translation>
     </message>
     <message>
         <source>Connection Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de conexión</translation>
     </message>
     <message>
         <source>Address</source>
         <extracomment>The unit&apos;s network address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Port</source>
         <extracomment>The unit&apos;s TCP port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar e iniciar</translation>
     </message>
     <message>
         <source>Select Firmware File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo de firmware...</translation>
     </message>
     <message>
         <source>Activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de actividad</translation>
     </message>
     <message>
         <source>What the upload did, newest line last; green after a finished upload, red after a failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hizo la carga, la línea más reciente al final; verde tras una carga completada, rojo tras un fallo</translation>
     </message>
     <message>
         <source>Upload progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la carga</translation>
     </message>
     <message>
         <source>Share of the firmware file sent, and time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte del archivo de firmware enviada y tiempo restante</translation>
     </message>
     <message>
         <source>Click to choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para elegir el archivo de firmware</translation>
     </message>
     <message>
         <source>Firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de firmware</translation>
     </message>
     <message>
         <source>The chosen firmware file; click to choose another, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de firmware elegido; haga clic para elegir otro, o suelte uno en la ventana</translation>
     </message>
     <message>
         <source>Where the unit is on the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde está la unidad en la red</translation>
     </message>
     <message>
         <source>Network address of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de red de la unidad</translation>
     </message>
     <message>
         <source>TCP port of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP de la unidad</translation>
     </message>
     <message>
         <source>Label of the address box</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del campo de dirección</translation>
     </message>
     <message>
         <source>Label of the port box</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del campo de puerto</translation>
     </message>
     <message>
         <source>Send the chosen firmware file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar el archivo de firmware elegido a la unidad</translation>
     </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>not valid Intel HEX: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es Intel HEX válido: %1</translation>
     </message>
     <message>
         <source>Cannot use &quot;%1&quot; as the firmware file:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar &quot;%1&quot; como archivo de firmware:</translation>
     </message>
     <message>
         <source>Click to choose the firmware file, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para elegir el archivo de firmware, o suelte uno en la ventana</translation>
     </message>
 </context>
 <context>
@@ -527,344 +630,345 @@ Exit codes:
     <message>
         <source>%1
 The firmware chosen before stays: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Se mantiene el firmware elegido antes: %2</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>No file chosen: choose one or drop it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo elegido: elija uno o suéltelo aquí.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir...</translation>
     </message>
     <message>
         <source>Cannot be flashed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede grabar: %1</translation>
     </message>
     <message>
         <source>Choose firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir firmware</translation>
     </message>
     <message>
         <source>Intel HEX files (*.hex);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Intel HEX (*.hex);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
     <message>
         <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la copia del firmware de la ejecución: %1</translation>
     </message>
     <message>
         <source>%1 is not valid Intel HEX: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es Intel HEX válido: %2</translation>
     </message>
     <message>
         <source>Cannot make a private folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta privada: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma: clave %1, comentario de confianza: %2</translation>
     </message>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No firmado por una clave de confianza: %1</translation>
     </message>
 </context>
 <context>
     <name>HelpDialogs</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instala firmware Intel HEX en una unidad de control a través de Ethernet.</translation>
     </message>
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilado con Qt %1, ejecutándose en Qt %2.</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The title of Help &gt; About; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Flash History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de grabación</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad:</translation>
     </message>
     <message>
         <source>address or address:port</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección o dirección:puerto</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>The unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256:</translation>
     </message>
     <message>
         <source>8 hex digits or more</source>
-        <translation type="unfinished"></translation>
+        <translation>8 dígitos hex o más</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado:</translation>
     </message>
     <message>
         <source>Since:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde:</translation>
     </message>
     <message>
         <source>2026-03-01 or 2026-03-01T14:30</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-01 o 2026-03-01T14:30</translation>
     </message>
     <message>
         <source>Until:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta:</translation>
     </message>
     <message>
         <source>2026-03-31</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-31</translation>
     </message>
     <message>
         <source>Run:</source>
         <extracomment>The station run an attempt belongs to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución:</translation>
     </message>
     <message>
         <source>At most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo:</translation>
     </message>
     <message>
         <source>0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>0 para todos</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV…</translation>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar historial</translation>
     </message>
     <message>
         <source>Flash History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de grabación: %1</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Since</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>At most</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Reading the history…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el historial…</translation>
     </message>
     <message>
         <source>No attempts match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún intento coincide.</translation>
     </message>
     <message numerus="yes">
         <source>%n attempt(s), newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n intento, el más reciente primero.</numerusform>
+            <numerusform>%n intentos, los más recientes primero.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1.</translation>
     </message>
     <message>
         <source>CSV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV</translation>
     </message>
 </context>
 <context>
     <name>HistoryFilter</name>
     <message>
         <source>needs ADDRESS or ADDRESS:PORT, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita ADDRESS o ADDRESS:PORT, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita un puerto de 1 a 65535, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs 8 to 64 hexadecimal digits, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita de 8 a 64 dígitos hexadecimales, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita un número entero (0 para todos), no &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>HistoryPrinter</name>
     <message>
         <source>POOL</source>
-        <translation type="unfinished"></translation>
+        <translation>RESERVA</translation>
     </message>
     <message>
         <source>SERIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>SERIE</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ESTADO</translation>
     </message>
     <message>
         <source>ATTEMPT</source>
-        <translation type="unfinished"></translation>
+        <translation>INTENTO</translation>
     </message>
     <message>
         <source>UNIT</source>
-        <translation type="unfinished"></translation>
+        <translation>UNIDAD</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>DIRECCIÓN</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PUERTO</translation>
     </message>
     <message>
         <source>HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>EQUIPO</translation>
     </message>
     <message>
         <source>CHANGED</source>
-        <translation type="unfinished"></translation>
+        <translation>CAMBIO</translation>
     </message>
 </context>
 <context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial tiene intentos pero no la tabla schema_version</translation>
     </message>
     <message>
         <source>the schema_version table holds no version</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla schema_version no contiene ninguna versión</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the history file is a symbolic link; give the file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo del historial es un enlace simbólico; indique el propio archivo</translation>
     </message>
     <message>
         <source>the history is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial no es un archivo</translation>
     </message>
 </context>
 <context>
     <name>HistorySummary</name>
     <message>
         <source>needs a list of title, firmware, day and unit, each once, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita una lista de title, firmware, day y unit, cada uno una vez, no &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>HistoryToolOptions</name>
     <message>
         <source>--%1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 %2.</translation>
     </message>
     <message>
         <source>--outcome needs one of %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--outcome necesita uno de %1, no &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--by goes with --summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by va con --summary.</translation>
     </message>
     <message>
         <source>--by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by %1.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se ha indicado más de una vez.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--json and --csv exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json y --csv se excluyen mutuamente.</translation>
     </message>
     <message>
         <source>--wait needs seconds from 1 to 3600, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait necesita segundos de 1 a 3600, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--events, --summary and --serials exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--events, --summary y --serials se excluyen mutuamente.</translation>
     </message>
     <message>
         <source>--pool goes with --serials.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pool va con --serials.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -907,7 +1011,50 @@ Options:
   --pool NAME        with --serials: the numbers of that pool only
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]
+
+Muestra el historial de grabación: una fila por intento de carga de la ventana,
+del cargador de línea de comandos y de la estación, el más reciente primero.
+
+Opciones:
+  --history URL      el historial: sqlite:///path/file.sqlite,
+                     postgresql://user@host:port/dbname (las formas de URI de
+                     libpq, ?host=/socket/dir incluido; guarde la contraseña en
+                     ~/.pgpass); predeterminado: FWU_HISTORY, si no,
+                     ~/.local/share/FirmwareUploader/history.sqlite
+  --wait SECONDS     cuánto puede tardar el historial en responder antes de que
+                     la herramienta abandone con la salida 2 (predeterminado
+                     30)
+  --json             JSON Lines: un objeto por intento (horas en UTC)
+  --csv              valores separados por comas con una línea de cabecera
+                     (UTC)
+  --unit A[:P]       intentos en la unidad con la dirección A (y el puerto P)
+  --name NAME        intentos en la unidad con ese nombre
+  --unit-serial TEXT intentos en la unidad con ese número de serie en su
+                     etiqueta
+  --serial VALUE     intentos que escribieron ese número de serie en la imagen
+  --sha256 HEX       firmware cuyo SHA-256 empieza por HEX (8 dígitos o más)
+  --outcome WORD     intentos que terminaron así: %2
+  --since WHEN       intentos iniciados en WHEN o después: una fecha u hora
+                     ISO, 2026-03-01T14:30Z o +01:00; sin Z ni desplazamiento,
+                     su hora local
+  --until WHEN       intentos iniciados hasta WHEN (una fecha: hasta su final)
+  --run-id ID        intentos de una ejecución de la estación
+  --limit N          como máximo N intentos, 0 para todos (predeterminado: %3
+                     en la tabla, todos con --json o --csv)
+  --summary          unidades, intentos, completados, rendimiento a la primera
+                     y final por grupo de todos los intentos que coinciden
+  --by LIST          los grupos del resumen: cualquiera de title, firmware,
+                     day, unit (predeterminado title,firmware)
+  --events           en su lugar, los eventos de las estaciones: bloqueo,
+                     desbloqueo, un desbloqueo rechazado, un turno nuevo (con
+                     --limit)
+  --serials          en su lugar, el registro de números de serie: cada número
+                     de cada reserva, su estado (allocated, used, burnt,
+                     returned) y el intento, la unidad y el equipo que lo tuvo
+                     por última vez
+  --pool NAME        con --serials: solo los números de esa reserva
+</translation>
     </message>
     <message>
         <source>  -h, --help         show this text
@@ -921,261 +1068,270 @@ Exit codes:
   4    bad option
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help         mostrar este texto
+  -v, --version      mostrar la versión
+
+La tabla muestra su hora local con su desplazamiento; JSON y CSV mantienen UTC.
+
+Códigos de salida:
+  0    hecho, también cuando ningún intento coincide
+  2    no se puede leer el historial
+  4    opción incorrecta
+</translation>
     </message>
 </context>
 <context>
     <name>ImagePatch</name>
     <message>
         <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>la región %1: %2 no está en los datos de la imagen</translation>
     </message>
     <message>
         <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la región %1: la línea %2 escribe en ella pero carga en FC00-FFFF, donde nunca se envían registros</translation>
     </message>
     <message>
         <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation type="unfinished"></translation>
+        <translation>la región %1 no mide de 1 a %2 bytes</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>--language needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--language necesita un código de idioma</translation>
     </message>
     <message>
         <source>unknown language &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>idioma desconocido &quot;%1&quot;; conocidos: %2</translation>
     </message>
     <message>
         <source>The language to speak: %1 (default: the system&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma a usar: %1 (predeterminado: el del sistema).</translation>
     </message>
     <message>
         <source>the language to speak: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el idioma a usar: %1</translation>
     </message>
     <message>
         <source>(default: the system&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>(predeterminado: el del sistema)</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The &amp;system&apos;s (%1)</source>
         <extracomment>The entry that follows the desktop&apos;s language; %1 names the one it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El del &amp;sistema (%1)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>The choice of language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la elección de idioma.</translation>
     </message>
     <message>
         <source>The new language is used from the next start of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se usará a partir del próximo inicio del programa.</translation>
     </message>
 </context>
 <context>
     <name>LineView</name>
     <message>
         <source>Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de línea</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º %1</translation>
     </message>
 </context>
 <context>
     <name>LockControls</name>
     <message>
         <source>Wrong supervisor password: the station stays locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de supervisor incorrecta: la estación sigue bloqueada.</translation>
     </message>
     <message>
         <source>&amp;Lock for production</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;loquear para producción</translation>
     </message>
     <message>
         <source>&amp;Unlock...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desbloquear...</translation>
     </message>
     <message>
         <source>Supervisor &amp;password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de su&amp;pervisor...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear</translation>
     </message>
     <message>
         <source>Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de supervisor:</translation>
     </message>
     <message>
         <source>The station is locked. Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación está bloqueada. Contraseña de supervisor:</translation>
     </message>
     <message>
         <source>Supervisor password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de supervisor</translation>
     </message>
     <message>
         <source>New supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña de supervisor:</translation>
     </message>
     <message>
         <source>The same password again:</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma contraseña otra vez:</translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las dos contraseñas no coinciden: no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir</translation>
     </message>
     <message>
         <source>Save Log &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar registro como…</translation>
     </message>
     <message>
         <source>Trusted &amp;Keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Claves de confianza…</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;tener</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Loop</source>
         <extracomment>Tools menu toggle: start the upload again after each finished one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ucle</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
         <extracomment>Tools menu toggle: send the records at a slower pace.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lento</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
         <extracomment>Tools menu toggle: write more detail to the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Depurar</translation>
     </message>
     <message>
         <source>Forget</source>
         <extracomment>Tools menu item: drop the remembered address and port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ata&amp;jos de teclado</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;erca de</translation>
     </message>
     <message>
         <source>Choose the firmware file (or drop a .hex file anywhere on the window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el archivo de firmware (o soltar un archivo .hex en cualquier parte de la ventana)</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar e iniciar</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>In the address or port box: Load and Start; on the file label: choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>En el campo de dirección o de puerto: Cargar e iniciar; en la etiqueta del archivo: elegir el archivo de firmware</translation>
     </message>
     <message>
         <source>Save the log to a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el registro en un archivo de texto</translation>
     </message>
     <message>
         <source>Stop the upload while it connects or sends</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la carga mientras conecta o envía</translation>
     </message>
     <message>
         <source>Copy the selected log line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la línea del registro seleccionada</translation>
     </message>
     <message>
         <source>Alt+F, X</source>
         <extracomment>The keys of File &gt; Exit: Alt with the File menu&apos;s underlined letter, then Exit&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+A, S</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Tab</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Move between the log, the address, the port, Load and Start and the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Moverse entre el registro, la dirección, el puerto, Cargar e iniciar y la etiqueta del archivo</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Press Load and Start, or choose the firmware file on the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar Cargar e iniciar, o elegir el archivo de firmware en la etiqueta del archivo</translation>
     </message>
 </context>
 <context>
     <name>OperatorDesk</name>
     <message>
         <source>No unit can take the serial %1 now: select one that is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna unidad puede tomar el número de serie %1 ahora: seleccione una que no esté en marcha.</translation>
     </message>
     <message>
         <source>New &amp;shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo &amp;turno...</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo turno</translation>
     </message>
 </context>
 <context>
@@ -1184,107 +1340,109 @@ Exit codes:
         <source>Stop the upload now?
 
 The unit stays in programming mode until it gets a whole firmware file or is restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener la carga ahora?
+
+La unidad permanece en modo de programación hasta que recibe un archivo de firmware completo o se reinicia.</translation>
     </message>
     <message>
         <source>Save Log As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro como</translation>
     </message>
     <message>
         <source>Log files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de registro</translation>
     </message>
     <message>
         <source>Stop the upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la carga</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
 </context>
 <context>
     <name>OperatorSeat</name>
     <message>
         <source>Ask for the &amp;operator at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar por el &amp;operario al iniciar</translation>
     </message>
     <message>
         <source>Operator: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Operario: %1</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operario</translation>
     </message>
     <message>
         <source>Who runs the station?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quién maneja la estación?</translation>
     </message>
 </context>
 <context>
     <name>OutcomeAnnouncer</name>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>How the last upload ended: Finished or Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo terminó la última carga: Completada o Fallida</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A desktop notification&apos;s summary: the program&apos;s title, then how the upload ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The firmware was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se instaló el firmware.</translation>
     </message>
     <message>
         <source>The upload failed; the log says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carga falló; el registro indica por qué.</translation>
     </message>
     <message>
         <source>Finished</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>How the last upload ended, in the status bar: the operator stopped it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detenida</translation>
     </message>
     <message>
         <source>Failed</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fallida</translation>
     </message>
 </context>
 <context>
     <name>ProductionLock</name>
     <message>
         <source>The station is locked: unlock it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación está bloqueada: desbloquéela primero.</translation>
     </message>
     <message numerus="yes">
         <source>The password needs at least %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La contraseña necesita al menos %n carácter.</numerusform>
+            <numerusform>La contraseña necesita al menos %n caracteres.</numerusform>
         </translation>
     </message>
     <message>
         <source>The password could not be hashed (out of memory).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo calcular el hash de la contraseña (sin memoria).</translation>
     </message>
     <message>
         <source>Set a supervisor password first (File &gt; Supervisor password...): without one nobody could unlock the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Establezca primero una contraseña de supervisor (Archivo &gt; Contraseña de supervisor...): sin ella nadie podría desbloquear la estación.</translation>
     </message>
 </context>
 <context>
@@ -1292,22 +1450,22 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1 s</source>
         <extracomment>A time left below a minute, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1:%2</source>
         <extracomment>A time left of a minute or more: minutes, then seconds as two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>The share of the firmware file sent, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 - %2 left</source>
         <extracomment>The progress bar&apos;s text: the share sent, then the time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - quedan %2</translation>
     </message>
 </context>
 <context>
@@ -1315,528 +1473,532 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1/%2 records  %3%  %4  %5 left</source>
         <extracomment>The progress line on a terminal: records sent of all, percent, rate, time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 registros  %3%  %4  quedan %5</translation>
     </message>
 </context>
 <context>
     <name>ReportSaver</name>
     <message>
         <source>The report folder %1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de informes %1 no es una carpeta.</translation>
     </message>
     <message>
         <source>The report folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de informes %1.</translation>
     </message>
     <message>
         <source>Reports cannot be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar informes en %1: %2</translation>
     </message>
     <message>
         <source>no report folder is set (--report-dir or File &gt; Report folder), so no report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna carpeta de informes (--report-dir o Archivo &gt; Carpeta de informes), así que no se guarda ningún informe.</translation>
     </message>
     <message>
         <source>Report saved as %1.csv and .json</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe guardado como %1.csv y .json</translation>
     </message>
     <message>
         <source>Save report (CSV and JSON)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe (CSV y JSON)</translation>
     </message>
     <message>
         <source>Report (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe (*.csv)</translation>
     </message>
     <message>
         <source>Folder for reports saved at the end of each run (cancel: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta para los informes guardados al final de cada ejecución (cancelar: ninguna)</translation>
     </message>
     <message>
         <source>Reports are saved only when asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los informes se guardan solo cuando se pide.</translation>
     </message>
     <message>
         <source>Reports are saved in %1 after each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los informes se guardan en %1 tras cada ejecución.</translation>
     </message>
 </context>
 <context>
     <name>RunControls</name>
     <message>
         <source>Flash &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar todas</translation>
     </message>
     <message>
         <source>Flash &amp;selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar &amp;selección</translation>
     </message>
     <message>
         <source>&amp;Re-run failed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir fallidas</translation>
     </message>
     <message>
         <source>Sto&amp;p selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener selección</translation>
     </message>
     <message>
         <source>S&amp;top all</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener &amp;todas</translation>
     </message>
     <message>
         <source>all</source>
         <extracomment>Units at once: no limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>todas</translation>
     </message>
     <message>
         <source>How many units are flashed at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas unidades se graban a la vez</translation>
     </message>
     <message>
         <source>&amp;Units at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidades a la vez:</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>An upload ends when the unit is silent this long during the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carga termina cuando la unidad calla este tiempo durante la transferencia</translation>
     </message>
     <message>
         <source>Further tries of a connection that never came about</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevos intentos de una conexión que no llegó a establecerse</translation>
     </message>
     <message>
         <source>Response time-&amp;out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de es&amp;pera:</translation>
     </message>
     <message>
         <source>Retr&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;intentos:</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %1: %2</translation>
     </message>
     <message>
         <source>Cannot make the report folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de informes %1.</translation>
     </message>
     <message>
         <source>Cannot save a report in %1: every name is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar un informe en %1: todos los nombres están ocupados.</translation>
     </message>
 </context>
 <context>
     <name>ScanField</name>
     <message>
         <source>scan a unit&apos;s label</source>
-        <translation type="unfinished"></translation>
+        <translation>escanee la etiqueta de una unidad</translation>
     </message>
     <message>
         <source>Se&amp;rial:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;N.º de serie:</translation>
     </message>
 </context>
 <context>
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya se completó el %2 en %3 (%4): vuelva a escanear la etiqueta, o confirme al grabar que esta unidad se vuelve a grabar.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie ya grabados</translation>
     </message>
     <message>
         <source>
 
 Flash these units all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+¿Grabar estas unidades de todos modos?</translation>
     </message>
 </context>
 <context>
     <name>SerialControls</name>
     <message>
         <source>Serial &amp;numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Números de serie...</translation>
     </message>
 </context>
 <context>
     <name>SerialDialog</name>
     <message>
         <source>Serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie</translation>
     </message>
     <message>
         <source>&amp;Write a number of its own into each unit&apos;s image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir un número propio en la imagen de cada unidad</translation>
     </message>
     <message>
         <source>e.g. 0x7FF0:4</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. 0x7FF0:4</translation>
     </message>
     <message>
         <source>Number, little-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Número, little-endian</translation>
     </message>
     <message>
         <source>Number, big-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Número, big-endian</translation>
     </message>
     <message>
         <source>Decimal digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos decimales (ASCII)</translation>
     </message>
     <message>
         <source>Hex digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos hexadecimales (ASCII)</translation>
     </message>
     <message>
         <source>Bytes as given (e.g. a MAC address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes tal cual (p. ej. una dirección MAC)</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <source>List file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de lista</translation>
     </message>
     <message>
         <source>Intel HEX list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de lista Intel HEX</translation>
     </message>
     <message>
         <source>The scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>La etiqueta escaneada</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>el título</translation>
     </message>
     <message>
         <source>&amp;Address:length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección:longitud:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origen:</translation>
     </message>
     <message>
         <source>&amp;Pool:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reserva:</translation>
     </message>
     <message>
         <source>first[:last], e.g. 1000:1999</source>
-        <translation type="unfinished"></translation>
+        <translation>primero[:último], p. ej. 1000:1999</translation>
     </message>
     <message>
         <source>the file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo</translation>
     </message>
     <message>
         <source>Serial number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de números de serie</translation>
     </message>
 </context>
 <context>
     <name>SerialFormat</name>
     <message>
         <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un formato; los formatos son le, be, ascii, hex y bytes</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no cabe en %2 bytes con el formato %3 (el máximo es %4)</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la longitud es de %1 bytes; debe ser de 1 a %2</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor &apos;%1&apos; no son bytes escritos como 00:1A:2B o 001A2B</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor &apos;%1&apos; tiene %2 bytes, la región %3</translation>
     </message>
 </context>
 <context>
     <name>SerialLedger</name>
     <message>
         <source>serial pool %1 holds %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la reserva de series %1 contiene %2, no %3</translation>
     </message>
     <message>
         <source>serial pool %1 is used up: last number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la reserva de series %1 está agotada: último número %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie %1 de la reserva %2 se tomó mientras tanto; vuelva a intentarlo</translation>
     </message>
     <message>
         <source>serial %1 already finished in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie %1 ya se completó en la reserva %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie %1 de la reserva %2 se está escribiendo en %3 desde %4</translation>
     </message>
     <message>
         <source>a number ends used, burnt or returned</source>
-        <translation type="unfinished"></translation>
+        <translation>un número termina como used, burnt o returned</translation>
     </message>
     <message>
         <source>serial %1 is not in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie %1 no está en la reserva %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie %1 de la reserva %2 está en estado %3 para el intento %4, no lo tiene el intento %5; se deja como está</translation>
     </message>
 </context>
 <context>
     <name>SerialNumberText</name>
     <message>
         <source>%1 has no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene dígitos</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene &apos;%2&apos;, que no es un dígito hexadecimal</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene &apos;%2&apos;, que no es un dígito decimal</translation>
     </message>
     <message>
         <source>%1 is larger than %2, the largest number taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es mayor que %2, el mayor número admitido</translation>
     </message>
 </context>
 <context>
     <name>SerialRegion</name>
     <message>
         <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es ADDRESS:LENGTH (p. ej. 0x7FF0:4)</translation>
     </message>
     <message>
         <source>the address</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección</translation>
     </message>
     <message>
         <source>the length</source>
-        <translation type="unfinished"></translation>
+        <translation>la longitud</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la longitud es de %1 bytes; debe ser de 1 a %2</translation>
     </message>
     <message>
         <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation type="unfinished"></translation>
+        <translation>la región %1 sobrepasa 0xFFFFFFFF, la dirección más alta</translation>
     </message>
 </context>
 <context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique dónde va el número: una dirección y una longitud, p. ej. 0x7FF0:4.</translation>
     </message>
     <message>
         <source>Address and length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección y longitud: %1</translation>
     </message>
     <message>
         <source>Format: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato: %1</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen: %1</translation>
     </message>
     <message>
         <source>Say where the numbers come from: a counter, a list file or an Intel HEX list file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique de dónde salen los números: un contador, un archivo de lista o un archivo de lista Intel HEX.</translation>
     </message>
     <message>
         <source>The list of numbers cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de números: %1</translation>
     </message>
     <message>
         <source>%1 has no scanned serial to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún número de serie escaneado que escribir.</translation>
     </message>
     <message>
         <source>Serial numbers: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie: desactivados</translation>
     </message>
     <message>
         <source>the scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>la etiqueta escaneada</translation>
     </message>
     <message>
         <source>Serial numbers: %1 at %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de serie: %1 en %2 (%3)</translation>
     </message>
     <message>
         <source>the list&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la de la lista</translation>
     </message>
 </context>
 <context>
     <name>SerialSource</name>
     <message>
         <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un origen; los orígenes son counter:START[:END], list:FILE y hexlist:FILE</translation>
     </message>
     <message>
         <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo %1 &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>no file named</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ningún archivo</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo %1 &apos;%2&apos; supera %3 MiB</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo %1 &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>the counter&apos;s START</source>
-        <translation type="unfinished"></translation>
+        <translation>el START del contador</translation>
     </message>
     <message>
         <source>the counter&apos;s END</source>
-        <translation type="unfinished"></translation>
+        <translation>el END del contador</translation>
     </message>
     <message>
         <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el END %1 del contador es menor que su START %2</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>supera %1 MiB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 supera %2 bytes</translation>
     </message>
     <message>
         <source>holds no values</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene valores</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: un registro de tipo %2, no un registro de datos (00)</translation>
     </message>
     <message>
         <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: el registro lleva %2 bytes de datos; debe llevar de 1 a %3</translation>
     </message>
     <message>
         <source>line %1 repeats the record of line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 repite el registro de la línea %2</translation>
     </message>
     <message>
         <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores necesitan una región (ADDRESS:LENGTH) a la que ir</translation>
     </message>
     <message>
         <source>the counter&apos;s START: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el START del contador: %1</translation>
     </message>
     <message>
         <source>the counter&apos;s END: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el END del contador: %1</translation>
     </message>
     <message>
         <source>line %1 repeats the value %2 of line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 repite el valor %2 de la línea %3</translation>
     </message>
     <message>
         <source>the source holds %1 values, none numbered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el origen contiene %1 valores, ninguno con el número %2</translation>
     </message>
     <message>
         <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: el registro escribe %2 bytes en %3, que no es la región %4</translation>
     </message>
 </context>
 <context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Aptas %1  No aptas %2  Total %3  Rendimiento %4 %</translation>
     </message>
 </context>
 <context>
     <name>ShiftWatch</name>
     <message>
         <source>Shift: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno: %1</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo turno</translation>
     </message>
     <message>
         <source>Start a new shift? Pass, Fail, Total and Yield start again from zero.
 
 Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Empezar un turno nuevo? Aptas, No aptas, Total y Rendimiento vuelven a cero.
+
+Ahora: %1</translation>
     </message>
 </context>
 <context>
     <name>SignatureStatus</name>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No firmado por una clave de confianza: %1</translation>
     </message>
     <message>
         <source>Signature: not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma: no válida: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma: clave %1, comentario de confianza: %2</translation>
     </message>
 </context>
 <context>
     <name>SignedRegions</name>
     <message>
         <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation type="unfinished"></translation>
+        <translation>la firma no declara ninguna región para datos propios de cada unidad (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +2010,12 @@ Packets are counted per connection from 0: the programming request is packet 0, 
 
 Faults (--fault KIND[:ARG]@N[#C], N a packet or &quot;eof&quot; for the record of type 01, C a connection number from 1, default every connection):
   </source>
-        <translation type="unfinished"></translation>
+        <translation>Una unidad de control simulada: un servidor TCP en una dirección de loopback que recibe textos de pantalla, una petición de programación y líneas de registros Intel HEX, y responde a cada paquete como lo hace la unidad, o con los fallos pedidos.
+
+Los paquetes se cuentan por conexión desde 0: la petición de programación es el paquete 0, la primera línea de registro el 1, y así sucesivamente; los paquetes de texto de pantalla no se responden ni se cuentan. Los bytes que no forman ningún paquete se responden una vez por ejecución con NakChecksum y se descartan hasta el siguiente &apos;:&apos;, FE o F0.
+
+Fallos (--fault KIND[:ARG]@N[#C], N un paquete o &quot;eof&quot; para el registro de tipo 01, C un número de conexión desde 1, predeterminado todas las conexiones):
+  </translation>
     </message>
     <message>
         <source>
@@ -1857,336 +2024,362 @@ Server faults (--fault KIND, no packet):
   no-server           nothing listens: connects are refused; prints &quot;no server at 127.0.0.1:PORT&quot;
 
 A demo firmware file to send it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fallos del servidor (--fault KIND, sin paquete):
+  never-accept        las conexiones quedan pendientes (la cola de aceptación está llena)
+  no-server           nadie escucha: las conexiones se rechazan; muestra &quot;no server at 127.0.0.1:PORT&quot;
+
+Firmware de ejemplo para enviarle: %1</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información de versión.</translation>
     </message>
     <message>
         <source>TCP port; 0 picks a free one. Printed at start as &quot;listening on 127.0.0.1:PORT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP; 0 elige uno libre. Se muestra al inicio como &quot;listening on 127.0.0.1:PORT&quot;.</translation>
     </message>
     <message>
         <source>Loopback address to listen on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de loopback en la que escuchar.</translation>
     </message>
     <message>
         <source>The product the unit is: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El producto que es la unidad: %1.</translation>
     </message>
     <message>
         <source>Milliseconds before each answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milisegundos antes de cada respuesta.</translation>
     </message>
     <message>
         <source>The 4 bytes after each response code, as 8 hex digits, or &quot;random&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 4 bytes tras cada código de respuesta, como 8 dígitos hex, o &quot;random&quot;.</translation>
     </message>
     <message>
         <source>Milliseconds between the writes of a split or repeated answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milisegundos entre las escrituras de una respuesta dividida o repetida.</translation>
     </message>
     <message>
         <source>Inject a fault (repeatable, see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inyectar un fallo (repetible, véase arriba).</translation>
     </message>
     <message>
         <source>Write every record received, one per line, to FILE after each connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir cada registro recibido, uno por línea, en FILE tras cada conexión.</translation>
     </message>
     <message>
         <source>Stop after N connections (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenerse tras N conexiones (0 = nunca).</translation>
     </message>
     <message>
         <source>Stop after T seconds (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenerse tras T segundos (0 = nunca).</translation>
     </message>
     <message>
         <source>Print each packet and its verdict on stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cada paquete y su veredicto en stderr.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port necesita un número de 0 a 65535</translation>
     </message>
     <message>
         <source>--address must be a loopback address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--address debe ser una dirección de loopback, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown profile &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil desconocido &quot;%1&quot;; conocidos: %2</translation>
     </message>
     <message>
         <source>--delay needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--delay necesita un número de milisegundos</translation>
     </message>
     <message>
         <source>--fragment-gap needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--fragment-gap necesita un número de milisegundos</translation>
     </message>
     <message>
         <source>--tail needs 8 hex digits or &quot;random&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tail necesita 8 dígitos hex o &quot;random&quot;</translation>
     </message>
     <message>
         <source>--connections needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--connections necesita un número</translation>
     </message>
     <message>
         <source>--seconds needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds necesita un número</translation>
     </message>
     <message>
         <source>cannot listen on %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escuchar en %1:%2: %3</translation>
     </message>
 </context>
 <context>
     <name>StationApi</name>
     <message>
         <source>The station is locked for production.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación está bloqueada para producción.</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una ejecución en curso.</translation>
     </message>
     <message>
         <source>The file&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SHA-256 del archivo es %1.</translation>
     </message>
     <message>
         <source>No unit is named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna unidad se llama %1.</translation>
     </message>
     <message>
         <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación no escribe números de serie: actívelos en Archivo &gt; Números de serie... o con --serial-at y --serial-from.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una unidad de esta ejecución.</translation>
     </message>
     <message>
         <source>No firmware that can be flashed is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cargado ningún firmware que se pueda grabar.</translation>
     </message>
     <message>
         <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SHA-256 del firmware cargado es %1.</translation>
     </message>
     <message>
         <source>The station knows only its latest run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación solo conoce su última ejecución.</translation>
     </message>
     <message>
         <source>The run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ejecución ha terminado.</translation>
     </message>
 </context>
 <context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El evento de la estación no está en el historial de grabación: %1</translation>
     </message>
 </context>
 <context>
     <name>StationHelp</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashes one Intel HEX firmware file into many control units at once, one command-line uploader per unit.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Versión %1&lt;/p&gt;&lt;p&gt;Graba un archivo de firmware Intel HEX en muchas unidades de control a la vez, con un cargador de línea de comandos por unidad.&lt;/p&gt;&lt;p&gt;Compilado con Qt %2, ejecutándose en Qt %3.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Open a list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lista de unidades</translation>
     </message>
     <message>
         <source>Save the list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista de unidades</translation>
     </message>
     <message>
         <source>Alt+A</source>
         <extracomment>The accelerator of the &quot;Flash &amp;all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G</translation>
     </message>
     <message>
         <source>Flash all</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar todas</translation>
     </message>
     <message>
         <source>Alt+S</source>
         <extracomment>The accelerator of the &quot;Flash &amp;selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+S</translation>
     </message>
     <message>
         <source>Flash the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar las unidades seleccionadas</translation>
     </message>
     <message>
         <source>Alt+R</source>
         <extracomment>The accelerator of the &quot;&amp;Re-run failed&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Re-run the failed units</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir las unidades fallidas</translation>
     </message>
     <message>
         <source>Alt+P</source>
         <extracomment>The accelerator of the &quot;Sto&amp;p selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+D</translation>
     </message>
     <message>
         <source>Stop the selected units (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener las unidades seleccionadas (pregunta antes)</translation>
     </message>
     <message>
         <source>Alt+T</source>
         <extracomment>The accelerator of the &quot;S&amp;top all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Stop all (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener todas (pregunta antes)</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Edit the current cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la celda actual</translation>
     </message>
     <message>
         <source>Enter, double-click</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro, doble clic</translation>
     </message>
     <message>
         <source>Show the unit&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el registro de la unidad</translation>
     </message>
     <message>
         <source>Menu key, right click</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de menú, clic derecho</translation>
     </message>
     <message>
         <source>Stop, show the log or re-run the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener, mostrar el registro o repetir las unidades seleccionadas</translation>
     </message>
     <message>
         <source>Quit (asks first while units are flashed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir (pregunta antes mientras se graban unidades)</translation>
     </message>
     <message>
         <source>About Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
     <name>StationOptions</name>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado: %1</translation>
     </message>
     <message>
         <source>%1 needs a whole number of milliseconds, at least 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número entero de milisegundos, al menos 1.</translation>
     </message>
     <message>
         <source>%1 needs a whole number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número entero de 0 a 1000.</translation>
     </message>
     <message>
         <source>%1 needs a whole number, 0 for all units at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número entero, 0 para todas las unidades a la vez.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>An option, then what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1 needs %2.</source>
         <extracomment>Two option names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita %2.</translation>
     </message>
     <message>
         <source>%1 needs %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita %2 y %3.</translation>
     </message>
     <message>
         <source>open this list of units (CSV: name,address,port[,title])
 instead of the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir esta lista de unidades
+(CSV: name,address,port[,title]) en lugar de la última</translation>
     </message>
     <message>
         <source>choose this Intel HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>elegir este archivo Intel HEX</translation>
     </message>
     <message>
         <source>units flashed at the same time; 0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades grabadas a la vez; 0 para todas</translation>
     </message>
     <message>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation type="unfinished"></translation>
+        <translation>empezar a grabar todas las unidades a la vez (necesita
+%1 y %2); los problemas que detienen la
+ejecución van a la salida de error estándar y el programa
+termina con el estado 2</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1: guardar el informe y salir cuando termine
+la ejecución: 0 si todas las unidades se completaron, 1 si
+alguna no, 2 si la ejecución no pudo empezar; sin diálogos
+(funciona sin pantalla)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
 of the settings, if any); one that cannot take it: exit 2
 before any unit is flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar el informe de cada ejecución en DIR
+(predeterminado: la carpeta de informes de los ajustes, si
+la hay); si no lo admite: salida 2 antes de grabar ninguna
+unidad</translation>
     </message>
     <message>
         <source>each uploader&apos;s response time-out (kept; at first
 60000, as the uploader&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de espera de respuesta de cada cargador (se
+recuerda; al principio 60000, como el del cargador)</translation>
     </message>
     <message>
         <source>further connection tries per unit (kept; at first 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>más intentos de conexión por unidad (se recuerda; al
+principio 0)</translation>
     </message>
     <message>
         <source>use a dark colour scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>usar un esquema de colores oscuro</translation>
     </message>
     <message>
         <source>who runs the station, in every uploader&apos;s history rows
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
-        <translation type="unfinished"></translation>
+        <translation>quién maneja la estación, en las filas del historial de
+cada cargador (predeterminado: se pregunta al inicio cuando
+Archivo &gt; Preguntar por el operario está activado; si no,
+el nombre de inicio de sesión)</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
 list, time-out, retries or report folder needs the
 supervisor password (File &gt; Supervisor password...)</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciar bloqueada para producción: cambiar el firmware, la
+lista, el tiempo de espera, los reintentos o la carpeta de
+informes requiere la contraseña de supervisor (Archivo &gt;
+Contraseña de supervisor...)</translation>
     </message>
     <message>
         <source>flash only firmware whose signature (FILE.hex.minisig)
 verifies with KEY: a .pub key file or the base64 key;
 repeatable, any of the keys may have signed</source>
-        <translation type="unfinished"></translation>
+        <translation>grabar solo firmware cuya firma (FILE.hex.minisig) se
+verifique con KEY: un archivo de clave .pub o la clave en
+base64; repetible, cualquiera de las claves puede haber
+firmado</translation>
     </message>
     <message>
         <source>the flash history every uploader writes its rows to
@@ -2194,477 +2387,500 @@ repeatable, any of the keys may have signed</source>
 FWU_HISTORY, else the uploaders&apos; default file); every user
 can read an option: give a password in ~/.pgpass</source>
         <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el historial de grabación en el que cada cargador escribe
+sus filas (sqlite:///path, postgresql://user@host/db u off;
+predeterminado: FWU_HISTORY, si no, el archivo
+predeterminado de los cargadores); cualquier usuario puede
+leer una opción: ponga la contraseña en ~/.pgpass</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir el número propio de cada unidad en esta
+dirección de la imagen, en LENGTH bytes (de 1 a 32); con
+cualquier opción %1 los números se activan para
+esta sesión, y las opciones no indicadas quedan como en
+Archivo &gt; Números de serie...</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
         <extracomment>Keep the format words as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le, be, ascii, hex o bytes (como los del cargador)</translation>
     </message>
     <message>
         <source>counter:START[:END], list:FILE, hexlist:FILE, or label
 (each unit&apos;s scanned serial is its number)</source>
         <extracomment>Keep counter:START[:END], list:FILE, hexlist:FILE and label as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>counter:START[:END], list:FILE, hexlist:FILE o label
+(el número de cada unidad es su serie escaneada)</translation>
     </message>
     <message>
         <source>the pool in the flash history the numbers come from
 (default: the title)</source>
-        <translation type="unfinished"></translation>
+        <translation>la reserva del historial de grabación de la que salen los
+números (predeterminada: el título)</translation>
     </message>
     <message>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation type="unfinished"></translation>
+        <translation>atender la interfaz de control HTTP/JSON de un
+sistema de línea en 127.0.0.1 (o ADDRESS, una dirección de
+este equipo) y PORT (0: uno libre); muestra su URL y su
+archivo de token</translation>
     </message>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir el token de la interfaz en FILE en lugar de
+%1</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar esta ayuda y salir</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar la versión y salir</translation>
     </message>
     <message>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
-        <translation type="unfinished"></translation>
+        <translation>el cargador de línea de comandos que se ejecuta
+(predeterminado: el que está junto a este programa, si no,
+%1 en PATH)</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial de grabación cuando no se indica %1</translation>
     </message>
     <message>
         <source>how long a poll of the interface&apos;s events waits at most
 (default 25000; for tests)</source>
-        <translation type="unfinished"></translation>
+        <translation>cuánto espera como máximo un sondeo de los eventos de la
+interfaz (predeterminado 25000; para pruebas)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]
+Graba un archivo de firmware en muchas unidades a la vez, con un proceso
+%2 por unidad, e informa del resultado de cada unidad.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Bad options: exit status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones incorrectas: estado de salida %1.</translation>
     </message>
     <message>
         <source>Environment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entorno:</translation>
     </message>
 </context>
 <context>
     <name>StationRunner</name>
     <message>
         <source>The attempt is not in the flash history (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El intento no está en el historial de grabación (%1).</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta de %1 en %2 s</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una ejecución en curso.</translation>
     </message>
     <message>
         <source>Nothing has run yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha ejecutado nada.</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: %2</translation>
     </message>
     <message>
         <source>No units to flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay unidades que grabar.</translation>
     </message>
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>la misma unidad que la fila %1 (ambas llegan a %2, puerto %3)</translation>
     </message>
     <message>
         <source>Stopped before it started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida antes de empezar.</translation>
     </message>
 </context>
 <context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve necesita [ADDRESS:]PORT, p. ej. 8080 o 192.0.2.7:8080.</translation>
     </message>
     <message>
         <source>--serve: %1 is not an address of this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve: %1 no es una dirección de este equipo.</translation>
     </message>
     <message>
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interfaz de control responde en %1, a la que otros equipos pueden llegar: cualquiera con el token puede manejar la estación.</translation>
     </message>
     <message>
         <source>Control interface: %1 (token in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de control: %1 (token en %2)</translation>
     </message>
 </context>
 <context>
     <name>StationSession</name>
     <message>
         <source>The remembered list of units in %1 cannot be read (%2). It is kept as it is until another list is opened or made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de unidades recordada en %1 no se puede leer (%2). Se conserva tal cual hasta que se abra o se cree otra lista.</translation>
     </message>
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes de la estación en %1; la lista de unidades y las elecciones hechas aquí no se recordarán.</translation>
     </message>
 </context>
 <context>
     <name>StationTrust</name>
     <message>
         <source>Only signed firmware is flashed here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí solo se graba firmware firmado: %1</translation>
     </message>
 </context>
 <context>
     <name>StationWindow</name>
     <message>
         <source>The firmware chosen last time is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El firmware elegido la última vez ya no está: %1</translation>
     </message>
     <message>
         <source>Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Run ended. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución terminada. %1</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Units are being flashed. Stop them all and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se están grabando unidades. ¿Detenerlas todas y salir?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open units list...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir lista de unidades...</translation>
     </message>
     <message>
         <source>Save units list &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar lista de unidades como...</translation>
     </message>
     <message>
         <source>Save &amp;report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;informe...</translation>
     </message>
     <message>
         <source>Report &amp;folder for automatic saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta de informes para guardado automático...</translation>
     </message>
     <message>
         <source>&amp;History of the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de las unidades seleccionadas...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ata&amp;jos de teclado</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;erca de</translation>
     </message>
     <message>
         <source>%1
 
 Units that are mid-transfer stay in programming mode until they are flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Las unidades que están a mitad de transferencia permanecen en modo de programación hasta que se vuelvan a grabar.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Stop every unit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener todas las unidades ahora?</translation>
     </message>
     <message numerus="yes">
         <source>Stop the %n selected unit(s) now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Detener ahora %n unidad seleccionada?</numerusform>
+            <numerusform>¿Detener ahora las %n unidades seleccionadas?</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo...</translation>
     </message>
     <message>
         <source>Stopping the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo las unidades seleccionadas...</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar registro</translation>
     </message>
     <message>
         <source>&amp;Re-run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir</translation>
     </message>
 </context>
 <context>
     <name>TrustedKeysDialog</name>
     <message>
         <source>Trusted Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Claves de confianza</translation>
     </message>
     <message>
         <source>Firmware signed with one of these keys is trusted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se confía en el firmware firmado con una de estas claves:</translation>
     </message>
     <message>
         <source>&amp;Add Key File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir archivo de clave…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Flash only signed firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar solo firmware firmado</translation>
     </message>
     <message>
         <source>Add a trusted key first: with none, every file would be refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada primero una clave de confianza: sin ninguna, se rechazaría cualquier archivo.</translation>
     </message>
     <message>
         <source>The trusted keys could not be saved in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las claves de confianza en &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The key %1 is trusted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave %1 ya es de confianza.</translation>
     </message>
     <message>
         <source>Add Trusted Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir clave de confianza</translation>
     </message>
     <message>
         <source>Key ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de clave %1</translation>
     </message>
     <message>
         <source>Public keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Claves públicas</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
 </context>
 <context>
     <name>UnitCellText</name>
     <message>
         <source>no answer for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta desde hace %1 s</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, quedan %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>The number written into a unit and what became of it: burnt (never handed out again), returned (handed out again) or allocated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A unit&apos;s progress in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>How far a unit has got, then how long it has been silent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para una lista de unidades.</translation>
     </message>
     <message>
         <source>A quoted field never ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo entre comillas no termina nunca.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea debe ser la cabecera %1.</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListKeeper</name>
     <message>
         <source>Some rows cannot run: see the rows marked &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas filas no pueden ejecutarse: vea las filas marcadas como &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Open units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de unidades</translation>
     </message>
     <message>
         <source>Units list (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de unidades (*.csv)</translation>
     </message>
     <message>
         <source>Save units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista de unidades</translation>
     </message>
 </context>
 <context>
     <name>UnitListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Last flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Última grabación</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Código de salida %2</translation>
     </message>
     <message>
         <source>cannot run</source>
-        <translation type="unfinished"></translation>
+        <translation>no ejecutable</translation>
     </message>
     <message>
         <source>address &quot;%1&quot; is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección &quot;%1&quot; no es válida</translation>
     </message>
     <message>
         <source>same address and port as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>misma dirección y puerto que la fila %1</translation>
     </message>
     <message>
         <source>same name as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mismo nombre que la fila %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Joins the reasons one row cannot run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <extracomment>Part of the counts above the units, where it is a link to the failed units.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unidad: %1 completadas, %2, %3 en curso, %4 en espera</numerusform>
+            <numerusform>%n unidades: %1 completadas, %2, %3 en curso, %4 en espera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked rows)</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unidad: %1 completadas, %2, %3 en curso, %4 en espera (%5 no ejecutables: vea las filas marcadas)</numerusform>
+            <numerusform>%n unidades: %1 completadas, %2, %3 en curso, %4 en espera (%5 no ejecutables: vea las filas marcadas)</numerusform>
         </translation>
     </message>
 </context>
@@ -2672,77 +2888,77 @@ Exit code %2</source>
     <name>UnitLogDialog</name>
     <message>
         <source>Log of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de %1</translation>
     </message>
     <message>
         <source>State: %1, exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: %1, código de salida %2</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo: %1</translation>
     </message>
     <message>
         <source>Standard error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de error estándar:</translation>
     </message>
     <message>
         <source>Save log</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro</translation>
     </message>
     <message>
         <source>Log files (*.log *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de registro (*.log *.txt)</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitProcess</name>
     <message>
         <source>The uploader crashed (signal %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El cargador se cerró inesperadamente (señal %1).</translation>
     </message>
     <message>
         <source>The uploader ended with exit code %1 and no result.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cargador terminó con el código de salida %1 y sin resultado.</translation>
     </message>
     <message>
         <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cargador informó del código de salida %1 pero terminó con %2.</translation>
     </message>
     <message>
         <source>Cannot start the uploader %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar el cargador %1: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en espera</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando</translation>
     </message>
     <message>
         <source>sending</source>
-        <translation type="unfinished"></translation>
+        <translation>enviando</translation>
     </message>
     <message>
         <source>writing/rebooting</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo/reiniciando</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>APTA</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>NO APTA</translation>
     </message>
 </context>
 <context>
@@ -2750,137 +2966,138 @@ Exit code %2</source>
     <message>
         <source>unit %1</source>
         <extracomment>The name a new row of the list starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unidad %1</translation>
     </message>
 </context>
 <context>
     <name>UnitViews</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de lí&amp;nea</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>&amp;Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo &amp;fallidas</translation>
     </message>
     <message>
         <source>List &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orden de la lista</translation>
     </message>
     <message>
         <source>A&amp;dd unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;unidad</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>Double-click a row for its log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble clic en una fila para ver su registro.</translation>
     </message>
 </context>
 <context>
     <name>UploadEngine</name>
     <message>
         <source>Could not establish connection to %1, port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la conexión con %1, puerto %2.</translation>
     </message>
     <message>
         <source>The connection to the unit was lost: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con la unidad: %1.</translation>
     </message>
     <message>
         <source>The unit refused %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad rechazó %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>The flash history does not answer; the attempt is written when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de grabación no responde; el intento se escribirá cuando lo haga.</translation>
     </message>
     <message>
         <source>Flash history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de grabación</translation>
     </message>
     <message>
         <source>Database (sqlite:///path/file.sqlite, postgresql://user@host/dbname or off;
 empty for the default):</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de datos (sqlite:///path/file.sqlite, postgresql://user@host/dbname u off;
+vacío para la predeterminada):</translation>
     </message>
     <message>
         <source>A password is not kept in the window&apos;s settings. Leave it out of the URL and put it in ~/.pgpass (a line host:port:database:user:password, the file with mode 0600), where the database client finds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no se guarda en los ajustes de la ventana. Déjela fuera de la URL y póngala en ~/.pgpass (una línea host:port:database:user:password, el archivo con modo 0600), donde la encuentra el cliente de la base de datos.</translation>
     </message>
     <message>
         <source>the setting could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar el ajuste</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>&amp;Show…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar…</translation>
     </message>
     <message>
         <source>&amp;Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de datos…</translation>
     </message>
     <message>
         <source>The attempt is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El intento no está en el historial de grabación: %1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Writing firmware: do not remove power</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo firmware: no desconecte la alimentación</translation>
     </message>
     <message>
         <source>%1 v%2</source>
         <extracomment>The window&apos;s caption: the program&apos;s title and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 v%2</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo...</translation>
     </message>
     <message>
         <source>Could not save the log to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el registro en &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Loops: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucles: %1</translation>
     </message>
 </context>
 <context>
@@ -2888,74 +3105,81 @@ empty for the default):</source>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir en la salida estándar: %2
+</translation>
     </message>
     <message>
         <source>
 A demo firmware file to try with: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Firmware de ejemplo para probar: %1
+</translation>
     </message>
     <message>
         <source>
 Usage: %1 [options] FILE.hex
 Run &quot;%1 --help&quot; for the options and exit codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Uso: %1 [opciones] FILE.hex
+Ejecute &quot;%1 --help&quot; para ver las opciones y los códigos de salida.</translation>
     </message>
     <message>
         <source>no station events</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay eventos de la estación</translation>
     </message>
     <message>
         <source>no serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay números de serie</translation>
     </message>
     <message>
         <source>no attempts match</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún intento coincide</translation>
     </message>
     <message>
         <source>%1 of %2 attempts shown; --limit 0 shows all</source>
-        <translation type="unfinished"></translation>
+        <translation>se muestran %1 de %2 intentos; --limit 0 los muestra todos</translation>
     </message>
     <message>
         <source>
 Run &quot;%1 --help&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ejecute &quot;%1 --help&quot; para ver las opciones.</translation>
     </message>
     <message>
         <source>the history is off; give --history URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial está desactivado; indique --history URL.</translation>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial en %1 no respondió en %2 s</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información de versión.</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instala firmware Intel HEX en una unidad de control a través de Ethernet.
+Firmware de ejemplo para probarlo: %1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de firmware que se elige al inicio (.hex).</translation>
     </message>
     <message>
         <source>[FILE.hex]</source>
         <extracomment>The command line&apos;s usage line: an optional firmware file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[FILE.hex]</translation>
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware de ejemplo para probar: %1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute &quot;%1&quot; para ver las opciones.</translation>
     </message>
 </context>
 </TS>
