@@ -1038,7 +1038,7 @@ Options&#xa0;:
                      l&apos;image
   --sha256 HEX       firmware dont le SHA-256 commence par HEX (8 chiffres
                      ou plus)
-  --outcome WORD     tentatives qui se sont terminées ainsi&#xa0;: %2
+  --outcome WORD     tentatives terminées ainsi&#xa0;: %2
   --since WHEN       tentatives commencées à partir de WHEN&#xa0;: une date ou
                      une heure ISO, 2026-03-01T14:30Z ou +01:00&#xa0;; sans Z
                      ni décalage, votre heure locale
@@ -2324,19 +2324,20 @@ name,address,port[,title]) au lieu de la dernière</translation>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation>lancer le flashage de toutes les unités à la fois (exige
-%1 et %2)&#xa0;; les problèmes qui empêchent l&apos;exécution
-vont sur la sortie d&apos;erreur et le programme se termine
-avec le statut 2</translation>
+        <translation>lancer le flashage de toutes les unités à la fois
+(exige %1 et %2)&#xa0;; les problèmes qui empêchent
+l&apos;exécution vont sur la sortie d&apos;erreur et le
+programme se termine avec le statut 2</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation>avec %1&#xa0;: enregistrer le rapport et quitter à la fin de
-l&apos;exécution&#xa0;: 0 toutes les unités ont abouti, 1 l&apos;une
-n&apos;a pas abouti, 2 l&apos;exécution n&apos;a pas pu démarrer&#xa0;; aucune
-boîte de dialogue (fonctionne sans affichage)</translation>
+        <translation>avec %1&#xa0;: enregistrer le rapport et quitter à la
+fin de l&apos;exécution&#xa0;: 0 toutes les unités ont abouti,
+1 l&apos;une n&apos;a pas abouti, 2 l&apos;exécution n&apos;a pas pu
+démarrer&#xa0;; aucune boîte de dialogue (fonctionne sans
+affichage)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
@@ -2406,16 +2407,16 @@ mettre un mot de passe dans ~/.pgpass</translation>
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation>écrire le numéro propre à chaque unité à cette adresse
-de l&apos;image, sur LENGTH octets (1 à 32)&#xa0;; avec une option
-%1 quelconque, les numéros sont activés pour cette
-session, les options non données étant comme dans
-Fichier &gt; Numéros de série...</translation>
+        <translation>écrire le numéro propre à chaque unité à cette
+adresse de l&apos;image, sur LENGTH octets (1 à 32)&#xa0;; avec
+une option %1 quelconque, les numéros sont activés
+pour cette session, les options non données étant
+comme dans Fichier &gt; Numéros de série...</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
         <extracomment>Keep the format words as they are.</extracomment>
-        <translation>le, be, ascii, hex ou bytes (comme pour le téléverseur)</translation>
+        <translation>le, be, ascii, hex ou bytes (comme le téléverseur)</translation>
     </message>
     <message>
         <source>counter:START[:END], list:FILE, hexlist:FILE, or label
@@ -2434,10 +2435,10 @@ numéros (par défaut&#xa0;: le titre)</translation>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation>répondre à l&apos;interface de commande HTTP/JSON d&apos;un système
-de ligne sur 127.0.0.1 (ou ADDRESS, une adresse de ce PC)
-et PORT (0&#xa0;: un port libre)&#xa0;; affiche son URL et son
-fichier de jeton</translation>
+        <translation>répondre à l&apos;interface de commande HTTP/JSON
+d&apos;un système de ligne sur 127.0.0.1 (ou ADDRESS, une
+adresse de ce PC) et PORT (0&#xa0;: un port libre)&#xa0;;
+affiche son URL et son fichier de jeton</translation>
     </message>
     <message>
         <source>write the interface&apos;s token to FILE instead of
@@ -2457,8 +2458,8 @@ fichier de jeton</translation>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
         <translation>le téléverseur en ligne de commande à exécuter (par
-défaut&#xa0;: celui situé à côté de ce programme, sinon %1
-dans le PATH)</translation>
+défaut&#xa0;: celui situé à côté de ce programme, sinon
+%1 dans le PATH)</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
@@ -2477,8 +2478,9 @@ Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
         <translation>Utilisation&#xa0;: %1 [options]
-Flashe un fichier firmware dans de nombreuses unités à la fois, un
-processus %2 par unité, et indique le résultat de chaque unité.
+Flashe un fichier firmware dans de nombreuses unités à la fois,
+un processus %2 par unité, et indique le résultat
+de chaque unité.
 </translation>
     </message>
     <message>
@@ -3122,7 +3124,7 @@ vide pour la valeur par défaut)&#xa0;:</translation>
 A demo firmware file to try with: %1
 </source>
         <translation>
-Un fichier firmware de démonstration pour essayer&#xa0;: %1
+Fichier firmware de démonstration pour essayer&#xa0;: %1
 </translation>
     </message>
     <message>
@@ -3171,7 +3173,7 @@ Lancer &quot;%1 --help&quot; pour les options.</translation>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
         <translation>Installe un firmware Intel HEX dans une unité de commande par Ethernet.
-Un fichier firmware de démonstration pour l&apos;essayer&#xa0;: %1</translation>
+Fichier firmware de démonstration pour l&apos;essayer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
@@ -3184,7 +3186,7 @@ Un fichier firmware de démonstration pour l&apos;essayer&#xa0;: %1</translation
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation>Un fichier firmware de démonstration pour essayer&#xa0;: %1</translation>
+        <translation>Fichier firmware de démonstration pour essayer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
