@@ -1614,7 +1614,7 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation>%1 a déjà abouti sur %2, %3 (%4)&#xa0;: scanner à nouveau l&apos;étiquette, ou confirmer au flashage que cette unité est flashée une nouvelle fois.</translation>
+        <translation>%1 a déjà abouti le %2 sur %3 (%4)&#xa0;: scanner à nouveau l&apos;étiquette, ou confirmer au flashage que cette unité est flashée une nouvelle fois.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
