@@ -5,163 +5,163 @@
     <name>ActivityLogView</name>
     <message>
         <source>&amp;Copy line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier la ligne</translation>
     </message>
     <message>
         <source>Copy &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier &amp;tout</translation>
     </message>
 </context>
 <context>
     <name>ApiRequestParser</name>
     <message>
         <source>Unknown field &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ inconnu &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The body is not JSON: %1 at byte %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps n&apos;est pas du JSON&#xa0;: %1 à l&apos;octet %2.</translation>
     </message>
     <message>
         <source>The body must be a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps doit être un objet JSON.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être %2.</translation>
     </message>
     <message>
         <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>un SHA-256 en 64 chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>a list of unit names</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de noms d&apos;unités</translation>
     </message>
     <message>
         <source>an object of unit names and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>un objet de noms d&apos;unités et de leurs valeurs</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte</translation>
     </message>
     <message>
         <source>a port number</source>
-        <translation type="unfinished"></translation>
+        <translation>un numéro de port</translation>
     </message>
     <message>
         <source>Every unit must be an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque unité doit être un objet.</translation>
     </message>
     <message>
         <source>the firmware file&apos;s path</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin du fichier firmware</translation>
     </message>
     <message>
         <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de noms d&apos;unités, &quot;all&quot; ou &quot;failed&quot;</translation>
     </message>
     <message>
         <source>The body must be a JSON list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps doit être une liste JSON d&apos;unités.</translation>
     </message>
     <message>
         <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;after&quot; doit être un nombre entier à partir de 0.</translation>
     </message>
 </context>
 <context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écouter sur %1 port %2.</translation>
     </message>
     <message>
         <source>No such resource.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource inexistante.</translation>
     </message>
     <message>
         <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner le jeton de la station&#xa0;: Authorization: Bearer TOKEN.</translation>
     </message>
     <message>
         <source>The body is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps dépasse 1 Mio.</translation>
     </message>
     <message>
         <source>The resource does not take this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ressource n&apos;accepte pas cette méthode.</translation>
     </message>
     <message>
         <source>The request needs a body.</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête doit avoir un corps.</translation>
     </message>
     <message>
         <source>The resource takes no body.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ressource n&apos;accepte pas de corps.</translation>
     </message>
     <message>
         <source>The body must be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps doit être %1.</translation>
     </message>
     <message>
         <source>Too many readers of the event stream; poll instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de lecteurs du flux d&apos;événements&#xa0;; interroger plutôt.</translation>
     </message>
 </context>
 <context>
     <name>ApiToken</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 must be a folder of this user&apos;s that nobody else can enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être un dossier de cet utilisateur où personne d&apos;autre ne peut entrer.</translation>
     </message>
     <message>
         <source>Cannot write the token file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de jeton %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>AttemptOutcome</name>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé par l&apos;unité</translation>
     </message>
     <message>
         <source>Could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion impossible</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion perdue</translation>
     </message>
     <message>
         <source>Unusable input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée inutilisable</translation>
     </message>
     <message>
         <source>Output not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie non écrite</translation>
     </message>
     <message>
         <source>Hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccroché</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Uploader crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantage du téléverseur</translation>
     </message>
 </context>
 <context>
@@ -169,71 +169,71 @@
     <message>
         <source>in progress</source>
         <extracomment>The saved log&apos;s outcome while the upload still runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>no upload</source>
         <extracomment>The saved log&apos;s outcome before any upload was started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun téléversement</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Failed: refused by the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: refusé par l&apos;unité</translation>
     </message>
     <message>
         <source>Failed: could not connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: connexion impossible</translation>
     </message>
     <message>
         <source>Failed: connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: connexion perdue</translation>
     </message>
     <message>
         <source>Failed: the unit stopped answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: l&apos;unité ne répond plus</translation>
     </message>
     <message>
         <source>Failed: unusable address, port or firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: adresse, port ou fichier firmware inutilisable</translation>
     </message>
     <message>
         <source>Stopped by the operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté par l&apos;opérateur</translation>
     </message>
     <message>
         <source>Failed: the program was closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: le programme a été fermé</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;: %1 octets</translation>
     </message>
 </context>
 <context>
     <name>CliHistory</name>
     <message>
         <source>the program was stopped while it waited for the history</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme a été arrêté pendant qu&apos;il attendait l&apos;historique</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse de %1 en %2 s</translation>
     </message>
     <message>
         <source>the attempt is not in the flash history (%1); the outcome stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tentative n&apos;est pas dans l&apos;historique de flashage (%1)&#xa0;; le résultat reste valable.</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,92 @@ Options:
                          3600)
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 [options] FILE.hex
+              %1 --check [--json] [--expect-sha256 HEX]
+                    [--public-key KEY] FILE.hex
+
+Installe un firmware Intel HEX dans une unité de commande par TCP, avec le
+même échange, le même journal et la même attente de redémarrage que la
+fenêtre. Le journal va sur la sortie standard&#xa0;; sur un terminal, la sortie
+d&apos;erreur affiche la progression. Pour plusieurs unités, lancer un processus
+par unité.
+
+Options&#xa0;:
+  --title TEXT           titre de l&apos;application&#xa0;; choisit le profil produit
+                         (par défaut &quot;%2&quot;)
+  --address A            l&apos;adresse de l&apos;unité (par défaut&#xa0;: l&apos;adresse que la
+                         fenêtre affiche pour le titre&#xa0;: celle enregistrée,
+                         sinon celle du profil)
+  --port P               le port TCP de l&apos;unité, de 1 à 65535 (par défaut&#xa0;:
+                         comme pour --address)
+  --debug                journaliser l&apos;échange en détail
+  --slow                 faire une pause de 30 ms avant chaque enregistrement
+  --loop N               téléverser N fois en mode boucle&#xa0;; 0 pour sans fin
+  --save-settings        enregistrer l&apos;adresse et le port après un
+                         téléversement terminé, comme la fenêtre (par défaut,
+                         les valeurs enregistrées restent inchangées)
+  --response-timeout MS  abandonner quand l&apos;unité n&apos;a pas répondu pendant MS
+                         millisecondes au cours du transfert (par défaut %3)
+  --json                 écrire du JSON Lines sur la sortie standard au lieu
+                         du journal&#xa0;: start, log, phase, progress et un
+                         result, toujours en dernier
+  --check                vérifier le fichier et afficher son résumé
+                         (enregistrements, octets de données, plages
+                         d&apos;adresses, SHA-256, enregistrements ignorés) sans
+                         se connecter
+  --expect-sha256 HEX    refuser un fichier dont le SHA-256 n&apos;est pas HEX
+  --retries N            tenter la connexion jusqu&apos;à N fois de plus quand
+                         l&apos;unité est injoignable (par défaut 0)&#xa0;; jamais une
+                         fois la demande de programmation envoyée
+  --retry-delay SECONDS  pause avant chaque nouvel essai (par défaut 2)
+  --public-key KEY       refuser le fichier si sa signature ne se vérifie pas
+                         avec KEY&#xa0;: un fichier de clé .pub ou la clé base64
+                         elle-même&#xa0;; répétable, n&apos;importe laquelle des clés
+                         peut avoir signé (par défaut&#xa0;: les clés de
+                         confiance du titre, quand &quot;Flasher uniquement du
+                         firmware signé&quot; est activé dans la fenêtre)
+  --signature FILE       la signature du fichier firmware (par défaut&#xa0;: le
+                         nom du fichier firmware suivi de .minisig)
+  --history URL          l&apos;historique de flashage qui reçoit une ligne par
+                         tentative&#xa0;: sqlite:///path/file.sqlite,
+                         postgresql://user@host:port/dbname ou off (par
+                         défaut&#xa0;: FWU_HISTORY, sinon
+                         ~/.local/share/FirmwareUploader/history.sqlite)&#xa0;;
+                         une ligne qui ne peut pas être écrite ne change
+                         aucun résultat
+  --run-id ID            l&apos;exécution à laquelle appartiennent les lignes
+                         (celle de la station)
+  --unit-name NAME       le nom de l&apos;unité pour les lignes
+  --unit-serial TEXT     le numéro de série de l&apos;étiquette de l&apos;unité, pour
+                         les lignes et le champ unit_serial du JSON
+  --operator NAME        qui l&apos;exécute, pour les lignes (par défaut&#xa0;: le nom
+                         de connexion)
+  --firmware-origin PATH le fichier d&apos;où FILE.hex a été copié, nommé dans
+                         les lignes et le JSON à la place de FILE.hex (pour
+                         les interfaces qui passent une copie privée)
+  --serial-at ADDRESS:LENGTH
+                         écrire la valeur propre à l&apos;unité (un numéro de
+                         série, une adresse MAC) à cette adresse absolue de
+                         l&apos;image, sur LENGTH octets (1 à 32&#xa0;; décimal ou
+                         hexa 0x)
+  --serial-format FORMAT le ou be (un nombre sur LENGTH octets), ascii
+                         (chiffres décimaux), hex (chiffres hexa en
+                         majuscules) ou bytes (les octets mêmes de la
+                         valeur, p. ex. 00:1A:2B:3C:4D:5E)&#xa0;; par défaut le
+  --serial-from SOURCE   prendre la valeur de chaque unité dans une réserve
+                         de l&apos;historique de flashage, jamais deux fois la
+                         même&#xa0;: counter:START[:END], list:FILE (une valeur
+                         par ligne) ou hexlist:FILE (un enregistrement de
+                         données Intel HEX par ligne, son adresse et ses
+                         données)
+  --serial VALUE         la valeur de l&apos;unité, p. ex. lue sur son étiquette&#xa0;;
+                         refusée si elle a déjà abouti dans la réserve
+  --serial-pool NAME     la réserve de valeurs (par défaut&#xa0;: le titre)
+  --serial-stale-after SECONDS
+                         une valeur prise depuis aussi longtemps et jamais
+                         réglée par son téléverseur est brûlée (burnt), plus
+                         jamais distribuée (par défaut 3600)
+</translation>
     </message>
     <message>
         <source>  -h, --help             show this text
@@ -338,188 +423,207 @@ Exit codes:
   %6  interrupted (SIGINT or SIGTERM)
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help             afficher ce texte
+  -v, --version          afficher la version
+
+Codes de sortie&#xa0;:
+  %1    terminé&#xa0;: l&apos;unité a le firmware et a redémarré (--check&#xa0;: le
+       fichier est correct)
+  %2    refusé par l&apos;unité (ou elle a répondu plus souvent que le nombre
+       d&apos;enregistrements envoyés)
+  %3    connexion impossible
+  %4    connexion perdue, ou l&apos;unité a cessé de répondre
+  %5    arguments erronés, adresse ou port erroné, fichier firmware
+       illisible, qui n&apos;est pas de l&apos;Intel HEX valide, qui n&apos;est pas
+       l&apos;image attendue, ou sans signature vérifiée par une --public-key
+       (ou par une clé de confiance, quand seul du firmware signé est
+       flashé)
+  5    terminé (--check&#xa0;: correct), mais la sortie standard n&apos;a pas pu
+       être écrite
+  129  raccroché (SIGHUP&#xa0;: le terminal a été fermé)
+  %6  interrompu (SIGINT ou SIGTERM)
+</translation>
     </message>
 </context>
 <context>
     <name>CliSerial</name>
     <message>
         <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-from prend ses valeurs dans une réserve de l&apos;historique de flashage, et l&apos;historique est désactivé&#xa0;: donner --history, ou une seule valeur avec --serial.</translation>
     </message>
     <message>
         <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image a un fichier de signature illisible (%1)&#xa0;: impossible de savoir où le signataire autorise des données propres à chaque unité.</translation>
     </message>
     <message>
         <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image signée n&apos;autorise des données propres à chaque unité que dans %1&#xa0;; %2 est en dehors.</translation>
     </message>
     <message>
         <source>The pool of values cannot be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réserve de valeurs est inaccessible&#xa0;: %1</translation>
     </message>
     <message>
         <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réserve &quot;%1&quot; a fourni &quot;%2&quot;, que sa source ne contient pas.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur &quot;%1&quot; ne tient pas dans %2.</translation>
     </message>
     <message>
         <source>The pool could not be told that %1 is %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;indiquer à la réserve que %1 est %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>CliSignaturePolicy</name>
     <message>
         <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Flasher uniquement du firmware signé&quot; est activé pour &quot;%1&quot; (Fichier &gt; Clés de confiance de la fenêtre, conservées dans &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation type="unfinished"></translation>
+        <translation>, mais aucune clé n&apos;y est de confiance&#xa0;: en ajouter une, ou donner --public-key.</translation>
     </message>
 </context>
 <context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse et le port n&apos;ont pas pu être enregistrés dans &quot;%1&quot;&#xa0;; la prochaine exécution ne les trouvera pas.</translation>
     </message>
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1&#xa0;; le compte rendu de cette exécution est incomplet.</translation>
     </message>
     <message>
         <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de série %1 de la réserve &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone du numéro de série&#xa0;: %1, format %2, réserve &quot;%3&quot;</translation>
     </message>
     <message>
         <source>each hexlist record&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>celle de chaque enregistrement hexlist</translation>
     </message>
     <message>
         <source>Next value: cannot be told: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur suivante&#xa0;: inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Next value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur suivante&#xa0;: %1</translation>
     </message>
     <message>
         <source>Patched record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement modifié&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ClientArea</name>
     <message>
         <source>Firmware File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier firmware</translation>
     </message>
     <message>
         <source>Connection Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de connexion</translation>
     </message>
     <message>
         <source>Address</source>
         <extracomment>The unit&apos;s network address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
         <extracomment>The unit&apos;s TCP port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger et démarrer</translation>
     </message>
     <message>
         <source>Select Firmware File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier firmware...</translation>
     </message>
     <message>
         <source>Activity log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d&apos;activité</translation>
     </message>
     <message>
         <source>What the upload did, newest line last; green after a finished upload, red after a failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;a fait le téléversement, la ligne la plus récente en dernier&#xa0;; vert après un téléversement terminé, rouge après un échec</translation>
     </message>
     <message>
         <source>Upload progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du téléversement</translation>
     </message>
     <message>
         <source>Share of the firmware file sent, and time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Part du fichier firmware envoyée, et temps restant</translation>
     </message>
     <message>
         <source>Click to choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour choisir le fichier firmware</translation>
     </message>
     <message>
         <source>Firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier firmware</translation>
     </message>
     <message>
         <source>The chosen firmware file; click to choose another, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier firmware choisi&#xa0;; cliquer pour en choisir un autre, ou en déposer un sur la fenêtre</translation>
     </message>
     <message>
         <source>Where the unit is on the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se trouve l&apos;unité sur le réseau</translation>
     </message>
     <message>
         <source>Network address of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse réseau de l&apos;unité</translation>
     </message>
     <message>
         <source>TCP port of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Port TCP de l&apos;unité</translation>
     </message>
     <message>
         <source>Label of the address box</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette du champ d&apos;adresse</translation>
     </message>
     <message>
         <source>Label of the port box</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette du champ de port</translation>
     </message>
     <message>
         <source>Send the chosen firmware file to the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le fichier firmware choisi à l&apos;unité</translation>
     </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>not valid Intel HEX: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel HEX non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot use &quot;%1&quot; as the firmware file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser &quot;%1&quot; comme fichier firmware&#xa0;:</translation>
     </message>
     <message>
         <source>Click to choose the firmware file, or drop one on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour choisir le fichier firmware, ou en déposer un sur la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -527,344 +631,345 @@ Exit codes:
     <message>
         <source>%1
 The firmware chosen before stays: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Le firmware choisi auparavant est conservé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>No file chosen: choose one or drop it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier choisi&#xa0;: en choisir un ou le déposer ici.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir...</translation>
     </message>
     <message>
         <source>Cannot be flashed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible à flasher&#xa0;: %1</translation>
     </message>
     <message>
         <source>Choose firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le firmware</translation>
     </message>
     <message>
         <source>Intel HEX files (*.hex);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Intel HEX (*.hex);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
     <message>
         <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la copie du firmware pour cette exécution&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is not valid Intel HEX: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas de l&apos;Intel HEX valide&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot make a private folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier privé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature&#xa0;: clé %1, commentaire de confiance&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non signé par une clé de confiance&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>HelpDialogs</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installe un firmware Intel HEX dans une unité de commande par Ethernet.</translation>
     </message>
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilé avec Qt %1, exécuté sous Qt %2.</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The title of Help &gt; About; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Flash History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de flashage</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>address or address:port</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse ou adresse:port</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>The unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>SHA-256:</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256&#xa0;:</translation>
     </message>
     <message>
         <source>8 hex digits or more</source>
-        <translation type="unfinished"></translation>
+        <translation>8 chiffres hexa ou plus</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>tous</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat&#xa0;:</translation>
     </message>
     <message>
         <source>Since:</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis&#xa0;:</translation>
     </message>
     <message>
         <source>2026-03-01 or 2026-03-01T14:30</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-01 ou 2026-03-01T14:30</translation>
     </message>
     <message>
         <source>Until:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au&#xa0;:</translation>
     </message>
     <message>
         <source>2026-03-31</source>
-        <translation type="unfinished"></translation>
+        <translation>2026-03-31</translation>
     </message>
     <message>
         <source>Run:</source>
         <extracomment>The station run an attempt belongs to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exécution&#xa0;:</translation>
     </message>
     <message>
         <source>At most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus&#xa0;:</translation>
     </message>
     <message>
         <source>0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>0 pour tout</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV…</translation>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;historique</translation>
     </message>
     <message>
         <source>Flash History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de flashage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Since</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;au</translation>
     </message>
     <message>
         <source>At most</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Reading the history…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;historique…</translation>
     </message>
     <message>
         <source>No attempts match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune tentative ne correspond.</translation>
     </message>
     <message numerus="yes">
         <source>%n attempt(s), newest first.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tentative, la plus récente en premier.</numerusform>
+            <numerusform>%n tentatives, les plus récentes en premier.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1.</translation>
     </message>
     <message>
         <source>CSV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV</translation>
     </message>
 </context>
 <context>
     <name>HistoryFilter</name>
     <message>
         <source>needs ADDRESS or ADDRESS:PORT, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>attend ADDRESS ou ADDRESS:PORT, pas &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>attend un port de 1 à 65535, pas &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs 8 to 64 hexadecimal digits, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>attend 8 à 64 chiffres hexadécimaux, pas &quot;%1&quot;</translation>
     </message>
     <message>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>attend un nombre entier (0 pour tout), pas &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>HistoryPrinter</name>
     <message>
         <source>POOL</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉSERVE</translation>
     </message>
     <message>
         <source>SERIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>N° SÉRIE</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTAT</translation>
     </message>
     <message>
         <source>ATTEMPT</source>
-        <translation type="unfinished"></translation>
+        <translation>TENTATIVE</translation>
     </message>
     <message>
         <source>UNIT</source>
-        <translation type="unfinished"></translation>
+        <translation>UNITÉ</translation>
     </message>
     <message>
         <source>ADDRESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADRESSE</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>HOST</source>
-        <translation type="unfinished"></translation>
+        <translation>HÔTE</translation>
     </message>
     <message>
         <source>CHANGED</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIÉ</translation>
     </message>
 </context>
 <context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique contient des tentatives mais pas de table schema_version</translation>
     </message>
     <message>
         <source>the schema_version table holds no version</source>
-        <translation type="unfinished"></translation>
+        <translation>la table schema_version ne contient aucune version</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the history file is a symbolic link; give the file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier d&apos;historique est un lien symbolique&#xa0;; donner le fichier lui-même</translation>
     </message>
     <message>
         <source>the history is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>HistorySummary</name>
     <message>
         <source>needs a list of title, firmware, day and unit, each once, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>attend une liste de title, firmware, day et unit, chacun une seule fois, pas &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>HistoryToolOptions</name>
     <message>
         <source>--%1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 %2.</translation>
     </message>
     <message>
         <source>--outcome needs one of %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--outcome attend l&apos;un de %1, pas &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--by goes with --summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by va avec --summary.</translation>
     </message>
     <message>
         <source>--by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--by %1.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est donné plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--json and --csv exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json et --csv s&apos;excluent mutuellement.</translation>
     </message>
     <message>
         <source>--wait needs seconds from 1 to 3600, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait attend un nombre de secondes de 1 à 3600, pas &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--events, --summary and --serials exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--events, --summary et --serials s&apos;excluent mutuellement.</translation>
     </message>
     <message>
         <source>--pool goes with --serials.</source>
-        <translation type="unfinished"></translation>
+        <translation>--pool va avec --serials.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -907,7 +1012,56 @@ Options:
   --pool NAME        with --serials: the numbers of that pool only
 </source>
         <extracomment>Keep the option names, the words in capitals after them and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 [options]
+
+Affiche l&apos;historique de flashage&#xa0;: une ligne par tentative de téléversement
+par la fenêtre, le téléverseur en ligne de commande et la station, la plus
+récente en premier.
+
+Options&#xa0;:
+  --history URL      l&apos;historique&#xa0;: sqlite:///path/file.sqlite,
+                     postgresql://user@host:port/dbname (les formes d&apos;URI
+                     de libpq, ?host=/socket/dir compris&#xa0;; garder un mot
+                     de passe dans ~/.pgpass)&#xa0;; par défaut&#xa0;: FWU_HISTORY,
+                     sinon ~/.local/share/FirmwareUploader/history.sqlite
+  --wait SECONDS     combien de temps l&apos;historique peut mettre à répondre
+                     avant que l&apos;outil abandonne avec la sortie 2 (par
+                     défaut 30)
+  --json             JSON Lines&#xa0;: un objet par tentative (heures en UTC)
+  --csv              valeurs séparées par des virgules avec une ligne
+                     d&apos;en-tête (UTC)
+  --unit A[:P]       tentatives sur l&apos;unité à l&apos;adresse A (et au port P)
+  --name NAME        tentatives sur l&apos;unité de ce nom
+  --unit-serial TEXT tentatives sur l&apos;unité portant ce numéro de série sur
+                     son étiquette
+  --serial VALUE     tentatives qui ont écrit ce numéro de série dans
+                     l&apos;image
+  --sha256 HEX       firmware dont le SHA-256 commence par HEX (8 chiffres
+                     ou plus)
+  --outcome WORD     tentatives terminées ainsi&#xa0;: %2
+  --since WHEN       tentatives commencées à partir de WHEN&#xa0;: une date ou
+                     une heure ISO, 2026-03-01T14:30Z ou +01:00&#xa0;; sans Z
+                     ni décalage, votre heure locale
+  --until WHEN       tentatives commencées jusqu&apos;à WHEN (une date&#xa0;: jusqu&apos;à
+                     sa fin)
+  --run-id ID        tentatives d&apos;une exécution de la station
+  --limit N          au plus N tentatives, 0 pour toutes (par défaut&#xa0;: %3
+                     dans le tableau, toutes avec --json ou --csv)
+  --summary          unités, tentatives, terminées, rendement au premier
+                     passage et rendement final par groupe de toutes les
+                     tentatives correspondantes
+  --by LIST          les groupes du résumé&#xa0;: parmi title, firmware, day,
+                     unit (par défaut title,firmware)
+  --events           les événements des stations à la place&#xa0;: verrouillage,
+                     déverrouillage, déverrouillage refusé, nouvelle équipe
+                     (avec --limit)
+  --serials          le registre des numéros de série à la place&#xa0;: chaque
+                     numéro de chaque réserve, son état (allocated, used,
+                     burnt, returned) et la tentative, l&apos;unité et l&apos;hôte
+                     qui l&apos;ont détenu en dernier
+  --pool NAME        avec --serials&#xa0;: les numéros de cette réserve
+                     seulement
+</translation>
     </message>
     <message>
         <source>  -h, --help         show this text
@@ -921,261 +1075,271 @@ Exit codes:
   4    bad option
 </source>
         <extracomment>Keep the option names and the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help         afficher ce texte
+  -v, --version      afficher la version
+
+Le tableau affiche votre heure locale avec son décalage&#xa0;; JSON et CSV
+gardent l&apos;UTC.
+
+Codes de sortie&#xa0;:
+  0    fait, y compris quand aucune tentative ne correspond
+  2    l&apos;historique est illisible
+  4    option erronée
+</translation>
     </message>
 </context>
 <context>
     <name>ImagePatch</name>
     <message>
         <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>la zone %1&#xa0;: %2 absent des données de l&apos;image</translation>
     </message>
     <message>
         <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la zone %1&#xa0;: la ligne %2 y écrit mais se charge en FC00-FFFF, où les enregistrements ne sont jamais envoyés</translation>
     </message>
     <message>
         <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation type="unfinished"></translation>
+        <translation>la zone %1 ne fait pas de 1 à %2 octets</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>--language needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--language attend un code de langue</translation>
     </message>
     <message>
         <source>unknown language &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>langue inconnue &quot;%1&quot;&#xa0;; connues&#xa0;: %2</translation>
     </message>
     <message>
         <source>The language to speak: %1 (default: the system&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue à utiliser&#xa0;: %1 (par défaut&#xa0;: celle du système).</translation>
     </message>
     <message>
         <source>the language to speak: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la langue à utiliser&#xa0;: %1</translation>
     </message>
     <message>
         <source>(default: the system&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>(par défaut&#xa0;: celle du système)</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The &amp;system&apos;s (%1)</source>
         <extracomment>The entry that follows the desktop&apos;s language; %1 names the one it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Celle du &amp;système (%1)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>The choice of language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix de la langue n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The new language is used from the next start of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera utilisée au prochain démarrage du programme.</translation>
     </message>
 </context>
 <context>
     <name>LineView</name>
     <message>
         <source>Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de la ligne</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° %1</translation>
     </message>
 </context>
 <context>
     <name>LockControls</name>
     <message>
         <source>Wrong supervisor password: the station stays locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe superviseur erroné&#xa0;: la station reste verrouillée.</translation>
     </message>
     <message>
         <source>&amp;Lock for production</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouiller pour la production</translation>
     </message>
     <message>
         <source>&amp;Unlock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverro&amp;uiller...</translation>
     </message>
     <message>
         <source>Supervisor &amp;password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe su&amp;perviseur...</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe superviseur&#xa0;:</translation>
     </message>
     <message>
         <source>The station is locked. Supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>La station est verrouillée. Mot de passe superviseur&#xa0;:</translation>
     </message>
     <message>
         <source>Supervisor password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe superviseur</translation>
     </message>
     <message>
         <source>New supervisor password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe superviseur&#xa0;:</translation>
     </message>
     <message>
         <source>The same password again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le même mot de passe à nouveau&#xa0;:</translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe diffèrent&#xa0;: rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Save Log &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal &amp;sous…</translation>
     </message>
     <message>
         <source>Trusted &amp;Keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clés de confiance…</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou&amp;tils</translation>
     </message>
     <message>
         <source>&amp;Loop</source>
         <extracomment>Tools menu toggle: start the upload again after each finished one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boucle</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
         <extracomment>Tools menu toggle: send the records at a slower pace.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ralenti</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
         <extracomment>Tools menu toggle: write more detail to the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débogage</translation>
     </message>
     <message>
         <source>Forget</source>
         <extracomment>Tools menu item: drop the remembered address and port.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oublier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis &amp;clavier</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Choose the firmware file (or drop a .hex file anywhere on the window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier firmware (ou déposer un fichier .hex n&apos;importe où sur la fenêtre)</translation>
     </message>
     <message>
         <source>Load and Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger et démarrer</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>In the address or port box: Load and Start; on the file label: choose the firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le champ d&apos;adresse ou de port&#xa0;: Charger et démarrer&#xa0;; sur l&apos;étiquette du fichier&#xa0;: choisir le fichier firmware</translation>
     </message>
     <message>
         <source>Save the log to a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal dans un fichier texte</translation>
     </message>
     <message>
         <source>Stop the upload while it connects or sends</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le téléversement pendant la connexion ou l&apos;envoi</translation>
     </message>
     <message>
         <source>Copy the selected log line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la ligne de journal sélectionnée</translation>
     </message>
     <message>
         <source>Alt+F, X</source>
         <extracomment>The keys of File &gt; Exit: Alt with the File menu&apos;s underlined letter, then Exit&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+F, Q</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Tab</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Move between the log, the address, the port, Load and Start and the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer du journal à l&apos;adresse, au port, à Charger et démarrer et à l&apos;étiquette du fichier</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>The name of the key, as printed on keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Press Load and Start, or choose the firmware file on the file label</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer sur Charger et démarrer, ou choisir le fichier firmware sur l&apos;étiquette du fichier</translation>
     </message>
 </context>
 <context>
     <name>OperatorDesk</name>
     <message>
         <source>No unit can take the serial %1 now: select one that is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité ne peut prendre le numéro de série %1 maintenant&#xa0;: en sélectionner une qui n&apos;est pas en cours.</translation>
     </message>
     <message>
         <source>New &amp;shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle équipe...</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle équipe</translation>
     </message>
 </context>
 <context>
@@ -1184,107 +1348,109 @@ Exit codes:
         <source>Stop the upload now?
 
 The unit stays in programming mode until it gets a whole firmware file or is restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le téléversement maintenant&#xa0;?
+
+L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive un fichier firmware complet ou soit redémarrée.</translation>
     </message>
     <message>
         <source>Save Log As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal sous</translation>
     </message>
     <message>
         <source>Log files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers journaux</translation>
     </message>
     <message>
         <source>Stop the upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le téléversement</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>
     <name>OperatorSeat</name>
     <message>
         <source>Ask for the &amp;operator at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander l&apos;opéra&amp;teur au démarrage</translation>
     </message>
     <message>
         <source>Operator: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>Who runs the station?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui utilise la station&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>OutcomeAnnouncer</name>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>How the last upload ended: Finished or Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le dernier téléversement s&apos;est terminé&#xa0;: Terminé ou Échec</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A desktop notification&apos;s summary: the program&apos;s title, then how the upload ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The firmware was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le firmware a été installé.</translation>
     </message>
     <message>
         <source>The upload failed; the log says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléversement a échoué&#xa0;; le journal indique pourquoi.</translation>
     </message>
     <message>
         <source>Finished</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>How the last upload ended, in the status bar: the operator stopped it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Failed</source>
         <extracomment>How the last upload ended, in the status bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>
     <name>ProductionLock</name>
     <message>
         <source>The station is locked: unlock it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La station est verrouillée&#xa0;: la déverrouiller d&apos;abord.</translation>
     </message>
     <message numerus="yes">
         <source>The password needs at least %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le mot de passe doit comporter au moins %n caractère.</numerusform>
+            <numerusform>Le mot de passe doit comporter au moins %n caractères.</numerusform>
         </translation>
     </message>
     <message>
         <source>The password could not be hashed (out of memory).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n&apos;a pas pu être haché (mémoire insuffisante).</translation>
     </message>
     <message>
         <source>Set a supervisor password first (File &gt; Supervisor password...): without one nobody could unlock the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir d&apos;abord un mot de passe superviseur (Fichier &gt; Mot de passe superviseur...)&#xa0;: sans lui, personne ne pourrait déverrouiller la station.</translation>
     </message>
 </context>
 <context>
@@ -1292,22 +1458,22 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1 s</source>
         <extracomment>A time left below a minute, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1:%2</source>
         <extracomment>A time left of a minute or more: minutes, then seconds as two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>The share of the firmware file sent, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 - %2 left</source>
         <extracomment>The progress bar&apos;s text: the share sent, then the time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 restant</translation>
     </message>
 </context>
 <context>
@@ -1315,528 +1481,532 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>%1/%2 records  %3%  %4  %5 left</source>
         <extracomment>The progress line on a terminal: records sent of all, percent, rate, time left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 enregistrements  %3&#xa0;%  %4  %5 restant</translation>
     </message>
 </context>
 <context>
     <name>ReportSaver</name>
     <message>
         <source>The report folder %1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des rapports %1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>The report folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des rapports %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Reports cannot be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer des rapports dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no report folder is set (--report-dir or File &gt; Report folder), so no report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier des rapports n&apos;est défini (--report-dir ou Fichier &gt; Dossier des rapports), aucun rapport n&apos;est donc enregistré.</translation>
     </message>
     <message>
         <source>Report saved as %1.csv and .json</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport enregistré sous %1.csv et .json</translation>
     </message>
     <message>
         <source>Save report (CSV and JSON)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport (CSV et JSON)</translation>
     </message>
     <message>
         <source>Report (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport (*.csv)</translation>
     </message>
     <message>
         <source>Folder for reports saved at the end of each run (cancel: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des rapports enregistrés à la fin de chaque exécution (annuler&#xa0;: aucun)</translation>
     </message>
     <message>
         <source>Reports are saved only when asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rapports ne sont enregistrés que sur demande.</translation>
     </message>
     <message>
         <source>Reports are saved in %1 after each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rapports sont enregistrés dans %1 après chaque exécution.</translation>
     </message>
 </context>
 <context>
     <name>RunControls</name>
     <message>
         <source>Flash &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasher &amp;tout</translation>
     </message>
     <message>
         <source>Flash &amp;selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasher la &amp;sélection</translation>
     </message>
     <message>
         <source>&amp;Re-run failed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relancer les échecs</translation>
     </message>
     <message>
         <source>Sto&amp;p selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la sé&amp;lection</translation>
     </message>
     <message>
         <source>S&amp;top all</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter t&amp;out</translation>
     </message>
     <message>
         <source>all</source>
         <extracomment>Units at once: no limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>toutes</translation>
     </message>
     <message>
         <source>How many units are flashed at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;unités flashées en même temps</translation>
     </message>
     <message>
         <source>&amp;Units at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités à la fois&#xa0;:</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>An upload ends when the unit is silent this long during the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Un téléversement s&apos;arrête quand l&apos;unité reste muette aussi longtemps pendant le transfert</translation>
     </message>
     <message>
         <source>Further tries of a connection that never came about</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux essais d&apos;une connexion qui n&apos;a jamais abouti</translation>
     </message>
     <message>
         <source>Response time-&amp;out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de ré&amp;ponse&#xa0;:</translation>
     </message>
     <message>
         <source>Retr&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveaux essais&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot make the report folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier des rapports %1.</translation>
     </message>
     <message>
         <source>Cannot save a report in %1: every name is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer un rapport dans %1&#xa0;: tous les noms sont pris.</translation>
     </message>
 </context>
 <context>
     <name>ScanField</name>
     <message>
         <source>scan a unit&apos;s label</source>
-        <translation type="unfinished"></translation>
+        <translation>scanner l&apos;étiquette d&apos;une unité</translation>
     </message>
     <message>
         <source>Se&amp;rial:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de sér&amp;ie&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>SerialCheck</name>
     <message>
         <source>%1 already finished on %2 at %3 (%4): rescan the label, or confirm at Flash that this unit is flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà abouti le %2 sur %3 (%4)&#xa0;: scanner à nouveau l&apos;étiquette, ou confirmer au flashage que cette unité est flashée une nouvelle fois.</translation>
     </message>
     <message>
         <source>Serials already flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de série déjà flashés</translation>
     </message>
     <message>
         <source>
 
 Flash these units all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Flasher ces unités malgré tout&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>SerialControls</name>
     <message>
         <source>Serial &amp;numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu&amp;méros de série...</translation>
     </message>
 </context>
 <context>
     <name>SerialDialog</name>
     <message>
         <source>Serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de série</translation>
     </message>
     <message>
         <source>&amp;Write a number of its own into each unit&apos;s image</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire un numéro propre dans l&apos;image de chaque unité</translation>
     </message>
     <message>
         <source>e.g. 0x7FF0:4</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 0x7FF0:4</translation>
     </message>
     <message>
         <source>Number, little-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, petit-boutiste</translation>
     </message>
     <message>
         <source>Number, big-endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, gros-boutiste</translation>
     </message>
     <message>
         <source>Decimal digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres décimaux (ASCII)</translation>
     </message>
     <message>
         <source>Hex digits (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres hexa (ASCII)</translation>
     </message>
     <message>
         <source>Bytes as given (e.g. a MAC address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets tels quels (p. ex. une adresse MAC)</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>List file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier liste</translation>
     </message>
     <message>
         <source>Intel HEX list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier liste Intel HEX</translation>
     </message>
     <message>
         <source>The scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étiquette scannée</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre</translation>
     </message>
     <message>
         <source>&amp;Address:length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:longueur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Source&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Pool:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réserve&#xa0;:</translation>
     </message>
     <message>
         <source>first[:last], e.g. 1000:1999</source>
-        <translation type="unfinished"></translation>
+        <translation>premier[:dernier], p. ex. 1000:1999</translation>
     </message>
     <message>
         <source>the file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier</translation>
     </message>
     <message>
         <source>Serial number list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de numéros de série</translation>
     </message>
 </context>
 <context>
     <name>SerialFormat</name>
     <message>
         <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un format&#xa0;; les formats sont le, be, ascii, hex et bytes</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas dans %2 octets au format %3 (le plus grand est %4)</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur est de %1 octets&#xa0;; elle doit être de 1 à %2</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur &apos;%1&apos; n&apos;est pas des octets écrits comme 00:1A:2B ou 001A2B</translation>
     </message>
     <message>
         <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur &apos;%1&apos; a %2 octets, la zone %3</translation>
     </message>
 </context>
 <context>
     <name>SerialLedger</name>
     <message>
         <source>serial pool %1 holds %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la réserve de numéros %1 contient %2, pas %3</translation>
     </message>
     <message>
         <source>serial pool %1 is used up: last number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la réserve de numéros %1 est épuisée&#xa0;: dernier numéro %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 de la réserve %2 a été pris entre-temps&#xa0;; réessayer</translation>
     </message>
     <message>
         <source>serial %1 already finished in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 est déjà terminé dans la réserve %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 de la réserve %2 est en cours d&apos;écriture dans %3 depuis %4</translation>
     </message>
     <message>
         <source>a number ends used, burnt or returned</source>
-        <translation type="unfinished"></translation>
+        <translation>un numéro finit used, burnt ou returned</translation>
     </message>
     <message>
         <source>serial %1 is not in pool %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 n&apos;est pas dans la réserve %2</translation>
     </message>
     <message>
         <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 de la réserve %2 est %3 pour la tentative %4, non détenu par la tentative %5&#xa0;; il reste tel quel</translation>
     </message>
 </context>
 <context>
     <name>SerialNumberText</name>
     <message>
         <source>%1 has no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun chiffre</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre hexadécimal</translation>
     </message>
     <message>
         <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre décimal</translation>
     </message>
     <message>
         <source>%1 is larger than %2, the largest number taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2, le plus grand nombre accepté</translation>
     </message>
 </context>
 <context>
     <name>SerialRegion</name>
     <message>
         <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas ADDRESS:LENGTH (p. ex. 0x7FF0:4)</translation>
     </message>
     <message>
         <source>the address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse</translation>
     </message>
     <message>
         <source>the length</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur</translation>
     </message>
     <message>
         <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur est de %1 octets&#xa0;; elle doit être de 1 à %2</translation>
     </message>
     <message>
         <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation type="unfinished"></translation>
+        <translation>la zone %1 dépasse 0xFFFFFFFF, l&apos;adresse la plus haute</translation>
     </message>
 </context>
 <context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer où va le numéro&#xa0;: une adresse et une longueur, p. ex. 0x7FF0:4.</translation>
     </message>
     <message>
         <source>Address and length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse et longueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Format: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Format&#xa0;: %1</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source&#xa0;: %1</translation>
     </message>
     <message>
         <source>Say where the numbers come from: a counter, a list file or an Intel HEX list file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer d&apos;où viennent les numéros&#xa0;: un compteur, un fichier liste ou un fichier liste Intel HEX.</translation>
     </message>
     <message>
         <source>The list of numbers cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de numéros est illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 has no scanned serial to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun numéro de série scanné à écrire.</translation>
     </message>
     <message>
         <source>Serial numbers: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de série&#xa0;: désactivés</translation>
     </message>
     <message>
         <source>the scanned label</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étiquette scannée</translation>
     </message>
     <message>
         <source>Serial numbers: %1 at %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de série&#xa0;: %1 à %2 (%3)</translation>
     </message>
     <message>
         <source>the list&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>ceux de la liste</translation>
     </message>
 </context>
 <context>
     <name>SerialSource</name>
     <message>
         <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une source&#xa0;; les sources sont counter:START[:END], list:FILE et hexlist:FILE</translation>
     </message>
     <message>
         <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
     </message>
     <message>
         <source>no file named</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 &apos;%2&apos; dépasse %3 Mio</translation>
     </message>
     <message>
         <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
     </message>
     <message>
         <source>the counter&apos;s START</source>
-        <translation type="unfinished"></translation>
+        <translation>le START du compteur</translation>
     </message>
     <message>
         <source>the counter&apos;s END</source>
-        <translation type="unfinished"></translation>
+        <translation>le END du compteur</translation>
     </message>
     <message>
         <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le END %1 du compteur est inférieur à son START %2</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>dépasse %1 Mio</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 dépasse %2 octets</translation>
     </message>
     <message>
         <source>holds no values</source>
-        <translation type="unfinished"></translation>
+        <translation>ne contient aucune valeur</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: un enregistrement de type %2, pas un enregistrement de données (00)</translation>
     </message>
     <message>
         <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: l&apos;enregistrement porte %2 octets de données&#xa0;; il doit en porter de 1 à %3</translation>
     </message>
     <message>
         <source>line %1 repeats the record of line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 répète l&apos;enregistrement de la ligne %2</translation>
     </message>
     <message>
         <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs ont besoin d&apos;une zone (ADDRESS:LENGTH) où aller</translation>
     </message>
     <message>
         <source>the counter&apos;s START: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le START du compteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>the counter&apos;s END: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le END du compteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>line %1 repeats the value %2 of line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 répète la valeur %2 de la ligne %3</translation>
     </message>
     <message>
         <source>the source holds %1 values, none numbered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la source contient %1 valeurs, aucune numérotée %2</translation>
     </message>
     <message>
         <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: l&apos;enregistrement écrit %2 octets à %3, ce qui n&apos;est pas la zone %4</translation>
     </message>
 </context>
 <context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussis %1  Échecs %2  Total %3  Rendement %4&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>ShiftWatch</name>
     <message>
         <source>Shift: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipe&#xa0;: %1</translation>
     </message>
     <message>
         <source>New shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle équipe</translation>
     </message>
     <message>
         <source>Start a new shift? Pass, Fail, Total and Yield start again from zero.
 
 Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle équipe&#xa0;? Réussis, Échecs, Total et Rendement repartent de zéro.
+
+Maintenant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>SignatureStatus</name>
     <message>
         <source>Not signed by a trusted key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non signé par une clé de confiance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Signature: not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature&#xa0;: non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature&#xa0;: clé %1, commentaire de confiance&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SignedRegions</name>
     <message>
         <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation type="unfinished"></translation>
+        <translation>la signature ne déclare aucune zone pour les données propres à chaque unité (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +2018,12 @@ Packets are counted per connection from 0: the programming request is packet 0, 
 
 Faults (--fault KIND[:ARG]@N[#C], N a packet or &quot;eof&quot; for the record of type 01, C a connection number from 1, default every connection):
   </source>
-        <translation type="unfinished"></translation>
+        <translation>Une unité de commande simulée&#xa0;: un serveur TCP sur une adresse de bouclage qui accepte des textes d&apos;affichage, une demande de programmation et des lignes d&apos;enregistrements Intel HEX, et répond à chaque paquet comme l&apos;unité, ou avec les pannes demandées.
+
+Les paquets sont comptés par connexion à partir de 0&#xa0;: la demande de programmation est le paquet 0, la première ligne d&apos;enregistrement le 1, et ainsi de suite&#xa0;; les paquets de texte d&apos;affichage ne reçoivent pas de réponse et ne sont pas comptés. Les octets qui ne forment aucun paquet reçoivent une seule fois par exécution la réponse NakChecksum et sont ignorés jusqu&apos;au prochain &apos;:&apos;, FE ou F0.
+
+Pannes (--fault KIND[:ARG]@N[#C], N un paquet ou &quot;eof&quot; pour l&apos;enregistrement de type 01, C un numéro de connexion à partir de 1, par défaut chaque connexion)&#xa0;:
+  </translation>
     </message>
     <message>
         <source>
@@ -1857,336 +2032,363 @@ Server faults (--fault KIND, no packet):
   no-server           nothing listens: connects are refused; prints &quot;no server at 127.0.0.1:PORT&quot;
 
 A demo firmware file to send it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Pannes du serveur (--fault KIND, sans paquet)&#xa0;:
+  never-accept        les connexions restent en attente (la file d&apos;acceptation est pleine)
+  no-server           rien n&apos;écoute&#xa0;: les connexions sont refusées&#xa0;; affiche &quot;no server at 127.0.0.1:PORT&quot;
+
+Un fichier firmware de démonstration à lui envoyer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les informations de version.</translation>
     </message>
     <message>
         <source>TCP port; 0 picks a free one. Printed at start as &quot;listening on 127.0.0.1:PORT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port TCP&#xa0;; 0 en choisit un libre. Affiché au démarrage sous la forme &quot;listening on 127.0.0.1:PORT&quot;.</translation>
     </message>
     <message>
         <source>Loopback address to listen on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de bouclage sur laquelle écouter.</translation>
     </message>
     <message>
         <source>The product the unit is: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le produit qu&apos;est l&apos;unité&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Milliseconds before each answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisecondes avant chaque réponse.</translation>
     </message>
     <message>
         <source>The 4 bytes after each response code, as 8 hex digits, or &quot;random&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 4 octets après chaque code de réponse, en 8 chiffres hexa, ou &quot;random&quot;.</translation>
     </message>
     <message>
         <source>Milliseconds between the writes of a split or repeated answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisecondes entre les écritures d&apos;une réponse fractionnée ou répétée.</translation>
     </message>
     <message>
         <source>Inject a fault (repeatable, see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>Injecter une panne (répétable, voir ci-dessus).</translation>
     </message>
     <message>
         <source>Write every record received, one per line, to FILE after each connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire chaque enregistrement reçu, un par ligne, dans FILE après chaque connexion.</translation>
     </message>
     <message>
         <source>Stop after N connections (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;arrêter après N connexions (0 = jamais).</translation>
     </message>
     <message>
         <source>Stop after T seconds (0 = never).</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;arrêter après T secondes (0 = jamais).</translation>
     </message>
     <message>
         <source>Print each packet and its verdict on stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher chaque paquet et son verdict sur stderr.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port attend un nombre de 0 à 65535</translation>
     </message>
     <message>
         <source>--address must be a loopback address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--address doit être une adresse de bouclage, pas &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown profile &quot;%1&quot;; known: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>profil inconnu &quot;%1&quot;&#xa0;; connus&#xa0;: %2</translation>
     </message>
     <message>
         <source>--delay needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--delay attend un nombre de millisecondes</translation>
     </message>
     <message>
         <source>--fragment-gap needs a number of milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--fragment-gap attend un nombre de millisecondes</translation>
     </message>
     <message>
         <source>--tail needs 8 hex digits or &quot;random&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tail attend 8 chiffres hexa ou &quot;random&quot;</translation>
     </message>
     <message>
         <source>--connections needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--connections attend un nombre</translation>
     </message>
     <message>
         <source>--seconds needs a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds attend un nombre</translation>
     </message>
     <message>
         <source>cannot listen on %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écouter sur %1:%2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>StationApi</name>
     <message>
         <source>The station is locked for production.</source>
-        <translation type="unfinished"></translation>
+        <translation>La station est verrouillée pour la production.</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une exécution est en cours.</translation>
     </message>
     <message>
         <source>The file&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le SHA-256 du fichier est %1.</translation>
     </message>
     <message>
         <source>No unit is named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité ne s&apos;appelle %1.</translation>
     </message>
     <message>
         <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation type="unfinished"></translation>
+        <translation>La station n&apos;écrit pas de numéros de série&#xa0;: les activer dans Fichier &gt; Numéros de série... ou avec --serial-at et --serial-from.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une unité de cette exécution.</translation>
     </message>
     <message>
         <source>No firmware that can be flashed is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun firmware flashable n&apos;est chargé.</translation>
     </message>
     <message>
         <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le SHA-256 du firmware chargé est %1.</translation>
     </message>
     <message>
         <source>The station knows only its latest run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La station ne connaît que sa dernière exécution.</translation>
     </message>
     <message>
         <source>The run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exécution est terminée.</translation>
     </message>
 </context>
 <context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;événement de la station n&apos;est pas dans l&apos;historique de flashage&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>StationHelp</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashes one Intel HEX firmware file into many control units at once, one command-line uploader per unit.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Firmware Uploader Station&lt;/b&gt;&lt;br&gt;Version %1&lt;/p&gt;&lt;p&gt;Flashe un fichier firmware Intel HEX dans de nombreuses unités de commande à la fois, avec un téléverseur en ligne de commande par unité.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2, exécuté sous Qt %3.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Open a list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste d&apos;unités</translation>
     </message>
     <message>
         <source>Save the list of units</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste d&apos;unités</translation>
     </message>
     <message>
         <source>Alt+A</source>
         <extracomment>The accelerator of the &quot;Flash &amp;all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Flash all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout flasher</translation>
     </message>
     <message>
         <source>Alt+S</source>
         <extracomment>The accelerator of the &quot;Flash &amp;selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+S</translation>
     </message>
     <message>
         <source>Flash the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasher les unités sélectionnées</translation>
     </message>
     <message>
         <source>Alt+R</source>
         <extracomment>The accelerator of the &quot;&amp;Re-run failed&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+R</translation>
     </message>
     <message>
         <source>Re-run the failed units</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer les unités en échec</translation>
     </message>
     <message>
         <source>Alt+P</source>
         <extracomment>The accelerator of the &quot;Sto&amp;p selected&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+L</translation>
     </message>
     <message>
         <source>Stop the selected units (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter les unités sélectionnées (avec confirmation)</translation>
     </message>
     <message>
         <source>Alt+T</source>
         <extracomment>The accelerator of the &quot;S&amp;top all&quot; button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+O</translation>
     </message>
     <message>
         <source>Stop all (asks first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout arrêter (avec confirmation)</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Edit the current cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la cellule courante</translation>
     </message>
     <message>
         <source>Enter, double-click</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée, double-clic</translation>
     </message>
     <message>
         <source>Show the unit&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal de l&apos;unité</translation>
     </message>
     <message>
         <source>Menu key, right click</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Menu, clic droit</translation>
     </message>
     <message>
         <source>Stop, show the log or re-run the selected units</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter, afficher le journal ou relancer les unités sélectionnées</translation>
     </message>
     <message>
         <source>Quit (asks first while units are flashed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter (avec confirmation si des unités sont en cours de flashage)</translation>
     </message>
     <message>
         <source>About Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
 </context>
 <context>
     <name>StationOptions</name>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 needs a whole number of milliseconds, at least 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre entier de millisecondes, au moins 1.</translation>
     </message>
     <message>
         <source>%1 needs a whole number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre entier de 0 à 1000.</translation>
     </message>
     <message>
         <source>%1 needs a whole number, 0 for all units at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre entier, 0 pour toutes les unités à la fois.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>An option, then what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 needs %2.</source>
         <extracomment>Two option names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite %2.</translation>
     </message>
     <message>
         <source>%1 needs %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite %2 et %3.</translation>
     </message>
     <message>
         <source>open this list of units (CSV: name,address,port[,title])
 instead of the last one</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir cette liste d&apos;unités (CSV&#xa0;:
+name,address,port[,title]) au lieu de la dernière</translation>
     </message>
     <message>
         <source>choose this Intel HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>choisir ce fichier Intel HEX</translation>
     </message>
     <message>
         <source>units flashed at the same time; 0 for all</source>
-        <translation type="unfinished"></translation>
+        <translation>unités flashées en même temps&#xa0;; 0 pour toutes</translation>
     </message>
     <message>
         <source>start flashing every unit at once (needs %1 and
 %2); problems that stop the run go to standard
 error and the program exits with status 2</source>
-        <translation type="unfinished"></translation>
+        <translation>lancer le flashage de toutes les unités à la fois
+(exige %1 et %2)&#xa0;; les problèmes qui empêchent
+l&apos;exécution vont sur la sortie d&apos;erreur et le
+programme se termine avec le statut 2</translation>
     </message>
     <message>
         <source>with %1: save the report and exit when the run
 ends: 0 every unit finished, 1 any did not, 2 the run
 could not start; no dialogs (runs without a display)</source>
-        <translation type="unfinished"></translation>
+        <translation>avec %1&#xa0;: enregistrer le rapport et quitter à la
+fin de l&apos;exécution&#xa0;: 0 toutes les unités ont abouti,
+1 l&apos;une n&apos;a pas abouti, 2 l&apos;exécution n&apos;a pas pu
+démarrer&#xa0;; aucune boîte de dialogue (fonctionne sans
+affichage)</translation>
     </message>
     <message>
         <source>save each run&apos;s report in DIR (default: the report folder
 of the settings, if any); one that cannot take it: exit 2
 before any unit is flashed</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrer le rapport de chaque exécution dans DIR (par
+défaut&#xa0;: le dossier des rapports des paramètres, s&apos;il y en
+a un)&#xa0;; s&apos;il ne peut pas le recevoir&#xa0;: sortie 2 avant
+qu&apos;aucune unité ne soit flashée</translation>
     </message>
     <message>
         <source>each uploader&apos;s response time-out (kept; at first
 60000, as the uploader&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>délai de réponse de chaque téléverseur (conservé&#xa0;; au
+départ 60000, comme celui du téléverseur)</translation>
     </message>
     <message>
         <source>further connection tries per unit (kept; at first 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveaux essais de connexion par unité (conservé&#xa0;; au
+départ 0)</translation>
     </message>
     <message>
         <source>use a dark colour scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>utiliser un jeu de couleurs sombre</translation>
     </message>
     <message>
         <source>who runs the station, in every uploader&apos;s history rows
 (default: asked at start when File &gt; Ask for the operator
 is on, else the login name)</source>
-        <translation type="unfinished"></translation>
+        <translation>qui utilise la station, dans les lignes d&apos;historique de
+chaque téléverseur (par défaut&#xa0;: demandé au démarrage si
+Fichier &gt; Demander l&apos;opérateur est activé, sinon le nom
+de connexion)</translation>
     </message>
     <message>
         <source>start locked for production: changing the firmware, the
 list, time-out, retries or report folder needs the
 supervisor password (File &gt; Supervisor password...)</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrer verrouillé pour la production&#xa0;: modifier le
+firmware, la liste, le délai, les essais ou le dossier
+des rapports exige le mot de passe superviseur
+(Fichier &gt; Mot de passe superviseur...)</translation>
     </message>
     <message>
         <source>flash only firmware whose signature (FILE.hex.minisig)
 verifies with KEY: a .pub key file or the base64 key;
 repeatable, any of the keys may have signed</source>
-        <translation type="unfinished"></translation>
+        <translation>flasher uniquement le firmware dont la signature
+(FILE.hex.minisig) se vérifie avec KEY&#xa0;: un fichier de clé
+.pub ou la clé en base64&#xa0;; répétable, n&apos;importe laquelle
+des clés peut avoir signé</translation>
     </message>
     <message>
         <source>the flash history every uploader writes its rows to
@@ -2194,477 +2396,502 @@ repeatable, any of the keys may have signed</source>
 FWU_HISTORY, else the uploaders&apos; default file); every user
 can read an option: give a password in ~/.pgpass</source>
         <extracomment>Keep sqlite:///path, postgresql://user@host/db, off, FWU_HISTORY and ~/.pgpass as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique de flashage où chaque téléverseur écrit ses
+lignes (sqlite:///path, postgresql://user@host/db ou off&#xa0;;
+par défaut&#xa0;: FWU_HISTORY, sinon le fichier par défaut des
+téléverseurs)&#xa0;; tout utilisateur peut lire une option&#xa0;:
+mettre un mot de passe dans ~/.pgpass</translation>
     </message>
     <message>
         <source>write each unit&apos;s own number at this address of
 the image, in LENGTH bytes (1 to 32); with any %1
 option the numbers are on for this session, the options
 not given as in File &gt; Serial numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire le numéro propre à chaque unité à cette
+adresse de l&apos;image, sur LENGTH octets (1 à 32)&#xa0;; avec
+une option %1 quelconque, les numéros sont activés
+pour cette session, les options non données étant
+comme dans Fichier &gt; Numéros de série...</translation>
     </message>
     <message>
         <source>le, be, ascii, hex or bytes (as the uploader&apos;s)</source>
         <extracomment>Keep the format words as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le, be, ascii, hex ou bytes (comme le téléverseur)</translation>
     </message>
     <message>
         <source>counter:START[:END], list:FILE, hexlist:FILE, or label
 (each unit&apos;s scanned serial is its number)</source>
         <extracomment>Keep counter:START[:END], list:FILE, hexlist:FILE and label as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>counter:START[:END], list:FILE, hexlist:FILE, ou label
+(le numéro de série scanné de chaque unité est son numéro)</translation>
     </message>
     <message>
         <source>the pool in the flash history the numbers come from
 (default: the title)</source>
-        <translation type="unfinished"></translation>
+        <translation>la réserve de l&apos;historique de flashage d&apos;où viennent les
+numéros (par défaut&#xa0;: le titre)</translation>
     </message>
     <message>
         <source>answer the HTTP/JSON control interface of a line
 system on 127.0.0.1 (or ADDRESS, an address of this PC)
 and PORT (0: a free one); prints its URL and token file</source>
-        <translation type="unfinished"></translation>
+        <translation>répondre à l&apos;interface de commande HTTP/JSON
+d&apos;un système de ligne sur 127.0.0.1 (ou ADDRESS, une
+adresse de ce PC) et PORT (0&#xa0;: un port libre)&#xa0;;
+affiche son URL et son fichier de jeton</translation>
     </message>
     <message>
         <source>write the interface&apos;s token to FILE instead of
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire le jeton de l&apos;interface dans FILE au lieu de
+%1</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>the command-line uploader to run (default: the one beside
 this program, else %1 on PATH)</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléverseur en ligne de commande à exécuter (par
+défaut&#xa0;: celui situé à côté de ce programme, sinon
+%1 dans le PATH)</translation>
     </message>
     <message>
         <source>the flash history when %1 is not given</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique de flashage quand %1 n&apos;est pas donné</translation>
     </message>
     <message>
         <source>how long a poll of the interface&apos;s events waits at most
 (default 25000; for tests)</source>
-        <translation type="unfinished"></translation>
+        <translation>durée maximale d&apos;attente d&apos;une interrogation des
+événements de l&apos;interface (par défaut 25000&#xa0;; pour les
+tests)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 Flashes one firmware file into many units at once, one %2
 process per unit, and reports each unit&apos;s outcome.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 [options]
+Flashe un fichier firmware dans de nombreuses unités à la fois,
+un processus %2 par unité, et indique le résultat
+de chaque unité.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Bad options: exit status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Options erronées&#xa0;: statut de sortie %1.</translation>
     </message>
     <message>
         <source>Environment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Environnement&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>StationRunner</name>
     <message>
         <source>The attempt is not in the flash history (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage (%1).</translation>
     </message>
     <message>
         <source>no answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse de %1 en %2 s</translation>
     </message>
     <message>
         <source>A run is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une exécution est en cours.</translation>
     </message>
     <message>
         <source>Nothing has run yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a encore été exécuté.</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No units to flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité à flasher.</translation>
     </message>
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>même unité que la ligne %1 (les deux atteignent %2 port %3)</translation>
     </message>
     <message>
         <source>Stopped before it started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté avant d&apos;avoir commencé.</translation>
     </message>
 </context>
 <context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve attend [ADDRESS:]PORT, p. ex. 8080 ou 192.0.2.7:8080.</translation>
     </message>
     <message>
         <source>--serve: %1 is not an address of this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>--serve&#xa0;: %1 n&apos;est pas une adresse de ce PC.</translation>
     </message>
     <message>
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interface de commande répond sur %1, que d&apos;autres ordinateurs peuvent atteindre&#xa0;: toute personne ayant le jeton peut piloter la station.</translation>
     </message>
     <message>
         <source>Control interface: %1 (token in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface de commande&#xa0;: %1 (jeton dans %2)</translation>
     </message>
 </context>
 <context>
     <name>StationSession</name>
     <message>
         <source>The remembered list of units in %1 cannot be read (%2). It is kept as it is until another list is opened or made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste d&apos;unités mémorisée dans %1 est illisible (%2). Elle est conservée telle quelle jusqu&apos;à l&apos;ouverture ou la création d&apos;une autre liste.</translation>
     </message>
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de la station n&apos;ont pas pu être enregistrés dans %1&#xa0;; la liste d&apos;unités et les choix faits ici ne sont pas mémorisés.</translation>
     </message>
 </context>
 <context>
     <name>StationTrust</name>
     <message>
         <source>Only signed firmware is flashed here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul du firmware signé est flashé ici&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>StationWindow</name>
     <message>
         <source>The firmware chosen last time is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le firmware choisi la dernière fois a disparu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Firmware Uploader Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware Uploader Station</translation>
     </message>
     <message>
         <source>Run ended. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution terminée. %1</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Units are being flashed. Stop them all and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des unités sont en cours de flashage. Les arrêter toutes et quitter&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open units list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une liste d&apos;unités...</translation>
     </message>
     <message>
         <source>Save units list &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste d&apos;unités &amp;sous...</translation>
     </message>
     <message>
         <source>Save &amp;report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;rapport...</translation>
     </message>
     <message>
         <source>Report &amp;folder for automatic saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier des rapports enregistrés automatiquement...</translation>
     </message>
     <message>
         <source>&amp;History of the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des unités sélectionnées...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis &amp;clavier</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>%1
 
 Units that are mid-transfer stay in programming mode until they are flashed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Les unités en plein transfert restent en mode programmation jusqu&apos;à ce qu&apos;elles soient de nouveau flashées.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stop every unit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter toutes les unités maintenant&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Stop the %n selected unit(s) now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arrêter maintenant %n unité sélectionnée&#xa0;?</numerusform>
+            <numerusform>Arrêter maintenant les %n unités sélectionnées&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt...</translation>
     </message>
     <message>
         <source>Stopping the selected units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt des unités sélectionnées...</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>Show &amp;log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <source>&amp;Re-run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relancer</translation>
     </message>
 </context>
 <context>
     <name>TrustedKeysDialog</name>
     <message>
         <source>Trusted Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Clés de confiance</translation>
     </message>
     <message>
         <source>Firmware signed with one of these keys is trusted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le firmware signé avec l&apos;une de ces clés est de confiance&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add Key File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un fichier de clé…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Flash only signed firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasher uniquement du firmware signé</translation>
     </message>
     <message>
         <source>Add a trusted key first: with none, every file would be refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter d&apos;abord une clé de confiance&#xa0;: sans aucune, tout fichier serait refusé.</translation>
     </message>
     <message>
         <source>The trusted keys could not be saved in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les clés de confiance n&apos;ont pas pu être enregistrées dans &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The key %1 is trusted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé %1 est déjà de confiance.</translation>
     </message>
     <message>
         <source>Add Trusted Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une clé de confiance</translation>
     </message>
     <message>
         <source>Key ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de clé %1</translation>
     </message>
     <message>
         <source>Public keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Clés publiques</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
 </context>
 <context>
     <name>UnitCellText</name>
     <message>
         <source>no answer for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse depuis %1 s</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 restant</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>The number written into a unit and what became of it: burnt (never handed out again), returned (handed out again) or allocated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A unit&apos;s progress in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>How far a unit has got, then how long it has been silent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour une liste d&apos;unités.</translation>
     </message>
     <message>
         <source>A quoted field never ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets ne se termine jamais.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The first line must be the header %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne doit être l&apos;en-tête %1.</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitListKeeper</name>
     <message>
         <source>Some rows cannot run: see the rows marked &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines lignes ne peuvent pas être exécutées&#xa0;: voir les lignes marquées &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Open units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste d&apos;unités</translation>
     </message>
     <message>
         <source>Units list (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste d&apos;unités (*.csv)</translation>
     </message>
     <message>
         <source>Save units list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste d&apos;unités</translation>
     </message>
 </context>
 <context>
     <name>UnitListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>N° série</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoulé</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Last flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier flash</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Code de sortie %2</translation>
     </message>
     <message>
         <source>cannot run</source>
-        <translation type="unfinished"></translation>
+        <translation>non exécutable</translation>
     </message>
     <message>
         <source>address &quot;%1&quot; is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse &quot;%1&quot; n&apos;est pas valide</translation>
     </message>
     <message>
         <source>same address and port as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>même adresse et même port que la ligne %1</translation>
     </message>
     <message>
         <source>same name as row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>même nom que la ligne %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Joins the reasons one row cannot run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <extracomment>Part of the counts above the units, where it is a link to the failed units.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unité&#xa0;: %1 terminée, %2, %3 en cours, %4 en attente</numerusform>
+            <numerusform>%n unités&#xa0;: %1 terminée(s), %2, %3 en cours, %4 en attente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n units: %1 finished, %2, %3 running, %4 waiting (%5 cannot run: see the marked rows)</source>
         <extracomment>The counts above the units; %2 is the failed count, e.g. &quot;3 failed&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unité&#xa0;: %1 terminée, %2, %3 en cours, %4 en attente (%5 non exécutable(s)&#xa0;: voir les lignes marquées)</numerusform>
+            <numerusform>%n unités&#xa0;: %1 terminée(s), %2, %3 en cours, %4 en attente (%5 non exécutable(s)&#xa0;: voir les lignes marquées)</numerusform>
         </translation>
     </message>
 </context>
@@ -2672,77 +2899,77 @@ Exit code %2</source>
     <name>UnitLogDialog</name>
     <message>
         <source>Log of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de %1</translation>
     </message>
     <message>
         <source>State: %1, exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>État&#xa0;: %1, code de sortie %2</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif&#xa0;: %1</translation>
     </message>
     <message>
         <source>Standard error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie d&apos;erreur standard&#xa0;:</translation>
     </message>
     <message>
         <source>Save log</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal</translation>
     </message>
     <message>
         <source>Log files (*.log *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers journaux (*.log *.txt)</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitProcess</name>
     <message>
         <source>The uploader crashed (signal %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléverseur a planté (signal %1).</translation>
     </message>
     <message>
         <source>The uploader ended with exit code %1 and no result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléverseur s&apos;est terminé avec le code de sortie %1 et sans résultat.</translation>
     </message>
     <message>
         <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléverseur a indiqué le code de sortie %1 mais s&apos;est terminé avec %2.</translation>
     </message>
     <message>
         <source>Cannot start the uploader %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le téléverseur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion</translation>
     </message>
     <message>
         <source>sending</source>
-        <translation type="unfinished"></translation>
+        <translation>envoi</translation>
     </message>
     <message>
         <source>writing/rebooting</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture/redémarrage</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉUSSI</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC</translation>
     </message>
 </context>
 <context>
@@ -2750,137 +2977,138 @@ Exit code %2</source>
     <message>
         <source>unit %1</source>
         <extracomment>The name a new row of the list starts with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unité %1</translation>
     </message>
 </context>
 <context>
     <name>UnitViews</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Line view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de la &amp;ligne</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>&amp;Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;checs seulement</translation>
     </message>
     <message>
         <source>List &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordre de la liste</translation>
     </message>
     <message>
         <source>A&amp;dd unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une u&amp;nité</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendr&amp;e</translation>
     </message>
     <message>
         <source>Double-click a row for its log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquer sur une ligne pour afficher son journal.</translation>
     </message>
 </context>
 <context>
     <name>UploadEngine</name>
     <message>
         <source>Could not establish connection to %1, port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;établir la connexion avec %1, port %2.</translation>
     </message>
     <message>
         <source>The connection to the unit was lost: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec l&apos;unité a été perdue&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The unit refused %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité a refusé %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>The flash history does not answer; the attempt is written when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique de flashage ne répond pas&#xa0;; la tentative sera écrite quand il répondra.</translation>
     </message>
     <message>
         <source>Flash history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de flashage</translation>
     </message>
     <message>
         <source>Database (sqlite:///path/file.sqlite, postgresql://user@host/dbname or off;
 empty for the default):</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données (sqlite:///path/file.sqlite, postgresql://user@host/dbname ou off&#xa0;;
+vide pour la valeur par défaut)&#xa0;:</translation>
     </message>
     <message>
         <source>A password is not kept in the window&apos;s settings. Leave it out of the URL and put it in ~/.pgpass (a line host:port:database:user:password, the file with mode 0600), where the database client finds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe n&apos;est pas conservé dans les paramètres de la fenêtre. Le laisser hors de l&apos;URL et le mettre dans ~/.pgpass (une ligne host:port:database:user:password, le fichier en mode 0600), où le client de la base de données le trouve.</translation>
     </message>
     <message>
         <source>the setting could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>le paramètre n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique</translation>
     </message>
     <message>
         <source>&amp;Show…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher…</translation>
     </message>
     <message>
         <source>&amp;Database…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de données…</translation>
     </message>
     <message>
         <source>The attempt is not in the flash history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Writing firmware: do not remove power</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du firmware&#xa0;: ne pas couper l&apos;alimentation</translation>
     </message>
     <message>
         <source>%1 v%2</source>
         <extracomment>The window&apos;s caption: the program&apos;s title and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 v%2</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier...</translation>
     </message>
     <message>
         <source>Could not save the log to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le journal dans &quot;%1&quot;&#xa0;: %2</translation>
     </message>
     <message>
         <source>Loops: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucles&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2888,74 +3116,81 @@ empty for the default):</source>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossible d&apos;écrire sur la sortie standard&#xa0;: %2
+</translation>
     </message>
     <message>
         <source>
 A demo firmware file to try with: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fichier firmware de démonstration pour essayer&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>
 Usage: %1 [options] FILE.hex
 Run &quot;%1 --help&quot; for the options and exit codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Utilisation&#xa0;: %1 [options] FILE.hex
+Lancer &quot;%1 --help&quot; pour les options et les codes de sortie.</translation>
     </message>
     <message>
         <source>no station events</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun événement de station</translation>
     </message>
     <message>
         <source>no serial numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun numéro de série</translation>
     </message>
     <message>
         <source>no attempts match</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune tentative ne correspond</translation>
     </message>
     <message>
         <source>%1 of %2 attempts shown; --limit 0 shows all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tentatives affichées sur %2&#xa0;; --limit 0 les affiche toutes</translation>
     </message>
     <message>
         <source>
 Run &quot;%1 --help&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Lancer &quot;%1 --help&quot; pour les options.</translation>
     </message>
     <message>
         <source>the history is off; give --history URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique est désactivé&#xa0;; donner --history URL.</translation>
     </message>
     <message>
         <source>no answer from the history at %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse de l&apos;historique à %1 en %2 s</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les informations de version.</translation>
     </message>
     <message>
         <source>Installs Intel HEX firmware into a control unit over Ethernet.
 A demo firmware file to try it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installe un firmware Intel HEX dans une unité de commande par Ethernet.
+Fichier firmware de démonstration pour l&apos;essayer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Firmware file to choose at start (.hex).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier firmware à choisir au démarrage (.hex).</translation>
     </message>
     <message>
         <source>[FILE.hex]</source>
         <extracomment>The command line&apos;s usage line: an optional firmware file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[FILE.hex]</translation>
     </message>
     <message>
         <source>A demo firmware file to try with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier firmware de démonstration pour essayer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Run &quot;%1&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer &quot;%1&quot; pour les options.</translation>
     </message>
 </context>
 </TS>
