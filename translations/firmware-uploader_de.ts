@@ -858,45 +858,6 @@ Die zuvor gewählte Firmware bleibt: %2</translation>
     </message>
 </context>
 <context>
-    <name>HistoryPrinter</name>
-    <message>
-        <source>POOL</source>
-        <translation>POOL</translation>
-    </message>
-    <message>
-        <source>SERIAL</source>
-        <translation>SERIENNR.</translation>
-    </message>
-    <message>
-        <source>STATE</source>
-        <translation>ZUSTAND</translation>
-    </message>
-    <message>
-        <source>ATTEMPT</source>
-        <translation>VERSUCH</translation>
-    </message>
-    <message>
-        <source>UNIT</source>
-        <translation>GERÄT</translation>
-    </message>
-    <message>
-        <source>ADDRESS</source>
-        <translation>ADRESSE</translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation>PORT</translation>
-    </message>
-    <message>
-        <source>HOST</source>
-        <translation>HOST</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>GEÄNDERT</translation>
-    </message>
-</context>
-<context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
@@ -1365,10 +1326,6 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
 <context>
     <name>OperatorSeat</name>
     <message>
-        <source>Ask for the &amp;operator at start</source>
-        <translation>Beim Start nach dem Bediener &amp;fragen</translation>
-    </message>
-    <message>
         <source>Operator: %1</source>
         <translation>Bediener: %1</translation>
     </message>
@@ -1379,6 +1336,10 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
     <message>
         <source>Who runs the station?</source>
         <translation>Wer bedient die Station?</translation>
+    </message>
+    <message>
+        <source>Ask for the operator at s&amp;tart</source>
+        <translation>Beim Start nach dem Bediener &amp;fragen</translation>
     </message>
 </context>
 <context>
@@ -1548,10 +1509,6 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
         <translation>Wie viele Geräte gleichzeitig geflasht werden</translation>
     </message>
     <message>
-        <source>&amp;Units at once:</source>
-        <translation>Geräte &amp;parallel:</translation>
-    </message>
-    <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
         <translation> ms</translation>
@@ -1571,6 +1528,10 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
     <message>
         <source>Retr&amp;ies:</source>
         <translation>&amp;Versuche:</translation>
+    </message>
+    <message>
+        <source>U&amp;nits at once:</source>
+        <translation>Geräte &amp;parallel:</translation>
     </message>
 </context>
 <context>
@@ -1595,7 +1556,7 @@ Das Gerät bleibt im Programmiermodus, bis es eine vollständige Firmware-Datei 
         <translation>Etikett eines Geräts scannen</translation>
     </message>
     <message>
-        <source>Se&amp;rial:</source>
+        <source>S&amp;erial:</source>
         <translation>Se&amp;riennummer:</translation>
     </message>
 </context>
@@ -2991,10 +2952,6 @@ Exit-Code %2</translation>
         <translation>Nur &amp;fehlgeschlagene</translation>
     </message>
     <message>
-        <source>List &amp;order</source>
-        <translation>&amp;Reihenfolge</translation>
-    </message>
-    <message>
         <source>A&amp;dd unit</source>
         <translation>Gerät h&amp;inzufügen</translation>
     </message>
@@ -3013,6 +2970,10 @@ Exit-Code %2</translation>
     <message>
         <source>Double-click a row for its log.</source>
         <translation>Doppelklick auf eine Zeile zeigt ihr Protokoll.</translation>
+    </message>
+    <message>
+        <source>List o&amp;rder</source>
+        <translation>&amp;Reihenfolge</translation>
     </message>
 </context>
 <context>

@@ -861,45 +861,6 @@ Se mantiene el firmware elegido antes: %2</translation>
     </message>
 </context>
 <context>
-    <name>HistoryPrinter</name>
-    <message>
-        <source>POOL</source>
-        <translation>RESERVA</translation>
-    </message>
-    <message>
-        <source>SERIAL</source>
-        <translation>SERIE</translation>
-    </message>
-    <message>
-        <source>STATE</source>
-        <translation>ESTADO</translation>
-    </message>
-    <message>
-        <source>ATTEMPT</source>
-        <translation>INTENTO</translation>
-    </message>
-    <message>
-        <source>UNIT</source>
-        <translation>UNIDAD</translation>
-    </message>
-    <message>
-        <source>ADDRESS</source>
-        <translation>DIRECCIÓN</translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation>PUERTO</translation>
-    </message>
-    <message>
-        <source>HOST</source>
-        <translation>EQUIPO</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>CAMBIO</translation>
-    </message>
-</context>
-<context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
@@ -1368,10 +1329,6 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
 <context>
     <name>OperatorSeat</name>
     <message>
-        <source>Ask for the &amp;operator at start</source>
-        <translation>Preguntar por el &amp;operario al iniciar</translation>
-    </message>
-    <message>
         <source>Operator: %1</source>
         <translation>Operario: %1</translation>
     </message>
@@ -1382,6 +1339,10 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
     <message>
         <source>Who runs the station?</source>
         <translation>¿Quién maneja la estación?</translation>
+    </message>
+    <message>
+        <source>Ask for the operator at s&amp;tart</source>
+        <translation>Preguntar por el &amp;operario al iniciar</translation>
     </message>
 </context>
 <context>
@@ -1551,10 +1512,6 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
         <translation>Cuántas unidades se graban a la vez</translation>
     </message>
     <message>
-        <source>&amp;Units at once:</source>
-        <translation>&amp;Unidades a la vez:</translation>
-    </message>
-    <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
         <translation> ms</translation>
@@ -1574,6 +1531,10 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
     <message>
         <source>Retr&amp;ies:</source>
         <translation>Re&amp;intentos:</translation>
+    </message>
+    <message>
+        <source>U&amp;nits at once:</source>
+        <translation>&amp;Unidades a la vez:</translation>
     </message>
 </context>
 <context>
@@ -1598,7 +1559,7 @@ La unidad permanece en modo de programación hasta que recibe un archivo de firm
         <translation>escanee la etiqueta de una unidad</translation>
     </message>
     <message>
-        <source>Se&amp;rial:</source>
+        <source>S&amp;erial:</source>
         <translation>&amp;N.º de serie:</translation>
     </message>
 </context>
@@ -2996,10 +2957,6 @@ Código de salida %2</translation>
         <translation>Solo &amp;fallidas</translation>
     </message>
     <message>
-        <source>List &amp;order</source>
-        <translation>&amp;Orden de la lista</translation>
-    </message>
-    <message>
         <source>A&amp;dd unit</source>
         <translation>Añadir &amp;unidad</translation>
     </message>
@@ -3018,6 +2975,10 @@ Código de salida %2</translation>
     <message>
         <source>Double-click a row for its log.</source>
         <translation>Doble clic en una fila para ver su registro.</translation>
+    </message>
+    <message>
+        <source>List o&amp;rder</source>
+        <translation>&amp;Orden de la lista</translation>
     </message>
 </context>
 <context>

@@ -862,45 +862,6 @@ Le firmware choisi auparavant est conservé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
-    <name>HistoryPrinter</name>
-    <message>
-        <source>POOL</source>
-        <translation>RÉSERVE</translation>
-    </message>
-    <message>
-        <source>SERIAL</source>
-        <translation>N° SÉRIE</translation>
-    </message>
-    <message>
-        <source>STATE</source>
-        <translation>ÉTAT</translation>
-    </message>
-    <message>
-        <source>ATTEMPT</source>
-        <translation>TENTATIVE</translation>
-    </message>
-    <message>
-        <source>UNIT</source>
-        <translation>UNITÉ</translation>
-    </message>
-    <message>
-        <source>ADDRESS</source>
-        <translation>ADRESSE</translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation>PORT</translation>
-    </message>
-    <message>
-        <source>HOST</source>
-        <translation>HÔTE</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>MODIFIÉ</translation>
-    </message>
-</context>
-<context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
@@ -1376,10 +1337,6 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
 <context>
     <name>OperatorSeat</name>
     <message>
-        <source>Ask for the &amp;operator at start</source>
-        <translation>Demander l&apos;opéra&amp;teur au démarrage</translation>
-    </message>
-    <message>
         <source>Operator: %1</source>
         <translation>Opérateur&#xa0;: %1</translation>
     </message>
@@ -1390,6 +1347,10 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
     <message>
         <source>Who runs the station?</source>
         <translation>Qui utilise la station&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Ask for the operator at s&amp;tart</source>
+        <translation>Demander l&apos;opéra&amp;teur au démarrage</translation>
     </message>
 </context>
 <context>
@@ -1559,10 +1520,6 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
         <translation>Nombre d&apos;unités flashées en même temps</translation>
     </message>
     <message>
-        <source>&amp;Units at once:</source>
-        <translation>&amp;Unités à la fois&#xa0;:</translation>
-    </message>
-    <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
         <translation> ms</translation>
@@ -1582,6 +1539,10 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
     <message>
         <source>Retr&amp;ies:</source>
         <translation>&amp;Nouveaux essais&#xa0;:</translation>
+    </message>
+    <message>
+        <source>U&amp;nits at once:</source>
+        <translation>&amp;Unités à la fois&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1606,7 +1567,7 @@ L&apos;unité reste en mode programmation jusqu&apos;à ce qu&apos;elle reçoive
         <translation>scanner l&apos;étiquette d&apos;une unité</translation>
     </message>
     <message>
-        <source>Se&amp;rial:</source>
+        <source>S&amp;erial:</source>
         <translation>N° de sér&amp;ie&#xa0;:</translation>
     </message>
 </context>
@@ -3007,10 +2968,6 @@ Code de sortie %2</translation>
         <translation>É&amp;checs seulement</translation>
     </message>
     <message>
-        <source>List &amp;order</source>
-        <translation>&amp;Ordre de la liste</translation>
-    </message>
-    <message>
         <source>A&amp;dd unit</source>
         <translation>Ajouter une u&amp;nité</translation>
     </message>
@@ -3029,6 +2986,10 @@ Code de sortie %2</translation>
     <message>
         <source>Double-click a row for its log.</source>
         <translation>Double-cliquer sur une ligne pour afficher son journal.</translation>
+    </message>
+    <message>
+        <source>List o&amp;rder</source>
+        <translation>&amp;Ordre de la liste</translation>
     </message>
 </context>
 <context>

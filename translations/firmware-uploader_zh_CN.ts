@@ -839,45 +839,6 @@ The firmware chosen before stays: %2</source>
     </message>
 </context>
 <context>
-    <name>HistoryPrinter</name>
-    <message>
-        <source>POOL</source>
-        <translation>POOL</translation>
-    </message>
-    <message>
-        <source>SERIAL</source>
-        <translation>SERIAL</translation>
-    </message>
-    <message>
-        <source>STATE</source>
-        <translation>STATE</translation>
-    </message>
-    <message>
-        <source>ATTEMPT</source>
-        <translation>ATTEMPT</translation>
-    </message>
-    <message>
-        <source>UNIT</source>
-        <translation>UNIT</translation>
-    </message>
-    <message>
-        <source>ADDRESS</source>
-        <translation>ADDRESS</translation>
-    </message>
-    <message>
-        <source>PORT</source>
-        <translation>PORT</translation>
-    </message>
-    <message>
-        <source>HOST</source>
-        <translation>HOST</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>CHANGED</translation>
-    </message>
-</context>
-<context>
     <name>HistorySchema</name>
     <message>
         <source>the history has attempts but no schema_version table</source>
@@ -1341,10 +1302,6 @@ The unit stays in programming mode until it gets a whole firmware file or is res
 <context>
     <name>OperatorSeat</name>
     <message>
-        <source>Ask for the &amp;operator at start</source>
-        <translation>启动时询问操作员(&amp;T)</translation>
-    </message>
-    <message>
         <source>Operator: %1</source>
         <translation>操作员：%1</translation>
     </message>
@@ -1355,6 +1312,10 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>Who runs the station?</source>
         <translation>谁在操作工作站？</translation>
+    </message>
+    <message>
+        <source>Ask for the operator at s&amp;tart</source>
+        <translation>启动时询问操作员(&amp;T)</translation>
     </message>
 </context>
 <context>
@@ -1523,10 +1484,6 @@ The unit stays in programming mode until it gets a whole firmware file or is res
         <translation>同时烧录的单元数量</translation>
     </message>
     <message>
-        <source>&amp;Units at once:</source>
-        <translation>同时烧录(&amp;N)：</translation>
-    </message>
-    <message>
         <source> ms</source>
         <extracomment>Milliseconds, after the number.</extracomment>
         <translation> 毫秒</translation>
@@ -1546,6 +1503,10 @@ The unit stays in programming mode until it gets a whole firmware file or is res
     <message>
         <source>Retr&amp;ies:</source>
         <translation>重试次数(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>U&amp;nits at once:</source>
+        <translation>同时烧录(&amp;N)：</translation>
     </message>
 </context>
 <context>
@@ -1570,7 +1531,7 @@ The unit stays in programming mode until it gets a whole firmware file or is res
         <translation>扫描单元的标签</translation>
     </message>
     <message>
-        <source>Se&amp;rial:</source>
+        <source>S&amp;erial:</source>
         <translation>序列号(&amp;E)：</translation>
     </message>
 </context>
@@ -2952,10 +2913,6 @@ Exit code %2</source>
         <translation>仅显示失败(&amp;F)</translation>
     </message>
     <message>
-        <source>List &amp;order</source>
-        <translation>列表顺序(&amp;R)</translation>
-    </message>
-    <message>
         <source>A&amp;dd unit</source>
         <translation>添加单元(&amp;D)</translation>
     </message>
@@ -2974,6 +2931,10 @@ Exit code %2</source>
     <message>
         <source>Double-click a row for its log.</source>
         <translation>双击某行可查看其日志。</translation>
+    </message>
+    <message>
+        <source>List o&amp;rder</source>
+        <translation>列表顺序(&amp;R)</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ RunControls::RunControls(QWidget *parent) : QWidget(parent)
     m_limit->setSpecialValueText(tr("all"));
     m_limit->setToolTip(tr("How many units are flashed at the same time"));
     connect(m_limit, &QSpinBox::valueChanged, this, &RunControls::limitChanged);
-    layout->addWidget(labelFor(tr("&Units at once:"), m_limit));
+    layout->addWidget(labelFor(tr("U&nits at once:"), m_limit));
     layout->addWidget(m_limit);
     layout->addWidget(buildUnitOptions());
 }

@@ -11,7 +11,7 @@ ScanField::ScanField(QWidget *parent) : QWidget(parent), m_edit(new QLineEdit(th
     m_edit->setPlaceholderText(tr("scan a unit's label"));
     m_edit->setClearButtonEnabled(true);
     m_edit->setMinimumWidth(180);
-    auto *label = new QLabel(tr("Se&rial:"), this);
+    auto *label = new QLabel(tr("S&erial:"), this);
     label->setBuddy(m_edit);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

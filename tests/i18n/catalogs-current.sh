@@ -4,14 +4,14 @@
 # sources without `cmake --build build --target update-translations` (and its translations) fails
 # here.
 set -euo pipefail
-root=$1 bin=$2
+root=$1 lupdate=$2 lrelease=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 for ts in "$root"/translations/firmware-uploader_*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$work/$name"
-    report=$(cd "$root" && "$bin/lupdate" -no-obsolete -locations none -I src -I tools/unit-sim \
+    report=$(cd "$root" && "$lupdate" -no-obsolete -locations none -I src -I tools/unit-sim \
         src tools/unit-sim -ts "$work/$name" 2>&1)
     if ! grep -q "(0 new and" <<<"$report" || grep -q "Removed [1-9]" <<<"$report"; then
         echo "FAIL: $name is not up to date with the sources:"
@@ -23,7 +23,7 @@ for ts in "$root"/translations/firmware-uploader_*.ts; do
         diff "$ts" "$work/$name" | head -20 | sed 's/^/    /'
         failed=1
     fi
-    released=$("$bin/lrelease" "$ts" -qm "$work/${name%.ts}.qm" 2>&1)
+    released=$("$lrelease" "$ts" -qm "$work/${name%.ts}.qm" 2>&1)
     if grep -Eq "[1-9][0-9]* unfinished|[1-9][0-9]* untranslated" <<<"$released"; then
         echo "FAIL: $name is not complete:"
         sed 's/^/    /' <<<"$released"

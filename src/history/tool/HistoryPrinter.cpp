@@ -252,17 +252,11 @@ QString HistoryPrinter::serials(const QList<QVariantList> &numbers) const
     case HistoryToolOptions::Format::Table:
         break;
     }
-    QStringList header;
-    for (const char *title :
-         {QT_TRANSLATE_NOOP("HistoryPrinter", "POOL"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "SERIAL"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "STATE"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "ATTEMPT"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "UNIT"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "ADDRESS"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "PORT"), QT_TRANSLATE_NOOP("HistoryPrinter", "HOST"),
-          QT_TRANSLATE_NOOP("HistoryPrinter", "CHANGED")})
-        header.append(QCoreApplication::translate("HistoryPrinter", title));
+    // As the attempts' table: the field names for people, the same in every language.
+    const QStringList header{
+        QStringLiteral("POOL"),    QStringLiteral("SERIAL"), QStringLiteral("STATE"),
+        QStringLiteral("ATTEMPT"), QStringLiteral("UNIT"),   QStringLiteral("ADDRESS"),
+        QStringLiteral("PORT"),    QStringLiteral("HOST"),   QStringLiteral("CHANGED")};
     QList<QStringList> shown{header};
     for (QStringList texts : std::as_const(lines)) {
         const QDateTime time = QDateTime::fromString(texts.at(changed), Qt::ISODateWithMs);
