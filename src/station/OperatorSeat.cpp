@@ -20,7 +20,7 @@ OperatorSeat::OperatorSeat(SettingsStore &store, QWidget *window)
 {
     m_askAtStart = m_store.read(kApplication, kSection, kAskOperator, QStringLiteral("false")) ==
                    QLatin1String("true");
-    m_askAction = new QAction(tr("Ask for the &operator at start"), this);
+    m_askAction = new QAction(tr("Ask for the operator at s&tart"), this);
     m_askAction->setCheckable(true);
     m_askAction->setChecked(m_askAtStart);
     connect(m_askAction, &QAction::toggled, this, [this](bool on) {

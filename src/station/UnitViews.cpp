@@ -55,7 +55,7 @@ QMenu *UnitViews::buildMenu(QWidget *menuParent)
         if (on)
             setLineView(false);
     });
-    menu->addAction(tr("List &order"), this, [this] {
+    menu->addAction(tr("List o&rder"), this, [this] {
         m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         m_table->filter().showListOrder();
     });
