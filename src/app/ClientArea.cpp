@@ -2,6 +2,8 @@
 
 #include "ActivityLogView.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,11 +127,26 @@ void ClientArea::placeControls()
     frmFirmwareFile->setGeometry(wider(kFirmwareFrameRect, extraWidth));
     FirmwareFile->setGeometry(wider(kFirmwareFileRect, extraWidth));
     frmConnectionSettings->setGeometry(wider(kConnectionFrameRect, extraWidth));
-    EthernetAddress->setGeometry(kAddressBoxRect);
-    EthernetPort->setGeometry(kPortBoxRect);
-    lblAddress->setGeometry(kAddressLabelRect);
-    lblPort->setGeometry(kPortLabelRect);
-    LoadStart->setGeometry(kLoadStartRect.translated(extraWidth, 0));
+    // A text longer than the drawing's (another language) widens its control: the labels push
+    // the boxes right, the start button grows to the left of its right edge.
+    QRect loadStart = kLoadStartRect.translated(extraWidth, 0);
+    loadStart.setLeft(
+        std::min(loadStart.left(), loadStart.right() + 1 - LoadStart->sizeHint().width()));
+    const int labelExtra = std::max({0, lblAddress->sizeHint().width() - kAddressLabelRect.width(),
+                                     lblPort->sizeHint().width() - kPortLabelRect.width()});
+    const int boxRight =
+        std::min(kAddressBoxRect.right() + labelExtra,
+                 loadStart.left() - (kLoadStartRect.left() - kAddressBoxRect.right()));
+    const auto box = [&](QRect rect) {
+        rect.translate(labelExtra, 0);
+        rect.setRight(boxRight);
+        return rect;
+    };
+    EthernetAddress->setGeometry(box(kAddressBoxRect));
+    EthernetPort->setGeometry(box(kPortBoxRect));
+    lblAddress->setGeometry(wider(kAddressLabelRect, labelExtra));
+    lblPort->setGeometry(wider(kPortLabelRect, labelExtra));
+    LoadStart->setGeometry(loadStart);
     ProgressBar->setGeometry(wider(kProgressBarRect, extraWidth));
     QRect list = wider(kListBoxRect, extraWidth);
     list.setHeight(list.height() + extraHeight);

@@ -24,13 +24,14 @@ UnitTable::UnitTable(UnitListModel &model, QWidget *parent)
         {UnitListModel::Title, 70},     {UnitListModel::Serial, 110},  {UnitListModel::State, 150},
         {UnitListModel::Progress, 170}, {UnitListModel::Records, 95},  {UnitListModel::Elapsed, 60},
         {UnitListModel::LastFlash, 190}};
-    for (const auto &[column, width] : widths)
-        setColumnWidth(column, width);
     // The reason takes the room that is left; the full text is in its tooltip.
     horizontalHeader()->setSectionResizeMode(UnitListModel::Outcome, QHeaderView::Stretch);
     // Sorting starts in list order: no column is sorted until the operator clicks one.
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
+    // Never narrower than the column's title and its sort mark (longer in some languages).
+    for (const auto &[column, width] : widths)
+        setColumnWidth(column, std::max(width, horizontalHeader()->sectionSizeHint(column)));
     connect(this, &QTableView::doubleClicked, this, &UnitTable::logRequested);
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
