@@ -11,8 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QThread>
 
 namespace {
+
+// Tries to settle a value again on a new connection, and the pause between them.
+constexpr int kSettleRetries = 3;
+constexpr std::chrono::milliseconds kSettleRetryPause{300};
 
 // Far above any signature file; a larger one is no signature.
 constexpr qint64 kMaxSignatureFileSize = 64 * 1024;
@@ -237,11 +242,16 @@ std::optional<QString> CliSerial::settle(bool finished, qint64 recordsSent)
     if (!m_ledger)
         return std::nullopt;
     std::optional<QString> problem = m_ledger->settle(m_pool, m_value.text, m_attemptId, state);
-    // A connection that broke during a long upload is made again once: the value would
-    // otherwise stay allocated and be burnt later, although the pool could know better.
-    if (problem && !m_ledger->refused()) {
+    // A connection that broke during a long upload (a server restarted) is made again, a few
+    // times over a moment: the value would otherwise stay allocated and be burnt later,
+    // although the pool could know better.
+    for (int retry = 0; problem && !m_ledger->refused() && retry < kSettleRetries; ++retry) {
+        if (retry > 0)
+            QThread::msleep(static_cast<unsigned long>(kSettleRetryPause.count()));
         m_store->close();
-        if (!m_store->open(HistoryStore::Access::Write))
+        if (const std::optional<QString> reopened = m_store->open(HistoryStore::Access::Write))
+            problem = reopened;
+        else
             problem = m_ledger->settle(m_pool, m_value.text, m_attemptId, state);
     }
     if (problem)
