@@ -1,6 +1,6 @@
 #include "MainMenus.h"
 
-#include "LanguageMenu.h"
+#include "platform/view/LanguageMenu.h"
 
 #include "KeyboardAccess.h"
 

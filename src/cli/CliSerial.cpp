@@ -143,6 +143,24 @@ std::optional<SerialValue> CliSerial::valueAt(qint64 index, QString *problem) co
     return m_source->valueAt(index, m_format, m_region ? m_region->length : 0, problem);
 }
 
+qint64 CliSerial::poolSize() const
+{
+    return m_source->sizeFor(m_format, m_region ? m_region->length : 0);
+}
+
+// The pool's view of the source: the text of the value at an index, or why there is none.
+SerialLedger::ValueAt CliSerial::valueTexts() const
+{
+    return [this](qint64 index, QString *value) -> std::optional<QString> {
+        QString why;
+        const std::optional<SerialValue> found = valueAt(index, &why);
+        if (!found)
+            return why;
+        *value = found->text;
+        return std::nullopt;
+    };
+}
+
 const ImagePatch *CliSerial::patchFor(const SerialRegion &region, QString *problem)
 {
     const QString key = region.text();
@@ -172,18 +190,8 @@ std::optional<QString> CliSerial::nextValue(const Unit &unit, SerialValue *value
             return m_ledger->claim(m_pool, value->text, holder, staleLimit, &claim);
         return std::nullopt;
     }
-    const SerialLedger::ValueAt text = [this](qint64 index, QString *value) {
-        QString why;
-        const std::optional<SerialValue> found = valueAt(index, &why);
-        if (!found)
-            return std::optional<QString>(why);
-        *value = found->text;
-        return std::optional<QString>();
-    };
-    if (const std::optional<QString> refusal =
-            m_ledger->take(m_pool, m_source->identity(),
-                           m_source->sizeFor(m_format, m_region ? m_region->length : 0), text,
-                           holder, staleLimit, &claim))
+    if (const std::optional<QString> refusal = m_ledger->take(
+            m_pool, m_source->identity(), poolSize(), valueTexts(), holder, staleLimit, &claim))
         return refusal;
     const std::optional<SerialValue> taken =
         claim.index ? valueAt(*claim.index, &problem) : std::nullopt;
@@ -273,17 +281,8 @@ QJsonObject CliSerial::preview()
         qint64 index = 0;
         QString text;
         if (m_ledger) {
-            const SerialLedger::ValueAt valueText = [this](qint64 at, QString *value) {
-                QString why;
-                const std::optional<SerialValue> found = valueAt(at, &why);
-                if (found)
-                    *value = found->text;
-                return found ? std::optional<QString>() : std::optional<QString>(why);
-            };
-            if (const std::optional<QString> why =
-                    m_ledger->peek(m_pool, m_source->identity(),
-                                   m_source->sizeFor(m_format, m_region ? m_region->length : 0),
-                                   valueText, &text, &index))
+            if (const std::optional<QString> why = m_ledger->peek(
+                    m_pool, m_source->identity(), poolSize(), valueTexts(), &text, &index))
                 problem = *why;
         }
         next = index >= 0 && problem.isEmpty() ? valueAt(index, &problem) : std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/SerialLedger.h"
 #include "serial/ImagePatch.h"
 #include "serial/SerialFormat.h"
 #include "serial/SerialRegion.h"
@@ -17,7 +18,6 @@
 
 class FirmwareInspection;
 class HistoryStore;
-class SerialLedger;
 struct CliOptions;
 
 // The unit's own data in its image, for the command line: the options checked against the image
@@ -75,6 +75,8 @@ private:
     std::optional<QString> nextValue(const Unit &unit, SerialValue *value, SerialRegion *region);
     const ImagePatch *patchFor(const SerialRegion &region, QString *problem);
     std::optional<SerialValue> valueAt(qint64 index, QString *problem) const;
+    qint64 poolSize() const;
+    SerialLedger::ValueAt valueTexts() const;
 
     const CliOptions &m_options;
     bool m_on = false;

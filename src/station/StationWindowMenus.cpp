@@ -12,8 +12,8 @@
 #include "UnitListKeeper.h"
 #include "UnitTable.h"
 #include "UnitViews.h"
-#include "app/LanguageMenu.h"
 #include "platform/SettingsStore.h"
+#include "platform/view/LanguageMenu.h"
 
 #include <QAction>
 #include <QMenu>

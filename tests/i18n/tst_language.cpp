@@ -1,6 +1,6 @@
 // Choosing the language: --language on the command line, the saved choice and Help > Language.
 
-#include "app/LanguageMenu.h"
+#include "platform/view/LanguageMenu.h"
 #include "platform/Language.h"
 #include "platform/SettingsStore.h"
 
