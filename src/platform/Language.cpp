@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include "CoreText.h"
 #include "SettingsStore.h"
 
 #include <QLibraryInfo>
@@ -153,7 +154,9 @@ void Language::apply(const QString &code)
         return;
     installTranslator(QStringLiteral("qtbase_") + code,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    installTranslator(QStringLiteral("firmware-uploader_") + code, QStringLiteral(":/i18n"));
+    const QString catalog = QStringLiteral("firmware-uploader_") + code;
+    if (installTranslator(catalog, QStringLiteral(":/i18n")))
+        CoreText::useCatalog(QStringLiteral(":/i18n/%1.qm").arg(catalog));
     QLocale::setDefault(QLocale(code));
 }
 

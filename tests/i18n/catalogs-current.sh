@@ -11,7 +11,7 @@ failed=0
 for ts in "$root"/translations/firmware-uploader_*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$work/$name"
-    report=$(cd "$root" && "$lupdate" -no-obsolete -locations none -I src -I tools/unit-sim \
+    report=$(cd "$root" && "$lupdate" -no-obsolete -locations none -tr-function-alias tr+=english -I src -I tools/unit-sim \
         src tools/unit-sim -ts "$work/$name" 2>&1)
     if ! grep -q "(0 new and" <<<"$report" || grep -q "Removed [1-9]" <<<"$report"; then
         echo "FAIL: $name is not up to date with the sources:"
