@@ -600,6 +600,21 @@ Exit-Codes:
     </message>
 </context>
 <context>
+    <name>CoreText</name>
+    <message>
+        <source>Only signed firmware is flashed here: %1</source>
+        <translation>Hier wird nur signierte Firmware geflasht: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history: %1</source>
+        <translation>Der Versuch steht nicht im Flash-Verlauf: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history (%1).</source>
+        <translation>Der Versuch steht nicht im Flash-Verlauf (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
@@ -2444,10 +2459,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
 <context>
     <name>StationRunner</name>
     <message>
-        <source>The attempt is not in the flash history (%1).</source>
-        <translation>Der Versuch steht nicht im Flash-Verlauf (%1).</translation>
-    </message>
-    <message>
         <source>no answer from %1 within %2 s</source>
         <translation>keine Antwort von %1 innerhalb von %2 s</translation>
     </message>
@@ -3026,10 +3037,6 @@ leer für die Vorgabe):</translation>
     <message>
         <source>&amp;Database…</source>
         <translation>&amp;Datenbank…</translation>
-    </message>
-    <message>
-        <source>The attempt is not in the flash history: %1</source>
-        <translation>Der Versuch steht nicht im Flash-Verlauf: %1</translation>
     </message>
 </context>
 <context>

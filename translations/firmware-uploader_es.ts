@@ -603,6 +603,21 @@ Códigos de salida:
     </message>
 </context>
 <context>
+    <name>CoreText</name>
+    <message>
+        <source>Only signed firmware is flashed here: %1</source>
+        <translation>Aquí solo se graba firmware firmado: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history: %1</source>
+        <translation>El intento no está en el historial de grabación: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history (%1).</source>
+        <translation>El intento no está en el historial de grabación (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
@@ -2449,10 +2464,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
 <context>
     <name>StationRunner</name>
     <message>
-        <source>The attempt is not in the flash history (%1).</source>
-        <translation>El intento no está en el historial de grabación (%1).</translation>
-    </message>
-    <message>
         <source>no answer from %1 within %2 s</source>
         <translation>sin respuesta de %1 en %2 s</translation>
     </message>
@@ -3031,10 +3042,6 @@ vacío para la predeterminada):</translation>
     <message>
         <source>&amp;Database…</source>
         <translation>&amp;Base de datos…</translation>
-    </message>
-    <message>
-        <source>The attempt is not in the flash history: %1</source>
-        <translation>El intento no está en el historial de grabación: %1</translation>
     </message>
 </context>
 <context>

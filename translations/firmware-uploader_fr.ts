@@ -604,6 +604,21 @@ Codes de sortie&#xa0;:
     </message>
 </context>
 <context>
+    <name>CoreText</name>
+    <message>
+        <source>Only signed firmware is flashed here: %1</source>
+        <translation>Seul du firmware signé est flashé ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history: %1</source>
+        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history (%1).</source>
+        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
@@ -2460,10 +2475,6 @@ de chaque unité.
 <context>
     <name>StationRunner</name>
     <message>
-        <source>The attempt is not in the flash history (%1).</source>
-        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage (%1).</translation>
-    </message>
-    <message>
         <source>no answer from %1 within %2 s</source>
         <translation>aucune réponse de %1 en %2 s</translation>
     </message>
@@ -3042,10 +3053,6 @@ vide pour la valeur par défaut)&#xa0;:</translation>
     <message>
         <source>&amp;Database…</source>
         <translation>&amp;Base de données…</translation>
-    </message>
-    <message>
-        <source>The attempt is not in the flash history: %1</source>
-        <translation>La tentative n&apos;est pas dans l&apos;historique de flashage&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -582,6 +582,21 @@ Exit codes:
     </message>
 </context>
 <context>
+    <name>CoreText</name>
+    <message>
+        <source>Only signed firmware is flashed here: %1</source>
+        <translation>此处只烧录已签名的固件：%1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history: %1</source>
+        <translation>该次尝试不在烧录历史中：%1</translation>
+    </message>
+    <message>
+        <source>The attempt is not in the flash history (%1).</source>
+        <translation>该次尝试不在烧录历史中（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareChoice</name>
     <message>
         <source>there is no such file</source>
@@ -2409,10 +2424,6 @@ process per unit, and reports each unit&apos;s outcome.
 <context>
     <name>StationRunner</name>
     <message>
-        <source>The attempt is not in the flash history (%1).</source>
-        <translation>该次尝试不在烧录历史中（%1）。</translation>
-    </message>
-    <message>
         <source>no answer from %1 within %2 s</source>
         <translation>%1 在 %2 秒内没有应答</translation>
     </message>
@@ -2987,10 +2998,6 @@ empty for the default):</source>
     <message>
         <source>&amp;Database…</source>
         <translation>数据库(&amp;D)…</translation>
-    </message>
-    <message>
-        <source>The attempt is not in the flash history: %1</source>
-        <translation>该次尝试不在烧录历史中：%1</translation>
     </message>
 </context>
 <context>

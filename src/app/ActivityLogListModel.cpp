@@ -1,5 +1,6 @@
 #include "ActivityLogListModel.h"
 
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 
 #include <QTextDocument>
@@ -21,7 +22,7 @@ QVariant ActivityLogListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const QString &line = m_lines[std::size_t(index.row())];
+    const QString line = CoreText::shown(m_lines[std::size_t(index.row())]);
     if (role == Qt::DisplayRole)
         return line;
     // A line wider than the list shows whole in its tooltip, as text: a file name or an error

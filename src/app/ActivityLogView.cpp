@@ -2,6 +2,7 @@
 
 #include "ActivityLogListModel.h"
 #include "ColourContrast.h"
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 
 #include <QApplication>
@@ -103,7 +104,8 @@ void ActivityLogView::onOperatorSelection()
 QString ActivityLogView::selectedLine() const
 {
     const int selected = m_log.selectedIndex();
-    return selected >= 0 && selected < m_log.count() ? m_log.line(selected) : QString();
+    return selected >= 0 && selected < m_log.count() ? CoreText::shown(m_log.line(selected))
+                                                     : QString();
 }
 
 void ActivityLogView::copySelectedLine() const
@@ -116,7 +118,7 @@ QString ActivityLogView::allText() const
 {
     QString text;
     for (const QString &line : m_log.lines())
-        text += line + QLatin1Char('\n');
+        text += CoreText::shown(line) + QLatin1Char('\n');
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "firmware/FirmwareSelector.h"
 #include "firmware/FirmwareSummary.h"
 #include "firmware/IntelHexCheck.h"
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 #include "upload/UploadEngine.h"
 #include "upload/UploadView.h"
@@ -40,11 +41,11 @@ QString FirmwareChoice::problemWith(const QString &path, FirmwareSummary *summar
     QString openError;
     std::optional<IntelHexCheck::Result> check = IntelHexCheck::inspect(path, &openError);
     if (!check)
-        return tr("not valid Intel HEX: %1").arg(openError);
+        return tr("not valid Intel HEX: %1").arg(CoreText::shown(openError));
     if (summary)
         *summary = std::move(check->summary);
     if (check->problem)
-        return tr("not valid Intel HEX: %1").arg(check->problem->text);
+        return tr("not valid Intel HEX: %1").arg(CoreText::shown(check->problem->text));
     return {};
 }
 
@@ -89,7 +90,7 @@ void FirmwareChoice::refuse(const QString &path, const QString &reason)
     ActivityLog &log = m_view.activityLog();
     // Two short lines rather than one long one: the log is narrow at its drawn size.
     log.append(tr("Cannot use \"%1\" as the firmware file:").arg(QFileInfo(path).fileName()));
-    log.append(QStringLiteral("  ") + reason);
+    log.append(QStringLiteral("  ") + CoreText::shown(reason));
     // Red tells of a failed upload; a refusal in the middle of one must not look like its end.
     if (!m_engine.isBusy())
         log.setBackColour(ActivityLog::kRed);

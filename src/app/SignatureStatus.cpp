@@ -2,6 +2,7 @@
 
 #include "firmware/FirmwareFile.h"
 #include "firmware/TrustedKeySettings.h"
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 #include "upload/UploadEngine.h"
 #include "upload/UploadView.h"
@@ -30,7 +31,7 @@ std::optional<QString> SignatureStatus::refusal(const QString &path, const QByte
         return std::nullopt;
     // Left untranslated: the engine reports it as the attempt's failure, which the flash
     // history keeps.
-    return QStringLiteral("Only signed firmware is flashed here: ") + m_last->problem();
+    return CoreText::english("Only signed firmware is flashed here: %1").arg(m_last->problem());
 }
 
 std::optional<QString> SignatureStatus::check(const QString &path)
@@ -43,8 +44,9 @@ std::optional<QString> SignatureStatus::check(const QString &path)
     if (!m_last || refused)
         return refused;
     ActivityLog &log = m_view.activityLog();
-    log.append(m_last->isValid() ? m_last->describe()
-                                 : tr("Not signed by a trusted key: %1").arg(m_last->problem()));
+    log.append(m_last->isValid()
+                   ? m_last->describe()
+                   : tr("Not signed by a trusted key: %1").arg(CoreText::shown(m_last->problem())));
     log.ScrollLog();
     return std::nullopt;
 }
@@ -54,7 +56,7 @@ QStringList SignatureStatus::describe(const QString &path) const
     if (!m_last || path.isEmpty() || path != m_lastPath)
         return {};
     if (!m_last->isValid())
-        return {tr("Signature: not valid: %1").arg(m_last->problem())};
+        return {tr("Signature: not valid: %1").arg(CoreText::shown(m_last->problem()))};
     return {tr("Signature: key %1, trusted comment: %2")
                 .arg(m_last->keyId(), m_last->trustedComment())};
 }

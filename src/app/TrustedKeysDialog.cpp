@@ -1,5 +1,6 @@
 #include "TrustedKeysDialog.h"
 
+#include "platform/CoreText.h"
 #include "platform/SettingsStore.h"
 
 #include <QCheckBox>
@@ -88,7 +89,7 @@ void TrustedKeysDialog::onAdd()
                                          tr("All files") + QStringLiteral(" (*)"));
     QString problem;
     if (!path.isEmpty() && !addKeyFile(path, &problem))
-        QMessageBox::warning(this, windowTitle(), problem);
+        QMessageBox::warning(this, windowTitle(), CoreText::shown(problem));
 }
 
 void TrustedKeysDialog::onRemove()

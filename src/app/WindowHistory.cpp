@@ -6,6 +6,7 @@
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryWorker.h"
+#include "platform/CoreText.h"
 #include "platform/SettingsStore.h"
 #include "upload/ActivityLog.h"
 #include "upload/AttemptOutcome.h"
@@ -127,7 +128,7 @@ void WindowHistory::chooseDatabase(QWidget *dialogParent)
     if (!answer)
         return;
     if (const std::optional<QString> problem = setDatabaseSetting(*answer))
-        QMessageBox::warning(dialogParent, tr("Flash history"), *problem);
+        QMessageBox::warning(dialogParent, tr("Flash history"), CoreText::shown(*problem));
 }
 
 void WindowHistory::onStarted()
@@ -206,7 +207,7 @@ void WindowHistory::onAppended(const std::optional<QString> &problem)
     else
         m_slowDatabase.stop();
     if (problem)
-        logLine(tr("The attempt is not in the flash history: %1").arg(*problem));
+        logLine(CoreText::english("The attempt is not in the flash history: %1").arg(*problem));
 }
 
 // An answer may come during the next attempt, whose row must not take it for its last word.

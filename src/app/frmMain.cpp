@@ -18,6 +18,7 @@
 #include "WindowHistory.h"
 #include "WindowLook.h"
 #include "WindowMemory.h"
+#include "platform/CoreText.h"
 
 #include <QFileDialog>
 
@@ -230,7 +231,7 @@ void frmMain::setStatusText(const QString &text)
 {
     // The connection is closed while the unit writes, and "Not connected" must not read as
     // leave to switch the unit off.
-    m_sbStatusBar->showMessage(unitIsWriting() ? writingStatus() : text);
+    m_sbStatusBar->showMessage(unitIsWriting() ? writingStatus() : CoreText::shown(text));
 }
 
 bool frmMain::unitIsWriting() const

@@ -1,6 +1,7 @@
 #include "FirmwarePanel.h"
 
 #include "FirmwareSnapshot.h"
+#include "platform/CoreText.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -51,6 +52,9 @@ bool FirmwarePanel::setPath(const QString &path)
     QString error;
     const bool valid = FirmwareSnapshot::inspect(absolute, &description, &error);
     m_problem = valid ? QString() : error;
+    error = CoreText::shown(error);
+    for (QString &line : description)
+        line = CoreText::shown(line);
     if (!valid && m_valid) {
         Q_EMIT refused(tr("%1\nThe firmware chosen before stays: %2")
                            .arg(error, QDir::toNativeSeparators(m_path)));
@@ -68,7 +72,10 @@ bool FirmwarePanel::setPath(const QString &path)
 
 void FirmwarePanel::showSummary(const QStringList &description)
 {
-    m_summaryLabel->setText(description.join(QLatin1Char('\n')));
+    QStringList shown;
+    for (const QString &line : description)
+        shown.append(CoreText::shown(line));
+    m_summaryLabel->setText(shown.join(QLatin1Char('\n')));
 }
 
 void FirmwarePanel::setChoosingEnabled(bool enabled)

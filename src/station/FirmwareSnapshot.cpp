@@ -4,6 +4,7 @@
 #include "StationTrust.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
+#include "platform/CoreText.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +70,8 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     // worth a word about its signature.
     IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
     if (check.problem) {
-        *error = tr("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
+        *error =
+            tr("%1 is not valid Intel HEX: %2").arg(path, CoreText::shown(check.problem->text));
         return false;
     }
     const StationTrust trust = StationTrust::current();
@@ -130,7 +132,8 @@ QStringList FirmwareSnapshot::describe() const
         lines.append(m_signature->isValid()
                          ? tr("Signature: key %1, trusted comment: %2")
                                .arg(m_signature->keyId(), m_signature->trustedComment())
-                         : tr("Not signed by a trusted key: %1").arg(m_signature->problem()));
+                         : tr("Not signed by a trusted key: %1")
+                               .arg(CoreText::shown(m_signature->problem())));
     return lines;
 }
 

@@ -4,6 +4,7 @@
 
 #include "UnitListModel.h"
 #include "UnitStateText.h"
+#include "platform/CoreText.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -212,7 +213,8 @@ void LineView::paintTile(QPainter &painter, int row, const QRect &rect) const
 
     // The reason, as far as it fits; the whole of it is the tile's tooltip.
     painter.setFont(scaled(font(), 9.5 * scale, false));
-    const QString reason = unit.isRunning() ? UnitStateText::text(unit) : unit.verdict();
+    const QString reason =
+        unit.isRunning() ? UnitStateText::text(unit) : CoreText::shown(unit.verdict());
     painter.drawText(
         area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
         QFontMetrics(painter.font()).elidedText(reason, Qt::ElideRight, area.width() * 2));
@@ -277,7 +279,7 @@ bool LineView::viewportEvent(QEvent *event)
             QToolTip::showText(help->globalPos(),
                                unit.name + QLatin1Char('\n') + unit.address + QLatin1Char(':') +
                                    unit.port + QLatin1Char('\n') + UnitStateText::text(unit) +
-                                   QLatin1Char('\n') + unit.verdict(),
+                                   QLatin1Char('\n') + CoreText::shown(unit.verdict()),
                                viewport());
         } else {
             QToolTip::hideText();

@@ -1,6 +1,7 @@
 #include "SerialSettings.h"
 
 #include "StationUnit.h"
+#include "platform/CoreText.h"
 
 #include "serial/SerialFormat.h"
 #include "serial/SerialRegion.h"
@@ -46,16 +47,16 @@ QString SerialSettings::problem() const
     if (at.isEmpty() && !hexList)
         return tr("Say where the number goes: an address and a length, e.g. 0x7FF0:4.");
     if (!at.isEmpty() && !SerialRegion::parse(at, &problem))
-        return tr("Address and length: %1").arg(problem);
+        return tr("Address and length: %1").arg(CoreText::shown(problem));
     if (!SerialFormat::parse(format, &problem))
-        return tr("Format: %1").arg(problem);
+        return tr("Format: %1").arg(CoreText::shown(problem));
     if (usesLabel())
         return {};
     // A counter is checked whole here; a list is read by each uploader, which names a bad line
     // before its unit is contacted.
     if (from.startsWith(QLatin1String("counter:"))) {
         if (!SerialSource::parse(from, &problem))
-            return tr("Source: %1").arg(problem);
+            return tr("Source: %1").arg(CoreText::shown(problem));
         return {};
     }
     const QString file = from.section(QLatin1Char(':'), 1);

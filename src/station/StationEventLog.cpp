@@ -5,6 +5,7 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryWorker.h"
 #include "history/StationEvent.h"
+#include "platform/CoreText.h"
 
 #include <QCoreApplication>
 #include <QSysInfo>
@@ -17,8 +18,8 @@ StationEventLog::StationEventLog(QObject *parent)
     connect(m_worker, &HistoryWorker::appended, this,
             [this](quint64, const std::optional<QString> &failure) {
                 if (failure)
-                    Q_EMIT problem(
-                        tr("The station's event is not in the flash history: %1").arg(*failure));
+                    Q_EMIT problem(tr("The station's event is not in the flash history: %1")
+                                       .arg(CoreText::shown(*failure)));
             });
 }
 

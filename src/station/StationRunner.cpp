@@ -5,6 +5,7 @@
 #include "UnitListModel.h"
 #include "UnitProcess.h"
 #include "history/HistoryStore.h"
+#include "platform/CoreText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,7 +115,7 @@ bool StationRunner::checkRows(const QList<int> &rows, QString *error)
     m_model.markSameUnits({});
     for (int row : rows) {
         if (!m_model.problem(row).isEmpty()) {
-            *error = tr("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
+            *error = tr("Row %1: %2").arg(row + 1).arg(CoreText::shown(m_model.problem(row)));
             return false;
         }
         const StationUnit &unit = m_model.unit(row);
@@ -378,8 +379,9 @@ void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
             return;
         --m_rowsPending;
         if (problem)
-            m_model.appendLog(unitId,
-                              tr("The attempt is not in the flash history (%1).").arg(*problem));
+            m_model.appendLog(
+                unitId,
+                CoreText::english("The attempt is not in the flash history (%1).").arg(*problem));
         endRunWhenDone();
     };
     CrashedAttemptRow::write(location,

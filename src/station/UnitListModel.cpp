@@ -3,6 +3,7 @@
 #include "UnitCellText.h"
 #include "UnitStateText.h"
 #include "connection/PortNumber.h"
+#include "platform/CoreText.h"
 #include "platform/UnitSocket.h"
 
 #include <QHash>
@@ -132,8 +133,8 @@ QVariant UnitListModel::displayText(int row, int column) const
         return unit.elapsed() < 0 ? QString() : UnitCellText::clock(unit.elapsed() / 1000);
     case Outcome:
         if (unit.isRunning() || unit.state == UnitState::Idle)
-            return problem(row);
-        return unit.verdict();
+            return CoreText::shown(problem(row));
+        return CoreText::shown(unit.verdict());
     case LastFlash:
         return unit.lastFlash;
     default:
@@ -170,7 +171,7 @@ QVariant UnitListModel::foreground(int row, int column) const
 QString UnitListModel::outcomeTip(int row) const
 {
     const StationUnit &unit = m_units.at(row);
-    const QString verdict = unit.verdict();
+    const QString verdict = CoreText::shown(unit.verdict());
     if (unit.isRunning() || unit.state == UnitState::Idle || unit.exitCode < 0)
         return verdict;
     return tr("%1\nExit code %2").arg(verdict).arg(unit.exitCode);

@@ -2,6 +2,7 @@
 
 #include "StationUnit.h"
 #include "UnitStateText.h"
+#include "platform/CoreText.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -11,6 +12,20 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
+
+namespace {
+
+// The uploader's lines are English records; the dialog shows them in the station's language.
+QStringList shownLines(const QStringList &lines)
+{
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString &line : lines)
+        shown.append(CoreText::shown(line));
+    return shown;
+}
+
+} // namespace
 
 UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog(parent)
 {
@@ -25,12 +40,13 @@ UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog
     if (unit.state != UnitState::Idle)
         header << tr("State: %1, exit code %2").arg(UnitStateText::text(unit)).arg(unit.exitCode);
     if (!unit.reason.isEmpty())
-        header << tr("Reason: %1").arg(unit.reason);
-    m_text->setPlainText(
-        header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + unit.log.join(QLatin1Char('\n')) +
-        (unit.errors.isEmpty() ? QString()
-                               : QStringLiteral("\n\n") + tr("Standard error:") +
-                                     QLatin1Char('\n') + unit.errors.join(QLatin1Char('\n'))));
+        header << tr("Reason: %1").arg(CoreText::shown(unit.reason));
+    m_text->setPlainText(header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                         shownLines(unit.log).join(QLatin1Char('\n')) +
+                         (unit.errors.isEmpty()
+                              ? QString()
+                              : QStringLiteral("\n\n") + tr("Standard error:") + QLatin1Char('\n') +
+                                    shownLines(unit.errors).join(QLatin1Char('\n'))));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &UnitLogDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

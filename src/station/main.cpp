@@ -13,6 +13,7 @@
 #include "StationSession.h"
 #include "StationTrust.h"
 #include "StationWindow.h"
+#include "platform/CoreText.h"
 #include "platform/EventDispatcher.h"
 #include "platform/InterruptNotifier.h"
 #include "platform/Language.h"
@@ -149,7 +150,7 @@ int main(int argc, char *argv[])
         return StationWindow::CouldNotStart;
     if (!options.firmwarePath.isEmpty() && !window.firmwarePanel().setPath(options.firmwarePath) &&
         options.flashAll)
-        return fail(window.firmwarePanel().problem());
+        return fail(CoreText::shown(window.firmwarePanel().problem()));
     window.setLimit(options.limit);
     if (options.serialsGiven()) {
         SerialSettings &serials = window.session().settings().serials;

@@ -1,13 +1,18 @@
 // The catalogs: every finished translation keeps its source's placeholders and accelerator count,
 // and translated accelerators that stood apart in one context still do.
 
+#include "platform/CoreText.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
@@ -136,6 +141,15 @@ QStringList problems(const QString &path)
     return found;
 }
 
+// The text with %1..%9 replaced by stand-ins that no catalog holds.
+QString withStandIns(const QString &text)
+{
+    QString filled = text;
+    for (int number = 9; number >= 1; --number)
+        filled.replace(QStringLiteral("%%1").arg(number), QStringLiteral("<v%1>").arg(number));
+    return filled;
+}
+
 QByteArray catalog(const QByteArray &messages)
 {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
@@ -174,6 +188,45 @@ private Q_SLOTS:
         QFETCH(QString, path);
         const QStringList found = problems(path);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The core's records are translated from their English alone: each text, its placeholders
+    // filled, must come back as its own translation, not as one of a look-alike text.
+    void coreTextsAreShownFromTheirEnglish_data()
+    {
+        catalogsAreSound_data();
+    }
+
+    void coreTextsAreShownFromTheirEnglish()
+    {
+        QFETCH(QString, path);
+        QString error;
+        const QList<Context> contexts = readCatalog(path, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QString qm = QStringLiteral(":/i18n/%1.qm").arg(QFileInfo(path).completeBaseName());
+        QTranslator translator;
+        QVERIFY(translator.load(qm));
+        QCoreApplication::installTranslator(&translator);
+        QVERIFY(CoreText::useCatalog(qm));
+        QStringList wrong;
+        int checked = 0;
+        for (const Context &context : contexts) {
+            if (context.name != u"CoreText")
+                continue;
+            for (const Message &message : context.messages) {
+                const QString shown = CoreText::shown(withStandIns(message.source));
+                if (!message.forms.isEmpty() && shown != withStandIns(message.forms.first()))
+                    wrong.append(message.source + QStringLiteral(" -> ") + shown);
+                ++checked;
+            }
+        }
+        CoreText::forgetCatalog();
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(checked > 0);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+        // Nothing is shown translated once the catalog is gone: English stays as it is.
+        QCOMPARE(CoreText::shown(withStandIns(contexts.first().messages.first().source)),
+                 withStandIns(contexts.first().messages.first().source));
     }
 
     // The check itself, on hand-made catalogs.
