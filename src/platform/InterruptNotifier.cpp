@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -12,6 +13,8 @@ namespace {
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 volatile sig_atomic_t g_writeEnd = -1;
+// The thread whose event loop reads the pipe; set before any handler is installed.
+pthread_t g_readingThread;
 
 void setHandler(int signalNumber, void (*handler)(int), int flags)
 {
@@ -37,6 +40,7 @@ InterruptNotifier::InterruptNotifier(QObject *parent) : QObject(parent)
     if (pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     g_writeEnd = m_pipe[1];
+    g_readingThread = pthread_self();
     m_notifier = new QSocketNotifier(qintptr(m_pipe[0]), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &InterruptNotifier::readPipe);
     for (int signalNumber : kSignals) {
@@ -58,9 +62,18 @@ InterruptNotifier::~InterruptNotifier()
     }
 }
 
+// A signal for the process may be taken by any of its threads, and two threads' handlers race:
+// SIGHUP taken by one that is then preempted could reach the pipe after a SIGINT sent later. So
+// every signal is handed to the reading thread, where they are handled one after the other in the
+// order they were taken (a signal handed on is taken before those still pending for the process).
 void InterruptNotifier::handle(int signalNumber)
 {
     const int savedErrno = errno;
+    if (!pthread_equal(pthread_self(), g_readingThread)) {
+        pthread_kill(g_readingThread, signalNumber);
+        errno = savedErrno;
+        return;
+    }
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     if (g_writeEnd >= 0) {
         // A full pipe already holds an interrupt that is yet to be read.
