@@ -134,11 +134,13 @@ HistoryToolOptions HistoryToolOptions::parse(const QStringList &arguments)
 
 QString HistoryToolOptions::usage()
 {
+    // Three lines, so that the first still fits 80 columns after a longer translated lead-in.
+    const QString wrap = QStringLiteral(",\n                     ");
     const QString outcomes =
         AttemptOutcome::words()
             .join(QStringLiteral(", "))
-            .replace(QStringLiteral("connection_lost, "), QStringLiteral("connection_lost,\n"
-                                                                         "                     "));
+            .replace(QStringLiteral("refused, "), QStringLiteral("refused") + wrap)
+            .replace(QStringLiteral("output_failed, "), QStringLiteral("output_failed") + wrap);
     //: Keep the option names, the words in capitals after them and the columns.
     return tr("Usage: %1 [options]\n"
               "\n"
