@@ -4,14 +4,19 @@
 
 #include "CutTextFinder.h"
 #include "FakeUnitSocket.h"
+#include "HelpDialogs.h"
 #include "PseudoTranslator.h"
 #include "SerialDialog.h"
+#include "StationHelp.h"
 #include "StationWindow.h"
 #include "TrustedKeysDialog.h"
 #include "UnitLogDialog.h"
 #include "frmMain.h"
 #include "platform/SettingsStore.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -19,6 +24,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -118,6 +124,41 @@ class tst_Layout : public QObject
         return found;
     }
 
+    // The same for a dialog that runs its own event loop: open() returns once it is closed, which
+    // happens as soon as its texts have been looked at.
+    static QStringList cutTextsOfModal(const std::function<void()> &open, const QString &language,
+                                       const QString &name)
+    {
+        QStringList found;
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || seen || !dialog->isVisible())
+                return;
+            seen = true;
+            QCoreApplication::processEvents();
+            for (const QString &problem : CutTextFinder::problems(*dialog))
+                found.append(QStringLiteral("%1, %2: %3").arg(language, name, problem));
+            dialog->done(QDialog::Rejected);
+        });
+        poll.start();
+        open();
+        if (!seen)
+            found.append(QStringLiteral("%1, %2: never shown").arg(language, name));
+        return found;
+    }
+
+    static QAction *actionNamed(QWidget &window, const QString &text)
+    {
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+
     // For README: FWU_SCREENSHOT_DIR=docs saves the window and the station in some languages.
     static void saveScreenshot(QWidget &window, const QString &name, const QString &language)
     {
@@ -166,6 +207,16 @@ private Q_SLOTS:
         TrustedKeysDialog keys(TrustedKeySettings{}, &window);
         cut += cutTexts(keys, language, QStringLiteral("trusted keys"));
         keys.close();
+        cut += cutTextsOfModal(
+            [&] { HelpDialogs::showAbout(&window, window.windowTitle(), "1.0.40"); }, language,
+            QStringLiteral("about"));
+        cut += cutTextsOfModal([&] { HelpDialogs::showShortcuts(&window); }, language,
+                               QStringLiteral("keyboard shortcuts"));
+        QAction *database =
+            actionNamed(window, QCoreApplication::translate("WindowHistory", "&Database\u2026"));
+        QVERIFY(database);
+        cut += cutTextsOfModal([&] { database->trigger(); }, language,
+                               QStringLiteral("history database"));
         QVERIFY(window.close());
 
         StationWindow station;
@@ -180,6 +231,10 @@ private Q_SLOTS:
         UnitLogDialog log(station.model().unit(4), &station);
         cut += cutTexts(log, language, QStringLiteral("unit log"));
         log.close();
+        cut += cutTextsOfModal([&] { StationHelp::showAbout(&station); }, language,
+                               QStringLiteral("station about"));
+        cut += cutTextsOfModal([&] { StationHelp::showShortcuts(&station); }, language,
+                               QStringLiteral("station keyboard shortcuts"));
         QVERIFY(station.close());
 
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
