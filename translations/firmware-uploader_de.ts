@@ -613,6 +613,30 @@ Exit-Codes:
         <source>The attempt is not in the flash history (%1).</source>
         <translation>Der Versuch steht nicht im Flash-Verlauf (%1).</translation>
     </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation>Angehalten, bevor es begann.</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2 s</source>
+        <translation>keine Antwort von %1 innerhalb von %2 s</translation>
+    </message>
+    <message>
+        <source>The uploader crashed (signal %1).</source>
+        <translation>Der Uploader ist abgestürzt (Signal %1).</translation>
+    </message>
+    <message>
+        <source>The uploader ended with exit code %1 and no result.</source>
+        <translation>Der Uploader endete mit Exit-Code %1 und ohne Ergebnis.</translation>
+    </message>
+    <message>
+        <source>The uploader reported exit code %1 but ended with %2.</source>
+        <translation>Der Uploader meldete Exit-Code %1, endete aber mit %2.</translation>
+    </message>
+    <message>
+        <source>Cannot start the uploader %1: %2</source>
+        <translation>Der Uploader %1 kann nicht gestartet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -2459,10 +2483,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
 <context>
     <name>StationRunner</name>
     <message>
-        <source>no answer from %1 within %2 s</source>
-        <translation>keine Antwort von %1 innerhalb von %2 s</translation>
-    </message>
-    <message>
         <source>A run is on.</source>
         <translation>Ein Lauf ist im Gange.</translation>
     </message>
@@ -2481,10 +2501,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
         <translation>dasselbe Gerät wie Zeile %1 (beide erreichen %2 Port %3)</translation>
-    </message>
-    <message>
-        <source>Stopped before it started.</source>
-        <translation>Angehalten, bevor es begann.</translation>
     </message>
 </context>
 <context>
@@ -2880,25 +2896,6 @@ Exit-Code %2</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>%1 kann nicht gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>UnitProcess</name>
-    <message>
-        <source>The uploader crashed (signal %1).</source>
-        <translation>Der Uploader ist abgestürzt (Signal %1).</translation>
-    </message>
-    <message>
-        <source>The uploader ended with exit code %1 and no result.</source>
-        <translation>Der Uploader endete mit Exit-Code %1 und ohne Ergebnis.</translation>
-    </message>
-    <message>
-        <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation>Der Uploader meldete Exit-Code %1, endete aber mit %2.</translation>
-    </message>
-    <message>
-        <source>Cannot start the uploader %1: %2</source>
-        <translation>Der Uploader %1 kann nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>

@@ -616,6 +616,30 @@ Códigos de salida:
         <source>The attempt is not in the flash history (%1).</source>
         <translation>El intento no está en el historial de grabación (%1).</translation>
     </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation>Detenida antes de empezar.</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2 s</source>
+        <translation>sin respuesta de %1 en %2 s</translation>
+    </message>
+    <message>
+        <source>The uploader crashed (signal %1).</source>
+        <translation>El cargador se cerró inesperadamente (señal %1).</translation>
+    </message>
+    <message>
+        <source>The uploader ended with exit code %1 and no result.</source>
+        <translation>El cargador terminó con el código de salida %1 y sin resultado.</translation>
+    </message>
+    <message>
+        <source>The uploader reported exit code %1 but ended with %2.</source>
+        <translation>El cargador informó del código de salida %1 pero terminó con %2.</translation>
+    </message>
+    <message>
+        <source>Cannot start the uploader %1: %2</source>
+        <translation>No se puede iniciar el cargador %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -2464,10 +2488,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
 <context>
     <name>StationRunner</name>
     <message>
-        <source>no answer from %1 within %2 s</source>
-        <translation>sin respuesta de %1 en %2 s</translation>
-    </message>
-    <message>
         <source>A run is on.</source>
         <translation>Hay una ejecución en curso.</translation>
     </message>
@@ -2486,10 +2506,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
         <translation>la misma unidad que la fila %1 (ambas llegan a %2, puerto %3)</translation>
-    </message>
-    <message>
-        <source>Stopped before it started.</source>
-        <translation>Detenida antes de empezar.</translation>
     </message>
 </context>
 <context>
@@ -2885,25 +2901,6 @@ Código de salida %2</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>No se puede guardar %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>UnitProcess</name>
-    <message>
-        <source>The uploader crashed (signal %1).</source>
-        <translation>El cargador se cerró inesperadamente (señal %1).</translation>
-    </message>
-    <message>
-        <source>The uploader ended with exit code %1 and no result.</source>
-        <translation>El cargador terminó con el código de salida %1 y sin resultado.</translation>
-    </message>
-    <message>
-        <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation>El cargador informó del código de salida %1 pero terminó con %2.</translation>
-    </message>
-    <message>
-        <source>Cannot start the uploader %1: %2</source>
-        <translation>No se puede iniciar el cargador %1: %2</translation>
     </message>
 </context>
 <context>

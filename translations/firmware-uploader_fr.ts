@@ -617,6 +617,30 @@ Codes de sortie&#xa0;:
         <source>The attempt is not in the flash history (%1).</source>
         <translation>La tentative n&apos;est pas dans l&apos;historique de flashage (%1).</translation>
     </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation>Arrêté avant d&apos;avoir commencé.</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2 s</source>
+        <translation>aucune réponse de %1 en %2 s</translation>
+    </message>
+    <message>
+        <source>The uploader crashed (signal %1).</source>
+        <translation>Le téléverseur a planté (signal %1).</translation>
+    </message>
+    <message>
+        <source>The uploader ended with exit code %1 and no result.</source>
+        <translation>Le téléverseur s&apos;est terminé avec le code de sortie %1 et sans résultat.</translation>
+    </message>
+    <message>
+        <source>The uploader reported exit code %1 but ended with %2.</source>
+        <translation>Le téléverseur a indiqué le code de sortie %1 mais s&apos;est terminé avec %2.</translation>
+    </message>
+    <message>
+        <source>Cannot start the uploader %1: %2</source>
+        <translation>Impossible de démarrer le téléverseur %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -2475,10 +2499,6 @@ de chaque unité.
 <context>
     <name>StationRunner</name>
     <message>
-        <source>no answer from %1 within %2 s</source>
-        <translation>aucune réponse de %1 en %2 s</translation>
-    </message>
-    <message>
         <source>A run is on.</source>
         <translation>Une exécution est en cours.</translation>
     </message>
@@ -2497,10 +2517,6 @@ de chaque unité.
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
         <translation>même unité que la ligne %1 (les deux atteignent %2 port %3)</translation>
-    </message>
-    <message>
-        <source>Stopped before it started.</source>
-        <translation>Arrêté avant d&apos;avoir commencé.</translation>
     </message>
 </context>
 <context>
@@ -2896,25 +2912,6 @@ Code de sortie %2</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>UnitProcess</name>
-    <message>
-        <source>The uploader crashed (signal %1).</source>
-        <translation>Le téléverseur a planté (signal %1).</translation>
-    </message>
-    <message>
-        <source>The uploader ended with exit code %1 and no result.</source>
-        <translation>Le téléverseur s&apos;est terminé avec le code de sortie %1 et sans résultat.</translation>
-    </message>
-    <message>
-        <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation>Le téléverseur a indiqué le code de sortie %1 mais s&apos;est terminé avec %2.</translation>
-    </message>
-    <message>
-        <source>Cannot start the uploader %1: %2</source>
-        <translation>Impossible de démarrer le téléverseur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

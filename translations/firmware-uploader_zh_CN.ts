@@ -595,6 +595,30 @@ Exit codes:
         <source>The attempt is not in the flash history (%1).</source>
         <translation>该次尝试不在烧录历史中（%1）。</translation>
     </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation>在开始之前已停止。</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2 s</source>
+        <translation>%1 在 %2 秒内没有应答</translation>
+    </message>
+    <message>
+        <source>The uploader crashed (signal %1).</source>
+        <translation>上传程序崩溃（信号 %1）。</translation>
+    </message>
+    <message>
+        <source>The uploader ended with exit code %1 and no result.</source>
+        <translation>上传程序以退出代码 %1 结束，没有结果。</translation>
+    </message>
+    <message>
+        <source>The uploader reported exit code %1 but ended with %2.</source>
+        <translation>上传程序报告的退出代码为 %1，但以 %2 结束。</translation>
+    </message>
+    <message>
+        <source>Cannot start the uploader %1: %2</source>
+        <translation>无法启动上传程序 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -2424,10 +2448,6 @@ process per unit, and reports each unit&apos;s outcome.
 <context>
     <name>StationRunner</name>
     <message>
-        <source>no answer from %1 within %2 s</source>
-        <translation>%1 在 %2 秒内没有应答</translation>
-    </message>
-    <message>
         <source>A run is on.</source>
         <translation>正在运行。</translation>
     </message>
@@ -2446,10 +2466,6 @@ process per unit, and reports each unit&apos;s outcome.
     <message>
         <source>same unit as row %1 (both reach %2 port %3)</source>
         <translation>与第 %1 行是同一单元（两者都连接 %2 端口 %3）</translation>
-    </message>
-    <message>
-        <source>Stopped before it started.</source>
-        <translation>在开始之前已停止。</translation>
     </message>
 </context>
 <context>
@@ -2841,25 +2857,6 @@ Exit code %2</source>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
-    </message>
-</context>
-<context>
-    <name>UnitProcess</name>
-    <message>
-        <source>The uploader crashed (signal %1).</source>
-        <translation>上传程序崩溃（信号 %1）。</translation>
-    </message>
-    <message>
-        <source>The uploader ended with exit code %1 and no result.</source>
-        <translation>上传程序以退出代码 %1 结束，没有结果。</translation>
-    </message>
-    <message>
-        <source>The uploader reported exit code %1 but ended with %2.</source>
-        <translation>上传程序报告的退出代码为 %1，但以 %2 结束。</translation>
-    </message>
-    <message>
-        <source>Cannot start the uploader %1: %2</source>
-        <translation>无法启动上传程序 %1：%2</translation>
     </message>
 </context>
 <context>

@@ -322,7 +322,7 @@ void StationRunner::stop(const QList<int> &rows)
         if (m_queue.removeOne(id)) {
             StationUnit *unit = m_model.unitForUpdate(id);
             unit->state = UnitState::Stopped;
-            unit->reason = tr("Stopped before it started.");
+            unit->reason = CoreText::english("Stopped before it started.");
             unit->log.append(unit->reason);
         } else if (UnitProcess *process = m_processes.value(id)) {
             process->stop();
@@ -388,7 +388,7 @@ void StationRunner::writeCrashedAttempt(quint64 unitId, int signalNumber)
                              CrashedAttemptRow::record(*unit, m_snapshot, m_runId, signalNumber),
                              this, settle);
     QTimer::singleShot(kRowWaitLimit, this, [settle, location] {
-        settle(tr("no answer from %1 within %2 s")
+        settle(CoreText::english("no answer from %1 within %2 s")
                    .arg(location.display())
                    .arg(std::chrono::duration_cast<std::chrono::seconds>(kRowWaitLimit).count()));
     });

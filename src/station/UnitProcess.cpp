@@ -5,6 +5,7 @@
 #include "UnitStateText.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
+#include "platform/CoreText.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -253,11 +254,11 @@ void UnitProcess::onFinished(int exitCode, QProcess::ExitStatus status)
         else
             unit->state = UnitState::Error;
         if (m_crashed)
-            log(tr("The uploader crashed (signal %1).").arg(exitCode));
+            log(CoreText::english("The uploader crashed (signal %1).").arg(exitCode));
         else if (!m_resultSeen)
-            log(tr("The uploader ended with exit code %1 and no result.").arg(code));
+            log(CoreText::english("The uploader ended with exit code %1 and no result.").arg(code));
         else if (code != unit->exitCode)
-            log(tr("The uploader reported exit code %1 but ended with %2.")
+            log(CoreText::english("The uploader reported exit code %1 but ended with %2.")
                     .arg(unit->exitCode)
                     .arg(code));
         if (unit->state == UnitState::Finished && !m_resultFinished)
@@ -274,7 +275,8 @@ void UnitProcess::onErrorOccurred(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart || m_ended)
         return;
-    log(tr("Cannot start the uploader %1: %2").arg(m_process.program(), m_process.errorString()));
+    log(CoreText::english("Cannot start the uploader %1: %2")
+            .arg(m_process.program(), m_process.errorString()));
     if (StationUnit *unit = m_model.unitForUpdate(m_unitId)) {
         unit->state = UnitState::Error;
         unit->ended = QDateTime::currentDateTime();
