@@ -4,6 +4,7 @@
 #include "CliReport.h"
 #include "FirmwareInspection.h"
 #include "history/HistoryWorker.h"
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 #include "upload/AttemptOutcome.h"
 #include "upload/BasicUploadView.h"
@@ -111,7 +112,7 @@ void CliHistory::interruptWait(int signalNumber)
 void CliHistory::onAppended(const std::optional<QString> &problem)
 {
     if (problem)
-        reportLost(*problem);
+        reportLost(CoreText::shown(*problem));
     else
         ++m_rowsWritten;
 }

@@ -4,6 +4,7 @@
 #include "connection/ProductProfile.h"
 #include "firmware/SignatureCheck.h"
 #include "history/HistoryLocation.h"
+#include "platform/CoreText.h"
 #include "platform/Language.h"
 #include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
@@ -175,8 +176,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
           &serialFormatOption, &serialFromOption, &serialOption,   &serialPoolOption,
           &serialStaleOption}) {
         if (parser.values(*option).size() > 1)
-            return failure(
-                QStringLiteral("--%1 is given more than once.").arg(option->names().constFirst()));
+            return failure(CoreText::english("--%1 is given more than once.")
+                               .arg(option->names().constFirst()));
     }
 
     CliOptions options;
@@ -184,30 +185,30 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
 
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
-        return failure(QStringLiteral("No firmware file given."));
+        return failure(CoreText::english("No firmware file given."));
     if (files.size() > 1)
-        return failure(QStringLiteral("One firmware file at a time; run one process per unit. "
-                                      "Unexpected: \"%1\".")
+        return failure(CoreText::english("One firmware file at a time; run one process per unit. "
+                                         "Unexpected: \"%1\".")
                            .arg(files.at(1)));
     options.firmwarePath = files.constFirst();
     if (options.firmwarePath.isEmpty())
-        return failure(QStringLiteral("The firmware file name is empty."));
+        return failure(CoreText::english("The firmware file name is empty."));
 
     options.title = parser.isSet(titleOption) ? parser.value(titleOption) : defaultTitle;
     if (!ProductProfile::forTitle(options.title))
-        return failure(QStringLiteral("No product profile matches the title \"%1\"; a title "
-                                      "begins with one of %2.")
+        return failure(CoreText::english("No product profile matches the title \"%1\"; a title "
+                                         "begins with one of %2.")
                            .arg(options.title, profileNames()));
 
     if (parser.isSet(addressOption)) {
         options.address = parser.value(addressOption);
         if (options.address->isEmpty())
-            return failure(QStringLiteral("--address needs the unit's address."));
+            return failure(CoreText::english("--address needs the unit's address."));
     }
     if (parser.isSet(portOption)) {
         options.port = parser.value(portOption);
         if (const QString problem = PortNumber::problem(*options.port); !problem.isEmpty())
-            return failure(QStringLiteral("--port: ") + problem + QLatin1Char('.'));
+            return failure(CoreText::english("--port: %1.").arg(problem));
     }
 
     options.debug = parser.isSet(debugOption);
@@ -217,8 +218,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     if (parser.isSet(loopOption)) {
         const std::optional<qint64> count = wholeNumber(parser.value(loopOption), 0, INT_MAX);
         if (!count)
-            return failure(QStringLiteral("--loop needs a whole number of uploads (0 for no "
-                                          "end), not \"%1\".")
+            return failure(CoreText::english("--loop needs a whole number of uploads (0 for no "
+                                             "end), not \"%1\".")
                                .arg(parser.value(loopOption)));
         options.loopCount = int(*count);
     }
@@ -226,8 +227,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     if (parser.isSet(timeoutOption)) {
         const std::optional<qint64> ms = wholeNumber(parser.value(timeoutOption), 1, INT_MAX);
         if (!ms)
-            return failure(QStringLiteral("--response-timeout needs a whole number of "
-                                          "milliseconds from 1 up, not \"%1\".")
+            return failure(CoreText::english("--response-timeout needs a whole number of "
+                                             "milliseconds from 1 up, not \"%1\".")
                                .arg(parser.value(timeoutOption)));
         options.responseTimeout = std::chrono::milliseconds(*ms);
     }
@@ -236,8 +237,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     if (parser.isSet(shaOption)) {
         const QString hash = parser.value(shaOption);
         if (!isSha256(hash))
-            return failure(QStringLiteral("--expect-sha256 needs the 64 hexadecimal digits of a "
-                                          "SHA-256, not \"%1\".")
+            return failure(CoreText::english("--expect-sha256 needs the 64 hexadecimal digits of a "
+                                             "SHA-256, not \"%1\".")
                                .arg(hash));
         options.expectedSha256 = hash.toLatin1().toLower();
     }
@@ -245,8 +246,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
         const std::optional<qint64> count =
             wholeNumber(parser.value(retriesOption), 0, kMaxRetries);
         if (!count)
-            return failure(QStringLiteral("--retries needs a whole number from 0 to %1, not "
-                                          "\"%2\".")
+            return failure(CoreText::english("--retries needs a whole number from 0 to %1, not "
+                                             "\"%2\".")
                                .arg(kMaxRetries)
                                .arg(parser.value(retriesOption)));
         options.retries = int(*count);
@@ -254,34 +255,35 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
     if (parser.isSet(retryDelayOption)) {
         const auto delay = seconds(parser.value(retryDelayOption), kMaxRetryDelaySeconds);
         if (!delay)
-            return failure(QStringLiteral("--retry-delay needs a number of seconds from 0 to %1 "
-                                          "(e.g. 2 or 0.5), not \"%2\".")
+            return failure(CoreText::english("--retry-delay needs a number of seconds from 0 to %1 "
+                                             "(e.g. 2 or 0.5), not \"%2\".")
                                .arg(kMaxRetryDelaySeconds)
                                .arg(parser.value(retryDelayOption)));
         options.retryDelay = *delay;
     }
     options.publicKeys = parser.values(publicKeyOption);
     if (options.publicKeys.contains(QString()))
-        return failure(QStringLiteral("--public-key needs a key file or a base64 key."));
+        return failure(CoreText::english("--public-key needs a key file or a base64 key."));
     options.signaturePath = parser.isSet(signatureOption)
                                 ? parser.value(signatureOption)
                                 : SignatureCheck::defaultSignaturePath(options.firmwarePath);
     if (options.signaturePath.isEmpty())
-        return failure(QStringLiteral("--signature needs the signature file's name."));
+        return failure(CoreText::english("--signature needs the signature file's name."));
     if (parser.isSet(signatureOption) && options.publicKeys.isEmpty())
-        return failure(QStringLiteral("--signature is checked against --public-key; give the "
-                                      "key that signed."));
+        return failure(CoreText::english("--signature is checked against --public-key; give the "
+                                         "key that signed."));
     if (parser.isSet(historyOption)) {
         const HistoryLocation location = HistoryLocation::parse(parser.value(historyOption));
         if (location.kind() == HistoryLocation::Kind::Invalid)
-            return failure(QStringLiteral("--history: %1.").arg(location.error()));
+            return failure(CoreText::english("--history: %1.").arg(location.error()));
         options.history = parser.value(historyOption);
     }
     if (parser.isSet(originOption)) {
         options.firmwareOrigin = parser.value(originOption);
         if (options.firmwareOrigin.isEmpty())
-            return failure(QStringLiteral("--firmware-origin needs the path of the file the copy "
-                                          "was made from."));
+            return failure(
+                CoreText::english("--firmware-origin needs the path of the file the copy "
+                                  "was made from."));
     }
     options.runId = parser.value(runIdOption);
     options.unitName = parser.value(unitNameOption);
@@ -297,8 +299,8 @@ CliOptions CliOptions::parseArguments(const QStringList &arguments, const QStrin
         const std::optional<qint64> limit =
             wholeNumber(parser.value(serialStaleOption), 1, kMaxSerialStaleSeconds);
         if (!limit)
-            return failure(QStringLiteral("--serial-stale-after needs a whole number of seconds "
-                                          "from 1 to %1, not \"%2\".")
+            return failure(CoreText::english("--serial-stale-after needs a whole number of seconds "
+                                             "from 1 to %1, not \"%2\".")
                                .arg(kMaxSerialStaleSeconds)
                                .arg(parser.value(serialStaleOption)));
         options.serialStaleAfter = std::chrono::seconds(*limit);
@@ -313,16 +315,17 @@ QString CliOptions::checkSerialOptions(const CliOptions &options)
     if (!options.usesSerials() && options.serialFormat.isEmpty() && options.serialPool.isEmpty())
         return {};
     if (options.serial && !options.serialFrom.isEmpty())
-        return QStringLiteral("--serial and --serial-from both give the unit's value; give one.");
+        return CoreText::english(
+            "--serial and --serial-from both give the unit's value; give one.");
     if (!options.serial && options.serialFrom.isEmpty())
-        return QStringLiteral("Say where the unit's value comes from: --serial-from SOURCE or "
-                              "--serial VALUE.");
+        return CoreText::english("Say where the unit's value comes from: --serial-from SOURCE or "
+                                 "--serial VALUE.");
     if (options.serial && options.serial->isEmpty())
-        return QStringLiteral("--serial needs the unit's value.");
+        return CoreText::english("--serial needs the unit's value.");
     const bool hexList = options.serialFrom.startsWith(QLatin1String("hexlist:"));
     if (options.serialAt.isEmpty() && !hexList)
-        return QStringLiteral("--serial-at ADDRESS:LENGTH is needed: where the unit's value "
-                              "goes in the image.");
+        return CoreText::english("--serial-at ADDRESS:LENGTH is needed: where the unit's value "
+                                 "goes in the image.");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "CliReport.h"
 
 #include "CliOptions.h"
+#include "platform/CoreText.h"
 #include "platform/LogCategories.h"
 #include "upload/AttemptOutcome.h"
 
@@ -47,7 +48,7 @@ void CliReport::write(std::FILE *stream, const QByteArray &bytes)
 void CliReport::logLine(const QString &line)
 {
     if (!m_json) {
-        write(m_out, (line + QLatin1Char('\n')).toUtf8());
+        write(m_out, (CoreText::shown(line) + QLatin1Char('\n')).toUtf8());
         return;
     }
     event(QStringLiteral("log"), {{QStringLiteral("t"), roundedSeconds(secondsSinceStart())},

@@ -22,8 +22,11 @@ public:
     bool isJson() const { return m_json; }
     double secondsSinceStart() const;
 
+    // A line of the log, made in English: so it goes into the JSON, and as text it is shown in
+    // the language in use.
     void logLine(const QString &line);
-    // "firmware-uploader-cli: " + text on stderr, in both forms.
+    // "firmware-uploader-cli: " + text on stderr, in both forms: text as the person reads it
+    // (a record's text goes through CoreText::shown first).
     void message(const QString &text);
     // JSON only: the other events; each takes its fields after "event".
     void event(const QString &name, const JsonLines::Fields &fields);

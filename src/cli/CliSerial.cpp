@@ -6,6 +6,7 @@
 #include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
 #include "history/SerialLedger.h"
+#include "platform/CoreText.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -41,12 +42,12 @@ std::optional<QString> CliSerial::prepare(const FirmwareInspection &firmware)
         m_options.serialFormat.isEmpty() ? QStringLiteral("le") : m_options.serialFormat;
     const std::optional<SerialFormat> format = SerialFormat::parse(formatName, &problem);
     if (!format)
-        return QStringLiteral("--serial-format: ") + problem;
+        return CoreText::english("--serial-format: %1").arg(problem);
     m_format = *format;
     if (!m_options.serialAt.isEmpty()) {
         m_region = SerialRegion::parse(m_options.serialAt, &problem);
         if (!m_region)
-            return QStringLiteral("--serial-at: ") + problem;
+            return CoreText::english("--serial-at: %1").arg(problem);
     }
     if (const std::optional<QString> refusal = prepareSource())
         return refusal;
@@ -66,15 +67,16 @@ std::optional<QString> CliSerial::prepareSource()
     if (m_options.serial) {
         m_single = m_format.fromText(*m_options.serial, m_region ? m_region->length : 0, &problem);
         if (!m_single)
-            return QStringLiteral("--serial: ") + problem;
+            return CoreText::english("--serial: %1").arg(problem);
         return std::nullopt;
     }
     m_source = SerialSource::parse(m_options.serialFrom, &problem);
     if (!m_source || !m_source->check(m_format, m_region, &problem))
-        return QStringLiteral("--serial-from: ") + problem;
+        return CoreText::english("--serial-from: %1").arg(problem);
     if (HistoryLocation::resolve(m_options.history).isOff())
-        return tr("--serial-from takes its values from a pool in the flash history, and the "
-                  "history is off: give --history, or one value with --serial.");
+        return CoreText::english(
+            "--serial-from takes its values from a pool in the flash history, and the "
+            "history is off: give --history, or one value with --serial.");
     return std::nullopt;
 }
 
@@ -92,8 +94,9 @@ std::optional<QString> CliSerial::checkSignedRegions(const FirmwareInspection &f
         if (file.size() <= kMaxSignatureFileSize && file.open(QIODevice::ReadOnly))
             signature = FirmwareSignature::parse(file.read(kMaxSignatureFileSize), &problem);
         if (!signature)
-            return tr("The image has a signature file that cannot be read (%1): where the "
-                      "signer allows per-unit data cannot be told.")
+            return CoreText::english(
+                       "The image has a signature file that cannot be read (%1): where the "
+                       "signer allows per-unit data cannot be told.")
                 .arg(m_options.signaturePath);
         m_signed = SignedRegions::fromTrustedComment(signature->trustedComment());
     }
@@ -112,7 +115,8 @@ std::optional<QString> CliSerial::checkSignedRegions(const FirmwareInspection &f
     }
     for (const SerialRegion &region : std::as_const(regions)) {
         if (!m_signed->allows(region))
-            return tr("The signed image allows per-unit data only in %1; %2 is outside.")
+            return CoreText::english(
+                       "The signed image allows per-unit data only in %1; %2 is outside.")
                 .arg(m_signed->describe(), region.text());
     }
     return std::nullopt;
@@ -132,7 +136,7 @@ std::optional<QString> CliSerial::openLedger()
         m_store.reset();
         if (m_options.checkOnly)
             return std::nullopt;
-        return tr("The pool of values cannot be reached: %1").arg(*problem);
+        return CoreText::english("The pool of values cannot be reached: %1").arg(*problem);
     }
     m_ledger = std::make_unique<SerialLedger>(*m_store);
     return std::nullopt;
@@ -200,10 +204,11 @@ std::optional<QString> CliSerial::nextValue(const Unit &unit, SerialValue *value
     if (!taken || !where || taken->text != claim.value) {
         // Not this source's value: hand it back as it was never sent.
         m_ledger->settle(m_pool, claim.value, unit.attemptId, SerialLedger::State::Returned);
-        return problem.isEmpty() ? tr("The pool \"%1\" handed out \"%2\", which its source does "
-                                      "not hold.")
-                                       .arg(m_pool, claim.value)
-                                 : problem;
+        return problem.isEmpty()
+                   ? CoreText::english("The pool \"%1\" handed out \"%2\", which its source does "
+                                       "not hold.")
+                         .arg(m_pool, claim.value)
+                   : problem;
     }
     *value = *taken;
     *region = *where;
@@ -227,9 +232,9 @@ std::optional<QString> CliSerial::take(const Unit &unit, QByteArray *image)
         *image = patch->apply(m_content, value.bytes);
     if (!patch || image->isEmpty()) {
         settle(false, 0);
-        return problem.isEmpty()
-                   ? tr("The value \"%1\" does not fit %2.").arg(value.text, region.text())
-                   : problem;
+        return problem.isEmpty() ? CoreText::english("The value \"%1\" does not fit %2.")
+                                       .arg(value.text, region.text())
+                                 : problem;
     }
     m_firstSentRecord = patch->firstSentRecord();
     m_imageSha256 =
@@ -263,7 +268,7 @@ std::optional<QString> CliSerial::settle(bool finished, qint64 recordsSent)
             problem = m_ledger->settle(m_pool, m_value.text, m_attemptId, state);
     }
     if (problem)
-        return tr("The pool could not be told that %1 is %2: %3")
+        return CoreText::english("The pool could not be told that %1 is %2: %3")
             .arg(m_value.text, m_state, *problem);
     return std::nullopt;
 }

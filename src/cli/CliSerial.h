@@ -8,7 +8,6 @@
 #include "serial/SerialValue.h"
 #include "serial/SignedRegions.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
 #include <QString>
@@ -29,8 +28,6 @@ struct CliOptions;
 // the history's own time-outs bound, and the attempt cannot start without its value anyway.
 class CliSerial
 {
-    Q_DECLARE_TR_FUNCTIONS(CliSerial)
-
 public:
     // Who the attempt is for, as its row names it.
     struct Unit

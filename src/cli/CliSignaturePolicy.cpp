@@ -2,9 +2,8 @@
 
 #include "CliOptions.h"
 #include "firmware/TrustedKeySettings.h"
+#include "platform/CoreText.h"
 #include "platform/SettingsStore.h"
-
-#include <QCoreApplication>
 
 CliSignaturePolicy CliSignaturePolicy::forRun(const CliOptions &options,
                                               const SettingsStore &settings)
@@ -25,18 +24,21 @@ CliSignaturePolicy CliSignaturePolicy::forRun(const CliOptions &options,
         return policy;
     policy.required = true;
     policy.keys = trusted.keys;
-    const QString where =
-        QCoreApplication::translate("CliSignaturePolicy",
-                                    "\"Flash only signed firmware\" is on for \"%1\" (the window's "
-                                    "File > Trusted Keys, kept in \"%2\")")
-            .arg(options.title, settings.fileName(options.title));
-    if (policy.keys.isEmpty()) {
-        policy.problem =
-            where + QCoreApplication::translate("CliSignaturePolicy",
-                                                ", but no key is trusted there: add one, or give "
-                                                "--public-key.");
-        return policy;
-    }
-    policy.refusalPrefix = where + QStringLiteral(": ");
+    policy.m_settingTitle = options.title;
+    policy.m_settingsFile = settings.fileName(options.title);
+    if (policy.keys.isEmpty())
+        policy.problem = CoreText::english("\"Flash only signed firmware\" is on for \"%1\" (the "
+                                           "window's File > Trusted Keys, kept in \"%2\"), but no "
+                                           "key is trusted there: add one, or give --public-key.")
+                             .arg(policy.m_settingTitle, policy.m_settingsFile);
     return policy;
+}
+
+QString CliSignaturePolicy::refusal(const QString &reason) const
+{
+    if (m_settingTitle.isEmpty())
+        return reason;
+    return CoreText::english("\"Flash only signed firmware\" is on for \"%1\" (the window's File > "
+                             "Trusted Keys, kept in \"%2\"): %3")
+        .arg(m_settingTitle, m_settingsFile, reason);
 }

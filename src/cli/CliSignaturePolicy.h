@@ -20,7 +20,12 @@ struct CliSignaturePolicy
     QList<PublicKey> keys;
     // A key that cannot be used, or the setting on without any trusted key: nothing is flashed.
     QString problem;
-    // Put before the signature check's reason when the setting, not the command line, refuses:
-    // it names the setting and where it is changed.
-    QString refusalPrefix;
+    // The signature check's reason as the refusal says it: when the setting, not the command
+    // line, refuses, it names the setting and where it is changed.
+    QString refusal(const QString &reason) const;
+
+private:
+    // Set when the title's setting decides: the title and the settings file that holds it.
+    QString m_settingTitle;
+    QString m_settingsFile;
 };

@@ -4,6 +4,7 @@
 #include "CliSignaturePolicy.h"
 #include "connection/ConnectionSettings.h"
 #include "connection/ProductProfile.h"
+#include "platform/CoreText.h"
 #include "upload/ActivityLog.h"
 #include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
@@ -89,8 +90,9 @@ void CliUploader::start()
     loadConnection();
     if (!m_options.saveSettings && !m_scratch.isValid()) {
         // Without the scratch folder the engine's save would land in the user's settings.
-        finish(AttemptOutcome::kExitBadInput,
-               QStringLiteral("cannot create a scratch folder: %1").arg(m_scratch.errorString()));
+        finish(
+            AttemptOutcome::kExitBadInput,
+            CoreText::english("cannot create a scratch folder: %1").arg(m_scratch.errorString()));
         return;
     }
     // A bad file is reported before anything reaches the network.
@@ -138,13 +140,14 @@ void CliUploader::runCheck()
                                             ? QJsonValue(m_serial.preview())
                                             : QJsonValue(QJsonValue::Null)}});
     } else if (m_firmware.isValid()) {
-        m_report.logLine(QStringLiteral("%1: valid Intel HEX, %2 bytes")
+        m_report.logLine(tr("%1: valid Intel HEX, %2 bytes")
                              .arg(m_options.firmwarePath)
                              .arg(m_firmware.summary()->sizeBytes));
         for (const QString &line : m_firmware.summary()->describe())
             m_report.logLine(line);
         if (m_firmware.signature())
-            m_report.logLine(QStringLiteral("Signature: ") + m_firmware.signature()->describe());
+            m_report.logLine(
+                tr("Signature: %1").arg(CoreText::shown(m_firmware.signature()->describe())));
         if (m_serial.isOn())
             printSerialPreview();
     }
@@ -168,14 +171,13 @@ bool CliUploader::connectionGiven()
 {
     if (m_view.ethernetAddress().isEmpty()) {
         finish(AttemptOutcome::kExitBadInput,
-               QStringLiteral("no address is saved or known for \"%1\": give "
-                              "--address.")
+               CoreText::english("no address is saved or known for \"%1\": give --address.")
                    .arg(m_options.title));
         return false;
     }
     if (m_view.ethernetPort().isEmpty()) {
         finish(AttemptOutcome::kExitBadInput,
-               QStringLiteral("no port is saved or known for \"%1\": give --port.")
+               CoreText::english("no port is saved or known for \"%1\": give --port.")
                    .arg(m_options.title));
         return false;
     }
@@ -347,20 +349,20 @@ QString CliUploader::attemptMessage(UploadOutcome outcome) const
     case UploadOutcome::Stopped:
         return stopMessage();
     case UploadOutcome::ConnectFailed:
-        return QStringLiteral("could not connect to the unit at %1 port %2.")
+        return CoreText::english("could not connect to the unit at %1 port %2.")
             .arg(m_view.ethernetAddress(), m_view.ethernetPort());
     default:
         break;
     }
     const QString reason = m_engine->failureReason();
-    return reason.isEmpty() ? QStringLiteral("the attempt failed; the log says why.") : reason;
+    return reason.isEmpty() ? CoreText::english("the attempt failed; the log says why.") : reason;
 }
 
 QString CliUploader::stopMessage() const
 {
     return m_stopCode == AttemptOutcome::kExitHangup
-               ? QStringLiteral("hung up; the connection to the unit is closed.")
-               : QStringLiteral("interrupted; the connection to the unit is closed.");
+               ? CoreText::english("hung up; the connection to the unit is closed.")
+               : CoreText::english("interrupted; the connection to the unit is closed.");
 }
 
 void CliUploader::checkSavedSettings()
@@ -381,7 +383,7 @@ bool CliUploader::retryConnection()
         return false;
     ++m_try;
     const double seconds = double(m_options.retryDelay.count()) / 1000.0;
-    printLine(QStringLiteral("Could not connect; try %1 of %2 in %3 seconds.")
+    printLine(CoreText::english("Could not connect; try %1 of %2 in %3 seconds.")
                   .arg(m_try)
                   .arg(m_options.retries + 1)
                   .arg(seconds));
@@ -412,7 +414,7 @@ void CliUploader::finish(int exitCode, const QString &message)
     if (m_progressOnScreen)
         eraseProgress();
     if (!message.isEmpty())
-        m_report.message(message);
+        m_report.message(CoreText::shown(message));
     if (m_report.outputError() != 0)
         exitCode = outputFailed(exitCode);
     // An attempt cut short by a signal hands its value back, or burns it.

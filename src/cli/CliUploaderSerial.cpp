@@ -3,6 +3,7 @@
 
 #include "CliReport.h"
 #include "CliUploader.h"
+#include "platform/CoreText.h"
 #include "upload/AttemptOutcome.h"
 #include "upload/UploadEngine.h"
 
@@ -33,13 +34,14 @@ bool CliUploader::takeSerial(bool announce)
 void CliUploader::announceSerial()
 {
     if (m_serial.isOn())
-        printLine(tr("Serial value %1 from pool \"%2\".").arg(m_serial.value(), m_serial.pool()));
+        printLine(CoreText::english("Serial value %1 from pool \"%2\".")
+                      .arg(m_serial.value(), m_serial.pool()));
 }
 
 void CliUploader::settleSerial(bool finished)
 {
     if (const std::optional<QString> problem = m_serial.settle(finished, m_attemptRecords))
-        m_report.message(*problem);
+        m_report.message(CoreText::shown(*problem));
 }
 
 JsonLines::Fields CliUploader::serialFields(bool withState) const
@@ -63,7 +65,7 @@ void CliUploader::printSerialPreview()
                               preview.value(QLatin1String("pool")).toString()));
     if (const QString problem = preview.value(QLatin1String("problem")).toString();
         !problem.isEmpty())
-        m_report.logLine(tr("Next value: cannot be told: %1").arg(problem));
+        m_report.logLine(tr("Next value: cannot be told: %1").arg(CoreText::shown(problem)));
     else
         m_report.logLine(tr("Next value: %1").arg(preview.value(QLatin1String("next")).toString()));
     for (const QJsonValue line : preview.value(QLatin1String("records")).toArray())

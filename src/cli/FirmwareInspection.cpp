@@ -2,6 +2,7 @@
 
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
+#include "platform/CoreText.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -28,19 +29,19 @@ FirmwareInspection FirmwareInspection::inspect(const QString &path,
     }
     if (!check) {
         result.m_problem =
-            QStringLiteral("cannot open the firmware file \"%1\": %2").arg(path, error);
+            CoreText::english("cannot open the firmware file \"%1\": %2").arg(path, error);
         return result;
     }
     result.m_summary = std::move(check->summary);
 
     if (const auto &problem = check->problem) {
-        result.m_problem = QStringLiteral("the firmware file \"%1\" is not valid Intel HEX: %2")
+        result.m_problem = CoreText::english("the firmware file \"%1\" is not valid Intel HEX: %2")
                                .arg(path, problem->text);
         return result;
     }
     if (!expectedSha256.isEmpty() && result.m_summary->sha256 != expectedSha256) {
-        result.m_problem = QStringLiteral("the firmware file \"%1\" is not the expected image: "
-                                          "its SHA-256 is %2, expected %3.")
+        result.m_problem = CoreText::english("the firmware file \"%1\" is not the expected image: "
+                                             "its SHA-256 is %2, expected %3.")
                                .arg(path, QString::fromLatin1(result.m_summary->sha256),
                                     QString::fromLatin1(expectedSha256));
     }
@@ -63,7 +64,7 @@ void FirmwareInspection::requireSignature(const CliSignaturePolicy &policy,
     }
     m_signature = SignatureCheck::verifyFile(m_content, signaturePath, policy.keys);
     if (m_problem.isEmpty() && !m_signature->isValid())
-        m_problem = policy.refusalPrefix + m_signature->problem();
+        m_problem = policy.refusal(m_signature->problem());
 }
 
 QJsonValue FirmwareInspection::toJson() const

@@ -6,6 +6,7 @@
 #include "ProgramNotice.h"
 #include "StandardDescriptors.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 #include "platform/EventDispatcher.h"
 #include "platform/InterruptNotifier.h"
 #include "platform/Language.h"
@@ -56,8 +57,8 @@ std::optional<QString> applyTimeScale()
     bool ok = false;
     const double scale = text.toDouble(&ok);
     if (!ok || !(scale > 0.0) || scale > 1.0) {
-        return QStringLiteral("FWU_TIME_SCALE must be a number above 0 and at most 1, not "
-                              "\"%1\".")
+        return CoreText::english("FWU_TIME_SCALE must be a number above 0 and at most 1, not "
+                                 "\"%1\".")
             .arg(QString::fromLocal8Bit(text));
     }
     Clock::setTimeScale(scale);
@@ -66,7 +67,7 @@ std::optional<QString> applyTimeScale()
 
 int refuse(CliReport &report, const QString &message)
 {
-    report.message(message);
+    report.message(CoreText::shown(message));
     report.result({AttemptOutcome::kExitBadInput, 0, false, QJsonValue::Null, message, {}});
     return AttemptOutcome::kExitBadInput;
 }
@@ -85,11 +86,18 @@ int main(int argc, char *argv[])
 
     const QString defaultTitle = QStringLiteral(FWU_APP_TITLE);
     QStringList arguments = QCoreApplication::arguments();
-    const QString languageProblem = Language::setUp(&arguments);
+    const Language::Request language = Language::take(&arguments);
+    // Qt's parser words its refusals in the language installed: read before it is, they reach
+    // the record in English; read again after, they reach the person in theirs.
     CliOptions options = CliOptions::parse(arguments, defaultTitle);
-    if (!languageProblem.isEmpty()) {
+    QString shownError = language.error;
+    if (!language.error.isEmpty()) {
         options.action = CliOptions::Action::Fail;
-        options.error = languageProblem;
+        options.error = language.error;
+    } else {
+        Language::applyChoice(language.code, nullptr);
+        if (options.action == CliOptions::Action::Fail)
+            shownError = CoreText::shown(CliOptions::parse(arguments, defaultTitle).error);
     }
     CliReport report(stdout, stderr, options.json);
     report.setUnitSerial(options.unitSerial);
@@ -103,11 +111,10 @@ int main(int argc, char *argv[])
         return printOut(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                         QStringLiteral("\n" FWU_LICENCE_NOTICE "\n"));
     case CliOptions::Action::Fail:
-        report.message(
-            options.error +
-            QCoreApplication::translate("main", "\nUsage: %1 [options] FILE.hex\n"
+        report.message(shownError + QCoreApplication::translate(
+                                        "main", "\nUsage: %1 [options] FILE.hex\n"
                                                 "Run \"%1 --help\" for the options and exit codes.")
-                .arg(programName()));
+                                        .arg(programName()));
         report.result(
             {AttemptOutcome::kExitBadInput, 0, false, QJsonValue::Null, options.error, {}});
         return AttemptOutcome::kExitBadInput;

@@ -74,8 +74,11 @@ std::optional<QString> takeTime(const QString &text, bool until, std::optional<q
 {
     const std::optional<qint64> parsed = HistoryFilter::parseTime(text, until);
     if (!parsed)
-        return tr("needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, "
-                  "2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not \"%1\"")
+        // Spelled out: lupdate cannot tell the context of tr() outside the class.
+        return QCoreApplication::translate(
+                   "HistoryFilter",
+                   "needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, "
+                   "2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not \"%1\"")
             .arg(text);
     *ms = parsed;
     return std::nullopt;

@@ -1,5 +1,7 @@
 #include "HistoryLocation.h"
 
+#include "platform/CoreText.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -26,7 +28,7 @@ HistoryLocation HistoryLocation::invalid(const QString &text, const QString &why
     location.m_kind = Kind::Invalid;
     location.m_text = text;
     location.m_error =
-        QStringLiteral("the history \"%1\" cannot be used: %2").arg(withoutPassword(text), why);
+        CoreText::english("the history \"%1\" cannot be used: %2").arg(withoutPassword(text), why);
     return location;
 }
 
@@ -57,8 +59,9 @@ HistoryLocation HistoryLocation::parse(const QString &text)
     if (text.startsWith(kSqliteScheme)) {
         const QString path = decoded(text.mid(kSqliteScheme.size()));
         if (!path.startsWith(QLatin1Char('/')) || path.size() < 2 || path.contains(QChar(u'\0')))
-            return invalid(text, QStringLiteral("an SQLite history needs an absolute file name, "
-                                                "as in sqlite:///path/history.sqlite"));
+            return invalid(text,
+                           CoreText::english("an SQLite history needs an absolute file name, as in "
+                                             "sqlite:///path/history.sqlite"));
         HistoryLocation location;
         location.m_kind = Kind::Sqlite;
         location.m_text = text;
@@ -69,8 +72,8 @@ HistoryLocation HistoryLocation::parse(const QString &text)
         if (text.startsWith(scheme))
             return parsePostgres(text, text.mid(scheme.size()));
     }
-    return invalid(text, QStringLiteral("give sqlite:///path/file.sqlite, "
-                                        "postgresql://user@host:port/dbname or off"));
+    return invalid(text, CoreText::english("give sqlite:///path/file.sqlite, "
+                                           "postgresql://user@host:port/dbname or off"));
 }
 
 HistoryLocation HistoryLocation::parsePostgres(const QString &text, const QString &rest)
@@ -90,7 +93,7 @@ HistoryLocation HistoryLocation::parsePostgres(const QString &text, const QStrin
         for (const QString &pair : pairs) {
             const qsizetype equals = pair.indexOf(QLatin1Char('='));
             if (equals <= 0)
-                return invalid(text, QStringLiteral("\"%1\" is no key=value pair").arg(pair));
+                return invalid(text, CoreText::english("\"%1\" is no key=value pair").arg(pair));
             if (std::optional<QString> problem = location.takeParameter(
                     decoded(pair.left(equals)), decoded(pair.mid(equals + 1))))
                 return invalid(text, *problem);
@@ -128,16 +131,16 @@ std::optional<QString> HistoryLocation::takeAuthority(const QString &authority)
             m_password = decoded(userInfo.mid(colon + 1));
     }
     if (hostPort.contains(QLatin1Char(',')))
-        return QStringLiteral("one server only");
+        return CoreText::english("one server only");
     QString portText;
     if (hostPort.startsWith(QLatin1Char('['))) {
         const qsizetype close = hostPort.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return QStringLiteral("an IPv6 address without its closing bracket");
+            return CoreText::english("an IPv6 address without its closing bracket");
         m_host = hostPort.mid(1, close - 1);
         const QString after = hostPort.mid(close + 1);
         if (!after.isEmpty() && !after.startsWith(QLatin1Char(':')))
-            return QStringLiteral("unexpected text after the IPv6 address");
+            return CoreText::english("unexpected text after the IPv6 address");
         portText = after.mid(1);
     } else {
         const qsizetype colon = hostPort.lastIndexOf(QLatin1Char(':'));
@@ -166,7 +169,7 @@ std::optional<QString> HistoryLocation::takeParameter(const QString &key, const 
     } else if (key == QLatin1String("port")) {
         const int port = value.toInt();
         if (!portPattern.match(value).hasMatch() || port < 1 || port > 65535)
-            return QStringLiteral("the port must be a number from 1 to 65535, not \"%1\"")
+            return CoreText::english("the port must be a number from 1 to 65535, not \"%1\"")
                 .arg(value);
         m_port = port;
     } else if (key == QLatin1String("user")) {
@@ -178,7 +181,7 @@ std::optional<QString> HistoryLocation::takeParameter(const QString &key, const 
     } else {
         // The driver joins its options with ';', so a value cannot hold one.
         if (!keyPattern.match(key).hasMatch() || value.contains(QLatin1Char(';')))
-            return QStringLiteral("the parameter \"%1\" cannot be passed on").arg(key);
+            return CoreText::english("the parameter \"%1\" cannot be passed on").arg(key);
         QString quoted = value;
         quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
         quoted.replace(QLatin1Char('\''), QStringLiteral("\\'"));

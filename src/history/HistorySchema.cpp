@@ -3,8 +3,8 @@
 #include "HistoryRecord.h"
 #include "SerialLedger.h"
 #include "StationEvent.h"
+#include "platform/CoreText.h"
 
-#include <QCoreApplication>
 #include <QPair>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -95,8 +95,8 @@ QStringList toUtcTimes(bool postgres)
 
 QString HistorySchema::tooNewMessage(int version)
 {
-    return QStringLiteral("the history has schema version %1, newer than this program's %2; it "
-                          "is left as it is: use a newer release of the program")
+    return CoreText::english("the history has schema version %1, newer than this program's %2; it "
+                             "is left as it is: use a newer release of the program")
         .arg(version)
         .arg(kCurrentVersion);
 }
@@ -110,8 +110,7 @@ std::optional<int> HistorySchema::version(QSqlDatabase &db, QString *error)
     if (!hasVersion) {
         if (!hasAttempts)
             return 0;
-        *error = QCoreApplication::translate(
-            "HistorySchema", "the history has attempts but no schema_version table");
+        *error = CoreText::english("the history has attempts but no schema_version table");
         return std::nullopt;
     }
     QSqlQuery query(db);
@@ -124,8 +123,7 @@ std::optional<int> HistorySchema::version(QSqlDatabase &db, QString *error)
     bool isNumber = false;
     const int found = query.value(0).toInt(&isNumber);
     if (!isNumber || found < 1) {
-        *error = QCoreApplication::translate("HistorySchema",
-                                             "the schema_version table holds no version");
+        *error = CoreText::english("the schema_version table holds no version");
         return std::nullopt;
     }
     return found;

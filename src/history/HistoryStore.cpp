@@ -1,9 +1,9 @@
 #include "HistoryStore.h"
 
 #include "HistorySchema.h"
+#include "platform/CoreText.h"
 
 #include <QAtomicInt>
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -74,7 +74,7 @@ HistoryStore::~HistoryStore()
 QString HistoryStore::failure(const QString &what) const
 {
     // A driver's text may quote the connection string, password and all.
-    return QStringLiteral("the history at %1: %2")
+    return CoreText::english("the history at %1: %2")
         .arg(m_location.display(), m_location.scrub(what));
 }
 
@@ -104,10 +104,10 @@ std::optional<QString> HistoryStore::prepareSqliteFile(Access access) const
         if (errno != ENOENT)
             return systemError();
         if (access == Access::Read)
-            return QStringLiteral("there is no history file");
+            return CoreText::english("there is no history file");
         const QString folder = QFileInfo(path).absolutePath();
         if (!QDir().mkpath(folder))
-            return QStringLiteral("cannot create the folder %1").arg(folder);
+            return CoreText::english("cannot create the folder %1").arg(folder);
         const int fd =
             ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
@@ -116,13 +116,12 @@ std::optional<QString> HistoryStore::prepareSqliteFile(Access access) const
         }
         // Another writer made it meanwhile; it is checked as any existing file.
         if (errno != EEXIST || ::lstat(name.constData(), &info) != 0)
-            return QStringLiteral("cannot create the file: %1").arg(systemError());
+            return CoreText::english("cannot create the file: %1").arg(systemError());
     }
     if (S_ISLNK(info.st_mode))
-        return QCoreApplication::translate(
-            "HistoryStore", "the history file is a symbolic link; give the file itself");
+        return CoreText::english("the history file is a symbolic link; give the file itself");
     if (!S_ISREG(info.st_mode))
-        return QCoreApplication::translate("HistoryStore", "the history is not a file");
+        return CoreText::english("the history is not a file");
     if (access == Access::Write) {
         for (const char *suffix : {"", "-wal", "-shm"})
             makePrivate(name + suffix);
@@ -151,7 +150,7 @@ std::optional<QString> HistoryStore::openDatabase(Access access)
         db.setConnectOptions(m_location.connectOptions());
     }
     if (!db.isValid())
-        return QStringLiteral("the Qt SQL driver %1 is not installed").arg(db.driverName());
+        return CoreText::english("the Qt SQL driver %1 is not installed").arg(db.driverName());
     if (!db.open())
         return db.lastError().text();
     return std::nullopt;
@@ -183,7 +182,7 @@ std::optional<QString> HistoryStore::open(Access access)
     if (m_location.kind() == HistoryLocation::Kind::Invalid)
         return m_location.error();
     if (m_location.isOff())
-        return QStringLiteral("the history is off");
+        return CoreText::english("the history is off");
     m_access = access;
     std::optional<QString> problem = openDatabase(access);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);

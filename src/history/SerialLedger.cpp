@@ -3,9 +3,9 @@
 #include "HistoryRecord.h"
 #include "HistoryStore.h"
 #include "HistoryTransaction.h"
+#include "platform/CoreText.h"
 #include "platform/ProcessIdentity.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QMetaType>
@@ -14,11 +14,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SerialLedger", text);
-}
 
 QVariant textOrNull(const QString &text)
 {
@@ -156,7 +151,8 @@ std::optional<QString> SerialLedger::openPool(const QString &pool, const QString
         return m_store.failure(query.lastError().text());
     const QString held = query.value(0).toString();
     if (held != identity)
-        return refuse(tr("serial pool %1 holds %2, not %3").arg(pool, held, identity));
+        return refuse(
+            CoreText::english("serial pool %1 holds %2, not %3").arg(pool, held, identity));
     found->size = query.value(1).toLongLong();
     found->nextIndex = query.value(2).toLongLong();
     return std::nullopt;
@@ -259,7 +255,7 @@ std::optional<QString> SerialLedger::usedUp(const QString &pool, qint64 size,
     QString last;
     if (std::optional<QString> problem = valueAt(size - 1, &last))
         return refuse(*problem);
-    return refuse(tr("serial pool %1 is used up: last number %2").arg(pool, last));
+    return refuse(CoreText::english("serial pool %1 is used up: last number %2").arg(pool, last));
 }
 
 std::optional<QString> SerialLedger::takeNew(const QString &pool, const Pool &found,
@@ -336,7 +332,8 @@ std::optional<QString> SerialLedger::claim(const QString &pool, const QString &v
                     forUpdate(),
                 {pool, value}))
         return problem;
-    const QString meanwhile = tr("serial %1 in pool %2 was taken meanwhile; try again");
+    const QString meanwhile =
+        CoreText::english("serial %1 in pool %2 was taken meanwhile; try again");
     bool allocated = false;
     Claim made{pool, value, std::nullopt, QString()};
     if (!query.next()) {
@@ -348,7 +345,8 @@ std::optional<QString> SerialLedger::claim(const QString &pool, const QString &v
         if (!query.value(7).isNull())
             made.index = query.value(7).toLongLong();
         if (made.previousState == word(State::Used))
-            return refuse(tr("serial %1 already finished in pool %2").arg(value, pool));
+            return refuse(
+                CoreText::english("serial %1 already finished in pool %2").arg(value, pool));
         const bool sameHost = query.value(3).toString() == holder.host;
         const bool live = query.value(6).toLongLong() >= nowMs() - qint64(staleLimit.count()) &&
                           (!sameHost || ProcessIdentity::isRunning(query.value(4).toLongLong(),
@@ -356,7 +354,7 @@ std::optional<QString> SerialLedger::claim(const QString &pool, const QString &v
         if (made.previousState == word(State::Allocated) &&
             query.value(1).toString() != holder.attemptId && live)
             return refuse(
-                tr("serial %1 in pool %2 is being written to %3 from %4")
+                CoreText::english("serial %1 in pool %2 is being written to %3 from %4")
                     .arg(value, pool, query.value(2).toString(), query.value(3).toString()));
         if (std::optional<QString> problem =
                 allocate(pool, value, made.previousState, holder, &allocated))
@@ -375,7 +373,7 @@ std::optional<QString> SerialLedger::settle(const QString &pool, const QString &
 {
     m_refused = false;
     if (state == State::Allocated)
-        return refuse(tr("a number ends used, burnt or returned"));
+        return refuse(CoreText::english("a number ends used, burnt or returned"));
     if (std::optional<QString> problem = m_store.ensureOpen(HistoryStore::Access::Write))
         return problem;
     QSqlQuery query(database());
@@ -395,14 +393,15 @@ std::optional<QString> SerialLedger::settle(const QString &pool, const QString &
             {pool, value}))
         return problem;
     if (!query.next())
-        return refuse(tr("serial %1 is not in pool %2").arg(value, pool));
+        return refuse(CoreText::english("serial %1 is not in pool %2").arg(value, pool));
     const QString heldState = query.value(0).toString();
     const QString holder = query.value(1).toString();
     // The same step again, after its reply was lost.
     if (heldState == word(state) && holder == attemptId)
         return std::nullopt;
-    return refuse(tr("serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is "
-                     "left as it is")
+    return refuse(CoreText::english(
+                      "serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is "
+                      "left as it is")
                       .arg(value, pool, heldState, holder, attemptId));
 }
 
@@ -454,7 +453,7 @@ std::optional<QString> SerialLedger::peek(const QString &pool, const QString &id
             return problem;
         if (query.next()) {
             if (query.value(0).toString() != identity)
-                return refuse(tr("serial pool %1 holds %2, not %3")
+                return refuse(CoreText::english("serial pool %1 holds %2, not %3")
                                   .arg(pool, query.value(0).toString(), identity));
             found = {query.value(1).toLongLong(), query.value(2).toLongLong()};
         }

@@ -28,6 +28,7 @@ struct Run
 {
     int exitCode = -1;
     QList<QJsonObject> events;
+    QString err;
     QJsonObject result() const { return events.value(events.size() - 1); }
     QString message() const { return result().value("message").toString(); }
 };
@@ -96,6 +97,7 @@ class tst_CliSerial : public QObject
             return run;
         }
         run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        run.err = QString::fromUtf8(cli.readAllStandardError());
         for (const QByteArray &line : cli.readAllStandardOutput().split('\n')) {
             if (!line.isEmpty())
                 run.events.append(QJsonDocument::fromJson(line).object());
@@ -203,6 +205,11 @@ private Q_SLOTS:
         QCOMPARE(flash(small).exitCode, 0);
         QCOMPARE(flash(small).exitCode, 0);
         expectRefused(small, "^serial pool .* is used up: last number 6$");
+        // In another language the record stays English, and the person reads their own.
+        const Run german = run("9", small + QStringList{"--language", "de"});
+        QVERIFY2(german.message().contains(QRegularExpression("^serial pool .* is used up")),
+                 qPrintable(german.message()));
+        QVERIFY2(german.err.contains("aufgebraucht"), qPrintable(german.err));
 
         const QStringList label{"--serial-at", "0x50:4", "--serial-format", "ascii",
                                 "--serial",    "0777",   "--serial-pool",   "labels"};

@@ -16,25 +16,38 @@ struct KindName
 };
 
 constexpr std::array<KindName, 14> kKinds{{
-    {UnitFault::Kind::NakChecksum, "nak-checksum", "answer NakChecksum (01)"},
-    {UnitFault::Kind::NakProductCode, "nak-product-code", "answer NakProductCode (02)"},
-    {UnitFault::Kind::NakRecordType, "nak-record-type", "answer NakRecordType (03)"},
-    {UnitFault::Kind::Unknown, "unknown", "answer the code FF"},
+    {UnitFault::Kind::NakChecksum, "nak-checksum",
+     QT_TRANSLATE_NOOP("UnitFault", "answer NakChecksum (01)")},
+    {UnitFault::Kind::NakProductCode, "nak-product-code",
+     QT_TRANSLATE_NOOP("UnitFault", "answer NakProductCode (02)")},
+    {UnitFault::Kind::NakRecordType, "nak-record-type",
+     QT_TRANSLATE_NOOP("UnitFault", "answer NakRecordType (03)")},
+    {UnitFault::Kind::Unknown, "unknown", QT_TRANSLATE_NOOP("UnitFault", "answer the code FF")},
     {UnitFault::Kind::UnrecognisedCode, "bad-code[:HH]",
-     "answer a code outside the table (default 04)"},
-    {UnitFault::Kind::StrayBytes, "stray[:N]", "N stray bytes before the answer (default 2)"},
+     QT_TRANSLATE_NOOP("UnitFault", "answer a code outside the table (default 04)")},
+    {UnitFault::Kind::StrayBytes, "stray[:N]",
+     QT_TRANSLATE_NOOP("UnitFault", "N stray bytes before the answer (default 2)")},
     {UnitFault::Kind::Split, "split[:N]",
-     "the answer in fragments of N bytes, separate writes (default 1)"},
+     QT_TRANSLATE_NOOP("UnitFault",
+                       "the answer in fragments of N bytes, separate writes (default 1)")},
     {UnitFault::Kind::Pair, "pair[:HH|:HH+HH]",
-     "the answer plus a response HH (default 00), or the two given responses, in one write"},
+     QT_TRANSLATE_NOOP(
+         "UnitFault",
+         "the answer plus a response HH (default 00), or the two given responses, in one write")},
     {UnitFault::Kind::Twice, "twice[:MS]",
-     "the answer written twice; with MS, the copy MS ms later, not holding back later answers"},
-    {UnitFault::Kind::Silent, "silent", "stop answering, keep the connection open"},
-    {UnitFault::Kind::Close, "close", "close the connection instead of answering"},
-    {UnitFault::Kind::Reset, "reset", "reset the connection (RST) instead of answering"},
+     QT_TRANSLATE_NOOP("UnitFault", "the answer written twice; with MS, the copy MS ms later, not "
+                                    "holding back later answers")},
+    {UnitFault::Kind::Silent, "silent",
+     QT_TRANSLATE_NOOP("UnitFault", "stop answering, keep the connection open")},
+    {UnitFault::Kind::Close, "close",
+     QT_TRANSLATE_NOOP("UnitFault", "close the connection instead of answering")},
+    {UnitFault::Kind::Reset, "reset",
+     QT_TRANSLATE_NOOP("UnitFault", "reset the connection (RST) instead of answering")},
     {UnitFault::Kind::Babble, "babble[:HH]",
-     "stop answering, but send a stray byte (or a response HH) every 50 ms"},
-    {UnitFault::Kind::Late, "late[:MS]", "the answer MS milliseconds late"},
+     QT_TRANSLATE_NOOP("UnitFault",
+                       "stop answering, but send a stray byte (or a response HH) every 50 ms")},
+    {UnitFault::Kind::Late, "late[:MS]",
+     QT_TRANSLATE_NOOP("UnitFault", "the answer MS milliseconds late")},
 }};
 
 QString baseName(const char *name)
@@ -69,7 +82,7 @@ bool parseArgument(UnitFault &fault, const QString &argument, QString *error)
         fault.count = argument.toInt(&ok);
         if (!ok || fault.count < 1)
             return fail(error,
-                        QStringLiteral("a positive count is needed, not \"%1\"").arg(argument));
+                        UnitFault::tr("a positive count is needed, not \"%1\"").arg(argument));
         return true;
     }
     case UnitFault::Kind::UnrecognisedCode:
@@ -77,17 +90,17 @@ bool parseArgument(UnitFault &fault, const QString &argument, QString *error)
     case UnitFault::Kind::Pair: {
         const QStringList parts = argument.split(QLatin1Char('+'));
         if (parts.size() > (fault.kind == UnitFault::Kind::Pair ? 2 : 1))
-            return fail(error, QStringLiteral("too many codes in \"%1\"").arg(argument));
+            return fail(error, UnitFault::tr("too many codes in \"%1\"").arg(argument));
         for (const QString &part : parts) {
             const std::optional<quint8> code = parseCode(part);
             if (!code)
-                return fail(error, QStringLiteral("\"%1\" is not a two-digit hex code").arg(part));
+                return fail(error, UnitFault::tr("\"%1\" is not a two-digit hex code").arg(part));
             fault.codes.append(*code);
         }
         return true;
     }
     default:
-        return fail(error, QStringLiteral("this fault takes no argument"));
+        return fail(error, UnitFault::tr("this fault takes no argument"));
     }
 }
 
@@ -112,7 +125,7 @@ std::optional<UnitFault> UnitFault::parse(const QString &text, QString *error)
     UnitFault fault;
     const int at = text.indexOf(QLatin1Char('@'));
     if (at < 0) {
-        fail(error, QStringLiteral("\"%1\": the packet is missing (KIND@N)").arg(text));
+        fail(error, tr("\"%1\": the packet is missing (KIND@N)").arg(text));
         return std::nullopt;
     }
     const QString head = text.left(at);
@@ -122,7 +135,7 @@ std::optional<UnitFault> UnitFault::parse(const QString &text, QString *error)
     const auto known = std::find_if(kKinds.begin(), kKinds.end(),
                                     [&](const KindName &k) { return baseName(k.name) == name; });
     if (known == kKinds.end()) {
-        fail(error, QStringLiteral("\"%1\": unknown fault \"%2\"").arg(text, name));
+        fail(error, tr("\"%1\": unknown fault \"%2\"").arg(text, name));
         return std::nullopt;
     }
     fault.kind = known->kind;
@@ -139,7 +152,7 @@ std::optional<UnitFault> UnitFault::parse(const QString &text, QString *error)
         bool ok = false;
         fault.connection = where.mid(hash + 1).toInt(&ok);
         if (!ok || fault.connection < 1) {
-            fail(error, QStringLiteral("\"%1\": the connection number counts from 1").arg(text));
+            fail(error, tr("\"%1\": the connection number counts from 1").arg(text));
             return std::nullopt;
         }
         where = where.left(hash);
@@ -150,8 +163,7 @@ std::optional<UnitFault> UnitFault::parse(const QString &text, QString *error)
         bool ok = false;
         fault.packet = where.toInt(&ok);
         if (!ok || fault.packet < 0) {
-            fail(error,
-                 QStringLiteral("\"%1\": the packet is a number from 0 or \"eof\"").arg(text));
+            fail(error, tr("\"%1\": the packet is a number from 0 or \"eof\"").arg(text));
             return std::nullopt;
         }
     }
@@ -182,8 +194,7 @@ QStringList UnitFault::syntaxHelp()
 {
     QStringList lines;
     for (const KindName &k : kKinds)
-        lines.append(QStringLiteral("%1  %2")
-                         .arg(QString::fromLatin1(k.name), -18)
-                         .arg(QString::fromLatin1(k.help)));
+        lines.append(
+            QStringLiteral("%1  %2").arg(QString::fromLatin1(k.name), -18).arg(tr(k.help)));
     return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,4 +55,7 @@ struct UnitFault
     QString toString() const;
     // Every KIND with its argument, for help texts.
     static QStringList syntaxHelp();
+
+    // The help and the complaints about a fault are for the person who asked for it.
+    Q_DECLARE_TR_FUNCTIONS(UnitFault)
 };

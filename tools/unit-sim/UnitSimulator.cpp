@@ -50,7 +50,7 @@ bool UnitSimulator::listen(const QHostAddress &address, quint16 port)
     close();
     m_error.clear();
     if (!address.isLoopback()) {
-        m_error = QStringLiteral("%1 is not a loopback address").arg(address.toString());
+        m_error = tr("%1 is not a loopback address").arg(address.toString());
         return false;
     }
     m_address = address;
@@ -58,7 +58,7 @@ bool UnitSimulator::listen(const QHostAddress &address, quint16 port)
     if (m_acceptMode == AcceptMode::NoServer) {
         m_refuser = holdRefusedPort(address, port, this);
         if (!m_refuser) {
-            m_error = QStringLiteral("cannot hold port %1").arg(port);
+            m_error = tr("cannot hold port %1").arg(port);
             return false;
         }
         m_port = m_refuser->localPort();

@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
 
     auto writeHex = [&] {
         if (!hexPath.isEmpty() && !simulator.writeHex(hexPath))
-            err() << "firmware-uploader-unit-sim: cannot write " << hexPath << Qt::endl;
+            fail(SimulatorHelp::tr("cannot write %1").arg(hexPath));
     };
     auto stop = [&] {
         simulator.close();

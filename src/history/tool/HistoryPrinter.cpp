@@ -2,6 +2,7 @@
 
 #include "history/SerialLedger.h"
 #include "history/StationEvent.h"
+#include "platform/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,7 @@ QStringList tableLine(const HistoryRow &row)
             row.text(QStringLiteral("firmware_sha256")).left(8),
             row.text(QStringLiteral("host")),
             row.text(QStringLiteral("operator")),
-            row.text(QStringLiteral("message"))};
+            CoreText::shown(row.text(QStringLiteral("message")))};
 }
 
 QString line(const QJsonObject &object)
@@ -219,6 +220,7 @@ QString HistoryPrinter::events(const QList<QVariantList> &events) const
         if (time.isValid())
             texts[1] = localTime(time);
         texts.removeAt(5); // the version
+        texts.last() = CoreText::shown(texts.last());
         shown.append(texts);
     }
     return table(shown);

@@ -6,6 +6,7 @@
 #include "ProgramNotice.h"
 #include "history/HistoryStore.h"
 #include "history/SerialLedger.h"
+#include "platform/CoreText.h"
 #include "platform/Language.h"
 
 #include <QCoreApplication>
@@ -45,9 +46,10 @@ struct Reading
     int code = kExitDone;
 };
 
+// The history's problems are made in English, for the rows and the scripts that read them.
 Reading failed(const QString &problem)
 {
-    return {QString(), problem, kExitBad};
+    return {QString(), CoreText::shown(problem), kExitBad};
 }
 
 Reading read(const HistoryToolOptions &options, const HistoryLocation &location)
