@@ -2,6 +2,7 @@
 
 #include "ConnectionView.h"
 #include "ProductProfile.h"
+#include "platform/CoreText.h"
 #include "platform/SettingsStore.h"
 
 ConnectionSettings::ConnectionSettings(const QString &title, SettingsStore &store)
@@ -41,6 +42,7 @@ QString ConnectionSettings::save(const QString &address, const QString &port) co
     if (saved)
         return {};
     // Said out loud: the next start would otherwise show another unit's address without a word.
-    return QStringLiteral("Address and port not saved: cannot write %1")
+    //: %1 is the settings file
+    return CoreText::english("Address and port not saved: cannot write %1")
         .arg(m_store.fileName(m_title));
 }

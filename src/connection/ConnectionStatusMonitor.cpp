@@ -1,6 +1,7 @@
 #include "ConnectionStatusMonitor.h"
 
 #include "ConnectionView.h"
+#include "platform/CoreText.h"
 #include "platform/UnitSocket.h"
 
 ConnectionStatusMonitor::ConnectionStatusMonitor(UnitSocket &socket, ConnectionView &view,
@@ -31,26 +32,31 @@ QString ConnectionStatusMonitor::statusText(int state, const QString &host)
 {
     switch (state) {
     case UnitSocket::Closed:
-        return QStringLiteral("Not connected");
+        return CoreText::english("Not connected");
     case UnitSocket::Open:
-        return QStringLiteral("Open");
+        //: The state of the connection to the unit
+        return CoreText::english("Open");
     case UnitSocket::Listening:
-        return QStringLiteral("Listening");
+        //: The state of the connection to the unit
+        return CoreText::english("Listening");
     case UnitSocket::ConnectionPending:
-        return QStringLiteral("Connection pending");
+        return CoreText::english("Connection pending");
     case UnitSocket::ResolvingHost:
-        return QStringLiteral("Resolving ") + host;
+        //: %1 is the unit's host name, being looked up
+        return CoreText::english("Resolving %1").arg(host);
     case UnitSocket::HostResolved:
-        return QStringLiteral("Resolved ") + host;
+        //: %1 is the unit's host name, looked up
+        return CoreText::english("Resolved %1").arg(host);
     case UnitSocket::Connecting:
-        return QStringLiteral("Connecting to ") + host;
+        return CoreText::english("Connecting to %1").arg(host);
     case UnitSocket::Connected:
-        return QStringLiteral("Connected to ") + host;
+        return CoreText::english("Connected to %1").arg(host);
     case UnitSocket::PeerClosing:
-        return host + QStringLiteral(" is closing the connection");
+        return CoreText::english("%1 is closing the connection").arg(host);
     case UnitSocket::Error:
-        return QStringLiteral("Error");
+        //: The state of the connection to the unit
+        return CoreText::english("Error");
     default:
-        return QStringLiteral("Unknown state");
+        return CoreText::english("Unknown state");
     }
 }

@@ -1,5 +1,7 @@
 #include "PortNumber.h"
 
+#include "platform/CoreText.h"
+
 std::optional<quint16> PortNumber::parse(const QString &text)
 {
     // Five digits at most, so that the value cannot overflow and leading zeros stay few.
@@ -20,18 +22,17 @@ QString PortNumber::problem(const QString &text)
 {
     if (parse(text))
         return {};
-    return QStringLiteral("port \"%1\" is not a whole number from %2 to %3")
-        .arg(text)
-        .arg(kLowest)
-        .arg(kHighest);
+    //: Part of a sentence that says what is wrong; %1 is the text given as the port
+    return CoreText::english("port \"%1\" is not a whole number from %2 to %3")
+        .arg(text, QString::number(kLowest), QString::number(kHighest));
 }
 
+// A sentence of its own rather than the clause capitalised, so that it has its own translation.
 QString PortNumber::problemSentence(const QString &text)
 {
-    QString sentence = problem(text);
-    if (!sentence.isEmpty()) {
-        sentence[0] = sentence.at(0).toUpper();
-        sentence += QLatin1Char('.');
-    }
-    return sentence;
+    if (parse(text))
+        return {};
+    //: %1 is the text given as the port
+    return CoreText::english("Port \"%1\" is not a whole number from %2 to %3.")
+        .arg(text, QString::number(kLowest), QString::number(kHighest));
 }

@@ -1,6 +1,8 @@
 #include "TcpUnitSocket.h"
 
+#include "CoreText.h"
 #include "LogCategories.h"
+#include "SystemErrorText.h"
 
 #include <QDeadlineTimer>
 #include <QHostInfo>
@@ -177,7 +179,7 @@ void TcpUnitSocket::onHostLookedUp(quint64 connection, const QList<QHostAddress>
         return;
     m_lookupId = -1;
     if (addresses.isEmpty()) {
-        fail(HostNotFound, QStringLiteral("Host not found"));
+        fail(HostNotFound, CoreText::english("Host not found"));
         return;
     }
     m_addresses = addresses;
@@ -207,8 +209,8 @@ bool TcpUnitSocket::startConnecting(const QHostAddress &address)
     if (::setsockopt(descriptor, IPPROTO_TCP, TCP_NODELAY, &lowDelay, sizeof lowDelay) != 0) {
         // Read before the logging machinery can change it.
         const int error = errno;
-        qCWarning(lcSocket, "cannot turn off the send delay (%s): records may go out late",
-                  std::strerror(error));
+        qCWarning(lcSocket, "cannot turn off the send delay (%ls): records may go out late",
+                  qUtf16Printable(SystemErrorText::of(error)));
     }
     m_descriptor = descriptor;
     m_readNotifier.setSocket(descriptor);
@@ -352,7 +354,7 @@ void TcpUnitSocket::onPeerClosed()
 
 void TcpUnitSocket::fail(int systemError)
 {
-    fail(errorNumber(systemError), QString::fromLocal8Bit(std::strerror(systemError)));
+    fail(errorNumber(systemError), SystemErrorText::of(systemError));
 }
 
 // The state is Error until close(); the report is queued behind any arrival still waiting.

@@ -1,5 +1,7 @@
 #include "UnitSocket.h"
 
+#include "CoreText.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -15,8 +17,9 @@ bool looksNumeric(const QString &part)
 
 QString addressProblem(const QStringList &parts)
 {
-    const QString form = QStringLiteral("an IPv4 address is four numbers from 0 to 255 separated "
-                                        "by dots, such as 192.168.1.50");
+    //: Said after "Address "…" is not valid:", as the rest of that sentence
+    const QString form = CoreText::english(
+        "an IPv4 address is four numbers from 0 to 255 separated by dots, such as 192.168.1.50");
     if (parts.size() != 4)
         return form;
     QStringList plain;
@@ -31,15 +34,17 @@ QString addressProblem(const QStringList &parts)
     // Never guessed: some tools read a leading zero as octal, and either guess could be a
     // different unit than the operator meant.
     if (leadingZeros)
-        return QStringLiteral("write the numbers without leading zeros, as %1")
+        //: Said after "Address "…" is not valid:"; %1 is the address as it should be written
+        return CoreText::english("write the numbers without leading zeros, as %1")
             .arg(plain.join(QLatin1Char('.')));
     return {};
 }
 
 QString nameProblem(const QString &host)
 {
-    const QString form = QStringLiteral("a host name is letters, digits and hyphens, in parts "
-                                        "separated by dots");
+    //: Said after "Address "…" is not valid:", as the rest of that sentence
+    const QString form =
+        CoreText::english("a host name is letters, digits and hyphens, in parts separated by dots");
     QString name = host;
     if (name.endsWith(QLatin1Char('.')))
         name.chop(1);
@@ -59,7 +64,8 @@ QString nameProblem(const QString &host)
 QString UnitSocket::hostProblem(const QString &host)
 {
     if (host.isEmpty())
-        return QStringLiteral("enter the unit's IPv4 address or host name");
+        //: Said after "Address "…" is not valid:", as the rest of that sentence
+        return CoreText::english("enter the unit's IPv4 address or host name");
     QStringList parts = host.split(QLatin1Char('.'));
     // A resolver reads "127.0.0.1." as a name to look up; the operator meant the address.
     const bool trailingDot = parts.size() > 1 && parts.last().isEmpty();
@@ -68,7 +74,8 @@ QString UnitSocket::hostProblem(const QString &host)
     if (std::all_of(parts.begin(), parts.end(), looksNumeric)) {
         const QString problem = addressProblem(parts);
         if (problem.isEmpty() && trailingDot)
-            return QStringLiteral("write the address without the dot at its end, as %1")
+            //: Said after "Address "…" is not valid:"; %1 is the address as it should be written
+            return CoreText::english("write the address without the dot at its end, as %1")
                 .arg(parts.join(QLatin1Char('.')));
         return problem;
     }

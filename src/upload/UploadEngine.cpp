@@ -9,6 +9,7 @@
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexCheck.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 #include "platform/LogCategories.h"
 #include "platform/UnitSocket.h"
 #include "platform/WaitableTimer.h"
@@ -75,7 +76,7 @@ void UploadEngine::LoadStart_Click()
     const bool connecting = ConnectToUnit();
     m_state.StartTime = Clock::now();
     m_connectStarted = Clock::monotonicSeconds();
-    logDebug(QStringLiteral("Connecting..."));
+    logDebug(CoreText::english("Connecting..."));
     if (!connecting) {
         failAttempt(UploadOutcome::BadInput);
         return;
@@ -87,22 +88,22 @@ void UploadEngine::LoadStart_Click()
     const qint64 elapsed =
         ElapsedTime::millisecondsOf(Clock::monotonicSeconds() - m_connectStarted);
     if (m_socket.state() == UnitSocket::Connected) {
-        logDebug(QStringLiteral("It took ") +
-                 ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS ")) +
-                 QStringLiteral("to connect."));
+        //: %1 is a number of milliseconds (no digits when under one)
+        logDebug(CoreText::english("It took %1 mS to connect.")
+                     .arg(ElapsedTime::formatMilliseconds(elapsed, QString())));
         logPeerAddress();
         startTransfer();
     } else {
-        logDebug(QStringLiteral("After ") +
-                 ElapsedTime::formatMilliseconds(elapsed, QStringLiteral(" mS")) +
-                 QStringLiteral(", I gave up!"));
-        log().append(QStringLiteral("Could not establish connection to ") +
-                     m_view.ethernetAddress());
+        //: %1 is a number of milliseconds
+        logDebug(CoreText::english("After %1 mS, I gave up!")
+                     .arg(ElapsedTime::formatMilliseconds(elapsed, QString())));
+        log().append(CoreText::english("Could not establish connection to %1")
+                         .arg(m_view.ethernetAddress()));
         // The port may be the wrong part; the line above names only the address.
-        log().append(QStringLiteral("Unit address %1, port %2.")
+        log().append(CoreText::english("Unit address %1, port %2.")
                          .arg(m_view.ethernetAddress())
                          .arg(m_socket.remotePort()));
-        m_failureReason = tr("Could not establish connection to %1, port %2.")
+        m_failureReason = CoreText::english("Could not establish connection to %1, port %2.")
                               .arg(m_view.ethernetAddress())
                               .arg(m_socket.remotePort());
         failAttempt(UploadOutcome::ConnectFailed);
@@ -112,7 +113,7 @@ void UploadEngine::LoadStart_Click()
 bool UploadEngine::ConnectToUnit()
 {
     const QString address = m_view.ethernetAddress();
-    log().append(QStringLiteral("Connecting to ") + address);
+    log().append(CoreText::english("Connecting to %1").arg(address));
 
     const QString portText = m_view.ethernetPort();
     const std::optional<quint16> port = PortNumber::parse(portText);
@@ -126,9 +127,10 @@ bool UploadEngine::ConnectToUnit()
     m_socket.setRemotePort(*port);
     QString problem = UnitSocket::hostProblem(address);
     if (problem.isEmpty() && !m_socket.setRemoteHost(address))
-        problem = QStringLiteral("enter the unit's IPv4 address or host name");
+        problem = CoreText::english("enter the unit's IPv4 address or host name");
     if (!problem.isEmpty()) {
-        logFailure(QStringLiteral("Address \"%1\" is not valid: %2.").arg(address, problem));
+        //: %2 says what is wrong with the address and what to do
+        logFailure(CoreText::english("Address \"%1\" is not valid: %2.").arg(address, problem));
         return false;
     }
     m_socket.connectToUnit();
@@ -142,7 +144,7 @@ void UploadEngine::logPeerAddress()
     const QString peer = m_socket.peerAddress();
     if (!peer.isEmpty() && (debug() || peer != m_view.ethernetAddress()))
         log().append(
-            QStringLiteral("Connected to %1 port %2.").arg(peer).arg(m_socket.remotePort()));
+            CoreText::english("Connected to %1 port %2.").arg(peer).arg(m_socket.remotePort()));
 }
 
 // Watches the socket in 100 ms rounds for at most 3.3 s. False when the program shut down.
@@ -156,13 +158,14 @@ bool UploadEngine::watchConnection()
         if (!stillRunning(attempt))
             return false;
         if (elapsed() > kConnectionLimitSeconds) {
-            log().append(QStringLiteral("Unit not responding!"));
+            log().append(CoreText::english("Unit not responding!"));
             return true;
         }
         if (debug()) {
-            log().append(QStringLiteral("Checking connection at ") +
-                         ElapsedTime::formatMilliseconds(ElapsedTime::millisecondsOf(elapsed()),
-                                                         QStringLiteral(" mS...")));
+            //: %1 is a number of milliseconds
+            log().append(CoreText::english("Checking connection at %1 mS...")
+                             .arg(ElapsedTime::formatMilliseconds(
+                                 ElapsedTime::millisecondsOf(elapsed()), QString())));
             log().selectLastLine();
         }
         if (m_socket.state() == UnitSocket::Connected)
@@ -174,7 +177,7 @@ void UploadEngine::startTransfer()
 {
     const QByteArray request = UnitProtocol::programmingRequest(m_title);
     if (request.isEmpty()) {
-        logFailure(QStringLiteral("No product profile matches the application title \"%1\".")
+        logFailure(CoreText::english("No product profile matches the application title \"%1\".")
                        .arg(m_title));
         failAttempt(UploadOutcome::BadInput);
         return;
@@ -198,7 +201,7 @@ void UploadEngine::startTransfer()
     m_view.setProgressMaximum(progressMaximumFor(m_file->size()));
     m_state.StartTime = Clock::now();
     m_transferStarted = Clock::monotonicSeconds();
-    log().append(QStringLiteral("Sending firmware..."));
+    log().append(CoreText::english("Sending firmware..."));
     m_responseTimer.stop();
     sendPacket(request);
     m_state.TransferIdle = false;
@@ -214,9 +217,13 @@ bool UploadEngine::prepareFirmware()
     if (m_pinned) {
         m_file->openContent(*m_pinned);
     } else if (path.isEmpty() || !m_file->open(path, &error)) {
-        logFailure(QStringLiteral("Cannot open the firmware file \"%1\": %2")
-                       .arg(path.isEmpty() ? QStringLiteral("(none chosen)") : path,
-                            error.isEmpty() ? QStringLiteral("no file chosen") : error));
+        //: Stands for the firmware file's name when none has been chosen
+        const QString shownPath = path.isEmpty() ? CoreText::english("(none chosen)") : path;
+        //: Why the firmware file cannot be opened, when none has been chosen
+        const QString why = error.isEmpty() ? CoreText::english("no file chosen") : error;
+        //: %1 is the file, %2 why it cannot be opened
+        logFailure(
+            CoreText::english("Cannot open the firmware file \"%1\": %2").arg(shownPath, why));
         return false;
     }
     // The bytes read here are checked and then sent: what the file becomes later is not.
@@ -226,7 +233,8 @@ bool UploadEngine::prepareFirmware()
     if (const std::optional<IntelHexCheck::Problem> problem =
             IntelHexCheck::checkContent(content)) {
         m_file->close();
-        logFailure(QStringLiteral("The firmware file \"%1\" is not valid Intel HEX: %2")
+        //: %2 is what is wrong with the file
+        logFailure(CoreText::english("The firmware file \"%1\" is not valid Intel HEX: %2")
                        .arg(name, problem->text));
         return false;
     }
@@ -263,7 +271,7 @@ void UploadEngine::stopAttempt()
     // A new attempt number ends every pause of the stopped attempt without letting it go on.
     ++m_attempt;
     setPhase(Phase::Ending);
-    logFailure(QStringLiteral("Stopped by the operator."));
+    logFailure(CoreText::english("Stopped by the operator."));
     failAttempt(UploadOutcome::Stopped);
 }
 
@@ -326,7 +334,8 @@ void UploadEngine::setStartControlsEnabled(bool enabled)
 
 void UploadEngine::showLoopCount()
 {
-    m_view.setStatusText(QStringLiteral("Loops: ") + QString::number(m_state.LoopCount));
+    //: %1 is the number of uploads finished in loop mode
+    m_view.setStatusText(CoreText::english("Loops: %1").arg(m_state.LoopCount));
 }
 
 bool UploadEngine::stillRunning(quint64 attempt) const

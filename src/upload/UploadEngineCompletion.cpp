@@ -7,6 +7,7 @@
 #include "connection/ConnectionSettings.h"
 #include "firmware/FirmwareFile.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 #include "platform/UnitSocket.h"
 
 // The end of every attempt: the end of the file, the reboot timeline and the loop restart on
@@ -32,7 +33,7 @@ void UploadEngine::finishEndOfFile()
     setPhase(Phase::Ending);
     m_responseTimer.stop();
     m_file->close();
-    log().append(QStringLiteral("Upload complete."));
+    log().append(CoreText::english("Upload complete."));
     m_view.setProgressValue(m_view.progressMaximum());
     if (!awaitQuietUnit() || !stillRunning(attempt))
         return;
@@ -88,25 +89,24 @@ void UploadEngine::finishSuccessfully()
     const quint64 attempt = m_attempt;
     const qint64 seconds =
         ElapsedTime::secondsFigureOf(Clock::monotonicSeconds() - m_transferStarted);
-    log().append(QStringLiteral("Upload complete, ") + QString::number(seconds) +
-                 QStringLiteral(" seconds."));
+    log().append(CoreText::english("Upload complete, %1 seconds.").arg(seconds));
     log().ScrollLog();
     pause(kAfterElapsedLine);
     if (!stillRunning(attempt))
         return;
-    log().append(QStringLiteral("Writing firmware, DO NOT REMOVE POWER!"));
+    log().append(CoreText::english("Writing firmware, DO NOT REMOVE POWER!"));
     log().ScrollLog();
     pause(kWritingFirmware);
     if (!stillRunning(attempt))
         return;
-    log().append(QStringLiteral("Waiting for unit to reboot...."));
+    log().append(CoreText::english("Waiting for unit to reboot...."));
     log().ScrollLog();
     pause(kRebooting);
     if (!stillRunning(attempt))
         return;
     log().append(QStringLiteral(" "));
     log().append(QStringLiteral(" "));
-    log().append(QStringLiteral("Done!  Unit is ready to use."));
+    log().append(CoreText::english("Done!  Unit is ready to use."));
     log().append(QStringLiteral(" "));
     m_view.setControlEnabled(StartControl::LoadStart, true);
     log().ScrollLog();
@@ -124,7 +124,7 @@ void UploadEngine::finishSuccessfully()
 void UploadEngine::finishWithFailure()
 {
     log().setBackColour(ActivityLog::kRed);
-    log().append(QStringLiteral("Disconnecting from ") + m_view.ethernetAddress());
+    log().append(CoreText::english("Disconnecting from %1").arg(m_view.ethernetAddress()));
     setStartControlsEnabled(true);
     log().ScrollLog();
     setPhase(Phase::Idle);

@@ -3,19 +3,25 @@
 #include "ActivityLog.h"
 #include "connection/SocketErrorReport.h"
 #include "platform/Clock.h"
+#include "platform/CoreText.h"
 
 // The ways a transfer ends without the unit's verdict: the connection fails or closes, the
 // unit pours out answers nobody asked for, or it stops answering.
 
 namespace {
 
-// "2 seconds", "1 second", "1,500 ms": a limit as the operator set it.
+// "2 seconds", "1 second", "1500 ms": a limit as the operator set it. The unit symbol is the
+// same in every language; the words are translated with the sentence that holds them.
 QString durationText(std::chrono::milliseconds limit)
 {
     const qint64 ms = limit.count();
     if (ms % 1000 != 0)
         return QStringLiteral("%1 ms").arg(ms);
-    return ms == 1000 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(ms / 1000);
+    if (ms == 1000)
+        //: A time limit, said in "no response for %1."
+        return CoreText::english("1 second");
+    //: A time limit, said in "no response for %1."; %1 is a whole number other than one
+    return CoreText::english("%1 seconds").arg(ms / 1000);
 }
 
 } // namespace
@@ -30,9 +36,11 @@ void UploadEngine::Ethernet_Error(int number, const QString &description)
     log().ScrollLog();
     // The log has just shown the system's words; the reason keeps them beside the loss.
     if (isTransferring())
-        endLostAttempt(QStringLiteral("The connection to the unit was lost."),
-                       UploadOutcome::ConnectionLost,
-                       tr("The connection to the unit was lost: %1.").arg(description));
+        endLostAttempt(
+            CoreText::english("The connection to the unit was lost."),
+            UploadOutcome::ConnectionLost,
+            //: %1 is the system's description of the error
+            CoreText::english("The connection to the unit was lost: %1.").arg(description));
 }
 
 void UploadEngine::onFlooded(qint64 bytes)
@@ -40,20 +48,21 @@ void UploadEngine::onFlooded(qint64 bytes)
     m_state.RxBuffer.clear();
     m_staleBytes = 0;
     if (isTransferring())
-        endLostAttempt(QStringLiteral("The unit sent %1 bytes of answers that were never asked "
-                                      "for; the upload was stopped.")
+        endLostAttempt(CoreText::english("The unit sent %1 bytes of answers that were never asked "
+                                         "for; the upload was stopped.")
                            .arg(bytes),
                        UploadOutcome::ConnectionLost);
     else
         logDebug(
-            QStringLiteral("Dropped %1 bytes of answers that were never asked for.").arg(bytes));
+            CoreText::english("Dropped %1 bytes of answers that were never asked for.").arg(bytes));
 }
 
 void UploadEngine::onPeerClosed()
 {
     if (!m_shutDown && isTransferring())
-        endLostAttempt(QStringLiteral("The connection to the unit was lost: the unit closed it."),
-                       UploadOutcome::ConnectionLost);
+        endLostAttempt(
+            CoreText::english("The connection to the unit was lost: the unit closed it."),
+            UploadOutcome::ConnectionLost);
 }
 
 // Only an answer that moves the transfer on restarts the count (each record is sent on one):
@@ -70,13 +79,15 @@ void UploadEngine::onUnitSilent()
         return;
     }
     if (m_phase == Phase::AwaitingLastAnswer) {
-        endLostAttempt(QStringLiteral("The unit did not answer the last record within %1: it "
-                                      "may not have the whole firmware.")
+        //: %1 is a time such as "5 seconds"
+        endLostAttempt(CoreText::english("The unit did not answer the last record within %1: it "
+                                         "may not have the whole firmware.")
                            .arg(durationText(allowed)),
                        UploadOutcome::UnitSilent);
         return;
     }
-    endLostAttempt(QStringLiteral("The unit stopped answering: no response for %1.")
+    //: %1 is a time such as "60 seconds"
+    endLostAttempt(CoreText::english("The unit stopped answering: no response for %1.")
                        .arg(durationText(allowed)),
                    UploadOutcome::UnitSilent);
 }

@@ -5,6 +5,7 @@
 #include "UploadView.h"
 #include "firmware/FirmwareFile.h"
 #include "firmware/IntelHexText.h"
+#include "platform/CoreText.h"
 #include "platform/UnitSocket.h"
 #include "protocol/UnitProtocol.h"
 
@@ -15,15 +16,19 @@ using namespace UploadPauses;
 
 namespace {
 
+// The unit's refusals by name; NAK is the answer's own name and stays as it is.
 QString refusalText(ResponseCode code)
 {
     switch (code) {
     case ResponseCode::NakChecksum:
-        return QStringLiteral("NAK - Incorrect Checksum");
+        //: The unit's refusal of a record whose checksum is wrong
+        return CoreText::english("NAK - Incorrect Checksum");
     case ResponseCode::NakProductCode:
-        return QStringLiteral("NAK - Incorrect Product Code");
+        //: The unit's refusal of firmware made for another product
+        return CoreText::english("NAK - Incorrect Product Code");
     default:
-        return QStringLiteral("NAK - Incorrect Record Type");
+        //: The unit's refusal of a record of a type it does not take
+        return CoreText::english("NAK - Incorrect Record Type");
     }
 }
 
@@ -45,6 +50,13 @@ QString hexBytes(QByteArrayView bytes)
     return text;
 }
 
+// The unit's answer that it did not understand what it was sent.
+QString unknownAnswerText()
+{
+    //: The unit's answer that it did not understand what it was sent
+    return CoreText::english("Unknown");
+}
+
 } // namespace
 
 // --- Responses and records -------------------------------------------------------------------
@@ -56,13 +68,16 @@ void UploadEngine::Ethernet_DataArrival(int)
     m_socket.appendReceivedTo(m_state.RxBuffer);
 
     if (debug()) {
-        log().append(m_state.RxBuffer.isEmpty()
-                         ? QStringLiteral("From Unit ")
-                         : QStringLiteral("From Unit  ") + hexBytes(m_state.RxBuffer));
+        // The bytes stand two spaces after the label, as they always have; none leave one.
+        //: %1 is the bytes received, in hexadecimal, after a space
+        log().append(CoreText::english("From Unit %1")
+                         .arg(m_state.RxBuffer.isEmpty()
+                                  ? QString()
+                                  : QLatin1Char(' ') + hexBytes(m_state.RxBuffer)));
     }
     if (m_state.RxBuffer.size() < UnitProtocol::kResponseLength) {
         if (debug()) {
-            log().append(QStringLiteral("Incomplete response from device"));
+            log().append(CoreText::english("Incomplete response from device"));
             log().ScrollLog();
         }
         return;
@@ -81,14 +96,16 @@ void UploadEngine::dropStrayBytes()
     for (;;) {
         while (buffer.size() > 1 && buffer.at(0) != UnitProtocol::kResponseLead) {
             takeFront(1);
-            logDebug(QStringLiteral("Spurrious byte"));
+            //: A byte from the unit that is not part of any answer
+            logDebug(CoreText::english("Spurrious byte"));
         }
         if (buffer.size() < 4 || buffer.at(0) != UnitProtocol::kResponseLead ||
             UnitProtocol::recognise(buffer))
             return;
-        logDebug(QStringLiteral("Unrecognised response from unit ") +
-                 hexBytes(QByteArrayView(buffer).first(
-                     qMin<qsizetype>(buffer.size(), UnitProtocol::kResponseLength))));
+        //: %1 is the answer's bytes in hexadecimal
+        logDebug(CoreText::english("Unrecognised response from unit %1")
+                     .arg(hexBytes(QByteArrayView(buffer).first(
+                         qMin<qsizetype>(buffer.size(), UnitProtocol::kResponseLength)))));
         takeFront(1);
     }
 }
@@ -107,10 +124,10 @@ void UploadEngine::examineResponses()
         // Whatever comes before the hand-over is discarded there: no verdict of the unit on a
         // transfer that has not begun may reach the log.
         if (m_phase == Phase::Connecting && *code != ResponseCode::Ack) {
-            logDebug(
-                QStringLiteral("Answer before the transfer began, discarded: ") +
-                hexBytes(
-                    QByteArrayView(m_state.RxBuffer).first(UnitProtocol::consumedLength(*code))));
+            //: %1 is the answer's bytes in hexadecimal
+            logDebug(CoreText::english("Answer before the transfer began, discarded: %1")
+                         .arg(hexBytes(QByteArrayView(m_state.RxBuffer)
+                                           .first(UnitProtocol::consumedLength(*code)))));
             takeFront(UnitProtocol::consumedLength(*code));
             continue;
         }
@@ -137,14 +154,14 @@ void UploadEngine::examineResponses()
 
 void UploadEngine::onAck()
 {
-    logDebug(QStringLiteral("ACK from unit"));
+    logDebug(CoreText::english("ACK from unit"));
     // Bytes that were in before the packet went out cannot be its answer.
     const bool early = m_staleBytes > 0;
     takeFront(UnitProtocol::kResponseLength);
     if (m_state.TransferIdle || !isTransferring())
         return;
     if (early || !m_answerAwaited) {
-        logDebug(QStringLiteral("Surplus ACK dropped: it answers no record."));
+        logDebug(CoreText::english("Surplus ACK dropped: it answers no record."));
         m_surplusBytes += UnitProtocol::kResponseLength;
         if (m_surplusBytes > kSurplusLimit)
             onFlooded(m_surplusBytes);
@@ -210,18 +227,21 @@ void UploadEngine::onRefusal(ResponseCode code)
 {
     if (m_phase == Phase::Ending) {
         // The attempt is already ending as a failure; its lines are in the log.
+        //: %1 is the unit's refusal, such as "NAK - Incorrect Checksum"
         logDebug(
-            QStringLiteral("%1 dropped: the attempt is already ending.").arg(refusalText(code)));
+            CoreText::english("%1 dropped: the attempt is already ending.").arg(refusalText(code)));
         takeFront(UnitProtocol::kResponseLength);
         return;
     }
     log().append(refusalText(code));
-    log().append(QStringLiteral("Device responded with an error.  Please try again."));
+    log().append(CoreText::english("Device responded with an error.  Please try again."));
     if (isTransferring()) {
-        log().append(QStringLiteral("The unit refused %1.").arg(refusedPacketName()));
+        //: %1 is "the programming request" or "record …, line … of the file"
+        log().append(CoreText::english("The unit refused %1.").arg(refusedPacketName()));
         // The unit's own words and the line they answer, in one sentence for the record.
-        m_failureReason =
-            tr("The unit refused %1: %2.").arg(refusedPacketName(), refusalText(code));
+        //: %1 is "the programming request" or "record …, line … of the file"; %2 the refusal
+        m_failureReason = CoreText::english("The unit refused %1: %2.")
+                              .arg(refusedPacketName(), refusalText(code));
     }
     // Taken off at once, so that an arrival during the pause below cannot handle it again.
     takeFront(UnitProtocol::kResponseLength);
@@ -246,8 +266,10 @@ void UploadEngine::onRefusal(ResponseCode code)
 QString UploadEngine::refusedPacketName() const
 {
     if (m_recordsSent == 0)
-        return QStringLiteral("the programming request");
-    return QStringLiteral("record %1, line %2 of the file")
+        //: Said in "The unit refused %1."
+        return CoreText::english("the programming request");
+    //: Said in "The unit refused %1."; %1 counts the records sent, %2 is the file's line
+    return CoreText::english("record %1, line %2 of the file")
         .arg(m_recordsSent)
         .arg(m_lastRecordLine);
 }
@@ -259,24 +281,24 @@ void UploadEngine::onAnswerAfterLast(ResponseCode code)
 {
     takeFront(UnitProtocol::consumedLength(code));
     if (!m_state.UploadDone) {
-        logDebug(QStringLiteral("Answer dropped: the upload has already failed."));
+        logDebug(CoreText::english("Answer dropped: the upload has already failed."));
         return;
     }
     switch (code) {
     case ResponseCode::Ack:
-        logDebug(QStringLiteral("ACK from unit"));
+        logDebug(CoreText::english("ACK from unit"));
         break;
     case ResponseCode::Unknown:
-        log().append(QStringLiteral("Unknown"));
+        log().append(unknownAnswerText());
         break;
     default:
         log().append(refusalText(code));
-        log().append(QStringLiteral("Device responded with an error.  Please try again."));
+        log().append(CoreText::english("Device responded with an error.  Please try again."));
         break;
     }
-    logFailure(QStringLiteral("The unit answered more often than records were sent: its answers "
-                              "no longer match the records, so nothing confirms that it has the "
-                              "firmware."));
+    logFailure(CoreText::english("The unit answered more often than records were sent: its "
+                                 "answers no longer match the records, so nothing confirms that "
+                                 "it has the firmware."));
     m_state.UploadDone = false;
     --m_state.LoopCount;
     showLoopCount();
@@ -286,7 +308,7 @@ void UploadEngine::onAnswerAfterLast(ResponseCode code)
 
 void UploadEngine::onUnknown()
 {
-    log().append(QStringLiteral("Unknown"));
+    log().append(unknownAnswerText());
     setStartControlsEnabled(true);
     takeFront(UnitProtocol::kUnknownResponseLength);
 }

@@ -1,6 +1,7 @@
 #include "LoopWatch.h"
 #include "PendingListener.h"
 #include "ScriptedUnit.h"
+#include "platform/SystemErrorText.h"
 #include "platform/TcpUnitSocket.h"
 #include "platform/WaitableTimer.h"
 
@@ -10,7 +11,10 @@
 
 #include <algorithm>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <locale.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <thread>
@@ -366,6 +370,20 @@ private Q_SLOTS:
         QCOMPARE(errors.first().value(1).toString(), QString("Connection reset by peer"));
         QCOMPARE(closes.size(), 0);
         QCOMPARE(socket.state(), int(UnitSocket::Error));
+    }
+
+    // The words the catalogs know are the C library's own, so that records read as they always
+    // have; others come in its English too.
+    void errorWordsAreTheCLibrarysEnglish()
+    {
+        const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        QVERIFY(english);
+        const auto freeLocale = qScopeGuard([&] { freelocale(english); });
+        for (int error : {ECONNREFUSED, ETIMEDOUT,    EHOSTUNREACH,  ENETUNREACH, ECONNRESET,
+                          EPIPE,        ECONNABORTED, EADDRNOTAVAIL, EADDRINUSE,  EHOSTDOWN,
+                          ENETDOWN,     ENETRESET,    EAFNOSUPPORT,  EACCES,      EPERM,
+                          EMFILE,       ENFILE,       ENOBUFS,       ENOMEM,      EPROTO})
+            QCOMPARE(SystemErrorText::of(error), QString::fromUtf8(strerror_l(error, english)));
     }
 };
 

@@ -58,6 +58,18 @@ struct SimRig : EngineRig
     UnitSimulator sim;
 };
 
+// Every text asked of a translator comes back marked, so that a record that went through one
+// shows: records are English in every language.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return source ? QStringLiteral("@") + QString::fromUtf8(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 class tst_RecordStreaming : public QObject
@@ -538,6 +550,49 @@ private Q_SLOTS:
         QVERIFY2(!rig.lines().filter(reason).isEmpty(), qPrintable(rig.lines().join('\n')));
         QCOMPARE(rig.sim.records().size(), 5);
         QVERIFY(!rig.engine.isBusy());
+    }
+
+    void recordsStayEnglishInAnyLanguage_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("connection refused")
+            << QString() << "Could not establish connection to 127.0.0.1, port %1.";
+        QTest::newRow("refusal") << "nak-checksum@3"
+                                 << "The unit refused record 3, line 3 of the file: NAK - "
+                                    "Incorrect Checksum.";
+        QTest::newRow("reset") << "reset@5"
+                               << "The connection to the unit was lost: (Connection reset by "
+                                  "peer|Broken pipe).";
+    }
+
+    void recordsStayEnglishInAnyLanguage()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        MarkingTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto removeTranslator =
+            qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        SimRig rig;
+        rig.writeFirmware(TestSupport::hexFile(20));
+        if (fault.isEmpty()) {
+            const quint16 port = UnitSimulator::refusedPort();
+            rig.view.setEthernetPort(QString::number(port));
+            reason = reason.arg(port);
+        } else {
+            const std::optional<UnitFault> parsed = UnitFault::parse(fault);
+            QVERIFY(parsed);
+            rig.sim.addFault(*parsed);
+        }
+        QVERIFY(rig.runUpload());
+        const QString record = rig.engine.failureReason();
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(reason))
+                     .match(record)
+                     .hasMatch(),
+                 qPrintable(record));
+        const QString log = rig.lines().join(QLatin1Char('\n'));
+        QVERIFY2(!log.contains(QLatin1Char('@')), qPrintable(log));
     }
 };
 
