@@ -1,5 +1,7 @@
 #include "FirmwareFile.h"
 
+#include "platform/CoreText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -37,19 +39,20 @@ QString missingReason(const QString &path)
     // A name that was not valid UTF-8 reaches us with replacement characters and can no
     // longer name the file on disk.
     if (path.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("its name is not valid UTF-8, so it cannot be opened by that name; "
-                              "rename the file");
+        return CoreText::english(
+            "its name is not valid UTF-8, so it cannot be opened by that name; "
+            "rename the file");
     const QByteArray native = QFile::encodeName(path);
     struct stat status;
     if (::stat(native.constData(), &status) != 0) {
         if (errno == ELOOP)
-            return QStringLiteral("its symbolic links form a loop");
+            return CoreText::english("its symbolic links form a loop");
         if (errno == EACCES)
-            return QStringLiteral("a folder on its path cannot be searched (permission denied)");
+            return CoreText::english("a folder on its path cannot be searched (permission denied)");
         if (::lstat(native.constData(), &status) == 0 && S_ISLNK(status.st_mode))
-            return QStringLiteral("it is a symbolic link to a file that does not exist");
+            return CoreText::english("it is a symbolic link to a file that does not exist");
     }
-    return QStringLiteral("the file does not exist");
+    return CoreText::english("the file does not exist");
 }
 
 QString sizeText(qint64 bytes)
@@ -67,7 +70,7 @@ bool FirmwareFile::open(const QString &path, QString *errorMessage)
     QString reason;
     if (!readWhole(path, &reason)) {
         if (errorMessage)
-            *errorMessage = QStringLiteral("Cannot open \"%1\": %2.").arg(path, reason);
+            *errorMessage = CoreText::english("Cannot open \"%1\": %2.").arg(path, reason);
         return false;
     }
     m_path = path;
@@ -84,7 +87,7 @@ bool FirmwareFile::stream(const QString &path, const std::function<void(QByteArr
     QString reason;
     if (!readPieces(path, take, &reason)) {
         if (errorMessage)
-            *errorMessage = QStringLiteral("Cannot open \"%1\": %2.").arg(path, reason);
+            *errorMessage = CoreText::english("Cannot open \"%1\": %2.").arg(path, reason);
         return false;
     }
     if (errorMessage)
@@ -109,21 +112,22 @@ bool FirmwareFile::readPieces(const QString &path, const std::function<void(QByt
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        *reason = path.isEmpty() ? QStringLiteral("the file does not exist") : missingReason(path);
+        *reason =
+            path.isEmpty() ? CoreText::english("the file does not exist") : missingReason(path);
         return false;
     }
     if (info.isDir()) {
-        *reason = QStringLiteral("it is a folder, not a file");
+        *reason = CoreText::english("it is a folder, not a file");
         return false;
     }
     // Opening a pipe or a device could block or never end.
     if (!info.isFile()) {
-        *reason = QStringLiteral("it is not a regular file");
+        *reason = CoreText::english("it is not a regular file");
         return false;
     }
     const auto tooLarge = [&](qint64 size) {
-        *reason = QStringLiteral("the file is %1 bytes, more than any firmware image (at most "
-                                 "%2 bytes)")
+        *reason = CoreText::english("the file is %1 bytes, more than any firmware image (at most "
+                                    "%2 bytes)")
                       .arg(sizeText(size), sizeText(kMaxSize));
         return false;
     };

@@ -11,9 +11,14 @@ class FirmwareView;
 class FirmwareSelector
 {
 public:
-    static constexpr const char *kDialogTitle = "Open Firmware File";
-    static constexpr const char *kFilter = "Firmware Files (*.hex)|*.hex";
-    static constexpr const char *kLoadingCaption = "Loading firmware file, please wait...";
+    // English like the core's other texts, and in the catalogs, so that the window can show them
+    // in the reader's language (CoreText::shown).
+    static constexpr const char *kDialogTitle = QT_TRANSLATE_NOOP("CoreText", "Open Firmware File");
+    //: A file type and its pattern: keep "(*.hex)|*.hex" as it is.
+    static constexpr const char *kFilter =
+        QT_TRANSLATE_NOOP("CoreText", "Firmware Files (*.hex)|*.hex");
+    static constexpr const char *kLoadingCaption =
+        QT_TRANSLATE_NOOP("CoreText", "Loading firmware file, please wait...");
 
     // firmwarePath receives the full path of each confirmed file.
     FirmwareSelector(QString &firmwarePath, FirmwareView &view, OpenFileDialog &dialog);

@@ -2,6 +2,7 @@
 
 #include "MinisignText.h"
 #include "PublicKey.h"
+#include "platform/CoreText.h"
 
 namespace {
 
@@ -16,30 +17,31 @@ std::optional<FirmwareSignature> FirmwareSignature::parse(const QByteArray &text
     const QList<QByteArray> lines = MinisignText::lines(text);
     QString notKey;
     if (lines.size() == 2 && PublicKey::parse(text, &notKey)) {
-        *problem = QStringLiteral("the file holds a public key, not a signature.");
+        *problem = CoreText::english("the file holds a public key, not a signature.");
         return std::nullopt;
     }
     if (lines.size() != 4) {
         *problem =
-            QStringLiteral("a signature file has 4 lines, this one has %1.").arg(lines.size());
+            CoreText::english("a signature file has 4 lines, this one has %1.").arg(lines.size());
         return std::nullopt;
     }
     if (!lines.at(0).startsWith(kUntrustedPrefix)) {
-        *problem = QStringLiteral("the signature file does not begin with \"untrusted comment:\".");
+        *problem =
+            CoreText::english("the signature file does not begin with \"untrusted comment:\".");
         return std::nullopt;
     }
     if (!lines.at(2).startsWith(kTrustedPrefix)) {
-        *problem = QStringLiteral("the third line of the signature file is not a "
-                                  "\"trusted comment: \".");
+        *problem = CoreText::english("the third line of the signature file is not a "
+                                     "\"trusted comment: \".");
         return std::nullopt;
     }
     const auto signature = MinisignText::decode(
         lines.at(1), kAlgorithmSize + MinisignText::kKeyIdSize + kSignatureSize,
-        QStringLiteral("the signature"), problem);
+        CoreText::english("the signature"), problem);
     if (!signature)
         return std::nullopt;
     const auto global = MinisignText::decode(lines.at(3), kSignatureSize,
-                                             QStringLiteral("the global signature"), problem);
+                                             CoreText::english("the global signature"), problem);
     if (!global)
         return std::nullopt;
 
@@ -50,7 +52,7 @@ std::optional<FirmwareSignature> FirmwareSignature::parse(const QByteArray &text
     } else if (algorithm == "Ed") {
         result.m_algorithm = Algorithm::Legacy;
     } else {
-        *problem = QStringLiteral("the signature algorithm \"%1\" is unknown (hex %2).")
+        *problem = CoreText::english("the signature algorithm \"%1\" is unknown (hex %2).")
                        .arg(QString::fromLatin1(algorithm.toPercentEncoding()),
                             QString::fromLatin1(algorithm.toHex()));
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "FirmwareSummary.h"
 
 #include "IntelHexCheck.h"
+#include "platform/CoreText.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -33,7 +34,7 @@ FirmwareSummary FirmwareSummary::fromContent(const QByteArray &content)
 QString FirmwareSummary::rangesText() const
 {
     if (ranges.isEmpty())
-        return QStringLiteral("none");
+        return CoreText::english("none");
     QStringList parts;
     for (const FirmwareAddressRange &range : ranges)
         parts.append(rangeText(range));
@@ -43,36 +44,19 @@ QString FirmwareSummary::rangesText() const
 QStringList FirmwareSummary::describe() const
 {
     QStringList lines;
-    lines.append(QStringLiteral("Records to send: %1").arg(records));
-    lines.append(QStringLiteral("Data bytes: %1").arg(dataBytes));
-    QString rangeLine = QStringLiteral("Address ranges: ");
+    lines.append(CoreText::english("Records to send: %1").arg(records));
+    lines.append(CoreText::english("Data bytes: %1").arg(dataBytes));
     if (ranges.size() > kMaxListedItems) {
         FirmwareSummary head = *this;
         head.ranges = ranges.first(kMaxListedItems);
-        rangeLine +=
-            head.rangesText() + QStringLiteral(" and %1 more").arg(ranges.size() - kMaxListedItems);
+        lines.append(CoreText::english("Address ranges: %1 and %2 more")
+                         .arg(head.rangesText())
+                         .arg(ranges.size() - kMaxListedItems));
     } else {
-        rangeLine += rangesText();
+        lines.append(CoreText::english("Address ranges: %1").arg(rangesText()));
     }
-    lines.append(rangeLine);
-    lines.append(QStringLiteral("SHA-256: %1").arg(QString::fromLatin1(sha256)));
-    if (passedOverLines.isEmpty()) {
-        lines.append(QStringLiteral("Passed over (load address FC00 to FFFF): none"));
-    } else {
-        QStringList numbers;
-        for (int line : passedOverLines.first(std::min(passedOverLines.size(), kMaxListedItems)))
-            numbers.append(QString::number(line));
-        QString text =
-            QStringLiteral("Passed over (load address FC00 to FFFF): %1 %2, %3 %4")
-                .arg(passedOverLines.size())
-                .arg(passedOverLines.size() == 1 ? QStringLiteral("record")
-                                                 : QStringLiteral("records"))
-                .arg(passedOverLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-                .arg(numbers.join(QStringLiteral(", ")));
-        if (passedOverLines.size() > kMaxListedItems)
-            text += QStringLiteral(" and %1 more").arg(passedOverLines.size() - kMaxListedItems);
-        lines.append(text);
-    }
+    lines.append(CoreText::english("SHA-256: %1").arg(QString::fromLatin1(sha256)));
+    lines.append(passedOverLine());
     return lines + describeOverlaps();
 }
 
@@ -80,21 +64,52 @@ QStringList FirmwareSummary::describeOverlaps() const
 {
     if (overlapCount == 0)
         return {};
+    // One sentence for one range and one for several: the count is no word of its own.
     QStringList lines{
-        QStringLiteral("Written twice with different bytes: %1 %2; the unit receives the records "
-                       "in file order, so the later line's bytes are the ones it keeps:")
-            .arg(overlapCount)
-            .arg(overlapCount == 1 ? QStringLiteral("address range")
-                                   : QStringLiteral("address ranges"))};
+        overlapCount == 1
+            ? CoreText::english("Written twice with different bytes: %1 address range; the unit "
+                                "receives the records in file order, so the later line's bytes "
+                                "are the ones it keeps:")
+                  .arg(overlapCount)
+            : CoreText::english("Written twice with different bytes: %1 address ranges; the unit "
+                                "receives the records in file order, so the later line's bytes "
+                                "are the ones it keeps:")
+                  .arg(overlapCount)};
     for (const FirmwareOverlap &overlap :
          overlaps.first(std::min(overlaps.size(), kMaxListedItems)))
-        lines.append(QStringLiteral("  %1: line %2, then line %3")
+        lines.append(CoreText::english("  %1: line %2, then line %3")
                          .arg(rangeText(overlap.range))
                          .arg(overlap.earlierLine)
                          .arg(overlap.laterLine));
     if (overlapCount > kMaxListedItems)
-        lines.append(QStringLiteral("  and %1 more").arg(overlapCount - kMaxListedItems));
+        lines.append(CoreText::english("  and %1 more").arg(overlapCount - kMaxListedItems));
     return lines;
+}
+
+QString FirmwareSummary::passedOverLine() const
+{
+    const qsizetype count = passedOverLines.size();
+    if (count == 0)
+        return CoreText::english("Passed over (load address FC00 to FFFF): none");
+    QStringList numbers;
+    for (int line : passedOverLines.first(std::min(count, kMaxListedItems)))
+        numbers.append(QString::number(line));
+    const QString listed = numbers.join(QStringLiteral(", "));
+    // Whole sentences for one record and for several, so that no language has to build a plural
+    // from the English words.
+    if (count == 1)
+        return CoreText::english("Passed over (load address FC00 to FFFF): %1 record, line %2")
+            .arg(count)
+            .arg(listed);
+    if (count <= kMaxListedItems)
+        return CoreText::english("Passed over (load address FC00 to FFFF): %1 records, lines %2")
+            .arg(count)
+            .arg(listed);
+    return CoreText::english(
+               "Passed over (load address FC00 to FFFF): %1 records, lines %2 and %3 more")
+        .arg(count)
+        .arg(listed)
+        .arg(count - kMaxListedItems);
 }
 
 QJsonObject FirmwareSummary::toJson() const

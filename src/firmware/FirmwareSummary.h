@@ -64,4 +64,8 @@ public:
     //  "sha256":"..","passed_over_lines":[..],
     //  "overlaps":[{"first":"0x..","last":"0x..","lines":[earlier, later]}],"overlap_count":..}
     QJsonObject toJson() const;
+
+private:
+    // "Passed over (load address FC00 to FFFF): ..." with the lines, or none.
+    QString passedOverLine() const;
 };

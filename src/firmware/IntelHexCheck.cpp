@@ -2,10 +2,9 @@
 
 #include "FirmwareFile.h"
 #include "IntelHexScanner.h"
+#include "platform/CoreText.h"
 
 #include <QByteArray>
-
-#include <array>
 
 namespace {
 
@@ -16,14 +15,26 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-constexpr std::array<const char *, IntelHexText::kRecordTypes> kTypeNames{
-    "data",
-    "end of file",
-    "extended segment address",
-    "start segment address",
-    "extended linear address",
-    "start linear address",
-};
+// The names stand inside a problem's sentence, so each is a text of its own that a reader's
+// language can take.
+QString typeName(int type)
+{
+    switch (type) {
+    case 0:
+        //: The kind of an Intel HEX record of type 00.
+        return CoreText::english("data");
+    case 1:
+        return CoreText::english("end of file");
+    case 2:
+        return CoreText::english("extended segment address");
+    case 3:
+        return CoreText::english("start segment address");
+    case 4:
+        return CoreText::english("extended linear address");
+    default:
+        return CoreText::english("start linear address");
+    }
+}
 
 QString hexByte(int value)
 {
@@ -34,33 +45,33 @@ QString describeCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x21 && byte < 0x7F)
-        return QStringLiteral("character '%1'").arg(QLatin1Char(c));
+        return CoreText::english("character '%1'").arg(QLatin1Char(c));
     if (byte == 0x20)
-        return QStringLiteral("a space");
-    return QStringLiteral("byte 0x%1").arg(hexByte(byte));
+        return CoreText::english("a space");
+    return CoreText::english("byte 0x%1").arg(hexByte(byte));
 }
 
 // The problem with one non-empty line, or an empty text when it is a sound record.
 QString recordProblem(QByteArrayView line)
 {
     if (line.size() > IntelHexCheck::kMaxRecordLength)
-        return QStringLiteral("longer than any record can be (at most %1 characters)")
+        return CoreText::english("longer than any record can be (at most %1 characters)")
             .arg(IntelHexCheck::kMaxRecordLength);
     if (line.at(0) != ':')
-        return QStringLiteral("does not start with ':' but with %1")
+        return CoreText::english("does not start with ':' but with %1")
             .arg(describeCharacter(line.at(0)));
     for (qsizetype i = 1; i < line.size(); ++i) {
         if (IntelHexText::digitValue(line.at(i)) < 0)
-            return QStringLiteral("%1 at column %2 is not a hexadecimal digit")
+            return CoreText::english("%1 at column %2 is not a hexadecimal digit")
                 .arg(describeCharacter(line.at(i)))
                 .arg(i + 1);
     }
     const qsizetype digits = line.size() - 1;
     if (digits < 10)
-        return QStringLiteral("too short for a record (%1 characters, at least 11 needed)")
+        return CoreText::english("too short for a record (%1 characters, at least 11 needed)")
             .arg(line.size());
     if (digits % 2 != 0)
-        return QStringLiteral("has an odd number of hexadecimal digits (%1)").arg(digits);
+        return CoreText::english("has an odd number of hexadecimal digits (%1)").arg(digits);
 
     QByteArray bytes;
     for (qsizetype i = 1; i < line.size(); i += 2)
@@ -71,7 +82,7 @@ QString recordProblem(QByteArrayView line)
     const int count = byteAt(0);
     const qsizetype held = bytes.size() - 5;
     if (held != count)
-        return QStringLiteral("byte count says %1 data bytes, but the line holds %2")
+        return CoreText::english("byte count says %1 data bytes, but the line holds %2")
             .arg(count)
             .arg(held);
 
@@ -81,17 +92,17 @@ QString recordProblem(QByteArrayView line)
     const int expected = (0x100 - (sum & 0xFF)) & 0xFF;
     const int found = byteAt(bytes.size() - 1);
     if (found != expected)
-        return QStringLiteral("checksum is %1, should be %2")
+        return CoreText::english("checksum is %1, should be %2")
             .arg(hexByte(found), hexByte(expected));
 
     const int type = byteAt(3);
     if (type >= IntelHexText::kRecordTypes)
-        return QStringLiteral("record type %1 is unknown (known types are 00 to 05)")
+        return CoreText::english("record type %1 is unknown (known types are 00 to 05)")
             .arg(hexByte(type));
     const int required = IntelHexText::requiredDataLength(type);
     if (required >= 0 && count != required)
-        return QStringLiteral("type %1 (%2) must carry %3 data bytes, this one carries %4")
-            .arg(hexByte(type), QLatin1String(kTypeNames[std::size_t(type)]))
+        return CoreText::english("type %1 (%2) must carry %3 data bytes, this one carries %4")
+            .arg(hexByte(type), typeName(type))
             .arg(required)
             .arg(count);
     return {};
@@ -102,8 +113,8 @@ QString recordProblem(QByteArrayView line)
 QString foreignMarkProblem(QByteArrayView line, qint64 lineNumber)
 {
     if (lineNumber == 1 && line.startsWith("\xEF\xBB\xBF"))
-        return QStringLiteral("starts with a UTF-8 byte-order mark (bytes EF BB BF); save the "
-                              "file without it");
+        return CoreText::english("starts with a UTF-8 byte-order mark (bytes EF BB BF); save the "
+                                 "file without it");
     QByteArrayView core = line;
     const bool dosEnd = core.endsWith(kDosEndOfFile);
     if (dosEnd)
@@ -115,13 +126,14 @@ QString foreignMarkProblem(QByteArrayView line, qint64 lineNumber)
     if (!record.isEmpty() && !recordProblem(record).isEmpty())
         return {};
     if (dosEnd)
-        return QStringLiteral("holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it")
+        return CoreText::english(
+                   "holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it")
             .arg(line.size());
     if (blanksFrom == core.size())
         return {};
     if (blanksFrom == 0)
-        return QStringLiteral("holds only blanks (spaces or tabs); remove them");
-    return QStringLiteral("ends in blanks (spaces or tabs) from column %1; remove them")
+        return CoreText::english("holds only blanks (spaces or tabs); remove them");
+    return CoreText::english("ends in blanks (spaces or tabs) from column %1; remove them")
         .arg(blanksFrom + 1);
 }
 

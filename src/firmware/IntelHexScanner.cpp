@@ -1,5 +1,7 @@
 #include "IntelHexScanner.h"
 
+#include "platform/CoreText.h"
+
 // The one-call SHA-256 functions: OpenSSL 3 marks them as superseded by its provider interface,
 // whose set-up costs a short upload more than hashing its file does.
 #define OPENSSL_API_COMPAT 10101
@@ -165,7 +167,7 @@ void IntelHexScanner::takeSoundRecord(qsizetype length)
     countLine(passedOver);
     if (m_endOfFileLine != 0) {
         setProblem(m_lineNumber,
-                   QStringLiteral("line %1: a record follows the end-of-file record of line %2")
+                   CoreText::english("line %1: a record follows the end-of-file record of line %2")
                        .arg(m_lineNumber)
                        .arg(m_endOfFileLine));
     }
@@ -193,7 +195,7 @@ void IntelHexScanner::takeDamagedLine(QByteArrayView line)
 {
     countLine(IntelHexText::loadsInSkippedRange(line));
     if (!m_result.problem) {
-        setProblem(m_lineNumber, QStringLiteral("line %1: %2")
+        setProblem(m_lineNumber, CoreText::english("line %1: %2")
                                      .arg(m_lineNumber)
                                      .arg(IntelHexCheck::lineProblem(line, m_lineNumber)));
     }
@@ -235,27 +237,29 @@ IntelHexCheck::Result IntelHexScanner::finish()
 std::optional<IntelHexCheck::Problem> IntelHexScanner::fileProblem() const
 {
     if (m_size == 0)
-        return IntelHexCheck::Problem{0, QStringLiteral("the file is empty")};
+        return IntelHexCheck::Problem{0, CoreText::english("the file is empty")};
     if (m_lastRecordLine == 0)
         return IntelHexCheck::Problem{
-            0, QStringLiteral("the file holds no records, only empty lines")};
+            0, CoreText::english("the file holds no records, only empty lines")};
     if (m_lastRecordType != kEndOfFileType) {
         return IntelHexCheck::Problem{
             m_lastRecordLine,
-            QStringLiteral("the file does not end with an end-of-file record (type 01): its last "
-                           "record, on line %1, is type %2")
+            CoreText::english(
+                "the file does not end with an end-of-file record (type 01): its last "
+                "record, on line %1, is type %2")
                 .arg(m_lastRecordLine)
                 .arg(m_lastRecordType, 2, 16, QLatin1Char('0'))};
     }
     if (m_lastRecordPassedOver) {
         return IntelHexCheck::Problem{
-            m_lastRecordLine, QStringLiteral("line %1: the end-of-file record loads at FC00 to "
-                                             "FFFF, where records are never sent")
+            m_lastRecordLine, CoreText::english("line %1: the end-of-file record loads at FC00 to "
+                                                "FFFF, where records are never sent")
                                   .arg(m_lastRecordLine)};
     }
     if (m_layout.isEmpty()) {
         return IntelHexCheck::Problem{
-            0, QStringLiteral("the file holds no data that would be sent (records at FC00 to FFFF "
+            0,
+            CoreText::english("the file holds no data that would be sent (records at FC00 to FFFF "
                               "are never sent): the unit would be left without firmware")};
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #include "MinisignText.h"
 
+#include "platform/CoreText.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -30,11 +32,12 @@ std::optional<QByteArray> MinisignText::decode(const QByteArray &line, qsizetype
         reinterpret_cast<unsigned char *>(bytes.data()), size_t(bytes.size()), line.constData(),
         size_t(line.size()), nullptr, &length, &end, sodium_base64_VARIANT_ORIGINAL);
     if (status != 0 || end != line.constData() + line.size()) {
-        *problem = QStringLiteral("%1 is not valid base64.").arg(what);
+        *problem = CoreText::english("%1 is not valid base64.").arg(what);
         return std::nullopt;
     }
     if (qsizetype(length) != size) {
-        *problem = QStringLiteral("%1 has %2 bytes instead of %3.").arg(what).arg(length).arg(size);
+        *problem =
+            CoreText::english("%1 has %2 bytes instead of %3.").arg(what).arg(length).arg(size);
         return std::nullopt;
     }
     bytes.truncate(size);
@@ -54,23 +57,23 @@ std::optional<QByteArray> MinisignText::readSmallFile(const QString &path, const
     QFile file(path);
     const QFileInfo info(path);
     if (info.isDir()) {
-        *problem = QStringLiteral("the %1 \"%2\" is a folder.").arg(what, path);
+        *problem = CoreText::english("%1 \"%2\" is a folder.").arg(what, path);
         return std::nullopt;
     }
     // A pipe or a device put in its place would stall the program or feed it without end.
     if (info.exists() && !info.isFile()) {
-        *problem = QStringLiteral("the %1 \"%2\" is not a regular file.").arg(what, path);
+        *problem = CoreText::english("%1 \"%2\" is not a regular file.").arg(what, path);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         *problem =
-            QStringLiteral("cannot read the %1 \"%2\": %3").arg(what, path, file.errorString());
+            CoreText::english("cannot read %1 \"%2\": %3").arg(what, path, file.errorString());
         return std::nullopt;
     }
     // Read one byte past the limit rather than trusting the size: a pipe or a device has none.
     const QByteArray content = file.read(kMaxFileSize + 1);
     if (content.size() > kMaxFileSize) {
-        *problem = QStringLiteral("the %1 \"%2\" is larger than %3 bytes.")
+        *problem = CoreText::english("%1 \"%2\" is larger than %3 bytes.")
                        .arg(what, path)
                        .arg(kMaxFileSize);
         return std::nullopt;

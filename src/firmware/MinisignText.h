@@ -24,7 +24,8 @@ public:
                                             const QString &what, QString *problem);
     // The key ID as the signing tool prints it: 16 hex digits of the little-endian number.
     static QString keyIdText(const QByteArray &keyId);
-    // The whole file when it exists and is small enough; otherwise a reason.
+    // The whole file when it exists and is small enough; otherwise a reason, which begins with
+    // what (e.g. "the signature file").
     static std::optional<QByteArray> readSmallFile(const QString &path, const QString &what,
                                                    QString *problem);
 };

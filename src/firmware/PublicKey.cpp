@@ -1,6 +1,7 @@
 #include "PublicKey.h"
 
 #include "MinisignText.h"
+#include "platform/CoreText.h"
 
 #include <QFileInfo>
 
@@ -18,18 +19,18 @@ std::optional<PublicKey> PublicKey::parse(const QByteArray &text, QString *probl
     if (lines.size() == 2 && lines.constFirst().startsWith(kCommentPrefix))
         lines.removeFirst();
     if (lines.size() != 1) {
-        *problem = QStringLiteral("a public key is one base64 line, after an optional "
-                                  "\"untrusted comment:\" line.");
+        *problem = CoreText::english("a public key is one base64 line, after an optional "
+                                     "\"untrusted comment:\" line.");
         return std::nullopt;
     }
-    const QString what = QStringLiteral("the public key");
+    const QString what = CoreText::english("the public key");
     const auto bytes = MinisignText::decode(lines.constFirst().trimmed(),
                                             kAlgorithm.size() + MinisignText::kKeyIdSize + kKeySize,
                                             what, problem);
     if (!bytes)
         return std::nullopt;
     if (!bytes->startsWith(kAlgorithm)) {
-        *problem = QStringLiteral("the public key is not an Ed25519 key (algorithm \"%1\").")
+        *problem = CoreText::english("the public key is not an Ed25519 key (algorithm \"%1\").")
                        .arg(QString::fromLatin1(bytes->left(2).toHex()));
         return std::nullopt;
     }
@@ -44,17 +45,17 @@ std::optional<PublicKey> PublicKey::fromPathOrText(const QString &pathOrKey, QSt
     std::optional<PublicKey> key;
     QString reason;
     if (QFileInfo::exists(pathOrKey)) {
-        const QString what = QStringLiteral("public key file");
+        const QString what = CoreText::english("the public key file");
         if (const auto text = MinisignText::readSmallFile(pathOrKey, what, &reason))
             key = parse(*text, &reason);
     } else {
         key = parse(pathOrKey.toLatin1(), &reason);
         if (!key)
-            reason = QStringLiteral("no file by that name, and %1").arg(reason);
+            reason = CoreText::english("no file by that name, and %1").arg(reason);
     }
     if (!key)
         *problem =
-            QStringLiteral("the public key \"%1\" cannot be used: %2").arg(pathOrKey, reason);
+            CoreText::english("the public key \"%1\" cannot be used: %2").arg(pathOrKey, reason);
     return key;
 }
 

@@ -2,6 +2,7 @@
 
 #include "FirmwareSignature.h"
 #include "MinisignText.h"
+#include "platform/CoreText.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -40,16 +41,16 @@ SignatureCheck SignatureCheck::verifyFile(const QByteArray &content, const QStri
                                           const QList<PublicKey> &trustedKeys)
 {
     QString problem;
-    const auto text =
-        MinisignText::readSmallFile(signaturePath, QStringLiteral("signature file"), &problem);
+    const auto text = MinisignText::readSmallFile(
+        signaturePath, CoreText::english("the signature file"), &problem);
     if (!text) {
         SignatureCheck result;
-        result.m_problem = QStringLiteral("the firmware is not signed: %1").arg(problem);
+        result.m_problem = CoreText::english("the firmware is not signed: %1").arg(problem);
         return result;
     }
     SignatureCheck result = verify(content, *text, trustedKeys);
     if (!result.isValid())
-        result.m_problem = QStringLiteral("the signature \"%1\" is refused: %2")
+        result.m_problem = CoreText::english("the signature \"%1\" is refused: %2")
                                .arg(signaturePath, result.m_problem);
     return result;
 }
@@ -60,15 +61,15 @@ SignatureCheck SignatureCheck::verify(const QByteArray &content, const QByteArra
     SignatureCheck result;
     result.m_signatureText = signatureText;
     if (sodium_init() < 0) {
-        result.m_problem = QStringLiteral("the signature library could not start.");
+        result.m_problem = CoreText::english("the signature library could not start.");
         return result;
     }
     const auto signature = FirmwareSignature::parse(signatureText, &result.m_problem);
     if (!signature)
         return result;
     result.m_keyId = signature->keyIdText();
-    result.m_problem = QStringLiteral("it was made with key %1, which is not trusted here "
-                                      "(trusted: %2).")
+    result.m_problem = CoreText::english("it was made with key %1, which is not trusted here "
+                                         "(trusted: %2).")
                            .arg(result.m_keyId, keyList(trustedKeys));
     // Key IDs are chosen at random, not derived from the key: two trusted keys may share one.
     for (const PublicKey &key : trustedKeys) {
@@ -89,12 +90,12 @@ QString SignatureCheck::problemWith(const QByteArray &content, const FirmwareSig
     const QString keyId = signature.keyIdText();
     const bool prehashed = signature.algorithm() == FirmwareSignature::Algorithm::Prehashed;
     if (!verifies(signature.signature(), prehashed ? blake2b512(content) : content, key))
-        return QStringLiteral("it does not match the firmware: the image is not the one key %1 "
-                              "signed.")
+        return CoreText::english("it does not match the firmware: the image is not the one key %1 "
+                                 "signed.")
             .arg(keyId);
     if (!verifies(signature.globalSignature(), signature.signature() + signature.trustedComment(),
                   key))
-        return QStringLiteral("its trusted comment is not the one key %1 signed.").arg(keyId);
+        return CoreText::english("its trusted comment is not the one key %1 signed.").arg(keyId);
     return {};
 }
 
@@ -102,7 +103,7 @@ QString SignatureCheck::describe() const
 {
     if (!isValid())
         return m_problem;
-    return QStringLiteral("Signed by key %1: %2").arg(m_keyId, m_trustedComment);
+    return CoreText::english("Signed by key %1: %2").arg(m_keyId, m_trustedComment);
 }
 
 QJsonObject SignatureCheck::toJson() const
@@ -135,5 +136,5 @@ QString SignatureCheck::keyList(const QList<PublicKey> &keys)
     QStringList ids;
     for (const PublicKey &key : keys)
         ids.append(key.keyIdText());
-    return ids.isEmpty() ? QStringLiteral("none") : ids.join(QStringLiteral(", "));
+    return ids.isEmpty() ? CoreText::english("none") : ids.join(QStringLiteral(", "));
 }

@@ -2,6 +2,7 @@
 
 #include "SerialNumberText.h"
 #include "firmware/IntelHexText.h"
+#include "platform/CoreText.h"
 
 #include <array>
 
@@ -115,7 +116,7 @@ public:
         }
         const quint64 all = (quint64(1) << m_region.length) - 1;
         if (m_covered != all) {
-            setProblem(problem, tr("the region %1: %2 not in the image's data")
+            setProblem(problem, CoreText::english("the region %1: %2 not in the image's data")
                                     .arg(m_region.text(), uncoveredRanges(m_region, m_covered)));
             return false;
         }
@@ -150,8 +151,9 @@ private:
         if (from >= to)
             return true;
         if (!sent) {
-            setProblem(problem, tr("the region %1: line %2 writes to it but loads at FC00-FFFF, "
-                                   "where records are never sent")
+            setProblem(problem, CoreText::english(
+                                    "the region %1: line %2 writes to it but loads at FC00-FFFF, "
+                                    "where records are never sent")
                                     .arg(m_region.text())
                                     .arg(m_lineNumber));
             return false;
@@ -201,7 +203,7 @@ std::optional<ImagePatch> ImagePatch::make(const QByteArray &content, const Seri
                                            QString *problem)
 {
     if (region.length < 1 || region.length > SerialRegion::kMaxLength) {
-        setProblem(problem, tr("the region %1 is not 1 to %2 bytes long")
+        setProblem(problem, CoreText::english("the region %1 is not 1 to %2 bytes long")
                                 .arg(region.text())
                                 .arg(SerialRegion::kMaxLength));
         return std::nullopt;

@@ -3,7 +3,6 @@
 #include "SerialRegion.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,8 +19,6 @@
 // sent, and their extended address records do not move the later records.
 class ImagePatch
 {
-    Q_DECLARE_TR_FUNCTIONS(ImagePatch)
-
 public:
     // Refuses a region that some byte of is not in the image's sent data (naming the missing
     // addresses), or that a record loading at FC00-FFFF writes to. Lines that are not sound

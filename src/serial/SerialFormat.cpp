@@ -2,6 +2,7 @@
 
 #include "SerialNumberText.h"
 #include "SerialRegion.h"
+#include "platform/CoreText.h"
 
 #include <algorithm>
 #include <array>
@@ -75,8 +76,9 @@ std::optional<SerialFormat> SerialFormat::parse(QStringView name, QString *probl
         if (name == QLatin1String(entry.name))
             return SerialFormat(entry.kind);
     }
-    setProblem(problem, tr("'%1' is no format; the formats are le, be, ascii, hex and bytes")
-                            .arg(SerialNumberText::shown(name)));
+    setProblem(problem,
+               CoreText::english("'%1' is no format; the formats are le, be, ascii, hex and bytes")
+                   .arg(SerialNumberText::shown(name)));
     return std::nullopt;
 }
 
@@ -106,7 +108,7 @@ quint64 SerialFormat::largest(int length) const
 
 QString SerialFormat::tooLarge(quint64 n, int length) const
 {
-    return tr("%1 does not fit in %2 bytes of format %3 (the largest is %4)")
+    return CoreText::english("%1 does not fit in %2 bytes of format %3 (the largest is %4)")
         .arg(n)
         .arg(length)
         .arg(name())
@@ -116,7 +118,7 @@ QString SerialFormat::tooLarge(quint64 n, int length) const
 std::optional<SerialValue> SerialFormat::fromNumber(quint64 n, int length, QString *problem) const
 {
     if (length < 1 || length > SerialRegion::kMaxLength) {
-        setProblem(problem, tr("the length is %1 bytes; it must be 1 to %2")
+        setProblem(problem, CoreText::english("the length is %1 bytes; it must be 1 to %2")
                                 .arg(length)
                                 .arg(SerialRegion::kMaxLength));
         return std::nullopt;
@@ -155,7 +157,7 @@ std::optional<SerialValue> SerialFormat::fromNumber(quint64 n, int length, QStri
 std::optional<SerialValue> SerialFormat::fromText(QStringView text, int length,
                                                   QString *problem) const
 {
-    const QString what = tr("the value '%1'").arg(SerialNumberText::shown(text));
+    const QString what = CoreText::english("the value '%1'").arg(SerialNumberText::shown(text));
     std::optional<quint64> n;
     switch (m_kind) {
     case Kind::Bytes:
@@ -192,13 +194,14 @@ std::optional<SerialValue> SerialFormat::bytesFromText(QStringView text, int len
             wellFormed = false;
     }
     if (!wellFormed || digits.isEmpty()) {
-        setProblem(problem, tr("the value '%1' is not bytes written as 00:1A:2B or 001A2B")
-                                .arg(SerialNumberText::shown(text)));
+        setProblem(problem,
+                   CoreText::english("the value '%1' is not bytes written as 00:1A:2B or 001A2B")
+                       .arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
     const QByteArray bytes = QByteArray::fromHex(digits.toLatin1());
     if (bytes.size() != length) {
-        setProblem(problem, tr("the value '%1' has %2 bytes, the region %3")
+        setProblem(problem, CoreText::english("the value '%1' has %2 bytes, the region %3")
                                 .arg(SerialNumberText::shown(text))
                                 .arg(bytes.size())
                                 .arg(length));

@@ -2,7 +2,6 @@
 
 #include "SerialValue.h"
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -17,8 +16,6 @@
 // A value that does not fit in LENGTH is refused with the reason.
 class SerialFormat
 {
-    Q_DECLARE_TR_FUNCTIONS(SerialFormat)
-
 public:
     enum class Kind { LittleEndian, BigEndian, Ascii, Hex, Bytes };
 

@@ -1,5 +1,7 @@
 #include "SerialNumberText.h"
 
+#include "platform/CoreText.h"
+
 #include <limits>
 
 namespace {
@@ -30,7 +32,7 @@ std::optional<quint64> parseDigits(QStringView digits, int base, const QString &
                                    QString *problem)
 {
     if (digits.isEmpty()) {
-        setProblem(problem, SerialNumberText::tr("%1 has no digits").arg(what));
+        setProblem(problem, CoreText::english("%1 has no digits").arg(what));
         return std::nullopt;
     }
     quint64 value = 0;
@@ -38,15 +40,15 @@ std::optional<quint64> parseDigits(QStringView digits, int base, const QString &
         const int digit = digitIn(c, base);
         if (digit < 0) {
             setProblem(problem, base == 16
-                                    ? SerialNumberText::tr("%1 holds '%2', not a hexadecimal digit")
+                                    ? CoreText::english("%1 holds '%2', not a hexadecimal digit")
                                           .arg(what, SerialNumberText::shown(QStringView(&c, 1)))
-                                    : SerialNumberText::tr("%1 holds '%2', not a decimal digit")
+                                    : CoreText::english("%1 holds '%2', not a decimal digit")
                                           .arg(what, SerialNumberText::shown(QStringView(&c, 1))));
             return std::nullopt;
         }
         if (value > (kLargest - quint64(digit)) / quint64(base)) {
-            setProblem(problem, SerialNumberText::tr("%1 is larger than %2, the largest number "
-                                                     "taken")
+            setProblem(problem, CoreText::english("%1 is larger than %2, the largest number "
+                                                  "taken")
                                     .arg(what)
                                     .arg(kLargest));
             return std::nullopt;

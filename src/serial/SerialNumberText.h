@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -10,8 +9,6 @@
 // to 2^64-1. Nothing else is allowed around the digits: no sign, no blanks.
 class SerialNumberText
 {
-    Q_DECLARE_TR_FUNCTIONS(SerialNumberText)
-
 public:
     enum class Bases { DecimalOnly, DecimalOrHex };
 

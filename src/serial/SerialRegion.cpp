@@ -1,6 +1,7 @@
 #include "SerialRegion.h"
 
 #include "SerialNumberText.h"
+#include "platform/CoreText.h"
 
 namespace {
 
@@ -18,27 +19,30 @@ std::optional<SerialRegion> SerialRegion::parse(QStringView text, QString *probl
 {
     const qsizetype colon = text.indexOf(u':');
     if (colon < 0 || text.indexOf(u':', colon + 1) >= 0) {
-        setProblem(
-            problem,
-            tr("'%1' is not ADDRESS:LENGTH (e.g. 0x7FF0:4)").arg(SerialNumberText::shown(text)));
+        setProblem(problem, CoreText::english("'%1' is not ADDRESS:LENGTH (e.g. 0x7FF0:4)")
+                                .arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
-    const auto address = SerialNumberText::parse(
-        text.first(colon), SerialNumberText::Bases::DecimalOrHex, tr("the address"), problem);
+    const auto address =
+        SerialNumberText::parse(text.first(colon), SerialNumberText::Bases::DecimalOrHex,
+                                CoreText::english("the address"), problem);
     if (!address)
         return std::nullopt;
-    const auto length = SerialNumberText::parse(
-        text.mid(colon + 1), SerialNumberText::Bases::DecimalOrHex, tr("the length"), problem);
+    const auto length =
+        SerialNumberText::parse(text.mid(colon + 1), SerialNumberText::Bases::DecimalOrHex,
+                                CoreText::english("the length"), problem);
     if (!length)
         return std::nullopt;
     if (*length < 1 || *length > quint64(kMaxLength)) {
-        setProblem(problem,
-                   tr("the length is %1 bytes; it must be 1 to %2").arg(*length).arg(kMaxLength));
+        setProblem(problem, CoreText::english("the length is %1 bytes; it must be 1 to %2")
+                                .arg(*length)
+                                .arg(kMaxLength));
         return std::nullopt;
     }
     if (*address >= kAddressSpace || *address + *length > kAddressSpace) {
-        setProblem(problem, tr("the region %1 reaches past 0xFFFFFFFF, the highest address")
-                                .arg(SerialNumberText::shown(text)));
+        setProblem(problem,
+                   CoreText::english("the region %1 reaches past 0xFFFFFFFF, the highest address")
+                       .arg(SerialNumberText::shown(text)));
         return std::nullopt;
     }
     return SerialRegion{quint32(*address), int(*length)};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -10,9 +9,6 @@
 // records applied) and a length of 1 to 32 bytes, all of it at or below 0xFFFFFFFF.
 struct SerialRegion
 {
-    Q_DECLARE_TR_FUNCTIONS(SerialRegion)
-
-public:
     static constexpr int kMaxLength = 32;
 
     quint32 address = 0;

@@ -2,6 +2,7 @@
 
 #include "SerialNumberText.h"
 #include "firmware/IntelHexCheck.h"
+#include "platform/CoreText.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -58,21 +59,23 @@ std::optional<SerialSource> SerialSource::parse(QStringView spec, QString *probl
     if (kind == u"counter")
         return parseCounter(rest, problem);
     if (kind != u"list" && kind != u"hexlist") {
-        setProblem(problem, tr("'%1' is no source; the sources are counter:START[:END], "
-                               "list:FILE and hexlist:FILE")
-                                .arg(SerialNumberText::shown(spec)));
+        setProblem(problem,
+                   CoreText::english("'%1' is no source; the sources are counter:START[:END], "
+                                     "list:FILE and hexlist:FILE")
+                       .arg(SerialNumberText::shown(spec)));
         return std::nullopt;
     }
     const QString path = rest.toString();
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        setProblem(problem, tr("cannot read the %1 file '%2': %3")
+        setProblem(problem, CoreText::english("cannot read the %1 file '%2': %3")
                                 .arg(kind, SerialNumberText::shown(path, -1),
-                                     path.isEmpty() ? tr("no file named") : file.errorString()));
+                                     path.isEmpty() ? CoreText::english("no file named")
+                                                    : file.errorString()));
         return std::nullopt;
     }
     if (file.size() > kMaxFileSize) {
-        setProblem(problem, tr("the %1 file '%2' is larger than %3 MiB")
+        setProblem(problem, CoreText::english("the %1 file '%2' is larger than %3 MiB")
                                 .arg(kind, SerialNumberText::shown(path, -1))
                                 .arg(kMaxFileSize / 1024 / 1024));
         return std::nullopt;
@@ -81,8 +84,8 @@ std::optional<SerialSource> SerialSource::parse(QStringView spec, QString *probl
     QString reason;
     auto source = fromContent(kind == u"list" ? Kind::List : Kind::HexList, content, &reason);
     if (!source)
-        setProblem(problem,
-                   tr("the %1 file '%2': %3").arg(kind, SerialNumberText::shown(path, -1), reason));
+        setProblem(problem, CoreText::english("the %1 file '%2': %3")
+                                .arg(kind, SerialNumberText::shown(path, -1), reason));
     return source;
 }
 
@@ -92,20 +95,20 @@ std::optional<SerialSource> SerialSource::parseCounter(QStringView numbers, QStr
     SerialSource source;
     const auto start = SerialNumberText::parse(colon < 0 ? numbers : numbers.first(colon),
                                                SerialNumberText::Bases::DecimalOrHex,
-                                               tr("the counter's START"), problem);
+                                               CoreText::english("the counter's START"), problem);
     if (!start)
         return std::nullopt;
     source.m_start = *start;
     if (colon >= 0) {
         source.m_end =
             SerialNumberText::parse(numbers.mid(colon + 1), SerialNumberText::Bases::DecimalOrHex,
-                                    tr("the counter's END"), problem);
+                                    CoreText::english("the counter's END"), problem);
         if (!source.m_end)
             return std::nullopt;
         if (*source.m_end < *start) {
-            setProblem(
-                problem,
-                tr("the counter's END %1 is below its START %2").arg(*source.m_end).arg(*start));
+            setProblem(problem, CoreText::english("the counter's END %1 is below its START %2")
+                                    .arg(*source.m_end)
+                                    .arg(*start));
             return std::nullopt;
         }
     }
@@ -121,7 +124,8 @@ std::optional<SerialSource> SerialSource::fromContent(Kind kind, const QByteArra
     SerialSource source;
     source.m_kind = kind;
     if (content.size() > kMaxFileSize) {
-        setProblem(problem, tr("larger than %1 MiB").arg(kMaxFileSize / 1024 / 1024));
+        setProblem(problem,
+                   CoreText::english("larger than %1 MiB").arg(kMaxFileSize / 1024 / 1024));
         return std::nullopt;
     }
     qint64 line = 0;
@@ -131,8 +135,9 @@ std::optional<SerialSource> SerialSource::fromContent(Kind kind, const QByteArra
             ++end;
         ++line;
         if (end - at > kMaxLineLength) {
-            setProblem(problem,
-                       tr("line %1 is longer than %2 bytes").arg(line).arg(kMaxLineLength));
+            setProblem(
+                problem,
+                CoreText::english("line %1 is longer than %2 bytes").arg(line).arg(kMaxLineLength));
             return std::nullopt;
         }
         const QByteArrayView entry = trimmed(QByteArrayView(content).sliced(at, end - at));
@@ -143,7 +148,7 @@ std::optional<SerialSource> SerialSource::fromContent(Kind kind, const QByteArra
             ++at;
     }
     if (source.m_entries.isEmpty()) {
-        setProblem(problem, tr("holds no values"));
+        setProblem(problem, CoreText::english("holds no values"));
         return std::nullopt;
     }
     source.m_identity =
@@ -158,21 +163,23 @@ bool SerialSource::takeEntry(QByteArrayView entry, qint64 line, QString *problem
     QString text = QString::fromUtf8(entry);
     if (m_kind == Kind::HexList) {
         if (const QString wrong = IntelHexCheck::lineProblem(entry, line); !wrong.isEmpty()) {
-            setProblem(problem, tr("line %1: %2").arg(line).arg(wrong));
+            setProblem(problem, CoreText::english("line %1: %2").arg(line).arg(wrong));
             return false;
         }
         const int type =
             IntelHexText::digitValue(entry.at(7)) * 16 + IntelHexText::digitValue(entry.at(8));
         const qsizetype count = (entry.size() - 11) / 2;
         if (type != 0) {
-            setProblem(problem, tr("line %1: a record of type %2, not a data record (00)")
-                                    .arg(line)
-                                    .arg(type, 2, 16, QLatin1Char('0')));
+            setProblem(problem,
+                       CoreText::english("line %1: a record of type %2, not a data record (00)")
+                           .arg(line)
+                           .arg(type, 2, 16, QLatin1Char('0')));
             return false;
         }
         if (count < 1 || count > SerialRegion::kMaxLength) {
-            setProblem(problem, tr("line %1: the record carries %2 data bytes; it must carry 1 "
-                                   "to %3")
+            setProblem(problem, CoreText::english(
+                                    "line %1: the record carries %2 data bytes; it must carry 1 "
+                                    "to %3")
                                     .arg(line)
                                     .arg(count)
                                     .arg(SerialRegion::kMaxLength));
@@ -229,8 +236,9 @@ bool SerialSource::check(const SerialFormat &format, const std::optional<SerialR
             if (!regionAt(i, region, problem))
                 return false;
             if (const qint64 earlier = seen.value(entryText(i)); earlier != 0) {
-                setProblem(problem,
-                           tr("line %1 repeats the record of line %2").arg(lineAt(i)).arg(earlier));
+                setProblem(problem, CoreText::english("line %1 repeats the record of line %2")
+                                        .arg(lineAt(i))
+                                        .arg(earlier));
                 return false;
             }
             seen.insert(entryText(i), lineAt(i));
@@ -238,7 +246,8 @@ bool SerialSource::check(const SerialFormat &format, const std::optional<SerialR
         return true;
     }
     if (!region) {
-        setProblem(problem, tr("the values need a region (ADDRESS:LENGTH) to go to"));
+        setProblem(problem,
+                   CoreText::english("the values need a region (ADDRESS:LENGTH) to go to"));
         return false;
     }
     if (m_kind == Kind::Counter)
@@ -250,11 +259,11 @@ bool SerialSource::checkCounter(const SerialFormat &format, int length, QString 
 {
     QString reason;
     if (!format.fromNumber(m_start, length, &reason)) {
-        setProblem(problem, tr("the counter's START: %1").arg(reason));
+        setProblem(problem, CoreText::english("the counter's START: %1").arg(reason));
         return false;
     }
     if (m_end && !format.fromNumber(*m_end, length, &reason)) {
-        setProblem(problem, tr("the counter's END: %1").arg(reason));
+        setProblem(problem, CoreText::english("the counter's END: %1").arg(reason));
         return false;
     }
     return true;
@@ -268,7 +277,7 @@ bool SerialSource::checkList(const SerialFormat &format, int length, QString *pr
         if (!value)
             return false;
         if (const qint64 earlier = seen.value(value->text); earlier != 0) {
-            setProblem(problem, tr("line %1 repeats the value %2 of line %3")
+            setProblem(problem, CoreText::english("line %1 repeats the value %2 of line %3")
                                     .arg(lineAt(i))
                                     .arg(value->text)
                                     .arg(earlier));
@@ -283,7 +292,9 @@ QString SerialSource::outOfRange(qint64 index) const
 {
     // 1-based for a person; an index at the very top of qint64 still has a next number.
     const QString number = index < 0 ? QString::number(index) : QString::number(quint64(index) + 1);
-    return tr("the source holds %1 values, none numbered %2").arg(size()).arg(number);
+    return CoreText::english("the source holds %1 values, none numbered %2")
+        .arg(size())
+        .arg(number);
 }
 
 std::optional<SerialValue> SerialSource::valueAt(qint64 index, const SerialFormat &format,
@@ -300,7 +311,7 @@ std::optional<SerialValue> SerialSource::valueAt(qint64 index, const SerialForma
     QString reason;
     auto value = format.fromText(entryText(index), length, &reason);
     if (!value)
-        setProblem(problem, tr("line %1: %2").arg(lineAt(index)).arg(reason));
+        setProblem(problem, CoreText::english("line %1: %2").arg(lineAt(index)).arg(reason));
     return value;
 }
 
@@ -310,7 +321,8 @@ std::optional<SerialRegion> SerialSource::regionAt(qint64 index,
 {
     if (m_kind != Kind::HexList) {
         if (!given)
-            setProblem(problem, tr("the values need a region (ADDRESS:LENGTH) to go to"));
+            setProblem(problem,
+                       CoreText::english("the values need a region (ADDRESS:LENGTH) to go to"));
         return given;
     }
     if (index < 0 || index >= size()) {
@@ -322,12 +334,13 @@ std::optional<SerialRegion> SerialSource::regionAt(qint64 index,
     if (!given)
         return own;
     if ((given->address & 0xFFFF) != record.address || given->length != own.length) {
-        setProblem(problem, tr("line %1: the record writes %2 bytes at %3, which is not the "
-                               "region %4")
-                                .arg(lineAt(index))
-                                .arg(own.length)
-                                .arg(SerialNumberText::hex(record.address))
-                                .arg(given->text()));
+        setProblem(problem,
+                   CoreText::english("line %1: the record writes %2 bytes at %3, which is not the "
+                                     "region %4")
+                       .arg(lineAt(index))
+                       .arg(own.length)
+                       .arg(SerialNumberText::hex(record.address))
+                       .arg(given->text()));
         return std::nullopt;
     }
     return given;

@@ -5,7 +5,6 @@
 #include "SerialValue.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -24,8 +23,6 @@
 // the rest, so that a bad line is refused before any unit is contacted.
 class SerialSource
 {
-    Q_DECLARE_TR_FUNCTIONS(SerialSource)
-
 public:
     enum class Kind { Counter, List, HexList };
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;

@@ -1,5 +1,7 @@
 #include "SignedRegions.h"
 
+#include "platform/CoreText.h"
+
 namespace {
 
 constexpr QByteArrayView kWord = "serial-at=";
@@ -33,7 +35,8 @@ bool SignedRegions::allows(const SerialRegion &region) const
 QString SignedRegions::describe() const
 {
     if (m_regions.isEmpty())
-        return tr("the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)");
+        return CoreText::english(
+            "the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)");
     QStringList texts;
     for (const SerialRegion &region : m_regions)
         texts.append(region.text());

@@ -3,7 +3,6 @@
 #include "SerialRegion.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,8 +12,6 @@
 // 2.4.1 serial-at=0x7FF0:4"). A patch outside them would change bytes the signer vouched for.
 class SignedRegions
 {
-    Q_DECLARE_TR_FUNCTIONS(SignedRegions)
-
 public:
     static SignedRegions fromTrustedComment(const QByteArray &comment);
 

@@ -4,6 +4,7 @@
 #include "serial/SignedRegions.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <QtTest>
 
@@ -322,6 +323,23 @@ private Q_SLOTS:
         const auto none = SignedRegions::fromTrustedComment("version 2.4.1");
         QVERIFY(!none.allows({0x7FF0, 1}));
         QVERIFY(!none.describe().isEmpty());
+    }
+
+    // Reasons go into the command line's JSON and the flash history: English under any language,
+    // the phrases inside them too.
+    void reasonsStayEnglish()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/firmware-uploader_de.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        QString region, counter, value;
+        SerialRegion::parse(u"0x10", &region);
+        SerialSource::parse(u"counter:1x", &counter);
+        format("bytes").fromText(u"0G", 1, &value);
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(region, "'0x10' is not ADDRESS:LENGTH (e.g. 0x7FF0:4)");
+        QCOMPARE(counter, "the counter's START holds 'x', not a decimal digit");
+        QCOMPARE(value, "the value '0G' is not bytes written as 00:1A:2B or 001A2B");
     }
 };
 
