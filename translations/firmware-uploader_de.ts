@@ -442,48 +442,6 @@ Exit-Codes:
     </message>
 </context>
 <context>
-    <name>CliSerial</name>
-    <message>
-        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation>--serial-from nimmt seine Werte aus einem Pool im Flash-Verlauf, und der Verlauf ist aus: --history angeben, oder einen einzelnen Wert mit --serial.</translation>
-    </message>
-    <message>
-        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation>Das Abbild hat eine Signaturdatei, die nicht lesbar ist (%1): wo der Signierer gerätespezifische Daten erlaubt, ist nicht feststellbar.</translation>
-    </message>
-    <message>
-        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation>Das signierte Abbild erlaubt gerätespezifische Daten nur in %1; %2 liegt außerhalb.</translation>
-    </message>
-    <message>
-        <source>The pool of values cannot be reached: %1</source>
-        <translation>Der Pool der Werte ist nicht erreichbar: %1</translation>
-    </message>
-    <message>
-        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation>Der Pool „%1“ hat „%2“ ausgegeben, das seine Quelle nicht enthält.</translation>
-    </message>
-    <message>
-        <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation>Der Wert „%1“ passt nicht zu %2.</translation>
-    </message>
-    <message>
-        <source>The pool could not be told that %1 is %2: %3</source>
-        <translation>Dem Pool konnte nicht mitgeteilt werden, dass %1 %2 ist: %3</translation>
-    </message>
-</context>
-<context>
-    <name>CliSignaturePolicy</name>
-    <message>
-        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation>„Nur signierte Firmware flashen“ ist für „%1“ an (Datei &gt; Vertrauenswürdige Schlüssel im Fenster, gespeichert in „%2“)</translation>
-    </message>
-    <message>
-        <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation>, aber dort ist kein Schlüssel vertrauenswürdig: einen hinzufügen oder --public-key angeben.</translation>
-    </message>
-</context>
-<context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
@@ -492,10 +450,6 @@ Exit-Codes:
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
         <translation>die Standardausgabe kann nicht geschrieben werden: %1; die Aufzeichnung dieses Laufs ist unvollständig.</translation>
-    </message>
-    <message>
-        <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation>Seriennummer %1 aus Pool „%2“.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
@@ -516,6 +470,14 @@ Exit-Codes:
     <message>
         <source>Patched record: %1</source>
         <translation>Geänderter Datensatz: %1</translation>
+    </message>
+    <message>
+        <source>%1: valid Intel HEX, %2 bytes</source>
+        <translation>%1: gültiges Intel HEX, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Signatur: %1</translation>
     </message>
 </context>
 <context>
@@ -636,6 +598,1214 @@ Exit-Codes:
     <message>
         <source>Cannot start the uploader %1: %2</source>
         <translation>Der Uploader %1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>No firmware file given.</source>
+        <translation>Keine Firmware-Datei angegeben.</translation>
+    </message>
+    <message>
+        <source>One firmware file at a time; run one process per unit. Unexpected: &quot;%1&quot;.</source>
+        <translation>Eine Firmware-Datei auf einmal; starten Sie einen Prozess pro Gerät. Unerwartet: „%1“.</translation>
+    </message>
+    <message>
+        <source>The firmware file name is empty.</source>
+        <translation>Der Name der Firmware-Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>No product profile matches the title &quot;%1&quot;; a title begins with one of %2.</source>
+        <translation>Kein Produktprofil passt zum Titel „%1“; ein Titel beginnt mit einem von %2.</translation>
+    </message>
+    <message>
+        <source>--address needs the unit&apos;s address.</source>
+        <translation>--address braucht die Adresse des Geräts.</translation>
+    </message>
+    <message>
+        <source>--port: %1.</source>
+        <translation>--port: %1.</translation>
+    </message>
+    <message>
+        <source>--loop needs a whole number of uploads (0 for no end), not &quot;%1&quot;.</source>
+        <translation>--loop braucht eine ganze Zahl von Uploads (0 für endlos), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--response-timeout needs a whole number of milliseconds from 1 up, not &quot;%1&quot;.</source>
+        <translation>--response-timeout braucht eine ganze Zahl von Millisekunden ab 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--expect-sha256 needs the 64 hexadecimal digits of a SHA-256, not &quot;%1&quot;.</source>
+        <translation>--expect-sha256 braucht die 64 Hexadezimalziffern eines SHA-256, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--retries needs a whole number from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--retries braucht eine ganze Zahl von 0 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--retry-delay needs a number of seconds from 0 to %1 (e.g. 2 or 0.5), not &quot;%2&quot;.</source>
+        <translation>--retry-delay braucht eine Anzahl Sekunden von 0 bis %1 (z. B. 2 oder 0.5), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--public-key needs a key file or a base64 key.</source>
+        <translation>--public-key braucht eine Schlüsseldatei oder einen Base64-Schlüssel.</translation>
+    </message>
+    <message>
+        <source>--signature needs the signature file&apos;s name.</source>
+        <translation>--signature braucht den Namen der Signaturdatei.</translation>
+    </message>
+    <message>
+        <source>--signature is checked against --public-key; give the key that signed.</source>
+        <translation>--signature wird gegen --public-key geprüft; geben Sie den Schlüssel an, der signiert hat.</translation>
+    </message>
+    <message>
+        <source>--history: %1.</source>
+        <translation>--history: %1.</translation>
+    </message>
+    <message>
+        <source>--firmware-origin needs the path of the file the copy was made from.</source>
+        <translation>--firmware-origin braucht den Pfad der Datei, von der die Kopie stammt.</translation>
+    </message>
+    <message>
+        <source>--serial-stale-after needs a whole number of seconds from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--serial-stale-after braucht eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--serial and --serial-from both give the unit&apos;s value; give one.</source>
+        <translation>--serial und --serial-from geben beide den Wert des Geräts an; geben Sie nur eine an.</translation>
+    </message>
+    <message>
+        <source>Say where the unit&apos;s value comes from: --serial-from SOURCE or --serial VALUE.</source>
+        <translation>Geben Sie an, woher der Wert des Geräts kommt: --serial-from SOURCE oder --serial VALUE.</translation>
+    </message>
+    <message>
+        <source>--serial needs the unit&apos;s value.</source>
+        <translation>--serial braucht den Wert des Geräts.</translation>
+    </message>
+    <message>
+        <source>--serial-at ADDRESS:LENGTH is needed: where the unit&apos;s value goes in the image.</source>
+        <translation>--serial-at ADDRESS:LENGTH wird gebraucht: wo der Wert des Geräts im Abbild steht.</translation>
+    </message>
+    <message>
+        <source>--serial-format: %1</source>
+        <translation>--serial-format: %1</translation>
+    </message>
+    <message>
+        <source>--serial-at: %1</source>
+        <translation>--serial-at: %1</translation>
+    </message>
+    <message>
+        <source>--serial: %1</source>
+        <translation>--serial: %1</translation>
+    </message>
+    <message>
+        <source>--serial-from: %1</source>
+        <translation>--serial-from: %1</translation>
+    </message>
+    <message>
+        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
+        <translation>--serial-from nimmt seine Werte aus einem Pool im Flash-Verlauf, und der Verlauf ist aus: --history angeben, oder einen einzelnen Wert mit --serial.</translation>
+    </message>
+    <message>
+        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
+        <translation>Das Abbild hat eine Signaturdatei, die nicht lesbar ist (%1): wo der Signierer gerätespezifische Daten erlaubt, ist nicht feststellbar.</translation>
+    </message>
+    <message>
+        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
+        <translation>Das signierte Abbild erlaubt gerätespezifische Daten nur in %1; %2 liegt außerhalb.</translation>
+    </message>
+    <message>
+        <source>The pool of values cannot be reached: %1</source>
+        <translation>Der Pool der Werte ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
+        <translation>Der Pool „%1“ hat „%2“ ausgegeben, das seine Quelle nicht enthält.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; does not fit %2.</source>
+        <translation>Der Wert „%1“ passt nicht zu %2.</translation>
+    </message>
+    <message>
+        <source>The pool could not be told that %1 is %2: %3</source>
+        <translation>Dem Pool konnte nicht mitgeteilt werden, dass %1 %2 ist: %3</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;), but no key is trusted there: add one, or give --public-key.</source>
+        <translation>„Nur signierte Firmware flashen“ ist für „%1“ an (Datei &gt; Vertrauenswürdige Schlüssel im Fenster, gespeichert in „%2“), aber dort ist kein Schlüssel vertrauenswürdig: einen hinzufügen oder --public-key angeben.</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;): %3</source>
+        <translation>„Nur signierte Firmware flashen“ ist für „%1“ an (Datei &gt; Vertrauenswürdige Schlüssel im Fenster, gespeichert in „%2“): %3</translation>
+    </message>
+    <message>
+        <source>cannot create a scratch folder: %1</source>
+        <translation>kann keinen Arbeitsordner anlegen: %1</translation>
+    </message>
+    <message>
+        <source>no address is saved or known for &quot;%1&quot;: give --address.</source>
+        <translation>für „%1“ ist keine Adresse gespeichert oder bekannt: geben Sie --address an.</translation>
+    </message>
+    <message>
+        <source>no port is saved or known for &quot;%1&quot;: give --port.</source>
+        <translation>für „%1“ ist kein Port gespeichert oder bekannt: geben Sie --port an.</translation>
+    </message>
+    <message>
+        <source>could not connect to the unit at %1 port %2.</source>
+        <translation>keine Verbindung zum Gerät unter %1 Port %2.</translation>
+    </message>
+    <message>
+        <source>the attempt failed; the log says why.</source>
+        <translation>der Versuch ist fehlgeschlagen; das Protokoll nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>hung up; the connection to the unit is closed.</source>
+        <translation>aufgelegt; die Verbindung zum Gerät ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>interrupted; the connection to the unit is closed.</source>
+        <translation>unterbrochen; die Verbindung zum Gerät ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>Could not connect; try %1 of %2 in %3 seconds.</source>
+        <translation>Keine Verbindung; Versuch %1 von %2 in %3 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Serial value %1 from pool &quot;%2&quot;.</source>
+        <translation>Seriennummer %1 aus Pool „%2“.</translation>
+    </message>
+    <message>
+        <source>cannot open the firmware file &quot;%1&quot;: %2</source>
+        <translation>die Firmware-Datei „%1“ lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <translation>die Firmware-Datei „%1“ ist kein gültiges Intel HEX: %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not the expected image: its SHA-256 is %2, expected %3.</source>
+        <translation>die Firmware-Datei „%1“ ist nicht das erwartete Abbild: ihr SHA-256 ist %2, erwartet %3.</translation>
+    </message>
+    <message>
+        <source>FWU_TIME_SCALE must be a number above 0 and at most 1, not &quot;%1&quot;.</source>
+        <translation>FWU_TIME_SCALE muss eine Zahl über 0 und höchstens 1 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>the history &quot;%1&quot; cannot be used: %2</source>
+        <translation>der Verlauf „%1“ ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>an SQLite history needs an absolute file name, as in sqlite:///path/history.sqlite</source>
+        <translation>ein SQLite-Verlauf braucht einen absoluten Dateinamen, wie in sqlite:///path/history.sqlite</translation>
+    </message>
+    <message>
+        <source>give sqlite:///path/file.sqlite, postgresql://user@host:port/dbname or off</source>
+        <translation>geben Sie sqlite:///path/file.sqlite, postgresql://user@host:port/dbname oder off an</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key=value pair</source>
+        <translation>„%1“ ist kein key=value-Paar</translation>
+    </message>
+    <message>
+        <source>one server only</source>
+        <translation>nur ein Server</translation>
+    </message>
+    <message>
+        <source>an IPv6 address without its closing bracket</source>
+        <translation>eine IPv6-Adresse ohne schließende Klammer</translation>
+    </message>
+    <message>
+        <source>unexpected text after the IPv6 address</source>
+        <translation>unerwarteter Text nach der IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>der Port muss eine Zahl von 1 bis 65535 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the parameter &quot;%1&quot; cannot be passed on</source>
+        <translation>der Parameter „%1“ kann nicht weitergegeben werden</translation>
+    </message>
+    <message>
+        <source>the history has schema version %1, newer than this program&apos;s %2; it is left as it is: use a newer release of the program</source>
+        <translation>der Verlauf hat die Schemaversion %1, neuer als die %2 dieses Programms; er bleibt unverändert: verwenden Sie eine neuere Version des Programms</translation>
+    </message>
+    <message>
+        <source>the history has attempts but no schema_version table</source>
+        <translation>der Verlauf enthält Versuche, aber keine Tabelle schema_version</translation>
+    </message>
+    <message>
+        <source>the schema_version table holds no version</source>
+        <translation>die Tabelle schema_version enthält keine Version</translation>
+    </message>
+    <message>
+        <source>the history at %1: %2</source>
+        <translation>der Verlauf unter %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no history file</source>
+        <translation>es gibt keine Verlaufsdatei</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>kann den Ordner %1 nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>kann die Datei nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>the history file is a symbolic link; give the file itself</source>
+        <translation>die Verlaufsdatei ist ein symbolischer Link; die Datei selbst angeben</translation>
+    </message>
+    <message>
+        <source>the history is not a file</source>
+        <translation>der Verlauf ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver %1 is not installed</source>
+        <translation>der Qt-SQL-Treiber %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the history is off</source>
+        <translation>der Verlauf ist aus</translation>
+    </message>
+    <message>
+        <source>serial pool %1 holds %2, not %3</source>
+        <translation>Seriennummern-Pool %1 enthält %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>serial pool %1 is used up: last number %2</source>
+        <translation>Seriennummern-Pool %1 ist aufgebraucht: letzte Nummer %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
+        <translation>Seriennummer %1 in Pool %2 wurde inzwischen vergeben; erneut versuchen</translation>
+    </message>
+    <message>
+        <source>serial %1 already finished in pool %2</source>
+        <translation>Seriennummer %1 ist in Pool %2 bereits abgeschlossen</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is being written to %3 from %4</source>
+        <translation>Seriennummer %1 in Pool %2 wird gerade von %4 auf %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>a number ends used, burnt or returned</source>
+        <translation>eine Nummer endet als used, burnt oder returned</translation>
+    </message>
+    <message>
+        <source>serial %1 is not in pool %2</source>
+        <translation>Seriennummer %1 ist nicht in Pool %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
+        <translation>Seriennummer %1 in Pool %2 ist %3 für Versuch %4, nicht von Versuch %5 gehalten; sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Address and port not saved: cannot write %1</source>
+        <extracomment>%1 is the settings file</extracomment>
+        <translation>Adresse und Port nicht gespeichert: %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Geöffnet</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Lauscht</translation>
+    </message>
+    <message>
+        <source>Connection pending</source>
+        <translation>Verbindung ausstehend</translation>
+    </message>
+    <message>
+        <source>Resolving %1</source>
+        <extracomment>%1 is the unit&apos;s host name, being looked up</extracomment>
+        <translation>%1 wird aufgelöst</translation>
+    </message>
+    <message>
+        <source>Resolved %1</source>
+        <extracomment>%1 is the unit&apos;s host name, looked up</extracomment>
+        <translation>%1 aufgelöst</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Verbindung zu %1 wird hergestellt</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>%1 is closing the connection</source>
+        <translation>%1 schließt die Verbindung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unknown state</source>
+        <translation>Unbekannter Zustand</translation>
+    </message>
+    <message>
+        <source>port &quot;%1&quot; is not a whole number from %2 to %3</source>
+        <extracomment>Part of a sentence that says what is wrong; %1 is the text given as the port</extracomment>
+        <translation>Port „%1“ ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <extracomment>%1 is the text given as the port</extracomment>
+        <translation>Port „%1“ ist keine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Ethernet Error%1</source>
+        <extracomment>%1 is the error number with a space or a minus sign in front of it (&quot; 10061&quot;, &quot;-5&quot;)</extracomment>
+        <translation>Ethernet-Fehler%1</translation>
+    </message>
+    <message>
+        <source>Hint: Found device but port was not availaible. Verify port number.</source>
+        <translation>Hinweis: Gerät gefunden, aber der Port war nicht verfügbar. Bitte prüfen Sie die Portnummer.</translation>
+    </message>
+    <message>
+        <source>Hint: Verify Ethernet Interface is configured as &apos;TCP Server&apos;.</source>
+        <translation>Hinweis: Prüfen Sie, ob die Ethernet-Schnittstelle als „TCP Server“ konfiguriert ist.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, so it cannot be opened by that name; rename the file</source>
+        <translation>der Dateiname ist kein gültiges UTF-8, daher kann die Datei unter diesem Namen nicht geöffnet werden; benennen Sie die Datei um</translation>
+    </message>
+    <message>
+        <source>its symbolic links form a loop</source>
+        <translation>die symbolischen Verknüpfungen bilden eine Schleife</translation>
+    </message>
+    <message>
+        <source>a folder on its path cannot be searched (permission denied)</source>
+        <translation>ein Ordner auf dem Pfad kann nicht durchsucht werden (Zugriff verweigert)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>das ist eine symbolische Verknüpfung auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes, more than any firmware image (at most %2 bytes)</source>
+        <translation>die Datei hat %1 Bytes, mehr als jedes Firmware-Abbild (höchstens %2 Bytes)</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Firmware-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Firmware Files (*.hex)|*.hex</source>
+        <extracomment>A file type and its pattern: keep &quot;(*.hex)|*.hex&quot; as it is.</extracomment>
+        <translation>Firmware-Dateien (*.hex)|*.hex</translation>
+    </message>
+    <message>
+        <source>Loading firmware file, please wait...</source>
+        <translation>Firmware-Datei wird geladen, bitte warten...</translation>
+    </message>
+    <message>
+        <source>the file holds a public key, not a signature.</source>
+        <translation>die Datei enthält einen öffentlichen Schlüssel, keine Signatur.</translation>
+    </message>
+    <message>
+        <source>a signature file has 4 lines, this one has %1.</source>
+        <translation>eine Signaturdatei hat 4 Zeilen, diese hat %1.</translation>
+    </message>
+    <message>
+        <source>the signature file does not begin with &quot;untrusted comment:&quot;.</source>
+        <translation>die Signaturdatei beginnt nicht mit „untrusted comment:“.</translation>
+    </message>
+    <message>
+        <source>the third line of the signature file is not a &quot;trusted comment: &quot;.</source>
+        <translation>die dritte Zeile der Signaturdatei ist kein „trusted comment: “.</translation>
+    </message>
+    <message>
+        <source>the signature</source>
+        <translation>die Signatur</translation>
+    </message>
+    <message>
+        <source>the global signature</source>
+        <translation>die globale Signatur</translation>
+    </message>
+    <message>
+        <source>the signature algorithm &quot;%1&quot; is unknown (hex %2).</source>
+        <translation>der Signaturalgorithmus „%1“ ist unbekannt (hex %2).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Records to send: %1</source>
+        <translation>Zu sendende Datensätze: %1</translation>
+    </message>
+    <message>
+        <source>Data bytes: %1</source>
+        <translation>Datenbytes: %1</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1 and %2 more</source>
+        <translation>Adressbereiche: %1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1</source>
+        <translation>Adressbereiche: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address range; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Zweimal mit verschiedenen Bytes beschrieben: %1 Adressbereich; das Gerät empfängt die Datensätze in der Reihenfolge der Datei und behält daher die Bytes der späteren Zeile:</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address ranges; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Zweimal mit verschiedenen Bytes beschrieben: %1 Adressbereiche; das Gerät empfängt die Datensätze in der Reihenfolge der Datei und behält daher die Bytes der späteren Zeile:</translation>
+    </message>
+    <message>
+        <source>  %1: line %2, then line %3</source>
+        <translation>  %1: Zeile %2, dann Zeile %3</translation>
+    </message>
+    <message>
+        <source>  and %1 more</source>
+        <translation>  und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): none</source>
+        <translation>Übergangen (Ladeadresse FC00 bis FFFF): keine</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 record, line %2</source>
+        <translation>Übergangen (Ladeadresse FC00 bis FFFF): %1 Datensatz, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2</source>
+        <translation>Übergangen (Ladeadresse FC00 bis FFFF): %1 Datensätze, Zeilen %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2 and %3 more</source>
+        <translation>Übergangen (Ladeadresse FC00 bis FFFF): %1 Datensätze, Zeilen %2 und %3 weitere</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <extracomment>The kind of an Intel HEX record of type 00.</extracomment>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>Dateiende</translation>
+    </message>
+    <message>
+        <source>extended segment address</source>
+        <translation>erweiterte Segmentadresse</translation>
+    </message>
+    <message>
+        <source>start segment address</source>
+        <translation>Segment-Startadresse</translation>
+    </message>
+    <message>
+        <source>extended linear address</source>
+        <translation>erweiterte lineare Adresse</translation>
+    </message>
+    <message>
+        <source>start linear address</source>
+        <translation>lineare Startadresse</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos;</source>
+        <translation>Zeichen „%1“</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>Byte 0x%1</translation>
+    </message>
+    <message>
+        <source>longer than any record can be (at most %1 characters)</source>
+        <translation>länger, als ein Datensatz sein kann (höchstens %1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>does not start with &apos;:&apos; but with %1</source>
+        <translation>beginnt nicht mit „:“, sondern mit %1</translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hexadecimal digit</source>
+        <translation>%1 in Spalte %2 ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>too short for a record (%1 characters, at least 11 needed)</source>
+        <translation>zu kurz für einen Datensatz (%1 Zeichen, mindestens 11 nötig)</translation>
+    </message>
+    <message>
+        <source>has an odd number of hexadecimal digits (%1)</source>
+        <translation>hat eine ungerade Anzahl Hexadezimalziffern (%1)</translation>
+    </message>
+    <message>
+        <source>byte count says %1 data bytes, but the line holds %2</source>
+        <translation>die Byteanzahl nennt %1 Datenbytes, die Zeile enthält aber %2</translation>
+    </message>
+    <message>
+        <source>checksum is %1, should be %2</source>
+        <translation>Prüfsumme ist %1, sollte %2 sein</translation>
+    </message>
+    <message>
+        <source>record type %1 is unknown (known types are 00 to 05)</source>
+        <translation>Datensatztyp %1 ist unbekannt (bekannt sind die Typen 00 bis 05)</translation>
+    </message>
+    <message>
+        <source>type %1 (%2) must carry %3 data bytes, this one carries %4</source>
+        <translation>Typ %1 (%2) muss %3 Datenbytes tragen, dieser trägt %4</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark (bytes EF BB BF); save the file without it</source>
+        <translation>beginnt mit einer UTF-8-Bytereihenfolgemarkierung (Bytes EF BB BF); speichern Sie die Datei ohne sie</translation>
+    </message>
+    <message>
+        <source>holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it</source>
+        <translation>enthält in Spalte %1 ein DOS-Dateiende-Byte (Strg-Z, 1A); entfernen Sie es</translation>
+    </message>
+    <message>
+        <source>holds only blanks (spaces or tabs); remove them</source>
+        <translation>enthält nur Leerraum (Leerzeichen oder Tabulatoren); entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>ends in blanks (spaces or tabs) from column %1; remove them</source>
+        <translation>endet ab Spalte %1 mit Leerraum (Leerzeichen oder Tabulatoren); entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>line %1: a record follows the end-of-file record of line %2</source>
+        <translation>Zeile %1: ein Datensatz folgt auf den Dateiende-Datensatz in Zeile %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file holds no records, only empty lines</source>
+        <translation>die Datei enthält keine Datensätze, nur leere Zeilen</translation>
+    </message>
+    <message>
+        <source>the file does not end with an end-of-file record (type 01): its last record, on line %1, is type %2</source>
+        <translation>die Datei endet nicht mit einem Dateiende-Datensatz (Typ 01): ihr letzter Datensatz in Zeile %1 hat den Typ %2</translation>
+    </message>
+    <message>
+        <source>line %1: the end-of-file record loads at FC00 to FFFF, where records are never sent</source>
+        <translation>Zeile %1: der Dateiende-Datensatz lädt bei FC00 bis FFFF, wohin nie Datensätze gesendet werden</translation>
+    </message>
+    <message>
+        <source>the file holds no data that would be sent (records at FC00 to FFFF are never sent): the unit would be left without firmware</source>
+        <translation>die Datei enthält keine Daten, die gesendet würden (Datensätze bei FC00 bis FFFF werden nie gesendet): das Gerät bliebe ohne Firmware</translation>
+    </message>
+    <message>
+        <source>%1 is not valid base64.</source>
+        <translation>%1 ist kein gültiges Base64.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3.</source>
+        <translation>%1 hat %2 Bytes statt %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is a folder.</source>
+        <translation>%1 „%2“ ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a regular file.</source>
+        <translation>%1 „%2“ ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>cannot read %1 &quot;%2&quot;: %3</source>
+        <translation>%1 „%2“ kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is larger than %3 bytes.</source>
+        <translation>%1 „%2“ ist größer als %3 Bytes.</translation>
+    </message>
+    <message>
+        <source>a public key is one base64 line, after an optional &quot;untrusted comment:&quot; line.</source>
+        <translation>ein öffentlicher Schlüssel ist eine Base64-Zeile, nach einer optionalen Zeile „untrusted comment:“.</translation>
+    </message>
+    <message>
+        <source>the public key</source>
+        <translation>der öffentliche Schlüssel</translation>
+    </message>
+    <message>
+        <source>the public key is not an Ed25519 key (algorithm &quot;%1&quot;).</source>
+        <translation>der öffentliche Schlüssel ist kein Ed25519-Schlüssel (Algorithmus „%1“).</translation>
+    </message>
+    <message>
+        <source>the public key file</source>
+        <translation>die Datei des öffentlichen Schlüssels</translation>
+    </message>
+    <message>
+        <source>no file by that name, and %1</source>
+        <translation>keine Datei mit diesem Namen, und %1</translation>
+    </message>
+    <message>
+        <source>the public key &quot;%1&quot; cannot be used: %2</source>
+        <translation>der öffentliche Schlüssel „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>the signature file</source>
+        <translation>die Signaturdatei</translation>
+    </message>
+    <message>
+        <source>the firmware is not signed: %1</source>
+        <translation>die Firmware ist nicht signiert: %1</translation>
+    </message>
+    <message>
+        <source>the signature &quot;%1&quot; is refused: %2</source>
+        <translation>die Signatur „%1“ wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the signature library could not start.</source>
+        <translation>die Signaturbibliothek konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>it was made with key %1, which is not trusted here (trusted: %2).</source>
+        <translation>sie wurde mit dem Schlüssel %1 erstellt, der hier nicht vertrauenswürdig ist (vertrauenswürdig: %2).</translation>
+    </message>
+    <message>
+        <source>it does not match the firmware: the image is not the one key %1 signed.</source>
+        <translation>sie passt nicht zur Firmware: das Abbild ist nicht das, welches der Schlüssel %1 signiert hat.</translation>
+    </message>
+    <message>
+        <source>its trusted comment is not the one key %1 signed.</source>
+        <translation>ihr vertrauenswürdiger Kommentar ist nicht der, den der Schlüssel %1 signiert hat.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1: %2</source>
+        <translation>Signiert mit Schlüssel %1: %2</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Keine Route zum Host</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Netzwerk ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Verbindung von der Gegenstelle zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Datenübergabe unterbrochen (broken pipe)</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>Software verursachte einen Verbindungsabbruch</translation>
+    </message>
+    <message>
+        <source>Cannot assign requested address</source>
+        <translation>Die angeforderte Adresse kann nicht zugewiesen werden</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Die Adresse wird bereits verwendet</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Host ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Netzwerk ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Netzwerk hat die Verbindung beim Zurücksetzen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol</source>
+        <translation>Adressfamilie wird vom Protokoll nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Zu viele offene Dateien im System</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Kein Pufferspeicher verfügbar</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Speicher kann nicht zugewiesen werden</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <extracomment>The words for a system error number when the system&apos;s own cannot be had</extracomment>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>an IPv4 address is four numbers from 0 to 255 separated by dots, such as 192.168.1.50</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>eine IPv4-Adresse besteht aus vier Zahlen von 0 bis 255, durch Punkte getrennt, etwa 192.168.1.50</translation>
+    </message>
+    <message>
+        <source>write the numbers without leading zeros, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>schreiben Sie die Zahlen ohne führende Nullen, also %1</translation>
+    </message>
+    <message>
+        <source>a host name is letters, digits and hyphens, in parts separated by dots</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>ein Host-Name besteht aus Buchstaben, Ziffern und Bindestrichen, in durch Punkte getrennten Teilen</translation>
+    </message>
+    <message>
+        <source>enter the unit&apos;s IPv4 address or host name</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>geben Sie die IPv4-Adresse oder den Host-Namen des Geräts ein</translation>
+    </message>
+    <message>
+        <source>write the address without the dot at its end, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>schreiben Sie die Adresse ohne den Punkt am Ende, also %1</translation>
+    </message>
+    <message>
+        <source>the region %1: %2 not in the image&apos;s data</source>
+        <translation>der Bereich %1: %2 nicht in den Daten des Abbilds</translation>
+    </message>
+    <message>
+        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
+        <translation>der Bereich %1: Zeile %2 schreibt hinein, lädt aber bei FC00-FFFF, wohin nie Datensätze gesendet werden</translation>
+    </message>
+    <message>
+        <source>the region %1 is not 1 to %2 bytes long</source>
+        <translation>der Bereich %1 ist nicht 1 bis %2 Bytes lang</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
+        <translation>„%1“ ist kein Format; die Formate sind le, be, ascii, hex und bytes</translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
+        <translation>%1 passt nicht in %2 Bytes im Format %3 (höchstens %4)</translation>
+    </message>
+    <message>
+        <source>the length is %1 bytes; it must be 1 to %2</source>
+        <translation>die Länge ist %1 Bytes; sie muss 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos;</source>
+        <translation>der Wert „%1“</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
+        <translation>der Wert „%1“ sind keine Bytes in der Form 00:1A:2B oder 001A2B</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
+        <translation>der Wert „%1“ hat %2 Bytes, der Bereich %3</translation>
+    </message>
+    <message>
+        <source>%1 has no digits</source>
+        <translation>%1 hat keine Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
+        <translation>%1 enthält „%2“, keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
+        <translation>%1 enthält „%2“, keine Dezimalziffer</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2, the largest number taken</source>
+        <translation>%1 ist größer als %2, die größte angenommene Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
+        <translation>„%1“ ist nicht ADDRESS:LENGTH (z. B. 0x7FF0:4)</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>die Adresse</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>die Länge</translation>
+    </message>
+    <message>
+        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
+        <translation>der Bereich %1 reicht über 0xFFFFFFFF hinaus, die höchste Adresse</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
+        <translation>„%1“ ist keine Quelle; die Quellen sind counter:START[:END], list:FILE und hexlist:FILE</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
+        <translation>die %1-Datei „%2“ kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
+        <translation>die %1-Datei „%2“ ist größer als %3 MiB</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos;: %3</source>
+        <translation>die %1-Datei „%2“: %3</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START</source>
+        <translation>START des Zählers</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END</source>
+        <translation>END des Zählers</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END %1 is below its START %2</source>
+        <translation>END %1 des Zählers liegt unter seinem START %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>Zeile %1 ist länger als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>holds no values</source>
+        <translation>enthält keine Werte</translation>
+    </message>
+    <message>
+        <source>line %1: a record of type %2, not a data record (00)</source>
+        <translation>Zeile %1: ein Datensatz vom Typ %2, kein Datendatensatz (00)</translation>
+    </message>
+    <message>
+        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
+        <translation>Zeile %1: der Datensatz trägt %2 Datenbytes; er muss 1 bis %3 tragen</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the record of line %2</source>
+        <translation>Zeile %1 wiederholt den Datensatz aus Zeile %2</translation>
+    </message>
+    <message>
+        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
+        <translation>die Werte brauchen einen Bereich (ADDRESS:LENGTH), in den sie kommen</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START: %1</source>
+        <translation>START des Zählers: %1</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END: %1</source>
+        <translation>END des Zählers: %1</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the value %2 of line %3</source>
+        <translation>Zeile %1 wiederholt den Wert %2 aus Zeile %3</translation>
+    </message>
+    <message>
+        <source>the source holds %1 values, none numbered %2</source>
+        <translation>die Quelle enthält %1 Werte, keinen mit der Nummer %2</translation>
+    </message>
+    <message>
+        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
+        <translation>Zeile %1: der Datensatz schreibt %2 Bytes bei %3, das ist nicht der Bereich %4</translation>
+    </message>
+    <message>
+        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
+        <translation>die Signatur legt keinen Bereich für gerätespezifische Daten fest (serial-at=ADDRESS:LENGTH)</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>It took %1 mS to connect.</source>
+        <extracomment>%1 is a number of milliseconds (no digits when under one)</extracomment>
+        <translation>Der Verbindungsaufbau dauerte %1 mS.</translation>
+    </message>
+    <message>
+        <source>After %1 mS, I gave up!</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>Nach %1 mS aufgegeben!</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1</source>
+        <translation>Es konnte keine Verbindung zu %1 hergestellt werden</translation>
+    </message>
+    <message>
+        <source>Unit address %1, port %2.</source>
+        <translation>Geräteadresse %1, Port %2.</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1, port %2.</source>
+        <translation>Es konnte keine Verbindung zu %1, Port %2 hergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Address &quot;%1&quot; is not valid: %2.</source>
+        <extracomment>%2 says what is wrong with the address and what to do</extracomment>
+        <translation>Die Adresse „%1“ ist ungültig: %2.</translation>
+    </message>
+    <message>
+        <source>Connected to %1 port %2.</source>
+        <translation>Verbunden mit %1 Port %2.</translation>
+    </message>
+    <message>
+        <source>Unit not responding!</source>
+        <translation>Gerät antwortet nicht!</translation>
+    </message>
+    <message>
+        <source>Checking connection at %1 mS...</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>Verbindung wird geprüft, %1 mS...</translation>
+    </message>
+    <message>
+        <source>No product profile matches the application title &quot;%1&quot;.</source>
+        <translation>Kein Produktprofil passt zum Anwendungstitel „%1“.</translation>
+    </message>
+    <message>
+        <source>Sending firmware...</source>
+        <translation>Firmware wird gesendet...</translation>
+    </message>
+    <message>
+        <source>(none chosen)</source>
+        <extracomment>Stands for the firmware file&apos;s name when none has been chosen</extracomment>
+        <translation>(keine gewählt)</translation>
+    </message>
+    <message>
+        <source>no file chosen</source>
+        <extracomment>Why the firmware file cannot be opened, when none has been chosen</extracomment>
+        <translation>keine Datei gewählt</translation>
+    </message>
+    <message>
+        <source>Cannot open the firmware file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 why it cannot be opened</extracomment>
+        <translation>Die Firmware-Datei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <extracomment>%2 is what is wrong with the file</extracomment>
+        <translation>Die Firmware-Datei „%1“ ist kein gültiges Intel HEX: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by the operator.</source>
+        <translation>Vom Bediener angehalten.</translation>
+    </message>
+    <message>
+        <source>Loops: %1</source>
+        <extracomment>%1 is the number of uploads finished in loop mode</extracomment>
+        <translation>Durchläufe: %1</translation>
+    </message>
+    <message>
+        <source>Upload complete.</source>
+        <translation>Upload abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Upload complete, %1 seconds.</source>
+        <translation>Upload abgeschlossen, %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Writing firmware, DO NOT REMOVE POWER!</source>
+        <translation>Firmware wird geschrieben, STROMVERSORGUNG NICHT TRENNEN!</translation>
+    </message>
+    <message>
+        <source>Waiting for unit to reboot....</source>
+        <translation>Warten auf den Neustart des Geräts....</translation>
+    </message>
+    <message>
+        <source>Done!  Unit is ready to use.</source>
+        <translation>Fertig!  Das Gerät ist einsatzbereit.</translation>
+    </message>
+    <message>
+        <source>Disconnecting from %1</source>
+        <translation>Verbindung zu %1 wird getrennt</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;</extracomment>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;; %1 is a whole number other than one</extracomment>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost.</source>
+        <translation>Die Verbindung zum Gerät ging verloren.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: %1.</source>
+        <extracomment>%1 is the system&apos;s description of the error</extracomment>
+        <translation>Die Verbindung zum Gerät ging verloren: %1.</translation>
+    </message>
+    <message>
+        <source>The unit sent %1 bytes of answers that were never asked for; the upload was stopped.</source>
+        <translation>Das Gerät hat %1 Bytes an Antworten gesendet, nach denen nie gefragt wurde; der Upload wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 bytes of answers that were never asked for.</source>
+        <translation>%1 Bytes an Antworten verworfen, nach denen nie gefragt wurde.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: the unit closed it.</source>
+        <translation>Die Verbindung zum Gerät ging verloren: das Gerät hat sie geschlossen.</translation>
+    </message>
+    <message>
+        <source>The unit did not answer the last record within %1: it may not have the whole firmware.</source>
+        <extracomment>%1 is a time such as &quot;5 seconds&quot;</extracomment>
+        <translation>Das Gerät hat den letzten Datensatz nicht innerhalb von %1 beantwortet: es hat womöglich nicht die ganze Firmware.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering: no response for %1.</source>
+        <extracomment>%1 is a time such as &quot;60 seconds&quot;</extracomment>
+        <translation>Das Gerät antwortet nicht mehr: seit %1 keine Antwort.</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Checksum</source>
+        <extracomment>The unit&apos;s refusal of a record whose checksum is wrong</extracomment>
+        <translation>NAK - Falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Product Code</source>
+        <extracomment>The unit&apos;s refusal of firmware made for another product</extracomment>
+        <translation>NAK - Falscher Produktcode</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Record Type</source>
+        <extracomment>The unit&apos;s refusal of a record of a type it does not take</extracomment>
+        <translation>NAK - Falscher Datensatztyp</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The unit&apos;s answer that it did not understand what it was sent</extracomment>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>From Unit %1</source>
+        <extracomment>%1 is the bytes received, in hexadecimal, after a space</extracomment>
+        <translation>Vom Gerät %1</translation>
+    </message>
+    <message>
+        <source>Incomplete response from device</source>
+        <translation>Unvollständige Antwort vom Gerät</translation>
+    </message>
+    <message>
+        <source>Spurrious byte</source>
+        <extracomment>A byte from the unit that is not part of any answer</extracomment>
+        <translation>Unerwartetes Byte</translation>
+    </message>
+    <message>
+        <source>Unrecognised response from unit %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Nicht erkannte Antwort vom Gerät %1</translation>
+    </message>
+    <message>
+        <source>Answer before the transfer began, discarded: %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Antwort vor Beginn der Übertragung, verworfen: %1</translation>
+    </message>
+    <message>
+        <source>ACK from unit</source>
+        <translation>ACK vom Gerät</translation>
+    </message>
+    <message>
+        <source>Surplus ACK dropped: it answers no record.</source>
+        <translation>Überzähliges ACK verworfen: es beantwortet keinen Datensatz.</translation>
+    </message>
+    <message>
+        <source>%1 dropped: the attempt is already ending.</source>
+        <extracomment>%1 is the unit&apos;s refusal, such as &quot;NAK - Incorrect Checksum&quot;</extracomment>
+        <translation>%1 verworfen: der Versuch endet bereits.</translation>
+    </message>
+    <message>
+        <source>Device responded with an error.  Please try again.</source>
+        <translation>Das Gerät hat mit einem Fehler geantwortet.  Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;</extracomment>
+        <translation>Das Gerät hat %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1: %2.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;; %2 the refusal</extracomment>
+        <translation>Das Gerät hat %1 abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>the programming request</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;</extracomment>
+        <translation>die Programmieranforderung</translation>
+    </message>
+    <message>
+        <source>record %1, line %2 of the file</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;; %1 counts the records sent, %2 is the file&apos;s line</extracomment>
+        <translation>Datensatz %1, Zeile %2 der Datei</translation>
+    </message>
+    <message>
+        <source>Answer dropped: the upload has already failed.</source>
+        <translation>Antwort verworfen: der Upload ist bereits fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
+        <translation>Das Gerät hat öfter geantwortet, als Datensätze gesendet wurden: seine Antworten passen nicht mehr zu den Datensätzen, daher bestätigt nichts, dass es die Firmware hat.</translation>
     </message>
 </context>
 <context>
@@ -895,27 +2065,9 @@ Die zuvor gewählte Firmware bleibt: %2</translation>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
         <translation>erwartet eine ganze Zahl (0 für alle), nicht „%1“</translation>
     </message>
-</context>
-<context>
-    <name>HistorySchema</name>
     <message>
-        <source>the history has attempts but no schema_version table</source>
-        <translation>der Verlauf enthält Versuche, aber keine Tabelle schema_version</translation>
-    </message>
-    <message>
-        <source>the schema_version table holds no version</source>
-        <translation>die Tabelle schema_version enthält keine Version</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>the history file is a symbolic link; give the file itself</source>
-        <translation>die Verlaufsdatei ist ein symbolischer Link; die Datei selbst angeben</translation>
-    </message>
-    <message>
-        <source>the history is not a file</source>
-        <translation>der Verlauf ist keine Datei</translation>
+        <source>needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, 2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not &quot;%1&quot;</source>
+        <translation>braucht ein ISO-Datum oder eine ISO-Zeit (2026-03-01, 2026-03-01T14:30 in Ortszeit, 2026-03-01T14:30Z oder 2026-03-01T14:30+01:00), nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -1075,21 +2227,6 @@ Exit-Codes:
   2    der Verlauf kann nicht gelesen werden
   4    falsche Option
 </translation>
-    </message>
-</context>
-<context>
-    <name>ImagePatch</name>
-    <message>
-        <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation>der Bereich %1: %2 nicht in den Daten des Abbilds</translation>
-    </message>
-    <message>
-        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation>der Bereich %1: Zeile %2 schreibt hinein, lädt aber bei FC00-FFFF, wohin nie Datensätze gesendet werden</translation>
-    </message>
-    <message>
-        <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation>der Bereich %1 ist nicht 1 bis %2 Bytes lang</translation>
     </message>
 </context>
 <context>
@@ -1713,110 +2850,6 @@ Diese Geräte trotzdem flashen?</translation>
     </message>
 </context>
 <context>
-    <name>SerialFormat</name>
-    <message>
-        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation>„%1“ ist kein Format; die Formate sind le, be, ascii, hex und bytes</translation>
-    </message>
-    <message>
-        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation>%1 passt nicht in %2 Bytes im Format %3 (höchstens %4)</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>die Länge ist %1 Bytes; sie muss 1 bis %2 sein</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos;</source>
-        <translation>der Wert „%1“</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation>der Wert „%1“ sind keine Bytes in der Form 00:1A:2B oder 001A2B</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation>der Wert „%1“ hat %2 Bytes, der Bereich %3</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLedger</name>
-    <message>
-        <source>serial pool %1 holds %2, not %3</source>
-        <translation>Seriennummern-Pool %1 enthält %2, nicht %3</translation>
-    </message>
-    <message>
-        <source>serial pool %1 is used up: last number %2</source>
-        <translation>Seriennummern-Pool %1 ist aufgebraucht: letzte Nummer %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation>Seriennummer %1 in Pool %2 wurde inzwischen vergeben; erneut versuchen</translation>
-    </message>
-    <message>
-        <source>serial %1 already finished in pool %2</source>
-        <translation>Seriennummer %1 ist in Pool %2 bereits abgeschlossen</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation>Seriennummer %1 in Pool %2 wird gerade von %4 auf %3 geschrieben</translation>
-    </message>
-    <message>
-        <source>a number ends used, burnt or returned</source>
-        <translation>eine Nummer endet als used, burnt oder returned</translation>
-    </message>
-    <message>
-        <source>serial %1 is not in pool %2</source>
-        <translation>Seriennummer %1 ist nicht in Pool %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation>Seriennummer %1 in Pool %2 ist %3 für Versuch %4, nicht von Versuch %5 gehalten; sie bleibt unverändert</translation>
-    </message>
-</context>
-<context>
-    <name>SerialNumberText</name>
-    <message>
-        <source>%1 has no digits</source>
-        <translation>%1 hat keine Ziffern</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation>%1 enthält „%2“, keine Hexadezimalziffer</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation>%1 enthält „%2“, keine Dezimalziffer</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2, the largest number taken</source>
-        <translation>%1 ist größer als %2, die größte angenommene Zahl</translation>
-    </message>
-</context>
-<context>
-    <name>SerialRegion</name>
-    <message>
-        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation>„%1“ ist nicht ADDRESS:LENGTH (z. B. 0x7FF0:4)</translation>
-    </message>
-    <message>
-        <source>the address</source>
-        <translation>die Adresse</translation>
-    </message>
-    <message>
-        <source>the length</source>
-        <translation>die Länge</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>die Länge ist %1 Bytes; sie muss 1 bis %2 sein</translation>
-    </message>
-    <message>
-        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation>der Bereich %1 reicht über 0xFFFFFFFF hinaus, die höchste Adresse</translation>
-    </message>
-</context>
-<context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
@@ -1864,93 +2897,6 @@ Diese Geräte trotzdem flashen?</translation>
     </message>
 </context>
 <context>
-    <name>SerialSource</name>
-    <message>
-        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation>„%1“ ist keine Quelle; die Quellen sind counter:START[:END], list:FILE und hexlist:FILE</translation>
-    </message>
-    <message>
-        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation>die %1-Datei „%2“ kann nicht gelesen werden: %3</translation>
-    </message>
-    <message>
-        <source>no file named</source>
-        <translation>kein Dateiname angegeben</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation>die %1-Datei „%2“ ist größer als %3 MiB</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation>die %1-Datei „%2“: %3</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START</source>
-        <translation>START des Zählers</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END</source>
-        <translation>END des Zählers</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation>END %1 des Zählers liegt unter seinem START %2</translation>
-    </message>
-    <message>
-        <source>larger than %1 MiB</source>
-        <translation>größer als %1 MiB</translation>
-    </message>
-    <message>
-        <source>line %1 is longer than %2 bytes</source>
-        <translation>Zeile %1 ist länger als %2 Bytes</translation>
-    </message>
-    <message>
-        <source>holds no values</source>
-        <translation>enthält keine Werte</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation>Zeile %1: ein Datensatz vom Typ %2, kein Datendatensatz (00)</translation>
-    </message>
-    <message>
-        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation>Zeile %1: der Datensatz trägt %2 Datenbytes; er muss 1 bis %3 tragen</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the record of line %2</source>
-        <translation>Zeile %1 wiederholt den Datensatz aus Zeile %2</translation>
-    </message>
-    <message>
-        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation>die Werte brauchen einen Bereich (ADDRESS:LENGTH), in den sie kommen</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START: %1</source>
-        <translation>START des Zählers: %1</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END: %1</source>
-        <translation>END des Zählers: %1</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the value %2 of line %3</source>
-        <translation>Zeile %1 wiederholt den Wert %2 aus Zeile %3</translation>
-    </message>
-    <message>
-        <source>the source holds %1 values, none numbered %2</source>
-        <translation>die Quelle enthält %1 Werte, keinen mit der Nummer %2</translation>
-    </message>
-    <message>
-        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation>Zeile %1: der Datensatz schreibt %2 Bytes bei %3, das ist nicht der Bereich %4</translation>
-    </message>
-</context>
-<context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
@@ -1989,13 +2935,6 @@ Jetzt: %1</translation>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Signatur: Schlüssel %1, vertrauenswürdiger Kommentar: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SignedRegions</name>
-    <message>
-        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation>die Signatur legt keinen Bereich für gerätespezifische Daten fest (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +3054,10 @@ Eine Demo-Firmware-Datei zum Senden: %1</translation>
     <message>
         <source>cannot listen on %1:%2: %3</source>
         <translation>auf %1:%2 kann nicht gelauscht werden: %3</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kann %1 nicht schreiben</translation>
     </message>
 </context>
 <context>
@@ -2724,6 +3667,97 @@ Geräte mitten in der Übertragung bleiben im Programmiermodus, bis sie erneut g
     </message>
 </context>
 <context>
+    <name>UnitFault</name>
+    <message>
+        <source>answer NakChecksum (01)</source>
+        <translation>mit NakChecksum (01) antworten</translation>
+    </message>
+    <message>
+        <source>answer NakProductCode (02)</source>
+        <translation>mit NakProductCode (02) antworten</translation>
+    </message>
+    <message>
+        <source>answer NakRecordType (03)</source>
+        <translation>mit NakRecordType (03) antworten</translation>
+    </message>
+    <message>
+        <source>answer the code FF</source>
+        <translation>mit dem Code FF antworten</translation>
+    </message>
+    <message>
+        <source>answer a code outside the table (default 04)</source>
+        <translation>mit einem Code außerhalb der Tabelle antworten (Standard 04)</translation>
+    </message>
+    <message>
+        <source>N stray bytes before the answer (default 2)</source>
+        <translation>N fremde Bytes vor der Antwort (Standard 2)</translation>
+    </message>
+    <message>
+        <source>the answer in fragments of N bytes, separate writes (default 1)</source>
+        <translation>die Antwort in Stücken zu N Bytes, einzeln geschrieben (Standard 1)</translation>
+    </message>
+    <message>
+        <source>the answer plus a response HH (default 00), or the two given responses, in one write</source>
+        <translation>die Antwort plus eine Antwort HH (Standard 00) oder die beiden angegebenen Antworten, in einem Schreibvorgang</translation>
+    </message>
+    <message>
+        <source>the answer written twice; with MS, the copy MS ms later, not holding back later answers</source>
+        <translation>die Antwort zweimal geschrieben; mit MS die Kopie MS ms später, ohne spätere Antworten zurückzuhalten</translation>
+    </message>
+    <message>
+        <source>stop answering, keep the connection open</source>
+        <translation>nicht mehr antworten, Verbindung offen halten</translation>
+    </message>
+    <message>
+        <source>close the connection instead of answering</source>
+        <translation>die Verbindung schließen statt zu antworten</translation>
+    </message>
+    <message>
+        <source>reset the connection (RST) instead of answering</source>
+        <translation>die Verbindung zurücksetzen (RST) statt zu antworten</translation>
+    </message>
+    <message>
+        <source>stop answering, but send a stray byte (or a response HH) every 50 ms</source>
+        <translation>nicht mehr antworten, aber alle 50 ms ein fremdes Byte (oder eine Antwort HH) senden</translation>
+    </message>
+    <message>
+        <source>the answer MS milliseconds late</source>
+        <translation>die Antwort MS Millisekunden zu spät</translation>
+    </message>
+    <message>
+        <source>a positive count is needed, not &quot;%1&quot;</source>
+        <translation>eine positive Anzahl wird gebraucht, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>too many codes in &quot;%1&quot;</source>
+        <translation>zu viele Codes in „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a two-digit hex code</source>
+        <translation>„%1“ ist kein zweistelliger Hex-Code</translation>
+    </message>
+    <message>
+        <source>this fault takes no argument</source>
+        <translation>dieser Fehler nimmt kein Argument</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is missing (KIND@N)</source>
+        <translation>„%1“: das Paket fehlt (KIND@N)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: unknown fault &quot;%2&quot;</source>
+        <translation>„%1“: unbekannter Fehler „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the connection number counts from 1</source>
+        <translation>„%1“: die Verbindungsnummer zählt ab 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
+        <translation>„%1“: das Paket ist eine Zahl ab 0 oder „eof“</translation>
+    </message>
+</context>
+<context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
@@ -2899,6 +3933,17 @@ Exit-Code %2</translation>
     </message>
 </context>
 <context>
+    <name>UnitSimulator</name>
+    <message>
+        <source>%1 is not a loopback address</source>
+        <translation>%1 ist keine Loopback-Adresse</translation>
+    </message>
+    <message>
+        <source>cannot hold port %1</source>
+        <translation>kann Port %1 nicht belegen</translation>
+    </message>
+</context>
+<context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
@@ -2982,21 +4027,6 @@ Exit-Code %2</translation>
     <message>
         <source>List o&amp;rder</source>
         <translation>&amp;Reihenfolge</translation>
-    </message>
-</context>
-<context>
-    <name>UploadEngine</name>
-    <message>
-        <source>Could not establish connection to %1, port %2.</source>
-        <translation>Es konnte keine Verbindung zu %1, Port %2 hergestellt werden.</translation>
-    </message>
-    <message>
-        <source>The connection to the unit was lost: %1.</source>
-        <translation>Die Verbindung zum Gerät ging verloren: %1.</translation>
-    </message>
-    <message>
-        <source>The unit refused %1: %2.</source>
-        <translation>Das Gerät hat %1 abgelehnt: %2.</translation>
     </message>
 </context>
 <context>

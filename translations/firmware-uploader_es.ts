@@ -445,48 +445,6 @@ Códigos de salida:
     </message>
 </context>
 <context>
-    <name>CliSerial</name>
-    <message>
-        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation>--serial-from toma sus valores de una reserva del historial de grabación, y el historial está desactivado: indique --history, o un solo valor con --serial.</translation>
-    </message>
-    <message>
-        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation>La imagen tiene un archivo de firma que no se puede leer (%1): no se puede saber dónde permite el firmante datos propios de cada unidad.</translation>
-    </message>
-    <message>
-        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation>La imagen firmada solo permite datos propios de cada unidad en %1; %2 queda fuera.</translation>
-    </message>
-    <message>
-        <source>The pool of values cannot be reached: %1</source>
-        <translation>No se puede acceder a la reserva de valores: %1</translation>
-    </message>
-    <message>
-        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation>La reserva &quot;%1&quot; entregó &quot;%2&quot;, que su origen no contiene.</translation>
-    </message>
-    <message>
-        <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation>El valor &quot;%1&quot; no cabe en %2.</translation>
-    </message>
-    <message>
-        <source>The pool could not be told that %1 is %2: %3</source>
-        <translation>No se pudo comunicar a la reserva que %1 está en estado %2: %3</translation>
-    </message>
-</context>
-<context>
-    <name>CliSignaturePolicy</name>
-    <message>
-        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardadas en &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation>, pero allí no hay ninguna clave de confianza: añada una, o indique --public-key.</translation>
-    </message>
-</context>
-<context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
@@ -495,10 +453,6 @@ Códigos de salida:
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
         <translation>no se puede escribir en la salida estándar: %1; el registro de esta ejecución está incompleto.</translation>
-    </message>
-    <message>
-        <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation>Valor de serie %1 de la reserva &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
@@ -519,6 +473,14 @@ Códigos de salida:
     <message>
         <source>Patched record: %1</source>
         <translation>Registro modificado: %1</translation>
+    </message>
+    <message>
+        <source>%1: valid Intel HEX, %2 bytes</source>
+        <translation>%1: Intel HEX válido, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Firma: %1</translation>
     </message>
 </context>
 <context>
@@ -639,6 +601,1214 @@ Códigos de salida:
     <message>
         <source>Cannot start the uploader %1: %2</source>
         <translation>No se puede iniciar el cargador %1: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 se ha indicado más de una vez.</translation>
+    </message>
+    <message>
+        <source>No firmware file given.</source>
+        <translation>No se ha indicado ningún archivo de firmware.</translation>
+    </message>
+    <message>
+        <source>One firmware file at a time; run one process per unit. Unexpected: &quot;%1&quot;.</source>
+        <translation>Un archivo de firmware cada vez; ejecute un proceso por unidad. Inesperado: «%1».</translation>
+    </message>
+    <message>
+        <source>The firmware file name is empty.</source>
+        <translation>El nombre del archivo de firmware está vacío.</translation>
+    </message>
+    <message>
+        <source>No product profile matches the title &quot;%1&quot;; a title begins with one of %2.</source>
+        <translation>Ningún perfil de producto corresponde al título «%1»; un título empieza por uno de %2.</translation>
+    </message>
+    <message>
+        <source>--address needs the unit&apos;s address.</source>
+        <translation>--address necesita la dirección de la unidad.</translation>
+    </message>
+    <message>
+        <source>--port: %1.</source>
+        <translation>--port: %1.</translation>
+    </message>
+    <message>
+        <source>--loop needs a whole number of uploads (0 for no end), not &quot;%1&quot;.</source>
+        <translation>--loop necesita un número entero de cargas (0 para sin fin), no «%1».</translation>
+    </message>
+    <message>
+        <source>--response-timeout needs a whole number of milliseconds from 1 up, not &quot;%1&quot;.</source>
+        <translation>--response-timeout necesita un número entero de milisegundos a partir de 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>--expect-sha256 needs the 64 hexadecimal digits of a SHA-256, not &quot;%1&quot;.</source>
+        <translation>--expect-sha256 necesita los 64 dígitos hexadecimales de un SHA-256, no «%1».</translation>
+    </message>
+    <message>
+        <source>--retries needs a whole number from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--retries necesita un número entero de 0 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--retry-delay needs a number of seconds from 0 to %1 (e.g. 2 or 0.5), not &quot;%2&quot;.</source>
+        <translation>--retry-delay necesita un número de segundos de 0 a %1 (p. ej. 2 o 0.5), no «%2».</translation>
+    </message>
+    <message>
+        <source>--public-key needs a key file or a base64 key.</source>
+        <translation>--public-key necesita un archivo de clave o una clave en base64.</translation>
+    </message>
+    <message>
+        <source>--signature needs the signature file&apos;s name.</source>
+        <translation>--signature necesita el nombre del archivo de firma.</translation>
+    </message>
+    <message>
+        <source>--signature is checked against --public-key; give the key that signed.</source>
+        <translation>--signature se comprueba con --public-key; indique la clave que firmó.</translation>
+    </message>
+    <message>
+        <source>--history: %1.</source>
+        <translation>--history: %1.</translation>
+    </message>
+    <message>
+        <source>--firmware-origin needs the path of the file the copy was made from.</source>
+        <translation>--firmware-origin necesita la ruta del archivo del que se hizo la copia.</translation>
+    </message>
+    <message>
+        <source>--serial-stale-after needs a whole number of seconds from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--serial-stale-after necesita un número entero de segundos de 1 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--serial and --serial-from both give the unit&apos;s value; give one.</source>
+        <translation>--serial y --serial-from indican ambos el valor de la unidad; indique solo una.</translation>
+    </message>
+    <message>
+        <source>Say where the unit&apos;s value comes from: --serial-from SOURCE or --serial VALUE.</source>
+        <translation>Indique de dónde procede el valor de la unidad: --serial-from SOURCE o --serial VALUE.</translation>
+    </message>
+    <message>
+        <source>--serial needs the unit&apos;s value.</source>
+        <translation>--serial necesita el valor de la unidad.</translation>
+    </message>
+    <message>
+        <source>--serial-at ADDRESS:LENGTH is needed: where the unit&apos;s value goes in the image.</source>
+        <translation>Se necesita --serial-at ADDRESS:LENGTH: dónde va el valor de la unidad en la imagen.</translation>
+    </message>
+    <message>
+        <source>--serial-format: %1</source>
+        <translation>--serial-format: %1</translation>
+    </message>
+    <message>
+        <source>--serial-at: %1</source>
+        <translation>--serial-at: %1</translation>
+    </message>
+    <message>
+        <source>--serial: %1</source>
+        <translation>--serial: %1</translation>
+    </message>
+    <message>
+        <source>--serial-from: %1</source>
+        <translation>--serial-from: %1</translation>
+    </message>
+    <message>
+        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
+        <translation>--serial-from toma sus valores de una reserva del historial de grabación, y el historial está desactivado: indique --history, o un solo valor con --serial.</translation>
+    </message>
+    <message>
+        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
+        <translation>La imagen tiene un archivo de firma que no se puede leer (%1): no se puede saber dónde permite el firmante datos propios de cada unidad.</translation>
+    </message>
+    <message>
+        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
+        <translation>La imagen firmada solo permite datos propios de cada unidad en %1; %2 queda fuera.</translation>
+    </message>
+    <message>
+        <source>The pool of values cannot be reached: %1</source>
+        <translation>No se puede acceder a la reserva de valores: %1</translation>
+    </message>
+    <message>
+        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
+        <translation>La reserva &quot;%1&quot; entregó &quot;%2&quot;, que su origen no contiene.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; does not fit %2.</source>
+        <translation>El valor &quot;%1&quot; no cabe en %2.</translation>
+    </message>
+    <message>
+        <source>The pool could not be told that %1 is %2: %3</source>
+        <translation>No se pudo comunicar a la reserva que %1 está en estado %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;), but no key is trusted there: add one, or give --public-key.</source>
+        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardadas en &quot;%2&quot;), pero allí no hay ninguna clave de confianza: añada una, o indique --public-key.</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;): %3</source>
+        <translation>&quot;Grabar solo firmware firmado&quot; está activado para &quot;%1&quot; (Archivo &gt; Claves de confianza de la ventana, guardadas en &quot;%2&quot;): %3</translation>
+    </message>
+    <message>
+        <source>cannot create a scratch folder: %1</source>
+        <translation>no se puede crear una carpeta de trabajo: %1</translation>
+    </message>
+    <message>
+        <source>no address is saved or known for &quot;%1&quot;: give --address.</source>
+        <translation>no hay ninguna dirección guardada ni conocida para «%1»: indique --address.</translation>
+    </message>
+    <message>
+        <source>no port is saved or known for &quot;%1&quot;: give --port.</source>
+        <translation>no hay ningún puerto guardado ni conocido para «%1»: indique --port.</translation>
+    </message>
+    <message>
+        <source>could not connect to the unit at %1 port %2.</source>
+        <translation>no se pudo conectar con la unidad en %1 puerto %2.</translation>
+    </message>
+    <message>
+        <source>the attempt failed; the log says why.</source>
+        <translation>el intento ha fallado; el registro indica el motivo.</translation>
+    </message>
+    <message>
+        <source>hung up; the connection to the unit is closed.</source>
+        <translation>colgado; la conexión con la unidad está cerrada.</translation>
+    </message>
+    <message>
+        <source>interrupted; the connection to the unit is closed.</source>
+        <translation>interrumpido; la conexión con la unidad está cerrada.</translation>
+    </message>
+    <message>
+        <source>Could not connect; try %1 of %2 in %3 seconds.</source>
+        <translation>No se pudo conectar; intento %1 de %2 dentro de %3 segundos.</translation>
+    </message>
+    <message>
+        <source>Serial value %1 from pool &quot;%2&quot;.</source>
+        <translation>Valor de serie %1 de la reserva &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot open the firmware file &quot;%1&quot;: %2</source>
+        <translation>no se puede abrir el archivo de firmware «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <translation>el archivo de firmware «%1» no es un Intel HEX válido: %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not the expected image: its SHA-256 is %2, expected %3.</source>
+        <translation>el archivo de firmware «%1» no es la imagen esperada: su SHA-256 es %2, se esperaba %3.</translation>
+    </message>
+    <message>
+        <source>FWU_TIME_SCALE must be a number above 0 and at most 1, not &quot;%1&quot;.</source>
+        <translation>FWU_TIME_SCALE debe ser un número mayor que 0 y como máximo 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>the history &quot;%1&quot; cannot be used: %2</source>
+        <translation>el historial «%1» no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>an SQLite history needs an absolute file name, as in sqlite:///path/history.sqlite</source>
+        <translation>un historial SQLite necesita un nombre de archivo absoluto, como en sqlite:///path/history.sqlite</translation>
+    </message>
+    <message>
+        <source>give sqlite:///path/file.sqlite, postgresql://user@host:port/dbname or off</source>
+        <translation>indique sqlite:///path/file.sqlite, postgresql://user@host:port/dbname u off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key=value pair</source>
+        <translation>«%1» no es un par key=value</translation>
+    </message>
+    <message>
+        <source>one server only</source>
+        <translation>un solo servidor</translation>
+    </message>
+    <message>
+        <source>an IPv6 address without its closing bracket</source>
+        <translation>una dirección IPv6 sin su corchete de cierre</translation>
+    </message>
+    <message>
+        <source>unexpected text after the IPv6 address</source>
+        <translation>texto inesperado tras la dirección IPv6</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>el puerto debe ser un número de 1 a 65535, no «%1»</translation>
+    </message>
+    <message>
+        <source>the parameter &quot;%1&quot; cannot be passed on</source>
+        <translation>el parámetro «%1» no se puede transmitir</translation>
+    </message>
+    <message>
+        <source>the history has schema version %1, newer than this program&apos;s %2; it is left as it is: use a newer release of the program</source>
+        <translation>el historial tiene la versión de esquema %1, más reciente que la %2 de este programa; se deja como está: use una versión más reciente del programa</translation>
+    </message>
+    <message>
+        <source>the history has attempts but no schema_version table</source>
+        <translation>el historial tiene intentos pero no la tabla schema_version</translation>
+    </message>
+    <message>
+        <source>the schema_version table holds no version</source>
+        <translation>la tabla schema_version no contiene ninguna versión</translation>
+    </message>
+    <message>
+        <source>the history at %1: %2</source>
+        <translation>el historial en %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no history file</source>
+        <translation>no hay ningún archivo de historial</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>no se puede crear el archivo: %1</translation>
+    </message>
+    <message>
+        <source>the history file is a symbolic link; give the file itself</source>
+        <translation>el archivo del historial es un enlace simbólico; indique el propio archivo</translation>
+    </message>
+    <message>
+        <source>the history is not a file</source>
+        <translation>el historial no es un archivo</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver %1 is not installed</source>
+        <translation>el controlador Qt SQL %1 no está instalado</translation>
+    </message>
+    <message>
+        <source>the history is off</source>
+        <translation>el historial está desactivado</translation>
+    </message>
+    <message>
+        <source>serial pool %1 holds %2, not %3</source>
+        <translation>la reserva de series %1 contiene %2, no %3</translation>
+    </message>
+    <message>
+        <source>serial pool %1 is used up: last number %2</source>
+        <translation>la reserva de series %1 está agotada: último número %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
+        <translation>el número de serie %1 de la reserva %2 se tomó mientras tanto; vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>serial %1 already finished in pool %2</source>
+        <translation>el número de serie %1 ya se completó en la reserva %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is being written to %3 from %4</source>
+        <translation>el número de serie %1 de la reserva %2 se está escribiendo en %3 desde %4</translation>
+    </message>
+    <message>
+        <source>a number ends used, burnt or returned</source>
+        <translation>un número termina como used, burnt o returned</translation>
+    </message>
+    <message>
+        <source>serial %1 is not in pool %2</source>
+        <translation>el número de serie %1 no está en la reserva %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
+        <translation>el número de serie %1 de la reserva %2 está en estado %3 para el intento %4, no lo tiene el intento %5; se deja como está</translation>
+    </message>
+    <message>
+        <source>Address and port not saved: cannot write %1</source>
+        <extracomment>%1 is the settings file</extracomment>
+        <translation>Dirección y puerto no guardados: no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Abierto</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Escuchando</translation>
+    </message>
+    <message>
+        <source>Connection pending</source>
+        <translation>Conexión pendiente</translation>
+    </message>
+    <message>
+        <source>Resolving %1</source>
+        <extracomment>%1 is the unit&apos;s host name, being looked up</extracomment>
+        <translation>Resolviendo %1</translation>
+    </message>
+    <message>
+        <source>Resolved %1</source>
+        <extracomment>%1 is the unit&apos;s host name, looked up</extracomment>
+        <translation>%1 resuelto</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Conectando con %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Conectado a %1</translation>
+    </message>
+    <message>
+        <source>%1 is closing the connection</source>
+        <translation>%1 está cerrando la conexión</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Unknown state</source>
+        <translation>Estado desconocido</translation>
+    </message>
+    <message>
+        <source>port &quot;%1&quot; is not a whole number from %2 to %3</source>
+        <extracomment>Part of a sentence that says what is wrong; %1 is the text given as the port</extracomment>
+        <translation>el puerto &quot;%1&quot; no es un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <extracomment>%1 is the text given as the port</extracomment>
+        <translation>El puerto &quot;%1&quot; no es un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Ethernet Error%1</source>
+        <extracomment>%1 is the error number with a space or a minus sign in front of it (&quot; 10061&quot;, &quot;-5&quot;)</extracomment>
+        <translation>Error de Ethernet%1</translation>
+    </message>
+    <message>
+        <source>Hint: Found device but port was not availaible. Verify port number.</source>
+        <translation>Sugerencia: se encontró la unidad, pero el puerto no estaba disponible. Verifique el número de puerto.</translation>
+    </message>
+    <message>
+        <source>Hint: Verify Ethernet Interface is configured as &apos;TCP Server&apos;.</source>
+        <translation>Sugerencia: verifique que la interfaz Ethernet esté configurada como &apos;TCP Server&apos;.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, so it cannot be opened by that name; rename the file</source>
+        <translation>el nombre del archivo no es UTF-8 válido, por lo que no se puede abrir con ese nombre; cambie el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>its symbolic links form a loop</source>
+        <translation>sus enlaces simbólicos forman un bucle</translation>
+    </message>
+    <message>
+        <source>a folder on its path cannot be searched (permission denied)</source>
+        <translation>no se puede recorrer una carpeta de su ruta (permiso denegado)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>es un enlace simbólico a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>No se puede abrir &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes, more than any firmware image (at most %2 bytes)</source>
+        <translation>el archivo tiene %1 bytes, más que cualquier imagen de firmware (como máximo %2 bytes)</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Abrir archivo de firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Files (*.hex)|*.hex</source>
+        <extracomment>A file type and its pattern: keep &quot;(*.hex)|*.hex&quot; as it is.</extracomment>
+        <translation>Archivos de firmware (*.hex)|*.hex</translation>
+    </message>
+    <message>
+        <source>Loading firmware file, please wait...</source>
+        <translation>Cargando el archivo de firmware, espere por favor...</translation>
+    </message>
+    <message>
+        <source>the file holds a public key, not a signature.</source>
+        <translation>el archivo contiene una clave pública, no una firma.</translation>
+    </message>
+    <message>
+        <source>a signature file has 4 lines, this one has %1.</source>
+        <translation>un archivo de firma tiene 4 líneas, este tiene %1.</translation>
+    </message>
+    <message>
+        <source>the signature file does not begin with &quot;untrusted comment:&quot;.</source>
+        <translation>el archivo de firma no empieza por &quot;untrusted comment:&quot;.</translation>
+    </message>
+    <message>
+        <source>the third line of the signature file is not a &quot;trusted comment: &quot;.</source>
+        <translation>la tercera línea del archivo de firma no es un &quot;trusted comment: &quot;.</translation>
+    </message>
+    <message>
+        <source>the signature</source>
+        <translation>la firma</translation>
+    </message>
+    <message>
+        <source>the global signature</source>
+        <translation>la firma global</translation>
+    </message>
+    <message>
+        <source>the signature algorithm &quot;%1&quot; is unknown (hex %2).</source>
+        <translation>el algoritmo de firma &quot;%1&quot; es desconocido (hex %2).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Records to send: %1</source>
+        <translation>Registros que se enviarán: %1</translation>
+    </message>
+    <message>
+        <source>Data bytes: %1</source>
+        <translation>Bytes de datos: %1</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1 and %2 more</source>
+        <translation>Rangos de direcciones: %1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1</source>
+        <translation>Rangos de direcciones: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address range; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Escrito dos veces con bytes distintos: %1 rango de direcciones; la unidad recibe los registros en el orden del archivo, por lo que conserva los bytes de la línea posterior:</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address ranges; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Escritos dos veces con bytes distintos: %1 rangos de direcciones; la unidad recibe los registros en el orden del archivo, por lo que conserva los bytes de la línea posterior:</translation>
+    </message>
+    <message>
+        <source>  %1: line %2, then line %3</source>
+        <translation>  %1: línea %2, luego línea %3</translation>
+    </message>
+    <message>
+        <source>  and %1 more</source>
+        <translation>  y %1 más</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): none</source>
+        <translation>Omitidos (dirección de carga FC00 a FFFF): ninguno</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 record, line %2</source>
+        <translation>Omitidos (dirección de carga FC00 a FFFF): %1 registro, línea %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2</source>
+        <translation>Omitidos (dirección de carga FC00 a FFFF): %1 registros, líneas %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2 and %3 more</source>
+        <translation>Omitidos (dirección de carga FC00 a FFFF): %1 registros, líneas %2 y %3 más</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <extracomment>The kind of an Intel HEX record of type 00.</extracomment>
+        <translation>datos</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>fin de archivo</translation>
+    </message>
+    <message>
+        <source>extended segment address</source>
+        <translation>dirección de segmento extendida</translation>
+    </message>
+    <message>
+        <source>start segment address</source>
+        <translation>dirección de segmento de inicio</translation>
+    </message>
+    <message>
+        <source>extended linear address</source>
+        <translation>dirección lineal extendida</translation>
+    </message>
+    <message>
+        <source>start linear address</source>
+        <translation>dirección lineal de inicio</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos;</source>
+        <translation>carácter &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>un espacio</translation>
+    </message>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>byte 0x%1</translation>
+    </message>
+    <message>
+        <source>longer than any record can be (at most %1 characters)</source>
+        <translation>más larga de lo que puede ser un registro (como máximo %1 caracteres)</translation>
+    </message>
+    <message>
+        <source>does not start with &apos;:&apos; but with %1</source>
+        <translation>no empieza por &apos;:&apos; sino por %1</translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hexadecimal digit</source>
+        <translation>%1 en la columna %2 no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>too short for a record (%1 characters, at least 11 needed)</source>
+        <translation>demasiado corta para un registro (%1 caracteres, se necesitan al menos 11)</translation>
+    </message>
+    <message>
+        <source>has an odd number of hexadecimal digits (%1)</source>
+        <translation>tiene un número impar de dígitos hexadecimales (%1)</translation>
+    </message>
+    <message>
+        <source>byte count says %1 data bytes, but the line holds %2</source>
+        <translation>el recuento de bytes indica %1 bytes de datos, pero la línea contiene %2</translation>
+    </message>
+    <message>
+        <source>checksum is %1, should be %2</source>
+        <translation>la suma de comprobación es %1, debería ser %2</translation>
+    </message>
+    <message>
+        <source>record type %1 is unknown (known types are 00 to 05)</source>
+        <translation>el tipo de registro %1 es desconocido (los tipos conocidos son 00 a 05)</translation>
+    </message>
+    <message>
+        <source>type %1 (%2) must carry %3 data bytes, this one carries %4</source>
+        <translation>el tipo %1 (%2) debe llevar %3 bytes de datos, este lleva %4</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark (bytes EF BB BF); save the file without it</source>
+        <translation>empieza con una marca de orden de bytes UTF-8 (bytes EF BB BF); guarde el archivo sin ella</translation>
+    </message>
+    <message>
+        <source>holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it</source>
+        <translation>contiene un byte de fin de archivo de DOS (Ctrl-Z, 1A) en la columna %1; elimínelo</translation>
+    </message>
+    <message>
+        <source>holds only blanks (spaces or tabs); remove them</source>
+        <translation>solo contiene blancos (espacios o tabulaciones); elimínelos</translation>
+    </message>
+    <message>
+        <source>ends in blanks (spaces or tabs) from column %1; remove them</source>
+        <translation>termina en blancos (espacios o tabulaciones) desde la columna %1; elimínelos</translation>
+    </message>
+    <message>
+        <source>line %1: a record follows the end-of-file record of line %2</source>
+        <translation>línea %1: un registro sigue al registro de fin de archivo de la línea %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file holds no records, only empty lines</source>
+        <translation>el archivo no contiene registros, solo líneas vacías</translation>
+    </message>
+    <message>
+        <source>the file does not end with an end-of-file record (type 01): its last record, on line %1, is type %2</source>
+        <translation>el archivo no termina con un registro de fin de archivo (tipo 01): su último registro, en la línea %1, es de tipo %2</translation>
+    </message>
+    <message>
+        <source>line %1: the end-of-file record loads at FC00 to FFFF, where records are never sent</source>
+        <translation>línea %1: el registro de fin de archivo carga en FC00 a FFFF, donde nunca se envían registros</translation>
+    </message>
+    <message>
+        <source>the file holds no data that would be sent (records at FC00 to FFFF are never sent): the unit would be left without firmware</source>
+        <translation>el archivo no contiene datos que se vayan a enviar (los registros en FC00 a FFFF nunca se envían): la unidad quedaría sin firmware</translation>
+    </message>
+    <message>
+        <source>%1 is not valid base64.</source>
+        <translation>%1 no es base64 válido.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3.</source>
+        <translation>%1 tiene %2 bytes en lugar de %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is a folder.</source>
+        <translation>%1 &quot;%2&quot; es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a regular file.</source>
+        <translation>%1 &quot;%2&quot; no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>cannot read %1 &quot;%2&quot;: %3</source>
+        <translation>no se puede leer %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is larger than %3 bytes.</source>
+        <translation>%1 &quot;%2&quot; supera %3 bytes.</translation>
+    </message>
+    <message>
+        <source>a public key is one base64 line, after an optional &quot;untrusted comment:&quot; line.</source>
+        <translation>una clave pública es una línea base64, tras una línea &quot;untrusted comment:&quot; opcional.</translation>
+    </message>
+    <message>
+        <source>the public key</source>
+        <translation>la clave pública</translation>
+    </message>
+    <message>
+        <source>the public key is not an Ed25519 key (algorithm &quot;%1&quot;).</source>
+        <translation>la clave pública no es una clave Ed25519 (algoritmo &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>the public key file</source>
+        <translation>el archivo de clave pública</translation>
+    </message>
+    <message>
+        <source>no file by that name, and %1</source>
+        <translation>no hay ningún archivo con ese nombre, y %1</translation>
+    </message>
+    <message>
+        <source>the public key &quot;%1&quot; cannot be used: %2</source>
+        <translation>la clave pública &quot;%1&quot; no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>the signature file</source>
+        <translation>el archivo de firma</translation>
+    </message>
+    <message>
+        <source>the firmware is not signed: %1</source>
+        <translation>el firmware no está firmado: %1</translation>
+    </message>
+    <message>
+        <source>the signature &quot;%1&quot; is refused: %2</source>
+        <translation>se rechaza la firma &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the signature library could not start.</source>
+        <translation>la biblioteca de firmas no pudo iniciarse.</translation>
+    </message>
+    <message>
+        <source>it was made with key %1, which is not trusted here (trusted: %2).</source>
+        <translation>se hizo con la clave %1, que aquí no es de confianza (de confianza: %2).</translation>
+    </message>
+    <message>
+        <source>it does not match the firmware: the image is not the one key %1 signed.</source>
+        <translation>no coincide con el firmware: la imagen no es la que firmó la clave %1.</translation>
+    </message>
+    <message>
+        <source>its trusted comment is not the one key %1 signed.</source>
+        <translation>su comentario de confianza no es el que firmó la clave %1.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1: %2</source>
+        <translation>Firmado por la clave %1: %2</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>No hay ruta hasta el host</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>La red es inaccesible</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Conexión reiniciada por el otro extremo</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tubería rota (broken pipe)</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>El software provocó la interrupción de la conexión</translation>
+    </message>
+    <message>
+        <source>Cannot assign requested address</source>
+        <translation>No se puede asignar la dirección solicitada</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>La dirección ya está en uso</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>El host no está activo</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>La red no está activa</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>La red cortó la conexión al reiniciarse</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol</source>
+        <translation>Familia de direcciones no admitida por el protocolo</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Demasiados archivos abiertos en el sistema</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>No hay espacio de búfer disponible</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>No se puede asignar memoria</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <extracomment>The words for a system error number when the system&apos;s own cannot be had</extracomment>
+        <translation>Error del sistema %1</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>No se encontró el host</translation>
+    </message>
+    <message>
+        <source>an IPv4 address is four numbers from 0 to 255 separated by dots, such as 192.168.1.50</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>una dirección IPv4 son cuatro números de 0 a 255 separados por puntos, como 192.168.1.50</translation>
+    </message>
+    <message>
+        <source>write the numbers without leading zeros, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>escriba los números sin ceros a la izquierda, así: %1</translation>
+    </message>
+    <message>
+        <source>a host name is letters, digits and hyphens, in parts separated by dots</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>un nombre de host consta de letras, dígitos y guiones, en partes separadas por puntos</translation>
+    </message>
+    <message>
+        <source>enter the unit&apos;s IPv4 address or host name</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>introduzca la dirección IPv4 o el nombre de host de la unidad</translation>
+    </message>
+    <message>
+        <source>write the address without the dot at its end, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>escriba la dirección sin el punto final, así: %1</translation>
+    </message>
+    <message>
+        <source>the region %1: %2 not in the image&apos;s data</source>
+        <translation>la región %1: %2 no está en los datos de la imagen</translation>
+    </message>
+    <message>
+        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
+        <translation>la región %1: la línea %2 escribe en ella pero carga en FC00-FFFF, donde nunca se envían registros</translation>
+    </message>
+    <message>
+        <source>the region %1 is not 1 to %2 bytes long</source>
+        <translation>la región %1 no mide de 1 a %2 bytes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
+        <translation>&apos;%1&apos; no es un formato; los formatos son le, be, ascii, hex y bytes</translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
+        <translation>%1 no cabe en %2 bytes con el formato %3 (el máximo es %4)</translation>
+    </message>
+    <message>
+        <source>the length is %1 bytes; it must be 1 to %2</source>
+        <translation>la longitud es de %1 bytes; debe ser de 1 a %2</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos;</source>
+        <translation>el valor &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
+        <translation>el valor &apos;%1&apos; no son bytes escritos como 00:1A:2B o 001A2B</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
+        <translation>el valor &apos;%1&apos; tiene %2 bytes, la región %3</translation>
+    </message>
+    <message>
+        <source>%1 has no digits</source>
+        <translation>%1 no tiene dígitos</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
+        <translation>%1 contiene &apos;%2&apos;, que no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
+        <translation>%1 contiene &apos;%2&apos;, que no es un dígito decimal</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2, the largest number taken</source>
+        <translation>%1 es mayor que %2, el mayor número admitido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
+        <translation>&apos;%1&apos; no es ADDRESS:LENGTH (p. ej. 0x7FF0:4)</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>la dirección</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>la longitud</translation>
+    </message>
+    <message>
+        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
+        <translation>la región %1 sobrepasa 0xFFFFFFFF, la dirección más alta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
+        <translation>&apos;%1&apos; no es un origen; los orígenes son counter:START[:END], list:FILE y hexlist:FILE</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
+        <translation>no se puede leer el archivo %1 &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>no se ha indicado ningún archivo</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
+        <translation>el archivo %1 &apos;%2&apos; supera %3 MiB</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos;: %3</source>
+        <translation>el archivo %1 &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START</source>
+        <translation>el START del contador</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END</source>
+        <translation>el END del contador</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END %1 is below its START %2</source>
+        <translation>el END %1 del contador es menor que su START %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la línea %1 supera %2 bytes</translation>
+    </message>
+    <message>
+        <source>holds no values</source>
+        <translation>no contiene valores</translation>
+    </message>
+    <message>
+        <source>line %1: a record of type %2, not a data record (00)</source>
+        <translation>línea %1: un registro de tipo %2, no un registro de datos (00)</translation>
+    </message>
+    <message>
+        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
+        <translation>línea %1: el registro lleva %2 bytes de datos; debe llevar de 1 a %3</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the record of line %2</source>
+        <translation>la línea %1 repite el registro de la línea %2</translation>
+    </message>
+    <message>
+        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
+        <translation>los valores necesitan una región (ADDRESS:LENGTH) a la que ir</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START: %1</source>
+        <translation>el START del contador: %1</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END: %1</source>
+        <translation>el END del contador: %1</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the value %2 of line %3</source>
+        <translation>la línea %1 repite el valor %2 de la línea %3</translation>
+    </message>
+    <message>
+        <source>the source holds %1 values, none numbered %2</source>
+        <translation>el origen contiene %1 valores, ninguno con el número %2</translation>
+    </message>
+    <message>
+        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
+        <translation>línea %1: el registro escribe %2 bytes en %3, que no es la región %4</translation>
+    </message>
+    <message>
+        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
+        <translation>la firma no declara ninguna región para datos propios de cada unidad (serial-at=ADDRESS:LENGTH)</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+    <message>
+        <source>It took %1 mS to connect.</source>
+        <extracomment>%1 is a number of milliseconds (no digits when under one)</extracomment>
+        <translation>La conexión tardó %1 mS.</translation>
+    </message>
+    <message>
+        <source>After %1 mS, I gave up!</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>¡Abandonado tras %1 mS!</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1</source>
+        <translation>No se pudo establecer la conexión con %1</translation>
+    </message>
+    <message>
+        <source>Unit address %1, port %2.</source>
+        <translation>Dirección de la unidad %1, puerto %2.</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1, port %2.</source>
+        <translation>No se pudo establecer la conexión con %1, puerto %2.</translation>
+    </message>
+    <message>
+        <source>Address &quot;%1&quot; is not valid: %2.</source>
+        <extracomment>%2 says what is wrong with the address and what to do</extracomment>
+        <translation>La dirección &quot;%1&quot; no es válida: %2.</translation>
+    </message>
+    <message>
+        <source>Connected to %1 port %2.</source>
+        <translation>Conectado a %1, puerto %2.</translation>
+    </message>
+    <message>
+        <source>Unit not responding!</source>
+        <translation>¡La unidad no responde!</translation>
+    </message>
+    <message>
+        <source>Checking connection at %1 mS...</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>Comprobando la conexión a los %1 mS...</translation>
+    </message>
+    <message>
+        <source>No product profile matches the application title &quot;%1&quot;.</source>
+        <translation>Ningún perfil de producto coincide con el título de la aplicación &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Sending firmware...</source>
+        <translation>Enviando firmware...</translation>
+    </message>
+    <message>
+        <source>(none chosen)</source>
+        <extracomment>Stands for the firmware file&apos;s name when none has been chosen</extracomment>
+        <translation>(ninguno elegido)</translation>
+    </message>
+    <message>
+        <source>no file chosen</source>
+        <extracomment>Why the firmware file cannot be opened, when none has been chosen</extracomment>
+        <translation>no se ha elegido ningún archivo</translation>
+    </message>
+    <message>
+        <source>Cannot open the firmware file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 why it cannot be opened</extracomment>
+        <translation>No se puede abrir el archivo de firmware &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <extracomment>%2 is what is wrong with the file</extracomment>
+        <translation>El archivo de firmware &quot;%1&quot; no es Intel HEX válido: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by the operator.</source>
+        <translation>Detenida por el operario.</translation>
+    </message>
+    <message>
+        <source>Loops: %1</source>
+        <extracomment>%1 is the number of uploads finished in loop mode</extracomment>
+        <translation>Bucles: %1</translation>
+    </message>
+    <message>
+        <source>Upload complete.</source>
+        <translation>Carga completada.</translation>
+    </message>
+    <message>
+        <source>Upload complete, %1 seconds.</source>
+        <translation>Carga completada, %1 segundos.</translation>
+    </message>
+    <message>
+        <source>Writing firmware, DO NOT REMOVE POWER!</source>
+        <translation>Escribiendo firmware, ¡NO DESCONECTE LA ALIMENTACIÓN!</translation>
+    </message>
+    <message>
+        <source>Waiting for unit to reboot....</source>
+        <translation>Esperando a que la unidad se reinicie....</translation>
+    </message>
+    <message>
+        <source>Done!  Unit is ready to use.</source>
+        <translation>¡Listo!  La unidad está lista para usarse.</translation>
+    </message>
+    <message>
+        <source>Disconnecting from %1</source>
+        <translation>Desconectando de %1</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;</extracomment>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;; %1 is a whole number other than one</extracomment>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost.</source>
+        <translation>Se perdió la conexión con la unidad.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: %1.</source>
+        <extracomment>%1 is the system&apos;s description of the error</extracomment>
+        <translation>Se perdió la conexión con la unidad: %1.</translation>
+    </message>
+    <message>
+        <source>The unit sent %1 bytes of answers that were never asked for; the upload was stopped.</source>
+        <translation>La unidad envió %1 bytes de respuestas que nunca se pidieron; se detuvo la carga.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 bytes of answers that were never asked for.</source>
+        <translation>Se descartaron %1 bytes de respuestas que nunca se pidieron.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: the unit closed it.</source>
+        <translation>Se perdió la conexión con la unidad: la unidad la cerró.</translation>
+    </message>
+    <message>
+        <source>The unit did not answer the last record within %1: it may not have the whole firmware.</source>
+        <extracomment>%1 is a time such as &quot;5 seconds&quot;</extracomment>
+        <translation>La unidad no respondió al último registro en %1: puede que no tenga el firmware completo.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering: no response for %1.</source>
+        <extracomment>%1 is a time such as &quot;60 seconds&quot;</extracomment>
+        <translation>La unidad dejó de responder: sin respuesta durante %1.</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Checksum</source>
+        <extracomment>The unit&apos;s refusal of a record whose checksum is wrong</extracomment>
+        <translation>NAK - Suma de comprobación incorrecta</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Product Code</source>
+        <extracomment>The unit&apos;s refusal of firmware made for another product</extracomment>
+        <translation>NAK - Código de producto incorrecto</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Record Type</source>
+        <extracomment>The unit&apos;s refusal of a record of a type it does not take</extracomment>
+        <translation>NAK - Tipo de registro incorrecto</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The unit&apos;s answer that it did not understand what it was sent</extracomment>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>From Unit %1</source>
+        <extracomment>%1 is the bytes received, in hexadecimal, after a space</extracomment>
+        <translation>De la unidad %1</translation>
+    </message>
+    <message>
+        <source>Incomplete response from device</source>
+        <translation>Respuesta incompleta de la unidad</translation>
+    </message>
+    <message>
+        <source>Spurrious byte</source>
+        <extracomment>A byte from the unit that is not part of any answer</extracomment>
+        <translation>Byte espurio</translation>
+    </message>
+    <message>
+        <source>Unrecognised response from unit %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Respuesta no reconocida de la unidad %1</translation>
+    </message>
+    <message>
+        <source>Answer before the transfer began, discarded: %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Respuesta anterior al inicio de la transferencia, descartada: %1</translation>
+    </message>
+    <message>
+        <source>ACK from unit</source>
+        <translation>ACK de la unidad</translation>
+    </message>
+    <message>
+        <source>Surplus ACK dropped: it answers no record.</source>
+        <translation>ACK sobrante descartado: no responde a ningún registro.</translation>
+    </message>
+    <message>
+        <source>%1 dropped: the attempt is already ending.</source>
+        <extracomment>%1 is the unit&apos;s refusal, such as &quot;NAK - Incorrect Checksum&quot;</extracomment>
+        <translation>%1 descartado: el intento ya está terminando.</translation>
+    </message>
+    <message>
+        <source>Device responded with an error.  Please try again.</source>
+        <translation>La unidad respondió con un error.  Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;</extracomment>
+        <translation>La unidad rechazó %1.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1: %2.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;; %2 the refusal</extracomment>
+        <translation>La unidad rechazó %1: %2.</translation>
+    </message>
+    <message>
+        <source>the programming request</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;</extracomment>
+        <translation>la solicitud de programación</translation>
+    </message>
+    <message>
+        <source>record %1, line %2 of the file</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;; %1 counts the records sent, %2 is the file&apos;s line</extracomment>
+        <translation>el registro %1, línea %2 del archivo</translation>
+    </message>
+    <message>
+        <source>Answer dropped: the upload has already failed.</source>
+        <translation>Respuesta descartada: la carga ya ha fallado.</translation>
+    </message>
+    <message>
+        <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
+        <translation>La unidad respondió más veces de las que se enviaron registros: sus respuestas ya no coinciden con los registros, así que nada confirma que tenga el firmware.</translation>
     </message>
 </context>
 <context>
@@ -898,27 +2068,9 @@ Se mantiene el firmware elegido antes: %2</translation>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
         <translation>necesita un número entero (0 para todos), no &quot;%1&quot;</translation>
     </message>
-</context>
-<context>
-    <name>HistorySchema</name>
     <message>
-        <source>the history has attempts but no schema_version table</source>
-        <translation>el historial tiene intentos pero no la tabla schema_version</translation>
-    </message>
-    <message>
-        <source>the schema_version table holds no version</source>
-        <translation>la tabla schema_version no contiene ninguna versión</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>the history file is a symbolic link; give the file itself</source>
-        <translation>el archivo del historial es un enlace simbólico; indique el propio archivo</translation>
-    </message>
-    <message>
-        <source>the history is not a file</source>
-        <translation>el historial no es un archivo</translation>
+        <source>needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, 2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not &quot;%1&quot;</source>
+        <translation>necesita una fecha u hora ISO (2026-03-01, 2026-03-01T14:30 en hora local, 2026-03-01T14:30Z o 2026-03-01T14:30+01:00), no «%1»</translation>
     </message>
 </context>
 <context>
@@ -1078,21 +2230,6 @@ Códigos de salida:
   2    no se puede leer el historial
   4    opción incorrecta
 </translation>
-    </message>
-</context>
-<context>
-    <name>ImagePatch</name>
-    <message>
-        <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation>la región %1: %2 no está en los datos de la imagen</translation>
-    </message>
-    <message>
-        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation>la región %1: la línea %2 escribe en ella pero carga en FC00-FFFF, donde nunca se envían registros</translation>
-    </message>
-    <message>
-        <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation>la región %1 no mide de 1 a %2 bytes</translation>
     </message>
 </context>
 <context>
@@ -1716,110 +2853,6 @@ Flash these units all the same?</source>
     </message>
 </context>
 <context>
-    <name>SerialFormat</name>
-    <message>
-        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation>&apos;%1&apos; no es un formato; los formatos son le, be, ascii, hex y bytes</translation>
-    </message>
-    <message>
-        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation>%1 no cabe en %2 bytes con el formato %3 (el máximo es %4)</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>la longitud es de %1 bytes; debe ser de 1 a %2</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos;</source>
-        <translation>el valor &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation>el valor &apos;%1&apos; no son bytes escritos como 00:1A:2B o 001A2B</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation>el valor &apos;%1&apos; tiene %2 bytes, la región %3</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLedger</name>
-    <message>
-        <source>serial pool %1 holds %2, not %3</source>
-        <translation>la reserva de series %1 contiene %2, no %3</translation>
-    </message>
-    <message>
-        <source>serial pool %1 is used up: last number %2</source>
-        <translation>la reserva de series %1 está agotada: último número %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation>el número de serie %1 de la reserva %2 se tomó mientras tanto; vuelva a intentarlo</translation>
-    </message>
-    <message>
-        <source>serial %1 already finished in pool %2</source>
-        <translation>el número de serie %1 ya se completó en la reserva %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation>el número de serie %1 de la reserva %2 se está escribiendo en %3 desde %4</translation>
-    </message>
-    <message>
-        <source>a number ends used, burnt or returned</source>
-        <translation>un número termina como used, burnt o returned</translation>
-    </message>
-    <message>
-        <source>serial %1 is not in pool %2</source>
-        <translation>el número de serie %1 no está en la reserva %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation>el número de serie %1 de la reserva %2 está en estado %3 para el intento %4, no lo tiene el intento %5; se deja como está</translation>
-    </message>
-</context>
-<context>
-    <name>SerialNumberText</name>
-    <message>
-        <source>%1 has no digits</source>
-        <translation>%1 no tiene dígitos</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation>%1 contiene &apos;%2&apos;, que no es un dígito hexadecimal</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation>%1 contiene &apos;%2&apos;, que no es un dígito decimal</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2, the largest number taken</source>
-        <translation>%1 es mayor que %2, el mayor número admitido</translation>
-    </message>
-</context>
-<context>
-    <name>SerialRegion</name>
-    <message>
-        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation>&apos;%1&apos; no es ADDRESS:LENGTH (p. ej. 0x7FF0:4)</translation>
-    </message>
-    <message>
-        <source>the address</source>
-        <translation>la dirección</translation>
-    </message>
-    <message>
-        <source>the length</source>
-        <translation>la longitud</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>la longitud es de %1 bytes; debe ser de 1 a %2</translation>
-    </message>
-    <message>
-        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation>la región %1 sobrepasa 0xFFFFFFFF, la dirección más alta</translation>
-    </message>
-</context>
-<context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
@@ -1867,93 +2900,6 @@ Flash these units all the same?</source>
     </message>
 </context>
 <context>
-    <name>SerialSource</name>
-    <message>
-        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation>&apos;%1&apos; no es un origen; los orígenes son counter:START[:END], list:FILE y hexlist:FILE</translation>
-    </message>
-    <message>
-        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation>no se puede leer el archivo %1 &apos;%2&apos;: %3</translation>
-    </message>
-    <message>
-        <source>no file named</source>
-        <translation>no se ha indicado ningún archivo</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation>el archivo %1 &apos;%2&apos; supera %3 MiB</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation>el archivo %1 &apos;%2&apos;: %3</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START</source>
-        <translation>el START del contador</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END</source>
-        <translation>el END del contador</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation>el END %1 del contador es menor que su START %2</translation>
-    </message>
-    <message>
-        <source>larger than %1 MiB</source>
-        <translation>supera %1 MiB</translation>
-    </message>
-    <message>
-        <source>line %1 is longer than %2 bytes</source>
-        <translation>la línea %1 supera %2 bytes</translation>
-    </message>
-    <message>
-        <source>holds no values</source>
-        <translation>no contiene valores</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation>línea %1: un registro de tipo %2, no un registro de datos (00)</translation>
-    </message>
-    <message>
-        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation>línea %1: el registro lleva %2 bytes de datos; debe llevar de 1 a %3</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the record of line %2</source>
-        <translation>la línea %1 repite el registro de la línea %2</translation>
-    </message>
-    <message>
-        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation>los valores necesitan una región (ADDRESS:LENGTH) a la que ir</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START: %1</source>
-        <translation>el START del contador: %1</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END: %1</source>
-        <translation>el END del contador: %1</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the value %2 of line %3</source>
-        <translation>la línea %1 repite el valor %2 de la línea %3</translation>
-    </message>
-    <message>
-        <source>the source holds %1 values, none numbered %2</source>
-        <translation>el origen contiene %1 valores, ninguno con el número %2</translation>
-    </message>
-    <message>
-        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation>línea %1: el registro escribe %2 bytes en %3, que no es la región %4</translation>
-    </message>
-</context>
-<context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
@@ -1992,13 +2938,6 @@ Ahora: %1</translation>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Firma: clave %1, comentario de confianza: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SignedRegions</name>
-    <message>
-        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation>la firma no declara ninguna región para datos propios de cada unidad (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +3057,10 @@ Firmware de ejemplo para enviarle: %1</translation>
     <message>
         <source>cannot listen on %1:%2: %3</source>
         <translation>no se puede escuchar en %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -2729,6 +3672,97 @@ Las unidades que están a mitad de transferencia permanecen en modo de programac
     </message>
 </context>
 <context>
+    <name>UnitFault</name>
+    <message>
+        <source>answer NakChecksum (01)</source>
+        <translation>responder NakChecksum (01)</translation>
+    </message>
+    <message>
+        <source>answer NakProductCode (02)</source>
+        <translation>responder NakProductCode (02)</translation>
+    </message>
+    <message>
+        <source>answer NakRecordType (03)</source>
+        <translation>responder NakRecordType (03)</translation>
+    </message>
+    <message>
+        <source>answer the code FF</source>
+        <translation>responder con el código FF</translation>
+    </message>
+    <message>
+        <source>answer a code outside the table (default 04)</source>
+        <translation>responder con un código fuera de la tabla (por defecto 04)</translation>
+    </message>
+    <message>
+        <source>N stray bytes before the answer (default 2)</source>
+        <translation>N bytes sueltos antes de la respuesta (por defecto 2)</translation>
+    </message>
+    <message>
+        <source>the answer in fragments of N bytes, separate writes (default 1)</source>
+        <translation>la respuesta en fragmentos de N bytes, escritos por separado (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>the answer plus a response HH (default 00), or the two given responses, in one write</source>
+        <translation>la respuesta más una respuesta HH (por defecto 00), o las dos respuestas indicadas, en una sola escritura</translation>
+    </message>
+    <message>
+        <source>the answer written twice; with MS, the copy MS ms later, not holding back later answers</source>
+        <translation>la respuesta escrita dos veces; con MS, la copia MS ms después, sin retener las respuestas posteriores</translation>
+    </message>
+    <message>
+        <source>stop answering, keep the connection open</source>
+        <translation>dejar de responder, mantener la conexión abierta</translation>
+    </message>
+    <message>
+        <source>close the connection instead of answering</source>
+        <translation>cerrar la conexión en lugar de responder</translation>
+    </message>
+    <message>
+        <source>reset the connection (RST) instead of answering</source>
+        <translation>restablecer la conexión (RST) en lugar de responder</translation>
+    </message>
+    <message>
+        <source>stop answering, but send a stray byte (or a response HH) every 50 ms</source>
+        <translation>dejar de responder, pero enviar un byte suelto (o una respuesta HH) cada 50 ms</translation>
+    </message>
+    <message>
+        <source>the answer MS milliseconds late</source>
+        <translation>la respuesta con MS milisegundos de retraso</translation>
+    </message>
+    <message>
+        <source>a positive count is needed, not &quot;%1&quot;</source>
+        <translation>se necesita un número positivo, no «%1»</translation>
+    </message>
+    <message>
+        <source>too many codes in &quot;%1&quot;</source>
+        <translation>demasiados códigos en «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a two-digit hex code</source>
+        <translation>«%1» no es un código hexadecimal de dos dígitos</translation>
+    </message>
+    <message>
+        <source>this fault takes no argument</source>
+        <translation>este fallo no admite argumento</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is missing (KIND@N)</source>
+        <translation>«%1»: falta el paquete (KIND@N)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: unknown fault &quot;%2&quot;</source>
+        <translation>«%1»: fallo desconocido «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the connection number counts from 1</source>
+        <translation>«%1»: el número de conexión empieza en 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
+        <translation>«%1»: el paquete es un número desde 0 o «eof»</translation>
+    </message>
+</context>
+<context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
@@ -2904,6 +3938,17 @@ Código de salida %2</translation>
     </message>
 </context>
 <context>
+    <name>UnitSimulator</name>
+    <message>
+        <source>%1 is not a loopback address</source>
+        <translation>%1 no es una dirección de bucle local</translation>
+    </message>
+    <message>
+        <source>cannot hold port %1</source>
+        <translation>no se puede reservar el puerto %1</translation>
+    </message>
+</context>
+<context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
@@ -2987,21 +4032,6 @@ Código de salida %2</translation>
     <message>
         <source>List o&amp;rder</source>
         <translation>&amp;Orden de la lista</translation>
-    </message>
-</context>
-<context>
-    <name>UploadEngine</name>
-    <message>
-        <source>Could not establish connection to %1, port %2.</source>
-        <translation>No se pudo establecer la conexión con %1, puerto %2.</translation>
-    </message>
-    <message>
-        <source>The connection to the unit was lost: %1.</source>
-        <translation>Se perdió la conexión con la unidad: %1.</translation>
-    </message>
-    <message>
-        <source>The unit refused %1: %2.</source>
-        <translation>La unidad rechazó %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -446,48 +446,6 @@ Codes de sortie&#xa0;:
     </message>
 </context>
 <context>
-    <name>CliSerial</name>
-    <message>
-        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation>--serial-from prend ses valeurs dans une réserve de l&apos;historique de flashage, et l&apos;historique est désactivé&#xa0;: donner --history, ou une seule valeur avec --serial.</translation>
-    </message>
-    <message>
-        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation>L&apos;image a un fichier de signature illisible (%1)&#xa0;: impossible de savoir où le signataire autorise des données propres à chaque unité.</translation>
-    </message>
-    <message>
-        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation>L&apos;image signée n&apos;autorise des données propres à chaque unité que dans %1&#xa0;; %2 est en dehors.</translation>
-    </message>
-    <message>
-        <source>The pool of values cannot be reached: %1</source>
-        <translation>La réserve de valeurs est inaccessible&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation>La réserve &quot;%1&quot; a fourni &quot;%2&quot;, que sa source ne contient pas.</translation>
-    </message>
-    <message>
-        <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation>La valeur &quot;%1&quot; ne tient pas dans %2.</translation>
-    </message>
-    <message>
-        <source>The pool could not be told that %1 is %2: %3</source>
-        <translation>Impossible d&apos;indiquer à la réserve que %1 est %2&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
-    <name>CliSignaturePolicy</name>
-    <message>
-        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation>&quot;Flasher uniquement du firmware signé&quot; est activé pour &quot;%1&quot; (Fichier &gt; Clés de confiance de la fenêtre, conservées dans &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation>, mais aucune clé n&apos;y est de confiance&#xa0;: en ajouter une, ou donner --public-key.</translation>
-    </message>
-</context>
-<context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
@@ -496,10 +454,6 @@ Codes de sortie&#xa0;:
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
         <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1&#xa0;; le compte rendu de cette exécution est incomplet.</translation>
-    </message>
-    <message>
-        <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation>Valeur de série %1 de la réserve &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
@@ -520,6 +474,14 @@ Codes de sortie&#xa0;:
     <message>
         <source>Patched record: %1</source>
         <translation>Enregistrement modifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: valid Intel HEX, %2 bytes</source>
+        <translation>%1 : Intel HEX valide, %2 octets</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Signature : %1</translation>
     </message>
 </context>
 <context>
@@ -640,6 +602,1214 @@ Codes de sortie&#xa0;:
     <message>
         <source>Cannot start the uploader %1: %2</source>
         <translation>Impossible de démarrer le téléverseur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 est donné plus d&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>No firmware file given.</source>
+        <translation>Aucun fichier de firmware indiqué.</translation>
+    </message>
+    <message>
+        <source>One firmware file at a time; run one process per unit. Unexpected: &quot;%1&quot;.</source>
+        <translation>Un seul fichier de firmware à la fois ; lancez un processus par unité. Inattendu : « %1 ».</translation>
+    </message>
+    <message>
+        <source>The firmware file name is empty.</source>
+        <translation>Le nom du fichier de firmware est vide.</translation>
+    </message>
+    <message>
+        <source>No product profile matches the title &quot;%1&quot;; a title begins with one of %2.</source>
+        <translation>Aucun profil de produit ne correspond au titre « %1 » ; un titre commence par l&apos;un de %2.</translation>
+    </message>
+    <message>
+        <source>--address needs the unit&apos;s address.</source>
+        <translation>--address attend l&apos;adresse de l&apos;unité.</translation>
+    </message>
+    <message>
+        <source>--port: %1.</source>
+        <translation>--port : %1.</translation>
+    </message>
+    <message>
+        <source>--loop needs a whole number of uploads (0 for no end), not &quot;%1&quot;.</source>
+        <translation>--loop attend un nombre entier de téléversements (0 pour sans fin), et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--response-timeout needs a whole number of milliseconds from 1 up, not &quot;%1&quot;.</source>
+        <translation>--response-timeout attend un nombre entier de millisecondes à partir de 1, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--expect-sha256 needs the 64 hexadecimal digits of a SHA-256, not &quot;%1&quot;.</source>
+        <translation>--expect-sha256 attend les 64 chiffres hexadécimaux d&apos;un SHA-256, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--retries needs a whole number from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--retries attend un nombre entier de 0 à %1, et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>--retry-delay needs a number of seconds from 0 to %1 (e.g. 2 or 0.5), not &quot;%2&quot;.</source>
+        <translation>--retry-delay attend un nombre de secondes de 0 à %1 (par ex. 2 ou 0.5), et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>--public-key needs a key file or a base64 key.</source>
+        <translation>--public-key attend un fichier de clé ou une clé en base64.</translation>
+    </message>
+    <message>
+        <source>--signature needs the signature file&apos;s name.</source>
+        <translation>--signature attend le nom du fichier de signature.</translation>
+    </message>
+    <message>
+        <source>--signature is checked against --public-key; give the key that signed.</source>
+        <translation>--signature est vérifiée avec --public-key ; indiquez la clé qui a signé.</translation>
+    </message>
+    <message>
+        <source>--history: %1.</source>
+        <translation>--history : %1.</translation>
+    </message>
+    <message>
+        <source>--firmware-origin needs the path of the file the copy was made from.</source>
+        <translation>--firmware-origin attend le chemin du fichier dont la copie a été faite.</translation>
+    </message>
+    <message>
+        <source>--serial-stale-after needs a whole number of seconds from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--serial-stale-after attend un nombre entier de secondes de 1 à %1, et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>--serial and --serial-from both give the unit&apos;s value; give one.</source>
+        <translation>--serial et --serial-from donnent tous deux la valeur de l&apos;unité ; n&apos;en donnez qu&apos;une.</translation>
+    </message>
+    <message>
+        <source>Say where the unit&apos;s value comes from: --serial-from SOURCE or --serial VALUE.</source>
+        <translation>Indiquez d&apos;où vient la valeur de l&apos;unité : --serial-from SOURCE ou --serial VALUE.</translation>
+    </message>
+    <message>
+        <source>--serial needs the unit&apos;s value.</source>
+        <translation>--serial attend la valeur de l&apos;unité.</translation>
+    </message>
+    <message>
+        <source>--serial-at ADDRESS:LENGTH is needed: where the unit&apos;s value goes in the image.</source>
+        <translation>--serial-at ADDRESS:LENGTH est nécessaire : l&apos;endroit de l&apos;image où va la valeur de l&apos;unité.</translation>
+    </message>
+    <message>
+        <source>--serial-format: %1</source>
+        <translation>--serial-format : %1</translation>
+    </message>
+    <message>
+        <source>--serial-at: %1</source>
+        <translation>--serial-at : %1</translation>
+    </message>
+    <message>
+        <source>--serial: %1</source>
+        <translation>--serial : %1</translation>
+    </message>
+    <message>
+        <source>--serial-from: %1</source>
+        <translation>--serial-from : %1</translation>
+    </message>
+    <message>
+        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
+        <translation>--serial-from prend ses valeurs dans une réserve de l&apos;historique de flashage, et l&apos;historique est désactivé&#xa0;: donner --history, ou une seule valeur avec --serial.</translation>
+    </message>
+    <message>
+        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
+        <translation>L&apos;image a un fichier de signature illisible (%1)&#xa0;: impossible de savoir où le signataire autorise des données propres à chaque unité.</translation>
+    </message>
+    <message>
+        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
+        <translation>L&apos;image signée n&apos;autorise des données propres à chaque unité que dans %1&#xa0;; %2 est en dehors.</translation>
+    </message>
+    <message>
+        <source>The pool of values cannot be reached: %1</source>
+        <translation>La réserve de valeurs est inaccessible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
+        <translation>La réserve &quot;%1&quot; a fourni &quot;%2&quot;, que sa source ne contient pas.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; does not fit %2.</source>
+        <translation>La valeur &quot;%1&quot; ne tient pas dans %2.</translation>
+    </message>
+    <message>
+        <source>The pool could not be told that %1 is %2: %3</source>
+        <translation>Impossible d&apos;indiquer à la réserve que %1 est %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;), but no key is trusted there: add one, or give --public-key.</source>
+        <translation>&quot;Flasher uniquement du firmware signé&quot; est activé pour &quot;%1&quot; (Fichier &gt; Clés de confiance de la fenêtre, conservées dans &quot;%2&quot;), mais aucune clé n&apos;y est de confiance&#xa0;: en ajouter une, ou donner --public-key.</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;): %3</source>
+        <translation>&quot;Flasher uniquement du firmware signé&quot; est activé pour &quot;%1&quot; (Fichier &gt; Clés de confiance de la fenêtre, conservées dans &quot;%2&quot;)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>cannot create a scratch folder: %1</source>
+        <translation>impossible de créer un dossier de travail : %1</translation>
+    </message>
+    <message>
+        <source>no address is saved or known for &quot;%1&quot;: give --address.</source>
+        <translation>aucune adresse n&apos;est enregistrée ni connue pour « %1 » : indiquez --address.</translation>
+    </message>
+    <message>
+        <source>no port is saved or known for &quot;%1&quot;: give --port.</source>
+        <translation>aucun port n&apos;est enregistré ni connu pour « %1 » : indiquez --port.</translation>
+    </message>
+    <message>
+        <source>could not connect to the unit at %1 port %2.</source>
+        <translation>impossible de se connecter à l&apos;unité à %1 port %2.</translation>
+    </message>
+    <message>
+        <source>the attempt failed; the log says why.</source>
+        <translation>la tentative a échoué ; le journal en donne la raison.</translation>
+    </message>
+    <message>
+        <source>hung up; the connection to the unit is closed.</source>
+        <translation>raccroché ; la connexion à l&apos;unité est fermée.</translation>
+    </message>
+    <message>
+        <source>interrupted; the connection to the unit is closed.</source>
+        <translation>interrompu ; la connexion à l&apos;unité est fermée.</translation>
+    </message>
+    <message>
+        <source>Could not connect; try %1 of %2 in %3 seconds.</source>
+        <translation>Connexion impossible ; essai %1 sur %2 dans %3 secondes.</translation>
+    </message>
+    <message>
+        <source>Serial value %1 from pool &quot;%2&quot;.</source>
+        <translation>Valeur de série %1 de la réserve &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot open the firmware file &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;ouvrir le fichier de firmware « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <translation>le fichier de firmware « %1 » n&apos;est pas un Intel HEX valide : %2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not the expected image: its SHA-256 is %2, expected %3.</source>
+        <translation>le fichier de firmware « %1 » n&apos;est pas l&apos;image attendue : son SHA-256 est %2, attendu %3.</translation>
+    </message>
+    <message>
+        <source>FWU_TIME_SCALE must be a number above 0 and at most 1, not &quot;%1&quot;.</source>
+        <translation>FWU_TIME_SCALE doit être un nombre supérieur à 0 et au plus égal à 1, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>the history &quot;%1&quot; cannot be used: %2</source>
+        <translation>l&apos;historique « %1 » est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>an SQLite history needs an absolute file name, as in sqlite:///path/history.sqlite</source>
+        <translation>un historique SQLite a besoin d&apos;un nom de fichier absolu, comme dans sqlite:///path/history.sqlite</translation>
+    </message>
+    <message>
+        <source>give sqlite:///path/file.sqlite, postgresql://user@host:port/dbname or off</source>
+        <translation>indiquez sqlite:///path/file.sqlite, postgresql://user@host:port/dbname ou off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key=value pair</source>
+        <translation>« %1 » n&apos;est pas une paire key=value</translation>
+    </message>
+    <message>
+        <source>one server only</source>
+        <translation>un seul serveur</translation>
+    </message>
+    <message>
+        <source>an IPv6 address without its closing bracket</source>
+        <translation>une adresse IPv6 sans son crochet fermant</translation>
+    </message>
+    <message>
+        <source>unexpected text after the IPv6 address</source>
+        <translation>texte inattendu après l&apos;adresse IPv6</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>le port doit être un nombre de 1 à 65535, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>the parameter &quot;%1&quot; cannot be passed on</source>
+        <translation>le paramètre « %1 » ne peut pas être transmis</translation>
+    </message>
+    <message>
+        <source>the history has schema version %1, newer than this program&apos;s %2; it is left as it is: use a newer release of the program</source>
+        <translation>l&apos;historique a la version de schéma %1, plus récente que la version %2 de ce programme ; il reste tel quel : utilisez une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>the history has attempts but no schema_version table</source>
+        <translation>l&apos;historique contient des tentatives mais pas de table schema_version</translation>
+    </message>
+    <message>
+        <source>the schema_version table holds no version</source>
+        <translation>la table schema_version ne contient aucune version</translation>
+    </message>
+    <message>
+        <source>the history at %1: %2</source>
+        <translation>l&apos;historique à %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no history file</source>
+        <translation>il n&apos;y a pas de fichier d&apos;historique</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>impossible de créer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>the history file is a symbolic link; give the file itself</source>
+        <translation>le fichier d&apos;historique est un lien symbolique&#xa0;; donner le fichier lui-même</translation>
+    </message>
+    <message>
+        <source>the history is not a file</source>
+        <translation>l&apos;historique n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver %1 is not installed</source>
+        <translation>le pilote Qt SQL %1 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the history is off</source>
+        <translation>l&apos;historique est désactivé</translation>
+    </message>
+    <message>
+        <source>serial pool %1 holds %2, not %3</source>
+        <translation>la réserve de numéros %1 contient %2, pas %3</translation>
+    </message>
+    <message>
+        <source>serial pool %1 is used up: last number %2</source>
+        <translation>la réserve de numéros %1 est épuisée&#xa0;: dernier numéro %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
+        <translation>le numéro %1 de la réserve %2 a été pris entre-temps&#xa0;; réessayer</translation>
+    </message>
+    <message>
+        <source>serial %1 already finished in pool %2</source>
+        <translation>le numéro %1 est déjà terminé dans la réserve %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is being written to %3 from %4</source>
+        <translation>le numéro %1 de la réserve %2 est en cours d&apos;écriture dans %3 depuis %4</translation>
+    </message>
+    <message>
+        <source>a number ends used, burnt or returned</source>
+        <translation>un numéro finit used, burnt ou returned</translation>
+    </message>
+    <message>
+        <source>serial %1 is not in pool %2</source>
+        <translation>le numéro %1 n&apos;est pas dans la réserve %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
+        <translation>le numéro %1 de la réserve %2 est %3 pour la tentative %4, non détenu par la tentative %5&#xa0;; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>Address and port not saved: cannot write %1</source>
+        <extracomment>%1 is the settings file</extracomment>
+        <translation>Adresse et port non enregistrés&#xa0;: impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Ouvert</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>En écoute</translation>
+    </message>
+    <message>
+        <source>Connection pending</source>
+        <translation>Connexion en attente</translation>
+    </message>
+    <message>
+        <source>Resolving %1</source>
+        <extracomment>%1 is the unit&apos;s host name, being looked up</extracomment>
+        <translation>Résolution de %1</translation>
+    </message>
+    <message>
+        <source>Resolved %1</source>
+        <extracomment>%1 is the unit&apos;s host name, looked up</extracomment>
+        <translation>%1 résolu</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Connexion à %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>%1 is closing the connection</source>
+        <translation>%1 ferme la connexion</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Unknown state</source>
+        <translation>État inconnu</translation>
+    </message>
+    <message>
+        <source>port &quot;%1&quot; is not a whole number from %2 to %3</source>
+        <extracomment>Part of a sentence that says what is wrong; %1 is the text given as the port</extracomment>
+        <translation>le port &quot;%1&quot; n&apos;est pas un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <extracomment>%1 is the text given as the port</extracomment>
+        <translation>Le port &quot;%1&quot; n&apos;est pas un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Ethernet Error%1</source>
+        <extracomment>%1 is the error number with a space or a minus sign in front of it (&quot; 10061&quot;, &quot;-5&quot;)</extracomment>
+        <translation>Erreur Ethernet%1</translation>
+    </message>
+    <message>
+        <source>Hint: Found device but port was not availaible. Verify port number.</source>
+        <translation>Conseil&#xa0;: unité trouvée, mais le port n&apos;était pas disponible. Vérifiez le numéro de port.</translation>
+    </message>
+    <message>
+        <source>Hint: Verify Ethernet Interface is configured as &apos;TCP Server&apos;.</source>
+        <translation>Conseil&#xa0;: vérifiez que l&apos;interface Ethernet est configurée en &apos;TCP Server&apos;.</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, so it cannot be opened by that name; rename the file</source>
+        <translation>le nom du fichier n&apos;est pas de l&apos;UTF-8 valide, il ne peut donc pas être ouvert sous ce nom ; renommez le fichier</translation>
+    </message>
+    <message>
+        <source>its symbolic links form a loop</source>
+        <translation>ses liens symboliques forment une boucle</translation>
+    </message>
+    <message>
+        <source>a folder on its path cannot be searched (permission denied)</source>
+        <translation>un dossier de son chemin ne peut pas être parcouru (permission refusée)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>c&apos;est un lien symbolique vers un fichier qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;ouvrir &quot;%1&quot; : %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes, more than any firmware image (at most %2 bytes)</source>
+        <translation>le fichier fait %1 octets, plus que toute image de firmware (au plus %2 octets)</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Ouvrir un fichier firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Files (*.hex)|*.hex</source>
+        <extracomment>A file type and its pattern: keep &quot;(*.hex)|*.hex&quot; as it is.</extracomment>
+        <translation>Fichiers firmware (*.hex)|*.hex</translation>
+    </message>
+    <message>
+        <source>Loading firmware file, please wait...</source>
+        <translation>Chargement du fichier firmware, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>the file holds a public key, not a signature.</source>
+        <translation>le fichier contient une clé publique, pas une signature.</translation>
+    </message>
+    <message>
+        <source>a signature file has 4 lines, this one has %1.</source>
+        <translation>un fichier de signature a 4 lignes, celui-ci en a %1.</translation>
+    </message>
+    <message>
+        <source>the signature file does not begin with &quot;untrusted comment:&quot;.</source>
+        <translation>le fichier de signature ne commence pas par &quot;untrusted comment:&quot;.</translation>
+    </message>
+    <message>
+        <source>the third line of the signature file is not a &quot;trusted comment: &quot;.</source>
+        <translation>la troisième ligne du fichier de signature n&apos;est pas un &quot;trusted comment: &quot;.</translation>
+    </message>
+    <message>
+        <source>the signature</source>
+        <translation>la signature</translation>
+    </message>
+    <message>
+        <source>the global signature</source>
+        <translation>la signature globale</translation>
+    </message>
+    <message>
+        <source>the signature algorithm &quot;%1&quot; is unknown (hex %2).</source>
+        <translation>l&apos;algorithme de signature &quot;%1&quot; est inconnu (hex %2).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Records to send: %1</source>
+        <translation>Enregistrements à envoyer : %1</translation>
+    </message>
+    <message>
+        <source>Data bytes: %1</source>
+        <translation>Octets de données : %1</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1 and %2 more</source>
+        <translation>Plages d&apos;adresses : %1 et %2 de plus</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1</source>
+        <translation>Plages d&apos;adresses : %1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256 : %1</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address range; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Écrite deux fois avec des octets différents : %1 plage d&apos;adresses ; l&apos;unité reçoit les enregistrements dans l&apos;ordre du fichier et garde donc les octets de la ligne la plus tardive :</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address ranges; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>Écrites deux fois avec des octets différents : %1 plages d&apos;adresses ; l&apos;unité reçoit les enregistrements dans l&apos;ordre du fichier et garde donc les octets de la ligne la plus tardive :</translation>
+    </message>
+    <message>
+        <source>  %1: line %2, then line %3</source>
+        <translation>  %1 : ligne %2, puis ligne %3</translation>
+    </message>
+    <message>
+        <source>  and %1 more</source>
+        <translation>  et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): none</source>
+        <translation>Ignorés (adresse de chargement FC00 à FFFF) : aucun</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 record, line %2</source>
+        <translation>Ignorés (adresse de chargement FC00 à FFFF) : %1 enregistrement, ligne %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2</source>
+        <translation>Ignorés (adresse de chargement FC00 à FFFF) : %1 enregistrements, lignes %2</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2 and %3 more</source>
+        <translation>Ignorés (adresse de chargement FC00 à FFFF) : %1 enregistrements, lignes %2 et %3 de plus</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <extracomment>The kind of an Intel HEX record of type 00.</extracomment>
+        <translation>données</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>fin de fichier</translation>
+    </message>
+    <message>
+        <source>extended segment address</source>
+        <translation>adresse de segment étendue</translation>
+    </message>
+    <message>
+        <source>start segment address</source>
+        <translation>adresse de segment de démarrage</translation>
+    </message>
+    <message>
+        <source>extended linear address</source>
+        <translation>adresse linéaire étendue</translation>
+    </message>
+    <message>
+        <source>start linear address</source>
+        <translation>adresse linéaire de démarrage</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos;</source>
+        <translation>caractère &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>une espace</translation>
+    </message>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>octet 0x%1</translation>
+    </message>
+    <message>
+        <source>longer than any record can be (at most %1 characters)</source>
+        <translation>plus longue que tout enregistrement possible (au plus %1 caractères)</translation>
+    </message>
+    <message>
+        <source>does not start with &apos;:&apos; but with %1</source>
+        <translation>ne commence pas par &apos;:&apos; mais par %1</translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hexadecimal digit</source>
+        <translation>%1 en colonne %2 n&apos;est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>too short for a record (%1 characters, at least 11 needed)</source>
+        <translation>trop courte pour un enregistrement (%1 caractères, au moins 11 nécessaires)</translation>
+    </message>
+    <message>
+        <source>has an odd number of hexadecimal digits (%1)</source>
+        <translation>a un nombre impair de chiffres hexadécimaux (%1)</translation>
+    </message>
+    <message>
+        <source>byte count says %1 data bytes, but the line holds %2</source>
+        <translation>le nombre d&apos;octets indique %1 octets de données, mais la ligne en contient %2</translation>
+    </message>
+    <message>
+        <source>checksum is %1, should be %2</source>
+        <translation>la somme de contrôle est %1, elle devrait être %2</translation>
+    </message>
+    <message>
+        <source>record type %1 is unknown (known types are 00 to 05)</source>
+        <translation>le type d&apos;enregistrement %1 est inconnu (les types connus vont de 00 à 05)</translation>
+    </message>
+    <message>
+        <source>type %1 (%2) must carry %3 data bytes, this one carries %4</source>
+        <translation>le type %1 (%2) doit porter %3 octets de données, celui-ci en porte %4</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark (bytes EF BB BF); save the file without it</source>
+        <translation>commence par une marque d&apos;ordre des octets UTF-8 (octets EF BB BF) ; enregistrez le fichier sans elle</translation>
+    </message>
+    <message>
+        <source>holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it</source>
+        <translation>contient un octet de fin de fichier DOS (Ctrl-Z, 1A) en colonne %1 ; supprimez-le</translation>
+    </message>
+    <message>
+        <source>holds only blanks (spaces or tabs); remove them</source>
+        <translation>ne contient que des blancs (espaces ou tabulations) ; supprimez-les</translation>
+    </message>
+    <message>
+        <source>ends in blanks (spaces or tabs) from column %1; remove them</source>
+        <translation>se termine par des blancs (espaces ou tabulations) à partir de la colonne %1 ; supprimez-les</translation>
+    </message>
+    <message>
+        <source>line %1: a record follows the end-of-file record of line %2</source>
+        <translation>ligne %1 : un enregistrement suit l&apos;enregistrement de fin de fichier de la ligne %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the file holds no records, only empty lines</source>
+        <translation>le fichier ne contient aucun enregistrement, seulement des lignes vides</translation>
+    </message>
+    <message>
+        <source>the file does not end with an end-of-file record (type 01): its last record, on line %1, is type %2</source>
+        <translation>le fichier ne se termine pas par un enregistrement de fin de fichier (type 01) : son dernier enregistrement, ligne %1, est de type %2</translation>
+    </message>
+    <message>
+        <source>line %1: the end-of-file record loads at FC00 to FFFF, where records are never sent</source>
+        <translation>ligne %1 : l&apos;enregistrement de fin de fichier se charge en FC00 à FFFF, où les enregistrements ne sont jamais envoyés</translation>
+    </message>
+    <message>
+        <source>the file holds no data that would be sent (records at FC00 to FFFF are never sent): the unit would be left without firmware</source>
+        <translation>le fichier ne contient aucune donnée qui serait envoyée (les enregistrements en FC00 à FFFF ne sont jamais envoyés) : l&apos;unité resterait sans firmware</translation>
+    </message>
+    <message>
+        <source>%1 is not valid base64.</source>
+        <translation>%1 n&apos;est pas du base64 valide.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3.</source>
+        <translation>%1 a %2 octets au lieu de %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is a folder.</source>
+        <translation>%1 &quot;%2&quot; est un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a regular file.</source>
+        <translation>%1 &quot;%2&quot; n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>cannot read %1 &quot;%2&quot;: %3</source>
+        <translation>impossible de lire %1 &quot;%2&quot; : %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is larger than %3 bytes.</source>
+        <translation>%1 &quot;%2&quot; dépasse %3 octets.</translation>
+    </message>
+    <message>
+        <source>a public key is one base64 line, after an optional &quot;untrusted comment:&quot; line.</source>
+        <translation>une clé publique est une ligne base64, après une ligne &quot;untrusted comment:&quot; facultative.</translation>
+    </message>
+    <message>
+        <source>the public key</source>
+        <translation>la clé publique</translation>
+    </message>
+    <message>
+        <source>the public key is not an Ed25519 key (algorithm &quot;%1&quot;).</source>
+        <translation>la clé publique n&apos;est pas une clé Ed25519 (algorithme &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>the public key file</source>
+        <translation>le fichier de clé publique</translation>
+    </message>
+    <message>
+        <source>no file by that name, and %1</source>
+        <translation>aucun fichier de ce nom, et %1</translation>
+    </message>
+    <message>
+        <source>the public key &quot;%1&quot; cannot be used: %2</source>
+        <translation>la clé publique &quot;%1&quot; ne peut pas être utilisée : %2</translation>
+    </message>
+    <message>
+        <source>the signature file</source>
+        <translation>le fichier de signature</translation>
+    </message>
+    <message>
+        <source>the firmware is not signed: %1</source>
+        <translation>le firmware n&apos;est pas signé : %1</translation>
+    </message>
+    <message>
+        <source>the signature &quot;%1&quot; is refused: %2</source>
+        <translation>la signature &quot;%1&quot; est refusée : %2</translation>
+    </message>
+    <message>
+        <source>the signature library could not start.</source>
+        <translation>la bibliothèque de signature n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>it was made with key %1, which is not trusted here (trusted: %2).</source>
+        <translation>elle a été faite avec la clé %1, qui n&apos;est pas de confiance ici (de confiance : %2).</translation>
+    </message>
+    <message>
+        <source>it does not match the firmware: the image is not the one key %1 signed.</source>
+        <translation>elle ne correspond pas au firmware : l&apos;image n&apos;est pas celle que la clé %1 a signée.</translation>
+    </message>
+    <message>
+        <source>its trusted comment is not the one key %1 signed.</source>
+        <translation>son commentaire de confiance n&apos;est pas celui que la clé %1 a signé.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1: %2</source>
+        <translation>Signé par la clé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Aucune route vers l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Réseau inaccessible</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connexion réinitialisée par le correspondant</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tube cassé (broken pipe)</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>Connexion interrompue par le logiciel</translation>
+    </message>
+    <message>
+        <source>Cannot assign requested address</source>
+        <translation>Impossible d&apos;attribuer l&apos;adresse demandée</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adresse déjà utilisée</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>L&apos;hôte est hors service</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Le réseau est hors service</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Le réseau a abandonné la connexion lors de la réinitialisation</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol</source>
+        <translation>Famille d&apos;adresses non prise en charge par le protocole</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Trop de fichiers ouverts dans le système</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Aucun espace tampon disponible</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Impossible d&apos;allouer de la mémoire</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <extracomment>The words for a system error number when the system&apos;s own cannot be had</extracomment>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Hôte introuvable</translation>
+    </message>
+    <message>
+        <source>an IPv4 address is four numbers from 0 to 255 separated by dots, such as 192.168.1.50</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>une adresse IPv4 se compose de quatre nombres de 0 à 255 séparés par des points, comme 192.168.1.50</translation>
+    </message>
+    <message>
+        <source>write the numbers without leading zeros, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>écrivez les nombres sans zéros initiaux, soit %1</translation>
+    </message>
+    <message>
+        <source>a host name is letters, digits and hyphens, in parts separated by dots</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>un nom d&apos;hôte se compose de lettres, de chiffres et de tirets, en parties séparées par des points</translation>
+    </message>
+    <message>
+        <source>enter the unit&apos;s IPv4 address or host name</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>saisissez l&apos;adresse IPv4 ou le nom d&apos;hôte de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>write the address without the dot at its end, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>écrivez l&apos;adresse sans le point final, soit %1</translation>
+    </message>
+    <message>
+        <source>the region %1: %2 not in the image&apos;s data</source>
+        <translation>la zone %1&#xa0;: %2 absent des données de l&apos;image</translation>
+    </message>
+    <message>
+        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
+        <translation>la zone %1&#xa0;: la ligne %2 y écrit mais se charge en FC00-FFFF, où les enregistrements ne sont jamais envoyés</translation>
+    </message>
+    <message>
+        <source>the region %1 is not 1 to %2 bytes long</source>
+        <translation>la zone %1 ne fait pas de 1 à %2 octets</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
+        <translation>&apos;%1&apos; n&apos;est pas un format&#xa0;; les formats sont le, be, ascii, hex et bytes</translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
+        <translation>%1 ne tient pas dans %2 octets au format %3 (le plus grand est %4)</translation>
+    </message>
+    <message>
+        <source>the length is %1 bytes; it must be 1 to %2</source>
+        <translation>la longueur est de %1 octets&#xa0;; elle doit être de 1 à %2</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos;</source>
+        <translation>la valeur &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
+        <translation>la valeur &apos;%1&apos; n&apos;est pas des octets écrits comme 00:1A:2B ou 001A2B</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
+        <translation>la valeur &apos;%1&apos; a %2 octets, la zone %3</translation>
+    </message>
+    <message>
+        <source>%1 has no digits</source>
+        <translation>%1 n&apos;a aucun chiffre</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
+        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
+        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre décimal</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2, the largest number taken</source>
+        <translation>%1 dépasse %2, le plus grand nombre accepté</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
+        <translation>&apos;%1&apos; n&apos;est pas ADDRESS:LENGTH (p. ex. 0x7FF0:4)</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>la longueur</translation>
+    </message>
+    <message>
+        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
+        <translation>la zone %1 dépasse 0xFFFFFFFF, l&apos;adresse la plus haute</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
+        <translation>&apos;%1&apos; n&apos;est pas une source&#xa0;; les sources sont counter:START[:END], list:FILE et hexlist:FILE</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
+        <translation>impossible de lire le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>aucun fichier indiqué</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
+        <translation>le fichier %1 &apos;%2&apos; dépasse %3 Mio</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos;: %3</source>
+        <translation>le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START</source>
+        <translation>le START du compteur</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END</source>
+        <translation>le END du compteur</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END %1 is below its START %2</source>
+        <translation>le END %1 du compteur est inférieur à son START %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>dépasse %1 Mio</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la ligne %1 dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>holds no values</source>
+        <translation>ne contient aucune valeur</translation>
+    </message>
+    <message>
+        <source>line %1: a record of type %2, not a data record (00)</source>
+        <translation>ligne %1&#xa0;: un enregistrement de type %2, pas un enregistrement de données (00)</translation>
+    </message>
+    <message>
+        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
+        <translation>ligne %1&#xa0;: l&apos;enregistrement porte %2 octets de données&#xa0;; il doit en porter de 1 à %3</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the record of line %2</source>
+        <translation>la ligne %1 répète l&apos;enregistrement de la ligne %2</translation>
+    </message>
+    <message>
+        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
+        <translation>les valeurs ont besoin d&apos;une zone (ADDRESS:LENGTH) où aller</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START: %1</source>
+        <translation>le START du compteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END: %1</source>
+        <translation>le END du compteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the value %2 of line %3</source>
+        <translation>la ligne %1 répète la valeur %2 de la ligne %3</translation>
+    </message>
+    <message>
+        <source>the source holds %1 values, none numbered %2</source>
+        <translation>la source contient %1 valeurs, aucune numérotée %2</translation>
+    </message>
+    <message>
+        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
+        <translation>ligne %1&#xa0;: l&apos;enregistrement écrit %2 octets à %3, ce qui n&apos;est pas la zone %4</translation>
+    </message>
+    <message>
+        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
+        <translation>la signature ne déclare aucune zone pour les données propres à chaque unité (serial-at=ADDRESS:LENGTH)</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion...</translation>
+    </message>
+    <message>
+        <source>It took %1 mS to connect.</source>
+        <extracomment>%1 is a number of milliseconds (no digits when under one)</extracomment>
+        <translation>La connexion a pris %1 mS.</translation>
+    </message>
+    <message>
+        <source>After %1 mS, I gave up!</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>Abandon après %1 mS&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1</source>
+        <translation>Impossible d&apos;établir la connexion avec %1</translation>
+    </message>
+    <message>
+        <source>Unit address %1, port %2.</source>
+        <translation>Adresse de l&apos;unité %1, port %2.</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1, port %2.</source>
+        <translation>Impossible d&apos;établir la connexion avec %1, port %2.</translation>
+    </message>
+    <message>
+        <source>Address &quot;%1&quot; is not valid: %2.</source>
+        <extracomment>%2 says what is wrong with the address and what to do</extracomment>
+        <translation>L&apos;adresse &quot;%1&quot; n&apos;est pas valide&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Connected to %1 port %2.</source>
+        <translation>Connecté à %1 port %2.</translation>
+    </message>
+    <message>
+        <source>Unit not responding!</source>
+        <translation>L&apos;unité ne répond pas&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Checking connection at %1 mS...</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>Vérification de la connexion à %1 mS...</translation>
+    </message>
+    <message>
+        <source>No product profile matches the application title &quot;%1&quot;.</source>
+        <translation>Aucun profil de produit ne correspond au titre d&apos;application &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Sending firmware...</source>
+        <translation>Envoi du firmware...</translation>
+    </message>
+    <message>
+        <source>(none chosen)</source>
+        <extracomment>Stands for the firmware file&apos;s name when none has been chosen</extracomment>
+        <translation>(aucun choisi)</translation>
+    </message>
+    <message>
+        <source>no file chosen</source>
+        <extracomment>Why the firmware file cannot be opened, when none has been chosen</extracomment>
+        <translation>aucun fichier choisi</translation>
+    </message>
+    <message>
+        <source>Cannot open the firmware file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 why it cannot be opened</extracomment>
+        <translation>Impossible d&apos;ouvrir le fichier firmware &quot;%1&quot;&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <extracomment>%2 is what is wrong with the file</extracomment>
+        <translation>Le fichier firmware &quot;%1&quot; n&apos;est pas un Intel HEX valide&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Stopped by the operator.</source>
+        <translation>Arrêté par l&apos;opérateur.</translation>
+    </message>
+    <message>
+        <source>Loops: %1</source>
+        <extracomment>%1 is the number of uploads finished in loop mode</extracomment>
+        <translation>Boucles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Upload complete.</source>
+        <translation>Téléversement terminé.</translation>
+    </message>
+    <message>
+        <source>Upload complete, %1 seconds.</source>
+        <translation>Téléversement terminé, %1 secondes.</translation>
+    </message>
+    <message>
+        <source>Writing firmware, DO NOT REMOVE POWER!</source>
+        <translation>Écriture du firmware, NE PAS COUPER L&apos;ALIMENTATION&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Waiting for unit to reboot....</source>
+        <translation>Attente du redémarrage de l&apos;unité....</translation>
+    </message>
+    <message>
+        <source>Done!  Unit is ready to use.</source>
+        <translation>Terminé&#xa0;!  L&apos;unité est prête à l&apos;emploi.</translation>
+    </message>
+    <message>
+        <source>Disconnecting from %1</source>
+        <translation>Déconnexion de %1</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;</extracomment>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;; %1 is a whole number other than one</extracomment>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost.</source>
+        <translation>La connexion avec l&apos;unité a été perdue.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: %1.</source>
+        <extracomment>%1 is the system&apos;s description of the error</extracomment>
+        <translation>La connexion avec l&apos;unité a été perdue&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The unit sent %1 bytes of answers that were never asked for; the upload was stopped.</source>
+        <translation>L&apos;unité a envoyé %1 octets de réponses qui n&apos;avaient jamais été demandées&#xa0;; le téléversement a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 bytes of answers that were never asked for.</source>
+        <translation>%1 octets de réponses jamais demandées ont été ignorés.</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: the unit closed it.</source>
+        <translation>La connexion avec l&apos;unité a été perdue&#xa0;: l&apos;unité l&apos;a fermée.</translation>
+    </message>
+    <message>
+        <source>The unit did not answer the last record within %1: it may not have the whole firmware.</source>
+        <extracomment>%1 is a time such as &quot;5 seconds&quot;</extracomment>
+        <translation>L&apos;unité n&apos;a pas répondu au dernier enregistrement en %1&#xa0;: elle n&apos;a peut-être pas tout le firmware.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering: no response for %1.</source>
+        <extracomment>%1 is a time such as &quot;60 seconds&quot;</extracomment>
+        <translation>L&apos;unité ne répond plus&#xa0;: aucune réponse depuis %1.</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Checksum</source>
+        <extracomment>The unit&apos;s refusal of a record whose checksum is wrong</extracomment>
+        <translation>NAK - Somme de contrôle incorrecte</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Product Code</source>
+        <extracomment>The unit&apos;s refusal of firmware made for another product</extracomment>
+        <translation>NAK - Code produit incorrect</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Record Type</source>
+        <extracomment>The unit&apos;s refusal of a record of a type it does not take</extracomment>
+        <translation>NAK - Type d&apos;enregistrement incorrect</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The unit&apos;s answer that it did not understand what it was sent</extracomment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>From Unit %1</source>
+        <extracomment>%1 is the bytes received, in hexadecimal, after a space</extracomment>
+        <translation>De l&apos;unité %1</translation>
+    </message>
+    <message>
+        <source>Incomplete response from device</source>
+        <translation>Réponse incomplète de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>Spurrious byte</source>
+        <extracomment>A byte from the unit that is not part of any answer</extracomment>
+        <translation>Octet parasite</translation>
+    </message>
+    <message>
+        <source>Unrecognised response from unit %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Réponse non reconnue de l&apos;unité %1</translation>
+    </message>
+    <message>
+        <source>Answer before the transfer began, discarded: %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>Réponse avant le début du transfert, ignorée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ACK from unit</source>
+        <translation>ACK de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>Surplus ACK dropped: it answers no record.</source>
+        <translation>ACK excédentaire ignoré&#xa0;: il ne répond à aucun enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 dropped: the attempt is already ending.</source>
+        <extracomment>%1 is the unit&apos;s refusal, such as &quot;NAK - Incorrect Checksum&quot;</extracomment>
+        <translation>%1 ignoré&#xa0;: la tentative se termine déjà.</translation>
+    </message>
+    <message>
+        <source>Device responded with an error.  Please try again.</source>
+        <translation>L&apos;unité a répondu par une erreur.  Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;</extracomment>
+        <translation>L&apos;unité a refusé %1.</translation>
+    </message>
+    <message>
+        <source>The unit refused %1: %2.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;; %2 the refusal</extracomment>
+        <translation>L&apos;unité a refusé %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the programming request</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;</extracomment>
+        <translation>la demande de programmation</translation>
+    </message>
+    <message>
+        <source>record %1, line %2 of the file</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;; %1 counts the records sent, %2 is the file&apos;s line</extracomment>
+        <translation>l&apos;enregistrement %1, ligne %2 du fichier</translation>
+    </message>
+    <message>
+        <source>Answer dropped: the upload has already failed.</source>
+        <translation>Réponse ignorée&#xa0;: le téléversement a déjà échoué.</translation>
+    </message>
+    <message>
+        <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
+        <translation>L&apos;unité a répondu plus souvent que des enregistrements n&apos;ont été envoyés&#xa0;: ses réponses ne correspondent plus aux enregistrements, rien ne confirme donc qu&apos;elle a le firmware.</translation>
     </message>
 </context>
 <context>
@@ -899,27 +2069,9 @@ Le firmware choisi auparavant est conservé&#xa0;: %2</translation>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
         <translation>attend un nombre entier (0 pour tout), pas &quot;%1&quot;</translation>
     </message>
-</context>
-<context>
-    <name>HistorySchema</name>
     <message>
-        <source>the history has attempts but no schema_version table</source>
-        <translation>l&apos;historique contient des tentatives mais pas de table schema_version</translation>
-    </message>
-    <message>
-        <source>the schema_version table holds no version</source>
-        <translation>la table schema_version ne contient aucune version</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>the history file is a symbolic link; give the file itself</source>
-        <translation>le fichier d&apos;historique est un lien symbolique&#xa0;; donner le fichier lui-même</translation>
-    </message>
-    <message>
-        <source>the history is not a file</source>
-        <translation>l&apos;historique n&apos;est pas un fichier</translation>
+        <source>needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, 2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not &quot;%1&quot;</source>
+        <translation>attend une date ou une heure ISO (2026-03-01, 2026-03-01T14:30 en heure locale, 2026-03-01T14:30Z ou 2026-03-01T14:30+01:00), et non « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1086,21 +2238,6 @@ Codes de sortie&#xa0;:
   2    l&apos;historique est illisible
   4    option erronée
 </translation>
-    </message>
-</context>
-<context>
-    <name>ImagePatch</name>
-    <message>
-        <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation>la zone %1&#xa0;: %2 absent des données de l&apos;image</translation>
-    </message>
-    <message>
-        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation>la zone %1&#xa0;: la ligne %2 y écrit mais se charge en FC00-FFFF, où les enregistrements ne sont jamais envoyés</translation>
-    </message>
-    <message>
-        <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation>la zone %1 ne fait pas de 1 à %2 octets</translation>
     </message>
 </context>
 <context>
@@ -1724,110 +2861,6 @@ Flasher ces unités malgré tout&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SerialFormat</name>
-    <message>
-        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation>&apos;%1&apos; n&apos;est pas un format&#xa0;; les formats sont le, be, ascii, hex et bytes</translation>
-    </message>
-    <message>
-        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation>%1 ne tient pas dans %2 octets au format %3 (le plus grand est %4)</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>la longueur est de %1 octets&#xa0;; elle doit être de 1 à %2</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos;</source>
-        <translation>la valeur &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation>la valeur &apos;%1&apos; n&apos;est pas des octets écrits comme 00:1A:2B ou 001A2B</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation>la valeur &apos;%1&apos; a %2 octets, la zone %3</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLedger</name>
-    <message>
-        <source>serial pool %1 holds %2, not %3</source>
-        <translation>la réserve de numéros %1 contient %2, pas %3</translation>
-    </message>
-    <message>
-        <source>serial pool %1 is used up: last number %2</source>
-        <translation>la réserve de numéros %1 est épuisée&#xa0;: dernier numéro %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation>le numéro %1 de la réserve %2 a été pris entre-temps&#xa0;; réessayer</translation>
-    </message>
-    <message>
-        <source>serial %1 already finished in pool %2</source>
-        <translation>le numéro %1 est déjà terminé dans la réserve %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation>le numéro %1 de la réserve %2 est en cours d&apos;écriture dans %3 depuis %4</translation>
-    </message>
-    <message>
-        <source>a number ends used, burnt or returned</source>
-        <translation>un numéro finit used, burnt ou returned</translation>
-    </message>
-    <message>
-        <source>serial %1 is not in pool %2</source>
-        <translation>le numéro %1 n&apos;est pas dans la réserve %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation>le numéro %1 de la réserve %2 est %3 pour la tentative %4, non détenu par la tentative %5&#xa0;; il reste tel quel</translation>
-    </message>
-</context>
-<context>
-    <name>SerialNumberText</name>
-    <message>
-        <source>%1 has no digits</source>
-        <translation>%1 n&apos;a aucun chiffre</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre hexadécimal</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation>%1 contient &apos;%2&apos;, qui n&apos;est pas un chiffre décimal</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2, the largest number taken</source>
-        <translation>%1 dépasse %2, le plus grand nombre accepté</translation>
-    </message>
-</context>
-<context>
-    <name>SerialRegion</name>
-    <message>
-        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation>&apos;%1&apos; n&apos;est pas ADDRESS:LENGTH (p. ex. 0x7FF0:4)</translation>
-    </message>
-    <message>
-        <source>the address</source>
-        <translation>l&apos;adresse</translation>
-    </message>
-    <message>
-        <source>the length</source>
-        <translation>la longueur</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>la longueur est de %1 octets&#xa0;; elle doit être de 1 à %2</translation>
-    </message>
-    <message>
-        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation>la zone %1 dépasse 0xFFFFFFFF, l&apos;adresse la plus haute</translation>
-    </message>
-</context>
-<context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
@@ -1875,93 +2908,6 @@ Flasher ces unités malgré tout&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SerialSource</name>
-    <message>
-        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation>&apos;%1&apos; n&apos;est pas une source&#xa0;; les sources sont counter:START[:END], list:FILE et hexlist:FILE</translation>
-    </message>
-    <message>
-        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation>impossible de lire le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>no file named</source>
-        <translation>aucun fichier indiqué</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation>le fichier %1 &apos;%2&apos; dépasse %3 Mio</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation>le fichier %1 &apos;%2&apos;&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START</source>
-        <translation>le START du compteur</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END</source>
-        <translation>le END du compteur</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation>le END %1 du compteur est inférieur à son START %2</translation>
-    </message>
-    <message>
-        <source>larger than %1 MiB</source>
-        <translation>dépasse %1 Mio</translation>
-    </message>
-    <message>
-        <source>line %1 is longer than %2 bytes</source>
-        <translation>la ligne %1 dépasse %2 octets</translation>
-    </message>
-    <message>
-        <source>holds no values</source>
-        <translation>ne contient aucune valeur</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation>ligne %1&#xa0;: un enregistrement de type %2, pas un enregistrement de données (00)</translation>
-    </message>
-    <message>
-        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation>ligne %1&#xa0;: l&apos;enregistrement porte %2 octets de données&#xa0;; il doit en porter de 1 à %3</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the record of line %2</source>
-        <translation>la ligne %1 répète l&apos;enregistrement de la ligne %2</translation>
-    </message>
-    <message>
-        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation>les valeurs ont besoin d&apos;une zone (ADDRESS:LENGTH) où aller</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START: %1</source>
-        <translation>le START du compteur&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END: %1</source>
-        <translation>le END du compteur&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the value %2 of line %3</source>
-        <translation>la ligne %1 répète la valeur %2 de la ligne %3</translation>
-    </message>
-    <message>
-        <source>the source holds %1 values, none numbered %2</source>
-        <translation>la source contient %1 valeurs, aucune numérotée %2</translation>
-    </message>
-    <message>
-        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation>ligne %1&#xa0;: l&apos;enregistrement écrit %2 octets à %3, ce qui n&apos;est pas la zone %4</translation>
-    </message>
-</context>
-<context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
@@ -2000,13 +2946,6 @@ Maintenant&#xa0;: %1</translation>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Signature&#xa0;: clé %1, commentaire de confiance&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SignedRegions</name>
-    <message>
-        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation>la signature ne déclare aucune zone pour les données propres à chaque unité (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +3065,10 @@ Un fichier firmware de démonstration à lui envoyer&#xa0;: %1</translation>
     <message>
         <source>cannot listen on %1:%2: %3</source>
         <translation>impossible d&apos;écouter sur %1:%2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +3683,97 @@ Les unités en plein transfert restent en mode programmation jusqu&apos;à ce qu
     </message>
 </context>
 <context>
+    <name>UnitFault</name>
+    <message>
+        <source>answer NakChecksum (01)</source>
+        <translation>répondre NakChecksum (01)</translation>
+    </message>
+    <message>
+        <source>answer NakProductCode (02)</source>
+        <translation>répondre NakProductCode (02)</translation>
+    </message>
+    <message>
+        <source>answer NakRecordType (03)</source>
+        <translation>répondre NakRecordType (03)</translation>
+    </message>
+    <message>
+        <source>answer the code FF</source>
+        <translation>répondre le code FF</translation>
+    </message>
+    <message>
+        <source>answer a code outside the table (default 04)</source>
+        <translation>répondre un code hors de la table (04 par défaut)</translation>
+    </message>
+    <message>
+        <source>N stray bytes before the answer (default 2)</source>
+        <translation>N octets parasites avant la réponse (2 par défaut)</translation>
+    </message>
+    <message>
+        <source>the answer in fragments of N bytes, separate writes (default 1)</source>
+        <translation>la réponse en fragments de N octets, écrits séparément (1 par défaut)</translation>
+    </message>
+    <message>
+        <source>the answer plus a response HH (default 00), or the two given responses, in one write</source>
+        <translation>la réponse plus une réponse HH (00 par défaut), ou les deux réponses données, en une seule écriture</translation>
+    </message>
+    <message>
+        <source>the answer written twice; with MS, the copy MS ms later, not holding back later answers</source>
+        <translation>la réponse écrite deux fois ; avec MS, la copie MS ms plus tard, sans retenir les réponses suivantes</translation>
+    </message>
+    <message>
+        <source>stop answering, keep the connection open</source>
+        <translation>cesser de répondre, garder la connexion ouverte</translation>
+    </message>
+    <message>
+        <source>close the connection instead of answering</source>
+        <translation>fermer la connexion au lieu de répondre</translation>
+    </message>
+    <message>
+        <source>reset the connection (RST) instead of answering</source>
+        <translation>réinitialiser la connexion (RST) au lieu de répondre</translation>
+    </message>
+    <message>
+        <source>stop answering, but send a stray byte (or a response HH) every 50 ms</source>
+        <translation>cesser de répondre, mais envoyer un octet parasite (ou une réponse HH) toutes les 50 ms</translation>
+    </message>
+    <message>
+        <source>the answer MS milliseconds late</source>
+        <translation>la réponse avec MS millisecondes de retard</translation>
+    </message>
+    <message>
+        <source>a positive count is needed, not &quot;%1&quot;</source>
+        <translation>un nombre positif est attendu, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>too many codes in &quot;%1&quot;</source>
+        <translation>trop de codes dans « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a two-digit hex code</source>
+        <translation>« %1 » n&apos;est pas un code hexadécimal à deux chiffres</translation>
+    </message>
+    <message>
+        <source>this fault takes no argument</source>
+        <translation>cette panne ne prend pas d&apos;argument</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is missing (KIND@N)</source>
+        <translation>« %1 » : le paquet manque (KIND@N)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: unknown fault &quot;%2&quot;</source>
+        <translation>« %1 » : panne inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the connection number counts from 1</source>
+        <translation>« %1 » : le numéro de connexion commence à 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
+        <translation>« %1 » : le paquet est un nombre à partir de 0 ou « eof »</translation>
+    </message>
+</context>
+<context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
@@ -2915,6 +3949,17 @@ Code de sortie %2</translation>
     </message>
 </context>
 <context>
+    <name>UnitSimulator</name>
+    <message>
+        <source>%1 is not a loopback address</source>
+        <translation>%1 n&apos;est pas une adresse de bouclage</translation>
+    </message>
+    <message>
+        <source>cannot hold port %1</source>
+        <translation>impossible de réserver le port %1</translation>
+    </message>
+</context>
+<context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
@@ -2998,21 +4043,6 @@ Code de sortie %2</translation>
     <message>
         <source>List o&amp;rder</source>
         <translation>&amp;Ordre de la liste</translation>
-    </message>
-</context>
-<context>
-    <name>UploadEngine</name>
-    <message>
-        <source>Could not establish connection to %1, port %2.</source>
-        <translation>Impossible d&apos;établir la connexion avec %1, port %2.</translation>
-    </message>
-    <message>
-        <source>The connection to the unit was lost: %1.</source>
-        <translation>La connexion avec l&apos;unité a été perdue&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>The unit refused %1: %2.</source>
-        <translation>L&apos;unité a refusé %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

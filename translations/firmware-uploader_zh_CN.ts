@@ -424,48 +424,6 @@ Exit codes:
     </message>
 </context>
 <context>
-    <name>CliSerial</name>
-    <message>
-        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
-        <translation>--serial-from 从烧录历史中的号池取值，而烧录历史已关闭：请提供 --history，或用 --serial 给出一个值。</translation>
-    </message>
-    <message>
-        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
-        <translation>映像的签名文件无法读取（%1）：无法判断签名者允许在何处写入每个单元的数据。</translation>
-    </message>
-    <message>
-        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
-        <translation>已签名的映像只允许在 %1 中写入每个单元的数据；%2 在此范围之外。</translation>
-    </message>
-    <message>
-        <source>The pool of values cannot be reached: %1</source>
-        <translation>无法访问值池：%1</translation>
-    </message>
-    <message>
-        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
-        <translation>号池“%1”发出了“%2”，但其来源中没有该值。</translation>
-    </message>
-    <message>
-        <source>The value &quot;%1&quot; does not fit %2.</source>
-        <translation>值“%1”无法放入 %2。</translation>
-    </message>
-    <message>
-        <source>The pool could not be told that %1 is %2: %3</source>
-        <translation>无法告知号池 %1 已变为 %2：%3</translation>
-    </message>
-</context>
-<context>
-    <name>CliSignaturePolicy</name>
-    <message>
-        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;)</source>
-        <translation>“%1”已开启“仅烧录已签名的固件”（窗口的 文件 &gt; 受信任的密钥，保存在“%2”中）</translation>
-    </message>
-    <message>
-        <source>, but no key is trusted there: add one, or give --public-key.</source>
-        <translation>，但那里没有受信任的密钥：请添加一个，或提供 --public-key。</translation>
-    </message>
-</context>
-<context>
     <name>CliUploader</name>
     <message>
         <source>the address and port could not be saved in &quot;%1&quot;; the next run will not find them.</source>
@@ -474,10 +432,6 @@ Exit codes:
     <message>
         <source>cannot write standard output: %1; the record of this run is incomplete.</source>
         <translation>无法写入标准输出：%1；本次运行的记录不完整。</translation>
-    </message>
-    <message>
-        <source>Serial value %1 from pool &quot;%2&quot;.</source>
-        <translation>序列值 %1，来自号池“%2”。</translation>
     </message>
     <message>
         <source>Serial region: %1, format %2, pool &quot;%3&quot;</source>
@@ -498,6 +452,14 @@ Exit codes:
     <message>
         <source>Patched record: %1</source>
         <translation>已修补的记录：%1</translation>
+    </message>
+    <message>
+        <source>%1: valid Intel HEX, %2 bytes</source>
+        <translation>%1：有效的 Intel HEX，%2 字节</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>签名：%1</translation>
     </message>
 </context>
 <context>
@@ -618,6 +580,1214 @@ Exit codes:
     <message>
         <source>Cannot start the uploader %1: %2</source>
         <translation>无法启动上传程序 %1：%2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 给出了不止一次。</translation>
+    </message>
+    <message>
+        <source>No firmware file given.</source>
+        <translation>未指定固件文件。</translation>
+    </message>
+    <message>
+        <source>One firmware file at a time; run one process per unit. Unexpected: &quot;%1&quot;.</source>
+        <translation>一次只能指定一个固件文件；每个单元运行一个进程。多余的参数：“%1”。</translation>
+    </message>
+    <message>
+        <source>The firmware file name is empty.</source>
+        <translation>固件文件名为空。</translation>
+    </message>
+    <message>
+        <source>No product profile matches the title &quot;%1&quot;; a title begins with one of %2.</source>
+        <translation>没有与标题“%1”匹配的产品配置；标题须以 %2 之一开头。</translation>
+    </message>
+    <message>
+        <source>--address needs the unit&apos;s address.</source>
+        <translation>--address 需要单元的地址。</translation>
+    </message>
+    <message>
+        <source>--port: %1.</source>
+        <translation>--port：%1。</translation>
+    </message>
+    <message>
+        <source>--loop needs a whole number of uploads (0 for no end), not &quot;%1&quot;.</source>
+        <translation>--loop 需要一个整数表示上传次数（0 表示不停止），而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--response-timeout needs a whole number of milliseconds from 1 up, not &quot;%1&quot;.</source>
+        <translation>--response-timeout 需要一个从 1 起的整数毫秒数，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--expect-sha256 needs the 64 hexadecimal digits of a SHA-256, not &quot;%1&quot;.</source>
+        <translation>--expect-sha256 需要 SHA-256 的 64 位十六进制数字，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--retries needs a whole number from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--retries 需要 0 到 %1 之间的整数，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>--retry-delay needs a number of seconds from 0 to %1 (e.g. 2 or 0.5), not &quot;%2&quot;.</source>
+        <translation>--retry-delay 需要 0 到 %1 之间的秒数（例如 2 或 0.5），而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>--public-key needs a key file or a base64 key.</source>
+        <translation>--public-key 需要密钥文件或 base64 格式的密钥。</translation>
+    </message>
+    <message>
+        <source>--signature needs the signature file&apos;s name.</source>
+        <translation>--signature 需要签名文件的名称。</translation>
+    </message>
+    <message>
+        <source>--signature is checked against --public-key; give the key that signed.</source>
+        <translation>--signature 需要用 --public-key 校验；请提供签名所用的密钥。</translation>
+    </message>
+    <message>
+        <source>--history: %1.</source>
+        <translation>--history：%1。</translation>
+    </message>
+    <message>
+        <source>--firmware-origin needs the path of the file the copy was made from.</source>
+        <translation>--firmware-origin 需要副本所来自的文件的路径。</translation>
+    </message>
+    <message>
+        <source>--serial-stale-after needs a whole number of seconds from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--serial-stale-after 需要 1 到 %1 之间的整数秒数，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>--serial and --serial-from both give the unit&apos;s value; give one.</source>
+        <translation>--serial 和 --serial-from 都给出了单元的值；请只用其中一个。</translation>
+    </message>
+    <message>
+        <source>Say where the unit&apos;s value comes from: --serial-from SOURCE or --serial VALUE.</source>
+        <translation>请说明单元的值从何而来：--serial-from SOURCE 或 --serial VALUE。</translation>
+    </message>
+    <message>
+        <source>--serial needs the unit&apos;s value.</source>
+        <translation>--serial 需要单元的值。</translation>
+    </message>
+    <message>
+        <source>--serial-at ADDRESS:LENGTH is needed: where the unit&apos;s value goes in the image.</source>
+        <translation>需要 --serial-at ADDRESS:LENGTH：单元的值在映像中的位置。</translation>
+    </message>
+    <message>
+        <source>--serial-format: %1</source>
+        <translation>--serial-format：%1</translation>
+    </message>
+    <message>
+        <source>--serial-at: %1</source>
+        <translation>--serial-at：%1</translation>
+    </message>
+    <message>
+        <source>--serial: %1</source>
+        <translation>--serial：%1</translation>
+    </message>
+    <message>
+        <source>--serial-from: %1</source>
+        <translation>--serial-from：%1</translation>
+    </message>
+    <message>
+        <source>--serial-from takes its values from a pool in the flash history, and the history is off: give --history, or one value with --serial.</source>
+        <translation>--serial-from 从烧录历史中的号池取值，而烧录历史已关闭：请提供 --history，或用 --serial 给出一个值。</translation>
+    </message>
+    <message>
+        <source>The image has a signature file that cannot be read (%1): where the signer allows per-unit data cannot be told.</source>
+        <translation>映像的签名文件无法读取（%1）：无法判断签名者允许在何处写入每个单元的数据。</translation>
+    </message>
+    <message>
+        <source>The signed image allows per-unit data only in %1; %2 is outside.</source>
+        <translation>已签名的映像只允许在 %1 中写入每个单元的数据；%2 在此范围之外。</translation>
+    </message>
+    <message>
+        <source>The pool of values cannot be reached: %1</source>
+        <translation>无法访问值池：%1</translation>
+    </message>
+    <message>
+        <source>The pool &quot;%1&quot; handed out &quot;%2&quot;, which its source does not hold.</source>
+        <translation>号池“%1”发出了“%2”，但其来源中没有该值。</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; does not fit %2.</source>
+        <translation>值“%1”无法放入 %2。</translation>
+    </message>
+    <message>
+        <source>The pool could not be told that %1 is %2: %3</source>
+        <translation>无法告知号池 %1 已变为 %2：%3</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;), but no key is trusted there: add one, or give --public-key.</source>
+        <translation>“%1”已开启“仅烧录已签名的固件”（窗口的 文件 &gt; 受信任的密钥，保存在“%2”中），但那里没有受信任的密钥：请添加一个，或提供 --public-key。</translation>
+    </message>
+    <message>
+        <source>&quot;Flash only signed firmware&quot; is on for &quot;%1&quot; (the window&apos;s File &gt; Trusted Keys, kept in &quot;%2&quot;): %3</source>
+        <translation>“%1”已开启“仅烧录已签名的固件”（窗口的 文件 &gt; 受信任的密钥，保存在“%2”中）：%3</translation>
+    </message>
+    <message>
+        <source>cannot create a scratch folder: %1</source>
+        <translation>无法创建临时文件夹：%1</translation>
+    </message>
+    <message>
+        <source>no address is saved or known for &quot;%1&quot;: give --address.</source>
+        <translation>没有为“%1”保存或已知的地址：请提供 --address。</translation>
+    </message>
+    <message>
+        <source>no port is saved or known for &quot;%1&quot;: give --port.</source>
+        <translation>没有为“%1”保存或已知的端口：请提供 --port。</translation>
+    </message>
+    <message>
+        <source>could not connect to the unit at %1 port %2.</source>
+        <translation>无法连接到 %1 端口 %2 上的单元。</translation>
+    </message>
+    <message>
+        <source>the attempt failed; the log says why.</source>
+        <translation>尝试失败；原因见日志。</translation>
+    </message>
+    <message>
+        <source>hung up; the connection to the unit is closed.</source>
+        <translation>已挂断；与单元的连接已关闭。</translation>
+    </message>
+    <message>
+        <source>interrupted; the connection to the unit is closed.</source>
+        <translation>已中断；与单元的连接已关闭。</translation>
+    </message>
+    <message>
+        <source>Could not connect; try %1 of %2 in %3 seconds.</source>
+        <translation>无法连接；%3 秒后进行第 %1 次尝试（共 %2 次）。</translation>
+    </message>
+    <message>
+        <source>Serial value %1 from pool &quot;%2&quot;.</source>
+        <translation>序列值 %1，来自号池“%2”。</translation>
+    </message>
+    <message>
+        <source>cannot open the firmware file &quot;%1&quot;: %2</source>
+        <translation>无法打开固件文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <translation>固件文件“%1”不是有效的 Intel HEX：%2</translation>
+    </message>
+    <message>
+        <source>the firmware file &quot;%1&quot; is not the expected image: its SHA-256 is %2, expected %3.</source>
+        <translation>固件文件“%1”不是预期的映像：其 SHA-256 为 %2，预期为 %3。</translation>
+    </message>
+    <message>
+        <source>FWU_TIME_SCALE must be a number above 0 and at most 1, not &quot;%1&quot;.</source>
+        <translation>FWU_TIME_SCALE 必须是大于 0 且不超过 1 的数，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>the history &quot;%1&quot; cannot be used: %2</source>
+        <translation>无法使用历史“%1”：%2</translation>
+    </message>
+    <message>
+        <source>an SQLite history needs an absolute file name, as in sqlite:///path/history.sqlite</source>
+        <translation>SQLite 历史需要绝对文件名，例如 sqlite:///path/history.sqlite</translation>
+    </message>
+    <message>
+        <source>give sqlite:///path/file.sqlite, postgresql://user@host:port/dbname or off</source>
+        <translation>请提供 sqlite:///path/file.sqlite、postgresql://user@host:port/dbname 或 off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key=value pair</source>
+        <translation>“%1”不是 key=value 对</translation>
+    </message>
+    <message>
+        <source>one server only</source>
+        <translation>只能指定一个服务器</translation>
+    </message>
+    <message>
+        <source>an IPv6 address without its closing bracket</source>
+        <translation>IPv6 地址缺少右方括号</translation>
+    </message>
+    <message>
+        <source>unexpected text after the IPv6 address</source>
+        <translation>IPv6 地址后有多余的文本</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>端口必须是 1 到 65535 之间的数字，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the parameter &quot;%1&quot; cannot be passed on</source>
+        <translation>参数“%1”无法传递</translation>
+    </message>
+    <message>
+        <source>the history has schema version %1, newer than this program&apos;s %2; it is left as it is: use a newer release of the program</source>
+        <translation>历史的架构版本为 %1，比本程序的 %2 更新；保持原样：请使用本程序的较新版本</translation>
+    </message>
+    <message>
+        <source>the history has attempts but no schema_version table</source>
+        <translation>历史中有尝试记录，但没有 schema_version 表</translation>
+    </message>
+    <message>
+        <source>the schema_version table holds no version</source>
+        <translation>schema_version 表中没有版本</translation>
+    </message>
+    <message>
+        <source>the history at %1: %2</source>
+        <translation>位于 %1 的历史：%2</translation>
+    </message>
+    <message>
+        <source>there is no history file</source>
+        <translation>没有历史文件</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>无法创建文件：%1</translation>
+    </message>
+    <message>
+        <source>the history file is a symbolic link; give the file itself</source>
+        <translation>历史文件是符号链接；请给出文件本身</translation>
+    </message>
+    <message>
+        <source>the history is not a file</source>
+        <translation>历史不是文件</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver %1 is not installed</source>
+        <translation>未安装 Qt SQL 驱动 %1</translation>
+    </message>
+    <message>
+        <source>the history is off</source>
+        <translation>历史已关闭</translation>
+    </message>
+    <message>
+        <source>serial pool %1 holds %2, not %3</source>
+        <translation>序列号池 %1 中有 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>serial pool %1 is used up: last number %2</source>
+        <translation>序列号池 %1 已用完：最后一个编号为 %2</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
+        <translation>号池 %2 中的序列号 %1 在此期间已被取走；请重试</translation>
+    </message>
+    <message>
+        <source>serial %1 already finished in pool %2</source>
+        <translation>序列号 %1 已在号池 %2 中完成</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is being written to %3 from %4</source>
+        <translation>号池 %2 中的序列号 %1 正由 %4 写入 %3</translation>
+    </message>
+    <message>
+        <source>a number ends used, burnt or returned</source>
+        <translation>编号以 used、burnt 或 returned 结束</translation>
+    </message>
+    <message>
+        <source>serial %1 is not in pool %2</source>
+        <translation>序列号 %1 不在号池 %2 中</translation>
+    </message>
+    <message>
+        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
+        <translation>号池 %2 中的序列号 %1 对尝试 %4 为 %3，并非由尝试 %5 持有；保持原样</translation>
+    </message>
+    <message>
+        <source>Address and port not saved: cannot write %1</source>
+        <extracomment>%1 is the settings file</extracomment>
+        <translation>地址和端口未保存：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>已打开</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>正在监听</translation>
+    </message>
+    <message>
+        <source>Connection pending</source>
+        <translation>连接等待中</translation>
+    </message>
+    <message>
+        <source>Resolving %1</source>
+        <extracomment>%1 is the unit&apos;s host name, being looked up</extracomment>
+        <translation>正在解析 %1</translation>
+    </message>
+    <message>
+        <source>Resolved %1</source>
+        <extracomment>%1 is the unit&apos;s host name, looked up</extracomment>
+        <translation>已解析 %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>正在连接 %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>已连接到 %1</translation>
+    </message>
+    <message>
+        <source>%1 is closing the connection</source>
+        <translation>%1 正在关闭连接</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The state of the connection to the unit</extracomment>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Unknown state</source>
+        <translation>未知状态</translation>
+    </message>
+    <message>
+        <source>port &quot;%1&quot; is not a whole number from %2 to %3</source>
+        <extracomment>Part of a sentence that says what is wrong; %1 is the text given as the port</extracomment>
+        <translation>端口“%1”不是 %2 到 %3 之间的整数</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <extracomment>%1 is the text given as the port</extracomment>
+        <translation>端口“%1”不是 %2 到 %3 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Ethernet Error%1</source>
+        <extracomment>%1 is the error number with a space or a minus sign in front of it (&quot; 10061&quot;, &quot;-5&quot;)</extracomment>
+        <translation>以太网错误%1</translation>
+    </message>
+    <message>
+        <source>Hint: Found device but port was not availaible. Verify port number.</source>
+        <translation>提示：已找到设备，但端口不可用。请检查端口号。</translation>
+    </message>
+    <message>
+        <source>Hint: Verify Ethernet Interface is configured as &apos;TCP Server&apos;.</source>
+        <translation>提示：请确认以太网接口已配置为“TCP Server”。</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, so it cannot be opened by that name; rename the file</source>
+        <translation>文件名不是有效的 UTF-8，无法按此名称打开；请重命名该文件</translation>
+    </message>
+    <message>
+        <source>its symbolic links form a loop</source>
+        <translation>其符号链接构成了循环</translation>
+    </message>
+    <message>
+        <source>a folder on its path cannot be searched (permission denied)</source>
+        <translation>其路径上的某个文件夹无法访问（权限被拒绝）</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>这是指向不存在文件的符号链接</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>无法打开“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>这是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>这不是普通文件</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes, more than any firmware image (at most %2 bytes)</source>
+        <translation>文件大小为 %1 字节，超过任何固件映像（最多 %2 字节）</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>打开固件文件</translation>
+    </message>
+    <message>
+        <source>Firmware Files (*.hex)|*.hex</source>
+        <extracomment>A file type and its pattern: keep &quot;(*.hex)|*.hex&quot; as it is.</extracomment>
+        <translation>固件文件 (*.hex)|*.hex</translation>
+    </message>
+    <message>
+        <source>Loading firmware file, please wait...</source>
+        <translation>正在加载固件文件，请稍候...</translation>
+    </message>
+    <message>
+        <source>the file holds a public key, not a signature.</source>
+        <translation>该文件包含的是公钥，不是签名。</translation>
+    </message>
+    <message>
+        <source>a signature file has 4 lines, this one has %1.</source>
+        <translation>签名文件应有 4 行，此文件有 %1 行。</translation>
+    </message>
+    <message>
+        <source>the signature file does not begin with &quot;untrusted comment:&quot;.</source>
+        <translation>签名文件不以“untrusted comment:”开头。</translation>
+    </message>
+    <message>
+        <source>the third line of the signature file is not a &quot;trusted comment: &quot;.</source>
+        <translation>签名文件的第三行不是“trusted comment: ”。</translation>
+    </message>
+    <message>
+        <source>the signature</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>the global signature</source>
+        <translation>全局签名</translation>
+    </message>
+    <message>
+        <source>the signature algorithm &quot;%1&quot; is unknown (hex %2).</source>
+        <translation>签名算法“%1”未知（十六进制 %2）。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Records to send: %1</source>
+        <translation>要发送的记录：%1</translation>
+    </message>
+    <message>
+        <source>Data bytes: %1</source>
+        <translation>数据字节：%1</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1 and %2 more</source>
+        <translation>地址范围：%1 及另外 %2 个</translation>
+    </message>
+    <message>
+        <source>Address ranges: %1</source>
+        <translation>地址范围：%1</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256：%1</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address range; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>以不同字节写入两次：%1 个地址范围；单元按文件顺序接收记录，因此保留的是后一行的字节：</translation>
+    </message>
+    <message>
+        <source>Written twice with different bytes: %1 address ranges; the unit receives the records in file order, so the later line&apos;s bytes are the ones it keeps:</source>
+        <translation>以不同字节写入两次：%1 个地址范围；单元按文件顺序接收记录，因此保留的是后一行的字节：</translation>
+    </message>
+    <message>
+        <source>  %1: line %2, then line %3</source>
+        <translation>  %1：第 %2 行，然后第 %3 行</translation>
+    </message>
+    <message>
+        <source>  and %1 more</source>
+        <translation>  及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): none</source>
+        <translation>跳过（加载地址 FC00 到 FFFF）：无</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 record, line %2</source>
+        <translation>跳过（加载地址 FC00 到 FFFF）：%1 条记录，第 %2 行</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2</source>
+        <translation>跳过（加载地址 FC00 到 FFFF）：%1 条记录，第 %2 行</translation>
+    </message>
+    <message>
+        <source>Passed over (load address FC00 to FFFF): %1 records, lines %2 and %3 more</source>
+        <translation>跳过（加载地址 FC00 到 FFFF）：%1 条记录，第 %2 行及另外 %3 行</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <extracomment>The kind of an Intel HEX record of type 00.</extracomment>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>文件结束</translation>
+    </message>
+    <message>
+        <source>extended segment address</source>
+        <translation>扩展段地址</translation>
+    </message>
+    <message>
+        <source>start segment address</source>
+        <translation>起始段地址</translation>
+    </message>
+    <message>
+        <source>extended linear address</source>
+        <translation>扩展线性地址</translation>
+    </message>
+    <message>
+        <source>start linear address</source>
+        <translation>起始线性地址</translation>
+    </message>
+    <message>
+        <source>character &apos;%1&apos;</source>
+        <translation>字符“%1”</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>字节 0x%1</translation>
+    </message>
+    <message>
+        <source>longer than any record can be (at most %1 characters)</source>
+        <translation>比任何记录可能的长度都长（最多 %1 个字符）</translation>
+    </message>
+    <message>
+        <source>does not start with &apos;:&apos; but with %1</source>
+        <translation>不是以“:”开头，而是以 %1 开头</translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hexadecimal digit</source>
+        <translation>第 %2 列的 %1 不是十六进制数字</translation>
+    </message>
+    <message>
+        <source>too short for a record (%1 characters, at least 11 needed)</source>
+        <translation>太短，不能构成记录（%1 个字符，至少需要 11 个）</translation>
+    </message>
+    <message>
+        <source>has an odd number of hexadecimal digits (%1)</source>
+        <translation>十六进制数字的个数为奇数（%1）</translation>
+    </message>
+    <message>
+        <source>byte count says %1 data bytes, but the line holds %2</source>
+        <translation>字节计数为 %1 个数据字节，但该行包含 %2 个</translation>
+    </message>
+    <message>
+        <source>checksum is %1, should be %2</source>
+        <translation>校验和为 %1，应为 %2</translation>
+    </message>
+    <message>
+        <source>record type %1 is unknown (known types are 00 to 05)</source>
+        <translation>记录类型 %1 未知（已知类型为 00 到 05）</translation>
+    </message>
+    <message>
+        <source>type %1 (%2) must carry %3 data bytes, this one carries %4</source>
+        <translation>类型 %1（%2）必须携带 %3 个数据字节，此记录携带 %4 个</translation>
+    </message>
+    <message>
+        <source>starts with a UTF-8 byte-order mark (bytes EF BB BF); save the file without it</source>
+        <translation>以 UTF-8 字节顺序标记（字节 EF BB BF）开头；请保存不带该标记的文件</translation>
+    </message>
+    <message>
+        <source>holds a DOS end-of-file byte (Ctrl-Z, 1A) at column %1; remove it</source>
+        <translation>第 %1 列含有 DOS 文件结束字节（Ctrl-Z，1A）；请将其删除</translation>
+    </message>
+    <message>
+        <source>holds only blanks (spaces or tabs); remove them</source>
+        <translation>只含有空白（空格或制表符）；请将其删除</translation>
+    </message>
+    <message>
+        <source>ends in blanks (spaces or tabs) from column %1; remove them</source>
+        <translation>从第 %1 列起以空白（空格或制表符）结尾；请将其删除</translation>
+    </message>
+    <message>
+        <source>line %1: a record follows the end-of-file record of line %2</source>
+        <translation>第 %1 行：第 %2 行的文件结束记录之后还有记录</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file holds no records, only empty lines</source>
+        <translation>文件不含记录，只有空行</translation>
+    </message>
+    <message>
+        <source>the file does not end with an end-of-file record (type 01): its last record, on line %1, is type %2</source>
+        <translation>文件未以文件结束记录（类型 01）结尾：其最后一条记录在第 %1 行，类型为 %2</translation>
+    </message>
+    <message>
+        <source>line %1: the end-of-file record loads at FC00 to FFFF, where records are never sent</source>
+        <translation>第 %1 行：文件结束记录加载在 FC00 到 FFFF，那里的记录永远不会发送</translation>
+    </message>
+    <message>
+        <source>the file holds no data that would be sent (records at FC00 to FFFF are never sent): the unit would be left without firmware</source>
+        <translation>文件中没有会被发送的数据（FC00 到 FFFF 的记录永远不会发送）：单元将没有固件</translation>
+    </message>
+    <message>
+        <source>%1 is not valid base64.</source>
+        <translation>%1 不是有效的 base64。</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3.</source>
+        <translation>%1 有 %2 个字节，而不是 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is a folder.</source>
+        <translation>%1“%2”是文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a regular file.</source>
+        <translation>%1“%2”不是普通文件。</translation>
+    </message>
+    <message>
+        <source>cannot read %1 &quot;%2&quot;: %3</source>
+        <translation>无法读取%1“%2”：%3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is larger than %3 bytes.</source>
+        <translation>%1“%2”大于 %3 字节。</translation>
+    </message>
+    <message>
+        <source>a public key is one base64 line, after an optional &quot;untrusted comment:&quot; line.</source>
+        <translation>公钥是一行 base64，前面可以有一行“untrusted comment:”。</translation>
+    </message>
+    <message>
+        <source>the public key</source>
+        <translation>公钥</translation>
+    </message>
+    <message>
+        <source>the public key is not an Ed25519 key (algorithm &quot;%1&quot;).</source>
+        <translation>该公钥不是 Ed25519 密钥（算法“%1”）。</translation>
+    </message>
+    <message>
+        <source>the public key file</source>
+        <translation>公钥文件</translation>
+    </message>
+    <message>
+        <source>no file by that name, and %1</source>
+        <translation>没有该名称的文件，而且%1</translation>
+    </message>
+    <message>
+        <source>the public key &quot;%1&quot; cannot be used: %2</source>
+        <translation>无法使用公钥“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the signature file</source>
+        <translation>签名文件</translation>
+    </message>
+    <message>
+        <source>the firmware is not signed: %1</source>
+        <translation>固件未签名：%1</translation>
+    </message>
+    <message>
+        <source>the signature &quot;%1&quot; is refused: %2</source>
+        <translation>签名“%1”被拒绝：%2</translation>
+    </message>
+    <message>
+        <source>the signature library could not start.</source>
+        <translation>签名库无法启动。</translation>
+    </message>
+    <message>
+        <source>it was made with key %1, which is not trusted here (trusted: %2).</source>
+        <translation>它是用密钥 %1 生成的，该密钥在此不受信任（受信任的：%2）。</translation>
+    </message>
+    <message>
+        <source>it does not match the firmware: the image is not the one key %1 signed.</source>
+        <translation>它与固件不符：该映像不是密钥 %1 所签名的映像。</translation>
+    </message>
+    <message>
+        <source>its trusted comment is not the one key %1 signed.</source>
+        <translation>其受信任的注释不是密钥 %1 所签名的注释。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1: %2</source>
+        <translation>由密钥 %1 签名：%2</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>连接被拒绝</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>没有到主机的路由</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>网络不可达</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>连接被对方重置</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>管道已断开 (broken pipe)</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>软件导致连接中止</translation>
+    </message>
+    <message>
+        <source>Cannot assign requested address</source>
+        <translation>无法分配请求的地址</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>地址已被使用</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>主机已关闭</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>网络已断开</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>网络在重置时断开了连接</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol</source>
+        <translation>协议不支持该地址族</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许的操作</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>系统中打开的文件过多</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>没有可用的缓冲区空间</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>无法分配内存</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <extracomment>The words for a system error number when the system&apos;s own cannot be had</extracomment>
+        <translation>系统错误 %1</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>找不到主机</translation>
+    </message>
+    <message>
+        <source>an IPv4 address is four numbers from 0 to 255 separated by dots, such as 192.168.1.50</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>IPv4 地址由四个 0 到 255 之间的数字组成，以点分隔，例如 192.168.1.50</translation>
+    </message>
+    <message>
+        <source>write the numbers without leading zeros, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>请去掉数字前面的零，写成 %1</translation>
+    </message>
+    <message>
+        <source>a host name is letters, digits and hyphens, in parts separated by dots</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>主机名由字母、数字和连字符组成，各部分以点分隔</translation>
+    </message>
+    <message>
+        <source>enter the unit&apos;s IPv4 address or host name</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;, as the rest of that sentence</extracomment>
+        <translation>请输入单元的 IPv4 地址或主机名</translation>
+    </message>
+    <message>
+        <source>write the address without the dot at its end, as %1</source>
+        <extracomment>Said after &quot;Address &quot;…&quot; is not valid:&quot;; %1 is the address as it should be written</extracomment>
+        <translation>请去掉地址末尾的点，写成 %1</translation>
+    </message>
+    <message>
+        <source>the region %1: %2 not in the image&apos;s data</source>
+        <translation>区域 %1：%2 不在映像的数据中</translation>
+    </message>
+    <message>
+        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
+        <translation>区域 %1：第 %2 行写入该区域，但加载在 FC00-FFFF，那里的记录永远不会发送</translation>
+    </message>
+    <message>
+        <source>the region %1 is not 1 to %2 bytes long</source>
+        <translation>区域 %1 的长度不在 1 到 %2 字节之间</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
+        <translation>“%1”不是格式；格式有 le、be、ascii、hex 和 bytes</translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
+        <translation>%1 无法放入格式为 %3 的 %2 个字节中（最大为 %4）</translation>
+    </message>
+    <message>
+        <source>the length is %1 bytes; it must be 1 to %2</source>
+        <translation>长度为 %1 字节；必须在 1 到 %2 之间</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos;</source>
+        <translation>值“%1”</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
+        <translation>值“%1”不是写成 00:1A:2B 或 001A2B 形式的字节</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
+        <translation>值“%1”有 %2 个字节，而区域为 %3 个字节</translation>
+    </message>
+    <message>
+        <source>%1 has no digits</source>
+        <translation>%1 没有数字</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
+        <translation>%1 含有“%2”，不是十六进制数字</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
+        <translation>%1 含有“%2”，不是十进制数字</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2, the largest number taken</source>
+        <translation>%1 大于所取的最大编号 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
+        <translation>“%1”不是 ADDRESS:LENGTH（例如 0x7FF0:4）</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
+        <translation>区域 %1 超出了最高地址 0xFFFFFFFF</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
+        <translation>“%1”不是来源；来源有 counter:START[:END]、list:FILE 和 hexlist:FILE</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
+        <translation>无法读取 %1 文件“%2”：%3</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>未指定文件名</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
+        <translation>%1 文件“%2”大于 %3 MiB</translation>
+    </message>
+    <message>
+        <source>the %1 file &apos;%2&apos;: %3</source>
+        <translation>%1 文件“%2”：%3</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START</source>
+        <translation>计数器的 START</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END</source>
+        <translation>计数器的 END</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END %1 is below its START %2</source>
+        <translation>计数器的 END %1 小于其 START %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>第 %1 行超过 %2 字节</translation>
+    </message>
+    <message>
+        <source>holds no values</source>
+        <translation>没有任何值</translation>
+    </message>
+    <message>
+        <source>line %1: a record of type %2, not a data record (00)</source>
+        <translation>第 %1 行：类型为 %2 的记录，不是数据记录 (00)</translation>
+    </message>
+    <message>
+        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
+        <translation>第 %1 行：该记录携带 %2 个数据字节；必须为 1 到 %3 个</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the record of line %2</source>
+        <translation>第 %1 行重复了第 %2 行的记录</translation>
+    </message>
+    <message>
+        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
+        <translation>这些值需要写入的区域 (ADDRESS:LENGTH)</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s START: %1</source>
+        <translation>计数器的 START：%1</translation>
+    </message>
+    <message>
+        <source>the counter&apos;s END: %1</source>
+        <translation>计数器的 END：%1</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the value %2 of line %3</source>
+        <translation>第 %1 行重复了第 %3 行的值 %2</translation>
+    </message>
+    <message>
+        <source>the source holds %1 values, none numbered %2</source>
+        <translation>来源中有 %1 个值，没有编号为 %2 的值</translation>
+    </message>
+    <message>
+        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
+        <translation>第 %1 行：该记录在 %3 处写入 %2 个字节，不是区域 %4</translation>
+    </message>
+    <message>
+        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
+        <translation>签名未声明用于每个单元数据的区域 (serial-at=ADDRESS:LENGTH)</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>It took %1 mS to connect.</source>
+        <extracomment>%1 is a number of milliseconds (no digits when under one)</extracomment>
+        <translation>连接用时 %1 mS。</translation>
+    </message>
+    <message>
+        <source>After %1 mS, I gave up!</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>%1 mS 后放弃！</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1</source>
+        <translation>无法与 %1 建立连接</translation>
+    </message>
+    <message>
+        <source>Unit address %1, port %2.</source>
+        <translation>单元地址 %1，端口 %2。</translation>
+    </message>
+    <message>
+        <source>Could not establish connection to %1, port %2.</source>
+        <translation>无法与 %1 端口 %2 建立连接。</translation>
+    </message>
+    <message>
+        <source>Address &quot;%1&quot; is not valid: %2.</source>
+        <extracomment>%2 says what is wrong with the address and what to do</extracomment>
+        <translation>地址“%1”无效：%2。</translation>
+    </message>
+    <message>
+        <source>Connected to %1 port %2.</source>
+        <translation>已连接到 %1 端口 %2。</translation>
+    </message>
+    <message>
+        <source>Unit not responding!</source>
+        <translation>单元无响应！</translation>
+    </message>
+    <message>
+        <source>Checking connection at %1 mS...</source>
+        <extracomment>%1 is a number of milliseconds</extracomment>
+        <translation>正在检查连接，已用 %1 mS...</translation>
+    </message>
+    <message>
+        <source>No product profile matches the application title &quot;%1&quot;.</source>
+        <translation>没有与应用程序标题“%1”匹配的产品配置。</translation>
+    </message>
+    <message>
+        <source>Sending firmware...</source>
+        <translation>正在发送固件...</translation>
+    </message>
+    <message>
+        <source>(none chosen)</source>
+        <extracomment>Stands for the firmware file&apos;s name when none has been chosen</extracomment>
+        <translation>（未选择）</translation>
+    </message>
+    <message>
+        <source>no file chosen</source>
+        <extracomment>Why the firmware file cannot be opened, when none has been chosen</extracomment>
+        <translation>未选择文件</translation>
+    </message>
+    <message>
+        <source>Cannot open the firmware file &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file, %2 why it cannot be opened</extracomment>
+        <translation>无法打开固件文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The firmware file &quot;%1&quot; is not valid Intel HEX: %2</source>
+        <extracomment>%2 is what is wrong with the file</extracomment>
+        <translation>固件文件“%1”不是有效的 Intel HEX：%2</translation>
+    </message>
+    <message>
+        <source>Stopped by the operator.</source>
+        <translation>已被操作员停止。</translation>
+    </message>
+    <message>
+        <source>Loops: %1</source>
+        <extracomment>%1 is the number of uploads finished in loop mode</extracomment>
+        <translation>循环次数：%1</translation>
+    </message>
+    <message>
+        <source>Upload complete.</source>
+        <translation>上传完成。</translation>
+    </message>
+    <message>
+        <source>Upload complete, %1 seconds.</source>
+        <translation>上传完成，用时 %1 秒。</translation>
+    </message>
+    <message>
+        <source>Writing firmware, DO NOT REMOVE POWER!</source>
+        <translation>正在写入固件，请勿断电！</translation>
+    </message>
+    <message>
+        <source>Waiting for unit to reboot....</source>
+        <translation>正在等待单元重启....</translation>
+    </message>
+    <message>
+        <source>Done!  Unit is ready to use.</source>
+        <translation>完成！单元已可以使用。</translation>
+    </message>
+    <message>
+        <source>Disconnecting from %1</source>
+        <translation>正在断开与 %1 的连接</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;</extracomment>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>A time limit, said in &quot;no response for %1.&quot;; %1 is a whole number other than one</extracomment>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost.</source>
+        <translation>与单元的连接已中断。</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: %1.</source>
+        <extracomment>%1 is the system&apos;s description of the error</extracomment>
+        <translation>与单元的连接已中断：%1。</translation>
+    </message>
+    <message>
+        <source>The unit sent %1 bytes of answers that were never asked for; the upload was stopped.</source>
+        <translation>单元发送了 %1 字节从未请求过的应答；上传已停止。</translation>
+    </message>
+    <message>
+        <source>Dropped %1 bytes of answers that were never asked for.</source>
+        <translation>已丢弃 %1 字节从未请求过的应答。</translation>
+    </message>
+    <message>
+        <source>The connection to the unit was lost: the unit closed it.</source>
+        <translation>与单元的连接已中断：单元关闭了连接。</translation>
+    </message>
+    <message>
+        <source>The unit did not answer the last record within %1: it may not have the whole firmware.</source>
+        <extracomment>%1 is a time such as &quot;5 seconds&quot;</extracomment>
+        <translation>单元未在 %1 内应答最后一条记录：它可能没有收到完整的固件。</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering: no response for %1.</source>
+        <extracomment>%1 is a time such as &quot;60 seconds&quot;</extracomment>
+        <translation>单元不再应答：%1 内没有响应。</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Checksum</source>
+        <extracomment>The unit&apos;s refusal of a record whose checksum is wrong</extracomment>
+        <translation>NAK - 校验和错误</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Product Code</source>
+        <extracomment>The unit&apos;s refusal of firmware made for another product</extracomment>
+        <translation>NAK - 产品代码错误</translation>
+    </message>
+    <message>
+        <source>NAK - Incorrect Record Type</source>
+        <extracomment>The unit&apos;s refusal of a record of a type it does not take</extracomment>
+        <translation>NAK - 记录类型错误</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The unit&apos;s answer that it did not understand what it was sent</extracomment>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>From Unit %1</source>
+        <extracomment>%1 is the bytes received, in hexadecimal, after a space</extracomment>
+        <translation>来自单元 %1</translation>
+    </message>
+    <message>
+        <source>Incomplete response from device</source>
+        <translation>来自单元的响应不完整</translation>
+    </message>
+    <message>
+        <source>Spurrious byte</source>
+        <extracomment>A byte from the unit that is not part of any answer</extracomment>
+        <translation>多余字节</translation>
+    </message>
+    <message>
+        <source>Unrecognised response from unit %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>无法识别的单元响应 %1</translation>
+    </message>
+    <message>
+        <source>Answer before the transfer began, discarded: %1</source>
+        <extracomment>%1 is the answer&apos;s bytes in hexadecimal</extracomment>
+        <translation>传输开始前的应答，已丢弃：%1</translation>
+    </message>
+    <message>
+        <source>ACK from unit</source>
+        <translation>来自单元的 ACK</translation>
+    </message>
+    <message>
+        <source>Surplus ACK dropped: it answers no record.</source>
+        <translation>已丢弃多余的 ACK：它不对应任何记录。</translation>
+    </message>
+    <message>
+        <source>%1 dropped: the attempt is already ending.</source>
+        <extracomment>%1 is the unit&apos;s refusal, such as &quot;NAK - Incorrect Checksum&quot;</extracomment>
+        <translation>已丢弃 %1：本次尝试已在结束。</translation>
+    </message>
+    <message>
+        <source>Device responded with an error.  Please try again.</source>
+        <translation>单元返回了错误。请重试。</translation>
+    </message>
+    <message>
+        <source>The unit refused %1.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;</extracomment>
+        <translation>单元拒绝了 %1。</translation>
+    </message>
+    <message>
+        <source>The unit refused %1: %2.</source>
+        <extracomment>%1 is &quot;the programming request&quot; or &quot;record …, line … of the file&quot;; %2 the refusal</extracomment>
+        <translation>单元拒绝了 %1：%2。</translation>
+    </message>
+    <message>
+        <source>the programming request</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;</extracomment>
+        <translation>编程请求</translation>
+    </message>
+    <message>
+        <source>record %1, line %2 of the file</source>
+        <extracomment>Said in &quot;The unit refused %1.&quot;; %1 counts the records sent, %2 is the file&apos;s line</extracomment>
+        <translation>记录 %1（文件第 %2 行）</translation>
+    </message>
+    <message>
+        <source>Answer dropped: the upload has already failed.</source>
+        <translation>已丢弃应答：上传已经失败。</translation>
+    </message>
+    <message>
+        <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
+        <translation>单元应答的次数多于发送的记录数：其应答已与记录对不上，因此无法确认它已收到固件。</translation>
     </message>
 </context>
 <context>
@@ -876,27 +2046,9 @@ The firmware chosen before stays: %2</source>
         <source>needs a whole number (0 for all), not &quot;%1&quot;</source>
         <translation>需要整数（0 表示全部），而不是“%1”</translation>
     </message>
-</context>
-<context>
-    <name>HistorySchema</name>
     <message>
-        <source>the history has attempts but no schema_version table</source>
-        <translation>历史中有尝试记录，但没有 schema_version 表</translation>
-    </message>
-    <message>
-        <source>the schema_version table holds no version</source>
-        <translation>schema_version 表中没有版本</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>the history file is a symbolic link; give the file itself</source>
-        <translation>历史文件是符号链接；请给出文件本身</translation>
-    </message>
-    <message>
-        <source>the history is not a file</source>
-        <translation>历史不是文件</translation>
+        <source>needs an ISO date or time (2026-03-01, 2026-03-01T14:30 in local time, 2026-03-01T14:30Z or 2026-03-01T14:30+01:00), not &quot;%1&quot;</source>
+        <translation>需要 ISO 日期或时间（2026-03-01、本地时间 2026-03-01T14:30、2026-03-01T14:30Z 或 2026-03-01T14:30+01:00），而不是“%1”</translation>
     </message>
 </context>
 <context>
@@ -1051,21 +2203,6 @@ Exit codes:
   2    无法读取烧录历史
   4    选项错误
 </translation>
-    </message>
-</context>
-<context>
-    <name>ImagePatch</name>
-    <message>
-        <source>the region %1: %2 not in the image&apos;s data</source>
-        <translation>区域 %1：%2 不在映像的数据中</translation>
-    </message>
-    <message>
-        <source>the region %1: line %2 writes to it but loads at FC00-FFFF, where records are never sent</source>
-        <translation>区域 %1：第 %2 行写入该区域，但加载在 FC00-FFFF，那里的记录永远不会发送</translation>
-    </message>
-    <message>
-        <source>the region %1 is not 1 to %2 bytes long</source>
-        <translation>区域 %1 的长度不在 1 到 %2 字节之间</translation>
     </message>
 </context>
 <context>
@@ -1688,110 +2825,6 @@ Flash these units all the same?</source>
     </message>
 </context>
 <context>
-    <name>SerialFormat</name>
-    <message>
-        <source>&apos;%1&apos; is no format; the formats are le, be, ascii, hex and bytes</source>
-        <translation>“%1”不是格式；格式有 le、be、ascii、hex 和 bytes</translation>
-    </message>
-    <message>
-        <source>%1 does not fit in %2 bytes of format %3 (the largest is %4)</source>
-        <translation>%1 无法放入格式为 %3 的 %2 个字节中（最大为 %4）</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>长度为 %1 字节；必须在 1 到 %2 之间</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos;</source>
-        <translation>值“%1”</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; is not bytes written as 00:1A:2B or 001A2B</source>
-        <translation>值“%1”不是写成 00:1A:2B 或 001A2B 形式的字节</translation>
-    </message>
-    <message>
-        <source>the value &apos;%1&apos; has %2 bytes, the region %3</source>
-        <translation>值“%1”有 %2 个字节，而区域为 %3 个字节</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLedger</name>
-    <message>
-        <source>serial pool %1 holds %2, not %3</source>
-        <translation>序列号池 %1 中有 %2，而不是 %3</translation>
-    </message>
-    <message>
-        <source>serial pool %1 is used up: last number %2</source>
-        <translation>序列号池 %1 已用完：最后一个编号为 %2</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 was taken meanwhile; try again</source>
-        <translation>号池 %2 中的序列号 %1 在此期间已被取走；请重试</translation>
-    </message>
-    <message>
-        <source>serial %1 already finished in pool %2</source>
-        <translation>序列号 %1 已在号池 %2 中完成</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is being written to %3 from %4</source>
-        <translation>号池 %2 中的序列号 %1 正由 %4 写入 %3</translation>
-    </message>
-    <message>
-        <source>a number ends used, burnt or returned</source>
-        <translation>编号以 used、burnt 或 returned 结束</translation>
-    </message>
-    <message>
-        <source>serial %1 is not in pool %2</source>
-        <translation>序列号 %1 不在号池 %2 中</translation>
-    </message>
-    <message>
-        <source>serial %1 in pool %2 is %3 for attempt %4, not held by attempt %5; it is left as it is</source>
-        <translation>号池 %2 中的序列号 %1 对尝试 %4 为 %3，并非由尝试 %5 持有；保持原样</translation>
-    </message>
-</context>
-<context>
-    <name>SerialNumberText</name>
-    <message>
-        <source>%1 has no digits</source>
-        <translation>%1 没有数字</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a hexadecimal digit</source>
-        <translation>%1 含有“%2”，不是十六进制数字</translation>
-    </message>
-    <message>
-        <source>%1 holds &apos;%2&apos;, not a decimal digit</source>
-        <translation>%1 含有“%2”，不是十进制数字</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2, the largest number taken</source>
-        <translation>%1 大于所取的最大编号 %2</translation>
-    </message>
-</context>
-<context>
-    <name>SerialRegion</name>
-    <message>
-        <source>&apos;%1&apos; is not ADDRESS:LENGTH (e.g. 0x7FF0:4)</source>
-        <translation>“%1”不是 ADDRESS:LENGTH（例如 0x7FF0:4）</translation>
-    </message>
-    <message>
-        <source>the address</source>
-        <translation>地址</translation>
-    </message>
-    <message>
-        <source>the length</source>
-        <translation>长度</translation>
-    </message>
-    <message>
-        <source>the length is %1 bytes; it must be 1 to %2</source>
-        <translation>长度为 %1 字节；必须在 1 到 %2 之间</translation>
-    </message>
-    <message>
-        <source>the region %1 reaches past 0xFFFFFFFF, the highest address</source>
-        <translation>区域 %1 超出了最高地址 0xFFFFFFFF</translation>
-    </message>
-</context>
-<context>
     <name>SerialSettings</name>
     <message>
         <source>Say where the number goes: an address and a length, e.g. 0x7FF0:4.</source>
@@ -1839,93 +2872,6 @@ Flash these units all the same?</source>
     </message>
 </context>
 <context>
-    <name>SerialSource</name>
-    <message>
-        <source>&apos;%1&apos; is no source; the sources are counter:START[:END], list:FILE and hexlist:FILE</source>
-        <translation>“%1”不是来源；来源有 counter:START[:END]、list:FILE 和 hexlist:FILE</translation>
-    </message>
-    <message>
-        <source>cannot read the %1 file &apos;%2&apos;: %3</source>
-        <translation>无法读取 %1 文件“%2”：%3</translation>
-    </message>
-    <message>
-        <source>no file named</source>
-        <translation>未指定文件名</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos; is larger than %3 MiB</source>
-        <translation>%1 文件“%2”大于 %3 MiB</translation>
-    </message>
-    <message>
-        <source>the %1 file &apos;%2&apos;: %3</source>
-        <translation>%1 文件“%2”：%3</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START</source>
-        <translation>计数器的 START</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END</source>
-        <translation>计数器的 END</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END %1 is below its START %2</source>
-        <translation>计数器的 END %1 小于其 START %2</translation>
-    </message>
-    <message>
-        <source>larger than %1 MiB</source>
-        <translation>大于 %1 MiB</translation>
-    </message>
-    <message>
-        <source>line %1 is longer than %2 bytes</source>
-        <translation>第 %1 行超过 %2 字节</translation>
-    </message>
-    <message>
-        <source>holds no values</source>
-        <translation>没有任何值</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>第 %1 行：%2</translation>
-    </message>
-    <message>
-        <source>line %1: a record of type %2, not a data record (00)</source>
-        <translation>第 %1 行：类型为 %2 的记录，不是数据记录 (00)</translation>
-    </message>
-    <message>
-        <source>line %1: the record carries %2 data bytes; it must carry 1 to %3</source>
-        <translation>第 %1 行：该记录携带 %2 个数据字节；必须为 1 到 %3 个</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the record of line %2</source>
-        <translation>第 %1 行重复了第 %2 行的记录</translation>
-    </message>
-    <message>
-        <source>the values need a region (ADDRESS:LENGTH) to go to</source>
-        <translation>这些值需要写入的区域 (ADDRESS:LENGTH)</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s START: %1</source>
-        <translation>计数器的 START：%1</translation>
-    </message>
-    <message>
-        <source>the counter&apos;s END: %1</source>
-        <translation>计数器的 END：%1</translation>
-    </message>
-    <message>
-        <source>line %1 repeats the value %2 of line %3</source>
-        <translation>第 %1 行重复了第 %3 行的值 %2</translation>
-    </message>
-    <message>
-        <source>the source holds %1 values, none numbered %2</source>
-        <translation>来源中有 %1 个值，没有编号为 %2 的值</translation>
-    </message>
-    <message>
-        <source>line %1: the record writes %2 bytes at %3, which is not the region %4</source>
-        <translation>第 %1 行：该记录在 %3 处写入 %2 个字节，不是区域 %4</translation>
-    </message>
-</context>
-<context>
     <name>ShiftCounts</name>
     <message>
         <source>Pass %1  Fail %2  Total %3  Yield %4 %</source>
@@ -1964,13 +2910,6 @@ Now: %1</source>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>签名：密钥 %1，受信任的注释：%2</translation>
-    </message>
-</context>
-<context>
-    <name>SignedRegions</name>
-    <message>
-        <source>the signature declares no region for per-unit data (serial-at=ADDRESS:LENGTH)</source>
-        <translation>签名未声明用于每个单元数据的区域 (serial-at=ADDRESS:LENGTH)</translation>
     </message>
 </context>
 <context>
@@ -2090,6 +3029,10 @@ A demo firmware file to send it: %1</source>
     <message>
         <source>cannot listen on %1:%2: %3</source>
         <translation>无法在 %1:%2 上监听：%3</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -2688,6 +3631,97 @@ Units that are mid-transfer stay in programming mode until they are flashed agai
     </message>
 </context>
 <context>
+    <name>UnitFault</name>
+    <message>
+        <source>answer NakChecksum (01)</source>
+        <translation>回应 NakChecksum (01)</translation>
+    </message>
+    <message>
+        <source>answer NakProductCode (02)</source>
+        <translation>回应 NakProductCode (02)</translation>
+    </message>
+    <message>
+        <source>answer NakRecordType (03)</source>
+        <translation>回应 NakRecordType (03)</translation>
+    </message>
+    <message>
+        <source>answer the code FF</source>
+        <translation>回应代码 FF</translation>
+    </message>
+    <message>
+        <source>answer a code outside the table (default 04)</source>
+        <translation>回应表外的代码（默认 04）</translation>
+    </message>
+    <message>
+        <source>N stray bytes before the answer (default 2)</source>
+        <translation>在回应前发送 N 个多余字节（默认 2）</translation>
+    </message>
+    <message>
+        <source>the answer in fragments of N bytes, separate writes (default 1)</source>
+        <translation>将回应拆成每段 N 字节分别写出（默认 1）</translation>
+    </message>
+    <message>
+        <source>the answer plus a response HH (default 00), or the two given responses, in one write</source>
+        <translation>在一次写出中发送回应加一个回应 HH（默认 00），或给出的两个回应</translation>
+    </message>
+    <message>
+        <source>the answer written twice; with MS, the copy MS ms later, not holding back later answers</source>
+        <translation>回应写出两次；给出 MS 时，副本在 MS 毫秒后发送，不阻塞后续回应</translation>
+    </message>
+    <message>
+        <source>stop answering, keep the connection open</source>
+        <translation>停止回应，保持连接打开</translation>
+    </message>
+    <message>
+        <source>close the connection instead of answering</source>
+        <translation>关闭连接而不回应</translation>
+    </message>
+    <message>
+        <source>reset the connection (RST) instead of answering</source>
+        <translation>重置连接（RST）而不回应</translation>
+    </message>
+    <message>
+        <source>stop answering, but send a stray byte (or a response HH) every 50 ms</source>
+        <translation>停止回应，但每 50 毫秒发送一个多余字节（或回应 HH）</translation>
+    </message>
+    <message>
+        <source>the answer MS milliseconds late</source>
+        <translation>回应延迟 MS 毫秒</translation>
+    </message>
+    <message>
+        <source>a positive count is needed, not &quot;%1&quot;</source>
+        <translation>需要正数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>too many codes in &quot;%1&quot;</source>
+        <translation>“%1”中的代码过多</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a two-digit hex code</source>
+        <translation>“%1”不是两位十六进制代码</translation>
+    </message>
+    <message>
+        <source>this fault takes no argument</source>
+        <translation>此故障不接受参数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is missing (KIND@N)</source>
+        <translation>“%1”：缺少数据包（KIND@N）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: unknown fault &quot;%2&quot;</source>
+        <translation>“%1”：未知故障“%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the connection number counts from 1</source>
+        <translation>“%1”：连接编号从 1 开始</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
+        <translation>“%1”：数据包须为从 0 起的数字或“eof”</translation>
+    </message>
+</context>
+<context>
     <name>UnitListFile</name>
     <message>
         <source>%1 is too large for a list of units.</source>
@@ -2860,6 +3894,17 @@ Exit code %2</source>
     </message>
 </context>
 <context>
+    <name>UnitSimulator</name>
+    <message>
+        <source>%1 is not a loopback address</source>
+        <translation>%1 不是回环地址</translation>
+    </message>
+    <message>
+        <source>cannot hold port %1</source>
+        <translation>无法占用端口 %1</translation>
+    </message>
+</context>
+<context>
     <name>UnitStateText</name>
     <message>
         <source>waiting</source>
@@ -2943,21 +3988,6 @@ Exit code %2</source>
     <message>
         <source>List o&amp;rder</source>
         <translation>列表顺序(&amp;R)</translation>
-    </message>
-</context>
-<context>
-    <name>UploadEngine</name>
-    <message>
-        <source>Could not establish connection to %1, port %2.</source>
-        <translation>无法与 %1 端口 %2 建立连接。</translation>
-    </message>
-    <message>
-        <source>The connection to the unit was lost: %1.</source>
-        <translation>与单元的连接已中断：%1。</translation>
-    </message>
-    <message>
-        <source>The unit refused %1: %2.</source>
-        <translation>单元拒绝了 %1：%2。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "QtOpenFileDialog.h"
 
+#include "platform/CoreText.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -41,13 +43,13 @@ QString QtOpenFileDialog::resolveFolder(const QString &folder)
 
 void QtOpenFileDialog::apply(const OpenFileDialogSettings &settings, const QString &initialFileName)
 {
-    m_dialog->setWindowTitle(settings.title);
+    m_dialog->setWindowTitle(CoreText::shown(settings.title));
     m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_dialog->setFileMode((settings.flags & OpenFileDialogSettings::kFileMustExist)
                               ? QFileDialog::ExistingFile
                               : QFileDialog::AnyFile);
     m_dialog->setDirectory(resolveFolder(settings.initialFolder));
-    m_dialog->setNameFilters(nameFilters(settings.filter));
+    m_dialog->setNameFilters(nameFilters(CoreText::shown(settings.filter)));
     // A full path takes the dialog back to the folder of the last choice.
     if (!initialFileName.isEmpty())
         m_dialog->selectFile(initialFileName);

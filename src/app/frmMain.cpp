@@ -291,7 +291,7 @@ void frmMain::setEthernetPort(const QString &text)
 
 void frmMain::setFirmwareFileCaption(const QString &caption)
 {
-    m_client->FirmwareFile->setText(caption);
+    m_client->FirmwareFile->setText(CoreText::shown(caption));
     // The selector sets the file's name last, once the path is in place.
     if (caption == QLatin1String(FirmwareSelector::kLoadingCaption))
         return;

@@ -2,6 +2,7 @@
 
 #include "HistorySchema.h"
 #include "platform/CoreText.h"
+#include "platform/SystemErrorText.h"
 
 #include <QAtomicInt>
 #include <QDeadlineTimer>
@@ -42,7 +43,7 @@ QString columnNames()
 
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return SystemErrorText::of(errno);
 }
 
 // An existing file of ours that others can read is made private; one of another account stays

@@ -15,8 +15,8 @@ namespace {
 
 constexpr char kContext[] = "CoreText";
 // A value in a placeholder may itself be a core text ("The unit refused %1: %2." holds a refusal's
-// text); deeper nesting does not occur.
-constexpr int kMaxDepth = 2;
+// text), and a file problem sits inside a line problem inside a refusal of the file.
+constexpr int kMaxDepth = 5;
 // Lines repeat (every upload says the same things), so the translations are remembered, up to a
 // bound that a long day's log of distinct addresses and numbers cannot outgrow.
 constexpr qsizetype kCacheLimit = 4096;
@@ -62,9 +62,8 @@ std::optional<Pattern> patternOf(const QByteArray &source)
         pattern.fixedLength += fixed.size();
         expression += QRegularExpression::escape(fixed);
         const int number = match.captured(1).toInt();
-        expression += seen.contains(number)
-                          ? QStringLiteral("\\g{p%1}").arg(number)
-                          : QStringLiteral("(?<p%1>.*?)").arg(number);
+        expression += seen.contains(number) ? QStringLiteral("\\g{p%1}").arg(number)
+                                            : QStringLiteral("(?<p%1>.*?)").arg(number);
         seen.append(number);
         at = match.capturedEnd();
     }
@@ -205,8 +204,9 @@ bool CoreText::useCatalog(const QString &qmPath)
         if (auto pattern = patternOf(source))
             catalog->patterns.push_back(std::move(*pattern));
     }
-    std::stable_sort(catalog->patterns.begin(), catalog->patterns.end(),
-                     [](const Pattern &a, const Pattern &b) { return a.fixedLength > b.fixedLength; });
+    std::stable_sort(
+        catalog->patterns.begin(), catalog->patterns.end(),
+        [](const Pattern &a, const Pattern &b) { return a.fixedLength > b.fixedLength; });
     QMutexLocker lock(&g_mutex);
     delete g_catalog;
     g_catalog = catalog.release();

@@ -570,7 +570,7 @@ private Q_SLOTS:
             QCOMPARE(good.summaries().size(), 0);
         }
         // Its private copy of the firmware went with it.
-        QVERIFY(QDir::temp()
+        QVERIFY(QDir(env.value("TMPDIR"))
                     .entryList({QStringLiteral("firmware-uploader-station-%1-*").arg(pid)})
                     .isEmpty());
     }
@@ -593,13 +593,14 @@ private Q_SLOTS:
         QVERIFY(station.waitForStarted());
         const qint64 pid = station.processId();
         const QString copies = QStringLiteral("firmware-uploader-station-%1-*").arg(pid);
-        QTRY_VERIFY_WITH_TIMEOUT(!QDir::temp().entryList({copies}, QDir::Dirs).isEmpty(), kWaitMs);
+        const QDir temporary(env.value("TMPDIR"));
+        QTRY_VERIFY_WITH_TIMEOUT(!temporary.entryList({copies}, QDir::Dirs).isEmpty(), kWaitMs);
         QTest::qWait(300);
         QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
         QVERIFY(station.waitForFinished(kWaitMs));
         QCOMPARE(station.exitStatus(), QProcess::NormalExit);
         QCOMPARE(station.exitCode(), 128 + SIGTERM);
-        QVERIFY(QDir::temp().entryList({copies}, QDir::Dirs).isEmpty());
+        QVERIFY(temporary.entryList({copies}, QDir::Dirs).isEmpty());
         const QStringList reports =
             QDir(dir.path()).entryList({"station-report-*.json"}, QDir::Files);
         QCOMPARE(reports.size(), 1);

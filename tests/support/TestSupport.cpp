@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace TestSupport {
@@ -69,6 +70,10 @@ QProcessEnvironment programEnvironment(const QString &configHome, const QString 
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    // A program killed outright cannot remove its temporary folders: they stay in the test's.
+    const QString temporary = QDir(configHome).filePath(QStringLiteral("tmp"));
+    QDir().mkpath(temporary);
+    env.insert(QStringLiteral("TMPDIR"), temporary);
     if (timeScale.isEmpty())
         env.remove(QStringLiteral("FWU_TIME_SCALE"));
     else
