@@ -13,101 +13,10 @@
     </message>
 </context>
 <context>
-    <name>ApiRequestParser</name>
-    <message>
-        <source>Unknown field &quot;%1&quot;.</source>
-        <translation>Unbekanntes Feld „%1“.</translation>
-    </message>
-    <message>
-        <source>The body is not JSON: %1 at byte %2.</source>
-        <translation>Der Rumpf ist kein JSON: %1 bei Byte %2.</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON object.</source>
-        <translation>Der Rumpf muss ein JSON-Objekt sein.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>„%1“ muss %2 sein.</translation>
-    </message>
-    <message>
-        <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation>ein SHA-256 aus 64 Hexadezimalziffern</translation>
-    </message>
-    <message>
-        <source>a list of unit names</source>
-        <translation>eine Liste von Gerätenamen</translation>
-    </message>
-    <message>
-        <source>an object of unit names and their values</source>
-        <translation>ein Objekt aus Gerätenamen und ihren Werten</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>a port number</source>
-        <translation>eine Portnummer</translation>
-    </message>
-    <message>
-        <source>Every unit must be an object.</source>
-        <translation>Jedes Gerät muss ein Objekt sein.</translation>
-    </message>
-    <message>
-        <source>the firmware file&apos;s path</source>
-        <translation>der Pfad der Firmware-Datei</translation>
-    </message>
-    <message>
-        <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation>eine Liste von Gerätenamen, &quot;all&quot; oder &quot;failed&quot;</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON list of units.</source>
-        <translation>Der Rumpf muss eine JSON-Liste von Geräten sein.</translation>
-    </message>
-    <message>
-        <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation>&quot;after&quot; muss eine ganze Zahl ab 0 sein.</translation>
-    </message>
-</context>
-<context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
         <translation>Auf %1 Port %2 kann nicht gelauscht werden.</translation>
-    </message>
-    <message>
-        <source>No such resource.</source>
-        <translation>Ressource nicht vorhanden.</translation>
-    </message>
-    <message>
-        <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation>Den Token der Station angeben: Authorization: Bearer TOKEN.</translation>
-    </message>
-    <message>
-        <source>The body is larger than 1 MiB.</source>
-        <translation>Der Rumpf ist größer als 1 MiB.</translation>
-    </message>
-    <message>
-        <source>The resource does not take this method.</source>
-        <translation>Die Ressource nimmt diese Methode nicht an.</translation>
-    </message>
-    <message>
-        <source>The request needs a body.</source>
-        <translation>Die Anfrage braucht einen Rumpf.</translation>
-    </message>
-    <message>
-        <source>The resource takes no body.</source>
-        <translation>Die Ressource nimmt keinen Rumpf an.</translation>
-    </message>
-    <message>
-        <source>The body must be %1.</source>
-        <translation>Der Rumpf muss %1 sein.</translation>
-    </message>
-    <message>
-        <source>Too many readers of the event stream; poll instead.</source>
-        <translation>Zu viele Leser des Ereignisstroms; stattdessen abfragen (Polling).</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +1716,58 @@ Exit-Codes:
         <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
         <translation>Das Gerät hat öfter geantwortet, als Datensätze gesendet wurden: seine Antworten passen nicht mehr zu den Datensätzen, daher bestätigt nichts, dass es die Firmware hat.</translation>
     </message>
+    <message>
+        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
+        <translation>Die Kopie der Firmware für den Lauf kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not valid Intel HEX: %2</source>
+        <translation>%1 ist kein gültiges Intel HEX: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder: %1</source>
+        <translation>Ein privater Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>A run is on.</source>
+        <translation>Ein Lauf ist im Gange.</translation>
+    </message>
+    <message>
+        <source>Nothing has run yet.</source>
+        <translation>Bisher ist nichts gelaufen.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>No units to flash.</source>
+        <translation>Keine Geräte zu flashen.</translation>
+    </message>
+    <message>
+        <source>same unit as row %1 (both reach %2 port %3)</source>
+        <translation>dasselbe Gerät wie Zeile %1 (beide erreichen %2 Port %3)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of units.</source>
+        <translation>%1 ist zu groß für eine Geräteliste.</translation>
+    </message>
+    <message>
+        <source>A quoted field never ends.</source>
+        <translation>Ein Feld in Anführungszeichen endet nie.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The first line must be the header %1.</source>
+        <translation>Die erste Zeile muss die Kopfzeile %1 sein.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -1866,18 +1827,6 @@ Die zuvor gewählte Firmware bleibt: %2</translation>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
-    <message>
-        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation>Die Kopie der Firmware für den Lauf kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>%1 is not valid Intel HEX: %2</source>
-        <translation>%1 ist kein gültiges Intel HEX: %2</translation>
-    </message>
-    <message>
-        <source>Cannot make a private folder: %1</source>
-        <translation>Ein privater Ordner kann nicht angelegt werden: %1</translation>
-    </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Signatur: Schlüssel %1, vertrauenswürdiger Kommentar: %2</translation>
@@ -3061,49 +3010,6 @@ Eine Demo-Firmware-Datei zum Senden: %1</translation>
     </message>
 </context>
 <context>
-    <name>StationApi</name>
-    <message>
-        <source>The station is locked for production.</source>
-        <translation>Die Station ist für die Produktion gesperrt.</translation>
-    </message>
-    <message>
-        <source>A run is on.</source>
-        <translation>Ein Lauf ist im Gange.</translation>
-    </message>
-    <message>
-        <source>The file&apos;s SHA-256 is %1.</source>
-        <translation>Der SHA-256 der Datei ist %1.</translation>
-    </message>
-    <message>
-        <source>No unit is named %1.</source>
-        <translation>Kein Gerät heißt %1.</translation>
-    </message>
-    <message>
-        <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation>Die Station schreibt keine Seriennummern: in Datei &gt; Seriennummern... oder mit --serial-at und --serial-from einschalten.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation>„%1“ ist kein Gerät dieses Laufs.</translation>
-    </message>
-    <message>
-        <source>No firmware that can be flashed is loaded.</source>
-        <translation>Es ist keine flashbare Firmware geladen.</translation>
-    </message>
-    <message>
-        <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation>Der SHA-256 der geladenen Firmware ist %1.</translation>
-    </message>
-    <message>
-        <source>The station knows only its latest run.</source>
-        <translation>Die Station kennt nur ihren letzten Lauf.</translation>
-    </message>
-    <message>
-        <source>The run has ended.</source>
-        <translation>Der Lauf ist beendet.</translation>
-    </message>
-</context>
-<context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
@@ -3424,29 +3330,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
     </message>
 </context>
 <context>
-    <name>StationRunner</name>
-    <message>
-        <source>A run is on.</source>
-        <translation>Ein Lauf ist im Gange.</translation>
-    </message>
-    <message>
-        <source>Nothing has run yet.</source>
-        <translation>Bisher ist nichts gelaufen.</translation>
-    </message>
-    <message>
-        <source>Row %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>No units to flash.</source>
-        <translation>Keine Geräte zu flashen.</translation>
-    </message>
-    <message>
-        <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation>dasselbe Gerät wie Zeile %1 (beide erreichen %2 Port %3)</translation>
-    </message>
-</context>
-<context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
@@ -3460,10 +3343,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
         <translation>Die Steuerschnittstelle antwortet auf %1, das andere Computer erreichen können: jeder mit dem Token kann die Station steuern.</translation>
     </message>
-    <message>
-        <source>Control interface: %1 (token in %2)</source>
-        <translation>Steuerschnittstelle: %1 (Token in %2)</translation>
-    </message>
 </context>
 <context>
     <name>StationSession</name>
@@ -3474,13 +3353,6 @@ Flasht eine Firmware-Datei gleichzeitig in viele Geräte, mit einem
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
         <translation>Die Einstellungen der Station konnten nicht in %1 gespeichert werden; die Geräteliste und die hier getroffenen Einstellungen werden nicht gespeichert.</translation>
-    </message>
-</context>
-<context>
-    <name>StationTrust</name>
-    <message>
-        <source>Only signed firmware is flashed here: %1</source>
-        <translation>Hier wird nur signierte Firmware geflasht: %1</translation>
     </message>
 </context>
 <context>
@@ -3755,29 +3627,6 @@ Geräte mitten in der Übertragung bleiben im Programmiermodus, bis sie erneut g
     <message>
         <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
         <translation>„%1“: das Paket ist eine Zahl ab 0 oder „eof“</translation>
-    </message>
-</context>
-<context>
-    <name>UnitListFile</name>
-    <message>
-        <source>%1 is too large for a list of units.</source>
-        <translation>%1 ist zu groß für eine Geräteliste.</translation>
-    </message>
-    <message>
-        <source>A quoted field never ends.</source>
-        <translation>Ein Feld in Anführungszeichen endet nie.</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>Die Datei ist leer.</translation>
-    </message>
-    <message>
-        <source>The first line must be the header %1.</source>
-        <translation>Die erste Zeile muss die Kopfzeile %1 sein.</translation>
-    </message>
-    <message>
-        <source>Cannot save %1: %2</source>
-        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

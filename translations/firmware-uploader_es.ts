@@ -13,101 +13,10 @@
     </message>
 </context>
 <context>
-    <name>ApiRequestParser</name>
-    <message>
-        <source>Unknown field &quot;%1&quot;.</source>
-        <translation>Campo desconocido &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>The body is not JSON: %1 at byte %2.</source>
-        <translation>El cuerpo no es JSON: %1 en el byte %2.</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON object.</source>
-        <translation>El cuerpo debe ser un objeto JSON.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; debe ser %2.</translation>
-    </message>
-    <message>
-        <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation>un SHA-256 de 64 dígitos hexadecimales</translation>
-    </message>
-    <message>
-        <source>a list of unit names</source>
-        <translation>una lista de nombres de unidades</translation>
-    </message>
-    <message>
-        <source>an object of unit names and their values</source>
-        <translation>un objeto de nombres de unidades y sus valores</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>texto</translation>
-    </message>
-    <message>
-        <source>a port number</source>
-        <translation>un número de puerto</translation>
-    </message>
-    <message>
-        <source>Every unit must be an object.</source>
-        <translation>Cada unidad debe ser un objeto.</translation>
-    </message>
-    <message>
-        <source>the firmware file&apos;s path</source>
-        <translation>la ruta del archivo de firmware</translation>
-    </message>
-    <message>
-        <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation>una lista de nombres de unidades, &quot;all&quot; o &quot;failed&quot;</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON list of units.</source>
-        <translation>El cuerpo debe ser una lista JSON de unidades.</translation>
-    </message>
-    <message>
-        <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation>&quot;after&quot; debe ser un número entero a partir de 0.</translation>
-    </message>
-</context>
-<context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
         <translation>No se puede escuchar en %1, puerto %2.</translation>
-    </message>
-    <message>
-        <source>No such resource.</source>
-        <translation>No existe ese recurso.</translation>
-    </message>
-    <message>
-        <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation>Indique el token de la estación: Authorization: Bearer TOKEN.</translation>
-    </message>
-    <message>
-        <source>The body is larger than 1 MiB.</source>
-        <translation>El cuerpo supera 1 MiB.</translation>
-    </message>
-    <message>
-        <source>The resource does not take this method.</source>
-        <translation>El recurso no admite este método.</translation>
-    </message>
-    <message>
-        <source>The request needs a body.</source>
-        <translation>La petición necesita un cuerpo.</translation>
-    </message>
-    <message>
-        <source>The resource takes no body.</source>
-        <translation>El recurso no admite cuerpo.</translation>
-    </message>
-    <message>
-        <source>The body must be %1.</source>
-        <translation>El cuerpo debe ser %1.</translation>
-    </message>
-    <message>
-        <source>Too many readers of the event stream; poll instead.</source>
-        <translation>Demasiados lectores del flujo de eventos; consulte periódicamente en su lugar.</translation>
     </message>
 </context>
 <context>
@@ -1810,6 +1719,58 @@ Códigos de salida:
         <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
         <translation>La unidad respondió más veces de las que se enviaron registros: sus respuestas ya no coinciden con los registros, así que nada confirma que tenga el firmware.</translation>
     </message>
+    <message>
+        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
+        <translation>No se puede escribir la copia del firmware de la ejecución: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not valid Intel HEX: %2</source>
+        <translation>%1 no es Intel HEX válido: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder: %1</source>
+        <translation>No se puede crear una carpeta privada: %1</translation>
+    </message>
+    <message>
+        <source>A run is on.</source>
+        <translation>Hay una ejecución en curso.</translation>
+    </message>
+    <message>
+        <source>Nothing has run yet.</source>
+        <translation>Todavía no se ha ejecutado nada.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>No units to flash.</source>
+        <translation>No hay unidades que grabar.</translation>
+    </message>
+    <message>
+        <source>same unit as row %1 (both reach %2 port %3)</source>
+        <translation>la misma unidad que la fila %1 (ambas llegan a %2, puerto %3)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of units.</source>
+        <translation>%1 es demasiado grande para una lista de unidades.</translation>
+    </message>
+    <message>
+        <source>A quoted field never ends.</source>
+        <translation>Un campo entre comillas no termina nunca.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The first line must be the header %1.</source>
+        <translation>La primera línea debe ser la cabecera %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -1869,18 +1830,6 @@ Se mantiene el firmware elegido antes: %2</translation>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
-    <message>
-        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation>No se puede escribir la copia del firmware de la ejecución: %1</translation>
-    </message>
-    <message>
-        <source>%1 is not valid Intel HEX: %2</source>
-        <translation>%1 no es Intel HEX válido: %2</translation>
-    </message>
-    <message>
-        <source>Cannot make a private folder: %1</source>
-        <translation>No se puede crear una carpeta privada: %1</translation>
-    </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Firma: clave %1, comentario de confianza: %2</translation>
@@ -3064,49 +3013,6 @@ Firmware de ejemplo para enviarle: %1</translation>
     </message>
 </context>
 <context>
-    <name>StationApi</name>
-    <message>
-        <source>The station is locked for production.</source>
-        <translation>La estación está bloqueada para producción.</translation>
-    </message>
-    <message>
-        <source>A run is on.</source>
-        <translation>Hay una ejecución en curso.</translation>
-    </message>
-    <message>
-        <source>The file&apos;s SHA-256 is %1.</source>
-        <translation>El SHA-256 del archivo es %1.</translation>
-    </message>
-    <message>
-        <source>No unit is named %1.</source>
-        <translation>Ninguna unidad se llama %1.</translation>
-    </message>
-    <message>
-        <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation>La estación no escribe números de serie: actívelos en Archivo &gt; Números de serie... o con --serial-at y --serial-from.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation>&quot;%1&quot; no es una unidad de esta ejecución.</translation>
-    </message>
-    <message>
-        <source>No firmware that can be flashed is loaded.</source>
-        <translation>No hay cargado ningún firmware que se pueda grabar.</translation>
-    </message>
-    <message>
-        <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation>El SHA-256 del firmware cargado es %1.</translation>
-    </message>
-    <message>
-        <source>The station knows only its latest run.</source>
-        <translation>La estación solo conoce su última ejecución.</translation>
-    </message>
-    <message>
-        <source>The run has ended.</source>
-        <translation>La ejecución ha terminado.</translation>
-    </message>
-</context>
-<context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
@@ -3429,29 +3335,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
     </message>
 </context>
 <context>
-    <name>StationRunner</name>
-    <message>
-        <source>A run is on.</source>
-        <translation>Hay una ejecución en curso.</translation>
-    </message>
-    <message>
-        <source>Nothing has run yet.</source>
-        <translation>Todavía no se ha ejecutado nada.</translation>
-    </message>
-    <message>
-        <source>Row %1: %2</source>
-        <translation>Fila %1: %2</translation>
-    </message>
-    <message>
-        <source>No units to flash.</source>
-        <translation>No hay unidades que grabar.</translation>
-    </message>
-    <message>
-        <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation>la misma unidad que la fila %1 (ambas llegan a %2, puerto %3)</translation>
-    </message>
-</context>
-<context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
@@ -3465,10 +3348,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
         <translation>La interfaz de control responde en %1, a la que otros equipos pueden llegar: cualquiera con el token puede manejar la estación.</translation>
     </message>
-    <message>
-        <source>Control interface: %1 (token in %2)</source>
-        <translation>Interfaz de control: %1 (token en %2)</translation>
-    </message>
 </context>
 <context>
     <name>StationSession</name>
@@ -3479,13 +3358,6 @@ Graba un archivo de firmware en muchas unidades a la vez, con un proceso
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
         <translation>No se pudieron guardar los ajustes de la estación en %1; la lista de unidades y las elecciones hechas aquí no se recordarán.</translation>
-    </message>
-</context>
-<context>
-    <name>StationTrust</name>
-    <message>
-        <source>Only signed firmware is flashed here: %1</source>
-        <translation>Aquí solo se graba firmware firmado: %1</translation>
     </message>
 </context>
 <context>
@@ -3760,29 +3632,6 @@ Las unidades que están a mitad de transferencia permanecen en modo de programac
     <message>
         <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
         <translation>«%1»: el paquete es un número desde 0 o «eof»</translation>
-    </message>
-</context>
-<context>
-    <name>UnitListFile</name>
-    <message>
-        <source>%1 is too large for a list of units.</source>
-        <translation>%1 es demasiado grande para una lista de unidades.</translation>
-    </message>
-    <message>
-        <source>A quoted field never ends.</source>
-        <translation>Un campo entre comillas no termina nunca.</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>El archivo está vacío.</translation>
-    </message>
-    <message>
-        <source>The first line must be the header %1.</source>
-        <translation>La primera línea debe ser la cabecera %1.</translation>
-    </message>
-    <message>
-        <source>Cannot save %1: %2</source>
-        <translation>No se puede guardar %1: %2</translation>
     </message>
 </context>
 <context>

@@ -13,101 +13,10 @@
     </message>
 </context>
 <context>
-    <name>ApiRequestParser</name>
-    <message>
-        <source>Unknown field &quot;%1&quot;.</source>
-        <translation>Champ inconnu &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>The body is not JSON: %1 at byte %2.</source>
-        <translation>Le corps n&apos;est pas du JSON&#xa0;: %1 à l&apos;octet %2.</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON object.</source>
-        <translation>Le corps doit être un objet JSON.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; doit être %2.</translation>
-    </message>
-    <message>
-        <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation>un SHA-256 en 64 chiffres hexadécimaux</translation>
-    </message>
-    <message>
-        <source>a list of unit names</source>
-        <translation>une liste de noms d&apos;unités</translation>
-    </message>
-    <message>
-        <source>an object of unit names and their values</source>
-        <translation>un objet de noms d&apos;unités et de leurs valeurs</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>du texte</translation>
-    </message>
-    <message>
-        <source>a port number</source>
-        <translation>un numéro de port</translation>
-    </message>
-    <message>
-        <source>Every unit must be an object.</source>
-        <translation>Chaque unité doit être un objet.</translation>
-    </message>
-    <message>
-        <source>the firmware file&apos;s path</source>
-        <translation>le chemin du fichier firmware</translation>
-    </message>
-    <message>
-        <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation>une liste de noms d&apos;unités, &quot;all&quot; ou &quot;failed&quot;</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON list of units.</source>
-        <translation>Le corps doit être une liste JSON d&apos;unités.</translation>
-    </message>
-    <message>
-        <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation>&quot;after&quot; doit être un nombre entier à partir de 0.</translation>
-    </message>
-</context>
-<context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
         <translation>Impossible d&apos;écouter sur %1 port %2.</translation>
-    </message>
-    <message>
-        <source>No such resource.</source>
-        <translation>Ressource inexistante.</translation>
-    </message>
-    <message>
-        <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation>Donner le jeton de la station&#xa0;: Authorization: Bearer TOKEN.</translation>
-    </message>
-    <message>
-        <source>The body is larger than 1 MiB.</source>
-        <translation>Le corps dépasse 1 Mio.</translation>
-    </message>
-    <message>
-        <source>The resource does not take this method.</source>
-        <translation>La ressource n&apos;accepte pas cette méthode.</translation>
-    </message>
-    <message>
-        <source>The request needs a body.</source>
-        <translation>La requête doit avoir un corps.</translation>
-    </message>
-    <message>
-        <source>The resource takes no body.</source>
-        <translation>La ressource n&apos;accepte pas de corps.</translation>
-    </message>
-    <message>
-        <source>The body must be %1.</source>
-        <translation>Le corps doit être %1.</translation>
-    </message>
-    <message>
-        <source>Too many readers of the event stream; poll instead.</source>
-        <translation>Trop de lecteurs du flux d&apos;événements&#xa0;; interroger plutôt.</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +1720,58 @@ Codes de sortie&#xa0;:
         <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
         <translation>L&apos;unité a répondu plus souvent que des enregistrements n&apos;ont été envoyés&#xa0;: ses réponses ne correspondent plus aux enregistrements, rien ne confirme donc qu&apos;elle a le firmware.</translation>
     </message>
+    <message>
+        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
+        <translation>Impossible d&apos;écrire la copie du firmware pour cette exécution&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not valid Intel HEX: %2</source>
+        <translation>%1 n&apos;est pas de l&apos;Intel HEX valide&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder: %1</source>
+        <translation>Impossible de créer un dossier privé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A run is on.</source>
+        <translation>Une exécution est en cours.</translation>
+    </message>
+    <message>
+        <source>Nothing has run yet.</source>
+        <translation>Rien n&apos;a encore été exécuté.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No units to flash.</source>
+        <translation>Aucune unité à flasher.</translation>
+    </message>
+    <message>
+        <source>same unit as row %1 (both reach %2 port %3)</source>
+        <translation>même unité que la ligne %1 (les deux atteignent %2 port %3)</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of units.</source>
+        <translation>%1 est trop volumineux pour une liste d&apos;unités.</translation>
+    </message>
+    <message>
+        <source>A quoted field never ends.</source>
+        <translation>Un champ entre guillemets ne se termine jamais.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The first line must be the header %1.</source>
+        <translation>La première ligne doit être l&apos;en-tête %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -1870,18 +1831,6 @@ Le firmware choisi auparavant est conservé&#xa0;: %2</translation>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
-    <message>
-        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation>Impossible d&apos;écrire la copie du firmware pour cette exécution&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 is not valid Intel HEX: %2</source>
-        <translation>%1 n&apos;est pas de l&apos;Intel HEX valide&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot make a private folder: %1</source>
-        <translation>Impossible de créer un dossier privé&#xa0;: %1</translation>
-    </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>Signature&#xa0;: clé %1, commentaire de confiance&#xa0;: %2</translation>
@@ -3072,49 +3021,6 @@ Un fichier firmware de démonstration à lui envoyer&#xa0;: %1</translation>
     </message>
 </context>
 <context>
-    <name>StationApi</name>
-    <message>
-        <source>The station is locked for production.</source>
-        <translation>La station est verrouillée pour la production.</translation>
-    </message>
-    <message>
-        <source>A run is on.</source>
-        <translation>Une exécution est en cours.</translation>
-    </message>
-    <message>
-        <source>The file&apos;s SHA-256 is %1.</source>
-        <translation>Le SHA-256 du fichier est %1.</translation>
-    </message>
-    <message>
-        <source>No unit is named %1.</source>
-        <translation>Aucune unité ne s&apos;appelle %1.</translation>
-    </message>
-    <message>
-        <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation>La station n&apos;écrit pas de numéros de série&#xa0;: les activer dans Fichier &gt; Numéros de série... ou avec --serial-at et --serial-from.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation>&quot;%1&quot; n&apos;est pas une unité de cette exécution.</translation>
-    </message>
-    <message>
-        <source>No firmware that can be flashed is loaded.</source>
-        <translation>Aucun firmware flashable n&apos;est chargé.</translation>
-    </message>
-    <message>
-        <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation>Le SHA-256 du firmware chargé est %1.</translation>
-    </message>
-    <message>
-        <source>The station knows only its latest run.</source>
-        <translation>La station ne connaît que sa dernière exécution.</translation>
-    </message>
-    <message>
-        <source>The run has ended.</source>
-        <translation>L&apos;exécution est terminée.</translation>
-    </message>
-</context>
-<context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
@@ -3440,29 +3346,6 @@ de chaque unité.
     </message>
 </context>
 <context>
-    <name>StationRunner</name>
-    <message>
-        <source>A run is on.</source>
-        <translation>Une exécution est en cours.</translation>
-    </message>
-    <message>
-        <source>Nothing has run yet.</source>
-        <translation>Rien n&apos;a encore été exécuté.</translation>
-    </message>
-    <message>
-        <source>Row %1: %2</source>
-        <translation>Ligne %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>No units to flash.</source>
-        <translation>Aucune unité à flasher.</translation>
-    </message>
-    <message>
-        <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation>même unité que la ligne %1 (les deux atteignent %2 port %3)</translation>
-    </message>
-</context>
-<context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
@@ -3476,10 +3359,6 @@ de chaque unité.
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
         <translation>L&apos;interface de commande répond sur %1, que d&apos;autres ordinateurs peuvent atteindre&#xa0;: toute personne ayant le jeton peut piloter la station.</translation>
     </message>
-    <message>
-        <source>Control interface: %1 (token in %2)</source>
-        <translation>Interface de commande&#xa0;: %1 (jeton dans %2)</translation>
-    </message>
 </context>
 <context>
     <name>StationSession</name>
@@ -3490,13 +3369,6 @@ de chaque unité.
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
         <translation>Les paramètres de la station n&apos;ont pas pu être enregistrés dans %1&#xa0;; la liste d&apos;unités et les choix faits ici ne sont pas mémorisés.</translation>
-    </message>
-</context>
-<context>
-    <name>StationTrust</name>
-    <message>
-        <source>Only signed firmware is flashed here: %1</source>
-        <translation>Seul du firmware signé est flashé ici&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3771,29 +3643,6 @@ Les unités en plein transfert restent en mode programmation jusqu&apos;à ce qu
     <message>
         <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
         <translation>« %1 » : le paquet est un nombre à partir de 0 ou « eof »</translation>
-    </message>
-</context>
-<context>
-    <name>UnitListFile</name>
-    <message>
-        <source>%1 is too large for a list of units.</source>
-        <translation>%1 est trop volumineux pour une liste d&apos;unités.</translation>
-    </message>
-    <message>
-        <source>A quoted field never ends.</source>
-        <translation>Un champ entre guillemets ne se termine jamais.</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>Le fichier est vide.</translation>
-    </message>
-    <message>
-        <source>The first line must be the header %1.</source>
-        <translation>La première ligne doit être l&apos;en-tête %1.</translation>
-    </message>
-    <message>
-        <source>Cannot save %1: %2</source>
-        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

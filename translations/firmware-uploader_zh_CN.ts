@@ -13,101 +13,10 @@
     </message>
 </context>
 <context>
-    <name>ApiRequestParser</name>
-    <message>
-        <source>Unknown field &quot;%1&quot;.</source>
-        <translation>未知字段“%1”。</translation>
-    </message>
-    <message>
-        <source>The body is not JSON: %1 at byte %2.</source>
-        <translation>请求体不是 JSON：%1，位于第 %2 字节。</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON object.</source>
-        <translation>请求体必须是 JSON 对象。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>“%1”必须是%2。</translation>
-    </message>
-    <message>
-        <source>a SHA-256 in 64 hexadecimal digits</source>
-        <translation>由 64 个十六进制数字组成的 SHA-256</translation>
-    </message>
-    <message>
-        <source>a list of unit names</source>
-        <translation>单元名称列表</translation>
-    </message>
-    <message>
-        <source>an object of unit names and their values</source>
-        <translation>由单元名称及其值组成的对象</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>文本</translation>
-    </message>
-    <message>
-        <source>a port number</source>
-        <translation>端口号</translation>
-    </message>
-    <message>
-        <source>Every unit must be an object.</source>
-        <translation>每个单元都必须是对象。</translation>
-    </message>
-    <message>
-        <source>the firmware file&apos;s path</source>
-        <translation>固件文件的路径</translation>
-    </message>
-    <message>
-        <source>a list of unit names, &quot;all&quot; or &quot;failed&quot;</source>
-        <translation>单元名称列表、&quot;all&quot; 或 &quot;failed&quot;</translation>
-    </message>
-    <message>
-        <source>The body must be a JSON list of units.</source>
-        <translation>请求体必须是单元的 JSON 列表。</translation>
-    </message>
-    <message>
-        <source>&quot;after&quot; must be a whole number from 0.</source>
-        <translation>&quot;after&quot; 必须是从 0 起的整数。</translation>
-    </message>
-</context>
-<context>
     <name>ApiServer</name>
     <message>
         <source>Cannot listen on %1 port %2.</source>
         <translation>无法在 %1 端口 %2 上监听。</translation>
-    </message>
-    <message>
-        <source>No such resource.</source>
-        <translation>没有此资源。</translation>
-    </message>
-    <message>
-        <source>Give the station&apos;s token: Authorization: Bearer TOKEN.</source>
-        <translation>请提供工作站的令牌：Authorization: Bearer TOKEN。</translation>
-    </message>
-    <message>
-        <source>The body is larger than 1 MiB.</source>
-        <translation>请求体大于 1 MiB。</translation>
-    </message>
-    <message>
-        <source>The resource does not take this method.</source>
-        <translation>该资源不接受此方法。</translation>
-    </message>
-    <message>
-        <source>The request needs a body.</source>
-        <translation>该请求需要请求体。</translation>
-    </message>
-    <message>
-        <source>The resource takes no body.</source>
-        <translation>该资源不接受请求体。</translation>
-    </message>
-    <message>
-        <source>The body must be %1.</source>
-        <translation>请求体必须是%1。</translation>
-    </message>
-    <message>
-        <source>Too many readers of the event stream; poll instead.</source>
-        <translation>事件流的读取者过多；请改用轮询。</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1698,58 @@ Exit codes:
         <source>The unit answered more often than records were sent: its answers no longer match the records, so nothing confirms that it has the firmware.</source>
         <translation>单元应答的次数多于发送的记录数：其应答已与记录对不上，因此无法确认它已收到固件。</translation>
     </message>
+    <message>
+        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
+        <translation>无法写入本次运行的固件副本：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not valid Intel HEX: %2</source>
+        <translation>%1 不是有效的 Intel HEX：%2</translation>
+    </message>
+    <message>
+        <source>Cannot make a private folder: %1</source>
+        <translation>无法创建私有文件夹：%1</translation>
+    </message>
+    <message>
+        <source>A run is on.</source>
+        <translation>正在运行。</translation>
+    </message>
+    <message>
+        <source>Nothing has run yet.</source>
+        <translation>尚未运行任何内容。</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>No units to flash.</source>
+        <translation>没有要烧录的单元。</translation>
+    </message>
+    <message>
+        <source>same unit as row %1 (both reach %2 port %3)</source>
+        <translation>与第 %1 行是同一单元（两者都连接 %2 端口 %3）</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of units.</source>
+        <translation>%1 太大，不能作为单元列表。</translation>
+    </message>
+    <message>
+        <source>A quoted field never ends.</source>
+        <translation>带引号的字段没有结束。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The first line must be the header %1.</source>
+        <translation>第一行必须是表头 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareChoice</name>
@@ -1848,18 +1809,6 @@ The firmware chosen before stays: %2</source>
 </context>
 <context>
     <name>FirmwareSnapshot</name>
-    <message>
-        <source>Cannot write the run&apos;s copy of the firmware: %1</source>
-        <translation>无法写入本次运行的固件副本：%1</translation>
-    </message>
-    <message>
-        <source>%1 is not valid Intel HEX: %2</source>
-        <translation>%1 不是有效的 Intel HEX：%2</translation>
-    </message>
-    <message>
-        <source>Cannot make a private folder: %1</source>
-        <translation>无法创建私有文件夹：%1</translation>
-    </message>
     <message>
         <source>Signature: key %1, trusted comment: %2</source>
         <translation>签名：密钥 %1，受信任的注释：%2</translation>
@@ -3036,49 +2985,6 @@ A demo firmware file to send it: %1</source>
     </message>
 </context>
 <context>
-    <name>StationApi</name>
-    <message>
-        <source>The station is locked for production.</source>
-        <translation>工作站已锁定以投入生产。</translation>
-    </message>
-    <message>
-        <source>A run is on.</source>
-        <translation>正在运行。</translation>
-    </message>
-    <message>
-        <source>The file&apos;s SHA-256 is %1.</source>
-        <translation>该文件的 SHA-256 为 %1。</translation>
-    </message>
-    <message>
-        <source>No unit is named %1.</source>
-        <translation>没有名为 %1 的单元。</translation>
-    </message>
-    <message>
-        <source>The station writes no serial numbers: turn them on in File &gt; Serial numbers... or with --serial-at and --serial-from.</source>
-        <translation>工作站不写入序列号：请在 文件 &gt; 序列号... 中开启，或使用 --serial-at 和 --serial-from。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a unit of this run.</source>
-        <translation>“%1”不是本次运行的单元。</translation>
-    </message>
-    <message>
-        <source>No firmware that can be flashed is loaded.</source>
-        <translation>未加载可烧录的固件。</translation>
-    </message>
-    <message>
-        <source>The loaded firmware&apos;s SHA-256 is %1.</source>
-        <translation>已加载固件的 SHA-256 为 %1。</translation>
-    </message>
-    <message>
-        <source>The station knows only its latest run.</source>
-        <translation>工作站只知道其最近一次运行。</translation>
-    </message>
-    <message>
-        <source>The run has ended.</source>
-        <translation>运行已结束。</translation>
-    </message>
-</context>
-<context>
     <name>StationEventLog</name>
     <message>
         <source>The station&apos;s event is not in the flash history: %1</source>
@@ -3389,29 +3295,6 @@ process per unit, and reports each unit&apos;s outcome.
     </message>
 </context>
 <context>
-    <name>StationRunner</name>
-    <message>
-        <source>A run is on.</source>
-        <translation>正在运行。</translation>
-    </message>
-    <message>
-        <source>Nothing has run yet.</source>
-        <translation>尚未运行任何内容。</translation>
-    </message>
-    <message>
-        <source>Row %1: %2</source>
-        <translation>第 %1 行：%2</translation>
-    </message>
-    <message>
-        <source>No units to flash.</source>
-        <translation>没有要烧录的单元。</translation>
-    </message>
-    <message>
-        <source>same unit as row %1 (both reach %2 port %3)</source>
-        <translation>与第 %1 行是同一单元（两者都连接 %2 端口 %3）</translation>
-    </message>
-</context>
-<context>
     <name>StationServe</name>
     <message>
         <source>--serve needs [ADDRESS:]PORT, e.g. 8080 or 192.0.2.7:8080.</source>
@@ -3425,10 +3308,6 @@ process per unit, and reports each unit&apos;s outcome.
         <source>The control interface answers on %1, which other computers may reach: anyone with the token can drive the station.</source>
         <translation>控制接口在 %1 上应答，其他计算机可能访问到它：任何持有令牌的人都能操控工作站。</translation>
     </message>
-    <message>
-        <source>Control interface: %1 (token in %2)</source>
-        <translation>控制接口：%1（令牌位于 %2）</translation>
-    </message>
 </context>
 <context>
     <name>StationSession</name>
@@ -3439,13 +3318,6 @@ process per unit, and reports each unit&apos;s outcome.
     <message>
         <source>The station&apos;s settings could not be saved in %1; the list of units and the choices made here are not remembered.</source>
         <translation>工作站的设置无法保存到 %1 中；单元列表和在此所做的选择将不会被记住。</translation>
-    </message>
-</context>
-<context>
-    <name>StationTrust</name>
-    <message>
-        <source>Only signed firmware is flashed here: %1</source>
-        <translation>此处只烧录已签名的固件：%1</translation>
     </message>
 </context>
 <context>
@@ -3719,29 +3591,6 @@ Units that are mid-transfer stay in programming mode until they are flashed agai
     <message>
         <source>&quot;%1&quot;: the packet is a number from 0 or &quot;eof&quot;</source>
         <translation>“%1”：数据包须为从 0 起的数字或“eof”</translation>
-    </message>
-</context>
-<context>
-    <name>UnitListFile</name>
-    <message>
-        <source>%1 is too large for a list of units.</source>
-        <translation>%1 太大，不能作为单元列表。</translation>
-    </message>
-    <message>
-        <source>A quoted field never ends.</source>
-        <translation>带引号的字段没有结束。</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>文件为空。</translation>
-    </message>
-    <message>
-        <source>The first line must be the header %1.</source>
-        <translation>第一行必须是表头 %1。</translation>
-    </message>
-    <message>
-        <source>Cannot save %1: %2</source>
-        <translation>无法保存 %1：%2</translation>
     </message>
 </context>
 <context>

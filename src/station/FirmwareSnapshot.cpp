@@ -26,7 +26,7 @@ bool writeFile(const QString &path, const QByteArray &content, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
         !file.flush()) {
-        *error = FirmwareSnapshot::tr("Cannot write the run's copy of the firmware: %1")
+        *error = CoreText::english("Cannot write the run's copy of the firmware: %1")
                      .arg(file.errorString());
         return false;
     }
@@ -70,8 +70,7 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
     // worth a word about its signature.
     IntelHexCheck::Result check = IntelHexCheck::inspectContent(content);
     if (check.problem) {
-        *error =
-            tr("%1 is not valid Intel HEX: %2").arg(path, CoreText::shown(check.problem->text));
+        *error = CoreText::english("%1 is not valid Intel HEX: %2").arg(path, check.problem->text);
         return false;
     }
     const StationTrust trust = StationTrust::current();
@@ -84,7 +83,7 @@ bool FirmwareSnapshot::take(const QString &path, QString *error)
         QDir(QDir::tempPath())
             .filePath(kFolderPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
     if (!dir->isValid()) {
-        *error = tr("Cannot make a private folder: %1").arg(dir->errorString());
+        *error = CoreText::english("Cannot make a private folder: %1").arg(dir->errorString());
         return false;
     }
     // The copy is checked, not the original, so the check and the upload see the same bytes.

@@ -87,7 +87,7 @@ void StationRunner::setUnitOptions(std::chrono::milliseconds responseTimeout, in
 bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, QString *error)
 {
     if (isRunning()) {
-        *error = tr("A run is on.");
+        *error = CoreText::english("A run is on.");
         return false;
     }
     if (!checkRows(rows, error) || !m_snapshot.take(firmwarePath, error))
@@ -98,11 +98,11 @@ bool StationRunner::start(const QList<int> &rows, const QString &firmwarePath, Q
 bool StationRunner::rerun(const QList<int> &rows, QString *error)
 {
     if (isRunning()) {
-        *error = tr("A run is on.");
+        *error = CoreText::english("A run is on.");
         return false;
     }
     if (!m_snapshot.isValid()) {
-        *error = tr("Nothing has run yet.");
+        *error = CoreText::english("Nothing has run yet.");
         return false;
     }
     return checkRows(rows, error) && launch(rows, error);
@@ -115,13 +115,13 @@ bool StationRunner::checkRows(const QList<int> &rows, QString *error)
     m_model.markSameUnits({});
     for (int row : rows) {
         if (!m_model.problem(row).isEmpty()) {
-            *error = tr("Row %1: %2").arg(row + 1).arg(CoreText::shown(m_model.problem(row)));
+            *error = CoreText::english("Row %1: %2").arg(row + 1).arg(m_model.problem(row));
             return false;
         }
         const StationUnit &unit = m_model.unit(row);
         const QString serialProblem = m_serials.problemFor(unit, m_nextSerialValues.value(unit.id));
         if (!serialProblem.isEmpty()) {
-            *error = tr("Row %1: %2").arg(row + 1).arg(serialProblem);
+            *error = CoreText::english("Row %1: %2").arg(row + 1).arg(serialProblem);
             return false;
         }
     }
@@ -141,7 +141,7 @@ QList<int> StationRunner::failedRows() const
 bool StationRunner::launch(const QList<int> &rows, QString *error)
 {
     if (rows.isEmpty()) {
-        *error = tr("No units to flash.");
+        *error = CoreText::english("No units to flash.");
         return false;
     }
     m_model.clearRuns(rows);
@@ -250,7 +250,7 @@ bool StationRunner::checkSameUnits(QString *error)
                     [&](const QHostAddress &other) { return plain(other) == plain(address); });
                 if (!shared)
                     continue;
-                same.insert(a.id, tr("same unit as row %1 (both reach %2 port %3)")
+                same.insert(a.id, CoreText::english("same unit as row %1 (both reach %2 port %3)")
                                       .arg(targets[j].row + 1)
                                       .arg(plain(address).toString(), a.port));
                 break;
@@ -263,7 +263,7 @@ bool StationRunner::checkSameUnits(QString *error)
     for (const Target &target : std::as_const(targets)) {
         const quint64 id = m_model.unit(target.row).id;
         if (same.contains(id)) {
-            *error = tr("Row %1: %2").arg(target.row + 1).arg(same.value(id));
+            *error = CoreText::english("Row %1: %2").arg(target.row + 1).arg(same.value(id));
             break;
         }
     }

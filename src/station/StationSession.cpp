@@ -1,6 +1,7 @@
 #include "StationSession.h"
 
 #include "UnitListFile.h"
+#include "platform/CoreText.h"
 
 namespace {
 const QString kApplication = QStringLiteral("Station");
@@ -23,7 +24,7 @@ QList<StationUnit> StationSession::rememberedUnits(QString *problem)
     m_keepList = true;
     *problem = tr("The remembered list of units in %1 cannot be read (%2). It is kept as it "
                   "is until another list is opened or made.")
-                   .arg(fileName(), error);
+                   .arg(fileName(), CoreText::shown(error));
     return {};
 }
 

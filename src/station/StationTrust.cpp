@@ -50,5 +50,5 @@ std::optional<QString> StationTrust::refusal(const std::optional<SignatureCheck>
 {
     if (!verdict || verdict->isValid() || !m_required)
         return std::nullopt;
-    return tr("Only signed firmware is flashed here: %1").arg(CoreText::shown(verdict->problem()));
+    return CoreText::english("Only signed firmware is flashed here: %1").arg(verdict->problem());
 }

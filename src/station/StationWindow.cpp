@@ -2,6 +2,7 @@
 
 #include "LastFlashLookup.h"
 #include "StationHistory.h"
+#include "platform/CoreText.h"
 
 #include "CountsLabel.h"
 #include "FirmwarePanel.h"
@@ -383,11 +384,14 @@ void StationWindow::setUnattended(bool unattended)
 
 void StationWindow::showError(const QString &text)
 {
-    statusBar()->showMessage(text, kStatusMessageMs);
+    // Refusals of the runner and the list files are English records (an HTTP client gets them
+    // so); the operator reads them in the station's language.
+    const QString shown = CoreText::shown(text);
+    statusBar()->showMessage(shown, kStatusMessageMs);
     if (m_unattended)
-        printError(text);
+        printError(shown);
     else
-        QMessageBox::warning(this, windowTitle(), text);
+        QMessageBox::warning(this, windowTitle(), shown);
 }
 
 // Never waits here for the run to end: the window closes again once it has.

@@ -2,6 +2,7 @@
 
 #include "CsvText.h"
 #include "firmware/FirmwareFile.h"
+#include "platform/CoreText.h"
 
 #include <QSaveFile>
 
@@ -19,7 +20,7 @@ QList<StationUnit> UnitListFile::load(const QString &path, QString *error)
     if (!file.open(path, error))
         return {};
     if (file.size() > kFileSizeLimit) {
-        *error = tr("%1 is too large for a list of units.").arg(path);
+        *error = CoreText::english("%1 is too large for a list of units.").arg(path);
         return {};
     }
     error->clear();
@@ -30,11 +31,11 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
 {
     QList<QStringList> rows;
     if (!CsvText::parse(text, &rows)) {
-        *error = tr("A quoted field never ends.");
+        *error = CoreText::english("A quoted field never ends.");
         return {};
     }
     if (rows.isEmpty()) {
-        *error = tr("The file is empty.");
+        *error = CoreText::english("The file is empty.");
         return {};
     }
     QStringList header;
@@ -46,7 +47,7 @@ QList<StationUnit> UnitListFile::fromText(const QString &text, QString *error)
     const qsizetype titleColumn = header.indexOf(QLatin1String("title"));
     const qsizetype serialColumn = header.indexOf(QLatin1String("serial"));
     if (nameColumn < 0 || addressColumn < 0 || portColumn < 0) {
-        *error = tr("The first line must be the header %1.")
+        *error = CoreText::english("The first line must be the header %1.")
                      .arg(QStringLiteral("name,address,port[,title][,serial]"));
         return {};
     }
@@ -87,7 +88,7 @@ bool UnitListFile::save(const QString &path, const QList<StationUnit> &units, QS
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toText(units).toUtf8()) < 0 ||
         !file.commit()) {
-        *error = tr("Cannot save %1: %2").arg(path, file.errorString());
+        *error = CoreText::english("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -311,7 +311,8 @@ class StationHttpTest(unittest.TestCase):
         self.assertEqual(station.request("POST", "/runs/%s/stop" % run_id)[0], 409)
 
     def test_refusals_change_nothing(self):
-        station = self.station()
+        # A station speaking German still answers its clients in English: reasons are data.
+        station = self.station(env={"LANGUAGE": "de"})
         self.units(station, [])
         before = station.get("/units")
         bad_hex = os.path.join(self.scratch.name, "bad.hex")
@@ -342,6 +343,9 @@ class StationHttpTest(unittest.TestCase):
                 got, answer = station.request(method, path, body, content_type, token)
                 self.assertEqual((got, answer["error"]), (status, word), answer)
                 self.assertTrue(answer["reason"])
+        for path, body, english in (("/firmware", {"path": bad_hex}, "is not valid Intel HEX"),
+                                    ("/units", "[{", "The body is not JSON")):
+            self.assertIn(english, station.request("PUT", path, body)[1]["reason"])
         self.load_firmware(station)
         status, answer = station.request("POST", "/runs", {"units": ["nobody"]})
         self.assertEqual((status, answer["error"]), (422, "unknown_unit"))

@@ -27,7 +27,7 @@ QString shown(const QString &name)
 Error unknownField(const QString &name)
 {
     return Error{400, QStringLiteral("unknown_field"),
-                 ApiRequestParser::tr("Unknown field \"%1\".").arg(shown(name))};
+                 QStringLiteral("Unknown field \"%1\".").arg(shown(name))};
 }
 
 std::variant<QJsonDocument, Error> document(const QByteArray &body)
@@ -35,10 +35,9 @@ std::variant<QJsonDocument, Error> document(const QByteArray &body)
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return ApiRequestParser::badRequest(
-            ApiRequestParser::tr("The body is not JSON: %1 at byte %2.")
-                .arg(parseError.errorString())
-                .arg(parseError.offset));
+        return ApiRequestParser::badRequest(QStringLiteral("The body is not JSON: %1 at byte %2.")
+                                                .arg(parseError.errorString())
+                                                .arg(parseError.offset));
     return json;
 }
 
@@ -49,8 +48,7 @@ std::variant<QJsonObject, Error> object(const QByteArray &body, const QStringLis
         return *error;
     const QJsonDocument &doc = std::get<QJsonDocument>(json);
     if (!doc.isObject())
-        return ApiRequestParser::badRequest(
-            ApiRequestParser::tr("The body must be a JSON object."));
+        return ApiRequestParser::badRequest(QStringLiteral("The body must be a JSON object."));
     const QJsonObject result = doc.object();
     for (auto it = result.begin(); it != result.end(); ++it) {
         if (!allowed.contains(it.key()))
@@ -61,8 +59,7 @@ std::variant<QJsonObject, Error> object(const QByteArray &body, const QStringLis
 
 Error badField(const QString &field, const QString &what)
 {
-    return ApiRequestParser::badRequest(
-        ApiRequestParser::tr("\"%1\" must be %2.").arg(field, what));
+    return ApiRequestParser::badRequest(QStringLiteral("\"%1\" must be %2.").arg(field, what));
 }
 
 // A SHA-256 as 64 hexadecimal digits, in either case; empty when the field is absent.
@@ -73,18 +70,18 @@ std::variant<QByteArray, Error> sha256(const QJsonObject &body, const QString &f
     static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{64}$"));
     const QJsonValue value = body.value(field);
     if (!value.isString() || !hex.match(value.toString()).hasMatch())
-        return badField(field, ApiRequestParser::tr("a SHA-256 in 64 hexadecimal digits"));
+        return badField(field, QStringLiteral("a SHA-256 in 64 hexadecimal digits"));
     return value.toString().toLower().toLatin1();
 }
 
 std::variant<QStringList, Error> names(const QJsonValue &value, const QString &field)
 {
     if (!value.isArray() || value.toArray().size() > kMaxNames)
-        return badField(field, ApiRequestParser::tr("a list of unit names"));
+        return badField(field, QStringLiteral("a list of unit names"));
     QStringList result;
     for (const QJsonValue &name : value.toArray()) {
         if (!name.isString() || name.toString().isEmpty())
-            return badField(field, ApiRequestParser::tr("a list of unit names"));
+            return badField(field, QStringLiteral("a list of unit names"));
         result.append(name.toString());
     }
     return result;
@@ -95,7 +92,7 @@ std::variant<QHash<QString, QString>, Error> serialValues(const QJsonValue &valu
 {
     const auto refusal = [] {
         return badField(QStringLiteral("serials"),
-                        ApiRequestParser::tr("an object of unit names and their values"));
+                        QStringLiteral("an object of unit names and their values"));
     };
     if (value.isUndefined())
         return QHash<QString, QString>();
@@ -119,7 +116,7 @@ std::optional<QString> text(const QJsonObject &unit, const QString &field, bool 
     if (value.isUndefined() && !required)
         return QString();
     if (!value.isString()) {
-        *error = badField(field, ApiRequestParser::tr("text"));
+        *error = badField(field, QStringLiteral("text"));
         return std::nullopt;
     }
     return value.toString();
@@ -133,7 +130,7 @@ std::optional<QString> port(const QJsonObject &unit, Error *error)
         return QString::number(value.toInteger());
     if (value.isString())
         return value.toString();
-    *error = badField(QStringLiteral("port"), ApiRequestParser::tr("a port number"));
+    *error = badField(QStringLiteral("port"), QStringLiteral("a port number"));
     return std::nullopt;
 }
 
@@ -143,7 +140,7 @@ std::variant<StationUnit, Error> unitFrom(const QJsonValue &value)
                                     QStringLiteral("port"), QStringLiteral("title"),
                                     QStringLiteral("serial")};
     if (!value.isObject())
-        return ApiRequestParser::badRequest(ApiRequestParser::tr("Every unit must be an object."));
+        return ApiRequestParser::badRequest(QStringLiteral("Every unit must be an object."));
     const QJsonObject unit = value.toObject();
     for (auto it = unit.begin(); it != unit.end(); ++it) {
         if (!fields.contains(it.key()))
@@ -179,7 +176,7 @@ ApiRequestParser::firmware(const QByteArray &body)
     const QJsonObject &json = std::get<QJsonObject>(parsed);
     const QJsonValue path = json.value(QStringLiteral("path"));
     if (!path.isString() || path.toString().isEmpty())
-        return badField(QStringLiteral("path"), tr("the firmware file's path"));
+        return badField(QStringLiteral("path"), QStringLiteral("the firmware file's path"));
     auto hash = sha256(json, QStringLiteral("sha256"));
     if (const Error *error = std::get_if<Error>(&hash))
         return *error;
@@ -205,7 +202,7 @@ ApiRequestParser::Result<ApiRequestParser::RunRequest> ApiRequestParser::run(con
         auto list = names(units, QStringLiteral("units"));
         if (std::holds_alternative<Error>(list))
             return badField(QStringLiteral("units"),
-                            tr("a list of unit names, \"all\" or \"failed\""));
+                            QStringLiteral("a list of unit names, \"all\" or \"failed\""));
         request.which = RunRequest::Which::Named;
         request.names = std::get<QStringList>(list);
     }
@@ -244,7 +241,7 @@ ApiRequestParser::Result<QList<StationUnit>> ApiRequestParser::units(const QByte
         return *error;
     const QJsonDocument &doc = std::get<QJsonDocument>(json);
     if (!doc.isArray())
-        return badRequest(tr("The body must be a JSON list of units."));
+        return badRequest(QStringLiteral("The body must be a JSON list of units."));
     QList<StationUnit> result;
     for (const QJsonValue &value : doc.array()) {
         auto unit = unitFrom(value);
@@ -262,6 +259,6 @@ ApiRequestParser::Result<qint64> ApiRequestParser::after(const QString &text, bo
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok || value < 0)
-        return badRequest(tr("\"after\" must be a whole number from 0."));
+        return badRequest(QStringLiteral("\"after\" must be a whole number from 0."));
     return value;
 }

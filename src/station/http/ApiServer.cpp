@@ -137,7 +137,7 @@ std::optional<QString> ApiServer::start(const QHostAddress &address, quint16 por
 void ApiServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
 {
     QHttpServerResponder responder = makeResponder(request, socket);
-    send(responder, failure(404, QStringLiteral("not_found"), tr("No such resource.")));
+    send(responder, failure(404, QStringLiteral("not_found"), QStringLiteral("No such resource.")));
 }
 
 // The token first, so that without it nothing is told, not even which resources there are.
@@ -146,9 +146,10 @@ std::optional<ApiReply> ApiServer::refusal(const QHttpServerRequest &request, co
 {
     if (!m_token.accepts(header(request, "Authorization")))
         return failure(401, QStringLiteral("unauthorized"),
-                       tr("Give the station's token: Authorization: Bearer TOKEN."));
+                       QStringLiteral("Give the station's token: Authorization: Bearer TOKEN."));
     if (request.body().size() > ApiRequestParser::kMaxBodyBytes)
-        return failure(413, QStringLiteral("too_large"), tr("The body is larger than 1 MiB."));
+        return failure(413, QStringLiteral("too_large"),
+                       QStringLiteral("The body is larger than 1 MiB."));
     const QString path = request.url().path();
     QByteArrayList allowed;
     for (qsizetype i = 0; i < routes().size() && !*route; ++i) {
@@ -162,22 +163,23 @@ std::optional<ApiReply> ApiServer::refusal(const QHttpServerRequest &request, co
         }
     }
     if (allowed.isEmpty())
-        return failure(404, QStringLiteral("not_found"), tr("No such resource."));
+        return failure(404, QStringLiteral("not_found"), QStringLiteral("No such resource."));
     if (!*route) {
         ApiReply reply = failure(405, QStringLiteral("method_not_allowed"),
-                                 tr("The resource does not take this method."));
+                                 QStringLiteral("The resource does not take this method."));
         reply.allow = allowed.join(", ");
         return reply;
     }
     const bool hasBody = !request.body().isEmpty();
     if ((*route)->bodyRequired && !hasBody)
-        return failure(400, QStringLiteral("bad_request"), tr("The request needs a body."));
+        return failure(400, QStringLiteral("bad_request"),
+                       QStringLiteral("The request needs a body."));
     if (hasBody && !(*route)->bodyTypes.contains(mediaType(request)))
-        return failure(
-            415, QStringLiteral("unsupported_media_type"),
-            (*route)->bodyTypes.isEmpty()
-                ? tr("The resource takes no body.")
-                : tr("The body must be %1.").arg((*route)->bodyTypes.join(QLatin1String(" or "))));
+        return failure(415, QStringLiteral("unsupported_media_type"),
+                       (*route)->bodyTypes.isEmpty()
+                           ? QStringLiteral("The resource takes no body.")
+                           : QStringLiteral("The body must be %1.")
+                                 .arg((*route)->bodyTypes.join(QLatin1String(" or "))));
     return std::nullopt;
 }
 
@@ -226,7 +228,7 @@ ApiReply ApiServer::dispatch(const Route &route, const QStringList &parts,
     case Events:
         break;
     }
-    return failure(404, QStringLiteral("not_found"), tr("No such resource."));
+    return failure(404, QStringLiteral("not_found"), QStringLiteral("No such resource."));
 }
 
 void ApiServer::send(QHttpServerResponder &responder, const ApiReply &reply)
@@ -307,8 +309,9 @@ void ApiServer::streamEvents(QHttpServerResponder &&responder, QTcpSocket *socke
 {
     std::erase_if(m_streams, [](const auto &entry) { return !entry.second.socket; });
     if (m_streams.size() >= size_t(kMaxStreams)) {
-        send(responder, failure(503, QStringLiteral("too_many_streams"),
-                                tr("Too many readers of the event stream; poll instead.")));
+        send(responder,
+             failure(503, QStringLiteral("too_many_streams"),
+                     QStringLiteral("Too many readers of the event stream; poll instead.")));
         return;
     }
     responder.writeStatusLine(Status::Ok);

@@ -111,9 +111,9 @@ std::optional<ApiError> StationApi::refuseChange() const
 {
     if (m_window.desk().lock().isLocked())
         return ApiError{kLocked, QStringLiteral("locked"),
-                        tr("The station is locked for production.")};
+                        QStringLiteral("The station is locked for production.")};
     if (m_window.runner().isRunning())
-        return ApiError{kConflict, QStringLiteral("busy"), tr("A run is on.")};
+        return ApiError{kConflict, QStringLiteral("busy"), QStringLiteral("A run is on.")};
     return std::nullopt;
 }
 
@@ -153,9 +153,10 @@ ApiReply StationApi::putFirmware(const QByteArray &body)
     if (!snapshot->take(request.path, &error))
         return ApiReply::of(unprocessable(QStringLiteral("refused"), error));
     if (!request.sha256.isEmpty() && snapshot->summary().sha256 != request.sha256)
-        return ApiReply::of(unprocessable(
-            QStringLiteral("sha256_mismatch"),
-            tr("The file's SHA-256 is %1.").arg(QString::fromLatin1(snapshot->summary().sha256))));
+        return ApiReply::of(
+            unprocessable(QStringLiteral("sha256_mismatch"),
+                          QStringLiteral("The file's SHA-256 is %1.")
+                              .arg(QString::fromLatin1(snapshot->summary().sha256))));
     m_firmware = std::move(snapshot);
     if (!m_window.firmwarePanel().setPath(request.path)) {
         m_firmware.reset();
@@ -186,7 +187,7 @@ std::optional<ApiError> StationApi::rowsNamed(const QStringList &names, QList<in
         }
         if (found < 0)
             return unprocessable(QStringLiteral("unknown_unit"),
-                                 tr("No unit is named %1.").arg(name));
+                                 QStringLiteral("No unit is named %1.").arg(name));
         if (!rows->contains(found))
             rows->append(found);
     }
@@ -204,9 +205,10 @@ std::optional<ApiError> StationApi::takeSerials(const QHash<QString, QString> &s
         return std::nullopt;
     }
     if (!runner.serialSettings().enabled)
-        return unprocessable(QStringLiteral("no_serials"),
-                             tr("The station writes no serial numbers: turn them on in File > "
-                                "Serial numbers... or with --serial-at and --serial-from."));
+        return unprocessable(
+            QStringLiteral("no_serials"),
+            QStringLiteral("The station writes no serial numbers: turn them on in File > "
+                           "Serial numbers... or with --serial-at and --serial-from."));
     QHash<quint64, QString> values;
     for (auto it = serials.begin(); it != serials.end(); ++it) {
         quint64 id = 0;
@@ -215,8 +217,9 @@ std::optional<ApiError> StationApi::takeSerials(const QHash<QString, QString> &s
                 id = m_window.model().unit(row).id;
         }
         if (id == 0)
-            return unprocessable(QStringLiteral("unknown_unit"),
-                                 tr("\"%1\" is not a unit of this run.").arg(it.key().left(64)));
+            return unprocessable(
+                QStringLiteral("unknown_unit"),
+                QStringLiteral("\"%1\" is not a unit of this run.").arg(it.key().left(64)));
         values.insert(id, it.value());
     }
     runner.setSerialValues(values);
@@ -230,20 +233,21 @@ ApiReply StationApi::startRun(const QByteArray &body)
         return ApiReply::of(*error);
     const ApiRequestParser::RunRequest request = std::get<ApiRequestParser::RunRequest>(parsed);
     if (m_window.runner().isRunning()) {
-        QJsonObject busy = ApiJson::error(QStringLiteral("busy"), tr("A run is on."));
+        QJsonObject busy = ApiJson::error(QStringLiteral("busy"), QStringLiteral("A run is on."));
         busy.insert(QStringLiteral("busy"), QJsonArray::fromStringList(runningNames()));
         return reply(kConflict, busy);
     }
     const FirmwarePanel &firmware = m_window.firmwarePanel();
     if (!firmware.isValid())
-        return ApiReply::of(unprocessable(QStringLiteral("no_firmware"),
-                                          tr("No firmware that can be flashed is loaded.")));
+        return ApiReply::of(
+            unprocessable(QStringLiteral("no_firmware"),
+                          QStringLiteral("No firmware that can be flashed is loaded.")));
     if (!request.expectSha256.isEmpty()) {
         const QByteArray now = sha256Of(firmware.path());
         if (now != request.expectSha256)
-            return ApiReply::of(unprocessable(
-                QStringLiteral("sha256_mismatch"),
-                tr("The loaded firmware's SHA-256 is %1.").arg(QString::fromLatin1(now))));
+            return ApiReply::of(unprocessable(QStringLiteral("sha256_mismatch"),
+                                              QStringLiteral("The loaded firmware's SHA-256 is %1.")
+                                                  .arg(QString::fromLatin1(now))));
     }
     QList<int> rows;
     using Which = ApiRequestParser::RunRequest::Which;
@@ -273,7 +277,7 @@ ApiReply StationApi::run(const QString &runId) const
 {
     if (runId.isEmpty() || runId != m_feed->runId())
         return ApiReply::of(ApiError{kNotFound, QStringLiteral("unknown_run"),
-                                     tr("The station knows only its latest run.")});
+                                     QStringLiteral("The station knows only its latest run.")});
     QJsonArray units;
     const UnitListModel &model = m_window.model();
     for (quint64 id : m_feed->runUnits()) {
@@ -300,7 +304,8 @@ ApiReply StationApi::stopRun(const QString &runId, const QByteArray &body)
         return ApiReply::of(*error);
     const ApiRequestParser::StopRequest request = std::get<ApiRequestParser::StopRequest>(parsed);
     if (!m_window.runner().isRunning())
-        return ApiReply::of(ApiError{kConflict, QStringLiteral("ended"), tr("The run has ended.")});
+        return ApiReply::of(
+            ApiError{kConflict, QStringLiteral("ended"), QStringLiteral("The run has ended.")});
     QList<int> rows;
     if (!request.names) {
         for (quint64 id : m_feed->runUnits())

@@ -59,7 +59,9 @@ std::optional<QString> StationServe::start(const QString &where, const QString &
                      qPrintable(tr("The control interface answers on %1, which other computers "
                                    "may reach: anyone with the token can drive the station.")
                                     .arg(m_address.toString())));
-    std::printf("%s\n", qPrintable(tr("Control interface: %1 (token in %2)").arg(url(), path)));
+    // Scripts read this line for the address and the token file: it stays English.
+    std::printf("%s\n",
+                qPrintable(QStringLiteral("Control interface: %1 (token in %2)").arg(url(), path)));
     std::fflush(stdout);
     return std::nullopt;
 }
