@@ -12,6 +12,7 @@
 #include "TrustedKeysDialog.h"
 #include "UnitLogDialog.h"
 #include "frmMain.h"
+#include "platform/CoreText.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
@@ -40,14 +41,19 @@ public:
     {
         if (code == kPseudo) {
             install(std::make_unique<PseudoTranslator>());
+            // The records' texts are the same in every catalog; the made-up language stretches
+            // them like any other.
+            CoreText::useCatalog(QStringLiteral(":/i18n/firmware-uploader_de.qm"));
         } else if (code != QLatin1String("en")) {
             load(QStringLiteral("qtbase_") + code,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             load(QStringLiteral("firmware-uploader_") + code, QStringLiteral(":/i18n"));
+            CoreText::useCatalog(QStringLiteral(":/i18n/firmware-uploader_%1.qm").arg(code));
         }
     }
     ~InstalledLanguage()
     {
+        CoreText::forgetCatalog();
         for (const auto &translator : m_translators)
             QCoreApplication::removeTranslator(translator.get());
     }
@@ -93,7 +99,8 @@ void showStates(UnitListModel &model)
                                  : UnitState::Finished;
         if (row == 4) {
             unit->exitCode = 1;
-            unit->reason = QStringLiteral("The unit refused record 300");
+            unit->reason = QStringLiteral(
+                "The unit refused record 300, line 301 of the file: NAK - Incorrect Checksum.");
         } else if (row != 2) {
             unit->exitCode = 0;
         }
