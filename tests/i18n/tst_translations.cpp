@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -192,10 +192,7 @@ private Q_SLOTS:
 
     // The core's records are translated from their English alone: each text, its placeholders
     // filled, must come back as its own translation, not as one of a look-alike text.
-    void coreTextsAreShownFromTheirEnglish_data()
-    {
-        catalogsAreSound_data();
-    }
+    void coreTextsAreShownFromTheirEnglish_data() { catalogsAreSound_data(); }
 
     void coreTextsAreShownFromTheirEnglish()
     {
