@@ -102,8 +102,7 @@ QString FirmwareChoice::tooltipFor(const QString &path, const QStringList &more)
     if (path.isEmpty())
         return tr("Click to choose the firmware file, or drop one on the window");
     // As text, line by line: a file name that looks like markup is shown as it is.
-    QStringList lines{path};
-    for (const QString &line : AttemptRecorder::describeFirmware(path) + more)
-        lines.append(CoreText::shown(line));
+    const QStringList lines =
+        QStringList{path} + CoreText::shown(AttemptRecorder::describeFirmware(path) + more);
     return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
 }

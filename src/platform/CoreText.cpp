@@ -75,7 +75,6 @@ std::optional<Pattern> patternOf(const QByteArray &source)
     expression += QRegularExpression::escape(text.mid(at)) + QStringLiteral("\\z");
     pattern.expression.setPattern(expression);
     pattern.expression.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-    pattern.expression.optimize();
     return pattern;
 }
 
@@ -158,6 +157,9 @@ QString filled(const QString &translation, const QStringList &values)
 
 QString translated(const Catalog &catalog, const QString &english, int depth)
 {
+    // A placeholder the text does not use matches nothing, and nothing is to be said of it.
+    if (english.isEmpty())
+        return english;
     const QByteArray source = english.toUtf8();
     const QString whole = QCoreApplication::translate(kContext, source.constData());
     if (whole != english || depth >= kMaxDepth)
@@ -183,7 +185,7 @@ QString translated(const Catalog &catalog, const QString &english, int depth)
 QString CoreText::shown(const QString &english)
 {
     QMutexLocker lock(&g_mutex);
-    if (!g_catalog || english.isEmpty())
+    if (!g_catalog)
         return english;
     if (const auto known = g_catalog->cache.constFind(english); known != g_catalog->cache.cend())
         return *known;
@@ -192,6 +194,15 @@ QString CoreText::shown(const QString &english)
         g_catalog->cache.clear();
     g_catalog->cache.insert(english, text);
     return text;
+}
+
+QStringList CoreText::shown(const QStringList &english)
+{
+    QStringList lines;
+    lines.reserve(english.size());
+    for (const QString &line : english)
+        lines.append(shown(line));
+    return lines;
 }
 
 bool CoreText::useCatalog(const QString &qmPath)

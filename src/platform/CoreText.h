@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // The core's texts are records before they are messages: one line goes into the flash history,
 // the command line's JSON and onto a person's screen. They are made in English, always, with
@@ -22,6 +23,8 @@ public:
     // in the placeholders translated too. Unknown text, and any text in English, comes back as it
     // is.
     static QString shown(const QString &english);
+    // Each line shown().
+    static QStringList shown(const QStringList &english);
 
     // Learns the core's texts with placeholders from the catalog file just installed (a .qm file).
     // Language::apply does this; false when the file cannot be read.

@@ -53,8 +53,6 @@ bool FirmwarePanel::setPath(const QString &path)
     const bool valid = FirmwareSnapshot::inspect(absolute, &description, &error);
     m_problem = valid ? QString() : error;
     error = CoreText::shown(error);
-    for (QString &line : description)
-        line = CoreText::shown(line);
     if (!valid && m_valid) {
         Q_EMIT refused(tr("%1\nThe firmware chosen before stays: %2")
                            .arg(error, QDir::toNativeSeparators(m_path)));
@@ -64,7 +62,7 @@ bool FirmwarePanel::setPath(const QString &path)
     m_valid = valid;
     m_pathLabel->setText(QDir::toNativeSeparators(absolute));
     m_pathLabel->setToolTip(m_pathLabel->text());
-    m_summaryLabel->setText(valid ? description.join(QLatin1Char('\n'))
+    m_summaryLabel->setText(valid ? CoreText::shown(description).join(QLatin1Char('\n'))
                                   : tr("Cannot be flashed: %1").arg(error));
     Q_EMIT pathChanged(absolute);
     return valid;
@@ -72,10 +70,7 @@ bool FirmwarePanel::setPath(const QString &path)
 
 void FirmwarePanel::showSummary(const QStringList &description)
 {
-    QStringList shown;
-    for (const QString &line : description)
-        shown.append(CoreText::shown(line));
-    m_summaryLabel->setText(shown.join(QLatin1Char('\n')));
+    m_summaryLabel->setText(CoreText::shown(description).join(QLatin1Char('\n')));
 }
 
 void FirmwarePanel::setChoosingEnabled(bool enabled)

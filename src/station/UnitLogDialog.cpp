@@ -13,20 +13,6 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-namespace {
-
-// The uploader's lines are English records; the dialog shows them in the station's language.
-QStringList shownLines(const QStringList &lines)
-{
-    QStringList shown;
-    shown.reserve(lines.size());
-    for (const QString &line : lines)
-        shown.append(CoreText::shown(line));
-    return shown;
-}
-
-} // namespace
-
 UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog(parent)
 {
     const QString who =
@@ -42,11 +28,11 @@ UnitLogDialog::UnitLogDialog(const StationUnit &unit, QWidget *parent) : QDialog
     if (!unit.reason.isEmpty())
         header << tr("Reason: %1").arg(CoreText::shown(unit.reason));
     m_text->setPlainText(header.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                         shownLines(unit.log).join(QLatin1Char('\n')) +
+                         CoreText::shown(unit.log).join(QLatin1Char('\n')) +
                          (unit.errors.isEmpty()
                               ? QString()
                               : QStringLiteral("\n\n") + tr("Standard error:") + QLatin1Char('\n') +
-                                    shownLines(unit.errors).join(QLatin1Char('\n'))));
+                                    CoreText::shown(unit.errors).join(QLatin1Char('\n'))));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &UnitLogDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
